@@ -1,0 +1,1 @@
+// Keeps the screens library non-empty while it is being built up.

@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/data/Value.h"
+
+namespace data {
+
+// What a data control needs of a control bound to one of its columns. The
+// forms runtime's controls implement it, so the data layer never includes the
+// controls and the controls never include the engine.
+class Bindable {
+public:
+    virtual ~Bindable() = default;
+    // Shows the column's value of the new current row (Null when there is none).
+    virtual void ShowBoundValue(const Value& value) = 0;
+    // The value to write into the column at Update ("" in a text field is Null).
+    virtual Value BoundValue() const = 0;
+};
+
+} // namespace data

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace data {
+
+// One column value of a row: Null, a whole number, a floating-point number or a text.
+using Null = std::monostate;
+using Value = std::variant<Null, std::int64_t, double, std::string>;
+
+inline bool IsNull(const Value& v) { return std::holds_alternative<Null>(v); }
+
+} // namespace data

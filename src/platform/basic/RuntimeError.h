@@ -28,3 +28,11 @@ std::string DescriptionOf(int number);
 [[noreturn]] void Raise(int number, const std::string& source = "", const std::string& description = "");
 
 } // namespace basic
+
+namespace basic {
+
+// The source that the run time's own errors carry (the program's project name);
+// Raise gives it to an error raised without a source.
+inline constexpr const char* kRuntimeSource = "Tavrilo941";
+
+} // namespace basic

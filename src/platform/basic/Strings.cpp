@@ -1,0 +1,105 @@
+#include "platform/basic/Strings.h"
+
+#include <algorithm>
+
+namespace basic {
+
+namespace {
+
+bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The byte offset where the character `index` (0-based) starts, or the
+// text's size when it has fewer characters. A stray byte counts as one.
+std::size_t ByteOffsetOf(std::string_view text, long index) {
+    std::size_t offset = 0;
+    for (long n = 0; n < index && offset < text.size(); ++n) {
+        ++offset;
+        while (offset < text.size() && IsContinuationByte(static_cast<unsigned char>(text[offset]))) {
+            ++offset;
+        }
+    }
+    return offset;
+}
+
+// Maps the ASCII and Latin-1 letters of a UTF-8 text through `change`,
+// which takes and gives a code point below 256.
+template <typename Change>
+std::string MapLatinLetters(std::string_view text, Change change) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            result += static_cast<char>(change(c));
+        } else if ((c == 0xC3) && i + 1 < text.size()) {
+            // U+00C0..U+00FF is 0xC3 followed by 0x80..0xBF.
+            unsigned codePoint = 0xC0 + (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+            unsigned changed = change(codePoint);
+            result += static_cast<char>(0xC3);
+            result += static_cast<char>(0x80 | (changed & 0x3F));
+            ++i;
+        } else {
+            result += static_cast<char>(c);
+        }
+    }
+    return result;
+}
+
+unsigned UpperOf(unsigned c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    return c;
+}
+
+unsigned LowerOf(unsigned c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    return c;
+}
+
+} // namespace
+
+long Len(std::string_view text) {
+    return static_cast<long>(std::count_if(text.begin(), text.end(), [](char c) {
+        return !IsContinuationByte(static_cast<unsigned char>(c));
+    }));
+}
+
+std::string Left(std::string_view text, long count) {
+    if (count <= 0) return "";
+    return std::string(text.substr(0, ByteOffsetOf(text, count)));
+}
+
+std::string Right(std::string_view text, long count) {
+    long length = Len(text);
+    if (count <= 0) return "";
+    if (count >= length) return std::string(text);
+    return std::string(text.substr(ByteOffsetOf(text, length - count)));
+}
+
+std::string Mid(std::string_view text, long start) {
+    if (start < 1) start = 1;
+    return std::string(text.substr(ByteOffsetOf(text, start - 1)));
+}
+
+std::string Mid(std::string_view text, long start, long count) {
+    if (count <= 0) return "";
+    return Left(Mid(text, start), count);
+}
+
+std::string LTrim(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? "" : std::string(text.substr(first));
+}
+
+std::string RTrim(std::string_view text) {
+    std::size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? "" : std::string(text.substr(0, last + 1));
+}
+
+std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
+
+std::string UCase(std::string_view text) { return MapLatinLetters(text, UpperOf); }
+std::string LCase(std::string_view text) { return MapLatinLetters(text, LowerOf); }
+
+} // namespace basic

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace basic {
+
+// The classic text functions over UTF-8 texts, counting characters, not
+// bytes. None of them fails: a count past the end takes what there is, a
+// negative count or a start before the first character is taken as 0 / 1.
+std::string Left(std::string_view text, long count);
+std::string Right(std::string_view text, long count);
+// Mid(text, start) is the rest from the 1-based start.
+std::string Mid(std::string_view text, long start);
+std::string Mid(std::string_view text, long start, long count);
+long Len(std::string_view text);
+
+// Trim blanks (the character " ") only; tabs and other spaces stay.
+std::string Trim(std::string_view text);
+std::string LTrim(std::string_view text);
+std::string RTrim(std::string_view text);
+
+// Upper / lower case of the ASCII letters and the Latin-1 letters.
+std::string UCase(std::string_view text);
+std::string LCase(std::string_view text);
+
+} // namespace basic

@@ -1,0 +1,21 @@
+#pragma once
+#include <string_view>
+
+namespace basic {
+
+// Val: the leading number of a text, 0 when it starts with none. Blanks, tabs
+// and line feeds are skipped anywhere, a point is the decimal point whatever
+// the locale, "&H" and "&O" read hexadecimal and octal. Raises 6 on overflow.
+double Val(std::string_view text);
+
+// CDbl: the whole text must be a number (blanks around it, one sign, digits
+// with optional "," grouping, one ".", an exponent E/D). Anything else raises
+// 13 "Type mismatch", a blank text included; a number too large raises 6.
+double CDbl(std::string_view text);
+
+// A field's text taken as a number, the way the screens read amounts: a blank
+// text (or one holding only a sign or a point, as typed part-way) is 0;
+// otherwise the strict conversion above (13 on anything that is not a number).
+double TextAsNumber(std::string_view text);
+
+} // namespace basic

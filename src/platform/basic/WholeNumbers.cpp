@@ -1,0 +1,30 @@
+#include "platform/basic/WholeNumbers.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/basic/Round.h"
+#include "platform/basic/RuntimeError.h"
+
+namespace basic {
+
+namespace {
+
+template <typename Whole>
+Whole ToWhole(double value) {
+    if (std::isnan(value)) Raise(6);
+    double rounded = Round(value, 0);
+    if (rounded < static_cast<double>(std::numeric_limits<Whole>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Whole>::max())) {
+        Raise(6);
+    }
+    return static_cast<Whole>(rounded);
+}
+
+} // namespace
+
+std::int16_t CInt(double value) { return ToWhole<std::int16_t>(value); }
+std::int32_t CLng(double value) { return ToWhole<std::int32_t>(value); }
+double Int(double value) { return std::floor(value); }
+
+} // namespace basic

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+// File attributes as the system tests them.
+inline constexpr int kAttrNormal = 0;
+inline constexpr int kAttrReadOnly = 1;   // not writable by this user
+inline constexpr int kAttrHidden = 2;     // a name starting with "."
+inline constexpr int kAttrDirectory = 16;
+
+// Every path below goes through Resolve (drive letters, "\" and "/",
+// names found without regard to case); a drive letter without a folder
+// raises 52.
+
+// Dir(pattern, attributes): the first entry matching the last part of the
+// pattern ("*" and "?" allowed, case-blind), or "" when none. Ordinary files
+// always match; folders only with kAttrDirectory, dot-names only with
+// kAttrHidden. A pattern ending in a separator lists the whole folder.
+// A folder that does not exist gives "".
+std::string Dir(std::string_view pattern, int attributes = kAttrNormal);
+// All the names Dir would find, sorted case-blind.
+std::vector<std::string> DirAll(std::string_view pattern, int attributes = kAttrNormal);
+
+// True when the folder holds at least one ordinary file (neither a folder
+// nor a hidden one), as a listing of "folder\" finds.
+bool HasOrdinaryFiles(std::string_view folder);
+// True when the path is an existing file (not a folder).
+bool FileExists(std::string_view path);
+bool FolderExists(std::string_view path);
+// The names of the folder's subfolders (no dot-names), sorted case-blind;
+// empty when it is no folder.
+std::vector<std::string> SubFolderNames(std::string_view folder);
+
+// GetAttr: kAttrDirectory for a folder, kAttrNormal for a file, plus
+// kAttrReadOnly when not writable and kAttrHidden for dot-names.
+// 53 when nothing is there.
+int GetAttr(std::string_view path);
+
+// FileLen: the length in bytes; 53 when there is no such file.
+std::int64_t FileLen(std::string_view path);
+
+// MkDir: creates one folder. 75 when something of that name exists or it
+// cannot be created there; 76 "Path not found" when its parent is missing.
+void MkDir(std::string_view path);
+
+// Kill: deletes a file. 53 when there is no such file (a folder included);
+// 75 when it cannot be deleted.
+void Kill(std::string_view path);
+
+} // namespace files

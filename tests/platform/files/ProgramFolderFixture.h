@@ -1,0 +1,59 @@
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/files/ProgramFolder.h"
+
+// A fresh program folder under the system's temporary folder, made the
+// program's folder and the current folder for one test.
+class ProgramFolderFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() /
+                ("tv-files-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ / "program");
+        previousCurrent_ = std::filesystem::current_path();
+        files::SetProgramFolder(root_ / "program");
+        std::filesystem::current_path(root_ / "program");
+    }
+
+    void TearDown() override {
+        std::filesystem::current_path(previousCurrent_);
+        std::error_code ignored;
+        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    std::filesystem::path Program() const { return root_ / "program"; }
+    std::filesystem::path Root() const { return root_; }
+
+    static void WriteFile(const std::filesystem::path& path, const std::string& content) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    static bool RunningAsRoot() { return ::geteuid() == 0; }
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path previousCurrent_;
+};
+
+// The number of the run-time error a call raises, 0 when it raises none.
+template <typename Call>
+int ErrorNumberOf(Call call) {
+    try {
+        call();
+    } catch (const basic::RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}

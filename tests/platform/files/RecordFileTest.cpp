@@ -1,0 +1,85 @@
+#include "ProgramFolderFixture.h"
+#include "platform/basic/Windows1252.h"
+#include "platform/files/RecordFile.h"
+
+namespace fs = std::filesystem;
+using files::RecordFile;
+
+using RecordFiles = ProgramFolderFixture;
+
+namespace {
+
+// A 195-byte record with every byte value, so that nothing is translated.
+std::string AllByteValues() {
+    std::string record;
+    for (int i = 0; i < 195; ++i) record += static_cast<char>((i * 7 + 3) % 256);
+    return record;
+}
+
+} // namespace
+
+TEST_F(RecordFiles, OpeningCreatesAMissingFileEmpty) {
+    RecordFile file("PdPreparer.DAT", 195);
+    EXPECT_TRUE(fs::exists(Program() / "PdPreparer.DAT"));
+    EXPECT_EQ(file.Length(), 0);
+}
+
+TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
+    {
+        RecordFile file("PdPreparer.DAT", 195);
+        file.Put(1, AllByteValues());
+        EXPECT_EQ(file.Length(), 195);
+    }
+    RecordFile again("pdpreparer.dat", 195);
+    EXPECT_EQ(again.Get(1), AllByteValues());
+    EXPECT_EQ(fs::file_size(Program() / "PdPreparer.DAT"), 195u);
+}
+
+TEST_F(RecordFiles, RecordsLieSideBySideAndRecordOneIsUntouchedByRecordTwo) {
+    RecordFile file("PdPreparer.DAT", 195);
+    file.Put(1, basic::Windows1252Field("ACME PAYROLL", 195));
+    file.Put(2, basic::Windows1252Field("SECOND", 195));
+    EXPECT_EQ(file.Length(), 390);
+    EXPECT_EQ(file.Get(1).substr(0, 13), "ACME PAYROLL ");
+    EXPECT_EQ(file.Get(2).substr(0, 6), "SECOND");
+}
+
+TEST_F(RecordFiles, ShortDataAndSkippedRecordsAreFilledWithBlanks) {
+    RecordFile file("PdPreparer.DAT", 10);
+    file.Put(3, "abc");
+    EXPECT_EQ(file.Length(), 30);
+    EXPECT_EQ(file.Get(1), std::string(10, ' '));
+    EXPECT_EQ(file.Get(3), "abc       ");
+}
+
+TEST_F(RecordFiles, ARecordPastTheEndReadsAsBlanksWithoutGrowingTheFile) {
+    RecordFile file("PdPreparer.DAT", 195);
+    EXPECT_EQ(file.Get(1), std::string(195, ' '));
+    EXPECT_EQ(file.Length(), 0);
+}
+
+TEST_F(RecordFiles, WritesAreSeenAtOnceByAnotherReader) {
+    RecordFile writer("PdPreparer.DAT", 195);
+    writer.Put(1, basic::Windows1252Field("FIRM", 195));
+    RecordFile reader("PdPreparer.DAT", 195);
+    EXPECT_EQ(reader.Get(1).substr(0, 4), "FIRM");
+}
+
+TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {
+    RecordFile file("PdPreparer.DAT", 10);
+    EXPECT_EQ(ErrorNumberOf([&] { file.Get(0); }), 63);
+    EXPECT_EQ(ErrorNumberOf([&] { file.Put(1, std::string(11, 'x')); }), 59);
+    file.Close();
+    EXPECT_EQ(ErrorNumberOf([&] { file.Get(1); }), 52);
+}
+
+TEST_F(RecordFiles, AMissingFolderIsPathNotFound) {
+    EXPECT_EQ(ErrorNumberOf([] { RecordFile("nowhere\\PdPreparer.DAT", 195); }), 76);
+}
+
+TEST_F(RecordFiles, AFileThatCannotBeOpenedIsAnAccessError) {
+    if (RunningAsRoot()) GTEST_SKIP() << "root opens every file";
+    WriteFile(Program() / "PdPreparer.DAT", "");
+    fs::permissions(Program() / "PdPreparer.DAT", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(ErrorNumberOf([] { RecordFile("PdPreparer.DAT", 195); }), 75);
+}

@@ -1,0 +1,209 @@
+#include "platform/forms/FocusMoves.h"
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Observer.h"
+#include "platform/forms/TabControl.h"
+
+#include <algorithm>
+#include <vector>
+
+// THE ORDER OF FOCUS EVENTS
+//
+// Every focus move, whether code asked for it (SetFocus, a form being shown)
+// or the user made it (Tab, a click, typing into a field), runs here:
+//
+//  1. A move requested while a handler runs waits until the outermost handler
+//     returns. So Enter in a field runs KeyDown, KeyPress, the field takes the
+//     key, and only then does the focus move. Requests for the same form
+//     replace each other: the last one wins.
+//  2. The target is settled: a control that cannot take the focus (disabled,
+//     hidden, no longer there) hands the move on along the form's TabIndex
+//     chain to the next tab stop that can. When none can, the focus stays.
+//  3. Validate(Cancel) of the control that has the focus. Cancel keeps the
+//     focus where it is. A move requested inside Validate replaces the
+//     target; a move to the control itself keeps the focus there.
+//  4. LostFocus of the control left. A move requested inside LostFocus
+//     replaces the target (a monthly check sends the focus back to month 1);
+//     a move back to the control just left gives it the focus again.
+//  5. A target on a tab page not in front brings that page to the front;
+//     the focus changes; GotFocus of the new control. A move that GotFocus
+//     requests is a new move (back to step 2).
+//
+// Message and input boxes raise no focus events. Each round of requests is
+// carried out at most kMaxMoves times, so no move ever loops.
+
+namespace forms {
+namespace {
+
+constexpr int kMaxMoves = 32;
+
+struct Waiting {
+    Form* form;
+    Control* target; // null: the form's first tab stop
+};
+
+std::vector<Waiting>& Pending() {
+    static std::vector<Waiting> pending;
+    return pending;
+}
+
+// Takes the waiting request of `form`, if any.
+bool TakeRequest(Form& form, Control*& target) {
+    auto& pending = Pending();
+    bool found = false;
+    for (auto it = pending.begin(); it != pending.end();) {
+        if (it->form == &form) {
+            target = it->target;
+            found = true;
+            it = pending.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return found;
+}
+
+bool IsTabStopFor(Control& c, bool showingOnly) {
+    return c.TabStop() && c.CanTakeFocus() && (!showingOnly || c.IsShowing());
+}
+
+// Step 2.
+Control* Settle(Form& form, Control* target) {
+    if (target == nullptr) return FocusMoves::NextInChain(form, nullptr, true);
+    if (target->CanTakeFocus()) return target;
+    return FocusMoves::NextInChain(form, target, false);
+}
+
+void BringPagesToFront(Control& target) {
+    // Outer containers first, so that each page shows its inner tab controls.
+    std::vector<Control*> chain;
+    for (Control* c = &target; c->Container() != nullptr; c = c->Container()) chain.push_back(c);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        auto* tabs = dynamic_cast<TabControl*>((*it)->Container());
+        if (tabs != nullptr && (*it)->ContainerPage() >= 0 && tabs->Tab() != (*it)->ContainerPage()) {
+            tabs->SetTab((*it)->ContainerPage());
+        }
+    }
+}
+
+// One move on one form, steps 2 to 5. Returns the GotFocus handler's own
+// request, if it made one.
+bool MoveOnce(Form& form, Control* requested, Control*& nextRequest) {
+    Control* target = Settle(form, requested);
+    if (target == nullptr) return false;
+    Control* from = form.ActiveControl();
+    if (target == from) return false;
+
+    if (from != nullptr) {
+        bool cancel = false;
+        from->Raise(from->Validate, cancel);
+        Control* asked = nullptr;
+        if (TakeRequest(form, asked)) {
+            if (asked == from) cancel = true;
+            else target = Settle(form, asked);
+        }
+        if (cancel || target == nullptr) return false;
+
+        from->Raise(from->LostFocus);
+        if (TakeRequest(form, asked)) {
+            Control* settled = Settle(form, asked);
+            if (settled != nullptr) target = settled;
+        }
+    }
+    BringPagesToFront(*target);
+    FocusMoves::SetActive(form, from, target);
+    target->Raise(target->GotFocus);
+    return TakeRequest(form, nextRequest);
+}
+
+} // namespace
+
+namespace detail {
+int& HandlerDepth() {
+    static int depth = 0;
+    return depth;
+}
+bool& CarryingOut() {
+    static bool carrying = false;
+    return carrying;
+}
+} // namespace detail
+
+Control* FocusMoves::NextInChain(Form& form, Control* from, bool showingOnly) {
+    std::vector<Control*> order = form.TabOrder();
+    if (order.empty()) return nullptr;
+    std::size_t start = 0;
+    if (from != nullptr) {
+        auto at = std::find(order.begin(), order.end(), from);
+        start = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
+    }
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        Control* c = order[(start + step) % order.size()];
+        if (c != from && IsTabStopFor(*c, showingOnly)) return c;
+    }
+    return nullptr;
+}
+
+void FocusMoves::Request(Form& form, Control* target) {
+    if (!form.IsLoaded()) return;
+    auto& pending = Pending();
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [&](const Waiting& r) { return r.form == &form; }),
+                  pending.end());
+    pending.push_back({&form, target});
+    if (detail::HandlerDepth() == 0 && !detail::CarryingOut()) CarryOut();
+}
+
+void FocusMoves::CarryOut() {
+    if (detail::CarryingOut()) return;
+    detail::CarryingOut() = true;
+    struct Reset {
+        ~Reset() { detail::CarryingOut() = false; }
+    } reset;
+    try {
+        int moves = 0;
+        while (!Pending().empty() && moves < kMaxMoves) {
+            Waiting request = Pending().front();
+            Pending().erase(Pending().begin());
+            if (!request.form->IsLoaded()) continue;
+            Control* next = nullptr;
+            bool more = MoveOnce(*request.form, request.target, next);
+            ++moves;
+            if (more) Pending().push_back({request.form, next});
+        }
+        Pending().clear();
+    } catch (...) {
+        Pending().clear();
+        throw;
+    }
+}
+
+void FocusMoves::TabFrom(Control& from) {
+    Control* next = NextInChain(from.Owner(), &from, true);
+    if (next != nullptr) Request(from.Owner(), next);
+}
+
+void FocusMoves::Forget(Form& form) {
+    auto& pending = Pending();
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [&](const Waiting& r) { return r.form == &form; }),
+                  pending.end());
+}
+
+void FocusMoves::Forget(Control& control) {
+    auto& pending = Pending();
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [&](const Waiting& r) { return r.target == &control; }),
+                  pending.end());
+}
+
+void FocusMoves::DropAll() { Pending().clear(); }
+
+void FocusMoves::SetActive(Form& form, Control* before, Control* now) {
+    form.activeControl_ = now;
+    App().Watcher().FocusChanged(form, before, now);
+}
+
+} // namespace forms

@@ -1,0 +1,33 @@
+#pragma once
+// Internal to the forms runtime: the focus machinery shared by Control, Form,
+// EventScope and the user-input functions.
+
+namespace forms {
+
+class Control;
+class Form;
+
+class FocusMoves {
+public:
+    // A move of the focus to `target` (null: the form's first tab stop, as
+    // when a form is shown). Waits while a handler runs.
+    static void Request(Form& form, Control* target);
+    // Carries out every waiting move (see FocusMoves.cpp).
+    static void CarryOut();
+    static void Forget(Form& form);
+    static void Forget(Control& control);
+    static void DropAll();
+    // The Tab key from `from`.
+    static void TabFrom(Control& from);
+    // The next control after `from` in TabIndex order that passes `accept`.
+    static Control* NextInChain(Form& form, Control* from, bool showingOnly);
+    // Records the change of focus and tells the observer.
+    static void SetActive(Form& form, Control* before, Control* now);
+};
+
+namespace detail {
+int& HandlerDepth();
+bool& CarryingOut();
+}
+
+} // namespace forms

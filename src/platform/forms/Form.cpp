@@ -1,0 +1,119 @@
+#include "platform/forms/Form.h"
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/FocusMoves.h"
+#include "platform/forms/Observer.h"
+#include "platform/forms/SimpleControls.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace forms {
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+
+Form::~Form() {
+    FocusMoves::Forget(*this);
+    if (loaded_) App().FormUnloaded(*this);
+}
+
+void Form::Changed(std::string_view property) { App().Watcher().FormChanged(*this, property); }
+
+void Form::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Changed("Caption");
+}
+
+void Form::SetLeft(long twips) { Move(twips, top_, width_, height_); }
+void Form::SetTop(long twips) { Move(left_, twips, width_, height_); }
+void Form::SetWidth(long twips) { Move(left_, top_, twips, height_); }
+void Form::SetHeight(long twips) { Move(left_, top_, width_, twips); }
+
+void Form::Move(long left, long top, long width, long height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Changed("Geometry");
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    App().FormLoaded(*this);
+    EventScope scope;
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    if (!visible_) {
+        visible_ = true;
+        App().Watcher().FormShown(*this);
+    }
+    // A form that comes up gives the focus to its first tab stop, unless a
+    // handler sends it elsewhere before the move is carried out.
+    if (activeControl_ == nullptr) FocusMoves::Request(*this, nullptr);
+}
+
+void Form::Hide() {
+    if (!visible_) return;
+    visible_ = false;
+    App().Watcher().FormHidden(*this);
+}
+
+void Form::Unload() {
+    if (!loaded_) return;
+    int cancel = 0;
+    {
+        EventScope scope;
+        Form_Unload(cancel);
+    }
+    if (cancel != 0 || !loaded_) return;
+    FocusMoves::Forget(*this);
+    activeControl_ = nullptr;
+    visible_ = false;
+    loaded_ = false;
+    App().FormUnloaded(*this);
+}
+
+void Form::Register(Control& control) { controls_.push_back(&control); }
+
+void Form::Unregister(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    if (activeControl_ == &control) activeControl_ = nullptr;
+}
+
+Control* Form::ControlByName(std::string_view name, int index) const {
+    for (Control* c : controls_) {
+        if (SameName(c->Name(), name) && c->Index() == index) return c;
+    }
+    return nullptr;
+}
+
+CommandButton* Form::DefaultButton() const {
+    for (Control* c : controls_) {
+        auto* button = dynamic_cast<CommandButton*>(c);
+        if (button != nullptr && button->Default()) return button;
+    }
+    return nullptr;
+}
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> order = controls_;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    return order;
+}
+
+} // namespace forms

@@ -1,0 +1,129 @@
+#include "platform/forms/UserInput.h"
+
+#include "platform/forms/Control.h"
+#include "platform/forms/DriveFolderLists.h"
+#include "platform/forms/FocusMoves.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/SimpleControls.h"
+#include "platform/forms/TabControl.h"
+#include "platform/forms/TextField.h"
+
+#include <cctype>
+#include <string>
+
+namespace forms::user {
+namespace {
+
+// Whether the user can reach the control at all: on a loaded form, enabled
+// and visible (a tab page behind is reached by clicking its tab first).
+bool Reachable(const Control& control) {
+    if (!control.Owner().IsLoaded()) return false;
+    for (const Control* c = &control; c != nullptr; c = c->Container()) {
+        if (!c->Visible() || !c->Enabled()) return false;
+    }
+    return true;
+}
+
+// One key reaching the control that has the focus: KeyDown, KeyPress, then
+// the control, unless a handler set the key to 0. The Enter key clicks the
+// form's Default button when the focus is not on a button.
+void KeyToFocused(Control& control, int key) {
+    EventScope action(true);
+    if (key == vbKeyTab) {
+        FocusMoves::TabFrom(control);
+        return;
+    }
+    if (key == vbKeyReturn && dynamic_cast<CommandButton*>(&control) == nullptr) {
+        CommandButton* button = control.Owner().DefaultButton();
+        if (button != nullptr && button->Enabled() && button->IsShowing()) {
+            button->Raise(button->Click);
+            return;
+        }
+    }
+    int keyCode = std::toupper(static_cast<unsigned char>(key));
+    control.Raise(control.KeyDown, keyCode, 0);
+    int keyAscii = key;
+    control.Raise(control.KeyPress, keyAscii);
+    if (keyAscii != 0) control.TakeKey(keyAscii);
+}
+
+} // namespace
+
+bool FocusByMouse(Control& control) {
+    if (!Reachable(control) || !control.CanTakeFocus()) return false;
+    {
+        EventScope action(true);
+        control.SetFocus();
+    }
+    return control.HasFocus();
+}
+
+bool TypeText(Control& control, std::string_view text) {
+    if (!control.HasFocus() && !FocusByMouse(control)) return false;
+    Form& form = control.Owner();
+    if (auto* field = dynamic_cast<TextField*>(&control)) field->SelectAll();
+    for (char c : text) {
+        if (!form.IsLoaded()) break;
+        Control* focused = form.ActiveControl() != nullptr ? form.ActiveControl() : &control;
+        KeyToFocused(*focused, static_cast<unsigned char>(c));
+    }
+    return true;
+}
+
+bool PressKey(Control& control, int key) {
+    if (!control.HasFocus() && !FocusByMouse(control)) return false;
+    KeyToFocused(control, key);
+    return true;
+}
+
+bool Click(Control& control) {
+    if (!Reachable(control)) return false;
+    if (control.Focusable()) {
+        if (!control.HasFocus() && !FocusByMouse(control)) return false;
+        if (!control.HasFocus()) return false;
+    }
+    EventScope action(true);
+    control.UserClick();
+    return true;
+}
+
+void ClickForm(Form& form) {
+    if (!form.IsLoaded()) return;
+    EventScope action(true);
+    form.Form_Click();
+}
+
+void CloseWindow(Form& form) {
+    EventScope action(true);
+    form.Unload();
+}
+
+void ChooseTab(TabControl& tabs, int page) {
+    if (!Reachable(tabs)) return;
+    EventScope action(true);
+    tabs.SetTab(page);
+}
+
+void ChooseDrive(DriveList& drives, std::string_view drive) {
+    if (!Reachable(drives)) return;
+    EventScope action(true);
+    drives.SetDrive(std::string(drive));
+}
+
+void ChooseFolder(FolderList& folders, std::string_view path) {
+    if (!Reachable(folders)) return;
+    // A bare folder name is one inside the list's current folder.
+    std::string chosen(path);
+    bool bare = !chosen.empty() && chosen.find(':') == std::string::npos && chosen[0] != '\\' && chosen[0] != '/';
+    if (bare && !folders.Path().empty()) {
+        std::string base = folders.Path();
+        char last = base.back();
+        chosen = base + (last == '\\' || last == '/' ? "" : "\\") + chosen;
+    }
+    EventScope action(true);
+    folders.SetPath(chosen);
+}
+
+} // namespace forms::user

@@ -1,0 +1,76 @@
+#include "FormsTestSupport.h"
+
+namespace {
+
+using forms::DialogRecord;
+
+TEST_F(FormsTest, ScriptedDialogsAnswerInOrderAndRecordEveryBox) {
+    dialogs->AnswerMsgBox(forms::vbNo);
+    dialogs->AnswerInputBox("ACME");
+    dialogs->CancelInputBox();
+    dialogs->AnswerMsgBox(forms::vbOK);
+
+    EXPECT_EQ(forms::MsgBox("Have you Backed Up your 941 data recently?", 260, "BackUp Reminder"), forms::vbNo);
+    EXPECT_EQ(forms::InputBox("Enter the name", "Find", "A"), std::optional<std::string>("ACME"));
+    EXPECT_EQ(forms::InputBox("Drive?", "", "A:\\"), std::nullopt);
+    EXPECT_EQ(forms::MsgBox("Message # 5"), forms::vbOK);
+
+    const auto& boxes = dialogs->Boxes();
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0].prompt, "Have you Backed Up your 941 data recently?");
+    EXPECT_EQ(boxes[0].style, 260);
+    EXPECT_EQ(boxes[0].title, "BackUp Reminder");
+    EXPECT_EQ(boxes[1].kind, DialogRecord::Kind::Input);
+    EXPECT_EQ(boxes[1].defaultText, "A");
+    EXPECT_EQ(boxes[2].title, "Tavrilo 941 / 944"); // no title of its own
+    EXPECT_EQ(boxes[3].title, "Tavrilo 941 / 944");
+    EXPECT_EQ(dialogs->PendingAnswers(), 0u);
+}
+
+TEST_F(FormsTest, ABoxWithNoAnswerQueuedFailsTheTest) {
+    EXPECT_THROW(forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record"), forms::UnexpectedDialog);
+    ASSERT_EQ(dialogs->Failures().size(), 1u);
+    EXPECT_EQ(dialogs->Boxes().back().prompt, "Save this Record?");
+    EXPECT_THROW(forms::InputBox("Name?"), forms::UnexpectedDialog);
+}
+
+TEST_F(FormsTest, AnAnswerThatTheBoxDoesNotOfferFailsTheTest) {
+    dialogs->AnswerMsgBox(forms::vbYes);
+    EXPECT_THROW(forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record"), forms::UnexpectedDialog);
+    dialogs->AnswerMsgBox(forms::vbOK);
+    EXPECT_THROW(forms::InputBox("Name?"), forms::UnexpectedDialog);
+}
+
+TEST_F(FormsTest, TheScenarioRunnersDialogsTakeTheDefaultButtonAndSayItWasNotScripted) {
+    auto& runner = forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+    EXPECT_EQ(forms::MsgBox("Delete?", 276, "Delete Record"), forms::vbNo); // No is the default of 276
+    EXPECT_EQ(forms::MsgBox("Sure?", forms::vbYesNo + forms::vbQuestion), forms::vbYes);
+    EXPECT_EQ(forms::MsgBox("Done", forms::vbOKCancel), forms::vbOK);
+    EXPECT_EQ(forms::InputBox("Drive?", "Backup", "A:"), std::optional<std::string>("A:"));
+    ASSERT_EQ(runner.Boxes().size(), 4u);
+    EXPECT_FALSE(runner.Boxes()[0].scripted);
+    EXPECT_EQ(runner.Boxes()[0].button, forms::vbNo);
+}
+
+TEST_F(FormsTest, TheMousePointerAndDoEventsReachTheFrontEnd) {
+    struct Watcher : forms::Observer {
+        std::vector<int> pointers;
+        void MousePointerChanged(int pointer) override { pointers.push_back(pointer); }
+    } watcher;
+    forms::App().SetObserver(&watcher);
+    int yields = 0;
+    forms::App().SetDoEventsHook([&] { ++yields; });
+
+    forms::App().SetMousePointer(forms::vbHourglass);
+    forms::App().DoEvents();
+    forms::App().SetMousePointer(forms::vbDefault);
+
+    EXPECT_EQ(watcher.pointers, (std::vector<int>{11, 0}));
+    EXPECT_EQ(yields, 1);
+    forms::App().Reset();
+    forms::App().DoEvents(); // headless again: nothing to run
+    EXPECT_EQ(yields, 1);
+    EXPECT_EQ(forms::App().MousePointer(), 0);
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#pragma once
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "platform/printing/PrintDocument.h"
+#include "platform/printing/StoreFault.h"
+
+namespace printing {
+
+// The process-wide record of every document closed by any print control
+// since the last reset, finished and aborted alike, with their traces. Tests
+// and the scenario runner read it to see what was printed.
+class PrintLog {
+public:
+    static std::vector<PrintDocument> Documents();
+    static std::vector<PrintDocument> FinishedDocuments();
+    static void Reset();  // also clears the injected faults
+
+    // A fault for the next stores of whichever control reaches it first,
+    // counted from now (for the scenario runner, which cannot reach the
+    // screens' engines directly).
+    static void InjectStoreFault(StoreFault fault);
+    static void ClearInjectedFaults();
+
+    // Used by PrintEngine.
+    static void Add(const PrintDocument& document);
+    static bool TakeInjectedFault(std::string_view property, StoreFault& fault);
+    // Hands a finished document to the front end's hook, if one is set.
+    static void DeliverFinished(const PrintDocument& document);
+};
+
+// The front end's hook: called once for each finished document (after the
+// print request that built it returns). Headless nobody sets it and nothing
+// happens. Pass an empty function to remove it.
+using DocumentFinishedHandler = std::function<void(const PrintDocument&)>;
+void SetDocumentFinishedHandler(DocumentFinishedHandler handler);
+
+} // namespace printing

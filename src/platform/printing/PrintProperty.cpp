@@ -1,0 +1,73 @@
+#include "platform/printing/PrintProperty.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace printing {
+namespace {
+
+using enum Property;
+using T = PropertyType;
+
+constexpr std::array<PropertyInfo, 32> kProperties{{
+    // property         name              type
+    {DocumentTitle,     "DocumentTitle",  T::Text},
+    {PageCaption,       "PageCaption",    T::Text},
+    {PageNote,          "PageNote",       T::Text},
+    {PageTemplate,      "PageTemplate",   T::Text},
+    {PagePicture,       "PagePicture",    T::Text},
+    {FontName,          "FontName",       T::Text},
+    {StartDoc,          "StartDoc",       T::Boolean},
+    {PageLandscape,     "PageLandscape",  T::Boolean},
+    {NewPage,           "NewPage",        T::Boolean},
+    {ShowPicture,       "ShowPicture",    T::Boolean},
+    {PrintPicture,      "PrintPicture",   T::Boolean},
+    {FontBold,          "FontBold",       T::Boolean},
+    {FontItalic,        "FontItalic",     T::Boolean},
+    {TextFlag,          "TextFlag",       T::Boolean},
+    {PrintText,         "PrintText",      T::Boolean},
+    {FinishSwitch,      "FinishSwitch",   T::Boolean},
+    {EndDoc,            "EndDoc",         T::Boolean},
+    {PageResolution,    "PageResolution", T::Integer},
+    {FontSize,          "FontSize",       T::Integer},
+    {FontCode,          "FontCode",       T::Integer},
+    {FontOption,        "FontOption",     T::Integer},
+    {TextHeight,        "TextHeight",     T::Integer},
+    {FinishCode,        "FinishCode",     T::Integer},
+    {FinishLevel,       "FinishLevel",    T::Integer},
+    {PageWidth,         "PageWidth",      T::Double},
+    {PageHeight,        "PageHeight",     T::Double},
+    {TextWidth,         "TextWidth",      T::Double},
+    {TextLeft,          "TextLeft",       T::Double},
+    {TextTop,           "TextTop",        T::Double},
+    {FinishMeasureA,    "FinishMeasureA", T::Double},
+    {FinishMeasureB,    "FinishMeasureB", T::Double},
+    {ItemText,          "ItemText",       T::ItemText},
+}};
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+std::optional<PropertyInfo> FindProperty(int number) {
+    for (const auto& info : kProperties)
+        if (static_cast<int>(info.property) == number) return info;
+    return std::nullopt;
+}
+
+std::optional<PropertyInfo> FindProperty(std::string_view name) {
+    for (const auto& info : kProperties)
+        if (SameName(info.name, name)) return info;
+    return std::nullopt;
+}
+
+PropertyInfo InfoOf(Property property) {
+    return *FindProperty(static_cast<int>(property));
+}
+
+} // namespace printing

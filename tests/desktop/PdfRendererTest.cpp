@@ -1,0 +1,253 @@
+// Renders print documents to PDF and reads them back with poppler's
+// pdftotext -bbox / pdfimages, so what is checked is where the text really
+// landed on the page.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "desktop/PdfRenderer.h"
+#include "platform/printing/PrintEngine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using printing::Property;
+
+constexpr double kPointsPerInch = 72.0;
+
+struct Word {
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+};
+
+struct PdfPage {
+    double width, height;
+    std::vector<Word> words;
+};
+
+std::string Run(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+    return out;
+}
+
+std::vector<PdfPage> ReadPages(const fs::path& pdf) {
+    std::string html = Run("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
+    std::vector<PdfPage> pages;
+    std::regex page(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+    std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::istringstream lines(html);
+    std::string line;
+    std::smatch m;
+    while (std::getline(lines, line)) {
+        if (std::regex_search(line, m, page)) {
+            pages.push_back({std::stod(m[1]), std::stod(m[2]), {}});
+        } else if (std::regex_search(line, m, word) && !pages.empty()) {
+            pages.back().words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
+        }
+    }
+    return pages;
+}
+
+int ImageCount(const fs::path& pdf) {
+    std::string list = Run("pdfimages -list '" + pdf.string() + "' 2>/dev/null");
+    int lines = 0;
+    for (char c : list) lines += c == '\n';
+    return std::max(0, lines - 2);  // two heading lines
+}
+
+const Word* FindWord(const PdfPage& page, const std::string& text) {
+    for (const auto& w : page.words)
+        if (w.text == text) return &w;
+    return nullptr;
+}
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "test_desktop";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QApplication(argc, argv);
+}
+
+class PdfRendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        previous_ = fs::current_path();
+        folder_ = fs::temp_directory_path() /
+                  ("pdfrenderer-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+
+    // The return printout's page set-up, in its order of stores.
+    void StartPage(const std::string& caption, const std::string& picture = "") {
+        engine_.Store(Property::PageCaption, caption);
+        engine_.Store(Property::PageNote, "");
+        engine_.Store(Property::PageWidth, 8.5);
+        engine_.Store(Property::PageHeight, 11.0);
+        engine_.Store(Property::PageLandscape, false);
+        engine_.Store(Property::PageResolution, 300);
+        engine_.Store(Property::NewPage, true);
+        engine_.Store(Property::PageTemplate, "TAX941.TFL");
+        engine_.Store(Property::PagePicture, picture);
+        engine_.Store(Property::ShowPicture, true);
+        engine_.Store(Property::PrintPicture, true);
+        engine_.Store(Property::FontName, "Courier New");
+        engine_.Store(Property::FontSize, 12);
+        engine_.Store(Property::FontCode, 7);
+        engine_.Store(Property::FontBold, false);
+        engine_.Store(Property::FontItalic, false);
+        engine_.Store(Property::FontOption, 0);
+        engine_.Store(Property::TextFlag, true);
+    }
+    void Item(double left, double top, double width, int code, const std::string& text) {
+        engine_.Store(Property::TextWidth, width);
+        engine_.Store(Property::TextHeight, code);
+        engine_.Store(Property::TextLeft, left);
+        engine_.Store(Property::TextTop, top);
+        engine_.Store(Property::ItemText, text);
+        engine_.Store(Property::PrintText, true);
+    }
+    void StartDocument() {
+        engine_.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
+        engine_.Store(Property::StartDoc, true);
+    }
+    const printing::PrintDocument& Finish() {
+        engine_.Store(Property::EndDoc, true);
+        return *engine_.LastDocument();
+    }
+    fs::path Render(const printing::PrintDocument& document) {
+        fs::path pdf = folder_ / "out.pdf";
+        std::string error;
+        EXPECT_TRUE(desktop::RenderPdf(document, pdf.string(), &error)) << error;
+        return pdf;
+    }
+
+    printing::PrintEngine engine_{"DMWin2"};
+    fs::path previous_, folder_;
+};
+
+TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdge) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(5.95, 8.5, 1.8, 2, "1234.50");
+    Item(1.0, 2.0, 3.5, 0, "ACME");
+    auto pages = ReadPages(Render(Finish()));
+
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].width, 8.5 * kPointsPerInch, 0.5);
+    EXPECT_NEAR(pages[0].height, 11 * kPointsPerInch, 0.5);
+    const Word* amount = FindWord(pages[0], "1234.50");
+    ASSERT_NE(amount, nullptr);
+    EXPECT_NEAR(amount->xMax, 7.75 * kPointsPerInch, 1.0);
+    EXPECT_NEAR(amount->yMin, 8.5 * kPointsPerInch, 3.0);
+    EXPECT_NEAR(amount->xMax - amount->xMin, 7 * 7.2, 1.0) << "Courier New 12 is 7.2 pt a character";
+    const Word* name = FindWord(pages[0], "ACME");
+    ASSERT_NE(name, nullptr);
+    EXPECT_NEAR(name->xMin, 1.0 * kPointsPerInch, 1.0);
+    EXPECT_NEAR(name->yMin, 2.0 * kPointsPerInch, 3.0);
+}
+
+TEST_F(PdfRendererTest, BlankItemsPrintNothingAndTheLastItemTextCounts) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(1.0, 1.0, 1.8, 2, " ");
+    engine_.Store(Property::ItemText, "first");
+    engine_.Store(Property::ItemText, "second");
+    engine_.Store(Property::PrintText, true);
+    auto pages = ReadPages(Render(Finish()));
+
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].words.size(), 1u);
+    EXPECT_EQ(pages[0].words[0].text, "second");
+}
+
+TEST_F(PdfRendererTest, EachNewPageIsAPdfPageWithItsOwnItems) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(0.5, 0.6, 3.5, 0, "one");
+    StartPage("Page 2");
+    Item(0.5, 0.6, 3.5, 0, "two");
+    StartPage("Page 3");
+    auto pages = ReadPages(Render(Finish()));
+
+    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages[0].words.size(), 1u);
+    EXPECT_EQ(pages[0].words[0].text, "one");
+    ASSERT_EQ(pages[1].words.size(), 1u);
+    EXPECT_EQ(pages[1].words[0].text, "two");
+    EXPECT_TRUE(pages[2].words.empty());
+}
+
+TEST_F(PdfRendererTest, AnUnfinishedDocumentIsNeverRendered) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(5.95, 8.5, 1.8, 2, "1234.50");
+    engine_.AbortOpenDocument();
+    fs::path pdf = folder_ / "out.pdf";
+    std::string error;
+
+    EXPECT_FALSE(desktop::RenderPdf(*engine_.LastDocument(), pdf.string(), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(PdfRendererTest, AnUnwritablePathIsReportedNotPretendedWritten) {
+    StartDocument();
+    StartPage("Page 1");
+    const auto& document = Finish();
+    std::string error;
+
+    EXPECT_FALSE(desktop::RenderPdf(document, (folder_ / "no-such-folder" / "out.pdf").string(), &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(PdfRendererTest, APageImageFoundInAnyCaseIsDrawnUnderTheText) {
+    QImage image(85, 110, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(QString::fromStdString((folder_ / "tf1p122c.png").string()), "PNG"));
+    StartDocument();
+    StartPage("Page 1", "TF1P122C.PNG");
+    Item(1.0, 2.0, 3.5, 0, "ACME");
+    fs::path pdf = Render(Finish());
+
+    EXPECT_EQ(ImageCount(pdf), 1);
+    auto pages = ReadPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
+TEST_F(PdfRendererTest, AMissingOrUnreadablePageImageDrawsNothing) {
+    std::ofstream(folder_ / "TF1P222C.wmf") << "not an image Qt reads";
+    StartDocument();
+    StartPage("Page 1", "TF1P222C.wmf");
+    Item(1.0, 2.0, 3.5, 0, "ACME");
+    StartPage("Page 2", "TF1P322C.wmf");
+    Item(1.0, 2.0, 3.5, 0, "ACME2");
+    fs::path pdf = Render(Finish());
+
+    EXPECT_EQ(ImageCount(pdf), 0);
+    EXPECT_EQ(ReadPages(pdf).size(), 2u);
+}
+
+} // namespace

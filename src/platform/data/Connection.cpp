@@ -1,0 +1,251 @@
+#include "platform/data/Connection.h"
+
+#include "platform/data/Errors.h"
+#include "platform/data/SqlFunctions.h"
+#include "platform/files/Paths.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+namespace data {
+
+namespace {
+
+// Short waits: a writer holds the file only for the few statements of one
+// update, and a user waiting on a locked row is told at once (3260).
+constexpr int kBusyTimeoutMs = 400;
+
+bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail)
+{
+    detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    switch (rc) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+        return errDuplicateKey;
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return errNullInKey;
+    default:
+        break;
+    }
+    switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return writing ? errRecordLocked : errTableLocked;
+    case SQLITE_READONLY:
+        return errReadOnly;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return errUnrecognizedFormat;
+    case SQLITE_CANTOPEN:
+        return errFileNotFound;
+    case SQLITE_FULL:
+        return 3026;
+    case SQLITE_CONSTRAINT:
+        return errDuplicateKey;
+    default:
+        break;
+    }
+    if (Contains(detail, "no such table")) return errTableNotFound;
+    if (Contains(detail, "no such column") || Contains(detail, "has no column")) return errUnknownName;
+    if (Contains(detail, "already exists")) return errTableExists;
+    if (Contains(detail, "syntax error") || Contains(detail, "incomplete input") || Contains(detail, "unrecognized token"))
+        return errSyntax;
+    return errInvalidArgument;
+}
+
+} // namespace
+
+void RaiseSqlite(sqlite3* db, int rc, const std::string& source, bool writing)
+{
+    std::string detail;
+    int number = EngineNumberFor(db, rc, writing, detail);
+    RaiseEngineError(number, source, detail);
+}
+
+std::string QuoteIdentifier(const std::string& name)
+{
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat sa {}, sb {};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// --- Statement ---
+
+Statement::Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing)
+    : db_(db), source_(source), writing_(writing)
+{
+    int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        RaiseSqlite(db, sqlite3_extended_errcode(db), source, writing);
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::Bind(int index, const Value& value)
+{
+    if (const auto* i = std::get_if<std::int64_t>(&value)) sqlite3_bind_int64(stmt_, index, *i);
+    else if (const auto* d = std::get_if<double>(&value)) sqlite3_bind_double(stmt_, index, *d);
+    else if (const auto* s = std::get_if<std::string>(&value))
+        sqlite3_bind_text(stmt_, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+    else sqlite3_bind_null(stmt_, index);
+}
+
+bool Statement::Step()
+{
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    rc = sqlite3_extended_errcode(db_);
+    sqlite3_reset(stmt_);
+    RaiseSqlite(db_, rc, source_, writing_);
+}
+
+Value Statement::Column(int index) const
+{
+    switch (sqlite3_column_type(stmt_, index)) {
+    case SQLITE_INTEGER:
+        return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt_, index);
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+        return std::string(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(stmt_, index)));
+    }
+    default:
+        return Null{};
+    }
+}
+
+int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+// --- Connection ---
+
+std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool readOnly, bool create)
+{
+    std::shared_ptr<Connection> connection(new Connection());
+    connection->path_ = nativePath;
+    connection->readOnly_ = readOnly;
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    if (create) flags |= SQLITE_OPEN_CREATE;
+    int rc = sqlite3_open_v2(nativePath.c_str(), &connection->db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        RaiseSqlite(connection->db_, rc, kSourceWorkspace, false);
+    }
+    sqlite3_extended_result_codes(connection->db_, 1);
+    sqlite3_busy_timeout(connection->db_, kBusyTimeoutMs);
+    RegisterEngineFunctions(connection->db_);
+    // Reading the schema tells a file that is not a database at once.
+    Statement probe(connection->db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
+    probe.Step();
+    return connection;
+}
+
+Connection::~Connection()
+{
+    if (db_) sqlite3_close_v2(db_);
+}
+
+void Connection::Exec(const std::string& sql, const std::string& source, bool writing)
+{
+    Statement statement(db_, sql, source, writing);
+    while (statement.Step()) {
+    }
+}
+
+std::string Connection::SchemaFor(const std::string& systemPath)
+{
+    namespace fs = std::filesystem;
+    fs::path native = files::Resolve(systemPath);
+    std::error_code ec;
+    if (!fs::is_directory(native.parent_path(), ec)) RaiseEngineError(errInvalidPath, kSourceDatabase, systemPath);
+    if (!fs::is_regular_file(native, ec)) RaiseEngineError(errFileNotFound, kSourceDatabase, systemPath);
+    std::string nativePath = native.string();
+    if (SameFile(nativePath, path_)) return "main";
+    for (const auto& [attachedPath, schema] : attached_) {
+        if (SameFile(attachedPath, nativePath)) return schema;
+    }
+    std::string schema = "infile" + std::to_string(nextAlias_++);
+    // The path is bound, never pasted into the statement.
+    Statement attach(db_, "ATTACH DATABASE ?1 AS " + schema, kSourceDatabase);
+    attach.Bind(1, nativePath);
+    attach.Step();
+    attached_[nativePath] = schema;
+    try {
+        Statement probe(db_, "SELECT count(*) FROM " + schema + ".sqlite_master", kSourceDatabase);
+        probe.Step();
+    } catch (...) {
+        DetachAll();
+        throw;
+    }
+    return schema;
+}
+
+void Connection::DetachAll()
+{
+    if (inTransaction_) return;
+    for (const auto& [path, schema] : attached_) {
+        sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
+    }
+    attached_.clear();
+}
+
+void Connection::Begin()
+{
+    Exec("BEGIN IMMEDIATE", kSourceWorkspace, true);
+    inTransaction_ = true;
+}
+
+void Connection::Commit()
+{
+    Exec("COMMIT", kSourceWorkspace, true);
+    inTransaction_ = false;
+    DetachAll();
+}
+
+void Connection::Rollback()
+{
+    if (sqlite3_get_autocommit(db_) == 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    inTransaction_ = false;
+    DetachAll();
+}
+
+std::string Connection::FindTable(const std::string& schema, const std::string& name) const
+{
+    Statement find(db_,
+                   "SELECT name FROM " + schema +
+                       ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1",
+                   kSourceDatabase);
+    find.Bind(1, name);
+    if (!find.Step()) return "";
+    return ToText(find.Column(0));
+}
+
+std::vector<ColumnInfo> Connection::Columns(const std::string& schema, const std::string& table) const
+{
+    std::vector<ColumnInfo> columns;
+    Statement info(db_, "SELECT name, type FROM pragma_table_info(?1, ?2) ORDER BY cid", kSourceDatabase);
+    info.Bind(1, table);
+    info.Bind(2, schema);
+    while (info.Step()) columns.push_back({ToText(info.Column(0)), ToText(info.Column(1))});
+    return columns;
+}
+
+} // namespace data

@@ -1,0 +1,93 @@
+#pragma once
+// Internal: one SQLite connection behind a Database, with the files named in
+// IN clauses attached to it, and the mapping of SQLite's failures to the
+// engine's error numbers.
+
+#include "platform/data/Value.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace data {
+
+inline constexpr const char* kSourceWorkspace = "DAO.Workspace";
+inline constexpr const char* kSourceDatabase = "DAO.Database";
+inline constexpr const char* kSourceRecordset = "DAO.Recordset";
+inline constexpr const char* kSourceField = "DAO.Field";
+
+struct ColumnInfo {
+    std::string name;
+    std::string type;
+};
+
+// Raises the engine error that fits an SQLite result code.
+[[noreturn]] void RaiseSqlite(sqlite3* db, int rc, const std::string& source, bool writing);
+
+class Statement {
+public:
+    Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing = false);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void Bind(int index, const Value& value); // 1-based
+    bool Step();                              // true while a row is there
+    Value Column(int index) const;            // 0-based
+    int ColumnCount() const;
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    std::string source_;
+    bool writing_;
+};
+
+class Connection {
+public:
+    // Opens an existing file (never creates one) or, with create, a new one.
+    static std::shared_ptr<Connection> Open(const std::string& nativePath, bool readOnly, bool create);
+    ~Connection();
+
+    sqlite3* Handle() const { return db_; }
+    const std::string& FilePath() const { return path_; }
+    bool ReadOnly() const { return readOnly_; }
+
+    void Exec(const std::string& sql, const std::string& source, bool writing = true);
+
+    // The schema name under which a file named in an IN clause is reached:
+    // "main" for this connection's own file, else the file is attached.
+    std::string SchemaFor(const std::string& systemPath);
+    // Detaches the files of IN clauses (not inside a transaction).
+    void DetachAll();
+
+    void Begin();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return inTransaction_; }
+
+    // The stored name of a table in a schema, found without regard to case,
+    // or "" when there is none.
+    std::string FindTable(const std::string& schema, const std::string& name) const;
+    std::vector<ColumnInfo> Columns(const std::string& schema, const std::string& table) const;
+
+private:
+    Connection() = default;
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    bool readOnly_ = false;
+    bool inTransaction_ = false;
+    std::map<std::string, std::string> attached_; // native path -> schema name
+    int nextAlias_ = 1;
+};
+
+// Quotes an identifier for SQLite ("name", inner quotes doubled).
+std::string QuoteIdentifier(const std::string& name);
+// True when two native paths name the same existing file.
+bool SameFile(const std::string& a, const std::string& b);
+
+} // namespace data

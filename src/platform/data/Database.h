@@ -1,0 +1,75 @@
+#pragma once
+#include "platform/data/Recordset.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace data {
+
+class Connection;
+
+// Execute options.
+enum ExecuteOption : int { dbFailOnError = 128 };
+
+// An open database file. Opened shared: other Database objects, here or in
+// other processes, may use the same file at the same time.
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // The path as it was given.
+    const std::string& Name() const { return name_; }
+    // The file actually opened (after drive mapping and name lookup).
+    const std::string& FilePath() const { return filePath_; }
+
+    // A table name opens a table-type recordset (dbOpenDefault) or a dynaset;
+    // an SQL text ("SELECT * FROM [T] WHERE ...") opens a dynaset. 3078 when
+    // the table does not exist.
+    RecordsetPtr OpenRecordset(const std::string& source, int type = dbOpenDefault, bool readOnly = false);
+
+    // Runs one action statement in the engine's SQL: DELETE * FROM T IN 'file',
+    // SELECT * INTO T IN 'file' FROM S IN 'file', INSERT INTO T IN 'file'
+    // SELECT * FROM S IN 'file' WHERE ..., UPDATE, and the same without IN.
+    // The statement completes or fails as a whole. Without dbFailOnError, rows
+    // that a key refuses are left out silently (as the engine does); with it,
+    // such a row fails the statement with 3022 and nothing is changed.
+    void Execute(const std::string& sql, int options = 0);
+    // Rows touched by the last Execute.
+    long RecordsAffected() const { return recordsAffected_; }
+
+    // One transaction over everything this Database executes or updates,
+    // including the files named in IN clauses.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    bool InTransaction() const;
+
+    // Table names as stored, in creation order.
+    std::vector<std::string> TableNames() const;
+    bool HasTable(const std::string& name) const;
+
+    // Closes the recordsets opened on it and the file; later calls raise 3420.
+    // Destroying a Database without Close leaves its recordsets open and
+    // rolls back a transaction it did not commit.
+    void Close();
+    bool IsOpen() const;
+
+    // Made by OpenDatabase and CreateDatabase (Engine.h).
+    Database(std::string name, std::string filePath, std::shared_ptr<Connection> connection);
+
+private:
+    void CheckOpen() const;
+
+    std::string name_;
+    std::string filePath_;
+    std::shared_ptr<Connection> connection_;
+    std::vector<std::weak_ptr<Recordset>> recordsets_;
+    long recordsAffected_ = 0;
+};
+
+using DatabasePtr = std::shared_ptr<Database>;
+
+} // namespace data

@@ -1,0 +1,71 @@
+#include "platform/data/Engine.h"
+
+#include "platform/data/Connection.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/files/Paths.h"
+
+#include <filesystem>
+#include <sched.h>
+
+namespace data {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The native file a system path names; 3044 when its folder does not exist.
+fs::path NativeFile(const std::string& path)
+{
+    fs::path native;
+    try {
+        native = files::Resolve(path);
+    } catch (const basic::RuntimeError&) {
+        RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
+    }
+    std::error_code ec;
+    if (path.empty() || !fs::is_directory(native.parent_path(), ec)) RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
+    return native;
+}
+
+} // namespace
+
+DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readOnly, const std::string& connect)
+{
+    std::string driver = Lower(connect);
+    if (!driver.empty() && driver.rfind("access", 0) != 0 && driver != ";") {
+        RaiseEngineError(errNoInstallableDriver, kSourceWorkspace, connect);
+    }
+    fs::path native = NativeFile(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(native, ec)) RaiseEngineError(errFileNotFound, kSourceWorkspace, path);
+    auto connection = Connection::Open(native.string(), readOnly, false);
+    return std::make_shared<Database>(path, native.string(), connection);
+}
+
+DatabasePtr CreateDatabase(const std::string& path, const std::string& locale)
+{
+    if (!locale.empty() && locale.rfind(";LANGID=", 0) != 0) RaiseEngineError(errInvalidArgument, kSourceWorkspace, locale);
+    fs::path native = NativeFile(path);
+    std::error_code ec;
+    if (fs::exists(native, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, path);
+    auto connection = Connection::Open(native.string(), false, true);
+    // A backup is one self-contained file that may be carried away.
+    connection->Exec("PRAGMA journal_mode = DELETE", kSourceWorkspace);
+    connection->Exec("CREATE TABLE engine_locale (locale TEXT)", kSourceWorkspace);
+    connection->Exec("DROP TABLE engine_locale", kSourceWorkspace);
+    return std::make_shared<Database>(path, native.string(), connection);
+}
+
+void Idle(int /*options*/)
+{
+    // Nothing is held between statements; give other processes a turn.
+    sched_yield();
+}
+
+} // namespace data

@@ -1,0 +1,49 @@
+#pragma once
+// The database engine: our stand-in for the file database the system was
+// written for, kept in SQLite files under the system's file names.
+//
+// Usage:
+//   auto db = data::OpenDatabase(folder + "\\tv941.mdb");   // shared, read-write
+//   auto rs = db->OpenRecordset("Employers", data::dbOpenTable);
+//   rs->MoveFirst();                                         // 3021 when empty
+//   rs->Edit();                                              // 3260 when locked
+//   rs->Fields("EmployerName1") = data::Value{std::string("SMITH TOOLS")};
+//   rs->Update();                                            // 3022 on a duplicate key
+//   db->Execute("DELETE * FROM DET941 IN '" + path + "'");  // the system's SQL as written
+//
+// Failures are basic::RuntimeError with the engine's numbers (Errors.h).
+// Paths may use drive letters ("A:\...") and any letter case. Row locks
+// (Edit) hold across connections and processes and die with their holder.
+// The data control that binds screen fields is DataControl.h; the schema and
+// the empty databases of the installation are Schema.h.
+
+#include "platform/data/Database.h"
+#include "platform/data/Errors.h"
+#include "platform/data/Recordset.h"
+#include "platform/data/Value.h"
+
+#include <string>
+
+namespace data {
+
+// The collating locale the backup is created with.
+inline constexpr const char* dbLangGeneral = ";LANGID=0x0409;CP=1252;COUNTRY=0";
+// The idle call's option that frees unneeded read locks.
+inline constexpr int dbFreeLocks = 1;
+
+// Opens an existing database file, shared for reading and writing. A missing
+// file is 3024 (never a new empty file), a missing folder or drive 3044, a
+// file that is not a database 3343. `exclusive` is accepted and ignored: the
+// system always shares. `connect` "" or "Access"; any other driver is 3170.
+DatabasePtr OpenDatabase(const std::string& path, bool exclusive = false, bool readOnly = false,
+                         const std::string& connect = "");
+
+// Creates a new, empty database file and opens it. An existing file is 3204,
+// a missing folder 3044. The locale text is the engine's (dbLangGeneral).
+DatabasePtr CreateDatabase(const std::string& path, const std::string& locale);
+
+// The engine's idle call. Nothing is held between statements here, so it
+// only yields; kept so the system's retry loops read as written.
+void Idle(int options = 0);
+
+} // namespace data

@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/basic/RuntimeError.h"
+
+#include <string>
+
+namespace data {
+
+// The engine's error numbers, as the screens' handlers test them. Every
+// failure of this layer is a basic::RuntimeError carrying one of these.
+enum ErrorNumber : int {
+    errReservedLockConflict = 3000, // counted as a lock conflict by the counter
+    errInvalidArgument = 3001,
+    errTableExists = 3010,
+    errNoCurrentRecord = 3021,
+    errDuplicateKey = 3022,
+    errFileNotFound = 3024,
+    errReadOnly = 3027,
+    errInvalidPath = 3044,
+    errNullInKey = 3058,
+    errUnknownName = 3061,
+    errCannotExecuteSelect = 3065,
+    errSyntax = 3075,
+    errTableNotFound = 3078,
+    errUnknownFieldInInsert = 3127,
+    errNotInEditMode = 3020,
+    errInvalidBookmark = 3159,
+    errRecordDeleted = 3167,
+    errNoInstallableDriver = 3170,
+    errDatabaseExists = 3204,
+    errRecordLocked = 3260,
+    errTableLocked = 3262,
+    errFieldNotFound = 3265,
+    errUnrecognizedFormat = 3343,
+    errObjectClosed = 3420,
+    errConversion = 3421,
+    errActionCancelled = 3426,
+};
+
+// The engine's own wording of an error number ("" for numbers it does not raise).
+std::string EngineDescription(int number);
+
+// Raises basic::RuntimeError with the number, the given source (for example
+// "DAO.Recordset") and the engine's description, followed by detail when given.
+[[noreturn]] void RaiseEngineError(int number, const std::string& source, const std::string& detail = "");
+
+} // namespace data

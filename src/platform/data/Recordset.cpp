@@ -1,0 +1,434 @@
+#include "platform/data/Recordset.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/Errors.h"
+#include "platform/data/JetSql.h"
+#include "platform/data/RowLocks.h"
+#include "platform/data/RowSource.h"
+#include "platform/data/ValueConversion.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace data {
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+[[noreturn]] void Fail(int number, const std::string& detail = "") { RaiseEngineError(number, kSourceRecordset, detail); }
+
+} // namespace
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type, bool readOnly)
+    : connection_(std::move(connection)), source_(std::move(source)), type_(type),
+      readOnly_(readOnly || type == dbOpenSnapshot || connection_->ReadOnly())
+{
+    Open();
+}
+
+Recordset::~Recordset()
+{
+    try {
+        Close();
+    } catch (...) {
+    }
+}
+
+void Recordset::Open()
+{
+    jet::RecordSource parsed = jet::ParseRecordSource(source_);
+    if (parsed.table.file && connection_->SchemaFor(*parsed.table.file) != "main") {
+        connection_->DetachAll();
+        Fail(errInvalidArgument, "a recordset reads its own database's tables");
+    }
+    std::string table = connection_->FindTable("main", parsed.table.name);
+    if (table.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, parsed.table.name);
+
+    std::vector<ColumnInfo> columns = connection_->Columns("main", table);
+    if (!parsed.columns.empty()) {
+        std::vector<ColumnInfo> chosen;
+        for (const auto& name : parsed.columns) {
+            auto it = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return SameName(c.name, name); });
+            if (it == columns.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
+            chosen.push_back(*it);
+        }
+        columns = chosen;
+    }
+    std::vector<std::string> names;
+    fields_.clear();
+    for (size_t i = 0; i < columns.size(); ++i) {
+        fields_.push_back(Field(this, static_cast<int>(i), columns[i].name, columns[i].type));
+        names.push_back(columns[i].name);
+    }
+    rows_ = std::make_unique<RowSource>(connection_, table, names, parsed.where, parsed.orderBy);
+    open_ = true;
+    auto first = rows_->First();
+    StandOn(first ? *first : -1);
+    bof_ = eof_ = !first;
+}
+
+const std::string& Recordset::TableName() const { return rows_->Table(); }
+
+void Recordset::CheckOpen() const
+{
+    if (!open_) Fail(errObjectClosed);
+}
+
+void Recordset::CheckInjected(RecordsetAction action)
+{
+    auto it = std::find_if(injected_.begin(), injected_.end(), [&](const auto& entry) { return entry.first == action; });
+    if (it == injected_.end()) return;
+    int number = it->second;
+    injected_.erase(it);
+    Fail(number);
+}
+
+void Recordset::Notify(RecordsetEvent event)
+{
+    if (observer_) observer_(event);
+}
+
+void Recordset::StandOn(std::int64_t rowid)
+{
+    current_ = -1;
+    currentDeleted_ = false;
+    values_.clear();
+    if (rowid < 0) return;
+    auto values = rows_->Load(rowid);
+    if (!values) return;
+    current_ = rowid;
+    values_ = std::move(*values);
+}
+
+void Recordset::RequireCurrent() const
+{
+    if (current_ < 0) Fail(errNoCurrentRecord);
+    if (currentDeleted_) Fail(errRecordDeleted);
+}
+
+void Recordset::ReleaseLock()
+{
+    if (lockHeld_ && locks_) locks_->Unlock(rows_->Table(), lockedRow_);
+    lockHeld_ = false;
+    lockedRow_ = -1;
+}
+
+void Recordset::LeavePending()
+{
+    if (editMode_ == dbEditNone) return;
+    bool wasAdd = editMode_ == dbEditAdd;
+    editMode_ = dbEditNone;
+    buffer_.clear();
+    changed_.clear();
+    ReleaseLock();
+    if (wasAdd) {
+        StandOn(beforeAdd_);
+        bof_ = beforeAddBof_;
+        eof_ = beforeAddEof_;
+    }
+}
+
+long Recordset::RecordCount() const
+{
+    CheckOpen();
+    return rows_->Count();
+}
+
+void Recordset::MoveFirst()
+{
+    CheckOpen();
+    CheckInjected(RecordsetAction::Move);
+    LeavePending();
+    auto first = rows_->First();
+    if (!first) {
+        StandOn(-1);
+        bof_ = eof_ = true;
+        Notify(RecordsetEvent::CurrentChanged);
+        Fail(errNoCurrentRecord);
+    }
+    StandOn(*first);
+    bof_ = eof_ = false;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::MoveLast()
+{
+    CheckOpen();
+    CheckInjected(RecordsetAction::Move);
+    LeavePending();
+    auto last = rows_->Last();
+    if (!last) {
+        StandOn(-1);
+        bof_ = eof_ = true;
+        Notify(RecordsetEvent::CurrentChanged);
+        Fail(errNoCurrentRecord);
+    }
+    StandOn(*last);
+    bof_ = eof_ = false;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::MoveNext()
+{
+    CheckOpen();
+    if (eof_) Fail(errNoCurrentRecord);
+    CheckInjected(RecordsetAction::Move);
+    LeavePending();
+    auto next = current_ >= 0 ? rows_->After(current_) : bof_ ? rows_->First() : std::nullopt;
+    StandOn(next ? *next : -1);
+    if (next) {
+        bof_ = eof_ = false;
+    } else {
+        eof_ = true;
+        bof_ = rows_->Count() == 0;
+    }
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::MovePrevious()
+{
+    CheckOpen();
+    if (bof_) Fail(errNoCurrentRecord);
+    CheckInjected(RecordsetAction::Move);
+    LeavePending();
+    auto previous = current_ >= 0 ? rows_->Before(current_) : eof_ ? rows_->Last() : std::nullopt;
+    StandOn(previous ? *previous : -1);
+    if (previous) {
+        bof_ = eof_ = false;
+    } else {
+        bof_ = true;
+        eof_ = rows_->Count() == 0;
+    }
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::AddNew()
+{
+    CheckOpen();
+    CheckInjected(RecordsetAction::AddNew);
+    if (readOnly_) Fail(errReadOnly);
+    LeavePending();
+    beforeAdd_ = current_;
+    beforeAddBof_ = bof_;
+    beforeAddEof_ = eof_;
+    buffer_.assign(fields_.size(), Null{});
+    changed_.assign(fields_.size(), false);
+    editMode_ = dbEditAdd;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::Edit()
+{
+    CheckOpen();
+    CheckInjected(RecordsetAction::Edit);
+    if (readOnly_) Fail(errReadOnly);
+    LeavePending();
+    RequireCurrent();
+    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
+    if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
+    lockHeld_ = true;
+    lockedRow_ = current_;
+    // Edit starts from the row as it is stored now, not as it was read.
+    auto fresh = rows_->Load(current_);
+    if (!fresh) {
+        ReleaseLock();
+        currentDeleted_ = true;
+        Fail(errRecordDeleted);
+    }
+    values_ = *fresh;
+    buffer_ = values_;
+    changed_.assign(fields_.size(), false);
+    editMode_ = dbEditInProgress;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::Update()
+{
+    CheckOpen();
+    if (editMode_ == dbEditNone) Fail(errNotInEditMode);
+    CheckInjected(RecordsetAction::Update);
+    Notify(RecordsetEvent::BeforeUpdate);
+
+    std::vector<int> written;
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        if (changed_[i]) written.push_back(static_cast<int>(i));
+    }
+    std::string table = "main." + QuoteIdentifier(rows_->Table());
+    if (editMode_ == dbEditAdd) {
+        std::string names, marks;
+        for (size_t k = 0; k < written.size(); ++k) {
+            names += (k ? ", " : "") + QuoteIdentifier(fields_[written[k]].Name());
+            marks += (k ? ", ?" : "?") + std::to_string(k + 1);
+        }
+        std::string sql = written.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
+                                          : "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
+        Statement insert(connection_->Handle(), sql, kSourceRecordset, true);
+        for (size_t k = 0; k < written.size(); ++k) insert.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
+        insert.Step();
+        LeavePending(); // back on the row current before AddNew
+    } else if (!written.empty()) {
+        std::string sets;
+        for (size_t k = 0; k < written.size(); ++k) {
+            sets += (k ? ", " : "") + QuoteIdentifier(fields_[written[k]].Name()) + " = ?" + std::to_string(k + 1);
+        }
+        Statement update(connection_->Handle(),
+                         "UPDATE " + table + " SET " + sets + " WHERE rowid = ?" + std::to_string(written.size() + 1),
+                         kSourceRecordset, true);
+        for (size_t k = 0; k < written.size(); ++k) update.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
+        update.Bind(static_cast<int>(written.size() + 1), current_);
+        update.Step();
+        std::int64_t row = current_;
+        LeavePending();
+        StandOn(row);
+        if (current_ < 0) {
+            current_ = row;
+            currentDeleted_ = true;
+        }
+    } else {
+        LeavePending();
+    }
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::CancelUpdate()
+{
+    CheckOpen();
+    if (editMode_ == dbEditNone) return;
+    LeavePending();
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::Delete()
+{
+    CheckOpen();
+    CheckInjected(RecordsetAction::Delete);
+    if (readOnly_) Fail(errReadOnly);
+    LeavePending();
+    RequireCurrent();
+    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
+    if (locks_->HeldByOther(rows_->Table(), current_)) Fail(errRecordLocked);
+    Statement remove(connection_->Handle(), "DELETE FROM main." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1",
+                     kSourceRecordset, true);
+    remove.Bind(1, current_);
+    remove.Step();
+    values_.clear();
+    currentDeleted_ = true;
+    // The deleted row keeps its place, so MoveNext goes on from it.
+}
+
+void Recordset::Find(const std::string& criteria, bool forward, bool fromEnd)
+{
+    CheckOpen();
+    std::string criterion = jet::TranslateExpression(criteria);
+    // Without a current row, FindNext starts at the start and FindPrevious at the end.
+    std::optional<std::int64_t> from;
+    if (!fromEnd && current_ >= 0) from = current_;
+    auto found = rows_->Find(criterion, from, forward);
+    noMatch_ = !found;
+    if (!found) return;
+    LeavePending();
+    StandOn(*found);
+    bof_ = eof_ = false;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::FindFirst(const std::string& criteria) { Find(criteria, true, true); }
+void Recordset::FindLast(const std::string& criteria) { Find(criteria, false, true); }
+void Recordset::FindNext(const std::string& criteria) { Find(criteria, true, false); }
+void Recordset::FindPrevious(const std::string& criteria) { Find(criteria, false, false); }
+
+std::string Recordset::Bookmark() const
+{
+    CheckOpen();
+    RequireCurrent();
+    return std::to_string(current_);
+}
+
+void Recordset::SetBookmark(const std::string& bookmark)
+{
+    CheckOpen();
+    std::int64_t rowid = -1;
+    try {
+        size_t used = 0;
+        rowid = std::stoll(bookmark, &used);
+        if (used != bookmark.size()) rowid = -1;
+    } catch (...) {
+        rowid = -1;
+    }
+    if (rowid < 0 || !rows_->Contains(rowid)) Fail(errInvalidBookmark);
+    LeavePending();
+    StandOn(rowid);
+    bof_ = eof_ = false;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+Field& Recordset::Fields(const std::string& name)
+{
+    CheckOpen();
+    for (auto& field : fields_) {
+        if (SameName(field.Name(), name)) return field;
+    }
+    Fail(errFieldNotFound, name);
+}
+
+Field& Recordset::Fields(int index)
+{
+    CheckOpen();
+    if (index < 0 || index >= FieldCount()) Fail(errFieldNotFound, std::to_string(index));
+    return fields_[static_cast<size_t>(index)];
+}
+
+void Recordset::Requery()
+{
+    CheckOpen();
+    LeavePending();
+    rows_->Reload();
+    auto first = rows_->First();
+    StandOn(first ? *first : -1);
+    bof_ = eof_ = !first;
+    Notify(RecordsetEvent::CurrentChanged);
+}
+
+void Recordset::Close()
+{
+    if (!open_) return;
+    LeavePending();
+    ReleaseLock();
+    locks_.reset();
+    observer_ = nullptr;
+    open_ = false;
+}
+
+void Recordset::SetObserver(std::function<void(RecordsetEvent)> observer) { observer_ = std::move(observer); }
+
+void Recordset::FailNext(RecordsetAction action, int number) { injected_.emplace_back(action, number); }
+
+data::Value Recordset::ReadField(int index) const
+{
+    CheckOpen();
+    if (editMode_ != dbEditNone) return buffer_[static_cast<size_t>(index)];
+    RequireCurrent();
+    return values_[static_cast<size_t>(index)];
+}
+
+void Recordset::WriteField(int index, const data::Value& value)
+{
+    CheckOpen();
+    if (editMode_ == dbEditNone) RaiseEngineError(errNotInEditMode, kSourceField);
+    data::Value converted = ConvertForColumn(fields_[static_cast<size_t>(index)].Type(), value);
+    auto i = static_cast<size_t>(index);
+    buffer_[i] = converted;
+    changed_[i] = editMode_ == dbEditAdd || converted != values_[i];
+}
+
+data::Value Field::Value() const { return owner_->ReadField(index_); }
+
+void Field::SetValue(const data::Value& value) { owner_->WriteField(index_, value); }
+
+} // namespace data

@@ -1,0 +1,176 @@
+#pragma once
+#include "platform/data/Value.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace data {
+
+class Connection;
+class RowSource;
+class RowLockFile;
+
+// Recordset types and edit modes, with the engine's numbers.
+enum RecordsetType : int { dbOpenDefault = 0, dbOpenTable = 1, dbOpenDynaset = 2, dbOpenSnapshot = 4 };
+enum EditModeValue : int { dbEditNone = 0, dbEditInProgress = 1, dbEditAdd = 2 };
+
+// What a recordset tells the one observer it may have (the data control), so
+// that bound controls stay in step with the current row.
+enum class RecordsetEvent {
+    CurrentChanged, // a move, AddNew, CancelUpdate, Update or Delete changed what is shown
+    BeforeUpdate,   // Update is about to write: the observer puts its values into the fields
+};
+
+// Operations a test can make fail once with an injected error (3426 by default).
+enum class RecordsetAction { AddNew, Edit, Update, Delete, Move };
+
+// One column of the current row. Reading a recordset with no current row
+// raises 3021; a deleted current row raises 3167.
+class Field {
+public:
+    const std::string& Name() const { return name_; }
+    // The declared type: "INTEGER", "REAL" or "TEXT" (with a width, e.g. "TEXT(30)").
+    const std::string& Type() const { return type_; }
+    data::Value Value() const;
+    // Writes into the pending AddNew or Edit (3020 when none is pending). The
+    // value is converted to the column's type: "" and Null are Null; a text
+    // that is not a number in a number column raises 3421.
+    void SetValue(const data::Value& value);
+    Field& operator=(const data::Value& value) { SetValue(value); return *this; }
+
+private:
+    friend class Recordset;
+    Field(class Recordset* owner, int index, std::string name, std::string type)
+        : owner_(owner), index_(index), name_(std::move(name)), type_(std::move(type)) {}
+    class Recordset* owner_;
+    int index_;
+    std::string name_;
+    std::string type_;
+};
+
+// A table-type or dynaset recordset over one table of one database (the
+// database's own file). Rows come in the order they were added. Moving
+// reads one row at a time, so a recordset of any size opens and moves fast.
+// Other connections' changes are seen at the next move.
+class Recordset {
+public:
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    RecordsetType Type() const { return type_; }
+    const std::string& Name() const { return source_; }
+    const std::string& TableName() const;
+    bool Updatable() const { return !readOnly_; }
+
+    bool Eof() const { return eof_; }
+    bool Bof() const { return bof_; }
+    // The number of rows now in the recordset (exact, counted by the database).
+    long RecordCount() const;
+
+    // Moves; each cancels a pending AddNew or Edit first. MoveFirst and
+    // MoveLast on an empty recordset, MoveNext at EOF and MovePrevious at BOF
+    // raise 3021.
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+
+    // Starts a new, empty row (not stored until Update).
+    void AddNew();
+    // Puts the current row into edit: locks it for every other recordset, here
+    // or in another process (3260 when someone else holds it), and re-reads it.
+    void Edit();
+    // Stores the pending AddNew or Edit (3020 when none). A duplicate key is
+    // 3022 and leaves the change pending; a write blocked by another writer is
+    // 3260. After an AddNew the current row is the one current before it.
+    void Update();
+    // Drops the pending AddNew or Edit and releases its lock; nothing when none.
+    void CancelUpdate();
+    // Deletes the current row (3260 when another holds it in edit). The
+    // recordset then has no current row until the next move.
+    void Delete();
+    EditModeValue EditMode() const { return editMode_; }
+
+    // Criteria in the engine's expression language, for example
+    // "left(EmployerName1, 5) = 'smith'"; text comparisons ignore case.
+    // NoMatch() tells whether a row was found; when none, the current row stays.
+    void FindFirst(const std::string& criteria);
+    void FindLast(const std::string& criteria);
+    void FindNext(const std::string& criteria);
+    void FindPrevious(const std::string& criteria);
+    bool NoMatch() const { return noMatch_; }
+
+    // The current row's bookmark (3021 when none); setting one returns to
+    // that row (3159 when it no longer exists).
+    std::string Bookmark() const;
+    void SetBookmark(const std::string& bookmark);
+
+    // Columns by name, case-insensitively (3265 when absent), or by position.
+    Field& Fields(const std::string& name);
+    Field& Fields(int index);
+    int FieldCount() const { return static_cast<int>(fields_.size()); }
+
+    // Re-reads the rows of the source and stands on the first.
+    void Requery();
+    // Cancels a pending change and releases every lock; later calls raise 3420.
+    void Close();
+    bool IsOpen() const { return open_; }
+
+    // One observer, the data control; pass nullptr to detach.
+    void SetObserver(std::function<void(RecordsetEvent)> observer);
+    // Makes the next such operation fail with the given error (tests).
+    void FailNext(RecordsetAction action, int number = 3426);
+
+private:
+    friend class Database;
+    friend class Field;
+    Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type,
+              bool readOnly);
+
+    void Open();
+    void CheckOpen() const;
+    void CheckInjected(RecordsetAction action);
+    void Notify(RecordsetEvent event);
+    void StandOn(std::int64_t rowid); // loads the row; rowid < 0: no current row
+    void LeavePending();
+    void ReleaseLock();
+    void Find(const std::string& criteria, bool forward, bool fromEnd);
+    void RequireCurrent() const;
+    data::Value ReadField(int index) const;
+    void WriteField(int index, const data::Value& value);
+
+    std::shared_ptr<Connection> connection_;
+    std::unique_ptr<RowSource> rows_;
+    std::string source_;
+    RecordsetType type_;
+    bool readOnly_;
+    bool open_ = false;
+    std::vector<Field> fields_;
+
+    bool bof_ = true;
+    bool eof_ = true;
+    bool noMatch_ = false;
+    std::int64_t current_ = -1;      // rowid of the current row, -1 when none
+    bool currentDeleted_ = false;
+    std::vector<data::Value> values_; // the current row as read
+    EditModeValue editMode_ = dbEditNone;
+    std::vector<data::Value> buffer_; // the pending AddNew or Edit
+    std::vector<bool> changed_;
+    std::int64_t beforeAdd_ = -1;    // the row current when AddNew started
+    bool beforeAddBof_ = true, beforeAddEof_ = true;
+
+    std::unique_ptr<RowLockFile> locks_;
+    bool lockHeld_ = false;
+    std::int64_t lockedRow_ = -1;
+
+    std::function<void(RecordsetEvent)> observer_;
+    std::vector<std::pair<RecordsetAction, int>> injected_;
+};
+
+using RecordsetPtr = std::shared_ptr<Recordset>;
+
+} // namespace data

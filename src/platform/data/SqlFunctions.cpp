@@ -1,0 +1,129 @@
+#include "platform/data/SqlFunctions.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace data {
+
+namespace {
+
+// Byte offsets of the characters of a UTF-8 text (and its end).
+std::vector<size_t> CharacterStarts(const std::string& text)
+{
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+
+// Characters [first, first + count) of the text, clipped to it.
+std::string Slice(const std::string& text, long long first, long long count)
+{
+    auto starts = CharacterStarts(text);
+    long long length = static_cast<long long>(starts.size()) - 1;
+    first = std::clamp(first, 0LL, length);
+    long long last = std::clamp(first + std::max(count, 0LL), first, length);
+    return text.substr(starts[first], starts[last] - starts[first]);
+}
+
+bool ArgumentsHaveNull(int argc, sqlite3_value** argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) return true;
+    }
+    return false;
+}
+
+std::string TextOf(sqlite3_value* value)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return std::string(text ? text : "", static_cast<size_t>(sqlite3_value_bytes(value)));
+}
+
+void ResultText(sqlite3_context* context, const std::string& text)
+{
+    sqlite3_result_text(context, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+void Left(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
+    ResultText(context, Slice(TextOf(argv[0]), 0, sqlite3_value_int64(argv[1])));
+}
+
+void Right(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
+    std::string text = TextOf(argv[0]);
+    long long length = static_cast<long long>(CharacterStarts(text).size()) - 1;
+    long long count = std::clamp<long long>(sqlite3_value_int64(argv[1]), 0, length);
+    ResultText(context, Slice(text, length - count, count));
+}
+
+void Mid(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
+    long long start = sqlite3_value_int64(argv[1]);
+    long long count = argc > 2 ? sqlite3_value_int64(argv[2]) : (1LL << 40);
+    ResultText(context, Slice(TextOf(argv[0]), std::max(start, 1LL) - 1, count));
+}
+
+void Len(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
+    sqlite3_result_int64(context, static_cast<sqlite3_int64>(CharacterStarts(TextOf(argv[0])).size()) - 1);
+}
+
+template <int (*Convert)(int)>
+void ChangeCase(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
+    std::string text = TextOf(argv[0]);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(Convert(static_cast<unsigned char>(c)));
+    }
+    ResultText(context, text);
+}
+
+using Function = void (*)(sqlite3_context*, int, sqlite3_value**);
+
+struct FunctionDef {
+    const char* name;
+    int arguments;
+    Function function;
+};
+
+const FunctionDef kFunctions[] = {
+    {"LEFT",  2, Left},
+    {"RIGHT", 2, Right},
+    {"MID",   2, Mid},
+    {"MID",   3, Mid},
+    {"LEN",   1, Len},
+    {"UCASE", 1, ChangeCase<std::toupper>},
+    {"LCASE", 1, ChangeCase<std::tolower>},
+};
+
+} // namespace
+
+std::string EngineFunctionName(const std::string& upperName)
+{
+    std::string name = "jet_";
+    for (char c : upperName) name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+void RegisterEngineFunctions(sqlite3* db)
+{
+    for (const auto& def : kFunctions) {
+        sqlite3_create_function_v2(db, EngineFunctionName(def.name).c_str(), def.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                   def.function, nullptr, nullptr, nullptr);
+    }
+}
+
+} // namespace data

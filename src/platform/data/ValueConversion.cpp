@@ -1,0 +1,87 @@
+#include "platform/data/ValueConversion.h"
+
+#include "platform/data/Connection.h"
+#include "platform/data/Errors.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace data {
+
+namespace {
+
+enum class Affinity { Integer, Real, Text };
+
+Affinity AffinityOf(std::string type)
+{
+    for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (type.find("INT") != std::string::npos) return Affinity::Integer;
+    if (type.find("CHAR") != std::string::npos || type.find("TEXT") != std::string::npos ||
+        type.find("CLOB") != std::string::npos)
+        return Affinity::Text;
+    if (type.find("REAL") != std::string::npos || type.find("DOUB") != std::string::npos ||
+        type.find("FLOA") != std::string::npos || type.find("NUM") != std::string::npos ||
+        type.find("DEC") != std::string::npos)
+        return Affinity::Real;
+    return Affinity::Text;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// A number written as text, "." as the point; nothing when it is not one.
+std::optional<double> NumberFromText(const std::string& text)
+{
+    std::string upper;
+    for (char c : text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "TRUE") return -1.0;
+    if (upper == "FALSE") return 0.0;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (begin != end && *begin == '+') ++begin;
+    double number = 0;
+    auto result = std::from_chars(begin, end, number);
+    if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
+    return number;
+}
+
+[[noreturn]] void ConversionError(const Value& value)
+{
+    RaiseEngineError(errConversion, kSourceField, "'" + ToText(value) + "'");
+}
+
+} // namespace
+
+Value ConvertForColumn(const std::string& declaredType, const Value& value)
+{
+    if (IsNull(value)) return value;
+    Affinity affinity = AffinityOf(declaredType);
+    if (affinity == Affinity::Text) return ToText(value);
+
+    double number = 0;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        std::string trimmed = Trimmed(*text);
+        if (trimmed.empty()) return Null{};
+        auto parsed = NumberFromText(trimmed);
+        if (!parsed) ConversionError(value);
+        number = *parsed;
+    } else if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        if (affinity == Affinity::Integer) return *whole;
+        return static_cast<double>(*whole);
+    } else {
+        number = std::get<double>(value);
+    }
+    if (affinity == Affinity::Real) return number;
+    double rounded = std::nearbyint(number); // the default rounding: half to even
+    if (!std::isfinite(rounded) || std::fabs(rounded) > 9.2e18) ConversionError(value);
+    return static_cast<std::int64_t>(rounded);
+}
+
+} // namespace data

@@ -1,0 +1,15 @@
+#pragma once
+// Internal: a value written into a field takes the column's type, as the
+// engine converts it: "" is Null in a number column, numbers round half to
+// even into whole-number columns, numbers become text in text columns.
+
+#include "platform/data/Value.h"
+
+#include <string>
+
+namespace data {
+
+// Raises 3421 when the value cannot be taken by a column of that type.
+Value ConvertForColumn(const std::string& declaredType, const Value& value);
+
+} // namespace data

@@ -1,0 +1,161 @@
+// The unique keys that refuse a duplicate employer or return row, and
+// finding an employer by the first letters of the name, as Find does.
+
+#include "DataTestSupport.h"
+
+namespace {
+
+using datatest::Text;
+using data::Value;
+
+class KeysAndFindTest : public datatest::DatabaseFolder {};
+
+TEST_F(KeysAndFindTest, ADuplicateEmployerIsRefusedAtUpdateAndTheTableIsUnchanged)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "SMITH TOOLS", "1", "061234567", "R");
+    auto rs = db->OpenRecordset("Employers");
+    rs->AddNew();
+    rs->Fields("EmployerNo") = Value{std::int64_t{2}};
+    rs->Fields("EmployerName1") = Value{std::string("OTHER NAME")};
+    rs->Fields("IdType") = Value{std::string("1")};
+    rs->Fields("Pyr_Taxid") = Value{std::string("061234567")};
+    rs->Fields("TypePayer") = Value{std::string("r")}; // the key ignores case, as the engine does
+    EXPECT_ENGINE_ERROR(rs->Update(), 3022);
+    EXPECT_EQ(data::dbEditAdd, rs->EditMode()); // still pending: the screen cancels it
+    rs->CancelUpdate();
+    EXPECT_EQ(1, rs->RecordCount());
+    rs->MoveFirst();
+    EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
+}
+
+TEST_F(KeysAndFindTest, AnotherKindOfEmployerWithTheSameTaxIdIsAccepted)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "FARM", "1", "061234567", "R");
+    AddEmployer(*db, 2, "FARM", "1", "061234567", "A");
+    EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
+}
+
+TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE", "1", "111111111");
+    AddEmployer(*db, 2, "TWO", "1", "222222222");
+    auto rs = db->OpenRecordset("Employers");
+    rs->MoveLast();
+    rs->Edit();
+    rs->Fields("Pyr_Taxid") = Value{std::string("111111111")};
+    EXPECT_ENGINE_ERROR(rs->Update(), 3022);
+    rs->CancelUpdate();
+    EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
+}
+
+TEST_F(KeysAndFindTest, OneReturnRowPerEmployerAndPeriod)
+{
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("DET941");
+    auto add = [&](std::int64_t employer, const char* period) {
+        rs->AddNew();
+        rs->Fields("EmployerNo") = Value{employer};
+        rs->Fields("Qtr_Yr") = Value{std::string(period)};
+        rs->Update();
+    };
+    add(17, "122");
+    add(17, "222");
+    add(18, "122");
+    EXPECT_ENGINE_ERROR(add(17, "122"), 3022);
+}
+
+TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ACME CORP");
+    AddEmployer(*db, 2, "SMITH TOOLS");
+    AddEmployer(*db, 3, "SMITHSON LLC");
+    auto rs = db->OpenRecordset("Employers");
+    rs->FindFirst("left(EmployerName1, 5) = 'smith'");
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
+    rs->FindNext("left(EmployerName1, 5) = 'smith'");
+    EXPECT_EQ("SMITHSON LLC", Text(rs->Fields("EmployerName1").Value()));
+    rs->FindPrevious("left(EmployerName1, 1) = 'A'");
+    EXPECT_EQ("ACME CORP", Text(rs->Fields("EmployerName1").Value()));
+    rs->FindLast("left(EmployerName1, 2) = 'sm'");
+    EXPECT_EQ("SMITHSON LLC", Text(rs->Fields("EmployerName1").Value()));
+}
+
+TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ACME CORP");
+    AddEmployer(*db, 2, "BAKER INC");
+    auto rs = db->OpenRecordset("Employers");
+    rs->MoveLast();
+    std::string mark = rs->Bookmark();
+    rs->FindFirst("left(EmployerName1, 6) = 'zzzzzz'");
+    EXPECT_TRUE(rs->NoMatch());
+    rs->MoveFirst();
+    rs->SetBookmark(mark);
+    EXPECT_EQ("BAKER INC", Text(rs->Fields("EmployerName1").Value()));
+    rs->Delete();
+    EXPECT_ENGINE_ERROR(rs->SetBookmark(mark), 3159);
+}
+
+TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "O'BRIEN FARMS");
+    AddEmployer(*db, 2, "OTHER");
+    auto rs = db->OpenRecordset("Employers");
+    rs->FindFirst("left(EmployerName1, 3) = 'o''b'");
+    ASSERT_FALSE(rs->NoMatch());
+    EXPECT_EQ("O'BRIEN FARMS", Text(rs->Fields("EmployerName1").Value()));
+    EXPECT_ENGINE_ERROR(rs->FindFirst("left(EmployerName1, 3) = 'o'b'"), 3075);
+}
+
+TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod)
+{
+    auto db = OpenMain();
+    auto det = db->OpenRecordset("DET941");
+    for (auto [employer, period] : {std::pair{250, "322"}, {250, "122"}, {251, "322"}}) {
+        det->AddNew();
+        det->Fields("EmployerNo") = Value{std::int64_t{employer}};
+        det->Fields("Qtr_Yr") = Value{std::string(period)};
+        det->Update();
+    }
+    auto rs = db->OpenRecordset("SELECT * FROM [DET941] WHERE [EmployerNo] = 250 AND [Qtr_Yr] = '322'");
+    EXPECT_EQ(1, rs->RecordCount());
+    EXPECT_EQ(Value{std::int64_t{250}}, rs->Fields("EmployerNo").Value());
+    EXPECT_EQ("322", Text(rs->Fields("Qtr_Yr").Value()));
+    auto none = db->OpenRecordset("select * from det941 where EmployerNo = 250 and Qtr_Yr = '622'");
+    EXPECT_EQ(0, none->RecordCount());
+    EXPECT_TRUE(none->Eof());
+    // A row added through the query's recordset is found by MoveLast.
+    none->AddNew();
+    none->Fields("EmployerNo") = Value{std::int64_t{250}};
+    none->Fields("Qtr_Yr") = Value{std::string("622")};
+    none->Update();
+    none->MoveLast();
+    EXPECT_EQ("622", Text(none->Fields("Qtr_Yr").Value()));
+}
+
+TEST_F(KeysAndFindTest, AnOrderedQueryComesInItsOrder)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "CHARLIE");
+    AddEmployer(*db, 2, "ALPHA");
+    AddEmployer(*db, 3, "BRAVO");
+    auto rs = db->OpenRecordset("SELECT * FROM Employers ORDER BY EmployerName1");
+    std::vector<std::string> names;
+    for (; !rs->Eof(); rs->MoveNext()) names.push_back(Text(rs->Fields("EmployerName1").Value()));
+    EXPECT_EQ((std::vector<std::string>{"ALPHA", "BRAVO", "CHARLIE"}), names);
+}
+
+TEST_F(KeysAndFindTest, AMissingTableIsReported)
+{
+    auto db = OpenMain();
+    EXPECT_ENGINE_ERROR(db->OpenRecordset("NoSuchTable"), 3078);
+}
+
+} // namespace

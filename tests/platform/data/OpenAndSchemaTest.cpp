@@ -1,0 +1,120 @@
+// Opening database files as the system names them, and the installation's
+// empty databases made from the one schema.
+
+#include "DataTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using data::Value;
+
+class OpenAndSchemaTest : public datatest::DatabaseFolder {};
+
+TEST_F(OpenAndSchemaTest, AMissingFileIsAnErrorAndNoFileIsCreated)
+{
+    std::string missing = Folder() + "/missing.mdb";
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(missing), 3024);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/no such folder/TV941.MDB"), 3044);
+}
+
+TEST_F(OpenAndSchemaTest, AFileThatIsNotADatabaseIsRefused)
+{
+    std::ofstream(Folder() + "/junk.mdb") << "this is not a database file, just some text";
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/junk.mdb"), 3343);
+}
+
+TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase)
+{
+    auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
+    EXPECT_TRUE(db->HasTable("det941"));
+    EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "dBASE III;"), 3170);
+}
+
+TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables)
+{
+    auto db = OpenMain();
+    EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());
+    EXPECT_EQ(27, db->OpenRecordset("Employees")->FieldCount());
+    auto det941 = db->OpenRecordset("DET941");
+    for (const char* column : {"EmployerNo", "Qtr_Yr", "No_Employee", "L_2", "L5a1c2", "L6c_ExemptWages", "L11g",
+                               "L12aCobra", "L12bCobraIndividuals", "Line12", "L13g", "L13H", "L13I", "L_20_D",
+                               "RecovStartup", "OutOfBusiness", "L13TotalPayments", "L30", "L_17", "L_18"}) {
+        EXPECT_NO_THROW(det941->Fields(column)) << column;
+    }
+    EXPECT_EQ("REAL", det941->Fields("L_2").Type());
+    EXPECT_EQ("INTEGER", det941->Fields("Seasonal").Type());
+    EXPECT_EQ("TEXT(3)", det941->Fields("Qtr_Yr").Type());
+}
+
+TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder)
+{
+    auto rs = OpenMain()->OpenRecordset("Det944");
+    ASSERT_EQ(38, rs->FieldCount());
+    EXPECT_EQ("EmployerNo", rs->Fields(0).Name());
+    EXPECT_EQ("L_6B", rs->Fields(11).Name());
+    EXPECT_EQ("Apply_Nxt", rs->Fields(21).Name());
+    EXPECT_EQ("L_13A", rs->Fields(23).Name());
+    EXPECT_EQ("L_13M", rs->Fields(35).Name());
+    EXPECT_EQ("L_6F", rs->Fields(37).Name());
+}
+
+TEST_F(OpenAndSchemaTest, TheIdDatabaseComesWithItsCounterRow)
+{
+    auto db = data::OpenDatabase(IdPath());
+    auto counter = db->OpenRecordset("EMPLOYERS_ID");
+    counter->MoveFirst();
+    EXPECT_EQ(Value{std::int64_t{1}}, counter->Fields("NextCounter").Value());
+    EXPECT_EQ(1, counter->RecordCount());
+    EXPECT_TRUE(db->HasTable("Employees_ID"));
+}
+
+TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone)
+{
+    {
+        auto db = OpenMain();
+        AddEmployer(*db, 1, "KEEP ME");
+    }
+    std::filesystem::remove(IdPath());
+    std::filesystem::rename(MainPath(), Folder() + "/tv941.mdb");
+    EXPECT_EQ((std::vector<std::string>{"db1099_ID.mdb"}), data::MakeEmptyDatabases(Folder()));
+    EXPECT_EQ(1, data::OpenDatabase(Folder() + "/tv941.mdb")->OpenRecordset("Employers")->RecordCount());
+    EXPECT_TRUE(data::MakeEmptyDatabases(Folder()).empty());
+}
+
+TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused)
+{
+    auto rs = OpenMain()->OpenRecordset("Employers");
+    rs->AddNew();
+    rs->Fields("EmployerName1") = Value{std::string("NO NUMBER")};
+    EXPECT_ENGINE_ERROR(rs->Update(), 3058);
+}
+
+} // namespace
+
+#include "platform/files/ProgramFolder.h"
+
+namespace {
+
+TEST_F(OpenAndSchemaTest, DriveLettersInPathsAndInClausesGoThroughTheDriveFolders)
+{
+    auto previous = files::ProgramFolder();
+    files::SetProgramFolder(Folder());
+    std::filesystem::create_directories(Folder() + "/drives/a");
+    try {
+        auto backup = data::CreateDatabase("A:\\944Backup.mdb", data::dbLangGeneral);
+        EXPECT_TRUE(std::filesystem::exists(Folder() + "/drives/a/944Backup.mdb"));
+        backup->Execute("SELECT * INTO Employers IN 'a:\\944BACKUP.MDB' From Employers IN '" + MainPath() + "'");
+        EXPECT_TRUE(data::OpenDatabase("A:\\944backup.mdb")->HasTable("Employers"));
+        EXPECT_ENGINE_ERROR(data::OpenDatabase("B:\\944Backup.mdb"), 3044);
+    } catch (...) {
+        files::SetProgramFolder(previous);
+        throw;
+    }
+    files::SetProgramFolder(previous);
+}
+
+} // namespace

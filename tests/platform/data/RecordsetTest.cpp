@@ -1,0 +1,206 @@
+// Moving, adding, editing and deleting rows through recordsets, as the
+// employer screen and the return screens do.
+
+#include "DataTestSupport.h"
+
+namespace {
+
+using datatest::Text;
+using data::Value;
+
+class RecordsetTest : public datatest::DatabaseFolder {};
+
+TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves)
+{
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("Employers", data::dbOpenTable);
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_TRUE(rs->Bof());
+    EXPECT_EQ(0, rs->RecordCount());
+    EXPECT_ENGINE_ERROR(rs->MoveFirst(), 3021);
+    EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
+    EXPECT_ENGINE_ERROR(rs->MoveNext(), 3021);
+    EXPECT_ENGINE_ERROR(rs->Fields("EmployerName1").Value(), 3021);
+    EXPECT_ENGINE_ERROR(rs->Edit(), 3021);
+    EXPECT_ENGINE_ERROR(rs->Delete(), 3021);
+}
+
+TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 30, "ZETA");
+    AddEmployer(*db, 10, "ALPHA");
+    AddEmployer(*db, 20, "MIDDLE");
+    auto rs = db->OpenRecordset("employers"); // table names in any case
+    EXPECT_EQ(3, rs->RecordCount());
+    std::vector<std::string> names;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) names.push_back(Text(rs->Fields("EMPLOYERNAME1").Value()));
+    EXPECT_EQ((std::vector<std::string>{"ZETA", "ALPHA", "MIDDLE"}), names);
+    EXPECT_ENGINE_ERROR(rs->MoveNext(), 3021);
+    rs->MovePrevious();
+    EXPECT_EQ("MIDDLE", Text(rs->Fields("EmployerName1").Value()));
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+    EXPECT_FALSE(rs->Eof());
+}
+
+TEST_F(RecordsetTest, AddNewThenUpdateThenMoveLastStandsOnTheNewRow)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "FIRST");
+    auto rs = db->OpenRecordset("Employers");
+    rs->AddNew();
+    EXPECT_EQ(data::dbEditAdd, rs->EditMode());
+    EXPECT_TRUE(data::IsNull(rs->Fields("EmployerName1").Value())); // a new row starts empty
+    rs->Fields("EmployerNo") = Value{std::int64_t{2}};
+    rs->Fields("EmployerName1") = Value{std::string("SECOND")};
+    rs->Fields("Pyr_Taxid") = Value{std::string("222222222")};
+    rs->Update();
+    EXPECT_EQ(data::dbEditNone, rs->EditMode());
+    EXPECT_EQ("FIRST", Text(rs->Fields("EmployerName1").Value())); // back on the row current before
+    rs->MoveLast();
+    EXPECT_EQ("SECOND", Text(rs->Fields("EmployerName1").Value()));
+    EXPECT_EQ(2, rs->RecordCount());
+}
+
+TEST_F(RecordsetTest, CancelUpdateWritesNothing)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "KEPT");
+    auto rs = db->OpenRecordset("Employers");
+    rs->AddNew();
+    rs->Fields("EmployerNo") = Value{std::int64_t{2}};
+    rs->CancelUpdate();
+    rs->Edit();
+    rs->Fields("EmployerName1") = Value{std::string("CHANGED")};
+    rs->CancelUpdate();
+    EXPECT_EQ(1, rs->RecordCount());
+    auto again = db->OpenRecordset("Employers");
+    EXPECT_EQ("KEPT", Text(again->Fields("EmployerName1").Value()));
+}
+
+TEST_F(RecordsetTest, MovingAwayFromAPendingEditDropsIt)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    AddEmployer(*db, 2, "TWO");
+    auto rs = db->OpenRecordset("Employers");
+    rs->Edit();
+    rs->Fields("EmployerName1") = Value{std::string("CHANGED")};
+    rs->MoveNext();
+    EXPECT_EQ(data::dbEditNone, rs->EditMode());
+    rs->MoveFirst();
+    EXPECT_EQ("ONE", Text(rs->Fields("EmployerName1").Value()));
+}
+
+TEST_F(RecordsetTest, EditUpdateChangesTheRowInPlace)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    AddEmployer(*db, 2, "TWO");
+    auto rs = db->OpenRecordset("Employers");
+    rs->MoveNext();
+    rs->Edit();
+    rs->Fields("City") = Value{std::string("HARTFORD")};
+    rs->Update();
+    EXPECT_EQ("TWO", Text(rs->Fields("EmployerName1").Value()));
+    EXPECT_EQ("HARTFORD", Text(rs->Fields("City").Value()));
+    EXPECT_ENGINE_ERROR(rs->Update(), 3020);
+}
+
+TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowUntilTheNextMove)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    AddEmployer(*db, 2, "TWO");
+    AddEmployer(*db, 3, "THREE");
+    auto rs = db->OpenRecordset("Employers");
+    rs->MoveNext();
+    rs->Delete();
+    EXPECT_ENGINE_ERROR(rs->Fields("EmployerName1").Value(), 3167);
+    rs->MoveNext();
+    EXPECT_EQ("THREE", Text(rs->Fields("EmployerName1").Value()));
+    rs->Delete();
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Eof());
+    rs->MoveLast();
+    EXPECT_EQ("ONE", Text(rs->Fields("EmployerName1").Value()));
+    EXPECT_EQ(1, rs->RecordCount());
+}
+
+TEST_F(RecordsetTest, DeletingTheOnlyRowThenMovingLastIsNoCurrentRecord)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONLY");
+    auto rs = db->OpenRecordset("Employers");
+    rs->Delete();
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
+}
+
+TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndHoldNull)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_EQ("IdType", rs->Fields("IDType").Name());
+    EXPECT_TRUE(data::IsNull(rs->Fields("ContactName").Value()));
+    EXPECT_ENGINE_ERROR(rs->Fields("NoSuchColumn"), 3265);
+    EXPECT_EQ(23, rs->FieldCount());
+}
+
+TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes)
+{
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("DET941");
+    rs->AddNew();
+    rs->Fields("EmployerNo") = Value{std::string("17")};
+    rs->Fields("Qtr_Yr") = Value{std::string("122")};
+    rs->Fields("L_2") = Value{std::string("62.5")};
+    rs->Fields("L_3") = Value{std::string("")};
+    rs->Fields("Not_Subj") = Value{std::int64_t{1}};
+    rs->Fields("No_Employee") = Value{2.5}; // whole-number columns round half to even
+    EXPECT_ENGINE_ERROR(rs->Fields("L_5") = Value{std::string("abc")}, 3421);
+    rs->Update();
+    rs->MoveFirst();
+    EXPECT_EQ(Value{std::int64_t{17}}, rs->Fields("EmployerNo").Value());
+    EXPECT_EQ(Value{62.5}, rs->Fields("L_2").Value());
+    EXPECT_TRUE(data::IsNull(rs->Fields("L_3").Value()));
+    EXPECT_EQ(Value{std::int64_t{2}}, rs->Fields("No_Employee").Value());
+    EXPECT_EQ("24.8", data::ToText(Value{24.8}));
+    EXPECT_EQ("500", data::ToText(Value{500.0}));
+}
+
+TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused)
+{
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_ENGINE_ERROR(rs->Fields("City") = Value{std::string("X")}, 3020);
+    auto readOnly = db->OpenRecordset("Employers", data::dbOpenSnapshot);
+    EXPECT_ENGINE_ERROR(readOnly->Edit(), 3027);
+}
+
+TEST_F(RecordsetTest, AnInjectedCancellationFailsTheNextAddNewOnce)
+{
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("Employers");
+    rs->FailNext(data::RecordsetAction::AddNew);
+    EXPECT_ENGINE_ERROR(rs->AddNew(), 3426);
+    EXPECT_EQ(data::dbEditNone, rs->EditMode());
+    rs->AddNew();
+    EXPECT_EQ(data::dbEditAdd, rs->EditMode());
+}
+
+TEST_F(RecordsetTest, AClosedDatabaseClosesItsRecordsets)
+{
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("Employers");
+    db->Close();
+    EXPECT_ENGINE_ERROR(rs->RecordCount(), 3420);
+    EXPECT_ENGINE_ERROR(db->OpenRecordset("Employers"), 3420);
+}
+
+} // namespace

@@ -17,6 +17,13 @@ DataControl::DataControl(forms::Form& owner, std::string name, int index)
 
 DataControl::~DataControl() { CloseRows(); }
 
+void DataControl::FormLoaded()
+{
+    if (!recordset_ && !databaseName_.empty() && !recordSource_.empty()) Refresh();
+}
+
+void DataControl::FormUnloading() { CloseRows(); }
+
 void DataControl::SetCaption(const std::string& caption)
 {
     caption_ = caption;

@@ -35,6 +35,11 @@ public:
     DataControl(forms::Form& owner, std::string name, int index = -1);
     ~DataControl() override;
     std::string Kind() const override { return "Data"; }
+    // Like the original control: it opens its rows once its form has loaded
+    // (when set up by then) and lets them go, locks and pending change
+    // included, when its form unloads.
+    void FormLoaded() override;
+    void FormUnloading() override;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);

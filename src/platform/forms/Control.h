@@ -90,6 +90,10 @@ public:
     virtual void TakeKey(int /*keyAscii*/) {}
     // What a user's click does (after any focus move): raise Click.
     virtual void UserClick();
+    // The owner form has run its Form_Load / is being unloaded: controls
+    // that hold resources (the data control's rows and locks) act on it.
+    virtual void FormLoaded() {}
+    virtual void FormUnloading() {}
     // Raises an event handler inside an event scope (focus moves wait).
     void Raise(const std::function<void()>& handler);
     template <class... Args, class... Given>

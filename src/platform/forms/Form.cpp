@@ -53,6 +53,7 @@ void Form::Load() {
     App().FormLoaded(*this);
     EventScope scope;
     Form_Load();
+    for (Control* c : std::vector<Control*>(controls_)) c->FormLoaded();
 }
 
 void Form::Show() {
@@ -80,6 +81,7 @@ void Form::Unload() {
         Form_Unload(cancel);
     }
     if (cancel != 0 || !loaded_) return;
+    for (Control* c : std::vector<Control*>(controls_)) c->FormUnloading();
     FocusMoves::Forget(*this);
     activeControl_ = nullptr;
     visible_ = false;

@@ -1,0 +1,80 @@
+#include "common/PaidPreparerRecord.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/Strings.h"
+#include "platform/basic/Windows1252.h"
+#include "platform/files/Paths.h"
+
+namespace {
+
+using R = PaidPreparerRecord;
+
+// clang-format off
+const std::array<PaidPreparerField, 10> kLayout{{
+    //  name                offset  width  member
+    {"FirmName",              0,     50,   &R::FirmName},
+    {"FirmEIN",              50,      9,   &R::FirmEIN},
+    {"FirmAddress",          59,     30,   &R::FirmAddress},
+    {"FirmCity",             89,     30,   &R::FirmCity},
+    {"FirmState",           119,      2,   &R::FirmState},
+    {"FirmZip",             121,     10,   &R::FirmZip},
+    {"FirmPhone",           131,     13,   &R::FirmPhone},
+    {"FirmPTIN",            144,     15,   &R::FirmPTIN},
+    {"FirmSelfEmployed",    159,      1,   &R::FirmSelfEmployed},
+    {"FirmPreparerName",    160,     35,   &R::FirmPreparerName},
+}};
+// clang-format on
+
+} // namespace
+
+const std::array<PaidPreparerField, 10>& PaidPreparerLayout() { return kLayout; }
+
+PaidPreparerRecord PaidPreparerRecord::FromBytes(std::string_view bytes)
+{
+    std::string record(bytes.substr(0, kPaidPreparerRecordLength));
+    record.resize(kPaidPreparerRecordLength, ' ');
+    std::replace(record.begin(), record.end(), '\0', ' ');
+
+    PaidPreparerRecord result;
+    for (const auto& field : kLayout)
+        result.*field.member = basic::Utf8FromWindows1252(
+            std::string_view(record).substr(static_cast<std::size_t>(field.offset),
+                                            static_cast<std::size_t>(field.width)));
+    return result;
+}
+
+std::string PaidPreparerRecord::ToBytes() const
+{
+    std::string bytes;
+    bytes.reserve(kPaidPreparerRecordLength);
+    for (const auto& field : kLayout)
+        bytes += basic::Windows1252Field(this->*field.member, static_cast<std::size_t>(field.width));
+    return bytes;
+}
+
+PaidPreparerRecord PaidPreparerRecord::Trimmed() const
+{
+    PaidPreparerRecord result;
+    for (const auto& field : kLayout) result.*field.member = basic::Trim(this->*field.member);
+    return result;
+}
+
+PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path)
+{
+    const std::filesystem::path native = files::Resolve(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(native, error)) return PaidPreparerRecord::FromBytes("");
+
+    std::ifstream in(native, std::ios::binary);
+    if (!in) basic::Raise(75);
+    std::string bytes(static_cast<std::size_t>(kPaidPreparerRecordLength), ' ');
+    in.read(bytes.data(), kPaidPreparerRecordLength);
+    if (in.bad()) basic::Raise(75);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return PaidPreparerRecord::FromBytes(bytes);
+}

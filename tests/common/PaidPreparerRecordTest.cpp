@@ -1,0 +1,147 @@
+// The preparer's record as the preparer screen writes it and every return
+// printout reads it: 195 bytes, ten fixed fields, code page 1252.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/PaidPreparerRecord.h"
+#include "platform/files/ProgramFolderFixture.h"
+
+namespace {
+
+PaidPreparerRecord ExampleRecord()
+{
+    PaidPreparerRecord r;
+    r.FirmName = "ACME TAX SERVICE";
+    r.FirmEIN = "123456789";
+    r.FirmAddress = "12 MAIN ST";
+    r.FirmCity = "SPRINGFIELD";
+    r.FirmState = "IL";
+    r.FirmZip = "627011234";
+    r.FirmPhone = "2175551234";
+    r.FirmPTIN = "P01234567";
+    r.FirmSelfEmployed = "Y";
+    r.FirmPreparerName = "JANE Q PREPARER";
+    return r;
+}
+
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::string out = text;
+    out.resize(width, ' ');
+    return out;
+}
+
+TEST(PaidPreparerRecordBytes, EachFieldLiesAtItsOffsetFilledUpWithBlanks)
+{
+    const std::string bytes = ExampleRecord().ToBytes();
+
+    ASSERT_EQ(bytes.size(), 195u);
+    EXPECT_EQ(bytes.substr(0, 50), Padded("ACME TAX SERVICE", 50));
+    EXPECT_EQ(bytes.substr(50, 9), "123456789");
+    EXPECT_EQ(bytes.substr(59, 30), Padded("12 MAIN ST", 30));
+    EXPECT_EQ(bytes.substr(89, 30), Padded("SPRINGFIELD", 30));
+    EXPECT_EQ(bytes.substr(119, 2), "IL");
+    EXPECT_EQ(bytes.substr(121, 10), "627011234 ");
+    EXPECT_EQ(bytes.substr(131, 13), Padded("2175551234", 13));
+    EXPECT_EQ(bytes.substr(144, 15), Padded("P01234567", 15));
+    EXPECT_EQ(bytes.substr(159, 1), "Y");
+    EXPECT_EQ(bytes.substr(160, 35), Padded("JANE Q PREPARER", 35));
+}
+
+TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth)
+{
+    PaidPreparerRecord r;
+    r.FirmState = "ILL";
+    r.FirmName = std::string(60, 'N');
+    const std::string bytes = r.ToBytes();
+
+    ASSERT_EQ(bytes.size(), 195u);
+    EXPECT_EQ(bytes.substr(0, 50), std::string(50, 'N'));
+    EXPECT_EQ(bytes.substr(119, 2), "IL");
+    EXPECT_EQ(bytes.substr(121, 10), std::string(10, ' '));
+}
+
+TEST(PaidPreparerRecordBytes, AccentedLettersTakeOneByteOfCodePage1252)
+{
+    PaidPreparerRecord r;
+    r.FirmCity = "SAN JOSÉ";
+    const std::string bytes = r.ToBytes();
+
+    ASSERT_EQ(bytes.size(), 195u);
+    EXPECT_EQ(bytes.substr(89, 9), "SAN JOS\xC9 ");
+    EXPECT_EQ(PaidPreparerRecord::FromBytes(bytes).Trimmed().FirmCity, "SAN JOSÉ");
+}
+
+TEST(PaidPreparerRecordBytes, ReadingBackGivesTheFieldsWithTheirBlanksTrimmedAway)
+{
+    const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(ExampleRecord().ToBytes());
+
+    EXPECT_EQ(read.FirmName, Padded("ACME TAX SERVICE", 50));
+    EXPECT_EQ(read.Trimmed(), ExampleRecord());
+}
+
+TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks)
+{
+    std::string bytes = ExampleRecord().ToBytes().substr(0, 60);  // name and EIN, 1 byte of address
+    bytes[55] = '\0';
+
+    const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(bytes).Trimmed();
+
+    EXPECT_EQ(read.FirmName, "ACME TAX SERVICE");
+    EXPECT_EQ(read.FirmEIN, "12345 789");
+    EXPECT_EQ(read.FirmAddress, "1");
+    EXPECT_EQ(read.FirmCity, "");
+    EXPECT_EQ(read.FirmPreparerName, "");
+    EXPECT_EQ(PaidPreparerRecord::FromBytes("").ToBytes(), std::string(195, ' '));
+}
+
+using ReadPaidPreparerFile = ProgramFolderFixture;
+
+TEST_F(ReadPaidPreparerFile, AMissingFileGivesBlankFieldsAndIsNotCreated)
+{
+    const PaidPreparerRecord read = ReadPaidPreparerRecord();
+
+    EXPECT_EQ(read.Trimmed(), PaidPreparerRecord{});
+    EXPECT_FALSE(std::filesystem::exists(Program() / "PdPreparer.DAT"));
+}
+
+TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase)
+{
+    WriteFile(Root() / "elsewhere" / "pdpreparer.dat", ExampleRecord().ToBytes());
+    WriteFile(Program() / "PdPreparer.DAT", "WRONG FOLDER");
+    std::filesystem::current_path(Root() / "elsewhere");
+
+    EXPECT_EQ(ReadPaidPreparerRecord().Trimmed(), ExampleRecord());
+}
+
+TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead)
+{
+    PaidPreparerRecord second = ExampleRecord();
+    second.FirmName = "SECOND";
+    WriteFile(Program() / "PdPreparer.DAT", ExampleRecord().ToBytes() + second.ToBytes());
+
+    EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
+}
+
+TEST_F(ReadPaidPreparerFile, AShortFileReadsItsMissingPartAsBlanks)
+{
+    WriteFile(Program() / "PdPreparer.DAT", "SMALL FIRM");
+
+    const PaidPreparerRecord read = ReadPaidPreparerRecord().Trimmed();
+
+    EXPECT_EQ(read.FirmName, "SMALL FIRM");
+    EXPECT_EQ(read.FirmPreparerName, "");
+}
+
+TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError)
+{
+    if (RunningAsRoot()) GTEST_SKIP() << "root reads every file";
+    WriteFile(Program() / "PdPreparer.DAT", ExampleRecord().ToBytes());
+    std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);
+
+    EXPECT_EQ(ErrorNumberOf([] { ReadPaidPreparerRecord(); }), 75);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+// How the listing shapes an employer's tax id and designee phone.
+#include <gtest/gtest.h>
+
+#include "employers/EmployerListingItems.h"
+
+namespace {
+
+data::Value Text(const char* text) { return std::string(text); }
+
+TEST(ListingShapes, TaxIdsAreGroupedByTheirKind)
+{
+    EXPECT_EQ(ListingTaxIdText(Text("1"), Text("123456789")), "12-3456789");
+    EXPECT_EQ(ListingTaxIdText(Text("2"), Text("123456789")), "123-45-6789");
+    EXPECT_EQ(ListingTaxIdText(Text("3"), Text("123456789")), "123-45-6789");
+    EXPECT_EQ(ListingTaxIdText(data::Value{}, Text("123456789")), "123-45-6789");
+}
+
+TEST(ListingShapes, AMissingTaxIdOrPhonePrintsBlank)
+{
+    EXPECT_EQ(ListingTaxIdText(Text("1"), data::Value{}), " ");
+    EXPECT_EQ(ListingTaxIdText(Text("2"), Text("")), " ");
+    EXPECT_EQ(ListingPhoneText(data::Value{}), " ");
+    EXPECT_EQ(ListingPhoneText(Text("   ")), " ");
+}
+
+TEST(ListingShapes, APhoneIsShownAsAreaCodeExchangeAndNumber)
+{
+    EXPECT_EQ(ListingPhoneText(Text("2175551234")), "(217) 555-1234");
+}
+
+} // namespace

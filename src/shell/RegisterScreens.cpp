@@ -1,0 +1,22 @@
+#include "shell/RegisterScreens.h"
+
+#include "employers/frmEmployersDE.h"
+#include "employers/frmPaidPreparer.h"
+#include "employers/frmPrintLists.h"
+#include "platform/forms/Screens.h"
+#include "returns/f941/frmDet941Covid0621.h"
+#include "shell/frm941MainScreen.h"
+#include "shell/frmStartup.h"
+#include "utilities/frm941UtilityMenu.h"
+
+// One line per screen; each subsystem adds its screens here as they land.
+void RegisterScreens()
+{
+    forms::RegisterScreen<frmStartup>("frmStartup");
+    forms::RegisterScreen<frm941MainScreen>("frm941MainScreen");
+    forms::RegisterScreen<frm941UtilityMenu>("frm941UtilityMenu");
+    forms::RegisterScreen<frmEmployersDE>("frmEmployersDE");
+    forms::RegisterScreen<frmDet941Covid0621>("frmDet941Covid0621");
+    forms::RegisterScreen<frmPaidPreparer>("frmPaidPreparer");
+    forms::RegisterScreen<frmPrintLists>("frmPrintLists");
+}

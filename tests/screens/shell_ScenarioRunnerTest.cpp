@@ -1,0 +1,214 @@
+// The scenario runner itself: scripts that must fail do, and say where.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "ControlPath.h"
+#include "PrintTraceMatch.h"
+#include "ScenarioRunner.h"
+#include "ScriptLine.h"
+
+namespace {
+
+struct RunResult {
+    bool passed;
+    std::string report;
+};
+
+RunResult RunScript(const std::string& script)
+{
+    std::ostringstream report;
+    scenario::Runner runner(report);
+    bool passed = runner.RunText(script, "probe.scenario");
+    return {passed, report.str()};
+}
+
+// Start-up to the main menu: the set-up the scripts below share.
+const std::string kToMainMenu = "fresh\n"
+                                "start\n"
+                                "click frmStartup.mnuForm941\n";
+
+TEST(ScenarioRunner, AScriptWhoseExpectationsHoldPasses)
+{
+    auto result = RunScript(kToMainMenu + "expect shown frm941MainScreen\n"
+                                    "answer Yes\n"
+                                    "click frm941MainScreen.cmdExit\n"
+                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                                    "expect shown frmStartup\n");
+    EXPECT_TRUE(result.passed) << result.report;
+    EXPECT_EQ(result.report, "");
+}
+
+TEST(ScenarioRunner, AWrongExpectationNamesFileLineTheLineAndWhatWasFound)
+{
+    auto result = RunScript(kToMainMenu + "# a comment does not count as a line of its own\n"
+                                    "expect caption frm941MainScreen.cmdExit \"Exit\"\n"
+                                    "expect hidden frm941MainScreen\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:5: expect caption frm941MainScreen.cmdExit \"Exit\"\n"
+                                 "    found: \"E&xit\""),
+              std::string::npos)
+        << result.report;
+    // The run goes on after a failing expectation and reports the next one too.
+    EXPECT_NE(result.report.find("probe.scenario:6: expect hidden frm941MainScreen\n"
+                                 "    found: frm941MainScreen is shown"),
+              std::string::npos)
+        << result.report;
+}
+
+TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
+{
+    auto result = RunScript(kToMainMenu + "answer Yes\n"
+                                    "click frm941MainScreen.cmdExit\n"
+                                    "expect shown frmStartup\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:5: click frm941MainScreen.cmdExit\n"
+                                 "    found: message box never checked: 260 \"BackUp Reminder\" "
+                                 "\"Have you Backed Up your 941 data recently?\""),
+              std::string::npos)
+        << result.report;
+
+    // A fresh start later in the script does not wipe the box out.
+    auto refreshed = RunScript(kToMainMenu + "click frm941MainScreen.cmdExit\n"
+                                             "fresh\n"
+                                             "start\n"
+                                             "expect shown frmStartup\n");
+    EXPECT_FALSE(refreshed.passed);
+    EXPECT_NE(refreshed.report.find("probe.scenario:4: click frm941MainScreen.cmdExit\n"
+                                    "    found: message box never checked: 260"),
+              std::string::npos)
+        << refreshed.report;
+}
+
+TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt)
+{
+    auto result = RunScript(kToMainMenu + "answer Yes No\n"
+                                    "click frm941MainScreen.cmdExit\n"
+                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                                    "input \"A:\\\\\"\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:4: answer Yes No\n    found: answer No never used"), std::string::npos)
+        << result.report;
+    EXPECT_NE(result.report.find("probe.scenario:7: input \"A:\\\\\"\n    found: answer \"A:\\\" never used"),
+              std::string::npos)
+        << result.report;
+}
+
+TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine)
+{
+    auto result = RunScript(kToMainMenu + "answer OK\n"
+                                    "click frm941MainScreen.cmdExit\n"
+                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                                    "expect msgbox 4 \"BackUp Reminder\" \"Do you want to Back Up your 941 data now?\"\n"
+                                    "expect msgbox 0 \"BackUp Reminder\" \"Select the BackUp/Restore button on the Utility Menu\"\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:5: click frm941MainScreen.cmdExit\n    found: answer OK does not fit"),
+              std::string::npos)
+        << result.report;
+}
+
+TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario)
+{
+    auto result = RunScript(kToMainMenu + "click frm941MainScreen.cmdNothing\n"
+                                    "expect shown frmNothing\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:4: click frm941MainScreen.cmdNothing\n"
+                                 "    found: frm941MainScreen has no control cmdNothing"),
+              std::string::npos)
+        << result.report;
+    EXPECT_NE(result.report.find("the scenario stops at line 4"), std::string::npos) << result.report;
+    EXPECT_EQ(result.report.find("frmNothing"), std::string::npos) << result.report;
+}
+
+TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns)
+{
+    auto result = RunScript("fresh\nfile \"a.txt\" \"unclosed\n\nfile \"b\" \"\\q\"\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_NE(result.report.find("probe.scenario:2: "), std::string::npos) << result.report;
+    EXPECT_NE(result.report.find("probe.scenario:4: "), std::string::npos) << result.report;
+    EXPECT_NE(result.report.find("unknown escape \\q"), std::string::npos) << result.report;
+}
+
+TEST(ScenarioRunner, FilesAndDatabasesOfTheProgramFolderCanBeWrittenAndChecked)
+{
+    auto passing = RunScript("fresh\n"
+                       "file \"PdPreparer.DAT\" \"AB\\x00\\x7F\\\"\\n\"\n"
+                       "expect file \"pdpreparer.dat\" 6\n"
+                       "expect bytes \"PdPreparer.DAT\" 2 \"\\x00\\x7F\\\"\"\n"
+                       "drive a \"floppy\"\n"
+                       "file \"A:\\\\note.txt\" \"x\"\n"
+                       "expect file \"floppy/note.txt\" 1\n"
+                       "sql main \"INSERT INTO W2Dollars (EmployerNo, EmployeeNo) VALUES (7, NULL)\"\n"
+                       "sql id \"UPDATE Employers_ID SET NextCounter = 2.5\"\n"
+                       "expect sql main \"SELECT EmployerNo, EmployeeNo, 'a' FROM W2Dollars\" \"7|NULL|a\"\n"
+                       "expect sql id \"SELECT NextCounter FROM Employers_ID\" \"2.5\"\n");
+    EXPECT_TRUE(passing.passed) << passing.report;
+
+    auto failing = RunScript("fresh\n"
+                       "file \"x.txt\" \"abc\"\n"
+                       "expect file \"x.txt\" 4\n"
+                       "expect bytes \"x.txt\" 1 \"bd\"\n"
+                       "expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n");
+    EXPECT_FALSE(failing.passed);
+    EXPECT_NE(failing.report.find(":3: expect file \"x.txt\" 4\n    found: 3 bytes"), std::string::npos) << failing.report;
+    EXPECT_NE(failing.report.find(":4: expect bytes \"x.txt\" 1 \"bd\"\n    found: \"bc\""), std::string::npos)
+        << failing.report;
+    EXPECT_NE(failing.report.find(":5: expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n    found: \"0\""),
+              std::string::npos)
+        << failing.report;
+}
+
+TEST(ScenarioScript, QuotedTextsResolveTheirEscapes)
+{
+    auto tokens = scenario::Tokenize(R"(type frm.txt "a \"b\" \\ \n\t\x41" Enter "")");
+    ASSERT_EQ(tokens.size(), 5u);
+    EXPECT_EQ(tokens[2].text, "a \"b\" \\ \n\tA");
+    EXPECT_TRUE(tokens[2].quoted);
+    EXPECT_FALSE(tokens[3].quoted);
+    EXPECT_EQ(tokens[4].text, "");
+    EXPECT_TRUE(tokens[4].quoted);
+    EXPECT_THROW(scenario::Tokenize(R"(x "\x4")"), std::invalid_argument);
+    EXPECT_THROW(scenario::Tokenize(R"(x "open)"), std::invalid_argument);
+    EXPECT_EQ(scenario::ScriptQuote("a\"\\\n\x01"), R"("a\"\\\n\x01")");
+}
+
+TEST(ScenarioScript, ControlNamesTakeAnIndexOrADataControlArrow)
+{
+    auto element = scenario::ParseControlPath("frmDet941Covid0621.Label5(12)");
+    ASSERT_TRUE(element);
+    EXPECT_EQ(element->form, "frmDet941Covid0621");
+    EXPECT_EQ(element->control, "Label5");
+    EXPECT_EQ(element->index, 12);
+
+    auto arrow = scenario::ParseControlPath("frmEmployersDE.datEmployers.Last");
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->control, "datEmployers");
+    EXPECT_EQ(arrow->arrow, "Last");
+
+    auto form = scenario::ParseControlPath("frmStartup");
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->control, "");
+
+    for (const char* bad : {"frm.dat.Up", "frm.a.b.c", "frm.Label5(", "frm.Label5(x)", "1frm.x", ""})
+        EXPECT_FALSE(scenario::ParseControlPath(bad)) << bad;
+}
+
+TEST(ScenarioPrintTrace, StoresMatchAsOneUnbrokenRunWithNumbersWithinTolerance)
+{
+    const std::vector<std::string> trace = {"StartDoc=True", "TextLeft=1.9180000000000001", "TextTop=2",
+                                            "ItemText=\"Smith \"\"Tools\"\"\"", "ItemText=1234.5", "PrintText=True"};
+    EXPECT_EQ(scenario::FindRun(trace, {"TextLeft=1.918", "TextTop=2.0000000001"}), 1);
+    EXPECT_EQ(scenario::FindRun(trace, {"ItemText=\"Smith \"\"Tools\"\"\"", "ItemText=1234.5"}), 3);
+    EXPECT_EQ(scenario::FindRun(trace, {"TextLeft=1.92"}), -1);
+    EXPECT_EQ(scenario::FindRun(trace, {"TextLeft=1.918", "ItemText=1234.5"}), -1) << "the run must be unbroken";
+    EXPECT_EQ(scenario::FindRun(trace, {"ItemText=1234.5", "TextTop=2"}), -1) << "the run keeps its order";
+    EXPECT_FALSE(scenario::StoreMatches("TextLeft=2", "TextTop=2"));
+    EXPECT_FALSE(scenario::StoreMatches("ItemText=\"1234.5\"", "ItemText=1234.5"));
+
+    auto nearest = scenario::FindNearestRun(trace, {"TextTop=2", "ItemText=\"Smith\""});
+    EXPECT_EQ(nearest.matched, 1u);
+    EXPECT_EQ(nearest.brokenBy, "ItemText=\"Smith \"\"Tools\"\"\"");
+}
+
+} // namespace

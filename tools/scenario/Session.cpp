@@ -1,0 +1,80 @@
+#include "Session.h"
+
+#include "platform/basic/Clock.h"
+#include "platform/files/Drives.h"
+#include "platform/files/Paths.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/forms/Application.h"
+#include "platform/printing/PrintLog.h"
+
+namespace scenario {
+
+Session::Session(const std::vector<ScriptLine>& lines, std::ostream& report)
+    : lines_(lines), report_(report), dialogs_(std::make_shared<RunnerDialogs>()),
+      previousProgramFolder_(files::ProgramFolder()), previousCurrentFolder_(std::filesystem::current_path())
+{
+    forms::App().SetDialogs(dialogs_);
+}
+
+Session::~Session()
+{
+    forms::App().Reset();
+    basic::UseSystemClock();
+    files::SetProgramFolder(previousProgramFolder_);
+    std::error_code ignored;
+    std::filesystem::current_path(previousCurrentFolder_, ignored);
+}
+
+void Session::MoveTo(int index)
+{
+    current_ = index;
+    dialogs_->SetCurrentLine(index);
+}
+
+void Session::Fail(const std::string& found)
+{
+    FailAt(current_, found);
+}
+
+void Session::FailAt(int lineIndex, const std::string& found)
+{
+    ++failures_;
+    const ScriptLine& line = LineAt(lineIndex < 0 ? 0 : lineIndex);
+    report_ << line.Where() << ": " << line.source << "\n    found: " << found << "\n";
+}
+
+void Session::ReportLeftovers()
+{
+    for (const auto& box : dialogs_->Boxes()) {
+        if (box.checked) continue;
+        FailAt(box.shownAtLine, std::string(box.isInput ? "input box" : "message box") + " never checked: " +
+                                    (box.isInput ? "" : std::to_string(box.style) + " ") + ScriptQuote(box.title) +
+                                    " " + ScriptQuote(box.prompt));
+    }
+    for (const auto& answer : dialogs_->UnusedAnswers())
+        FailAt(answer.queuedAtLine, "answer " + answer.written + " never used: no box came up for it");
+}
+
+void Session::Fresh()
+{
+    // The screens go first: they may hold the old folder's databases open.
+    forms::App().Reset();
+    ReportLeftovers();
+    folder_.reset();
+    folder_ = std::make_unique<TempProgramFolder>();
+
+    files::SetProgramFolder(folder_->Path());
+    files::ChDir(folder_->Path().string());
+
+    auto& app = forms::App();
+    app.SetPathResolver([](const std::string& path) { return files::Resolve(path); });
+    app.SetDriveLetters([] { return files::DriveLetters(); });
+    dialogs_ = std::make_shared<RunnerDialogs>();
+    dialogs_->SetCurrentLine(current_);
+    app.SetDialogs(dialogs_);
+
+    basic::UseSystemClock();
+    printing::PrintLog::Reset();
+}
+
+} // namespace scenario

@@ -1,0 +1,109 @@
+#include "Session.h"
+#include "SqlText.h"
+
+#include "platform/basic/Clock.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/Schema.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/forms/EventScope.h"
+#include "platform/forms/Screens.h"
+#include "platform/printing/PrintLog.h"
+
+#include <fstream>
+
+namespace scenario {
+namespace {
+
+const std::vector<Token>& Args(Session& session) { return session.Line().tokens; }
+
+void NeedArgs(Session& session, std::size_t count, const char* usage)
+{
+    if (Args(session).size() != count + 1) throw ActionFailed{std::string("usage: ") + usage};
+}
+
+void NeedProgramFolder(Session& session)
+{
+    if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
+}
+
+std::filesystem::path DatabaseFile(Session& session, const std::string& which)
+{
+    NeedProgramFolder(session);
+    const char* name = which == "main" ? data::kMainDatabaseFile : which == "id" ? data::kIdDatabaseFile : nullptr;
+    if (name == nullptr) throw ActionFailed{"the database is main or id, not " + which};
+    return ScriptFilePath(name);
+}
+
+void Sql(Session& session)
+{
+    NeedArgs(session, 2, "sql main|id \"STATEMENT\"");
+    try {
+        ExecuteSql(DatabaseFile(session, Args(session)[1].text), Args(session)[2].text);
+    } catch (const std::runtime_error& e) {
+        throw ActionFailed{std::string("SQL error: ") + e.what()};
+    }
+}
+
+void File(Session& session)
+{
+    NeedArgs(session, 2, "file \"NAME\" \"CONTENT\"");
+    NeedProgramFolder(session);
+    auto path = ScriptFilePath(Args(session)[1].text);
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << Args(session)[2].text;
+    if (!out) throw ActionFailed{"cannot write " + path.string()};
+}
+
+void Drive(Session& session)
+{
+    NeedArgs(session, 2, "drive X \"FOLDER\"");
+    NeedProgramFolder(session);
+    const std::string& letter = Args(session)[1].text;
+    if (letter.size() != 1 || !std::isalpha(static_cast<unsigned char>(letter[0])))
+        throw ActionFailed{"a drive is one letter, not " + letter};
+    MapDrive(letter[0], Args(session)[2].text);
+}
+
+void Today(Session& session)
+{
+    NeedArgs(session, 1, "today YYYY-MM-DD");
+    auto date = basic::ParseDate(Args(session)[1].text);
+    if (!date) throw ActionFailed{"not a date: " + Args(session)[1].text};
+    basic::SetToday(date->Year, date->Month, date->Day);
+}
+
+void Start(Session& session)
+{
+    NeedArgs(session, 0, "start");
+    NeedProgramFolder(session);
+    printing::PrintLog::Reset();
+    forms::EventScope action(true);
+    forms::Screen("frmStartup").Show();
+}
+
+} // namespace
+
+bool RunSetupCommand(Session& session)
+{
+    const std::string& command = Args(session)[0].text;
+    if (command == "fresh") {
+        NeedArgs(session, 0, "fresh");
+        session.Fresh();
+    } else if (command == "sql") {
+        Sql(session);
+    } else if (command == "file") {
+        File(session);
+    } else if (command == "drive") {
+        Drive(session);
+    } else if (command == "today") {
+        Today(session);
+    } else if (command == "start") {
+        Start(session);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace scenario

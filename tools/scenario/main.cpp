@@ -1,0 +1,30 @@
+// Runs scenario files against the real screens; exits 0 only when every
+// expectation of every file holds.
+#include "ScenarioRunner.h"
+
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::cerr << "usage: scenario FILE.scenario [FILE.scenario ...]\n";
+        return 2;
+    }
+    // The scenarios change the current folder; take the paths first.
+    std::vector<std::filesystem::path> files;
+    for (int i = 1; i < argc; ++i) files.push_back(std::filesystem::absolute(argv[i]));
+
+    scenario::Runner runner(std::cerr);
+    int failed = 0;
+    for (const auto& file : files) {
+        if (runner.RunFile(file)) {
+            std::cout << "passed " << file.filename().string() << "\n";
+        } else {
+            std::cout << "FAILED " << file.filename().string() << "\n";
+            ++failed;
+        }
+    }
+    return failed == 0 ? 0 : 1;
+}

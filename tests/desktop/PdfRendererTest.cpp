@@ -1,3 +1,4 @@
+#include <unistd.h>
 // Renders print documents to PDF and reads them back with poppler's
 // pdftotext -bbox / pdfimages, so what is checked is where the text really
 // landed on the page.
@@ -89,7 +90,7 @@ protected:
         EnsureApplication();
         previous_ = fs::current_path();
         folder_ = fs::temp_directory_path() /
-                  ("pdfrenderer-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  ("pdfrenderer-" + std::to_string(::getpid()) + "-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::current_path(folder_);

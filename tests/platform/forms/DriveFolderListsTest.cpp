@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include "FormsTestSupport.h"
 
 #include "platform/basic/RuntimeError.h"
@@ -22,7 +23,9 @@ protected:
     std::filesystem::path root;
     void SetUp() override {
         FormsTest::SetUp();
-        root = std::filesystem::temp_directory_path() / "forms-drive-test";
+        root = std::filesystem::temp_directory_path() /
+               ("forms-drive-test-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "c" / "Program Files" / "Old");
         std::filesystem::create_directories(root / "a");

@@ -4,6 +4,7 @@
 #include "employers/frmPaidPreparer.h"
 #include "employers/frmPrintLists.h"
 #include "platform/forms/Screens.h"
+#include "returns/f944/frmDet944Covid.h"
 #include "returns/f941/frmDet941Covid0621.h"
 #include "shell/frm941MainScreen.h"
 #include "shell/frmStartup.h"
@@ -17,6 +18,7 @@ void RegisterScreens()
     forms::RegisterScreen<frm941UtilityMenu>("frm941UtilityMenu");
     forms::RegisterScreen<frmEmployersDE>("frmEmployersDE");
     forms::RegisterScreen<frmDet941Covid0621>("frmDet941Covid0621");
+    forms::RegisterScreen<frmDet944Covid>("frmDet944Covid");
     forms::RegisterScreen<frmPaidPreparer>("frmPaidPreparer");
     forms::RegisterScreen<frmPrintLists>("frmPrintLists");
 }

@@ -156,6 +156,11 @@ void FocusMoves::Request(Form& form, Control* target) {
     if (detail::HandlerDepth() == 0 && !detail::CarryingOut()) CarryOut();
 }
 
+bool FocusMoves::Waits(const Form& form) {
+    const auto& pending = Pending();
+    return std::any_of(pending.begin(), pending.end(), [&](const Waiting& r) { return r.form == &form; });
+}
+
 void FocusMoves::CarryOut() {
     if (detail::CarryingOut()) return;
     detail::CarryingOut() = true;

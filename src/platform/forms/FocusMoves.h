@@ -12,6 +12,8 @@ public:
     // A move of the focus to `target` (null: the form's first tab stop, as
     // when a form is shown). Waits while a handler runs.
     static void Request(Form& form, Control* target);
+    // Whether a move on `form` waits to be carried out.
+    static bool Waits(const Form& form);
     // Carries out every waiting move (see FocusMoves.cpp).
     static void CarryOut();
     static void Forget(Form& form);

@@ -64,7 +64,8 @@ void Form::Show() {
     }
     // A form that comes up gives the focus to its first tab stop, unless a
     // handler sends it elsewhere before the move is carried out.
-    if (activeControl_ == nullptr) FocusMoves::Request(*this, nullptr);
+    // A move that Form_Load asked for (while Show ran inside a handler) wins.
+    if (activeControl_ == nullptr && !FocusMoves::Waits(*this)) FocusMoves::Request(*this, nullptr);
 }
 
 void Form::Hide() {

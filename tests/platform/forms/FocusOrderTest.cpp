@@ -238,6 +238,33 @@ TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother)
     EXPECT_EQ(std::count(fresh.log.lines.begin(), fresh.log.lines.end(), "GotFocus fpLine2"), 0);
 }
 
+// A screen whose load sends the focus past its first field, as a screen
+// over an empty table sends it to Add.
+class frmLoadFocus : public forms::Form {
+public:
+    frmLoadFocus() : Form("frmLoadFocus") {
+        txtFirst.SetTabIndex(0);
+        cmdAdd.SetTabIndex(1);
+    }
+    forms::TextBox txtFirst{*this, "txtFirst"};
+    forms::CommandButton cmdAdd{*this, "cmdAdd"};
+
+protected:
+    void Form_Load() override { cmdAdd.SetFocus(); }
+};
+
+TEST_F(FocusOrder, AMoveAskedForByTheLoadOutlivesTheShowThatRanIt) {
+    struct frmOpener : forms::Form {
+        frmOpener() : Form("frmOpener") {
+            cmdOpen.Click = [] { forms::Screen<frmLoadFocus>().Show(); };
+        }
+        forms::CommandButton cmdOpen{*this, "cmdOpen"};
+    } opener;
+    opener.Show();
+    forms::user::Click(opener.cmdOpen);
+    EXPECT_EQ(forms::Screen<frmLoadFocus>().ActiveControl(), &forms::Screen<frmLoadFocus>().cmdAdd);
+}
+
 TEST_F(FocusOrder, MessageBoxesRaiseNoFocusEvents) {
     auto& form = Shown();
     form.fpLine2.SetFocus();

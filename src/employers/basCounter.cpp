@@ -1,0 +1,136 @@
+#include "employers/basCounter.h"
+
+#include "platform/basic/Rnd.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/WholeNumbers.h"
+#include "platform/data/Engine.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/TextField.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <thread>
+
+namespace {
+
+bool IsLockConflict(int number) {
+    return number == data::errRecordLocked || number == data::errTableLocked ||
+           number == data::errReservedLockConflict;
+}
+
+// Waits in real time while letting the program's own events run, so the
+// window stays alive; the time grows with the retry so that two copies
+// drawing at once drift apart.
+void WaitBeforeRetry(int retry) {
+    forms::App().DoEvents();
+    data::Idle(data::dbFreeLocks);
+    const auto until = std::chrono::steady_clock::now() +
+                       std::chrono::milliseconds(CounterRetryWaitMs(basic::Rnd(), retry));
+    while (std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        forms::App().DoEvents();
+    }
+}
+
+std::int64_t WholeNumberOf(const data::Value& value) {
+    if (const auto* whole = std::get_if<std::int64_t>(&value)) return *whole;
+    if (const auto* real = std::get_if<double>(&value)) return static_cast<std::int64_t>(*real);
+    if (data::IsNull(value)) basic::Raise(94, "basCounter");
+    basic::Raise(13, "basCounter");
+}
+
+// Lets go of the row and the database whatever state the draw stopped in: a
+// pending edit is cancelled and its lock released by the close.
+void Release(data::RecordsetPtr& counter, data::DatabasePtr& idDatabase) {
+    try {
+        if (counter) counter->Close();
+        if (idDatabase) idDatabase->Close();
+    } catch (const basic::RuntimeError&) {
+        // Closing an already broken connection has nothing left to release.
+    }
+    counter.reset();
+    idDatabase.reset();
+}
+
+} // namespace
+
+long CounterRetryWaitMs(double uniform, int retry) {
+    const long base = static_cast<long>(basic::Int(uniform * 20 + 5));
+    return base * retry * retry;
+}
+
+long GetNextCounter(const std::string& counterTable) {
+    data::DatabasePtr idDatabase;
+    data::RecordsetPtr counter;
+    long drawn = -1;
+
+    // The draw, one statement a step: after a lock conflict the step that met
+    // it runs again, not the whole draw.
+    const std::array<std::function<void()>, 5> steps{
+        [&] { idDatabase = data::OpenDatabase(files::AppPath() + "\\db1099_ID.mdb"); },
+        [&] { counter = idDatabase->OpenRecordset(counterTable, data::dbOpenTable); },
+        [&] { counter->MoveFirst(); },
+        [&] {
+            counter->Edit();
+            const std::int64_t next = WholeNumberOf(counter->Fields("NextCounter").Value());
+            if (next >= std::numeric_limits<std::int32_t>::max() ||
+                next < std::numeric_limits<std::int32_t>::min())
+                basic::Raise(6, "basCounter");
+            counter->Fields("NextCounter") = data::Value{next + 1};
+            drawn = static_cast<long>(next);
+        },
+        [&] { counter->Update(); },
+    };
+
+    int retries = 0;
+    std::size_t step = 0;
+    while (step < steps.size()) {
+        try {
+            steps[step]();
+            ++step;
+        } catch (const basic::RuntimeError& error) {
+            if (IsLockConflict(error.Number())) {
+                ++retries;
+                if (retries > kCounterMaxRetries) {
+                    Release(counter, idDatabase);
+                    return -1;
+                }
+                WaitBeforeRetry(retries);
+                continue;
+            }
+            forms::MsgBox("Error " + std::to_string(error.Number()) + ": " + error.Description(),
+                          forms::vbOKOnly, "ctrGetNextCounter");
+            Release(counter, idDatabase);
+            return -1;
+        }
+    }
+    Release(counter, idDatabase);
+    return drawn;
+}
+
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable,
+                      const std::string& controlName) {
+    const long number = GetNextCounter(counterTable);
+    if (number == -1) {
+        forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly,
+                      "Error Saving Record");
+        return false;
+    }
+    auto* field = dynamic_cast<forms::TextField*>(screen.ControlByName(controlName));
+    if (!field) {
+        // No control of that name on the screen: the caller named it wrongly.
+        const std::string text = basic::DescriptionOf(424);
+        forms::MsgBox("Error 424: " + (text.empty() ? std::string("Object required") : text),
+                      forms::vbOKOnly, "ctrAssignID");
+        return false;
+    }
+    field->SetText(std::to_string(number));
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The counter that numbers new employers: one row per counter table in the ID
+// database (db1099_ID.mdb in the program's folder), whose NextCounter is the
+// next number to hand out.
+
+#include <string>
+
+namespace forms {
+class Form;
+}
+
+// Hands out NextCounter of the named counter table and stores it plus one.
+// A row another user holds is retried (five waits of growing length, real
+// time, letting the program's events run); gives -1 when no number can be
+// drawn. Errors other than lock conflicts are shown once (title
+// "ctrGetNextCounter") before -1 is returned.
+long GetNextCounter(const std::string& counterTable);
+
+// Draws a number from the counter table into the control named `controlName`
+// of `screen` (its text, in decimal digits). When no number can be drawn it
+// says "Can't Add Record; Counter Not Available" (title "Error Saving
+// Record"). True only when the number arrived in the control, so the caller
+// can cancel its addition instead of going on without a number.
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable,
+                      const std::string& controlName);
+
+// How many milliseconds the counter waits before its retry number `retry`
+// (1 to 5), given a uniform random number in [0, 1): 5 to 24 ms times the
+// square of the retry, so 5 ms at the least and 600 ms at the most.
+long CounterRetryWaitMs(double uniform, int retry);
+
+// The largest number of retries before the counter gives up.
+inline constexpr int kCounterMaxRetries = 5;

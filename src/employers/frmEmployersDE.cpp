@@ -1,0 +1,333 @@
+// The employer screen's load, unload and commands.
+
+#include "employers/frmEmployersDE.h"
+
+#include "employers/basCounter.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/Strings.h"
+#include "platform/data/Errors.h"
+#include "platform/files/ProgramFolder.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+const char* const kNoMoreEmployers = "There are no more Employers. Select Add or Close.";
+
+std::string ErrorReport(const basic::RuntimeError& error) {
+    return "Error = " + std::to_string(error.Number()) + " " + error.Description();
+}
+
+// Shows a screen another part of the program registers, when it is there.
+void ShowScreenNamed(const char* name) {
+    if (forms::App().HasScreen(name)) forms::Screen(name).Show();
+}
+
+bool IsBlank(const forms::TextField& field) { return basic::Len(basic::Trim(field.Text())) < 1; }
+
+} // namespace
+
+// --- which commands each state of the screen offers ---
+
+void frmEmployersDE::ShowCommandState(CommandState state) {
+    struct Row {
+        CommandState state;
+        bool add, edit, remove, find, print, close, save, arrows;
+    };
+    static const Row kStates[] = {
+        // state                    Add    Edit   Delete Find   Print  Close  Save   data control
+        {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true},
+        {CommandState::Entering,   false, false, false, false, false, false, true,  false},
+        {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false},
+    };
+    for (const Row& row : kStates) {
+        if (row.state != state) continue;
+        cmdAddRecord.SetEnabled(row.add);
+        cmdEditRecord.SetEnabled(row.edit);
+        cmdDeleteRecord.SetEnabled(row.remove);
+        cmdFind.SetEnabled(row.find);
+        cmdPrint.SetEnabled(row.print);
+        cmdClose.SetEnabled(row.close);
+        cmdSaveRecord.SetEnabled(row.save);
+        datEmployers.SetEnabled(row.arrows);
+    }
+}
+
+// --- load, unload, background ---
+
+void frmEmployersDE::Form_Load() {
+    try {
+        SetWidth(forms::App().ScreenWidth());
+        SetHeight(static_cast<long>(forms::App().ScreenHeight() * 0.9));
+        datEmployers.SetDatabaseName(files::AppPath() + "\\tv941.mdb");
+        datEmployers.SetExclusive(false);
+        cmdSaveRecord.SetEnabled(false);
+        txtQtr_Yr.SetText("000");
+
+        datEmployers.Refresh();
+        auto employers = datEmployers.Recordset();
+        if (employers && employers->Eof() && employers->Bof()) {
+            forms::MsgBox("The database is empty! You need to add records. Click on Add or Close.",
+                          forms::vbOKOnly, " ");
+            ShowCommandState(CommandState::EmptyTable);
+            cmdAddRecord.SetFocus();
+        }
+    } catch (const basic::RuntimeError& error) {
+        forms::MsgBox(ErrorReport(error), forms::vbOKOnly, " ");
+        // The rows could not be opened: the data control must not try again
+        // behind the user's back when the load is over, and the commands
+        // find no rows to work on.
+        datEmployers.SetRecordSource("");
+    }
+}
+
+void frmEmployersDE::Form_Unload(int& /*Cancel*/) {
+    // A pending addition or edit is dropped by the data control as the
+    // screen goes; closing never saves.
+    ShowScreenNamed("frm941MainScreen");
+}
+
+void frmEmployersDE::Form_Click() {
+    // Two earlier return screens nothing ever loads; unloading them changes nothing.
+    for (const char* name : {"frmDet941", "frmdet944"})
+        if (forms::App().HasScreen(name)) forms::Screen(name).Unload();
+}
+
+// --- Add, Edit ---
+
+void frmEmployersDE::cmdAddRecord_Click() {
+    auto employers = datEmployers.Recordset();
+    if (!employers) return;
+    try {
+        employers->AddNew();
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() == data::errActionCancelled) {
+            forms::MsgBox("Error number, " + std::to_string(error.Number()) +
+                              " has occurred. The attempt to add a record is being cancelled. Please "
+                              "try again to add a record. If you need to edit existing data, be certain "
+                              "to click on Edit before attempting to change information.",
+                          forms::vbOKOnly + forms::vbExclamation, "Add Record Error");
+            ShowCommandState(CommandState::Browsing);
+        }
+        return;
+    }
+    EditMode = 0;
+    ShowCommandState(CommandState::Entering);
+    mskEmployerName1.SetFocus();
+}
+
+void frmEmployersDE::cmdEditRecord_Click() {
+    auto employers = datEmployers.Recordset();
+    if (!employers) return;
+    try {
+        employers->Edit();
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() == data::errRecordLocked) {
+            forms::MsgBox("This Employer is currently in use by another user and is not currently "
+                          "available. Try working with a different Employer.",
+                          forms::vbOKOnly, "Edit Record Error");
+            cmdClose.SetEnabled(true);
+        }
+        return;
+    }
+    EditMode = -1;
+    ShowCommandState(CommandState::Entering);
+    mskEmployerName1.SetFocus();
+}
+
+// --- Save ---
+
+bool frmEmployersDE::EntryIsComplete() {
+    struct Check {
+        forms::MaskedField frmEmployersDE::*field;
+        bool onlyForUsAddress;
+        const char* message;
+    };
+    static const Check kChecks[] = {
+        {&frmEmployersDE::mskAddress,     false, "Street Address cannot be blank!"},
+        {&frmEmployersDE::mskPyr_Taxid,   false, "Please enter the Employer's TaxID Number"},
+        {&frmEmployersDE::mskCity,        false, "Please enter the name of the Employer's city."},
+        {&frmEmployersDE::mskState,       true,  "Please enter the Employer's STate code. For example: CT"},
+        {&frmEmployersDE::mskEmployerZip, true,  "Please enter the Employer's Zip code."},
+    };
+    const bool usAddress = mskCountry.Text() == "Y";
+    for (const Check& check : kChecks) {
+        auto& field = this->*check.field;
+        if (check.onlyForUsAddress && !usAddress) continue;
+        if (!IsBlank(field)) continue;
+        forms::MsgBox(check.message, forms::vbOKOnly, "Employer Data Error");
+        field.SetFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmEmployersDE::CancelPendingChange() {
+    try {
+        if (auto employers = datEmployers.Recordset()) employers->CancelUpdate();
+    } catch (const basic::RuntimeError&) {
+        // Nothing pending is left to cancel.
+    }
+}
+
+void frmEmployersDE::cmdSaveRecord_Click() {
+    auto employers = datEmployers.Recordset();
+    if (!employers) return;
+    // The counter lets clicks through while it waits for a locked row; a
+    // second Save then must not start.
+    if (saving_) return;
+    saving_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{saving_};
+
+    if (!EntryIsComplete()) return;
+
+    if (EditMode == 0 && !AssignNextNumber(*this, "Employers_ID", "txtEmployerNo")) {
+        // Without a number the employer cannot be stored: drop the addition.
+        CancelPendingChange();
+        ShowCommandState(CommandState::Browsing);
+        cmdClose.SetFocus();
+        return;
+    }
+
+    const bool store = forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record") == forms::vbOK;
+    try {
+        if (store) {
+            employers->Update();
+            if (EditMode == 0) employers->MoveLast();
+        } else {
+            employers->CancelUpdate();
+        }
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() == data::errDuplicateKey) {
+            forms::MsgBox("Duplicate records are not allowed! Please check your data for conflicts - "
+                          "especially the Tax Id Type, ID #, and Kind of Employer.",
+                          forms::vbOKOnly + forms::vbExclamation, "Error saving record");
+            CancelPendingChange();
+            ShowCommandState(CommandState::Browsing);
+            cmdClose.SetFocus();
+            return;
+        }
+        // Not stored: say so and keep the change pending for another try.
+        forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Error saving record");
+        return;
+    }
+    ShowCommandState(CommandState::Browsing);
+    cmdClose.SetFocus();
+}
+
+// --- Delete ---
+
+void frmEmployersDE::DeleteEmployerWithReturns() {
+    auto employers = datEmployers.Recordset();
+    auto database = datEmployers.Database();
+    const data::Value number = employers->Fields("EmployerNo").Value();
+    const std::string employerNo =
+        data::IsNull(number) ? std::string() : std::to_string(std::get<std::int64_t>(number));
+
+    database->BeginTrans();
+    try {
+        if (!employerNo.empty()) {
+            database->Execute("DELETE * FROM DET941 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
+            database->Execute("DELETE * FROM Det944 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
+        }
+        employers->Delete();
+        database->CommitTrans();
+    } catch (...) {
+        database->Rollback();
+        throw;
+    }
+}
+
+void frmEmployersDE::cmdDeleteRecord_Click() {
+    const int style = forms::vbYesNo + forms::vbCritical + forms::vbDefaultButton2;
+    if (forms::MsgBox("Are you sure that you want to delete this Employer along with any 941 and/or 944 "
+                      "Dollar records?",
+                      style, "Delete Record") != forms::vbYes)
+        return;
+    if (forms::MsgBox("Please reconfirm. Are you ABSOLUTELY SURE that you want to delete this Employer "
+                      "along with any underlying 941/944 Dollar records?",
+                      style, "Delete Record") != forms::vbYes)
+        return;
+
+    // Each step may find no current row; the user hears that once per click.
+    bool toldNoMore = false;
+    auto step = [&](auto&& action) {
+        try {
+            action();
+            return true;
+        } catch (const basic::RuntimeError& error) {
+            if (error.Number() == data::errNoCurrentRecord) {
+                if (!toldNoMore) forms::MsgBox(kNoMoreEmployers, forms::vbOKOnly, "Delete Record");
+                toldNoMore = true;
+                return true;
+            }
+            forms::MsgBox(ErrorReport(error), forms::vbOKOnly, "Delete Record");
+            return false;
+        }
+    };
+    auto employers = datEmployers.Recordset();
+    if (!employers) return;
+    if (!step([&] { DeleteEmployerWithReturns(); })) return;
+    if (!step([&] { employers->MoveNext(); })) return;
+    step([&] {
+        if (employers->Eof()) employers->MoveLast();
+    });
+}
+
+// --- Find ---
+
+void frmEmployersDE::cmdFind_Click() {
+    std::string name = forms::InputBox("Enter up to 10 letters of the Employer's name:", "Find an Employer", "")
+                           .value_or("");
+    // Everything from the first apostrophe on is dropped, so the text can
+    // stand between apostrophes in the criterion.
+    if (const auto apostrophe = name.find('\''); apostrophe != std::string::npos) name.erase(apostrophe);
+    long letters = basic::Len(name);
+    if (letters == 0) return;
+    if (letters > 10) {
+        name = basic::Left(name, 10);
+        letters = 10;
+    }
+    const std::string criterion =
+        "left(EmployerName1, " + std::to_string(letters) + ") = '" + name + "'";
+
+    auto employers = datEmployers.Recordset();
+    if (!employers) return;
+    // With no current row (the last employer deleted) there is no position
+    // to return to, but the search runs all the same.
+    std::optional<std::string> position;
+    try {
+        position = employers->Bookmark();
+    } catch (const basic::RuntimeError&) {
+    }
+    employers->FindFirst(criterion);
+    if (employers->NoMatch()) {
+        forms::MsgBox("Can't Find an Employer whose name begins with " + name +
+                          ". Try again with a shorter name.",
+                      forms::vbOKOnly + forms::vbExclamation, "Find Error");
+        if (position) employers->SetBookmark(*position);
+        cmdFind.SetFocus();
+        return;
+    }
+    cmdClose.SetFocus();
+}
+
+// --- Print List, Paid Preparer Setup, Close ---
+
+void frmEmployersDE::cmdPrint_Click() {
+    // The listing opens over this screen; its own Close gives Close back.
+    if (!forms::App().HasScreen("frmPrintLists")) return;
+    cmdClose.SetEnabled(false);
+    forms::Screen("frmPrintLists").Show();
+}
+
+void frmEmployersDE::mnuPdPreparer_Click() { ShowScreenNamed("frmPaidPreparer"); }
+
+void frmEmployersDE::cmdClose_Click() {
+    Unload();
+    ShowScreenNamed("frm941MainScreen");
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The employer screen: the file of employers (table Employers), the current
+// employer every return screen works on, and the chosen return period.
+
+#include "platform/data/DataControl.h"
+#include "platform/forms/Forms.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class frmEmployersDE : public forms::Form {
+public:
+    frmEmployersDE();
+
+    // --- the record's fields, bound to datEmployers (tab order) ---
+    forms::Label lblHeading{*this, "lblHeading"};
+    forms::Label lblEmployerNo{*this, "lblEmployerNo"};
+    forms::TextBox txtEmployerNo{*this, "txtEmployerNo"};
+    forms::MaskedField mskEmployerName1{*this, "mskEmployerName1"};
+    forms::MaskedField mskEmployerName2{*this, "mskEmployerName2"};
+    forms::MaskedField mskIdType{*this, "mskIdType"};
+    forms::MaskedField mskPyr_Taxid{*this, "mskPyr_Taxid"};
+    forms::MaskedField mskTypePayer{*this, "mskTypePayer"};
+    forms::MaskedField mskCountry{*this, "mskCountry"};
+    forms::MaskedField mskAddressLine{*this, "mskAddressLine"};
+    forms::MaskedField mskAddress{*this, "mskAddress"};
+    forms::MaskedField mskCity{*this, "mskCity"};
+    forms::MaskedField mskState{*this, "mskState"};
+    forms::MaskedField mskEmployerZip{*this, "mskEmployerZip"};
+    forms::MaskedField mskEmployerZipCodeExt{*this, "mskEmployerZipCodeExt"};
+    forms::MaskedField mskStateId{*this, "mskStateId"};
+    forms::MaskedField mskEstabNo{*this, "mskEstabNo"};
+    forms::MaskedField mskContactName{*this, "mskContactName"};
+    forms::MaskedField mskContactPhone{*this, "mskContactPhone"};
+    forms::MaskedField mskContactFax{*this, "mskContactFax"};
+    forms::MaskedField mskDesigneePIN{*this, "mskDesigneePIN"};
+    forms::MaskedField mskEMailAddress{*this, "mskEMailAddress"};
+    forms::MaskedField mskNameOfSigner{*this, "mskNameOfSigner"};
+    forms::MaskedField mskTitleOfSigner{*this, "mskTitleOfSigner"};
+    forms::MaskedField mskSignersPhone{*this, "mskSignersPhone"};
+
+    // The chosen return period ("000": none yet); the return screens read it.
+    forms::TextBox txtQtr_Yr{*this, "txtQtr_Yr"};
+
+    data::DataControl datEmployers{*this, "datEmployers"};
+
+    // --- the commands ---
+    forms::CommandButton cmdAddRecord{*this, "cmdAddRecord"};
+    forms::CommandButton cmdEditRecord{*this, "cmdEditRecord"};
+    forms::CommandButton cmdSaveRecord{*this, "cmdSaveRecord"};
+    forms::CommandButton cmdDeleteRecord{*this, "cmdDeleteRecord"};
+    forms::CommandButton cmdFind{*this, "cmdFind"};
+    forms::CommandButton cmdPrint{*this, "cmdPrint"};
+    forms::CommandButton cmdClose{*this, "cmdClose"};
+
+    // --- the period buttons (their handlers are the return hand-over's) ---
+    forms::Frame Frame1{*this, "Frame1"};
+    forms::CommandButton cmdQtr1{*this, "cmdQtr1"};
+    forms::CommandButton cmdQtr2{*this, "cmdQtr2"};
+    forms::CommandButton cmdQtr3{*this, "cmdQtr3"};
+    forms::CommandButton cmdQtr4{*this, "cmdQtr4"};
+    forms::CommandButton cmdQtr5{*this, "cmdQtr5"};
+    forms::Frame Frame2{*this, "Frame2"};
+    forms::CommandButton cmd944{*this, "cmd944"};
+
+    forms::Menu mnuPdPreparer{*this, "mnuPdPreparer"};
+    forms::ResizeControl ReSize1{*this, "ReSize1"};
+    forms::CommonDialog CommonDialog1{*this, "CommonDialog1"};
+
+    // 0 while a new employer is being added, -1 (True) while one is edited.
+    std::int16_t EditMode = 0;
+
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void Form_Click() override;
+
+    void cmdAddRecord_Click();
+    void cmdEditRecord_Click();
+    void cmdSaveRecord_Click();
+    void cmdDeleteRecord_Click();
+    void cmdFind_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+    void mnuPdPreparer_Click();
+
+    // Written with the return hand-over (frmEmployersDE_HandOver.cpp).
+    void cmdQtr1_Click();
+    void cmdQtr2_Click();
+    void cmdQtr3_Click();
+    void cmdQtr4_Click();
+    void cmdQtr5_Click();
+    void cmd944_Click();
+
+    // The field entry: every one of the 22 fields colours itself while it has
+    // the focus and sends Enter along the chain; three fields check more.
+    void EntryField_GotFocus(forms::MaskedField& field);
+    void EntryField_LostFocus(forms::MaskedField& field);
+    void EntryField_KeyPress(forms::MaskedField& field, int& KeyAscii);
+    void mskIdType_KeyPress(int& KeyAscii);
+    void mskIdType_Validate(bool& Cancel);
+    void mskTypePayer_KeyPress(int& KeyAscii);
+    void mskTypePayer_Validate(bool& Cancel);
+    void mskSignersPhone_KeyPress(int& KeyAscii);
+
+    // The 22 entry fields in tab order.
+    std::vector<forms::MaskedField*> EntryFields();
+
+private:
+    // Which buttons a state of the screen leaves enabled.
+    enum class CommandState { Browsing, Entering, EmptyTable };
+    void ShowCommandState(CommandState state);
+
+    void LayOutControls();
+    void WireEvents();
+    // Save's checks; false (after its message) when a field is missing.
+    bool EntryIsComplete();
+    // Deletes the current employer and its return rows, all or nothing.
+    void DeleteEmployerWithReturns();
+    void CancelPendingChange();
+
+    bool saving_ = false; // a Save is running (the counter may be waiting)
+    std::vector<std::unique_ptr<forms::Label>> fieldLabels_;
+};

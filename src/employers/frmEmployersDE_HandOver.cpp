@@ -1,0 +1,93 @@
+// The period buttons: each records its period code in txtQtr_Yr and opens the
+// Form 941 screen on the one DET941 row of the current employer and period.
+
+#include "employers/frmEmployersDE.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/Strings.h"
+#include "platform/data/Recordset.h"
+#include "returns/f941/frmDet941Covid0621.h"
+
+#include <optional>
+
+namespace {
+
+struct QuarterButton {
+    const char* code;
+    const char* quarterWord; // as the no-row message names the quarter
+};
+
+// clang-format off
+constexpr QuarterButton kQuarter1 {"122", "1st"};
+constexpr QuarterButton kQuarter2 {"222", "2nd"};
+constexpr QuarterButton kQuarter3 {"322", "3rd"};
+constexpr QuarterButton kQuarter4 {"422", "4th"};
+constexpr QuarterButton kQuarter5 {"123", "1st"};
+// clang-format on
+
+constexpr const char* kForm941Title = "Form 941 Data Entry";
+constexpr const char* kNoStoredEmployer =
+    "There is no saved employer to enter a return for. Find an employer, or save the new one, "
+    "before choosing the quarter.";
+
+// The number of the employer the screen stands on, when that employer is
+// stored; nothing for an empty table or a new employer not yet saved.
+std::optional<std::string> StoredEmployerNo(frmEmployersDE& employers) {
+    data::RecordsetPtr rows = employers.datEmployers.Recordset();
+    if (!rows || rows->EditMode() == data::dbEditAdd || rows->Eof() || rows->Bof()) return std::nullopt;
+    data::Value number = rows->Fields("EmployerNo").Value();
+    if (data::IsNull(number)) return std::nullopt;
+    return forms::BoundValueText(number);
+}
+
+void ShowNoRowState(frmDet941Covid0621& form941) {
+    form941.ShowRecordState(RecordStep::NoRowFound);
+    for (forms::Control* field : form941.FieldsClosedWithoutRow()) field->SetEnabled(false);
+    form941.cmdAddNew.SetFocus();
+}
+
+void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
+    std::optional<std::string> employerNo = StoredEmployerNo(employers);
+    if (!employerNo) {
+        forms::MsgBox(kNoStoredEmployer, forms::vbExclamation, kForm941Title);
+        return;
+    }
+
+    employers.txtQtr_Yr.SetText(quarter.code);
+    frmDet941Covid0621& form941 = forms::Screen<frmDet941Covid0621>();
+    form941.Show();
+    employers.Hide();
+
+    form941.datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + *employerNo +
+                                       " AND [Qtr_Yr] = '" + quarter.code + "'");
+    try {
+        form941.datDollars.Refresh();
+    } catch (const basic::RuntimeError& error) {
+        // Without its rows the screen is of no use: say why and go back.
+        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
+                          error.Description(),
+                      forms::vbExclamation, kForm941Title);
+        form941.Unload();
+        employers.Show();
+        return;
+    }
+
+    if (form941.datDollars.Recordset()->RecordCount() != 0) {
+        form941.LoadLineAmtFromFields();
+        return;
+    }
+    forms::MsgBox(basic::Trim(form941.txtEmployerName.Text()) + " has no 941 dollars yet for the " +
+                      quarter.quarterWord +
+                      " quarter. Click on Add to start the data entry process. Press the Return/Enter key to move "
+                      "from field to field. Remember to Save your record. Click on Close to exit from this screen.",
+                  forms::vbOKOnly, kForm941Title);
+    ShowNoRowState(form941);
+}
+
+} // namespace
+
+void frmEmployersDE::cmdQtr1_Click() { OpenForm941(*this, kQuarter1); }
+void frmEmployersDE::cmdQtr2_Click() { OpenForm941(*this, kQuarter2); }
+void frmEmployersDE::cmdQtr3_Click() { OpenForm941(*this, kQuarter3); }
+void frmEmployersDE::cmdQtr4_Click() { OpenForm941(*this, kQuarter4); }
+void frmEmployersDE::cmdQtr5_Click() { OpenForm941(*this, kQuarter5); }
+

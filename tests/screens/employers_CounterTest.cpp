@@ -1,0 +1,159 @@
+// The employer number counter: drawing, its failures, its bounded retry on a
+// row another copy of the program holds, and what Save makes of them.
+#include "employers_OtherCopy.h"
+#include "employers_ScreenFolder.h"
+
+#include "employers/basCounter.h"
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long MillisecondsSince(Clock::time_point start)
+{
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+using EmployerCounter = EmployerScreenFolder;
+using EmployerCounterOnSave = EmployerScreenFolder;
+
+TEST_F(EmployerCounter, DrawHandsOutTheStoredNumberAndKeepsTheNext)
+{
+    SetCounter(100);
+    EXPECT_EQ(GetNextCounter("Employers_ID"), 100);
+    EXPECT_EQ(Counter(), "101");
+    EXPECT_EQ(GetNextCounter("EMPLOYERS_ID"), 101); // table names in any case
+    EXPECT_EQ(Counter(), "102");
+    EXPECT_TRUE(Dialogs().Boxes().empty());
+}
+
+TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber)
+{
+    Sql(IdPath(), "DELETE FROM Employers_ID");
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "Error 3021: No current record.");
+    EXPECT_EQ(Dialogs().LastBox().title, "ctrGetNextCounter");
+    EXPECT_EQ(Dialogs().LastBox().style, 0);
+
+    Sql(IdPath(), "INSERT INTO Employers_ID (NextCounter) VALUES (2147483647)");
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "Error 6: Overflow");
+    EXPECT_EQ(Counter(), "2147483647"); // unchanged
+
+    std::filesystem::remove(IdPath());
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 3024: ", 0), 0u) << Dialogs().LastBox().prompt;
+    EXPECT_EQ(Dialogs().Boxes().size(), 3u);
+}
+
+TEST_F(EmployerCounter, RetryWaitsGrowWithTheAttemptWithinBounds)
+{
+    EXPECT_EQ(CounterRetryWaitMs(0.0, 1), 5);
+    EXPECT_EQ(CounterRetryWaitMs(0.9999, 1), 24);
+    EXPECT_EQ(CounterRetryWaitMs(0.0, 5), 125);
+    EXPECT_EQ(CounterRetryWaitMs(0.9999, 5), 600);
+    EXPECT_LT(CounterRetryWaitMs(0.5, 2), CounterRetryWaitMs(0.5, 3));
+}
+
+TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits)
+{
+    SetCounter(40);
+    OtherCopy other(IdPath(), "Employers_ID");
+    ASSERT_TRUE(other.Holding());
+
+    int yields = 0;
+    forms::App().SetDoEventsHook([&] { ++yields; });
+    const auto start = Clock::now();
+    EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
+    const long elapsed = MillisecondsSince(start);
+
+    EXPECT_GE(elapsed, 5 * (1 + 4 + 9 + 16 + 25)); // five real waits, the shortest possible
+    EXPECT_LE(elapsed, 24 * (1 + 4 + 9 + 16 + 25) + 1500);
+    EXPECT_GT(yields, 5); // the program's events ran while it waited
+    EXPECT_TRUE(Dialogs().Boxes().empty()); // a lock conflict is no message of its own
+    other.Release();
+    EXPECT_EQ(Counter(), "40");
+}
+
+TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber)
+{
+    SetCounter(70);
+    OtherCopy other(IdPath(), "Employers_ID", 60);
+    ASSERT_TRUE(other.Holding());
+    EXPECT_EQ(GetNextCounter("Employers_ID"), 70);
+    EXPECT_EQ(Counter(), "71");
+}
+
+TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField)
+{
+    SetCounter(12);
+    AddEmployer(1, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    EXPECT_TRUE(AssignNextNumber(screen, "Employers_ID", "txtEmployerNo"));
+    EXPECT_EQ(screen.txtEmployerNo.Text(), "12");
+
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_FALSE(AssignNextNumber(screen, "Employers_ID", "txtNoSuchField"));
+    EXPECT_EQ(Dialogs().LastBox().title, "ctrAssignID");
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 424: ", 0), 0u);
+}
+
+TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage)
+{
+    AddEmployer(7, "ACME TOOLS");
+    SetCounter(90);
+    OtherCopy other(IdPath(), "Employers_ID");
+    ASSERT_TRUE(other.Holding());
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "DELTA CO", "061234567");
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    other.Release();
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u) << Prompts(); // no "Save this Record?" follows
+    EXPECT_EQ(Dialogs().LastBox().prompt, "Can't Add Record; Counter Not Available");
+    EXPECT_EQ(Dialogs().LastBox().title, "Error Saving Record");
+    EXPECT_EQ(Dialogs().LastBox().style, 0);
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
+    EXPECT_EQ(screen.datEmployers.Recordset()->EditMode(), data::dbEditNone);
+    EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
+    EXPECT_TRUE(screen.cmdAddRecord.Enabled());
+    EXPECT_FALSE(screen.cmdSaveRecord.Enabled());
+    EXPECT_TRUE(screen.cmdClose.HasFocus());
+    EXPECT_EQ(Counter(), "90");
+}
+
+TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave)
+{
+    AddEmployer(7, "ACME TOOLS");
+    SetCounter(60);
+    OtherCopy other(IdPath(), "Employers_ID", 120);
+    ASSERT_TRUE(other.Holding());
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "DELTA CO", "061234567");
+
+    int clicks = 0;
+    forms::App().SetDoEventsHook([&] {
+        if (clicks++ == 0) forms::user::Click(screen.cmdSaveRecord); // an impatient user
+    });
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    forms::App().SetDoEventsHook(nullptr);
+    other.Release();
+
+    EXPECT_GT(clicks, 0);
+    EXPECT_EQ(Prompts(), "Save this Record?");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "7;60");
+    EXPECT_EQ(Counter(), "61");
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+// Two copies of the program (two processes) on one folder: an employer the
+// other copy edits is refused, and employers added at once by both copies
+// never share a number.
+#include "employers_OtherCopy.h"
+#include "employers_ScreenFolder.h"
+
+#include <set>
+
+namespace {
+
+class EmployerTwoCopies : public EmployerScreenFolder {
+protected:
+    // One copy adding `count` employers through the screen, every box answered
+    // with its default button (OK to "Save this Record?"). Returns how many boxes
+    // said anything else.
+    static int AddEmployersThroughTheScreen(const std::string& prefix, int count)
+    {
+        forms::App().Reset();
+        auto& dialogs = forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+        auto& screen = forms::Screen<frmEmployersDE>();
+        screen.Show();
+        for (int i = 0; i < count; ++i) {
+            forms::user::Click(screen.cmdAddRecord);
+            TypeSavableEmployer(screen, prefix + " EMPLOYER " + std::to_string(i),
+                                std::to_string(100000000 + i), prefix);
+            forms::user::Click(screen.cmdSaveRecord);
+        }
+        int unexpected = 0;
+        for (const auto& box : dialogs.Boxes())
+            if (box.prompt != "Save this Record?" &&
+                box.prompt != "The database is empty! You need to add records. Click on Add or Close.")
+                ++unexpected;
+        return unexpected;
+    }
+};
+
+TEST_F(EmployerTwoCopies, EditOfAnEmployerTheOtherCopyEditsIsRefused)
+{
+    AddEmployer(7, "ACME TOOLS");
+    OtherCopy other(MainPath(), "Employers");
+    ASSERT_TRUE(other.Holding());
+    auto& screen = OpenScreen();
+
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdEditRecord);
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "This Employer is currently in use by another user and is not currently available. Try "
+              "working with a different Employer.");
+    EXPECT_EQ(Dialogs().LastBox().style, 0);
+    EXPECT_EQ(Dialogs().LastBox().title, "Edit Record Error");
+    EXPECT_TRUE(screen.cmdClose.Enabled());
+    EXPECT_TRUE(screen.cmdAddRecord.Enabled()); // still browsing
+    EXPECT_FALSE(screen.cmdSaveRecord.Enabled());
+
+    // Once the other copy lets go, Edit works.
+    other.Release();
+    forms::user::Click(screen.cmdEditRecord);
+    EXPECT_TRUE(screen.cmdSaveRecord.Enabled());
+    EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+}
+
+TEST_F(EmployerTwoCopies, EmployersAddedAtOnceNeverShareANumber)
+{
+    constexpr int kEach = 15;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int unexpected = 1;
+        try {
+            unexpected = AddEmployersThroughTheScreen("H", kEach);
+        } catch (...) {
+        }
+        ::_exit(unexpected == 0 ? 0 : 1);
+    }
+    ASSERT_GT(child, 0);
+    const int unexpected = AddEmployersThroughTheScreen("R", kEach);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+
+    EXPECT_EQ(unexpected, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*), COUNT(DISTINCT EmployerNo) FROM Employers"),
+              std::to_string(2 * kEach) + "|" + std::to_string(2 * kEach));
+    EXPECT_EQ(Query(MainPath(), "SELECT MIN(EmployerNo), MAX(EmployerNo) FROM Employers"),
+              "1|" + std::to_string(2 * kEach));
+    EXPECT_EQ(Counter(), std::to_string(2 * kEach + 1));
+}
+
+} // namespace

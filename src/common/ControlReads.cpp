@@ -1,0 +1,40 @@
+#include "common/ControlReads.h"
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/TextToNumber.h"
+#include "platform/data/DataControl.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/SimpleControls.h"
+#include "platform/forms/TextField.h"
+
+namespace {
+
+constexpr int kObjectVariableNotSet = 91;
+constexpr int kObjectRequired = 424;
+
+template <class Kind>
+Kind& ControlOf(const forms::Form& screen, std::string_view name, int index) {
+    auto* control = dynamic_cast<Kind*>(screen.ControlByName(name, index));
+    if (!control) basic::Raise(kObjectRequired, screen.Name() + "." + std::string(name));
+    return *control;
+}
+
+} // namespace
+
+const std::string& TextOf(const forms::Form& screen, std::string_view name, int index) {
+    return ControlOf<forms::TextField>(screen, name, index).Text();
+}
+
+double NumberOf(const forms::Form& screen, std::string_view name, int index) {
+    return basic::TextAsNumber(TextOf(screen, name, index));
+}
+
+int CheckValueOf(const forms::Form& screen, std::string_view name) {
+    return ControlOf<forms::CheckBox>(screen, name, -1).Value();
+}
+
+data::Recordset& RecordsetOf(const forms::Form& screen, std::string_view dataControl) {
+    auto recordset = ControlOf<data::DataControl>(screen, dataControl, -1).Recordset();
+    if (!recordset) basic::Raise(kObjectVariableNotSet, screen.Name() + "." + std::string(dataControl));
+    return *recordset;
+}

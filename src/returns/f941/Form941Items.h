@@ -1,0 +1,36 @@
+#pragma once
+// The texts of the Form 941 printout's items, by FieldNo: what each stores
+// as ItemText (and, for the quarter box, its moved TextTop), read from the
+// return screen's fields as they stand, the employer screen's designee and
+// signer boxes, and the employer and preparer texts of the run.
+#include "common/ReturnPrintRun.h"
+
+namespace forms {
+class Form;
+}
+
+class Form941Items {
+public:
+    Form941Items(const forms::Form& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
+        : screen_(returnScreen), employers_(employerScreen), run_(run) {}
+
+    void Page1Item(short fieldNo);     // 1 to 39
+    void Page2Item(short fieldNo);     // 40 to 49, 91 to 103, 108 to 112
+    void Page3Item(short fieldNo);     // 40, 41, 81 to 90, 104 to 107, 50 to 70
+    void VoucherItem(short fieldNo);   // 71 to 80
+
+    // The amount of a line field as the printout prints it.
+    std::string Amount(const char* field, int index = -1) const;
+    // The return screen's period code ("322").
+    const std::string& PeriodCode() const;
+    const forms::Form& Screen() const { return screen_; }
+
+private:
+    bool PrintsAmountTable(short fieldNo);
+    double Line12() const;
+    void Line16Box(short fieldNo);
+
+    const forms::Form& screen_;
+    const forms::Form& employers_;
+    ReturnPrintRun& run_;
+};

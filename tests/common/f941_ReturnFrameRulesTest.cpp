@@ -1,0 +1,162 @@
+// The rules the return screens share: the line slots, the balance rule, the
+// monthly tolerance, the header's tax id, retired lines, the Enter chain and
+// the record buttons' states.
+#include <gtest/gtest.h>
+
+#include "common/BalanceRule.h"
+#include "common/EnterKeyChain.h"
+#include "common/LineAmt.h"
+#include "common/MonthlyTotalCheck.h"
+#include "common/RecordButtonStates.h"
+#include "common/ReservedLineLabel.h"
+#include "common/TaxIdShape.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/forms/Forms.h"
+
+namespace {
+
+TEST(F941LineAmt, UnstoredSlotsCountAsZeroAndAddZeroesAllButSlot0) {
+    LineAmtSlots slots;
+    EXPECT_EQ(slots[12], 0);
+    EXPECT_FALSE(slots.IsSet(12));
+    slots.Set(0, 5);
+    slots.Set(12, 185.8);
+    EXPECT_EQ(slots[12], 185.8);
+    slots.ZeroSlots1To51();
+    EXPECT_EQ(slots[12], 0);
+    EXPECT_TRUE(slots.IsSet(51));
+    EXPECT_EQ(slots[0], 5);
+    EXPECT_THROW(slots.Set(52, 1), basic::RuntimeError);
+    EXPECT_THROW((void)slots[-1], basic::RuntimeError);
+}
+
+TEST(F941BalanceRule, ComparesTheRoundedAmounts) {
+    BalanceOutcome due = ApplyBalanceRule(500, 300);
+    EXPECT_EQ(due.balanceDue, 200);
+    EXPECT_EQ(due.overpayment, 0);
+    EXPECT_EQ(due.overpaidFlag, "N");
+
+    BalanceOutcome over = ApplyBalanceRule(200, 250.5);
+    EXPECT_EQ(over.balanceDue, 0);
+    EXPECT_EQ(over.overpayment, 50.5);
+    EXPECT_EQ(over.overpaidFlag, "Y");
+
+    BalanceOutcome even = ApplyBalanceRule(100.004, 99.996);
+    EXPECT_EQ(even.balanceDue, 0);
+    EXPECT_EQ(even.overpayment, 0);
+    EXPECT_EQ(even.overpaidFlag, "N");
+
+    BalanceOutcome none = ApplyBalanceRule(std::nullopt, 10);
+    EXPECT_FALSE(none.compared);
+    EXPECT_FALSE(none.overpaidFlag.has_value());
+    EXPECT_EQ(none.balanceDue + none.overpayment, 0);
+}
+
+TEST(F941MonthlyTolerance, CentsApartDisagreeWithinNineThousandthsAgree) {
+    EXPECT_TRUE(MonthlyTotalCheck::ExceedsBeyondTolerance(600, 599.99));
+    EXPECT_FALSE(MonthlyTotalCheck::ExceedsBeyondTolerance(600, 600.004));
+    EXPECT_FALSE(MonthlyTotalCheck::ExceedsBeyondTolerance(599.99, 600));
+    EXPECT_TRUE(MonthlyTotalCheck::ExceedsBeyondTolerance(600.01, 600));
+}
+
+TEST(F941HeaderTaxId, EmployerNumberOrSocialSecurityGrouping) {
+    EXPECT_EQ(HeaderTaxId("1", "061234567"), "06-1234567");
+    EXPECT_EQ(HeaderTaxId("2", "123456789"), "123-45-6789");
+    EXPECT_EQ(HeaderTaxId("", "123456789"), "123-45-6789");
+    EXPECT_EQ(HeaderTaxId("2", "1234"), "123-4-1234");
+    EXPECT_EQ(HeaderTaxId("1", ""), "-");
+}
+
+class TestScreen : public forms::Form {
+public:
+    TestScreen() : Form("TestScreen") {}
+    forms::Label caption{*this, "caption"};
+    forms::CurrencyField first{*this, "first"};
+    forms::CurrencyField retired{*this, "retired"};
+    forms::CurrencyField alsoRetired{*this, "alsoRetired"};
+    forms::CurrencyField last{*this, "last"};
+    forms::CommandButton add{*this, "add"};
+    forms::CommandButton edit{*this, "edit"};
+    forms::CommandButton save{*this, "save"};
+    forms::CommandButton del{*this, "del"};
+    forms::CommandButton close{*this, "close"};
+    forms::CommandButton dat{*this, "dat"};
+};
+
+class F941FrameControls : public ::testing::Test {
+protected:
+    void SetUp() override { forms::App().Reset(); }
+    void TearDown() override { forms::App().Reset(); }
+    TestScreen screen;
+};
+
+TEST_F(F941FrameControls, RetiringALineRecaptionsAndClosesItsField) {
+    const ReservedLine line{"13b Reserved for future use ", 3, "(13b)"};
+    EXPECT_EQ(ReservedLineCaption(line), "13b Reserved for future use ...(13b)");
+
+    screen.retired.SetText("12");
+    RetireLine(screen.caption, screen.retired, line, RetiredField::Disabled);
+    EXPECT_EQ(screen.caption.Caption(), "13b Reserved for future use ...(13b)");
+    EXPECT_FALSE(screen.retired.Enabled());
+    EXPECT_EQ(screen.retired.Text(), "12");
+
+    RetireLine(screen.caption, screen.first, line, RetiredField::ZeroedEnabled);
+    EXPECT_EQ(screen.first.Text(), "0");
+    EXPECT_TRUE(screen.first.Enabled());
+
+    RetireLine(screen.caption, screen.last, line, RetiredField::ZeroedDisabled);
+    EXPECT_EQ(screen.last.Text(), "0");
+    EXPECT_FALSE(screen.last.Enabled());
+}
+
+TEST_F(F941FrameControls, EnterRecomputesThenMovesAndPassesClosedFields) {
+    std::vector<std::string> events;
+    EnterKeyChain chain;
+    chain.Add({&screen.first, [&] { events.push_back("enter first"); }, [&] { events.push_back("leave first"); },
+               &screen.retired});
+    chain.Add({&screen.retired, {}, {}, &screen.alsoRetired});
+    chain.Add({&screen.alsoRetired, {}, {}, &screen.last});
+    screen.retired.SetEnabled(false);
+    screen.alsoRetired.SetEnabled(false);
+    screen.Show();
+
+    EXPECT_EQ(chain.Settle(screen.retired), &screen.last);
+    forms::user::FocusByMouse(screen.first);
+    forms::user::PressKey(screen.first, 'x');
+    EXPECT_TRUE(events.empty());
+    forms::user::PressKey(screen.first, forms::vbKeyReturn);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter first", "leave first"}));
+    EXPECT_EQ(screen.ActiveControl(), &screen.last);
+}
+
+TEST_F(F941FrameControls, RecordButtonsFollowTheStateTable) {
+    RecordButtons buttons{screen.add, screen.edit, screen.save, screen.del, screen.close, screen.dat};
+    auto states = [&] {
+        std::string s;
+        for (forms::Control* c : {&screen.add, &screen.edit, &screen.save, &screen.del, &screen.close, &screen.dat})
+            s += c->Enabled() ? "1" : "0";
+        return s;
+    };
+    const std::pair<RecordStep, const char*> rows[] = {
+        {RecordStep::Load, "010111"},       {RecordStep::NoRowFound, "100010"},
+        {RecordStep::Add, "001010"},        {RecordStep::AddRefused, "110111"},
+        {RecordStep::Edit, "001000"},       {RecordStep::Save, "010111"},
+        {RecordStep::DeleteLeftNoRow, "100010"},
+    };
+    for (const auto& [step, expected] : rows) {
+        ApplyRecordButtonStates(buttons, step);
+        EXPECT_EQ(states(), expected) << static_cast<int>(step);
+    }
+    // Steps that leave some of them as they were.
+    ApplyRecordButtonStates(buttons, RecordStep::Load);
+    ApplyRecordButtonStates(buttons, RecordStep::EditFoundNoRow);
+    EXPECT_EQ(states(), "000011");
+    ApplyRecordButtonStates(buttons, RecordStep::NoRowFound);
+    ApplyRecordButtonStates(buttons, RecordStep::DeleteKeptRow);
+    EXPECT_EQ(states(), "110110");
+    ApplyRecordButtonStates(buttons, RecordStep::Load);
+    ApplyRecordButtonStates(buttons, RecordStep::AddOfferedAndAccepted);
+    EXPECT_EQ(states(), "001010");
+}
+
+} // namespace

@@ -1,0 +1,233 @@
+// Printing the Form 941 return: the questions, the three pages with their
+// images, every item in its place and order, and the end of the document.
+#include <gtest/gtest.h>
+
+#include "print941_Folder.h"
+#include "returns/f941/Form941Layout.h"
+
+namespace {
+
+class Print941Return : public Print941Folder {
+protected:
+    frmDet941Covid0621& OpenReturnOfTheEmployer(const std::string& period)
+    {
+        if (!added_) AddEmployer();
+        added_ = true;
+        return OpenReturn(period);
+    }
+
+private:
+    bool added_ = false;
+};
+
+TEST_F(Print941Return, Period322AsksTwoQuestionsAndBuildsTheThreePagesInOrder)
+{
+    auto& screen = OpenReturnOfTheEmployer("322");
+    screen.fpLine2.SetText("12345.67");
+    screen.fpLine15.SetText("0.5");
+    const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
+    EXPECT_EQ(Dialogs().Boxes()[0].prompt,
+              "Click on Yes to print Form 941 or on No to print the 941-V Payment Voucher.");
+    EXPECT_EQ(Dialogs().Boxes()[0].title, "Print Form 941 or print 941-V Payment Voucher?");
+    EXPECT_EQ(Dialogs().Boxes()[0].style, 36);
+    EXPECT_EQ(Dialogs().Boxes()[1].prompt,
+              "Click on Yes if you wish to print Part 6, Paid Preparer Information, Click No if you do NOT "
+              "wish to print Paid Preparer Information");
+    EXPECT_EQ(Dialogs().Boxes()[1].title, "Print Part 6: For Paid Preparers only?");
+
+    ASSERT_GE(trace.size(), 2u);
+    EXPECT_EQ(trace[0], "DocumentTitle=" + Quoted("Print Form 941 - Schedule A"));
+    EXPECT_EQ(trace[1], "StartDoc=True");
+    const std::vector<std::string> end(trace.end() - 6, trace.end());
+    EXPECT_EQ(end, (std::vector<std::string>{"FinishCode=33", "FinishSwitch=True", "FinishLevel=95",
+                                             "FinishMeasureA=0", "FinishMeasureB=0", "EndDoc=True"}));
+
+    const auto pages = PagesOf(trace);
+    ASSERT_EQ(pages.size(), 3u);
+    const std::vector<std::string> images = {"TF1P1226.wmf", "TF1P2226.wmf", "TF1P3226.wmf"};
+    const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order(), Page3Order()};
+    for (int p = 0; p < 3; ++p) {
+        SCOPED_TRACE("page " + std::to_string(p + 1));
+        EXPECT_EQ(pages[p].setup.at("PageTemplate"), Quoted("TAX941.TFL"));
+        EXPECT_EQ(pages[p].setup.at("PagePicture"), Quoted(images[p]));
+        EXPECT_EQ(pages[p].setup.at("FontCode"), "7");
+        ASSERT_EQ(pages[p].items.size(), orders[p].size());
+        for (std::size_t i = 0; i < orders[p].size(); ++i) {
+            const LayoutRow& row = Form941FieldLayout().Row(orders[p][i]);
+            const StoredItem& item = pages[p].items[i];
+            EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << orders[p][i];
+            EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << orders[p][i];
+            EXPECT_EQ(item.height, row.Height) << "FieldNo " << orders[p][i];
+            EXPECT_FALSE(item.texts.empty()) << "FieldNo " << orders[p][i];
+        }
+    }
+    ASSERT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
+    EXPECT_EQ(printing::PrintLog::FinishedDocuments()[0].title, "Print Form 941 - Schedule A");
+    EXPECT_EQ(forms::App().MousePointer(), 0);
+}
+
+TEST_F(Print941Return, PageOneCarriesTheEmployerTheQuarterAndTheAmounts)
+{
+    auto& screen = OpenReturnOfTheEmployer("322");
+    screen.mskNo_Employee.SetText("14");
+    screen.fpLine2.SetText("12345.67");
+    screen.fpLine9B.SetText("-0.03");
+    screen.fpLine11c.SetText("250");
+    screen.Check2.SetValue(1);
+    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+    ASSERT_EQ(pages.size(), 3u);
+    auto items = ByFieldNo(pages[0], Page1Order());
+
+    EXPECT_EQ(items[1].Text(), Quoted("0   6    1   2  3   4  5   6  7"));
+    EXPECT_EQ(items[2].Text(), Quoted("ACME TOOL WORKS"));
+    EXPECT_EQ(items[3].Text(), Quoted("ACME"));
+    EXPECT_EQ(items[4].Text(), Quoted("100 ELM ST"));
+    EXPECT_EQ(items[7].Text(), Quoted("06101"));
+    EXPECT_EQ(items[8].Text(), Quoted("X"));
+    EXPECT_DOUBLE_EQ(items[8].left, 5.95);
+    EXPECT_NEAR(items[8].top, 1.918, 1e-9);  // the third quarter's box
+    EXPECT_EQ(items[9].Text(), Quoted("14"));
+    EXPECT_EQ(items[10].Text(), Quoted("12345.67"));
+    EXPECT_DOUBLE_EQ(items[10].top, 4.24);
+    EXPECT_EQ(items[12].Text(), Quoted("X"));
+    EXPECT_EQ(items[11].Text(), Quoted(" "));
+    EXPECT_EQ(items[21].Text(), Quoted("-.03"));
+    EXPECT_EQ(items[34].Text(), Quoted("250.00"));
+    // The two places after line 11c never repeat its text.
+    EXPECT_EQ(items[35].texts, std::vector<std::string>{Quoted(" ")});
+    EXPECT_EQ(items[36].texts, std::vector<std::string>{Quoted(" ")});
+}
+
+TEST_F(Print941Return, EachPeriodGetsItsPageImagesAndQuarterBox)
+{
+    struct Case {
+        const char* period;
+        const char* page1;
+        const char* page2;
+        const char* page3;
+        double quarterTop;
+    };
+    const Case cases[] = {
+        {"122", "TF1P122C.wmf", "TF1P222C.wmf", "TF1P322C.wmf", 1.433},
+        {"222", "TF1P1226.wmf", "TF1P2226.wmf", "TF1P3226.wmf", 1.673},
+        {"422", "TF1P1226.wmf", "TF1P2226.wmf", "TF1P3226.wmf", 2.158},
+        {"123", "TF1P123C.wmf", "TF1P223C.wmf", "TF1P323C.wmf", 1.433},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.period);
+        auto& screen = OpenReturnOfTheEmployer(c.period);
+        const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+        ASSERT_EQ(pages.size(), 3u);
+        EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted(c.page1));
+        EXPECT_EQ(pages[1].setup.at("PagePicture"), Quoted(c.page2));
+        EXPECT_EQ(pages[2].setup.at("PagePicture"), Quoted(c.page3));
+        EXPECT_NEAR(pages[0].items[7].top, c.quarterTop, 1e-9);
+        Dialogs().Clear();
+        forms::Screen<frmDet941Covid0621>().Unload();
+        forms::App().CollectUnloaded();
+    }
+}
+
+TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox)
+{
+    struct Case {
+        const char* line12;
+        int monthly;
+        const char* firstBox;
+        const char* monthlyBox;
+        const char* month1;
+    };
+    const Case cases[] = {
+        {"2500", 1, " ", "X", "1000.00"},
+        {"2499.99", 1, "X", " ", " "},
+        {"3000", 0, " ", " ", " "},
+        {"", 1, "X", " ", " "},  // an empty line 12 counts as 0
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("line 12 = '") + c.line12 + "'");
+        auto& screen = OpenReturnOfTheEmployer("322");
+        screen.fpLine12.SetText(c.line12);
+        screen.Check6.SetValue(c.monthly);
+        screen.Check5.SetValue(1);
+        screen.fpLine17A.SetText("1000");
+        const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+        ASSERT_EQ(pages.size(), 3u);
+        auto items = ByFieldNo(pages[1], Page2Order());
+        EXPECT_EQ(items[43].Text(), Quoted(c.firstBox));
+        EXPECT_EQ(items[44].Text(), Quoted(c.monthlyBox));
+        EXPECT_EQ(items[45].Text(), Quoted(c.month1));
+        EXPECT_EQ(items[49].Text(), Quoted("X"));
+        Dialogs().Clear();
+        forms::Screen<frmDet941Covid0621>().Unload();
+        forms::App().CollectUnloaded();
+    }
+}
+
+TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals)
+{
+    auto& screen = OpenReturnOfTheEmployer("122");
+    screen.fpLine15.SetText("1234.5");
+    screen.fpLine16(1).SetText("0");
+    screen.fpLine14.SetText("99");
+    screen.Check3.SetValue(1);
+    screen.MaskEdBox2.SetText("12");
+    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+    ASSERT_EQ(pages.size(), 3u);
+    auto items = ByFieldNo(pages[1], Page2Order());
+
+    EXPECT_EQ(items[40].texts, (std::vector<std::string>{Quoted(" "), Quoted("ACME TOOL WORKS")}));
+    EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
+    EXPECT_EQ(items[100].Text(), Quoted("1234.50"));
+    EXPECT_DOUBLE_EQ(items[100].top, 6.58);
+    EXPECT_EQ(items[101].Text(), Quoted(" "));
+    EXPECT_EQ(items[102].Text(), Quoted("X"));
+    EXPECT_EQ(items[99].Text(), Quoted(" "));  // 13i never prints
+    EXPECT_EQ(items[109].Text(), "12");         // a number, not an amount
+}
+
+TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint)
+{
+    AddEmployer({{"City", data::Null{}}, {"EmployerName2", data::Null{}}, {"NameOfSigner", data::Null{}}});
+    auto& screen = OpenReturn("322");
+    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(Dialogs().Boxes().size(), 2u);  // the two questions, no error
+    auto page1 = ByFieldNo(pages[0], Page1Order());
+    EXPECT_EQ(page1[3].Text(), Quoted(" "));
+    EXPECT_EQ(page1[5].Text(), Quoted(" "));
+    auto page3 = ByFieldNo(pages[2], Page3Order());
+    EXPECT_EQ(page3[55].Text(), Quoted(" "));
+    EXPECT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
+}
+
+TEST_F(Print941Return, AStoreThatFailsOnPageTwoReportsItsItemAndDiscardsTheDocument)
+{
+    auto& screen = OpenReturnOfTheEmployer("322");
+    // Page 1 stores 39 PrintTexts; the 45th is FieldNo 45's on page 2.
+    screen.DMWin2.Engine().FailStore({"PrintText", 45, 5, ""});
+    PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
+    EXPECT_EQ(Dialogs().Boxes()[2].prompt.rfind("Error = 5 Error source ", 0), 0u);
+    EXPECT_TRUE(Dialogs().Boxes()[2].prompt.ends_with(" for Case = 45")) << Dialogs().Boxes()[2].prompt;
+    EXPECT_EQ(Dialogs().Boxes()[2].style, 0);
+    EXPECT_EQ(Dialogs().Boxes()[2].title, "Tavrilo 941 / 944");
+    EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
+    EXPECT_EQ(forms::App().MousePointer(), 0);
+}
+
+TEST_F(Print941Return, ALineTwelveThatIsNoNumberStopsAtItsFirstUse)
+{
+    auto& screen = OpenReturnOfTheEmployer("322");
+    screen.fpLine12.SetText("abc");
+    PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
+    EXPECT_TRUE(Dialogs().Boxes()[2].prompt.ends_with(" for Case = 43")) << Dialogs().Boxes()[2].prompt;
+    EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
+}
+
+} // namespace

@@ -1,8 +1,6 @@
-#include <cstdio>
+#include "desktop/Program.h"
 
-// Placeholder entry until the desktop front end lands.
-int main()
+int main(int argc, char* argv[])
 {
-    std::puts("Tavrilo 941 / 944: the desktop front end is not built yet.");
-    return 0;
+    return desktop::RunProgram(argc, argv);
 }

@@ -1,0 +1,60 @@
+#include "desktop/ButtonViews.h"
+
+#include "desktop/FormWindow.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/SimpleControls.h"
+#include "platform/forms/UserInput.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace desktop {
+namespace {
+
+// Leaves its state to the model instead of toggling on a click.
+class ModelCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+};
+
+Qt::CheckState CheckStateOf(int value) {
+    switch (value) {
+    case forms::vbChecked: return Qt::Checked;
+    case forms::vbGrayed: return Qt::PartiallyChecked;
+    default: return Qt::Unchecked;
+    }
+}
+
+} // namespace
+
+ButtonView::ButtonView(forms::CommandButton& button, FormWindow& window, QWidget* parent)
+    : ControlView(button, window), button_(button), push_(new QPushButton(parent)) {
+    SetWidget(push_);
+    push_->setAutoDefault(false);
+    QObject::connect(push_, &QPushButton::clicked, push_,
+                     [this] { Window().Act([this] { forms::user::Click(button_); }); });
+}
+
+void ButtonView::Refresh() {
+    ControlView::Refresh();
+    push_->setText(ToQt(button_.Caption()));
+}
+
+CheckBoxView::CheckBoxView(forms::CheckBox& box, FormWindow& window, QWidget* parent)
+    : ControlView(box, window), box_(box), check_(new ModelCheckBox(parent)) {
+    SetWidget(check_);
+    check_->setTristate(true);
+    QObject::connect(check_, &QCheckBox::clicked, check_,
+                     [this] { Window().Act([this] { forms::user::Click(box_); }); });
+}
+
+void CheckBoxView::Refresh() {
+    ControlView::Refresh();
+    check_->setText(ToQt(box_.Caption()));
+    check_->setCheckState(CheckStateOf(box_.Value()));
+}
+
+} // namespace desktop

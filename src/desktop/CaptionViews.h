@@ -1,0 +1,54 @@
+#pragma once
+#include "desktop/ControlView.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace forms {
+class Frame;
+class Label;
+}
+
+namespace desktop {
+
+// A label: its caption, wrapped, behind the fields it names.
+class LabelView : public ControlView {
+public:
+    LabelView(forms::Label& label, FormWindow& window, QWidget* parent);
+    void Refresh() override;
+    bool ClicksOnRelease() const override { return true; }
+    bool StaysBehind() const override { return true; }
+
+private:
+    forms::Label& label_;
+    QLabel* text_;
+};
+
+// A frame: a captioned box that the controls standing in it are drawn in.
+class FrameView : public ControlView {
+public:
+    FrameView(forms::Frame& frame, FormWindow& window, QWidget* parent);
+    void Refresh() override;
+    QWidget* ChildArea() const override;
+    bool ClicksOnRelease() const override { return true; }
+
+private:
+    forms::Frame& frame_;
+    QGroupBox* box_;
+};
+
+// A kind this front end has no special widget for: a plain sunken panel
+// where the control stands, so the screen's layout still shows it.
+class GenericView : public ControlView {
+public:
+    GenericView(forms::Control& control, FormWindow& window, QWidget* parent);
+};
+
+// Kinds that show nothing while the program runs (the resizing placeholder,
+// the common dialog): no widget.
+class HiddenView : public ControlView {
+public:
+    HiddenView(forms::Control& control, FormWindow& window) : ControlView(control, window) {}
+};
+
+} // namespace desktop

@@ -1,0 +1,74 @@
+#include "desktop/ControlView.h"
+
+#include "desktop/Colours.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/TabControl.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace desktop {
+
+ControlView::ControlView(forms::Control& control, FormWindow& window) : control_(control), window_(window) {}
+
+ControlView::~ControlView() = default;
+
+void ControlView::SetWidget(QWidget* widget) {
+    widget_ = widget;
+    widget_->setObjectName(ToQt(control_.Name()));
+    // The focus moves only when the model moves it.
+    widget_->setFocusPolicy(Qt::NoFocus);
+}
+
+void ControlView::Refresh() {
+    if (widget_ == nullptr) return;
+    bool shown = control_.Visible();
+    if (auto* tabs = dynamic_cast<forms::TabControl*>(control_.Container())) {
+        shown = shown && control_.ContainerPage() == tabs->Tab();
+    }
+    widget_->setVisible(shown);
+    widget_->setEnabled(control_.Enabled());
+    widget_->setToolTip(ToQt(control_.ToolTipText()));
+    ApplyColours();
+}
+
+std::vector<QWidget*> ControlView::InputWidgets() const {
+    if (widget_ == nullptr) return {};
+    return {widget_};
+}
+
+void ControlView::ShowFocus() {
+    if (widget_ != nullptr) widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void ControlView::ApplyColours() {
+    const QPalette system = QApplication::palette();
+    QPalette palette = widget_->palette();
+    const QPalette::ColorRole back = BackRole();
+    // A caption-like control left at the window colour keeps the window's
+    // own background, as the screens were drawn.
+    const bool paintsBack = back != QPalette::Window || control_.BackColor() != forms::vbWindowBackground;
+    if (paintsBack) palette.setColor(back, QtColour(control_.BackColor(), system));
+    palette.setColor(ForeRole(), QtColour(control_.ForeColor(), system));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(back == QPalette::Window && paintsBack);
+}
+
+QString CaptionWithoutAccessKeys(const std::string& caption) {
+    std::string shown;
+    shown.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                shown += '&';
+                ++i;
+            }
+            continue;
+        }
+        shown += caption[i];
+    }
+    return ToQt(shown);
+}
+
+} // namespace desktop

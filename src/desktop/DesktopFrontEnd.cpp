@@ -1,0 +1,123 @@
+#include "desktop/DesktopFrontEnd.h"
+
+#include "desktop/FormWindow.h"
+#include "desktop/PrintOffer.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/ScreenUnits.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Keys.h"
+#include "platform/printing/PrintLog.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace desktop {
+namespace {
+
+void EndWhenNoFormIsLoaded() {
+    // Checked once the action is over: unloading every screen may show
+    // another one again on its way.
+    QTimer::singleShot(0, qApp, [] {
+        if (forms::App().Count() == 0) QCoreApplication::quit();
+    });
+}
+
+} // namespace
+
+DesktopFrontEnd::DesktopFrontEnd(PrintHandler onPrint) {
+    auto& app = forms::App();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect display = screen->availableGeometry();
+        app.SetScreenSize(ToTwips(display.width()), ToTwips(display.height()));
+    }
+    app.SetDialogs(std::make_shared<QtDialogs>());
+    app.SetDoEventsHook([] { QCoreApplication::processEvents(); });
+    printing::SetDocumentFinishedHandler(onPrint ? std::move(onPrint) : PrintHandler(OfferPrint));
+    app.SetObserver(this);
+}
+
+DesktopFrontEnd::~DesktopFrontEnd() {
+    auto& app = forms::App();
+    app.SetObserver(nullptr);
+    app.SetDoEventsHook({});
+    printing::SetDocumentFinishedHandler({});
+    if (hourglass_) QApplication::restoreOverrideCursor();
+    for (auto& [form, window] : windows_) delete window.data();
+}
+
+FormWindow* DesktopFrontEnd::WindowOf(const forms::Form& form) const {
+    auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second.data();
+}
+
+FormWindow& DesktopFrontEnd::EnsureWindow(forms::Form& form) {
+    if (FormWindow* window = WindowOf(form)) return *window;
+    auto* window = new FormWindow(form);
+    windows_[&form] = window;
+    return *window;
+}
+
+void DesktopFrontEnd::FormLoaded(forms::Form& form) { EnsureWindow(form); }
+
+void DesktopFrontEnd::FormShown(forms::Form& form) {
+    FormWindow& window = EnsureWindow(form);
+    window.RefreshAll();
+    window.ApplyGeometry();
+    window.show();
+    window.raise();
+    window.activateWindow();
+    window.ShowFocus(form.ActiveControl());
+}
+
+void DesktopFrontEnd::FormHidden(forms::Form& form) {
+    if (FormWindow* window = WindowOf(form)) window->hide();
+}
+
+void DesktopFrontEnd::FormUnloaded(forms::Form& form) {
+    auto it = windows_.find(&form);
+    if (it != windows_.end()) {
+        if (FormWindow* window = it->second.data()) {
+            // The form object goes at the end of the user action; the window
+            // must not reach it after this, and may be inside its own event.
+            window->Detach();
+            window->deleteLater();
+        }
+        windows_.erase(it);
+    }
+    EndWhenNoFormIsLoaded();
+}
+
+void DesktopFrontEnd::FormChanged(forms::Form& form, std::string_view property) {
+    FormWindow* window = WindowOf(form);
+    if (window == nullptr) return;
+    if (property == "Caption") {
+        window->RefreshCaption();
+    } else {
+        window->ApplyGeometry();
+    }
+}
+
+void DesktopFrontEnd::ControlChanged(forms::Control& control, std::string_view /*property*/) {
+    if (FormWindow* window = WindowOf(control.Owner())) window->RefreshControl(control);
+}
+
+void DesktopFrontEnd::FocusChanged(forms::Form& form, forms::Control* /*before*/, forms::Control* now) {
+    if (FormWindow* window = WindowOf(form)) window->ShowFocus(now);
+}
+
+void DesktopFrontEnd::MousePointerChanged(int pointer) {
+    const bool wantHourglass = pointer == forms::vbHourglass;
+    if (wantHourglass == hourglass_) return;
+    hourglass_ = wantHourglass;
+    if (hourglass_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace desktop

@@ -1,0 +1,259 @@
+#include "desktop/FormWindow.h"
+
+#include "desktop/ControlView.h"
+#include "desktop/KeyTranslation.h"
+#include "desktop/MenuBarView.h"
+#include "desktop/ScreenUnits.h"
+#include "desktop/UserActions.h"
+#include "desktop/ViewFactory.h"
+#include "desktop/WindowPlacement.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/UserInput.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace desktop {
+namespace {
+
+// The borders and title bar a window manager adds, as the screens' outer
+// sizes count them (8 by 30 pixels: 120 by 450 twips).
+const QMargins kWindowFrame(4, 26, 4, 4);
+constexpr int kExtentMargin = 4;
+constexpr double kSmallestFontPoints = 6.0;
+
+// The screens were laid out in twips for the system's small sans-serif font
+// (8 points); Liberation Sans has the metrics of its successor, so captions
+// fit the widths they were given.
+QFont ScreensFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.0);
+    return font;
+}
+
+QRect AvailableScreen(const QWidget& window) {
+    QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+bool IsNavigationKey(int code) {
+    return code == forms::vbKeyTab || code == forms::vbKeyReturn || code == forms::vbKeyEscape;
+}
+
+} // namespace
+
+FormWindow::FormWindow(forms::Form& form)
+    : form_(form), canvas_(new QWidget(this)), scalesWithWindow_(CarriesResizer(form)) {
+    setObjectName(ToQt(form.Name()));
+    setFont(ScreensFont());
+    setCentralWidget(canvas_);
+    canvas_->installEventFilter(this);
+    menus_ = std::make_unique<MenuBarView>(form, *this, *menuBar());
+    menuBar()->setVisible(!menus_->Empty());
+    BuildViews();
+    RefreshAll();
+    ApplyGeometry();
+}
+
+FormWindow::~FormWindow() {
+    detached_ = true;
+    // The widgets go before the views their signals reach.
+    delete menuWidget();
+    delete takeCentralWidget();
+}
+
+void FormWindow::BuildViews() {
+    for (forms::Control* control : form_.Controls()) {
+        std::unique_ptr<ControlView> view = MakeView(*control, *this, canvas_);
+        if (!view) continue;
+        byControl_[control] = view.get();
+        for (QWidget* input : view->InputWidgets()) {
+            byWidget_[input] = view.get();
+            input->installEventFilter(this);
+        }
+        views_.push_back(std::move(view));
+    }
+}
+
+void FormWindow::Detach() {
+    detached_ = true;
+    hide();
+}
+
+void FormWindow::Act(const std::function<void()>& action) {
+    if (detached_) return;
+    RunUserAction(action);
+}
+
+void FormWindow::RefreshAll() {
+    if (detached_) return;
+    RefreshCaption();
+    menus_->RefreshAll();
+    for (auto& view : views_) view->Refresh();
+    PlaceViews();
+}
+
+void FormWindow::RefreshControl(const forms::Control& control) {
+    if (detached_) return;
+    if (menus_->Shows(control)) {
+        menus_->Refresh(control);
+        return;
+    }
+    ControlView* view = ViewOf(control);
+    if (view == nullptr) return;
+    view->Refresh();
+    Place(*view);
+    if (view->ChildArea() == nullptr) return;
+    // Pages, visibility and position of a container reach what stands in it.
+    for (auto& other : views_) {
+        for (const forms::Control* up = other->Model().Container(); up != nullptr; up = up->Container()) {
+            if (up == &control) {
+                other->Refresh();
+                break;
+            }
+        }
+    }
+}
+
+void FormWindow::RefreshCaption() {
+    if (!detached_) setWindowTitle(ToQt(form_.Caption()));
+}
+
+void FormWindow::ApplyGeometry() {
+    if (detached_) return;
+    const QRect outer = PixelRect(form_.Left(), form_.Top(), form_.Width(), form_.Height());
+    const WindowChrome chrome{kWindowFrame, menus_->Empty() ? 0 : menuBar()->sizeHint().height()};
+    designClient_ = ClientSize(outer.size(), chrome, ControlsExtent());
+    const QRect wanted(outer.topLeft(),
+                       QSize(designClient_.width() + kWindowFrame.left() + kWindowFrame.right(),
+                             designClient_.height() + kWindowFrame.top() + kWindowFrame.bottom() + chrome.menuBar));
+    const QRect placed = ClampToScreen(wanted, AvailableScreen(*this));
+    setGeometry(placed.marginsRemoved(kWindowFrame));
+    PlaceViews();
+}
+
+QSize FormWindow::ControlsExtent() const {
+    QSize extent(0, 0);
+    for (const auto& view : views_) {
+        const forms::Control& c = view->Model();
+        if (view->Widget() == nullptr || c.Container() != nullptr || !c.Visible()) continue;
+        const QRect r = PixelRect(c.Left(), c.Top(), c.Width(), c.Height());
+        extent = extent.expandedTo(QSize(r.right() + 1 + kExtentMargin, r.bottom() + 1 + kExtentMargin));
+    }
+    return extent;
+}
+
+bool FormWindow::CarriesResizer(const forms::Form& form) {
+    return std::any_of(form.Controls().begin(), form.Controls().end(),
+                       [](const forms::Control* c) { return c->Kind() == "ResizeControl"; });
+}
+
+void FormWindow::PlaceViews() {
+    for (auto& view : views_) Place(*view);
+}
+
+void FormWindow::Place(ControlView& view) {
+    QWidget* widget = view.Widget();
+    if (widget == nullptr) return;
+    const forms::Control& c = view.Model();
+    QWidget* parent = canvas_;
+    if (c.Container() != nullptr) {
+        if (ControlView* container = ViewOf(*c.Container()); container && container->ChildArea()) {
+            parent = container->ChildArea();
+        }
+    }
+    if (widget->parentWidget() != parent) {
+        widget->setParent(parent);
+        view.Refresh(); // a new parent hides the widget
+    }
+    double sx = 1.0, sy = 1.0;
+    if (scalesWithWindow_ && designClient_.width() > 0 && designClient_.height() > 0) {
+        sx = static_cast<double>(canvas_->width()) / designClient_.width();
+        sy = static_cast<double>(canvas_->height()) / designClient_.height();
+        QFont font = ScreensFont();
+        font.setPointSizeF(std::max(kSmallestFontPoints, font.pointSizeF() * std::min(sx, sy)));
+        widget->setFont(font);
+    }
+    const QRect r = PixelRect(c.Left(), c.Top(), c.Width(), c.Height());
+    widget->setGeometry(static_cast<int>(r.x() * sx), static_cast<int>(r.y() * sy),
+                        std::max(1, static_cast<int>(r.width() * sx)), std::max(1, static_cast<int>(r.height() * sy)));
+    if (view.StaysBehind()) widget->lower();
+}
+
+void FormWindow::ShowFocus(const forms::Control* control) {
+    if (detached_ || control == nullptr || !isVisible()) return;
+    if (ControlView* view = ViewOf(*control)) view->ShowFocus();
+}
+
+ControlView* FormWindow::ViewOf(const forms::Control& control) const {
+    auto it = byControl_.find(&control);
+    return it == byControl_.end() ? nullptr : it->second;
+}
+
+QWidget* FormWindow::WidgetNamed(std::string_view name, int index) const {
+    if (detached_) return nullptr;
+    forms::Control* control = form_.ControlByName(name, index);
+    ControlView* view = control != nullptr ? ViewOf(*control) : nullptr;
+    return view != nullptr ? view->Widget() : nullptr;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (detached_) {
+        event->accept();
+        return;
+    }
+    // The form decides: its unload may be cancelled. The window goes when
+    // the form is unloaded.
+    event->ignore();
+    Act([this] { forms::user::CloseWindow(form_); });
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (detached_) return false;
+    if (watched == canvas_) {
+        if (event->type() == QEvent::Resize) PlaceViews();
+        return false;
+    }
+    auto it = byWidget_.find(watched);
+    if (it == byWidget_.end()) return false;
+    return RouteInput(*it->second, watched, event);
+}
+
+bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) {
+    forms::Control& control = view.Model();
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int code = KeyCodeOf(*static_cast<QKeyEvent*>(event));
+        if (!view.TakesAllKeys() && !IsNavigationKey(code)) return false;
+        if (code != 0) Act([&control, code] { forms::user::PressKey(control, code); });
+        return true;
+    }
+    case QEvent::KeyRelease:
+        return view.TakesAllKeys();
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (view.OnPress() == ControlView::Press::WidgetOnly) return false;
+        if (!control.HasFocus()) Act([&control] { forms::user::FocusByMouse(control); });
+        return view.OnPress() == ControlView::Press::FocusOnly;
+    case QEvent::MouseButtonRelease:
+        if (view.ClicksOnRelease() &&
+            static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            Act([&control] { forms::user::Click(control); });
+            return true;
+        }
+        return view.OnPress() == ControlView::Press::FocusOnly;
+    default:
+        return false;
+    }
+}
+
+} // namespace desktop

@@ -1,0 +1,80 @@
+#pragma once
+#include <QMainWindow>
+#include <QSize>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+class Control;
+class Form;
+}
+
+namespace desktop {
+
+class ControlView;
+class MenuBarView;
+
+// The window of one loaded form: its caption, its place and size from the
+// form's twips (kept on the screen), a widget per control at the control's
+// twips, and the form's menus. Scaled with the window when the form carries
+// the screen-resizing placeholder. Every key, click and close of the window
+// goes to the form through the forms runtime's user input.
+class FormWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormWindow(forms::Form& form);
+    ~FormWindow() override;
+
+    forms::Form& Model() const { return form_; }
+
+    // The form was unloaded: from now on the window never calls the form.
+    void Detach();
+    bool Detached() const { return detached_; }
+    // Runs one user action against the form, unless it is gone.
+    void Act(const std::function<void()>& action);
+
+    void RefreshAll();
+    // One control changed: its widget, and those standing in it.
+    void RefreshControl(const forms::Control& control);
+    void RefreshCaption();
+    // Places the window as the form's Left, Top, Width and Height say.
+    void ApplyGeometry();
+    // Shows the model's focus on the control's widget.
+    void ShowFocus(const forms::Control* control);
+
+    ControlView* ViewOf(const forms::Control& control) const;
+    // The widget of the control named so (null: none, or none shown).
+    QWidget* WidgetNamed(std::string_view name, int index = -1) const;
+    // The client size the form was designed for, in pixels.
+    QSize DesignClientSize() const { return designClient_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildViews();
+    void PlaceViews();
+    void Place(ControlView& view);
+    bool RouteInput(ControlView& view, QObject* watched, QEvent* event);
+    QSize ControlsExtent() const;
+    static bool CarriesResizer(const forms::Form& form);
+
+    forms::Form& form_;
+    QWidget* canvas_;
+    // The form carries the screen-resizing placeholder: its controls scale
+    // with the window.
+    bool scalesWithWindow_;
+    std::unique_ptr<MenuBarView> menus_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    std::map<const forms::Control*, ControlView*> byControl_;
+    std::map<const QObject*, ControlView*> byWidget_;
+    QSize designClient_;
+    bool detached_ = false;
+};
+
+} // namespace desktop

@@ -1,0 +1,60 @@
+#include "desktop/MenuBarView.h"
+
+#include "desktop/ControlView.h"
+#include "desktop/FormWindow.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/UserInput.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace desktop {
+
+MenuBarView::MenuBarView(forms::Form& form, FormWindow& window, QMenuBar& bar) : window_(window) {
+    for (forms::Control* control : form.Controls()) {
+        auto* menu = dynamic_cast<forms::Menu*>(control);
+        if (menu != nullptr && menu->Parent() == nullptr) Build(*menu, &bar, nullptr);
+    }
+    RefreshAll();
+}
+
+QAction* MenuBarView::Build(forms::Menu& menu, QMenuBar* bar, QMenu* parent) {
+    QAction* action = nullptr;
+    if (!menu.Entries().empty()) {
+        QMenu* sub = bar != nullptr ? bar->addMenu(QString()) : parent->addMenu(QString());
+        for (forms::Menu* entry : menu.Entries()) Build(*entry, nullptr, sub);
+        action = sub->menuAction();
+    } else {
+        action = bar != nullptr ? bar->addAction(QString()) : parent->addAction(QString());
+        QObject::connect(action, &QAction::triggered, action,
+                         [this, &menu] { window_.Act([&menu] { forms::user::Click(menu); }); });
+    }
+    actions_[&menu] = action;
+    return action;
+}
+
+bool MenuBarView::Shows(const forms::Control& control) const {
+    const auto* menu = dynamic_cast<const forms::Menu*>(&control);
+    return menu != nullptr && actions_.count(menu) != 0;
+}
+
+void MenuBarView::Refresh(const forms::Control& control) {
+    const auto* menu = dynamic_cast<const forms::Menu*>(&control);
+    auto it = actions_.find(menu);
+    if (it == actions_.end()) return;
+    QAction* action = it->second;
+    action->setSeparator(menu->Caption() == "-");
+    action->setText(ToQt(menu->Caption()));
+    action->setEnabled(menu->Enabled());
+    action->setVisible(menu->Visible());
+    action->setCheckable(menu->Checked());
+    action->setChecked(menu->Checked());
+}
+
+void MenuBarView::RefreshAll() {
+    for (const auto& [menu, action] : actions_) Refresh(*menu);
+}
+
+} // namespace desktop

@@ -1,0 +1,37 @@
+#pragma once
+#include <map>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace forms {
+class Form;
+class Menu;
+class Control;
+}
+
+namespace desktop {
+
+class FormWindow;
+
+// A form's menus on its window's menu bar: each menu without a parent is a
+// menu of the bar, its entries (and theirs) items under it; a caption "-" is
+// a separator. Choosing an item is the model's click.
+class MenuBarView {
+public:
+    MenuBarView(forms::Form& form, FormWindow& window, QMenuBar& bar);
+
+    bool Empty() const { return actions_.empty(); }
+    bool Shows(const forms::Control& control) const;
+    void Refresh(const forms::Control& menu);
+    void RefreshAll();
+
+private:
+    QAction* Build(forms::Menu& menu, QMenuBar* bar, QMenu* parent);
+
+    FormWindow& window_;
+    std::map<const forms::Menu*, QAction*> actions_;
+};
+
+} // namespace desktop

@@ -1,0 +1,78 @@
+#include "desktop/PrintOffer.h"
+
+#include "desktop/PdfRenderer.h"
+#include "platform/printing/PrintDocument.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <string>
+
+namespace desktop {
+namespace {
+
+constexpr int kSpoolerTimeoutMs = 30000;
+
+void TellFailure(const QString& why) {
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Print"),
+                         QStringLiteral("The document could not be printed.\n\n") + why);
+}
+
+} // namespace
+
+bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString target = printer.outputFileName();
+        if (target.isEmpty()) {
+            if (error) *error = QStringLiteral("No file name was given.");
+            return false;
+        }
+        if (QFile::exists(target)) QFile::remove(target);
+        if (!QFile::copy(pdfPath, target)) {
+            if (error) *error = QStringLiteral("Cannot write ") + target;
+            return false;
+        }
+        return true;
+    }
+    QProcess spooler;
+    spooler.start(QStringLiteral("lp"), {QStringLiteral("-d"), printer.printerName(), QStringLiteral("-n"),
+                                         QString::number(std::max(1, printer.copyCount())), pdfPath});
+    if (!spooler.waitForFinished(kSpoolerTimeoutMs) || spooler.exitStatus() != QProcess::NormalExit ||
+        spooler.exitCode() != 0) {
+        if (error) {
+            *error = QStringLiteral("The print spooler (lp) refused the document. ") +
+                     QString::fromLocal8Bit(spooler.readAllStandardError()).trimmed();
+        }
+        return false;
+    }
+    return true;
+}
+
+void OfferPrint(const printing::PrintDocument& document) {
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        TellFailure(QStringLiteral("No temporary folder for the PDF."));
+        return;
+    }
+    const QString pdfPath = folder.filePath(QStringLiteral("printout.pdf"));
+    std::string renderError;
+    if (!RenderPdf(document, pdfPath.toStdString(), &renderError)) {
+        TellFailure(QString::fromStdString(renderError));
+        return;
+    }
+    QPrinter printer;
+    printer.setDocName(QString::fromStdString(document.title));
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromStdString(document.title.empty() ? "Print" : document.title));
+    if (dialog.exec() != QDialog::Accepted) return;
+    QString deliverError;
+    if (!DeliverPdf(pdfPath, printer, &deliverError)) TellFailure(deliverError);
+}
+
+} // namespace desktop

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+class QPrinter;
+
+namespace printing {
+struct PrintDocument;
+}
+
+namespace desktop {
+
+// What the program does with a finished printout: renders it to a PDF and
+// offers it in the print dialog, where the user picks a printer or printing
+// to a PDF file. Failures are told in a message box.
+void OfferPrint(const printing::PrintDocument& document);
+
+// Sends a rendered PDF where the dialog's printer points: copied to the
+// chosen file when printing to a PDF file, otherwise handed to the system's
+// print spooler for that printer. False with the reason in `error`.
+bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error);
+
+} // namespace desktop

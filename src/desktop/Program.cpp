@@ -1,0 +1,43 @@
+#include "desktop/Program.h"
+
+#include "desktop/DesktopFrontEnd.h"
+#include "desktop/UserActions.h"
+#include "platform/files/Drives.h"
+#include "platform/files/Paths.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Screens.h"
+#include "shell/RegisterScreens.h"
+
+#include <QApplication>
+
+namespace desktop {
+
+void UseProgramFolder(const std::filesystem::path& folder) {
+    files::SetProgramFolder(folder);
+    files::ChDir(folder.string());
+    auto& app = forms::App();
+    app.SetPathResolver([](const std::string& path) { return files::Resolve(path); });
+    app.SetDriveLetters([] { return files::DriveLetters(); });
+}
+
+bool StartProgram() {
+    RegisterScreens();
+    RunUserAction([] { forms::Screen("frmStartup").Show(); });
+    return forms::App().Count() > 0;
+}
+
+int RunProgram(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Windows are hidden and shown as the screens say; the program ends
+    // when no screen is loaded, not when no window is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Tavrilo 941 / 944"));
+    DesktopFrontEnd frontEnd;
+    UseProgramFolder(files::ProgramFolder());
+    if (!StartProgram()) return 0;
+    return QApplication::exec();
+}
+
+} // namespace desktop

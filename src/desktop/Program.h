@@ -1,0 +1,20 @@
+#pragma once
+#include <filesystem>
+
+namespace desktop {
+
+// Makes `folder` the program's folder: the current folder is set there (bare
+// file names resolve in it), and the screens' paths with drive letters go
+// through the drive folders under it.
+void UseProgramFolder(const std::filesystem::path& folder);
+
+// Makes every screen reachable by name and shows the start-up screen
+// frmStartup. False when no screen stayed loaded (nothing to run).
+bool StartProgram();
+
+// The whole program: the program's folder is the executable's folder, the
+// front end shows the screens, and the program runs until no screen is
+// loaded any more.
+int RunProgram(int argc, char* argv[]);
+
+} // namespace desktop

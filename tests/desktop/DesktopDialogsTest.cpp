@@ -1,0 +1,116 @@
+// Message and input boxes as the screens ask for them.
+
+#include "DesktopTestSupport.h"
+
+#include "desktop/QtDialogs.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace desktop_test;
+
+class DesktopDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+    void TearDown() override { forms::App().Reset(); }
+};
+
+QList<QMessageBox::StandardButton> ButtonsInOrder(const QMessageBox& box) {
+    QList<QMessageBox::StandardButton> order;
+    for (QAbstractButton* b : box.buttons()) order << box.standardButton(b);
+    return order;
+}
+
+TEST_F(DesktopDialogs, TheStyleGivesTheButtonsIconAndDefault) {
+    struct Case {
+        int style;
+        QList<QMessageBox::StandardButton> buttons;
+        QMessageBox::StandardButton defaultButton;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {forms::vbOKOnly, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
+        {forms::vbOKCancel, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok, QMessageBox::NoIcon},
+        {forms::vbYesNo, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::NoIcon},
+        {36, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::Question},
+        {48, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Warning},
+        {64, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Information},
+        {260, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::NoIcon},
+        {276, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::Critical},
+        {324, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::Information},
+    };
+    for (const Case& c : cases) {
+        auto box = desktop::MakeMessageBox("Question?", c.style, "Title");
+        SCOPED_TRACE("style " + std::to_string(c.style));
+        EXPECT_EQ(ButtonsInOrder(*box).size(), c.buttons.size());
+        for (auto button : c.buttons) EXPECT_NE(box->button(button), nullptr);
+        EXPECT_EQ(box->standardButton(box->defaultButton()), c.defaultButton);
+        EXPECT_EQ(box->icon(), c.icon);
+        EXPECT_EQ(box->windowTitle(), "Title");
+        EXPECT_EQ(box->text(), "Question?");
+    }
+}
+
+TEST_F(DesktopDialogs, EscapeAnswersCancelOrTheOnlyOkAndNothingElse) {
+    auto okCancel = desktop::MakeMessageBox("", forms::vbOKCancel, "");
+    EXPECT_EQ(okCancel->escapeButton(), okCancel->button(QMessageBox::Cancel));
+    auto okOnly = desktop::MakeMessageBox("", forms::vbOKOnly, "");
+    EXPECT_EQ(okOnly->escapeButton(), okOnly->button(QMessageBox::Ok));
+    auto yesNo = desktop::MakeMessageBox("", forms::vbYesNo, "");
+    EXPECT_EQ(yesNo->escapeButton(), nullptr);
+}
+
+TEST_F(DesktopDialogs, ThePressedButtonIsTheAnswer) {
+    auto box = desktop::MakeMessageBox("Save?", forms::vbYesNoCancel, "");
+    box->button(QMessageBox::No)->click();
+    EXPECT_EQ(desktop::AnswerOf(*box, forms::vbYesNoCancel), forms::vbNo);
+
+    auto unanswered = desktop::MakeMessageBox("Save?", forms::vbOKCancel, "");
+    EXPECT_EQ(desktop::AnswerOf(*unanswered, forms::vbOKCancel), forms::vbCancel);
+}
+
+TEST_F(DesktopDialogs, AScreensBoxComesUpModalWithTheApplicationTitleWhenGivenNone) {
+    forms::App().SetDialogs(std::make_shared<desktop::QtDialogs>());
+    BoxAnswerer answerer({QMessageBox::No});
+    const int answer = forms::MsgBox("Have you Backed Up your 941 data recently?", 260);
+    EXPECT_EQ(answer, forms::vbNo);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].title, "Tavrilo 941 / 944");
+    EXPECT_EQ(answerer.Seen()[0].defaultButton, "&No");
+}
+
+TEST_F(DesktopDialogs, AnInputBoxOffersItsDefaultAndReturnsTheTypedText) {
+    desktop::QtDialogs dialogs;
+    QString offered;
+    QTimer::singleShot(20, [&offered] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (input == nullptr) return;
+        offered = input->textValue();
+        input->setTextValue("D:\\BACKUP");
+        input->accept();
+    });
+    const auto typed = dialogs.InputBox("Enter the drive", "BackUp", "A:\\");
+    EXPECT_EQ(offered, "A:\\");
+    ASSERT_TRUE(typed.has_value());
+    EXPECT_EQ(*typed, "D:\\BACKUP");
+}
+
+TEST_F(DesktopDialogs, ACancelledInputBoxReturnsNothing) {
+    desktop::QtDialogs dialogs;
+    QTimer::singleShot(20, [] {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) input->reject();
+    });
+    EXPECT_FALSE(dialogs.InputBox("Find", "Find", "").has_value());
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "DesktopTestSupport.h"
+
+#include "platform/data/Schema.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace desktop_test {
+
+void EnsureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_desktop";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    (void)application;
+}
+
+void ProcessEvents() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void PressKey(QWidget* widget, int qtKey, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void TypeKeys(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        const int key = c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A')
+                                     : (c.isDigit() ? Qt::Key_0 + (c.unicode() - '0') : c.unicode());
+        PressKey(widget, key, QString(c));
+    }
+}
+
+void ClickWidget(QWidget* widget) {
+    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+BoxAnswerer::BoxAnswerer(std::vector<QMessageBox::StandardButton> answers) : answers_(std::move(answers)) {
+    QTimer::singleShot(20, &timers_, [this] { Poll(); });
+}
+
+void BoxAnswerer::Poll() {
+    if (answers_.empty()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        SeenBox seen;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text();
+        seen_.push_back(seen);
+        QAbstractButton* button = box->button(answers_.front());
+        answers_.erase(answers_.begin());
+        if (button != nullptr) {
+            button->click();
+        } else {
+            box->reject();
+        }
+    }
+    QTimer::singleShot(20, &timers_, [this] { Poll(); });
+}
+
+ProgramFolder::ProgramFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("tv941-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_ / "drives" / "a");
+    data::MakeEmptyDatabases(path_.string());
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+QWidget* VisibleWindowTitled(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == title) return w;
+    }
+    return nullptr;
+}
+
+} // namespace desktop_test

@@ -1,0 +1,298 @@
+// A screen in a real window: what the user does reaches the screen's
+// handlers through the forms runtime, and what the screen changes shows at
+// once.
+
+#include "DesktopTestForm.h"
+#include "DesktopTestSupport.h"
+
+#include "desktop/DesktopFrontEnd.h"
+#include "desktop/FormWindow.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/printing/PrintDocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace desktop_test;
+
+template <class Form = frmDesktopTest>
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>(
+            [this](const printing::PrintDocument& document) { printed_.push_back(document); });
+        form_ = std::make_unique<Form>();
+        form_->Show();
+        window_ = frontEnd_->WindowOf(*form_);
+        ASSERT_NE(window_, nullptr);
+        ProcessEvents();
+    }
+    void TearDown() override {
+        forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+        if (form_) form_->refuseUnload = false;
+        form_.reset();
+        forms::App().Reset();
+        frontEnd_.reset();
+        ProcessEvents();
+    }
+
+    template <class W = QWidget>
+    W* Widget(const char* name) const {
+        auto* widget = qobject_cast<W*>(window_->WidgetNamed(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    std::unique_ptr<Form> form_;
+    std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;
+    QPointer<desktop::FormWindow> window_;
+    std::vector<printing::PrintDocument> printed_;
+};
+
+using DesktopWindow = WindowFixture<>;
+using DesktopResizableWindow = WindowFixture<frmDesktopResizable>;
+
+TEST_F(DesktopWindow, TypedKeyReachesTheKeyPressHandlerBeforeTheFieldTakesIt) {
+    auto* idType = Widget<QLineEdit>("mskIdType");
+    ClickWidget(idType);
+    EXPECT_TRUE(form_->mskIdType.HasFocus());
+
+    TypeKeys(idType, "1");
+
+    ASSERT_FALSE(form_->events.empty());
+    EXPECT_EQ(form_->events.back(), "mskIdType_KeyPress 49");
+    EXPECT_EQ(form_->idTypeTextAtKeyPress, "") << "the handler must see the key before the field takes it";
+    EXPECT_EQ(form_->mskIdType.Text(), "1");
+    EXPECT_EQ(idType->text(), "1");
+}
+
+TEST_F(DesktopWindow, AKeyTheHandlerRefusesShowsItsMessageAndLeavesTheField) {
+    auto* idType = Widget<QLineEdit>("mskIdType");
+    ClickWidget(idType);
+    BoxAnswerer answerer({QMessageBox::Ok});
+
+    TypeKeys(idType, "3");
+
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Tax Id Type must be 1 or 2");
+    EXPECT_EQ(answerer.Seen()[0].title, "Data entry error");
+    EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(form_->mskIdType.Text(), "");
+    EXPECT_EQ(idType->text(), "_");
+}
+
+TEST_F(DesktopWindow, EnterMovesTheFocusWhereTheHandlerSendsIt) {
+    auto* idType = Widget<QLineEdit>("mskIdType");
+    ClickWidget(idType);
+    PressKey(idType, Qt::Key_Return, "\r");
+
+    EXPECT_TRUE(form_->txtName.HasFocus());
+    EXPECT_EQ(window_->focusWidget(), Widget("txtName"));
+    EXPECT_EQ(form_->events.back(), "txtName_GotFocus");
+}
+
+TEST_F(DesktopWindow, TabGoesToTheNextTabStopOfTheScreen) {
+    auto* idType = Widget<QLineEdit>("mskIdType");
+    ClickWidget(idType);
+    PressKey(idType, Qt::Key_Tab, "\t");
+    EXPECT_TRUE(form_->mskPhone.HasFocus());
+    EXPECT_EQ(window_->focusWidget(), Widget("mskPhone"));
+}
+
+TEST_F(DesktopWindow, WhatTheScreenChangesShowsAtOnce) {
+    form_->txtName.SetText("ACME TOOLS");
+    EXPECT_EQ(Widget<QLineEdit>("txtName")->text(), "ACME TOOLS");
+
+    form_->txtName.SetEnabled(false);
+    EXPECT_FALSE(Widget("txtName")->isEnabled());
+    form_->Check1.SetVisible(false);
+    EXPECT_FALSE(Widget("Check1")->isVisible());
+    form_->Check1.SetValue(forms::vbChecked);
+    EXPECT_TRUE(Widget<QCheckBox>("Check1")->isChecked());
+
+    form_->mskPhone.SetBackColor(forms::vbLightYellow);
+    EXPECT_EQ(Widget("mskPhone")->palette().color(QPalette::Base), QColor(255, 255, 128));
+
+    form_->cmdSave.SetCaption("&Update");
+    EXPECT_EQ(Widget<QPushButton>("cmdSave")->text(), "&Update");
+    form_->lblIdType.SetCaption("Kind && &Type:");
+    EXPECT_EQ(Widget<QLabel>("lblIdType")->text(), "Kind & Type:");
+    form_->SetCaption("Renamed");
+    EXPECT_EQ(window_->windowTitle(), "Renamed");
+}
+
+TEST_F(DesktopWindow, MaskedFieldsShowTheLiteralsAndAmountsStandRightAligned) {
+    auto* phone = Widget<QLineEdit>("mskPhone");
+    EXPECT_EQ(phone->text(), "(___) ___-____");
+    ClickWidget(phone);
+    TypeKeys(phone, "2125551234");
+    EXPECT_EQ(phone->text(), "(212) 555-1234");
+    EXPECT_EQ(form_->mskPhone.Text(), "2125551234");
+
+    auto* amount = Widget<QLineEdit>("fpLine2");
+    EXPECT_TRUE(amount->alignment() & Qt::AlignRight);
+    form_->fpLine2.SetText("1234.5");
+    EXPECT_EQ(amount->text().toStdString(), form_->fpLine2.DisplayText());
+    EXPECT_TRUE(amount->text().contains("1,234.50")) << amount->text().toStdString();
+}
+
+TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers) {
+    ClickWidget(Widget("cmdSave"));
+    EXPECT_EQ(form_->saveClicks, 1);
+    EXPECT_TRUE(form_->cmdSave.HasFocus());
+
+    ClickWidget(Widget("Check1"));
+    EXPECT_EQ(form_->Check1.Value(), forms::vbChecked);
+    EXPECT_TRUE(Widget<QCheckBox>("Check1")->isChecked());
+    ClickWidget(Widget("Check1"));
+    EXPECT_EQ(form_->Check1.Value(), forms::vbUnchecked);
+    EXPECT_FALSE(Widget<QCheckBox>("Check1")->isChecked());
+
+    ClickWidget(Widget("lblIdType"));
+    EXPECT_EQ(form_->events.back(), "lblIdType_Click");
+
+    QAction* hello = nullptr;
+    for (QAction* top : window_->menuBar()->actions()) {
+        if (top->menu() != nullptr && top->text() == "&File") hello = top->menu()->actions().value(0);
+    }
+    ASSERT_NE(hello, nullptr);
+    EXPECT_EQ(hello->text(), "&Hello");
+    hello->trigger();
+    EXPECT_EQ(form_->events.back(), "mnuHello_Click");
+
+    form_->cmdSave.SetEnabled(false);
+    ClickWidget(Widget("cmdSave"));
+    EXPECT_EQ(form_->saveClicks, 1) << "a disabled button takes no click";
+}
+
+TEST_F(DesktopWindow, OnlyThePageInFrontShowsItsControls) {
+    EXPECT_TRUE(Widget("txtPage0")->isVisible());
+    EXPECT_FALSE(Widget("txtPage1")->isVisible());
+
+    auto* bar = Widget("SSTab1")->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->count(), 2);
+    EXPECT_EQ(bar->tabText(1), "Page 2");
+    bar->setCurrentIndex(1);
+
+    EXPECT_EQ(form_->SSTab1.Tab(), 1);
+    EXPECT_FALSE(Widget("txtPage0")->isVisible());
+    EXPECT_TRUE(Widget("txtPage1")->isVisible());
+
+    form_->SSTab1.SetTab(0);
+    EXPECT_EQ(bar->currentIndex(), 0);
+    EXPECT_TRUE(Widget("txtPage0")->isVisible());
+}
+
+TEST_F(DesktopWindow, ControlsStandAtTheirTwipsFifteenToAPixel) {
+    EXPECT_EQ(Widget("mskPhone")->geometry(), QRect(88, 32, 113, 20));
+    EXPECT_EQ(Widget("DMWin2")->geometry(), QRect(16, 280, 81, 33));
+    QWidget* inFrame = Widget("txtInFrame");
+    EXPECT_EQ(inFrame->parentWidget(), Widget<QGroupBox>("Frame1"));
+    EXPECT_EQ(inFrame->geometry(), QRect(16, 24, 100, 20));
+    EXPECT_EQ(Widget("txtPage1")->parentWidget(), Widget("SSTab1"));
+    EXPECT_EQ(window_->windowTitle(), "Desktop Test");
+}
+
+TEST_F(DesktopWindow, WithoutTheResizingPlaceholderControlsKeepTheirSize) {
+    window_->resize(window_->width() * 2, window_->height() * 2);
+    ProcessEvents();
+    EXPECT_EQ(Widget("mskPhone")->geometry(), QRect(88, 32, 113, 20));
+}
+
+TEST_F(DesktopResizableWindow, TheResizingPlaceholderScalesControlsWithTheWindow) {
+    QWidget* canvas = window_->centralWidget();
+    const QSize design = window_->DesignClientSize();
+    ASSERT_EQ(canvas->size(), design);
+    window_->resize(window_->width() + design.width(), window_->height() + design.height());
+    ProcessEvents();
+    ASSERT_EQ(canvas->size(), design * 2);
+    const QRect phone = Widget("mskPhone")->geometry();
+    EXPECT_NEAR(phone.x(), 176, 1);
+    EXPECT_NEAR(phone.y(), 64, 1);
+    EXPECT_NEAR(phone.width(), 226, 1);
+}
+
+TEST_F(DesktopWindow, TheCloseBoxUnloadsTheFormAndItsWindowGoes) {
+    window_->close();
+    ProcessEvents();
+    EXPECT_FALSE(form_->IsLoaded());
+    EXPECT_TRUE(window_.isNull());
+}
+
+TEST_F(DesktopWindow, AFormThatRefusesToUnloadKeepsItsWindow) {
+    form_->refuseUnload = true;
+    window_->close();
+    ProcessEvents();
+    EXPECT_TRUE(form_->IsLoaded());
+    ASSERT_FALSE(window_.isNull());
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(DesktopWindow, HidingAndShowingTheFormHidesAndShowsItsWindow) {
+    form_->Hide();
+    EXPECT_FALSE(window_->isVisible());
+    form_->Show();
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(DesktopWindow, TheWindowIsPlacedFromTheFormsTwipsAndKeptOnTheScreen) {
+    const QRect before = window_->geometry();
+    form_->Move(-3000, 1500, form_->Width(), form_->Height());
+    const QRect after = window_->geometry();
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_GE(after.left(), 0) << "a window placed left of the display is brought onto it";
+    EXPECT_EQ(after.top(), 100 + 26);
+}
+
+TEST_F(DesktopWindow, ClickingThePrintControlHandsTheFinishedDocumentToPrinting) {
+    ClickWidget(Widget("DMWin2"));
+    ASSERT_EQ(printed_.size(), 1u);
+    EXPECT_EQ(printed_[0].title, "Desktop Test");
+    ASSERT_EQ(printed_[0].pages.size(), 1u);
+    ASSERT_EQ(printed_[0].pages[0].items.size(), 1u);
+    EXPECT_EQ(printed_[0].pages[0].items[0].text, "HELLO");
+}
+
+TEST_F(DesktopWindow, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {
+    form_->cmdSave.Click = [] { basic::Raise(13); };
+    BoxAnswerer answerer({QMessageBox::Ok});
+    ClickWidget(Widget("cmdSave"));
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_TRUE(answerer.Seen()[0].text.startsWith("Run-time error '13':")) << answerer.Seen()[0].text.toStdString();
+    EXPECT_TRUE(form_->IsLoaded());
+}
+
+TEST_F(DesktopWindow, TheHourglassShowsWhileThePointerIs11) {
+    forms::App().SetMousePointer(forms::vbHourglass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    forms::App().SetMousePointer(forms::vbDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DesktopWindow, DoEventsRunsPendingWindowEvents) {
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    forms::App().DoEvents();
+    EXPECT_TRUE(ran);
+}
+
+} // namespace

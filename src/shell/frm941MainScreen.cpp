@@ -46,6 +46,11 @@ frm941MainScreen::frm941MainScreen() : Form("frm941MainScreen")
     cmdUtility.SetTabIndex(1);
     cmdExit.SetTabIndex(2);
 
+    Label1.Move(1440, 600, 4800, 375);
+    Command1.Move(1440, 1200, 3600, 495);
+    cmdUtility.Move(1440, 1920, 3600, 495);
+    cmdExit.Move(1440, 2640, 3600, 495);
+
     Command1.Click = [this] { Command1_Click(); };
     cmdUtility.Click = [this] { cmdUtility_Click(); };
     cmdExit.Click = [this] { cmdExit_Click(); };

@@ -30,6 +30,12 @@ frmStartup::frmStartup() : Form("frmStartup")
     mnuFile.Add(mnuForm941);
     mnuFile.Add(mnuExit);
 
+    // Positions in twips, within the part of the window that every display shows.
+    Text1.Move(1440, 720, 6000, 495);
+    Text3.Move(1440, 1455, 6000, 375);
+    Text4.Move(1440, 1950, 6000, 375);
+    Label1.Move(1440, 2805, 6000, 375);
+
     mnuForm941.Click = [this] { mnuForm941_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
 }

@@ -23,6 +23,12 @@ frm941UtilityMenu::frm941UtilityMenu() : Form("frm941UtilityMenu")
     Command3.SetTabIndex(2);
     Command4.SetTabIndex(3);
 
+    Label1.Move(1440, 600, 4800, 375);
+    Command1.Move(1440, 1200, 4200, 495);
+    Command2.Move(1440, 1920, 4200, 495);
+    Command3.Move(1440, 2640, 4200, 495);
+    Command4.Move(1440, 3360, 4200, 495);
+
     Command4.Click = [this] { Command4_Click(); };
 }
 

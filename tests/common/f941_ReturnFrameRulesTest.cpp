@@ -129,6 +129,48 @@ TEST_F(F941FrameControls, EnterRecomputesThenMovesAndPassesClosedFields) {
     EXPECT_EQ(screen.ActiveControl(), &screen.last);
 }
 
+TEST_F(F941FrameControls, MonthlyCheckReportsOncePerActionAndSendsBackToTheFirstMonth) {
+    auto& dialogs = forms::App().UseScriptedDialogs();
+    std::optional<std::string> mismatch = "months short";
+    auto compare = [&] { return mismatch; };
+    MonthlyTotalCheck check(screen.first, screen.add);
+    MonthlyTotalCheck movingCheck(screen.first, screen.add, MonthlyTotalCheck::OnLeavePassed::MoveToDepositorBox);
+    EnterKeyChain chain;
+    chain.Add({&screen.last, [&] { check.OnEnter(compare); }, [&] { check.OnLeave(compare); }, nullptr});
+    screen.Show();
+
+    forms::user::FocusByMouse(screen.last);
+    dialogs.AnswerMsgBox(forms::vbOK);
+    forms::user::PressKey(screen.last, forms::vbKeyReturn);
+    ASSERT_EQ(dialogs.Boxes().size(), 1u);
+    EXPECT_EQ(dialogs.LastBox().prompt, "months short");
+    EXPECT_EQ(dialogs.LastBox().style, 64);
+    EXPECT_EQ(dialogs.LastBox().title, "Data entry error");
+    EXPECT_EQ(screen.ActiveControl(), &screen.first);
+
+    // Leaving by the pointer checks again.
+    forms::user::FocusByMouse(screen.last);
+    dialogs.AnswerMsgBox(forms::vbOK);
+    forms::user::FocusByMouse(screen.edit);
+    EXPECT_EQ(dialogs.Boxes().size(), 2u);
+    EXPECT_EQ(screen.ActiveControl(), &screen.first);
+
+    mismatch.reset();
+    forms::user::FocusByMouse(screen.last);
+    forms::user::PressKey(screen.last, forms::vbKeyReturn);
+    EXPECT_EQ(screen.ActiveControl(), &screen.add);
+    forms::user::FocusByMouse(screen.last);
+    forms::user::FocusByMouse(screen.edit);
+    EXPECT_EQ(screen.ActiveControl(), &screen.edit);
+
+    // A screen whose passed check also moves on when the month is left.
+    chain.Add({&screen.retired, {}, [&] { movingCheck.OnLeave(compare); }, nullptr});
+    forms::user::FocusByMouse(screen.retired);
+    forms::user::FocusByMouse(screen.edit);
+    EXPECT_EQ(screen.ActiveControl(), &screen.add);
+    EXPECT_EQ(dialogs.Boxes().size(), 2u);
+}
+
 TEST_F(F941FrameControls, RecordButtonsFollowTheStateTable) {
     RecordButtons buttons{screen.add, screen.edit, screen.save, screen.del, screen.close, screen.dat};
     auto states = [&] {

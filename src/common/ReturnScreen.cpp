@@ -1,0 +1,248 @@
+#include "common/ReturnScreen.h"
+
+#include "common/ReturnScreenMessages.h"
+#include "common/TaxIdShape.h"
+#include "employers/frmEmployersDE.h"
+#include "platform/basic/NumberToText.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/Errors.h"
+#include "platform/files/ProgramFolder.h"
+
+namespace msg = return_messages;
+
+namespace {
+
+// A column of the employer screen's current employer, as text ("" for Null).
+std::string EmployerColumn(const std::string& column) {
+    data::RecordsetPtr employers = forms::Screen<frmEmployersDE>().datEmployers.Recordset();
+    if (!employers) basic::Raise(data::errNoCurrentRecord, "frmEmployersDE.datEmployers");
+    return forms::BoundValueText(employers->Fields(column).Value());
+}
+
+} // namespace
+
+ReturnScreen::ReturnScreen(std::string name) : forms::Form(std::move(name)) {
+    LayOutFrame();
+    WireFrameEvents();
+}
+
+void ReturnScreen::LayOutFrame() {
+    SetWidth(12600);
+    SetHeight(9600);
+
+    lblEmployer.SetCaption("Employer:");
+    lblEmployer.Move(120, 120, 900, 285);
+    txtEmployerName.Move(1080, 120, 4200, 285);
+    txtEmployerName.SetTabStop(false);
+    txtEmployerTaxId.Move(6600, 120, 1500, 285);
+    txtEmployerTaxId.SetTabStop(false);
+    txtEmployerNo.Move(8400, 120, 900, 285);
+    txtEmployerNo.SetTabStop(false);
+    txtEmployerNo.SetDataSource("datDollars");
+    txtEmployerNo.SetDataField("EmployerNo");
+
+    SSTab1.SetTabs(3);
+    SSTab1.Move(120, 520, 12300, 7700);
+    SSTab1.SetTabIndex(1);
+
+    lblQtrYr.SetCaption("Qtr / Yr:");
+    OnPage(lblQtrYr, 0, 120, 420, 900);
+    mskQtr_yr.SetMask("9/99");
+    mskQtr_yr.SetMaxLength(4);
+    mskQtr_yr.SetDataSource("datDollars");
+    mskQtr_yr.SetDataField("Qtr_Yr");
+    OnPage(mskQtr_yr, 0, 1080, 420, 600);
+
+    Command2.SetCaption("Next -->");
+    OnPage(Command2, 0, 10600, 7200, 1200, 360);
+    Command5.SetCaption("<-- Prior");
+    OnPage(Command5, 1, 9300, 7200, 1200, 360);
+    Command4.SetCaption("Next -->");
+    OnPage(Command4, 1, 10600, 7200, 1200, 360);
+    Command6.SetCaption("<-- Prior");
+    OnPage(Command6, 2, 10600, 7200, 1200, 360);
+
+    struct ButtonPlace {
+        forms::CommandButton* button;
+        const char* caption;
+        long left;
+    };
+    const ButtonPlace buttons[] = {
+        {&cmdAddNew, "&Add", 120},         {&cmdEditRecord, "&Edit", 1440},
+        {&cmdSaveRecord, "&Save", 2760},   {&cmdDeleteRecord, "&Delete", 4080},
+        {&cmdClose, "&Close", 5400},
+    };
+    int tabIndex = 200;
+    for (const ButtonPlace& place : buttons) {
+        place.button->SetCaption(place.caption);
+        place.button->Move(place.left, 8400, 1200, 420);
+        place.button->SetTabIndex(tabIndex++);
+    }
+    DMWin2.SetCaption("Print");
+    DMWin2.Move(6720, 8400, 1200, 420);
+    DMWin2.SetTabIndex(tabIndex++);
+    datDollars.Move(8160, 8400, 4200, 420);
+    datDollars.SetConnect("Access");
+    datDollars.SetExclusive(false);
+}
+
+void ReturnScreen::OnPage(forms::Control& control, int page, long left, long top, long width, long height) {
+    control.SetContainer(SSTab1, page);
+    control.Move(left, top, width, height);
+}
+
+void ReturnScreen::WireFrameEvents() {
+    cmdAddNew.Click = [this] { cmdAddNew_Click(); };
+    cmdEditRecord.Click = [this] { cmdEditRecord_Click(); };
+    cmdSaveRecord.Click = [this] { cmdSaveRecord_Click(); };
+    cmdDeleteRecord.Click = [this] { cmdDeleteRecord_Click(); };
+    cmdClose.Click = [this] { cmdClose_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.Click = [this] { Command6_Click(); };
+}
+
+void ReturnScreen::ShowRecordState(RecordStep step) {
+    ApplyRecordButtonStates({cmdAddNew, cmdEditRecord, cmdSaveRecord, cmdDeleteRecord, cmdClose, datDollars}, step);
+}
+
+void ReturnScreen::Form_Load() {
+    std::string employerName = EmployerColumn("EmployerName1");
+    std::string idType = EmployerColumn("IDType");
+    std::string taxId = EmployerColumn("Pyr_Taxid");
+    periodCode_ = forms::Screen<frmEmployersDE>().txtQtr_Yr.Text();
+
+    AdaptToPeriod(periodCode_);
+    txtEmployerName.SetText(employerName);
+    txtEmployerTaxId.SetText(HeaderTaxId(idType, taxId));
+    ShowRecordState(RecordStep::Load);
+    // The rows themselves are chosen by the employer screen's hand-over.
+    datDollars.SetDatabaseName(files::AppPath() + "\\TV941.MDB");
+    datDollars.SetExclusive(false);
+    SSTab1.SetTab(0);
+}
+
+void ReturnScreen::cmdAddNew_Click() {
+    try {
+        datDollars.Recordset()->AddNew();
+        EditMode = 0;
+        LineAmt.ZeroSlots1To51();
+        for (forms::Control* field : FieldsAddEnables()) field->SetEnabled(true);
+        frmEmployersDE& employers = forms::Screen<frmEmployersDE>();
+        txtEmployerNo.SetText(EmployerColumn("EmployerNo"));
+        mskQtr_yr.SetText(employers.txtQtr_Yr.Text());
+        AfterAddCopiedKey();
+        ShowRecordState(RecordStep::Add);
+        AddFocusField().SetFocus();
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() == data::errActionCancelled) {
+            forms::MsgBox(msg::kAddRefusedStart + std::to_string(error.Number()) + msg::kAddRefusedRest,
+                          forms::vbExclamation, msg::kAddErrorTitle);
+            ShowRecordState(RecordStep::AddRefused);
+            return;
+        }
+        ReportAddFailure(error.Number(), error.Description());
+    }
+}
+
+void ReturnScreen::ReportAddFailure(int number, const std::string& description) {
+    forms::MsgBox(msg::kAddFailedStart + std::to_string(number) + ": " + description, forms::vbExclamation,
+                  msg::kAddErrorTitle);
+    // Leave no half-started row behind, and offer what the rows allow.
+    data::RecordsetPtr rows = datDollars.Recordset();
+    if (rows && rows->EditMode() == data::dbEditAdd) rows->CancelUpdate();
+    ShowRecordState(rows && rows->RecordCount() > 0 ? RecordStep::Load : RecordStep::NoRowFound);
+}
+
+void ReturnScreen::cmdEditRecord_Click() {
+    try {
+        data::RecordsetPtr rows = datDollars.Recordset();
+        if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
+        rows->Edit();
+        EditMode = -1;
+        ShowRecordState(RecordStep::Edit);
+        SSTab1.SetTab(0);
+        EditFocusField().SetFocus();
+        LoadLineAmtFromFields();
+    } catch (const basic::RuntimeError& error) {
+        switch (error.Number()) {
+        case data::errNoCurrentRecord:
+            forms::MsgBox(msg::kEditNoRow, forms::vbOKOnly, msg::kEditNoRowTitle);
+            ShowRecordState(RecordStep::EditFoundNoRow);
+            cmdClose.SetFocus();
+            break;
+        case data::errRecordLocked:
+            forms::MsgBox(msg::kEditLocked, forms::vbOKOnly, msg::kEditLockedTitle);
+            break;
+        default:
+            forms::MsgBox(msg::kUnexpectedStart + basic::Str(error.Number()) + error.Description(), forms::vbOKOnly,
+                          msg::kUnexpectedTitle);
+            break;
+        }
+    }
+}
+
+void ReturnScreen::cmdSaveRecord_Click() {
+    data::RecordsetPtr rows = datDollars.Recordset();
+    if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
+        try {
+            if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
+            rows->Update();
+            if (EditMode == 0) rows->MoveLast();
+        } catch (const basic::RuntimeError& error) {
+            // The change stays pending, so the user can correct it and save again.
+            forms::MsgBox(msg::kSaveFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
+                          forms::vbExclamation, msg::kSaveFailedTitle);
+            return;
+        }
+    } else {
+        cmdSaveRecord.SetEnabled(false);
+        if (rows) rows->CancelUpdate();
+    }
+    ShowRecordState(RecordStep::Save);
+    cmdClose.SetFocus();
+}
+
+void ReturnScreen::cmdDeleteRecord_Click() {
+    try {
+        if (forms::MsgBox(msg::kDeletePrompt, forms::vbOKCancel, msg::kDeleteTitle) != forms::vbOK) return;
+        data::RecordsetPtr rows = datDollars.Recordset();
+        if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
+        rows->Delete();
+        rows->MoveNext();
+        if (rows->Eof()) rows->MoveLast();
+        ShowRecordState(RecordStep::DeleteKeptRow);
+        cmdClose.SetFocus();
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() == data::errNoCurrentRecord) {
+            forms::MsgBox(msg::kDeleteNoRow, forms::vbOKOnly, msg::kDeleteTitle);
+            ShowRecordState(RecordStep::DeleteLeftNoRow);
+            cmdClose.SetFocus();
+            return;
+        }
+        forms::MsgBox(msg::kDeleteOtherStart + basic::Str(error.Number()), forms::vbOKOnly);
+    }
+}
+
+void ReturnScreen::cmdClose_Click() {
+    // A pending addition or edit is dropped, never written on the way out.
+    data::RecordsetPtr rows = datDollars.Recordset();
+    if (rows && rows->IsOpen() && rows->EditMode() != data::dbEditNone) rows->CancelUpdate();
+    Unload();
+    forms::Screen<frmEmployersDE>().Show();
+}
+
+void ReturnScreen::Command2_Click() {
+    SSTab1.SetTab(1);
+    FirstFieldOfPage1().SetFocus();
+}
+
+void ReturnScreen::Command4_Click() {
+    SSTab1.SetTab(2);
+    FirstFieldOfPage2().SetFocus();
+}
+
+void ReturnScreen::Command5_Click() { SSTab1.SetTab(0); }
+
+void ReturnScreen::Command6_Click() { SSTab1.SetTab(1); }

@@ -1,0 +1,101 @@
+#pragma once
+// The frame every return screen stands in: the data control over the one
+// return row of the current employer and period, the header with the
+// employer's name and tax id, the five record buttons with their prompts and
+// reports, the three-page pager, the print control, and the screen-level
+// LineAmt, EditMode and OverpaidFlag. Each screen puts its own lines, period
+// captions and Enter chains into it through the hooks below.
+
+#include "common/LineAmt.h"
+#include "common/RecordButtonStates.h"
+#include "platform/data/DataControl.h"
+#include "platform/forms/Forms.h"
+#include "platform/printing/DMWin.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class ReturnScreen : public forms::Form {
+public:
+    explicit ReturnScreen(std::string name);
+
+    // --- header and record row ---
+    data::DataControl datDollars{*this, "datDollars"};
+    forms::Label lblEmployer{*this, "lblEmployer"};
+    forms::TextBox txtEmployerName{*this, "txtEmployerName"};
+    forms::TextBox txtEmployerTaxId{*this, "txtEmployerTaxId"};
+    forms::TextBox txtEmployerNo{*this, "txtEmployerNo"};
+
+    // --- the pager; its pages hold the screen's lines ---
+    forms::TabControl SSTab1{*this, "SSTab1"};
+    forms::Label lblQtrYr{*this, "lblQtrYr"};
+    forms::MaskedField mskQtr_yr{*this, "mskQtr_yr"};
+    forms::CommandButton Command2{*this, "Command2"}; // page 0: "Next -->"
+    forms::CommandButton Command5{*this, "Command5"}; // page 1: "<-- Prior"
+    forms::CommandButton Command4{*this, "Command4"}; // page 1: "Next -->"
+    forms::CommandButton Command6{*this, "Command6"}; // page 2: "<-- Prior"
+
+    // --- record buttons and print control ---
+    forms::CommandButton cmdAddNew{*this, "cmdAddNew"};
+    forms::CommandButton cmdEditRecord{*this, "cmdEditRecord"};
+    forms::CommandButton cmdSaveRecord{*this, "cmdSaveRecord"};
+    forms::CommandButton cmdDeleteRecord{*this, "cmdDeleteRecord"};
+    forms::CommandButton cmdClose{*this, "cmdClose"};
+    printing::DMWin DMWin2{*this, "DMWin2"};
+
+    // --- screen-level state ---
+    // The lines' working values by slot; Add zeroes slots 1 to 51.
+    LineAmtSlots LineAmt;
+    // 0: the pending change is an added row; -1: an edit of the shown row.
+    std::int16_t EditMode = 0;
+    // "Y" when the payments exceed the tax, "N" otherwise; "" after load.
+    std::string OverpaidFlag;
+
+    // The period code the screen was loaded for ("122" ...).
+    const std::string& PeriodCode() const { return periodCode_; }
+
+    void Form_Load() override;
+    void cmdAddNew_Click();
+    void cmdEditRecord_Click();
+    void cmdSaveRecord_Click();
+    void cmdDeleteRecord_Click();
+    void cmdClose_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+
+    // Puts the record buttons and the data control into the state that
+    // follows `step` (the hand-over uses it too).
+    void ShowRecordState(RecordStep step);
+
+    // Fills LineAmt from the fields as the shown row has them, so that the
+    // line handlers' sums start from the stored values. Run when a row is
+    // opened and when Edit starts.
+    virtual void LoadLineAmtFromFields() = 0;
+
+protected:
+    // Load, step 3: the captions and retired lines of the period.
+    virtual void AdaptToPeriod(const std::string& code) = 0;
+    // The entry fields Add opens, in the order it opens them.
+    virtual std::vector<forms::Control*> FieldsAddEnables() = 0;
+    // Add, after the key fields were copied (the Form 941 zeroes line 11f).
+    virtual void AfterAddCopiedKey() {}
+    // Where Add and Edit put the focus.
+    virtual forms::Control& AddFocusField() = 0;
+    virtual forms::Control& EditFocusField() = 0;
+    // Where the Next buttons put the focus: the first field of pages 1 and 2.
+    virtual forms::Control& FirstFieldOfPage1() = 0;
+    virtual forms::Control& FirstFieldOfPage2() = 0;
+
+    // Places a control on a page of SSTab1 at a position within the page.
+    void OnPage(forms::Control& control, int page, long left, long top, long width, long height = 285);
+
+private:
+    void LayOutFrame();
+    void WireFrameEvents();
+    void ReportAddFailure(int number, const std::string& description);
+
+    std::string periodCode_;
+};

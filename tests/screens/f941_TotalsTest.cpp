@@ -1,0 +1,194 @@
+// The Form 941 screen's credits and line 12, the payments and the balance,
+// and the monthly liability against the return's tax.
+#include "f941_ScreenFolder.h"
+
+namespace {
+
+class F941Totals : public Form941Folder {
+protected:
+    // A stored return of the period opened and put into Edit.
+    frmDet941Covid0621& EditStored(const std::string& code, forms::CommandButton frmEmployersDE::*button,
+                                   const std::string& assignments)
+    {
+        AddReturnRow(code, assignments);
+        frmDet941Covid0621& form = OpenPeriod(button);
+        forms::user::Click(form.cmdEditRecord);
+        return form;
+    }
+};
+
+TEST_F(F941Totals, CreditsGiveLine11gAndLine12InTheFirstQuarter) {
+    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "L_11 = 1000");
+    Enter(form.fpLine11a, "100");
+    EXPECT_EQ(FocusName(form), "fpLine11b");
+    Enter(form.fpLine11b, "20");
+    EXPECT_EQ(FocusName(form), "fpLine11d");
+    Enter(form.fpLine11d, "30");
+    EXPECT_EQ(form.fpLine11g.Text(), "150");
+    EXPECT_EQ(FocusName(form), "fpL12aCobra");
+    Enter(form.fpL12aCobra, "5");
+    EXPECT_EQ(form.fpLine11g.Text(), "155");
+    EXPECT_EQ(form.fpLine12.Text(), "845");
+    EXPECT_EQ(FocusName(form), "MaskEdBox2");
+
+    Enter(form.MaskEdBox2, "3");
+    EXPECT_EQ(form.fpLine11g.Text(), "155");
+}
+
+TEST_F(F941Totals, CreditsCountEveryLineOnceWhicheverFieldIsLeft) {
+    // 11c is closed on this screen but a stored amount still counts in 11g.
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 1000, L11c = 50");
+    Enter(form.fpLine11a, "0.1");
+    Enter(form.fpLine11b, "0.2");
+    EXPECT_EQ(form.fpLine11g.Text(), "50.3");
+    EXPECT_EQ(form.fpLine12.Text(), "949.7");
+    Enter(form.fpLine11d, "0");
+    EXPECT_EQ(FocusName(form), "fpLine11g");
+    forms::user::PressKey(form.fpLine11g, 'q');
+    EXPECT_EQ(FocusName(form), "Command2");
+}
+
+TEST_F(F941Totals, CreditsAboveLine10GiveANegativeLine12) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 100");
+    Enter(form.fpLine11a, "150");
+    EXPECT_EQ(form.fpLine12.Text(), "-50");
+}
+
+TEST_F(F941Totals, Line12FollowsTheLine10OfTheOpenedReturn) {
+    // Straight to 11a on a stored return: line 10 counts as stored.
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 600");
+    Enter(form.fpLine11a, "40");
+    EXPECT_EQ(form.fpLine12.Text(), "560");
+}
+
+TEST_F(F941Totals, DepositsGive13gAnd13i) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    forms::user::Click(form.Command2);
+    Enter(form.fpLine13a, "700");
+    EXPECT_EQ(FocusName(form), "fpLine13c");
+    EXPECT_EQ(form.fpLine13g.Text(), "700");
+    Enter(form.fpLine13c, "150");
+    EXPECT_EQ(FocusName(form), "fpLine13e");
+    Enter(form.fpLine13e, "50");
+    EXPECT_EQ(form.fpLine13g.Text(), "900");
+    EXPECT_EQ(FocusName(form), "fpLine13f");
+    forms::user::PressKey(form.fpLine13f, forms::vbKeyReturn);
+    EXPECT_EQ(FocusName(form), "fpLine13h");
+    Enter(form.fpLine13h, "0");
+    EXPECT_EQ(form.fpLine14.Text(), "900");
+    EXPECT_EQ(FocusName(form), "fpLine14");
+}
+
+TEST_F(F941Totals, Line13dCountsAlsoWhen13cIsLeft) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L13a = 100, L13d = 50");
+    forms::user::Click(form.Command2);
+    Enter(form.fpLine13c, "10");
+    EXPECT_EQ(form.fpLine13g.Text(), "160");
+    EXPECT_EQ(FocusName(form), "fpLine13e");
+    forms::user::PressKey(form.fpLine13e, forms::vbKeyReturn);
+    EXPECT_EQ(FocusName(form), "fpLine13g"); // quarters 2 to 4 skip 13f
+}
+
+TEST_F(F941Totals, LeavingLine13hAlwaysLandsOn13i) {
+    frmDet941Covid0621& form = EditStored("322", &frmEmployersDE::cmdQtr3, "L13a = 300, L13g = 300");
+    forms::user::FocusByMouse(form.fpLine13h);
+    forms::user::FocusByMouse(form.fpLine17B);
+    EXPECT_EQ(FocusName(form), "fpLine14");
+    EXPECT_EQ(form.fpLine14.Text(), "300");
+}
+
+TEST_F(F941Totals, FirstQuarter2023Passes13fAnd11eOnToTheNextOpenField) {
+    frmDet941Covid0621& form = EditStored("123", &frmEmployersDE::cmdQtr5, "");
+    forms::user::FocusByMouse(form.fpLine11d);
+    forms::user::PressKey(form.fpLine11d, forms::vbKeyReturn);
+    EXPECT_EQ(FocusName(form), "Command2");
+    forms::user::Click(form.Command2);
+    forms::user::FocusByMouse(form.fpLine13e);
+    forms::user::PressKey(form.fpLine13e, forms::vbKeyReturn);
+    EXPECT_EQ(FocusName(form), "fpLine13h");
+}
+
+TEST_F(F941Totals, BalanceRuleDecidesBetweenBalanceDueAndOverpayment) {
+    struct Case {
+        const char* line12;
+        const char* line13i;
+        const char* due;
+        const char* over;
+        const char* flag;
+    };
+    const Case cases[] = {
+        {"500", "300", "200", "0", "N"},
+        {"200", "250.5", "0", "50.5", "Y"},
+        {"100.004", "99.996", "0", "0", "N"},
+    };
+    for (const Case& c : cases) {
+        frmDet941Covid0621& form = AddFirstQuarter();
+        form.fpLine12.SetText(c.line12);
+        forms::user::Click(form.Command2);
+        form.fpLine14.SetText(c.line13i);
+        forms::user::FocusByMouse(form.fpLine14);
+        forms::user::PressKey(form.fpLine14, forms::vbKeyReturn);
+        EXPECT_EQ(form.fpLine15.Text(), c.due) << c.line12;
+        EXPECT_EQ(form.fpLine16(1).Text(), c.over) << c.line12;
+        EXPECT_EQ(form.OverpaidFlag, c.flag) << c.line12;
+        EXPECT_EQ(FocusName(form), "fpLine17A") << c.line12;
+        forms::user::Click(form.cmdClose);
+    }
+}
+
+TEST_F(F941Totals, MonthsMatchingLine12MoveOnToTheDepositorBox) {
+    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "Line12 = 600, L_11 = 600");
+    forms::user::Click(form.Command2);
+    forms::user::FocusByMouse(form.fpLine17A);
+    Enter(form.fpLine17A, "100");
+    EXPECT_EQ(FocusName(form), "fpLine17B");
+    Enter(form.fpLine17B, "200");
+    Enter(form.fpLine17C, "300");
+    EXPECT_EQ(form.fpLine17D.Text(), "600");
+    EXPECT_EQ(FocusName(form), "Check6");
+    EXPECT_TRUE(Dialogs().Boxes().empty());
+}
+
+TEST_F(F941Totals, TotalShortOfLine12IsReportedOnceAndSendsBackToMonth1) {
+    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "Line12 = 600, L_11 = 600");
+    forms::user::Click(form.Command2);
+    Enter(form.fpLine17A, "599.99");
+    forms::user::PressKey(form.fpLine17B, forms::vbKeyReturn);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::PressKey(form.fpLine17C, forms::vbKeyReturn);
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "Oops. Line 16, column D is supposed to equal Line 12. Please review.");
+    EXPECT_EQ(Dialogs().LastBox().style, 64);
+    EXPECT_EQ(Dialogs().LastBox().title, "Data entry error");
+    EXPECT_EQ(FocusName(form), "fpLine17A");
+
+    // Leaving month 3 by the pointer checks again.
+    forms::user::FocusByMouse(form.fpLine17C);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::FocusByMouse(form.fpLine17B);
+    EXPECT_EQ(Dialogs().Boxes().size(), 2u);
+    EXPECT_EQ(FocusName(form), "fpLine17A");
+}
+
+TEST_F(F941Totals, TotalAboveLine10IsReportedByTheSecondTest) {
+    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "Line12 = 500, L_11 = 600");
+    forms::user::Click(form.Command2);
+    Enter(form.fpLine17A, "550");
+    forms::user::PressKey(form.fpLine17B, forms::vbKeyReturn);
+    forms::user::PressKey(form.fpLine17C, forms::vbKeyReturn);
+    EXPECT_TRUE(Dialogs().Boxes().empty());
+    EXPECT_EQ(FocusName(form), "Check6");
+
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Enter(form.fpLine17C, "50.01");
+    EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "Oops. Line 17, column D is supposed to equal Line 10. Please review.");
+    EXPECT_EQ(FocusName(form), "fpLine17A");
+
+    Enter(form.fpLine17C, "50");
+    EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(FocusName(form), "Check6");
+}
+
+} // namespace

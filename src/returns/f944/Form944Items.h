@@ -1,0 +1,37 @@
+#pragma once
+// The texts of the Form 944 printout's items, by FieldNo: what each stores as
+// ItemText, read from the Form 944 screen's fields as they stand, the
+// employer screen's designee and signer boxes, and the employer and preparer
+// texts of the run.
+#include "common/ReturnPrintRun.h"
+
+namespace forms {
+class Form;
+}
+
+class Form944Items {
+public:
+    Form944Items(const forms::Form& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
+        : screen_(returnScreen), employers_(employerScreen), run_(run) {}
+
+    void Page1Item(short fieldNo);    // 1 to 39
+    void Page2Item(short fieldNo);    // 40 to 49, 91 to 115
+    void Page3Item(short fieldNo);    // 40, 41, 81 to 90, 116 to 120, 50 to 70
+    void VoucherItem(short fieldNo);  // 71 to 80
+
+    // The return screen's period code ("622").
+    const std::string& PeriodCode() const;
+
+private:
+    // Stores the amount of the field the item prints; false for other items.
+    bool PrintsAmountTable(short fieldNo);
+    bool PrintsMonthTable(short fieldNo);
+    std::string Amount(const char* field, int index = -1) const;
+    double Line9() const;
+    bool MonthlyScheduleApplies() const;
+    void StoreWhen(bool condition, const std::string& text);
+
+    const forms::Form& screen_;
+    const forms::Form& employers_;
+    ReturnPrintRun& run_;
+};

@@ -1,0 +1,147 @@
+// Lines 1 to 9 of the Form 944 screen: the social security and Medicare
+// taxes at their rates, line 5, the year's adjustments with line 7, and the
+// nonrefundable credits with line 9. Each field recomputes on Enter and when
+// it loses the focus; Enter then moves on along the chain.
+
+#include "returns/f944/frmDet944Covid.h"
+
+#include "platform/basic/NumberToText.h"
+#include "platform/basic/Round.h"
+#include "returns/f944/Form944Slots.h"
+
+using namespace slot944;
+
+namespace {
+
+constexpr double kRate4a = 0.124;
+constexpr double kRate4ai = 0.062;
+constexpr double kRate4aii = 0.062;
+constexpr double kRate4b = 0.124;
+constexpr double kRate4c = 0.029;
+constexpr double kRate4d = 0.009;
+
+// A tax product, rounded to cents at once (half to even).
+double Tax(double amount, double rate) { return basic::Round(amount * rate, 2); }
+
+} // namespace
+
+void frmDet944Covid::ChainTaxLines() {
+    using Link = EnterKeyChain::Link;
+    auto run = [this](void (frmDet944Covid::*recompute)()) { return [this, recompute] { (this->*recompute)(); }; };
+    const auto none = std::function<void()>();
+    const auto credits = run(&frmDet944Covid::Recompute944Credits);
+    constexpr auto onEnter = EnterKeyChain::Trigger::Enter;
+
+    // Line 3 (Check2), 8c and the computed lines stay out of the Enter
+    // chain; leaving 8c to 8f moves on as Enter does.
+    // clang-format off
+    const Link links[] = {
+        //  field            Enter: recompute                          leaving: recompute                        Enter moves to
+        {&fpLine2,        run(&frmDet944Covid::Line1_Recompute),    run(&frmDet944Covid::Line1_Recompute),    &fpLine3},
+        {&fpLine3,        run(&frmDet944Covid::Line2_Recompute),    run(&frmDet944Covid::Line2_Recompute),    &fpLine6A},
+        {&fpLine6A,       run(&frmDet944Covid::Line4a_Recompute),   run(&frmDet944Covid::Line4a_Recompute),   &fpL5a1c1},
+        {&fpL5a1c1,       run(&frmDet944Covid::Line4ai_Recompute),  run(&frmDet944Covid::Line4ai_Recompute),  &fpL5a2c1},
+        {&fpL5a2c1,       run(&frmDet944Covid::Line4aii_Recompute), run(&frmDet944Covid::Line4aii_Recompute), &fpLine6c},
+        {&fpLine6c,       run(&frmDet944Covid::Line4b_Recompute),   run(&frmDet944Covid::Line4b_Recompute),   &fpLine7A},
+        {&fpLine7A,       run(&frmDet944Covid::Line4c_Recompute),   run(&frmDet944Covid::Line4c_Recompute),   &fpLine5d1},
+        {&fpLine5d1,      run(&frmDet944Covid::Line4d_Recompute),   run(&frmDet944Covid::Line4d_Recompute),   &fpLine9A},
+        {&fpLine9A,       none,                                     run(&frmDet944Covid::Line6_Recompute),    &fpLine11a},
+        {&fpLine11a,      credits,                                  credits,                                  &fpLine11b},
+        {&fpLine11b,      credits,                                  credits,                                  &fpCurrency18},
+        {&fpLine11c,      credits,                                  credits,                                  &fpCurrency18,   onEnter, &fpCurrency18},
+        {&fpCurrency18,   credits,                                  credits,                                  &fpCurrency19,   onEnter, &fpCurrency19},
+        {&fpCurrency19,   credits,                                  credits,                                  &fpLongInteger2, onEnter, &fpLongInteger2},
+        {&fpLongInteger2, credits,                                  credits,                                  &Command2,       onEnter, &Command2},
+    };
+    // clang-format on
+    for (const Link& link : links) chain_.Add(link);
+}
+
+void frmDet944Covid::WriteAmount(forms::CurrencyField& field, double amount) {
+    field.SetText(basic::NumberText(amount));
+}
+
+void frmDet944Covid::Line1_Recompute() {
+    const double line1 = fpLine2.Value();
+    // Taxable wages the user set apart from line 1 stay as they are when
+    // line 1 is only passed through.
+    const bool changed = !LineAmt.IsSet(Line1) || LineAmt[Line1] != line1;
+    LineAmt.Set(Line1, line1);
+    if (!changed) return;
+    LineAmt.Set(Wages4a, LineAmt[Line1]);
+    WriteAmount(fpLine6A, LineAmt[Wages4a]);
+    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], kRate4a));
+    WriteAmount(fpLine6B, LineAmt[Tax4a]);
+    LineAmt.Set(Wages4c, LineAmt[Line1]);
+    WriteAmount(fpLine7A, LineAmt[Wages4c]);
+    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], kRate4c));
+    WriteAmount(fpLine7B, LineAmt[Tax4c]);
+}
+
+// Line 5 = line 2 + 4e, whichever of the two was left last.
+void frmDet944Covid::Line2_Recompute() {
+    LineAmt.Set(Line2, fpLine3.Value());
+    WriteAmount(fpLine5, LineAmt[Line2] + LineAmt[Total4e]);
+}
+
+void frmDet944Covid::Line4a_Recompute() {
+    LineAmt.Set(Wages4a, fpLine6A.Value());
+    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], kRate4a));
+    WriteAmount(fpLine6B, LineAmt[Tax4a]);
+}
+
+void frmDet944Covid::Line4ai_Recompute() {
+    WriteAmount(fpL5a1c2, Tax(fpL5a1c1.Value(), kRate4ai));
+    LineAmt.Set(Tax4ai, fpL5a1c2.Value());
+    LineAmt.Set(Tax4aii, fpL5a2c2.Value());
+}
+
+void frmDet944Covid::Line4aii_Recompute() {
+    WriteAmount(fpL5a2c2, Tax(fpL5a2c1.Value(), kRate4aii));
+    LineAmt.Set(Tax4aii, fpL5a2c2.Value());
+}
+
+void frmDet944Covid::Line4b_Recompute() {
+    LineAmt.Set(Tips4b, fpLine6c.Value());
+    LineAmt.Set(Tax4b, Tax(LineAmt[Tips4b], kRate4b));
+    WriteAmount(fpLine6D, LineAmt[Tax4b]);
+}
+
+void frmDet944Covid::Line4c_Recompute() {
+    LineAmt.Set(Wages4c, fpLine7A.Value());
+    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], kRate4c));
+    WriteAmount(fpLine7B, LineAmt[Tax4c]);
+}
+
+// The only step that shows 4e and the full line 5.
+void frmDet944Covid::Line4d_Recompute() {
+    LineAmt.Set(Wages4d, fpLine5d1.Value());
+    LineAmt.Set(Tax4d, Tax(LineAmt[Wages4d], kRate4d));
+    WriteAmount(fpLine5D2, LineAmt[Tax4d]);
+    LineAmt.Set(Total4e, 0);
+    for (int tax : {Tax4a, Tax4ai, Tax4aii, Tax4b, Tax4c, Tax4d}) LineAmt.Set(Total4e, LineAmt[Total4e] + LineAmt[tax]);
+    WriteAmount(fpLine8, LineAmt[Total4e]);
+    WriteAmount(fpLine5, LineAmt[Line2] + LineAmt[Total4e]);
+}
+
+// Line 6 is the year's only adjustment, so it counts once however often the
+// field is left.
+void frmDet944Covid::Line6_Recompute() {
+    LineAmt.Set(Line6, fpLine9A.Value());
+    LineAmt.Set(Adjustments, LineAmt[Line6]);
+    LineAmt.Set(Line5PlusAdjustments, fpLine5.Value() + LineAmt[Adjustments]);
+    LineAmt.Set(Line7, LineAmt[Line5PlusAdjustments]);
+    WriteAmount(fpLine11, LineAmt[Line7]);
+}
+
+// 8g and line 9 from the five credits as they stand, whichever credit field
+// ran it; the number of individuals (8f) is never added in.
+void frmDet944Covid::Recompute944Credits() {
+    LineAmt.Set(Credit8a, fpLine11a.Value());
+    LineAmt.Set(Credit8b, fpLine11b.Value());
+    LineAmt.Set(Credits8cTo8e, fpLine11c.Value() + fpCurrency18.Value() + fpCurrency19.Value());
+    LineAmt.Set(Total8g, LineAmt[Credit8a] + LineAmt[Credit8b] + LineAmt[Credits8cTo8e]);
+    WriteAmount(fpLine11d, LineAmt[Total8g]);
+    LineAmt.Set(Line9, LineAmt[Line7] - LineAmt[Total8g]);
+    WriteAmount(fpLine12, LineAmt[Line9]);
+}

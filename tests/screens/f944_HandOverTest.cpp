@@ -1,0 +1,101 @@
+// The employer screen's "Form 944" button opening the Form 944 screen, and
+// the screen's record handling inside the shared frame.
+#include "f944_ScreenFolder.h"
+
+namespace {
+
+class F944HandOver : public Form944Folder {};
+
+TEST_F(F944HandOver, StoredRowShowsAfterTheCautionWithSlotsFromTheRow) {
+    AddAnnualRow("L_2 = 1000, L_3 = 150, L_11 = 400, Line12 = 600, L24 = 50");
+    frmDet944Covid& form = Open944();
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt, kCaution);
+    EXPECT_EQ(RecordButtons(form), "010111");
+    EXPECT_EQ(form.fpLine2.Text(), "1000");
+    EXPECT_EQ(form.fpCurrency10.Text(), "50");
+    EXPECT_EQ(form.SSTab1.Tab(), 0);
+    EXPECT_EQ(form.LineAmt[2], 1000);
+    EXPECT_EQ(form.LineAmt[3], 150);
+    EXPECT_EQ(form.LineAmt[15], 400);
+    EXPECT_EQ(form.LineAmt[32], 50);
+}
+
+TEST_F(F944HandOver, NoStoredEmployerIsRefusedBeforeAnythingOpens) {
+    Sql(MainPath(), "DELETE FROM Employers");
+    Dialogs().AnswerMsgBox(forms::vbOK); // the employer screen's own report of an empty table
+    frmEmployersDE& employers = OpenScreen();
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(employers.cmd944);
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
+    EXPECT_EQ(Dialogs().LastBox().title, "Form 944 Data Entry");
+    EXPECT_FALSE(forms::Screen<frmDet944Covid>().IsLoaded());
+    EXPECT_TRUE(employers.Visible());
+}
+
+class F944Screen : public Form944Folder {};
+
+TEST_F(F944Screen, LoadShowsTheAnnualPagesAndLeavesLineOneCaption) {
+    AddAnnualRow();
+    frmDet944Covid& form = Open944();
+    EXPECT_EQ(form.Caption(), "Form 944 - Data Entry");
+    EXPECT_EQ(form.SSTab1.TabCaption(0), "Form 944 Page 1 Part 1:");
+    EXPECT_EQ(form.SSTab1.TabCaption(1), "Form 944 Page 2 Parts 1 and 2:");
+    EXPECT_EQ(form.SSTab1.TabCaption(2), "Form 944 Page 3 Part 3:");
+    EXPECT_EQ(form.Label5(0).Caption(), "1  Wages, tips and other compensation..... (1)");
+    EXPECT_EQ(form.lblMonth9.Caption(), "Month  9");
+    EXPECT_EQ(form.txtEmployerName.Text(), "ACME TOOLS");
+    EXPECT_EQ(form.txtEmployerTaxId.Text(), "06-1234567");
+}
+
+TEST_F(F944Screen, MonthsAndLinesLandInTheColumnsTheAnnualReturnUses) {
+    frmDet944Covid& form = StartNewReturn();
+    const std::array<forms::CurrencyField*, 12> months = form.MonthFields();
+    for (int m = 0; m < 12; ++m) months[m]->SetText(std::to_string(m + 1));
+    form.fpCurrency18.SetText("30");
+    form.fpLongInteger2.SetText("3");
+    form.fpLine13b.SetText("7");
+    form.fpCurrency16.SetText("25");
+    SaveWithOk(form);
+
+    EXPECT_EQ(StoredRows("L_20_A, L_20_B, L_20_C, L6c_ExemptWages, L_9B, L_9C, L25, L12d_ExemptWages, L12e, L_17, "
+                         "L_18, L24"),
+              "1.0|2.0|3.0|4.0|5.0|6.0|7.0|8.0|9.0|10.0|11.0|12.0");
+    EXPECT_EQ(StoredRows("L11g, L12bCobraIndividuals, L13b, L13H"), "30.0|3|7.0|25.0");
+}
+
+TEST_F(F944Screen, DeletingTheRowThenAddStartsItAgain) {
+    AddAnnualRow("L_2 = 1000");
+    frmDet944Covid& form = Open944();
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(form.cmdDeleteRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "There are no more records for this employer for this quarter. Click on Add Record or Close.");
+    EXPECT_EQ(RecordButtons(form), "100010");
+    EXPECT_EQ(StoredRows(), "");
+
+    forms::user::Click(form.cmdAddNew);
+    EXPECT_EQ(form.txtEmployerNo.Text(), "17");
+    EXPECT_EQ(form.mskQtr_yr.Text(), "622");
+    EXPECT_EQ(RecordButtons(form), "001010");
+    EXPECT_EQ(FocusName(form), "fpLine2");
+    EXPECT_EQ(form.LineAmt[2], 0);
+    SaveWithOk(form);
+    EXPECT_EQ(StoredRows(), "17|622");
+}
+
+TEST_F(F944Screen, EditWithoutRowNamesTheQuarterlyRecordAsTheScreenAlwaysHas) {
+    frmDet944Covid& form = StartNewReturn();
+    Dialogs().AnswerMsgBox(forms::vbCancel);
+    forms::user::Click(form.cmdSaveRecord);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(form.cmdEditRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "There is no 941 Dollar record for this Employer. Please Add Record before trying to edit it.");
+    EXPECT_EQ(StoredRows(), "");
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+// Lines 1 to 9 of the Form 944 screen: taxes at their rates, the totals of
+// lines 4e, 5, 7, 8g and 9, and the Enter chain through page 0.
+#include "f944_ScreenFolder.h"
+
+namespace {
+
+class F944Lines : public Form944Folder {
+protected:
+    // Enters line 2 and the wages of line 4 as a user walks the chain.
+    void EnterTaxes(frmDet944Covid& form)
+    {
+        Enter(form.fpLine3, "500");
+        Enter(form.fpLine6A, "500");
+        Enter(form.fpL5a1c1, "250");
+        Enter(form.fpL5a2c1, "300");
+        Enter(form.fpLine6c, "200");
+        Enter(form.fpLine7A, "500");
+        Enter(form.fpLine5d1, "750");
+    }
+};
+
+TEST_F(F944Lines, TaxesAreRoundedToCentsHalfToEven) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine6A, "123.45");
+    Enter(form.fpL5a1c1, "250");
+    Enter(form.fpL5a2c1, "300");
+    EXPECT_EQ(FocusName(form), "fpLine6c");
+    Enter(form.fpLine6c, "0");
+    Enter(form.fpLine7A, "123.45");
+    Enter(form.fpLine5d1, "750");
+
+    EXPECT_EQ(form.fpLine6B.Text(), "15.31");
+    EXPECT_EQ(form.fpL5a1c2.Text(), "15.5");
+    EXPECT_EQ(form.fpL5a2c2.Text(), "18.6");
+    EXPECT_EQ(form.fpLine7B.Text(), "3.58");
+    EXPECT_EQ(form.fpLine5D2.Text(), "6.75");
+}
+
+TEST_F(F944Lines, CreditsGiveEightGAndLineNineWhicheverCreditRan) {
+    frmDet944Covid& form = StartNewReturn();
+    EnterTaxes(form);
+    Enter(form.fpLine9A, "-25.5");
+    Enter(form.fpLine11a, "100");
+    Enter(form.fpLine11b, "20");
+    EXPECT_EQ(FocusName(form), "fpCurrency18");
+    Enter(form.fpCurrency18, "30");
+    Enter(form.fpCurrency19, "5");
+    EXPECT_EQ(FocusName(form), "fpLongInteger2");
+    Enter(form.fpLongInteger2, "3");
+
+    EXPECT_EQ(form.fpLine11d.Text(), "155");
+    EXPECT_EQ(form.fpLine12.Text(), "461.65");
+    EXPECT_EQ(FocusName(form), "Command2");
+
+    // 8c, outside the chain, still counts in 8g when it runs the credits.
+    Enter(form.fpLine11c, "1");
+    EXPECT_EQ(form.fpLine11d.Text(), "156");
+    EXPECT_EQ(form.fpLine12.Text(), "460.65");
+}
+
+TEST_F(F944Lines, CreditsAboveLineSevenGiveANegativeLineNine) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine3, "100");
+    Enter(form.fpLine9A, "0");
+    Enter(form.fpLine11a, "150");
+    EXPECT_EQ(form.fpLine11.Text(), "100");
+    EXPECT_EQ(form.fpLine12.Text(), "-50");
+}
+
+TEST_F(F944Lines, LineTwoGivesLineFiveWithTheFourEShown) {
+    AddAnnualRow("L_3 = 500, L_8 = 142.15, L_5 = 642.15");
+    frmDet944Covid& form = Open944();
+    forms::user::Click(form.cmdEditRecord);
+    Enter(form.fpLine3, "600");
+    EXPECT_EQ(form.fpLine5.Text(), "742.15");
+}
+
+TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "1000");
+    Enter(form.fpLine3, "0");
+    Enter(form.fpLine6A, "800");
+    // Back to line 1 and on again without changing it.
+    forms::user::FocusByMouse(form.fpLine2);
+    forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
+    EXPECT_EQ(form.fpLine6A.Text(), "800");
+    EXPECT_EQ(form.fpLine6B.Text(), "99.2");
+    // A changed line 1 copies again.
+    Enter(form.fpLine2, "1200");
+    EXPECT_EQ(form.fpLine6A.Text(), "1200");
+    EXPECT_EQ(form.fpLine7A.Text(), "1200");
+}
+
+TEST_F(F944Lines, LeavingTheLastCreditsMovesOnWithoutLooping) {
+    frmDet944Covid& form = StartNewReturn();
+    forms::user::FocusByMouse(form.fpCurrency18);
+    forms::user::FocusByMouse(form.fpLine2);
+    EXPECT_EQ(FocusName(form), "fpCurrency19");
+    forms::user::FocusByMouse(form.fpLine2);
+    EXPECT_EQ(FocusName(form), "fpLongInteger2");
+    forms::user::FocusByMouse(form.fpLine2);
+    EXPECT_EQ(FocusName(form), "Command2");
+}
+
+TEST_F(F944Lines, LaterChangesReachTheTotalsOnlyThroughTheirSteps) {
+    frmDet944Covid& form = StartNewReturn();
+    EnterTaxes(form);
+    Enter(form.fpLine9A, "0");
+    // Line 1 changed after 4d: 4a and 4c follow, 4e and line 5 wait for 4d.
+    forms::user::TypeText(form.fpLine2, "1000");
+    forms::user::FocusByMouse(form.fpLine11a);
+    EXPECT_EQ(form.fpLine6B.Text(), "124");
+    EXPECT_EQ(form.fpLine8.Text(), "142.15");
+    EXPECT_EQ(form.fpLine5.Text(), "642.15");
+    // Passing 4d again brings 4e up to the taxes now shown.
+    forms::user::FocusByMouse(form.fpLine5d1);
+    forms::user::FocusByMouse(form.fpLine11a);
+    EXPECT_EQ(form.fpLine8.Text(), "218.65");
+    EXPECT_EQ(form.fpLine5.Text(), "718.65");
+}
+
+TEST_F(F944Lines, EnterToAClosedFieldGoesOnAlongTheChain) {
+    frmDet944Covid& form = StartNewReturn();
+    form.fpLine3.SetEnabled(false);
+    Enter(form.fpLine2, "500");
+    EXPECT_EQ(FocusName(form), "fpLine6A");
+}
+
+TEST_F(F944Lines, AnEmptiedAmountCountsAsZero) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "500");
+    form.fpLine6A.SetText("");
+    forms::user::PressKey(form.fpLine6A, forms::vbKeyReturn);
+    EXPECT_EQ(form.fpLine6B.Text(), "0");
+}
+
+} // namespace

@@ -1,5 +1,7 @@
 #include "common/ReturnPrintRun.h"
 
+#include "common/ControlReads.h"
+
 #include <array>
 
 #include "platform/basic/RuntimeError.h"
@@ -60,6 +62,27 @@ void ReturnPrintRun::Run(const std::function<void()>& steps) {
         throw;
     }
     ShowDefaultPointer();
+}
+
+void ReturnPrintRun::PrintReturnOrVoucher(const forms::Form& employerScreen, const OpeningQuestions& questions,
+                                          const std::function<void()>& printReturn,
+                                          const std::function<void()>& printVoucher) {
+    Run([&] {
+        FieldNo = kFirstEmployerMarker;
+        ReadEmployerTexts(RecordsetOf(employerScreen, "datEmployers"));
+        ReadPreparer();
+        FieldNo = kSetUpMarker;
+        ShowHourglass();
+        VoucherChoice = "No";
+        Part6Choice = "No";
+        if (AskYesNo(questions.returnOrVoucherPrompt, questions.returnOrVoucherTitle)) {
+            Part6Choice = AskYesNo(questions.preparerPrompt, questions.preparerTitle) ? "Yes" : "No";
+            printReturn();
+        } else {
+            VoucherChoice = "Yes";
+            printVoucher();
+        }
+    });
 }
 
 void ReturnPrintRun::ReadEmployerTexts(data::Recordset& employers) {

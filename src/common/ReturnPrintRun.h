@@ -74,6 +74,20 @@ public:
     // Runs a printout's steps under the error exit.
     void Run(const std::function<void()>& steps);
 
+    // The questions that open a return's print run.
+    struct OpeningQuestions {
+        std::string returnOrVoucherPrompt;
+        std::string returnOrVoucherTitle;
+        std::string preparerPrompt;
+        std::string preparerTitle;
+    };
+    // The flow every return printout shares, under the error exit: the
+    // employer's columns and the preparer's record, the hourglass, then the
+    // return (asking for the preparer part) or the voucher.
+    void PrintReturnOrVoucher(const forms::Form& employerScreen, const OpeningQuestions& questions,
+                              const std::function<void()>& printReturn,
+                              const std::function<void()>& printVoucher);
+
     // The thirteen columns of the current employer row, FieldNo set to 101,
     // 102, ... before each. An empty (Null) column gives a blank text; the
     // contact name, signer's name and title, second name, suite line and ZIP

@@ -9,23 +9,8 @@ Form941Printout::Form941Printout(const forms::Form& returnScreen, const forms::F
     : employers_(employerScreen), run_(control), items_(returnScreen, employerScreen, run_) {}
 
 void Form941Printout::Print() {
-    run_.Run([&] {
-        run_.FieldNo = kFirstEmployerMarker;
-        run_.ReadEmployerTexts(RecordsetOf(employers_, "datEmployers"));
-        run_.ReadPreparer();
-        run_.FieldNo = kSetUpMarker;
-        run_.ShowHourglass();
-        run_.VoucherChoice = "No";
-        run_.Part6Choice = "No";
-        if (run_.AskYesNo(kReturnOrVoucherPrompt, kReturnOrVoucherTitle)) {
-            run_.VoucherChoice = "No";
-            run_.Part6Choice = run_.AskYesNo(kPart6Prompt, kPart6Title) ? "Yes" : "No";
-            PrintReturn();
-        } else {
-            run_.VoucherChoice = "Yes";
-            PrintVoucher();
-        }
-    });
+    run_.PrintReturnOrVoucher(employers_, {kReturnOrVoucherPrompt, kReturnOrVoucherTitle, kPart6Prompt, kPart6Title}, [&] { PrintReturn(); },
+                              [&] { PrintVoucher(); });
 }
 
 void Form941Printout::PrintReturn() {

@@ -9,23 +9,8 @@ Form944Printout::Form944Printout(const forms::Form& returnScreen, const forms::F
     : employers_(employerScreen), run_(control), items_(returnScreen, employerScreen, run_) {}
 
 void Form944Printout::Print() {
-    run_.Run([&] {
-        run_.FieldNo = kFirstEmployerMarker;
-        run_.ReadEmployerTexts(RecordsetOf(employers_, "datEmployers"));
-        run_.ReadPreparer();
-        run_.FieldNo = kSetUpMarker;
-        run_.ShowHourglass();
-        run_.VoucherChoice = "No";
-        run_.Part6Choice = "No";
-        if (run_.AskYesNo(kReturnOrVoucher944Prompt, kReturnOrVoucher944Title)) {
-            run_.VoucherChoice = "No";
-            run_.Part6Choice = run_.AskYesNo(kPart5Prompt, kPart5Title) ? "Yes" : "No";
-            PrintReturn();
-        } else {
-            run_.VoucherChoice = "Yes";
-            PrintVoucher();
-        }
-    });
+    run_.PrintReturnOrVoucher(employers_, {kReturnOrVoucher944Prompt, kReturnOrVoucher944Title, kPart5Prompt, kPart5Title}, [&] { PrintReturn(); },
+                              [&] { PrintVoucher(); });
 }
 
 void Form944Printout::PrintReturn() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,10 @@ public:
     void cmdQtr4_Click();
     void cmdQtr5_Click();
     void cmd944_Click();
+
+    // The number of the employer the screen stands on, when that employer is
+    // stored; nothing for an empty table or a new employer not yet saved.
+    std::optional<std::string> StoredEmployerNo();
 
     // The field entry: every one of the 22 fields colours itself while it has
     // the focus and sends Enter along the chain; three fields check more.

@@ -21,16 +21,6 @@ constexpr const char* kNoStoredEmployer =
     "There is no saved employer to enter a return for. Find an employer, or save the new one, "
     "before choosing Form 944.";
 
-// The number of the employer the screen stands on, when that employer is
-// stored; nothing for an empty table or a new employer not yet saved.
-std::optional<std::string> StoredEmployerNo(frmEmployersDE& employers) {
-    data::RecordsetPtr rows = employers.datEmployers.Recordset();
-    if (!rows || rows->EditMode() == data::dbEditAdd || rows->Eof() || rows->Bof()) return std::nullopt;
-    data::Value number = rows->Fields("EmployerNo").Value();
-    if (data::IsNull(number)) return std::nullopt;
-    return forms::BoundValueText(number);
-}
-
 std::string CautionText() {
     return std::string("CAUTION: Form 944 will change for 2022. Check our website") + "  " + kStatusWebsite + "  " +
            "for current status.";
@@ -51,7 +41,7 @@ void StartAnnualRow(frmDet944Covid& form944, const std::string& employerNo) {
 } // namespace
 
 void frmEmployersDE::cmd944_Click() {
-    std::optional<std::string> employerNo = StoredEmployerNo(*this);
+    std::optional<std::string> employerNo = StoredEmployerNo();
     if (!employerNo) {
         forms::MsgBox(kNoStoredEmployer, forms::vbExclamation, kForm944Title);
         return;

@@ -29,16 +29,6 @@ constexpr const char* kNoStoredEmployer =
     "There is no saved employer to enter a return for. Find an employer, or save the new one, "
     "before choosing the quarter.";
 
-// The number of the employer the screen stands on, when that employer is
-// stored; nothing for an empty table or a new employer not yet saved.
-std::optional<std::string> StoredEmployerNo(frmEmployersDE& employers) {
-    data::RecordsetPtr rows = employers.datEmployers.Recordset();
-    if (!rows || rows->EditMode() == data::dbEditAdd || rows->Eof() || rows->Bof()) return std::nullopt;
-    data::Value number = rows->Fields("EmployerNo").Value();
-    if (data::IsNull(number)) return std::nullopt;
-    return forms::BoundValueText(number);
-}
-
 void ShowNoRowState(frmDet941Covid0621& form941) {
     form941.ShowRecordState(RecordStep::NoRowFound);
     for (forms::Control* field : form941.FieldsClosedWithoutRow()) field->SetEnabled(false);
@@ -46,7 +36,7 @@ void ShowNoRowState(frmDet941Covid0621& form941) {
 }
 
 void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
-    std::optional<std::string> employerNo = StoredEmployerNo(employers);
+    std::optional<std::string> employerNo = employers.StoredEmployerNo();
     if (!employerNo) {
         forms::MsgBox(kNoStoredEmployer, forms::vbExclamation, kForm941Title);
         return;
@@ -84,6 +74,14 @@ void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
 }
 
 } // namespace
+
+std::optional<std::string> frmEmployersDE::StoredEmployerNo() {
+    data::RecordsetPtr rows = datEmployers.Recordset();
+    if (!rows || rows->EditMode() == data::dbEditAdd || rows->Eof() || rows->Bof()) return std::nullopt;
+    data::Value number = rows->Fields("EmployerNo").Value();
+    if (data::IsNull(number)) return std::nullopt;
+    return forms::BoundValueText(number);
+}
 
 void frmEmployersDE::cmdQtr1_Click() { OpenForm941(*this, kQuarter1); }
 void frmEmployersDE::cmdQtr2_Click() { OpenForm941(*this, kQuarter2); }

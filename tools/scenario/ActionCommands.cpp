@@ -50,10 +50,26 @@ int KeyOf(const Token& token)
     throw ActionFailed{"unknown key " + token.text + " (Enter, Tab, Escape, Backspace or a quoted character)"};
 }
 
-std::string CannotTakeFocus(const forms::Control& control)
+// Why the focus is not on the control after the user went there: either the
+// control cannot take it at all, or a handler sent it elsewhere.
+std::string FocusRefused(const forms::Control& control, bool couldTakeFocus)
 {
+    if (couldTakeFocus) {
+        const forms::Control* active = control.Owner().ActiveControl();
+        return "the focus did not stay on " + control.Name() + " (a handler moved it to " +
+               (active != nullptr ? active->Name() : std::string("no control")) + ")";
+    }
     return control.Name() + " cannot take the focus (" + (control.Enabled() ? "" : "disabled, ") +
            (control.IsShowing() ? "showing" : "not showing") + ")";
+}
+
+// Whether a user can act on the control at all. A click or a move of the
+// focus that a handler then sends elsewhere (losing the click, as the
+// original screens do) still happened: the expectations say what came of it.
+bool UserCanReach(const forms::Control& control)
+{
+    if (!control.Owner().IsLoaded()) return false;
+    return control.Focusable() ? control.CanTakeFocus() : control.Enabled() && control.IsShowing();
 }
 
 void Click(Session& session)
@@ -61,9 +77,10 @@ void Click(Session& session)
     NeedArgs(session, 1, "click FORM.CONTROL");
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) return;  // a data control's arrow
-    if (!forms::user::Click(*found.control))
+    if (!UserCanReach(*found.control))
         throw ActionFailed{found.control->Name() + " cannot be clicked (" +
                            (found.control->Enabled() ? "hidden" : "disabled") + ")"};
+    forms::user::Click(*found.control);
 }
 
 void Type(Session& session)
@@ -72,8 +89,9 @@ void Type(Session& session)
     if (!Args(session)[2].quoted) throw ActionFailed{"the text to type must be quoted"};
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) throw ActionFailed{"cannot type into a data control's arrow"};
+    const bool reachable = UserCanReach(*found.control);
     if (!forms::user::TypeText(*found.control, Args(session)[2].text))
-        throw ActionFailed{CannotTakeFocus(*found.control)};
+        throw ActionFailed{FocusRefused(*found.control, reachable)};
 }
 
 void Key(Session& session)
@@ -82,7 +100,8 @@ void Key(Session& session)
     int key = KeyOf(Args(session)[2]);
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) throw ActionFailed{"cannot press a key in a data control's arrow"};
-    if (!forms::user::PressKey(*found.control, key)) throw ActionFailed{CannotTakeFocus(*found.control)};
+    const bool reachable = UserCanReach(*found.control);
+    if (!forms::user::PressKey(*found.control, key)) throw ActionFailed{FocusRefused(*found.control, reachable)};
 }
 
 void Focus(Session& session)
@@ -90,7 +109,8 @@ void Focus(Session& session)
     NeedArgs(session, 1, "focus FORM.CONTROL");
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) throw ActionFailed{"a data control's arrow cannot take the focus"};
-    if (!forms::user::FocusByMouse(*found.control)) throw ActionFailed{CannotTakeFocus(*found.control)};
+    if (!UserCanReach(*found.control)) throw ActionFailed{FocusRefused(*found.control, false)};
+    forms::user::FocusByMouse(*found.control);
 }
 
 void Close(Session& session)

@@ -2,15 +2,11 @@
 // three pages.
 #include "returns/f941/Form941Items.h"
 
+#include "common/PrintLayout.h"
+
 #include <array>
 
 namespace {
-
-struct AmountItem {
-    short FieldNo;
-    const char* Field;
-    int Index;  // element of a control array, -1 for a plain field
-};
 
 // clang-format off
 constexpr std::array<AmountItem, 47> kAmountItems = {{
@@ -44,17 +40,10 @@ constexpr std::array<AmountItem, 47> kAmountItems = {{
 }};
 // clang-format on
 
-const AmountItem* FindAmountItem(short fieldNo) {
-    for (const AmountItem& item : kAmountItems) {
-        if (item.FieldNo == fieldNo) return &item;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool Form941Items::PrintsAmountTable(short fieldNo) {
-    const AmountItem* item = FindAmountItem(fieldNo);
+    const AmountItem* item = FindAmountItem(kAmountItems, fieldNo);
     if (!item) return false;
     run_.StoreItemText(Amount(item->Field, item->Index));
     return true;

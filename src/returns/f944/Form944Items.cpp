@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/ControlReads.h"
+#include "common/PrintLayout.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 #include "returns/f944/Form944Shapes.h"
@@ -11,12 +12,6 @@ using basic::Left;
 using basic::RTrim;
 
 namespace {
-
-struct AmountItem {
-    short FieldNo;
-    const char* Field;
-    int Index;  // element of a control array, -1 for a plain field
-};
 
 // The items that print one line field's amount, always.
 // clang-format off
@@ -68,14 +63,6 @@ constexpr std::array<AmountItem, 13> kMonthItems = {{
 constexpr double kSmallLiability = 2500.0;
 constexpr double kScheduleLiability = 2499.99;
 
-template <std::size_t N>
-const AmountItem* Find(const std::array<AmountItem, N>& items, short fieldNo) {
-    for (const AmountItem& item : items) {
-        if (item.FieldNo == fieldNo) return &item;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 const std::string& Form944Items::PeriodCode() const { return TextOf(screen_, "mskQtr_yr"); }
@@ -97,14 +84,14 @@ void Form944Items::StoreWhen(bool condition, const std::string& text) {
 }
 
 bool Form944Items::PrintsAmountTable(short fieldNo) {
-    const AmountItem* item = Find(kAmountItems, fieldNo);
+    const AmountItem* item = FindAmountItem(kAmountItems, fieldNo);
     if (!item) return false;
     run_.StoreItemText(Amount(item->Field, item->Index));
     return true;
 }
 
 bool Form944Items::PrintsMonthTable(short fieldNo) {
-    const AmountItem* item = Find(kMonthItems, fieldNo);
+    const AmountItem* item = FindAmountItem(kMonthItems, fieldNo);
     if (!item) return false;
     run_.StoreItemText(MonthlyScheduleApplies() ? Amount(item->Field) : " ");
     return true;

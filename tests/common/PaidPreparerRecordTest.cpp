@@ -5,49 +5,15 @@
 #include <filesystem>
 #include <string>
 
+#include "PaidPreparerExample.h"
 #include "common/PaidPreparerRecord.h"
 #include "platform/files/ProgramFolderFixture.h"
 
 namespace {
 
-PaidPreparerRecord ExampleRecord()
-{
-    PaidPreparerRecord r;
-    r.FirmName = "ACME TAX SERVICE";
-    r.FirmEIN = "123456789";
-    r.FirmAddress = "12 MAIN ST";
-    r.FirmCity = "SPRINGFIELD";
-    r.FirmState = "IL";
-    r.FirmZip = "627011234";
-    r.FirmPhone = "2175551234";
-    r.FirmPTIN = "P01234567";
-    r.FirmSelfEmployed = "Y";
-    r.FirmPreparerName = "JANE Q PREPARER";
-    return r;
-}
-
-std::string Padded(const std::string& text, std::size_t width)
-{
-    std::string out = text;
-    out.resize(width, ' ');
-    return out;
-}
-
 TEST(PaidPreparerRecordBytes, EachFieldLiesAtItsOffsetFilledUpWithBlanks)
 {
-    const std::string bytes = ExampleRecord().ToBytes();
-
-    ASSERT_EQ(bytes.size(), 195u);
-    EXPECT_EQ(bytes.substr(0, 50), Padded("ACME TAX SERVICE", 50));
-    EXPECT_EQ(bytes.substr(50, 9), "123456789");
-    EXPECT_EQ(bytes.substr(59, 30), Padded("12 MAIN ST", 30));
-    EXPECT_EQ(bytes.substr(89, 30), Padded("SPRINGFIELD", 30));
-    EXPECT_EQ(bytes.substr(119, 2), "IL");
-    EXPECT_EQ(bytes.substr(121, 10), "627011234 ");
-    EXPECT_EQ(bytes.substr(131, 13), Padded("2175551234", 13));
-    EXPECT_EQ(bytes.substr(144, 15), Padded("P01234567", 15));
-    EXPECT_EQ(bytes.substr(159, 1), "Y");
-    EXPECT_EQ(bytes.substr(160, 35), Padded("JANE Q PREPARER", 35));
+    ExpectExamplePreparerBytes(ExamplePreparer().ToBytes());
 }
 
 TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth)
@@ -76,15 +42,15 @@ TEST(PaidPreparerRecordBytes, AccentedLettersTakeOneByteOfCodePage1252)
 
 TEST(PaidPreparerRecordBytes, ReadingBackGivesTheFieldsWithTheirBlanksTrimmedAway)
 {
-    const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(ExampleRecord().ToBytes());
+    const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(ExamplePreparer().ToBytes());
 
     EXPECT_EQ(read.FirmName, Padded("ACME TAX SERVICE", 50));
-    EXPECT_EQ(read.Trimmed(), ExampleRecord());
+    EXPECT_EQ(read.Trimmed(), ExamplePreparer());
 }
 
 TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks)
 {
-    std::string bytes = ExampleRecord().ToBytes().substr(0, 60);  // name and EIN, 1 byte of address
+    std::string bytes = ExamplePreparer().ToBytes().substr(0, 60);  // name and EIN, 1 byte of address
     bytes[55] = '\0';
 
     const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(bytes).Trimmed();
@@ -109,18 +75,18 @@ TEST_F(ReadPaidPreparerFile, AMissingFileGivesBlankFieldsAndIsNotCreated)
 
 TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase)
 {
-    WriteFile(Root() / "elsewhere" / "pdpreparer.dat", ExampleRecord().ToBytes());
+    WriteFile(Root() / "elsewhere" / "pdpreparer.dat", ExamplePreparer().ToBytes());
     WriteFile(Program() / "PdPreparer.DAT", "WRONG FOLDER");
     std::filesystem::current_path(Root() / "elsewhere");
 
-    EXPECT_EQ(ReadPaidPreparerRecord().Trimmed(), ExampleRecord());
+    EXPECT_EQ(ReadPaidPreparerRecord().Trimmed(), ExamplePreparer());
 }
 
 TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead)
 {
-    PaidPreparerRecord second = ExampleRecord();
+    PaidPreparerRecord second = ExamplePreparer();
     second.FirmName = "SECOND";
-    WriteFile(Program() / "PdPreparer.DAT", ExampleRecord().ToBytes() + second.ToBytes());
+    WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes() + second.ToBytes());
 
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
 }
@@ -138,7 +104,7 @@ TEST_F(ReadPaidPreparerFile, AShortFileReadsItsMissingPartAsBlanks)
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError)
 {
     if (RunningAsRoot()) GTEST_SKIP() << "root reads every file";
-    WriteFile(Program() / "PdPreparer.DAT", ExampleRecord().ToBytes());
+    WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);
 
     EXPECT_EQ(ErrorNumberOf([] { ReadPaidPreparerRecord(); }), 75);

@@ -8,17 +8,11 @@ namespace {
 
 using forms::user::Click;
 
-bool Enabled(const forms::Control& c) { return c.Enabled(); }
-
 // Add, Edit, Delete, Find, Print List, Close, Save, data control.
 std::string CommandStates(frmEmployersDE& s)
 {
-    std::string states;
-    for (const forms::Control* c : std::initializer_list<const forms::Control*>{
-             &s.cmdAddRecord, &s.cmdEditRecord, &s.cmdDeleteRecord, &s.cmdFind, &s.cmdPrint, &s.cmdClose,
-             &s.cmdSaveRecord, &s.datEmployers})
-        states += Enabled(*c) ? '1' : '0';
-    return states;
+    return Enabled({&s.cmdAddRecord, &s.cmdEditRecord, &s.cmdDeleteRecord, &s.cmdFind, &s.cmdPrint, &s.cmdClose,
+                    &s.cmdSaveRecord, &s.datEmployers});
 }
 
 constexpr const char* kBrowsing = "11111101";
@@ -274,10 +268,7 @@ TEST_F(EmployerEditing, CloseButtonGoesBackToTheMainMenu)
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();
     Click(screen.cmdClose);
-    bool employerScreenLoaded = false;
-    for (int i = 0; i < forms::App().Count(); ++i)
-        employerScreenLoaded |= forms::App().Item(i).Name() == "frmEmployersDE";
-    EXPECT_FALSE(employerScreenLoaded);
+    EXPECT_FALSE(FormLoaded("frmEmployersDE"));
     EXPECT_TRUE(forms::Screen("frm941MainScreen").Visible());
     EXPECT_TRUE(Dialogs().Boxes().empty());
 }

@@ -19,8 +19,8 @@ class EmployerDelete : public EmployerScreenFolder {
 protected:
     void AddReturnRows(int employer)
     {
-        Sql(MainPath(), "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (" + std::to_string(employer) + ", '122')");
-        Sql(MainPath(), "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (" + std::to_string(employer) + ", '622')");
+        AddReturnRow(employer, "122");
+        AddReturnRow(employer, "622");
         Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (" + std::to_string(employer) + ")");
     }
     void ConfirmTwice()

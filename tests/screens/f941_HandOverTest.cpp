@@ -1,5 +1,5 @@
 // The employer screen's period buttons opening the Form 941 screen.
-#include "f941_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

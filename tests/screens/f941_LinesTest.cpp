@@ -1,6 +1,6 @@
 // The Form 941 screen's lines 1 to 10: taxes at their rates, line 5e, line 6,
 // the adjustments and line 10, as the user walks the fields with Enter.
-#include "f941_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

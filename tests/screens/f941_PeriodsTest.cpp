@@ -1,6 +1,6 @@
 // What each of the five periods does to the Form 941 screen on load: the pay
 // period named by line 1 and the lines the form retired.
-#include "f941_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 #include "common/ReservedLineLabel.h"
 

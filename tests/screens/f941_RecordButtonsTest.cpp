@@ -1,7 +1,7 @@
 // Add, Edit, Save, Delete and Close of the Form 941 screen, with their
 // prompts, reports and the buttons each leaves enabled.
 #include "employers_OtherCopy.h"
-#include "f941_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

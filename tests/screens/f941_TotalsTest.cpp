@@ -1,6 +1,6 @@
 // The Form 941 screen's credits and line 12, the payments and the balance,
 // and the monthly liability against the return's tax.
-#include "f941_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The employer screen's "Form 944" button opening the Form 944 screen, and
 // the screen's record handling inside the shared frame.
-#include "f944_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Lines 1 to 9 of the Form 944 screen: taxes at their rates, the totals of
 // lines 4e, 5, 7, 8g and 9, and the Enter chain through page 0.
-#include "f944_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Line 10, the balance of lines 11 and 12, the twelve months of line 13 with
 // the year check against line 9, and the Enter chain through lines 15 to 26.
-#include "f944_ScreenFolder.h"
+#include "returns_ScreenFolder.h"
 
 namespace {
 

@@ -3,15 +3,11 @@
 // line 13, the designee and the paid preparer, and the error exit.
 #include <gtest/gtest.h>
 
-#include "common/PaidPreparerRecord.h"
-#include "f944_PrintFolder.h"
+#include "common/PaidPreparerExample.h"
+#include "print_Folder.h"
 #include "returns/f944/Form944Layout.h"
-#include "returns/f944/Form944Shapes.h"
 
 namespace {
-
-const std::vector<std::string> kEnd = {"FinishCode=33",     "FinishSwitch=True",  "FinishLevel=95",
-                                       "FinishMeasureA=0",  "FinishMeasureB=0",   "EndDoc=True"};
 
 class Print944 : public Print944Folder {
 protected:
@@ -25,7 +21,7 @@ protected:
 TEST_F(Print944, TheReturnAsksItsQuestionsAndBuildsThreePagesInOrder)
 {
     auto& screen = OpenForTheEmployer();
-    const auto trace = Print944With(screen, {forms::vbYes, forms::vbNo});
+    const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
 
     ASSERT_EQ(Dialogs().Boxes().size(), 2u);
     EXPECT_EQ(Dialogs().Boxes()[0].prompt,
@@ -40,7 +36,7 @@ TEST_F(Print944, TheReturnAsksItsQuestionsAndBuildsThreePagesInOrder)
     ASSERT_GE(trace.size(), 8u);
     EXPECT_EQ(trace[0], "DocumentTitle=" + Quoted("Print Form 941 - Schedule A"));
     EXPECT_EQ(trace[1], "StartDoc=True");
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 6, trace.end()), kEnd);
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 6, trace.end()), kDocumentEnd);
 
     std::vector<std::string> captions;
     for (const std::string& line : trace) {
@@ -79,7 +75,7 @@ TEST_F(Print944, PageOneSpreadsTheEinAndPrintsTheLinesAsAmounts)
     screen.fpLine9A.SetText("-12");
     screen.fpCurrency18.SetText("30");
     screen.Check2.SetValue(1);
-    auto page1 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo}))[0];
+    auto page1 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[0];
 
     EXPECT_EQ(page1[1].Text(), Quoted("0   6    1   2   3   4  5   6   7"));
     EXPECT_EQ(page1[2].Text(), Quoted("ACME TOOL WORKS"));
@@ -102,7 +98,7 @@ TEST_F(Print944, LineTenJPrintsAtItsPlaceOnPageTwo)
     screen.fpLine10.SetText("150.25");
     screen.fpLine16(1).SetText("0");
     screen.Check4.SetValue(1);
-    auto page2 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo}))[1];
+    auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
 
     EXPECT_EQ(page2[100].Text(), Quoted("900.00"));
     EXPECT_DOUBLE_EQ(page2[100].top, 5.867);
@@ -139,15 +135,14 @@ TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox)
         screen.fpLine17A.SetText("100");
         screen.fpCurrency10.SetText("0");
         screen.fpLine17D.SetText("2500");
-        auto page2 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo}))[1];
+        auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
         EXPECT_EQ(page2[43].Text(), Quoted(c.smallBox));
         EXPECT_EQ(page2[44].Text(), Quoted(c.monthlyBox));
         EXPECT_EQ(page2[45].Text(), Quoted(c.month1));
         EXPECT_EQ(page2[113].Text(), Quoted(c.month12));
         EXPECT_EQ(page2[48].Text(), Quoted(c.total));
         EXPECT_EQ(page2[49].Text(), Quoted("X"));
-        screen.Unload();
-        forms::App().CollectUnloaded();
+        CloseForTheNextCase<frmDet944Covid>();
     }
 }
 
@@ -157,19 +152,16 @@ TEST_F(Print944, TheCountOfIndividualsPrintsOnlyAboveZeroAsTheFieldsValue)
     for (const auto& [count, expected] : {std::pair{"0", "\" \""}, std::pair{"12", "12"}}) {
         auto& screen = OpenAnnualReturn();
         screen.fpLongInteger2.SetText(count);
-        auto page2 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo}))[1];
+        auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
         EXPECT_EQ(page2[115].Text(), expected);
-        screen.Unload();
-        forms::App().CollectUnloaded();
+        CloseForTheNextCase<frmDet944Covid>();
     }
 }
 
 TEST_F(Print944, DesigneeIsAskedOnlyWhenCompleteAndPrintsShaped)
 {
-    auto& screen = OpenForTheEmployer({{"ContactName", std::string("PAT DOE")},
-                                       {"ContactPhone", std::string("8605551234")},
-                                       {"DesigneePIN", std::string("12345")}});
-    auto page3 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo, forms::vbYes}))[2];
+    auto& screen = OpenForTheEmployer(CompleteDesignee());
+    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbYes}))[2];
     ASSERT_EQ(Dialogs().Boxes().size(), 3u);
     EXPECT_EQ(Dialogs().Boxes()[2].prompt,
               "Do you want to print the Third Party Designee info on this Form 941? Click on Yes or No.");
@@ -186,12 +178,8 @@ TEST_F(Print944, DesigneeIsAskedOnlyWhenCompleteAndPrintsShaped)
 
 TEST_F(Print944, ThePreparerPrintsOnlyOnRequestWithItsZipShapedOnlyForNineDigits)
 {
-    PaidPreparerRecord firm;
-    firm.FirmName = "TAX HELP LLC";
+    PaidPreparerRecord firm = ExamplePreparer();
     firm.FirmEIN = "987654321";
-    firm.FirmPhone = "2175551234";
-    firm.FirmSelfEmployed = "Y";
-    firm.FirmPreparerName = "JANE Q PREPARER";
     auto& screen = OpenForTheEmployer();
 
     struct Case {
@@ -203,7 +191,7 @@ TEST_F(Print944, ThePreparerPrintsOnlyOnRequestWithItsZipShapedOnlyForNineDigits
         SCOPED_TRACE(c.zip);
         firm.FirmZip = c.zip;
         WriteFile(kPaidPreparerFileName, firm.ToBytes());
-        auto page3 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbYes}))[2];
+        auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbYes}))[2];
         EXPECT_EQ(page3[66].Text(), Quoted(c.printed));
         EXPECT_EQ(page3[59].Text(), Quoted("JANE Q PREPARER"));
         EXPECT_EQ(page3[63].Text(), Quoted("98-7654321"));
@@ -211,14 +199,14 @@ TEST_F(Print944, ThePreparerPrintsOnlyOnRequestWithItsZipShapedOnlyForNineDigits
         EXPECT_EQ(page3[69].Text(), Quoted("X"));
     }
 
-    auto page3 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbNo}))[2];
+    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[2];
     for (int n : {59, 61, 62, 63, 64, 65, 66, 67, 68, 69}) EXPECT_EQ(page3[n].Text(), Quoted(" ")) << n;
 }
 
 TEST_F(Print944, NoPreparerFileGivesBlanksAndIsNeverCreated)
 {
     auto& screen = OpenForTheEmployer();
-    auto page3 = ReturnItems(Print944With(screen, {forms::vbYes, forms::vbYes}))[2];
+    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbYes}))[2];
     EXPECT_EQ(page3[61].Text(), Quoted(" "));
     EXPECT_FALSE(std::filesystem::exists(Folder() / kPaidPreparerFileName));
 }
@@ -227,18 +215,21 @@ TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images)
 {
     AddEmployer();
     auto& screen = OpenAnnualReturn("621");
-    const auto pages = PagesOf(Print944With(screen, {forms::vbYes, forms::vbNo}));
+    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted("tf4p121.wmf"));
     EXPECT_EQ(pages[2].setup.at("PagePicture"), Quoted("tf4p321.wmf"));
-    EXPECT_EQ(std::string(Form944PageImagesFor("621").Voucher), "tf4v21.wmf");
+    // The voucher prints on its 2021 image too.
+    const auto voucher = PagesOf(PrintWith(screen, {forms::vbNo}));
+    ASSERT_EQ(voucher.size(), 1u);
+    EXPECT_EQ(voucher[0].setup.at("PagePicture"), Quoted("tf4v21.wmf"));
 }
 
 TEST_F(Print944, ALineNineThatIsNoNumberStopsThePrintAtItemFortyThree)
 {
     auto& screen = OpenForTheEmployer();
     screen.fpLine12.SetText("abc");
-    Print944With(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
+    PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
 
     ASSERT_EQ(Dialogs().Boxes().size(), 3u);
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 13 Error source ", 0), 0u) << Dialogs().LastBox().prompt;
@@ -251,7 +242,7 @@ TEST_F(Print944, PrintingChangesNeitherTheFieldsNorTheRow)
 {
     auto& screen = OpenForTheEmployer();
     screen.fpLine2.SetText("500");
-    Print944With(screen, {forms::vbYes, forms::vbNo});
+    PrintWith(screen, {forms::vbYes, forms::vbNo});
     EXPECT_EQ(screen.fpLine2.Text(), "500");
     EXPECT_EQ(screen.fpLine6A.Text(), "");
 }

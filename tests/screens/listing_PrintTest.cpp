@@ -1,21 +1,55 @@
 // The employer listing as its print control records it: the order of the
 // stores, six employers a page, the headings, the extra page and the total.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "PrintTraceMatch.h"
+#include "ScreenTestSupport.h"
 #include "employers/frmPrintLists.h"
-#include "listing_Employers.h"
-#include "platform/printing/PrintLog.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
+using scenario::FindRun;
 
-class ListingPrint : public ListingFolder {
+class ListingPrint : public ScreenFolderTest {
 protected:
+    void SetUp() override
+    {
+        ScreenFolderTest::SetUp();
+        MakeDatabases();
+        basic::SetToday(2023, 1, 15);
+    }
+
+    // A complete employer; `changes` replaces or empties (Null) columns.
+    void AddEmployer(long number, const std::string& name, const Columns& changes = {})
+    {
+        AddMainRow("Employers",
+                   {
+                       {"EmployerNo", data::Value{std::int64_t{number}}},
+                       {"EmployerName1", std::string(name)},
+                       {"EmployerName2", std::string("DBA ") + name},
+                       {"IdType", std::string("1")},
+                       {"Pyr_Taxid", std::string("12345") + std::to_string(1000 + number)},
+                       {"TypePayer", std::string("R")},
+                       {"Country", std::string("Y")},
+                       {"AddressLine1", std::string("1 MAIN ST")},
+                       {"AddressLine2", std::string("SUITE 2")},
+                       {"City", std::string("SPRINGFIELD")},
+                       {"State", std::string("IL")},
+                       {"EmployerZipCode", std::string("62701")},
+                       {"EmployerZipCodeExt", std::string("1234")},
+                       {"StateId", std::string("ST-99")},
+                       {"EstabNo", std::string("0007")},
+                       {"ContactName", std::string("PAT")},
+                       {"ContactPhone", std::string("2175551234")},
+                   },
+                   changes);
+    }
+
+    std::string Template() const { return "PageTemplate=\"" + Folder().string() + "\\W2_2UP98.TFL\""; }
+
     frmPrintLists& Listing()
     {
         forms::Screen<frmPrintLists>().Show();
@@ -55,12 +89,6 @@ protected:
         return {"TextLeft=0.5", "TextTop=" + std::to_string(top),
                 "ItemText=\"*** Total Number of Employers = " + std::to_string(count) + "\"", "PrintText=True",
                 "FinishCode=33", "FinishSwitch=True", "FinishLevel=95", "EndDoc=True"};
-    }
-    static Lines Concat(std::initializer_list<Lines> parts)
-    {
-        Lines all;
-        for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-        return all;
     }
     // The names of the employers in the order they were printed (item 8).
     static Lines PrintedNames(const Lines& trace)
@@ -108,12 +136,12 @@ TEST_F(ListingPrint, SevenEmployersFillPageOneAndStartPageTwoWithTheTotalInBandO
 
     const Lines trace = Print();
 
-    const Lines opening = Concat({{"DocumentTitle=\"Print Employers' Listing\"", "StartDoc=True",
+    const Lines opening = Join<std::string>({{"DocumentTitle=\"Print Employers' Listing\"", "StartDoc=True",
                                    "PageCaption=\"Page 0\"", "PageNote=\"\"", "PageWidth=8.5", "PageHeight=11",
                                    "PageLandscape=False", "PageResolution=300"},
                                   PageStart(1), FullHeadingEnd(1), FirstEmployerBand(0)});
     EXPECT_EQ(FindRun(trace, opening), 0);
-    const Lines pageTwo = Concat({PageStart(2), FullHeadingEnd(2)});
+    const Lines pageTwo = Join<std::string>({PageStart(2), FullHeadingEnd(2)});
     const long pageTwoAt = FindRun(trace, pageTwo);
     EXPECT_EQ(pageTwoAt, static_cast<long>(opening.size() - FirstEmployerBand(0).size() + 6 * 22 * 4));
     const long totalAt = FindRun(trace, Total(3.0, 7));
@@ -133,7 +161,7 @@ TEST_F(ListingPrint, WithNoEmployerItPrintsTheHeadingAndATotalOfNought)
 {
     const Lines trace = Print();
 
-    EXPECT_EQ(FindRun(trace, Concat({PageStart(1), ShortHeadingEnd(1), Total(1.6, 0)})), 8);
+    EXPECT_EQ(FindRun(trace, Join<std::string>({PageStart(1), ShortHeadingEnd(1), Total(1.6, 0)})), 8);
     EXPECT_TRUE(Dialogs().Boxes().empty());
     EXPECT_EQ(forms::App().MousePointer(), forms::vbDefault);
 }

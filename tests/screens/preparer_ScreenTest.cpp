@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "ScreenTestSupport.h"
+#include "common/PaidPreparerExample.h"
 #include "employers/frmPaidPreparer.h"
-#include "preparer_ScreenFolder.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using forms::user::Click;
 using forms::user::CloseWindow;
 using forms::user::TypeText;
 
-class PreparerScreen : public PreparerScreenFolder {
+class PreparerScreen : public ScreenFolderTest {
 protected:
     static bool PreparerScreenLoaded() { return FormLoaded("frmPaidPreparer"); }
     frmPaidPreparer& Screen() { return forms::Screen<frmPaidPreparer>(); }
@@ -22,15 +23,6 @@ protected:
     {
         Screen().Show();
         return Screen();
-    }
-    std::string Field(std::size_t offset, std::size_t width) const
-    {
-        return ReadFile("PdPreparer.DAT").substr(offset, width);
-    }
-    static std::string Padded(std::string text, std::size_t width)
-    {
-        text.resize(width, ' ');
-        return text;
     }
 };
 
@@ -66,17 +58,8 @@ TEST_F(PreparerScreen, CloseSavesTheTypedValuesAsOneRecordOf195Bytes)
     Click(screen.Command3);
 
     EXPECT_FALSE(PreparerScreenLoaded());
-    ASSERT_EQ(ReadFile("PdPreparer.DAT").size(), 195u);
-    EXPECT_EQ(Field(0, 50), Padded("ACME TAX SERVICE", 50));
-    EXPECT_EQ(Field(50, 9), "123456789");
-    EXPECT_EQ(Field(59, 30), Padded("12 MAIN ST", 30));
-    EXPECT_EQ(Field(89, 30), Padded("SPRINGFIELD", 30));
-    EXPECT_EQ(Field(119, 2), "IL");
-    EXPECT_EQ(Field(121, 10), "627011234 ");
-    EXPECT_EQ(Field(131, 13), Padded("2175551234", 13));
-    EXPECT_EQ(Field(144, 15), Padded("P01234567", 15));
-    EXPECT_EQ(Field(159, 1), "Y");
-    EXPECT_EQ(Field(160, 35), Padded("JANE Q PREPARER", 35));
+    // The typed values in capitals: the example record, field by field.
+    ExpectExamplePreparerBytes(ReadFile("PdPreparer.DAT"));
 }
 
 TEST_F(PreparerScreen, ALongerFileIsCountedButOnlyRecordOneIsReadAndWritten)

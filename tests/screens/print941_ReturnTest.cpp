@@ -2,7 +2,7 @@
 // images, every item in its place and order, and the end of the document.
 #include <gtest/gtest.h>
 
-#include "print941_Folder.h"
+#include "print_Folder.h"
 #include "returns/f941/Form941Layout.h"
 
 namespace {
@@ -40,9 +40,7 @@ TEST_F(Print941Return, Period322AsksTwoQuestionsAndBuildsTheThreePagesInOrder)
     ASSERT_GE(trace.size(), 2u);
     EXPECT_EQ(trace[0], "DocumentTitle=" + Quoted("Print Form 941 - Schedule A"));
     EXPECT_EQ(trace[1], "StartDoc=True");
-    const std::vector<std::string> end(trace.end() - 6, trace.end());
-    EXPECT_EQ(end, (std::vector<std::string>{"FinishCode=33", "FinishSwitch=True", "FinishLevel=95",
-                                             "FinishMeasureA=0", "FinishMeasureB=0", "EndDoc=True"}));
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 6, trace.end()), kDocumentEnd);
 
     const auto pages = PagesOf(trace);
     ASSERT_EQ(pages.size(), 3u);
@@ -76,9 +74,7 @@ TEST_F(Print941Return, PageOneCarriesTheEmployerTheQuarterAndTheAmounts)
     screen.fpLine9B.SetText("-0.03");
     screen.fpLine11c.SetText("250");
     screen.Check2.SetValue(1);
-    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
-    ASSERT_EQ(pages.size(), 3u);
-    auto items = ByFieldNo(pages[0], Page1Order());
+    auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[0];
 
     EXPECT_EQ(items[1].Text(), Quoted("0   6    1   2  3   4  5   6  7"));
     EXPECT_EQ(items[2].Text(), Quoted("ACME TOOL WORKS"));
@@ -124,9 +120,7 @@ TEST_F(Print941Return, EachPeriodGetsItsPageImagesAndQuarterBox)
         EXPECT_EQ(pages[1].setup.at("PagePicture"), Quoted(c.page2));
         EXPECT_EQ(pages[2].setup.at("PagePicture"), Quoted(c.page3));
         EXPECT_NEAR(pages[0].items[7].top, c.quarterTop, 1e-9);
-        Dialogs().Clear();
-        forms::Screen<frmDet941Covid0621>().Unload();
-        forms::App().CollectUnloaded();
+        CloseForTheNextCase();
     }
 }
 
@@ -152,16 +146,12 @@ TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox)
         screen.Check6.SetValue(c.monthly);
         screen.Check5.SetValue(1);
         screen.fpLine17A.SetText("1000");
-        const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
-        ASSERT_EQ(pages.size(), 3u);
-        auto items = ByFieldNo(pages[1], Page2Order());
+        auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
         EXPECT_EQ(items[43].Text(), Quoted(c.firstBox));
         EXPECT_EQ(items[44].Text(), Quoted(c.monthlyBox));
         EXPECT_EQ(items[45].Text(), Quoted(c.month1));
         EXPECT_EQ(items[49].Text(), Quoted("X"));
-        Dialogs().Clear();
-        forms::Screen<frmDet941Covid0621>().Unload();
-        forms::App().CollectUnloaded();
+        CloseForTheNextCase();
     }
 }
 
@@ -173,9 +163,7 @@ TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals)
     screen.fpLine14.SetText("99");
     screen.Check3.SetValue(1);
     screen.MaskEdBox2.SetText("12");
-    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
-    ASSERT_EQ(pages.size(), 3u);
-    auto items = ByFieldNo(pages[1], Page2Order());
+    auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
 
     EXPECT_EQ(items[40].texts, (std::vector<std::string>{Quoted(" "), Quoted("ACME TOOL WORKS")}));
     EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
@@ -191,15 +179,12 @@ TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint)
 {
     AddEmployer({{"City", data::Null{}}, {"EmployerName2", data::Null{}}, {"NameOfSigner", data::Null{}}});
     auto& screen = OpenReturn("322");
-    const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+    auto pages = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}));
 
-    ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(Dialogs().Boxes().size(), 2u);  // the two questions, no error
-    auto page1 = ByFieldNo(pages[0], Page1Order());
-    EXPECT_EQ(page1[3].Text(), Quoted(" "));
-    EXPECT_EQ(page1[5].Text(), Quoted(" "));
-    auto page3 = ByFieldNo(pages[2], Page3Order());
-    EXPECT_EQ(page3[55].Text(), Quoted(" "));
+    EXPECT_EQ(pages[0][3].Text(), Quoted(" "));
+    EXPECT_EQ(pages[0][5].Text(), Quoted(" "));
+    EXPECT_EQ(pages[2][55].Text(), Quoted(" "));
     EXPECT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
 }
 

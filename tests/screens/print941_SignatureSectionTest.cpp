@@ -3,35 +3,20 @@
 // preparer's record only on request.
 #include <gtest/gtest.h>
 
-#include "common/PaidPreparerRecord.h"
-#include "print941_Folder.h"
+#include "common/PaidPreparerExample.h"
+#include "print_Folder.h"
 
 namespace {
 
 class Print941Part3 : public Print941Folder {
 protected:
-    std::map<int, StoredItem> Page3(const std::vector<std::string>& trace)
-    {
-        const auto pages = PagesOf(trace);
-        if (pages.size() != 3) {
-            ADD_FAILURE() << "pages: " << pages.size();
-            return {};
-        }
-        return ByFieldNo(pages[2], Page3Order());
-    }
-
-    bool DesigneeAsked() const
-    {
-        for (const auto& box : const_cast<Print941Part3*>(this)->Dialogs().Boxes())
-            if (box.title == "Third Party Designee") return true;
-        return false;
-    }
+    std::map<int, StoredItem> Page3(const std::vector<std::string>& trace) { return ReturnItems(trace)[2]; }
+    bool DesigneeAsked() const { return BoxShownTitled("Third Party Designee"); }
 };
 
 TEST_F(Print941Part3, ACompleteDesigneeIsAskedForAndPrintsShapedOnYes)
 {
-    AddEmployer({{"ContactName", std::string("PAT DOE")}, {"ContactPhone", std::string("8605551234")},
-                 {"DesigneePIN", std::string("12345")}});
+    AddEmployer(CompleteDesignee());
     auto& screen = OpenReturn("322");
     auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbYes}));
 
@@ -50,8 +35,7 @@ TEST_F(Print941Part3, ACompleteDesigneeIsAskedForAndPrintsShapedOnYes)
 
 TEST_F(Print941Part3, AnsweringNoToTheDesigneeMarksTheNoBox)
 {
-    AddEmployer({{"ContactName", std::string("PAT DOE")}, {"ContactPhone", std::string("8605551234")},
-                 {"DesigneePIN", std::string("12345")}});
+    AddEmployer(CompleteDesignee());
     auto& screen = OpenReturn("322");
     auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbNo}));
 
@@ -87,17 +71,8 @@ TEST_F(Print941Part3, TheSignerPrintsWhateverTheAnswers)
 TEST_F(Print941Part3, ThePreparerPartPrintsTheRecordsShapedFieldsOnlyOnRequest)
 {
     AddEmployer();
-    PaidPreparerRecord firm;
-    firm.FirmName = "ACME TAX SERVICE";
+    PaidPreparerRecord firm = ExamplePreparer();
     firm.FirmEIN = "987654321";
-    firm.FirmAddress = "12 MAIN ST";
-    firm.FirmCity = "SPRINGFIELD";
-    firm.FirmState = "IL";
-    firm.FirmZip = "627011234";
-    firm.FirmPhone = "2175551234";
-    firm.FirmPTIN = "P01234567";
-    firm.FirmSelfEmployed = "Y";
-    firm.FirmPreparerName = "JANE Q PREPARER";
     WriteFile(kPaidPreparerFileName, firm.ToBytes());
 
     auto& screen = OpenReturn("322");

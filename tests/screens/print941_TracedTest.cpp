@@ -3,7 +3,7 @@
 // return before the voucher starts.
 #include <gtest/gtest.h>
 
-#include "print941_Folder.h"
+#include "print_Folder.h"
 #include "returns/f941/Form941TracedPrintout.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // inch below its layout row, one quarter box marked.
 #include <gtest/gtest.h>
 
-#include "print941_Folder.h"
+#include "print_Folder.h"
 
 namespace {
 
@@ -45,9 +45,7 @@ TEST_F(Print941Voucher, AThirdQuarterVoucherMakesExactlyItsStores)
         Item("0.5", "0", "7.5", "10.066", " "),
     };
     for (const Lines& item : items) expected.insert(expected.end(), item.begin(), item.end());
-    for (const char* line : {"FinishCode=33", "FinishSwitch=True", "FinishLevel=95", "FinishMeasureA=0",
-                             "FinishMeasureB=0", "EndDoc=True"})
-        expected.push_back(line);
+    expected.insert(expected.end(), kDocumentEnd.begin(), kDocumentEnd.end());
 
     ASSERT_EQ(trace.size(), expected.size());
     for (std::size_t i = 0; i < trace.size(); ++i) {
@@ -78,9 +76,7 @@ TEST_F(Print941Voucher, TheYearChoosesTheImageAndTheQuarterDigitTheBox)
         EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted(c.picture));
         for (int box : {3, 4, 6, 7})
             EXPECT_EQ(pages[0].items[box].Text(), Quoted(box == c.markedItem ? "X" : " ")) << box;
-        Dialogs().Clear();
-        forms::Screen<frmDet941Covid0621>().Unload();
-        forms::App().CollectUnloaded();
+        CloseForTheNextCase();
     }
 }
 

@@ -29,6 +29,14 @@ const std::string kToMainMenu = "fresh\n"
                                 "start\n"
                                 "click frmStartup.mnuForm941\n";
 
+// Whether the run's report holds `text`; either way the message shows the report.
+::testing::AssertionResult Reports(const RunResult& result, const std::string& text)
+{
+    if (result.report.find(text) != std::string::npos)
+        return ::testing::AssertionSuccess() << "the report holds \"" << text << "\":\n" << result.report;
+    return ::testing::AssertionFailure() << "the report lacks \"" << text << "\":\n" << result.report;
+}
+
 TEST(ScenarioRunner, AScriptWhoseExpectationsHoldPasses)
 {
     auto result = RunScript(kToMainMenu + "expect shown frm941MainScreen\n"
@@ -46,15 +54,11 @@ TEST(ScenarioRunner, AWrongExpectationNamesFileLineTheLineAndWhatWasFound)
                                     "expect caption frm941MainScreen.cmdExit \"Exit\"\n"
                                     "expect hidden frm941MainScreen\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:5: expect caption frm941MainScreen.cmdExit \"Exit\"\n"
-                                 "    found: \"E&xit\""),
-              std::string::npos)
-        << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:5: expect caption frm941MainScreen.cmdExit \"Exit\"\n"
+                                 "    found: \"E&xit\""));
     // The run goes on after a failing expectation and reports the next one too.
-    EXPECT_NE(result.report.find("probe.scenario:6: expect hidden frm941MainScreen\n"
-                                 "    found: frm941MainScreen is shown"),
-              std::string::npos)
-        << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:6: expect hidden frm941MainScreen\n"
+                                 "    found: frm941MainScreen is shown"));
 }
 
 TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
@@ -63,11 +67,9 @@ TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
                                     "click frm941MainScreen.cmdExit\n"
                                     "expect shown frmStartup\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:5: click frm941MainScreen.cmdExit\n"
+    EXPECT_TRUE(Reports(result, "probe.scenario:5: click frm941MainScreen.cmdExit\n"
                                  "    found: message box never checked: 260 \"BackUp Reminder\" "
-                                 "\"Have you Backed Up your 941 data recently?\""),
-              std::string::npos)
-        << result.report;
+                                 "\"Have you Backed Up your 941 data recently?\""));
 
     // A fresh start later in the script does not wipe the box out.
     auto refreshed = RunScript(kToMainMenu + "click frm941MainScreen.cmdExit\n"
@@ -75,10 +77,8 @@ TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
                                              "start\n"
                                              "expect shown frmStartup\n");
     EXPECT_FALSE(refreshed.passed);
-    EXPECT_NE(refreshed.report.find("probe.scenario:4: click frm941MainScreen.cmdExit\n"
-                                    "    found: message box never checked: 260"),
-              std::string::npos)
-        << refreshed.report;
+    EXPECT_TRUE(Reports(refreshed, "probe.scenario:4: click frm941MainScreen.cmdExit\n"
+                                    "    found: message box never checked: 260"));
 }
 
 TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt)
@@ -88,11 +88,8 @@ TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt)
                                     "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
                                     "input \"A:\\\\\"\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:4: answer Yes No\n    found: answer No never used"), std::string::npos)
-        << result.report;
-    EXPECT_NE(result.report.find("probe.scenario:7: input \"A:\\\\\"\n    found: answer \"A:\\\" never used"),
-              std::string::npos)
-        << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:4: answer Yes No\n    found: answer No never used"));
+    EXPECT_TRUE(Reports(result, "probe.scenario:7: input \"A:\\\\\"\n    found: answer \"A:\\\" never used"));
 }
 
 TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine)
@@ -103,9 +100,7 @@ TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine)
                                     "expect msgbox 4 \"BackUp Reminder\" \"Do you want to Back Up your 941 data now?\"\n"
                                     "expect msgbox 0 \"BackUp Reminder\" \"Select the BackUp/Restore button on the Utility Menu\"\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:5: click frm941MainScreen.cmdExit\n    found: answer OK does not fit"),
-              std::string::npos)
-        << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:5: click frm941MainScreen.cmdExit\n    found: answer OK does not fit"));
 }
 
 TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario)
@@ -113,21 +108,19 @@ TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario)
     auto result = RunScript(kToMainMenu + "click frm941MainScreen.cmdNothing\n"
                                     "expect shown frmNothing\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:4: click frm941MainScreen.cmdNothing\n"
-                                 "    found: frm941MainScreen has no control cmdNothing"),
-              std::string::npos)
-        << result.report;
-    EXPECT_NE(result.report.find("the scenario stops at line 4"), std::string::npos) << result.report;
-    EXPECT_EQ(result.report.find("frmNothing"), std::string::npos) << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:4: click frm941MainScreen.cmdNothing\n"
+                                 "    found: frm941MainScreen has no control cmdNothing"));
+    EXPECT_TRUE(Reports(result, "the scenario stops at line 4"));
+    EXPECT_FALSE(Reports(result, "frmNothing"));
 }
 
 TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns)
 {
     auto result = RunScript("fresh\nfile \"a.txt\" \"unclosed\n\nfile \"b\" \"\\q\"\n");
     EXPECT_FALSE(result.passed);
-    EXPECT_NE(result.report.find("probe.scenario:2: "), std::string::npos) << result.report;
-    EXPECT_NE(result.report.find("probe.scenario:4: "), std::string::npos) << result.report;
-    EXPECT_NE(result.report.find("unknown escape \\q"), std::string::npos) << result.report;
+    EXPECT_TRUE(Reports(result, "probe.scenario:2: "));
+    EXPECT_TRUE(Reports(result, "probe.scenario:4: "));
+    EXPECT_TRUE(Reports(result, "unknown escape \\q"));
 }
 
 TEST(ScenarioRunner, FilesAndDatabasesOfTheProgramFolderCanBeWrittenAndChecked)
@@ -151,12 +144,9 @@ TEST(ScenarioRunner, FilesAndDatabasesOfTheProgramFolderCanBeWrittenAndChecked)
                        "expect bytes \"x.txt\" 1 \"bd\"\n"
                        "expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n");
     EXPECT_FALSE(failing.passed);
-    EXPECT_NE(failing.report.find(":3: expect file \"x.txt\" 4\n    found: 3 bytes"), std::string::npos) << failing.report;
-    EXPECT_NE(failing.report.find(":4: expect bytes \"x.txt\" 1 \"bd\"\n    found: \"bc\""), std::string::npos)
-        << failing.report;
-    EXPECT_NE(failing.report.find(":5: expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n    found: \"0\""),
-              std::string::npos)
-        << failing.report;
+    EXPECT_TRUE(Reports(failing, ":3: expect file \"x.txt\" 4\n    found: 3 bytes"));
+    EXPECT_TRUE(Reports(failing, ":4: expect bytes \"x.txt\" 1 \"bd\"\n    found: \"bc\""));
+    EXPECT_TRUE(Reports(failing, ":5: expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n    found: \"0\""));
 }
 
 TEST(ScenarioScript, QuotedTextsResolveTheirEscapes)

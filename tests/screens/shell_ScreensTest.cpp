@@ -1,25 +1,16 @@
 // The start-up screen's unload-all loop and the main menu's check of the
 // main database, driven as a user drives them.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sqlite3.h>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
+#include "ScreenTestSupport.h"
 #include "platform/basic/RuntimeError.h"
-#include "platform/data/Schema.h"
-#include "platform/files/ProgramFolder.h"
-#include "platform/forms/Forms.h"
 #include "shell/RegisterScreens.h"
 #include "shell/frm941MainScreen.h"
 #include "shell/frmStartup.h"
 #include "utilities/frm941UtilityMenu.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Every screen unloaded, in order, by the probes below.
 std::vector<std::string>& UnloadLog()
@@ -65,47 +56,15 @@ public:
     }
 };
 
-class ShellScreens : public ::testing::Test {
+class ShellScreens : public ScreenFolderTest {
 protected:
     void SetUp() override
     {
-        folder_ = fs::temp_directory_path() /
-                  ("tv-shell-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        data::MakeEmptyDatabases(folder_.string());
-        files::SetProgramFolder(folder_);
-        forms::App().Reset();
+        ScreenFolderTest::SetUp();
+        MakeDatabases();
         RegisterScreens();
-        dialogs_ = &forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+        AnswerUnscriptedBoxesWithTheirDefault();
         UnloadLog().clear();
-    }
-
-    void TearDown() override
-    {
-        forms::App().Reset();
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    void MainDatabaseSql(const std::string& sql)
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open((folder_ / data::kMainDatabaseFile).c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-        std::string message = error ? error : "";
-        sqlite3_free(error);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << message;
-    }
-
-    static std::vector<std::string> LoadedNames()
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < forms::App().Count(); ++i) names.push_back(forms::App().Item(i).Name());
-        return names;
     }
 
     void OpenMainMenu()
@@ -113,9 +72,6 @@ protected:
         forms::Screen<frmStartup>().Show();
         forms::user::Click(forms::Screen<frmStartup>().mnuForm941);
     }
-
-    fs::path folder_;
-    forms::ScriptedDialogs* dialogs_ = nullptr;
 };
 
 TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft)
@@ -131,7 +87,7 @@ TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft)
     // then runs past the end); pass 2 starts over with probes 1 and 3.
     EXPECT_EQ(UnloadLog(), (std::vector<std::string>{"frmProbe2", "frmProbe1", "frmProbe3"}));
     EXPECT_EQ(forms::App().Count(), 0);
-    EXPECT_TRUE(dialogs_->Boxes().empty());
+    EXPECT_TRUE(Dialogs().Boxes().empty());
 }
 
 TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently)
@@ -147,7 +103,7 @@ TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently)
     // index; a later pass unloads it.
     EXPECT_EQ(UnloadLog(), (std::vector<std::string>{"frmFailing", "frmProbe2", "frmProbe1", "frmFailing"}));
     EXPECT_EQ(forms::App().Count(), 0);
-    EXPECT_TRUE(dialogs_->Boxes().empty());
+    EXPECT_TRUE(Dialogs().Boxes().empty());
 }
 
 TEST_F(ShellScreens, AScreenShownWhileUnloadingIsTakenInByALaterPass)
@@ -186,21 +142,21 @@ TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad)
 
 TEST_F(ShellScreens, MainMenuCountsTablesLargerThanSixteenBitsWithoutComplaint)
 {
-    MainDatabaseSql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+    Sql(MainPath(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
                     "INSERT INTO W2Dollars (EmployerNo, EmployeeNo) SELECT 1, i FROM n");
     OpenMainMenu();
 
-    EXPECT_TRUE(dialogs_->Boxes().empty()) << dialogs_->Boxes()[0].prompt;
+    EXPECT_TRUE(Dialogs().Boxes().empty()) << Dialogs().Boxes()[0].prompt;
     EXPECT_TRUE(forms::Screen<frm941MainScreen>().Visible());
 }
 
 TEST_F(ShellScreens, MainMenuReportsAMissingDatabaseAndStillOpens)
 {
-    fs::remove(folder_ / data::kMainDatabaseFile);
+    std::filesystem::remove(MainPath());
     OpenMainMenu();
 
-    ASSERT_EQ(dialogs_->Boxes().size(), 1u);
-    const auto& box = dialogs_->Boxes()[0];
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    const auto& box = Dialogs().Boxes()[0];
     EXPECT_EQ(box.style, 0);
     EXPECT_EQ(box.title, "Tavrilo 941 / 944");
     EXPECT_EQ(box.prompt.rfind("3024 ", 0), 0u) << box.prompt;
@@ -213,18 +169,18 @@ TEST_F(ShellScreens, MainMenuReadsTheDatabaseOnlyWhenLoadedAnew)
     OpenMainMenu();
     auto& menu = forms::Screen<frm941MainScreen>();
     forms::user::Click(menu.cmdUtility);
-    MainDatabaseSql("DROP TABLE Employers");
+    Sql(MainPath(), "DROP TABLE Employers");
 
     // Back from the utility menu: the main menu was only hidden.
     forms::user::Click(forms::Screen<frm941UtilityMenu>().Command4);
-    EXPECT_TRUE(dialogs_->Boxes().empty());
+    EXPECT_TRUE(Dialogs().Boxes().empty());
 
     // Exit (Yes, backed up) and in again: the load runs and finds the table gone.
-    dialogs_->AnswerMsgBox(forms::vbYes);
+    Dialogs().AnswerMsgBox(forms::vbYes);
     forms::user::Click(forms::Screen<frm941MainScreen>().cmdExit);
     forms::user::Click(forms::Screen<frmStartup>().mnuForm941);
-    ASSERT_EQ(dialogs_->Boxes().size(), 2u);
-    EXPECT_EQ(dialogs_->Boxes()[1].prompt.rfind("3078 ", 0), 0u) << dialogs_->Boxes()[1].prompt;
+    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
+    EXPECT_EQ(Dialogs().Boxes()[1].prompt.rfind("3078 ", 0), 0u) << Dialogs().Boxes()[1].prompt;
 }
 
 } // namespace

@@ -39,7 +39,15 @@ std::vector<QWidget*> ControlView::InputWidgets() const {
 }
 
 void ControlView::ShowFocus() {
-    if (widget_ != nullptr) widget_->setFocus(Qt::OtherFocusReason);
+    if (widget_ == nullptr) return;
+    // Qt's styles draw the focus of check boxes and buttons only once the
+    // window has seen a keyboard focus move (Qt's own Tab), and here every
+    // move comes from the model instead. Without the mark a user who pressed
+    // Enter in a field cannot see that the focus went on to a check box, and
+    // the keys typed next seem lost.
+    widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    widget_->setFocus(Qt::OtherFocusReason);
+    widget_->update();
 }
 
 void ControlView::ApplyColours() {

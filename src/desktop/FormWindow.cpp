@@ -232,7 +232,12 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
     forms::Control& control = view.Model();
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int code = KeyCodeOf(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (IsShiftTab(key)) {
+            Act([&control] { forms::user::PressShiftTab(control); });
+            return true;
+        }
+        const int code = KeyCodeOf(key);
         if (!view.TakesAllKeys() && !IsNavigationKey(code)) return false;
         if (code != 0) Act([&control, code] { forms::user::PressKey(control, code); });
         return true;

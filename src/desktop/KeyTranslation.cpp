@@ -25,4 +25,11 @@ int KeyCodeOf(const QKeyEvent& event) {
     return static_cast<int>(c);
 }
 
+bool IsShiftTab(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if ((event.modifiers() & chords) != 0) return false;
+    return event.key() == Qt::Key_Backtab ||
+           (event.key() == Qt::Key_Tab && (event.modifiers() & Qt::ShiftModifier) != 0);
+}
+
 } // namespace desktop

@@ -10,4 +10,8 @@ namespace desktop {
 // Shift+Tab, chords with Ctrl or Alt, characters outside plain ASCII).
 int KeyCodeOf(const QKeyEvent& event);
 
+// Shift+Tab (Qt reports it as Backtab, or as Tab with Shift held): the
+// focus walks back through the screen's tab stops.
+bool IsShiftTab(const QKeyEvent& event);
+
 } // namespace desktop

@@ -75,6 +75,17 @@ TEST(DesktopUnits, KeysBecomeTheCodesTheHandlersSee) {
     EXPECT_EQ(code(Qt::Key_Eacute, QString(QChar(0xE9))), 0);
 }
 
+TEST(DesktopUnits, ShiftTabIsKnownInBothItsForms) {
+    EnsureApplication();
+    auto shiftTab = [](int key, Qt::KeyboardModifiers mods) {
+        return desktop::IsShiftTab(QKeyEvent(QEvent::KeyPress, key, mods));
+    };
+    EXPECT_TRUE(shiftTab(Qt::Key_Backtab, Qt::ShiftModifier));
+    EXPECT_TRUE(shiftTab(Qt::Key_Tab, Qt::ShiftModifier));
+    EXPECT_FALSE(shiftTab(Qt::Key_Tab, Qt::NoModifier));
+    EXPECT_FALSE(shiftTab(Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier));
+}
+
 TEST(DesktopUnits, ColoursAreTheSystemsNumbers) {
     QPalette palette;
     palette.setColor(QPalette::Base, QColor(1, 2, 3));

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -114,6 +115,23 @@ TEST_F(DesktopWindow, TabGoesToTheNextTabStopOfTheScreen) {
     PressKey(idType, Qt::Key_Tab, "\t");
     EXPECT_TRUE(form_->mskPhone.HasFocus());
     EXPECT_EQ(window_->focusWidget(), Widget("mskPhone"));
+}
+
+TEST_F(DesktopWindow, ShiftTabGoesBackToThePreviousTabStopUnseenByTheHandlers) {
+    auto* phone = Widget<QLineEdit>("mskPhone");
+    ClickWidget(phone);
+    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::sendEvent(phone, &backtab);
+    EXPECT_TRUE(form_->mskIdType.HasFocus());
+    EXPECT_EQ(window_->focusWidget(), Widget("mskIdType"));
+
+    // Tab with Shift held, as some keyboards report it; from the first tab
+    // stop the walk goes round to the last one.
+    QKeyEvent shiftTab(QEvent::KeyPress, Qt::Key_Tab, Qt::ShiftModifier, "\t");
+    QApplication::sendEvent(Widget("mskIdType"), &shiftTab);
+    EXPECT_FALSE(form_->mskIdType.HasFocus());
+    EXPECT_FALSE(form_->mskPhone.HasFocus()) << "Shift+Tab walked forwards";
+    for (const std::string& event : form_->events) EXPECT_NE(event.rfind("mskIdType_KeyPress", 0), 0u) << event;
 }
 
 TEST_F(DesktopWindow, WhatTheScreenChangesShowsAtOnce) {

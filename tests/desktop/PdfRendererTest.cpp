@@ -7,13 +7,12 @@
 #include <QApplication>
 #include <QImage>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "PdfReading.h"
 
 #include "desktop/PdfRenderer.h"
 #include "platform/printing/PrintEngine.h"
@@ -21,61 +20,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace desktop_test;
 using printing::Property;
-
-constexpr double kPointsPerInch = 72.0;
-
-struct Word {
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
-
-struct PdfPage {
-    double width, height;
-    std::vector<Word> words;
-};
-
-std::string Run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-    return out;
-}
-
-std::vector<PdfPage> ReadPages(const fs::path& pdf) {
-    std::string html = Run("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
-    std::vector<PdfPage> pages;
-    std::regex page(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
-    std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::istringstream lines(html);
-    std::string line;
-    std::smatch m;
-    while (std::getline(lines, line)) {
-        if (std::regex_search(line, m, page)) {
-            pages.push_back({std::stod(m[1]), std::stod(m[2]), {}});
-        } else if (std::regex_search(line, m, word) && !pages.empty()) {
-            pages.back().words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
-        }
-    }
-    return pages;
-}
-
-int ImageCount(const fs::path& pdf) {
-    std::string list = Run("pdfimages -list '" + pdf.string() + "' 2>/dev/null");
-    int lines = 0;
-    for (char c : list) lines += c == '\n';
-    return std::max(0, lines - 2);  // two heading lines
-}
-
-const Word* FindWord(const PdfPage& page, const std::string& text) {
-    for (const auto& w : page.words)
-        if (w.text == text) return &w;
-    return nullptr;
-}
 
 void EnsureApplication() {
     static int argc = 1;
@@ -153,17 +99,17 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdge) {
     StartPage("Page 1");
     Item(5.95, 8.5, 1.8, 2, "1234.50");
     Item(1.0, 2.0, 3.5, 0, "ACME");
-    auto pages = ReadPages(Render(Finish()));
+    auto pages = ReadPdfPages(Render(Finish()));
 
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NEAR(pages[0].width, 8.5 * kPointsPerInch, 0.5);
     EXPECT_NEAR(pages[0].height, 11 * kPointsPerInch, 0.5);
-    const Word* amount = FindWord(pages[0], "1234.50");
+    const PdfWord* amount = FindWord(pages[0], "1234.50");
     ASSERT_NE(amount, nullptr);
     EXPECT_NEAR(amount->xMax, 7.75 * kPointsPerInch, 1.0);
     EXPECT_NEAR(amount->yMin, 8.5 * kPointsPerInch, 3.0);
     EXPECT_NEAR(amount->xMax - amount->xMin, 7 * 7.2, 1.0) << "Courier New 12 is 7.2 pt a character";
-    const Word* name = FindWord(pages[0], "ACME");
+    const PdfWord* name = FindWord(pages[0], "ACME");
     ASSERT_NE(name, nullptr);
     EXPECT_NEAR(name->xMin, 1.0 * kPointsPerInch, 1.0);
     EXPECT_NEAR(name->yMin, 2.0 * kPointsPerInch, 3.0);
@@ -176,7 +122,7 @@ TEST_F(PdfRendererTest, BlankItemsPrintNothingAndTheLastItemTextCounts) {
     engine_.Store(Property::ItemText, "first");
     engine_.Store(Property::ItemText, "second");
     engine_.Store(Property::PrintText, true);
-    auto pages = ReadPages(Render(Finish()));
+    auto pages = ReadPdfPages(Render(Finish()));
 
     ASSERT_EQ(pages.size(), 1u);
     ASSERT_EQ(pages[0].words.size(), 1u);
@@ -190,7 +136,7 @@ TEST_F(PdfRendererTest, EachNewPageIsAPdfPageWithItsOwnItems) {
     StartPage("Page 2");
     Item(0.5, 0.6, 3.5, 0, "two");
     StartPage("Page 3");
-    auto pages = ReadPages(Render(Finish()));
+    auto pages = ReadPdfPages(Render(Finish()));
 
     ASSERT_EQ(pages.size(), 3u);
     ASSERT_EQ(pages[0].words.size(), 1u);
@@ -232,8 +178,8 @@ TEST_F(PdfRendererTest, APageImageFoundInAnyCaseIsDrawnUnderTheText) {
     Item(1.0, 2.0, 3.5, 0, "ACME");
     fs::path pdf = Render(Finish());
 
-    EXPECT_EQ(ImageCount(pdf), 1);
-    auto pages = ReadPages(pdf);
+    EXPECT_EQ(PdfImageCount(pdf), 1);
+    auto pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
 }
@@ -247,8 +193,8 @@ TEST_F(PdfRendererTest, AMissingOrUnreadablePageImageDrawsNothing) {
     Item(1.0, 2.0, 3.5, 0, "ACME2");
     fs::path pdf = Render(Finish());
 
-    EXPECT_EQ(ImageCount(pdf), 0);
-    EXPECT_EQ(ReadPages(pdf).size(), 2u);
+    EXPECT_EQ(PdfImageCount(pdf), 0);
+    EXPECT_EQ(ReadPdfPages(pdf).size(), 2u);
 }
 
 } // namespace

@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <filesystem>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+#include "PdfReading.h"
 
 #include "desktop/PdfRenderer.h"
 #include "employers/frmEmployersDE.h"
@@ -25,41 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-constexpr double kPointsPerInch = 72.0;
-
-struct PdfWord {
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
-
-std::vector<std::vector<PdfWord>> WordsByPage(const fs::path& pdf)
-{
-    std::string html;
-    if (FILE* pipe = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) html.append(buffer, n);
-        pclose(pipe);
-    }
-    std::vector<std::vector<PdfWord>> pages;
-    const std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::istringstream lines(html);
-    std::string line;
-    std::smatch m;
-    while (std::getline(lines, line)) {
-        if (line.find("<page ") != std::string::npos) pages.emplace_back();
-        else if (std::regex_search(line, m, word) && !pages.empty())
-            pages.back().push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
-    }
-    return pages;
-}
-
-const PdfWord* Find(const std::vector<PdfWord>& page, const std::string& text)
-{
-    for (const auto& w : page)
-        if (w.text == text) return &w;
-    return nullptr;
-}
+using namespace desktop_test;
 
 struct Placed {
     int page;
@@ -122,11 +87,11 @@ protected:
         const fs::path pdf = folder_ / "944.pdf";
         std::string error;
         ASSERT_TRUE(desktop::RenderPdf(documents[0], pdf.string(), &error)) << error;
-        const auto pages = WordsByPage(pdf);
+        const auto pages = ReadPdfPages(pdf);
         ASSERT_EQ(pages.size(), pageCount);
         for (const Placed& p : placed) {
             SCOPED_TRACE(p.text);
-            const PdfWord* word = Find(pages[p.page], p.text);
+            const PdfWord* word = FindWord(pages[p.page], p.text);
             ASSERT_NE(word, nullptr);
             EXPECT_NEAR(word->xMax / kPointsPerInch, p.right, 0.05);
             EXPECT_NEAR(word->yMin / kPointsPerInch, p.top, 0.2);

@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <filesystem>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+#include "PdfReading.h"
 
 #include "desktop/PdfRenderer.h"
 #include "employers/frmEmployersDE.h"
@@ -25,41 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-constexpr double kPointsPerInch = 72.0;
-
-struct PdfWord {
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
-
-std::vector<std::vector<PdfWord>> WordsByPage(const fs::path& pdf)
-{
-    std::string html;
-    if (FILE* pipe = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) html.append(buffer, n);
-        pclose(pipe);
-    }
-    std::vector<std::vector<PdfWord>> pages;
-    const std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::istringstream lines(html);
-    std::string line;
-    std::smatch m;
-    while (std::getline(lines, line)) {
-        if (line.find("<page ") != std::string::npos) pages.emplace_back();
-        else if (std::regex_search(line, m, word) && !pages.empty())
-            pages.back().push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
-    }
-    return pages;
-}
-
-const PdfWord* Find(const std::vector<PdfWord>& page, const std::string& text)
-{
-    for (const auto& w : page)
-        if (w.text == text) return &w;
-    return nullptr;
-}
+using namespace desktop_test;
 
 class Print941Pdf : public ::testing::Test {
 protected:
@@ -122,7 +87,7 @@ TEST_F(Print941Pdf, TheReturnsAmountsSitRightAlignedAtTheirPlaces)
     const fs::path pdf = folder_ / "941.pdf";
     std::string error;
     ASSERT_TRUE(desktop::RenderPdf(documents[0], pdf.string(), &error)) << error;
-    const auto pages = WordsByPage(pdf);
+    const auto pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 3u);
 
     struct Placed {
@@ -134,12 +99,12 @@ TEST_F(Print941Pdf, TheReturnsAmountsSitRightAlignedAtTheirPlaces)
     for (const Placed& p : {Placed{0, "12345.67", 6.265 + 1.6, 4.24}, Placed{1, "250.50", 6.283 + 1.6, 6.58},
                             Placed{2, "19.50", 6.285 + 1.6, 2.26}}) {
         SCOPED_TRACE(p.text);
-        const PdfWord* word = Find(pages[p.page], p.text);
+        const PdfWord* word = FindWord(pages[p.page], p.text);
         ASSERT_NE(word, nullptr);
         EXPECT_NEAR(word->xMax / kPointsPerInch, p.right, 0.05);
         EXPECT_NEAR(word->yMin / kPointsPerInch, p.top, 0.2);
     }
-    const PdfWord* name = Find(pages[1], "ACME");
+    const PdfWord* name = FindWord(pages[1], "ACME");
     ASSERT_NE(name, nullptr);
     EXPECT_NEAR(name->xMin / kPointsPerInch, 0.7, 0.05);
 }

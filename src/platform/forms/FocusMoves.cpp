@@ -69,6 +69,22 @@ bool IsTabStopFor(Control& c, bool showingOnly) {
     return c.TabStop() && c.CanTakeFocus() && (!showingOnly || c.IsShowing());
 }
 
+// The first tab stop after `from` in `order`, going round; `from` itself
+// never counts, so a walk always moves or finds nothing.
+Control* WalkChain(const std::vector<Control*>& order, Control* from, bool showingOnly) {
+    if (order.empty()) return nullptr;
+    std::size_t start = 0;
+    if (from != nullptr) {
+        auto at = std::find(order.begin(), order.end(), from);
+        start = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
+    }
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        Control* c = order[(start + step) % order.size()];
+        if (c != from && IsTabStopFor(*c, showingOnly)) return c;
+    }
+    return nullptr;
+}
+
 // Step 2.
 Control* Settle(Form& form, Control* target) {
     if (target == nullptr) return FocusMoves::NextInChain(form, nullptr, true);
@@ -132,18 +148,13 @@ bool& CarryingOut() {
 } // namespace detail
 
 Control* FocusMoves::NextInChain(Form& form, Control* from, bool showingOnly) {
+    return WalkChain(form.TabOrder(), from, showingOnly);
+}
+
+Control* FocusMoves::PreviousInChain(Form& form, Control* from) {
     std::vector<Control*> order = form.TabOrder();
-    if (order.empty()) return nullptr;
-    std::size_t start = 0;
-    if (from != nullptr) {
-        auto at = std::find(order.begin(), order.end(), from);
-        start = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
-    }
-    for (std::size_t step = 0; step < order.size(); ++step) {
-        Control* c = order[(start + step) % order.size()];
-        if (c != from && IsTabStopFor(*c, showingOnly)) return c;
-    }
-    return nullptr;
+    std::reverse(order.begin(), order.end());
+    return WalkChain(order, from, true);
 }
 
 void FocusMoves::Request(Form& form, Control* target) {
@@ -188,6 +199,11 @@ void FocusMoves::CarryOut() {
 void FocusMoves::TabFrom(Control& from) {
     Control* next = NextInChain(from.Owner(), &from, true);
     if (next != nullptr) Request(from.Owner(), next);
+}
+
+void FocusMoves::BackTabFrom(Control& from) {
+    Control* previous = PreviousInChain(from.Owner(), &from);
+    if (previous != nullptr) Request(from.Owner(), previous);
 }
 
 void FocusMoves::Forget(Form& form) {

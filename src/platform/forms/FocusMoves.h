@@ -21,8 +21,12 @@ public:
     static void DropAll();
     // The Tab key from `from`.
     static void TabFrom(Control& from);
+    // Shift+Tab from `from`.
+    static void BackTabFrom(Control& from);
     // The next control after `from` in TabIndex order that passes `accept`.
     static Control* NextInChain(Form& form, Control* from, bool showingOnly);
+    // The tab stop before `from` in TabIndex order, on the shown page.
+    static Control* PreviousInChain(Form& form, Control* from);
     // Records the change of focus and tells the observer.
     static void SetActive(Form& form, Control* before, Control* now);
 };

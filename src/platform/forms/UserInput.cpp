@@ -78,6 +78,13 @@ bool PressKey(Control& control, int key) {
     return true;
 }
 
+bool PressShiftTab(Control& control) {
+    if (!control.HasFocus() && !FocusByMouse(control)) return false;
+    EventScope action(true);
+    FocusMoves::BackTabFrom(control);
+    return true;
+}
+
 bool Click(Control& control) {
     if (!Reachable(control)) return false;
     if (control.Focusable()) {

@@ -33,6 +33,12 @@ bool TypeText(Control& control, std::string_view text);
 // False when the control cannot take the focus (no key is pressed).
 bool PressKey(Control& control, int key);
 
+// Shift+Tab in the control (focused first when it is not): the focus moves
+// back to the previous enabled, visible tab stop of the form in TabIndex
+// order on the shown page. No handler sees the key. False when the control
+// cannot take the focus.
+bool PressShiftTab(Control& control);
+
 // A click: buttons raise Click, check boxes toggle, menu entries raise Click
 // (no focus move), labels and frames raise Click. Controls that can take the
 // focus get it first; a Validate that keeps the focus away stops the click.

@@ -213,6 +213,26 @@ TEST_F(FocusOrder, TabWalksEnabledVisibleTabStopsOfTheShownPage) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
 }
 
+TEST_F(FocusOrder, ShiftTabWalksTheSameTabStopsBackwards) {
+    auto& form = Shown();
+    form.SSTab1.SetTab(1);
+    form.fpLine17A.SetFocus();
+    form.fpLine17B.SetTabStop(false);
+    form.fpLine17C.SetEnabled(false);
+    form.log.Clear();
+
+    forms::user::PressShiftTab(form.fpLine17A); // fpLine2 is on the page behind
+    EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
+    forms::user::PressShiftTab(form.cmdSaveRecord);
+    EXPECT_EQ(form.ActiveControl(), &form.Check6);
+    forms::user::PressShiftTab(form.Check6);
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
+    EXPECT_EQ(form.log.lines, (std::vector<std::string>{"LostFocus fpLine17A", "GotFocus cmdSaveRecord",
+                                                        "LostFocus cmdSaveRecord", "GotFocus Check6",
+                                                        "LostFocus Check6", "GotFocus fpLine17A"}))
+        << "no key handler sees Shift+Tab";
+}
+
 TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother) {
     auto& form = forms::Screen<frmLines>();
     form.Show();

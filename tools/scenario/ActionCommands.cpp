@@ -90,8 +90,11 @@ void Type(Session& session)
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) throw ActionFailed{"cannot type into a data control's arrow"};
     const bool reachable = UserCanReach(*found.control);
-    if (!forms::user::TypeText(*found.control, Args(session)[2].text))
-        throw ActionFailed{FocusRefused(*found.control, reachable)};
+    const std::string& text = Args(session)[2].text;
+    if (!forms::user::TypeText(*found.control, text)) throw ActionFailed{FocusRefused(*found.control, reachable)};
+    // Emptying a field is selecting all of it and pressing Backspace, the
+    // key going through the field's handlers like any other.
+    if (text.empty() && found.control->HasFocus()) forms::user::PressKey(*found.control, forms::vbKeyBack);
 }
 
 void Key(Session& session)

@@ -233,6 +233,13 @@ void ReturnScreen::cmdClose_Click() {
     forms::Screen<frmEmployersDE>().Show();
 }
 
+// Closed by its window's close box too, the screen gives the user the
+// employer screen back; otherwise no window would be left to go on from.
+// It never loads the employer screen anew (the unload-all may have gone first).
+void ReturnScreen::Form_Unload(int& /*Cancel*/) {
+    if (forms::Form* employers = forms::App().LoadedForm("frmEmployersDE")) employers->Show();
+}
+
 void ReturnScreen::Command2_Click() {
     SSTab1.SetTab(1);
     FirstFieldOfPage1().SetFocus();

@@ -56,6 +56,7 @@ public:
     const std::string& PeriodCode() const { return periodCode_; }
 
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
     void cmdAddNew_Click();
     void cmdEditRecord_Click();
     void cmdSaveRecord_Click();

@@ -16,17 +16,6 @@ constexpr long kBorderWidth = 120;
 constexpr long kTitleAndBorderHeight = 405;
 constexpr int kTypeMismatch = 13;
 
-// The employer screen, when it is loaded; the listing never loads it again
-// (the program's unload-all may have unloaded it first).
-forms::Form* LoadedEmployerScreen()
-{
-    for (int i = 0; i < forms::App().Count(); ++i) {
-        forms::Form& form = forms::App().Item(i);
-        if (form.Name() == "frmEmployersDE") return &form;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 frmPrintLists::frmPrintLists() : Form("frmPrintLists")
@@ -63,7 +52,9 @@ void frmPrintLists::Form_Load()
 // back.
 void frmPrintLists::Form_Unload(int& /*Cancel*/)
 {
-    forms::Form* employers = LoadedEmployerScreen();
+    // Never loads the employer screen again: the program's unload-all may
+    // have unloaded it first.
+    forms::Form* employers = forms::App().LoadedForm("frmEmployersDE");
     if (!employers) return;
     employers->Show();
     if (forms::Control* close = employers->ControlByName("cmdClose")) close->SetEnabled(true);

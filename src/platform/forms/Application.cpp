@@ -57,6 +57,13 @@ Form& Application::Item(int index) const {
     return *loaded_[static_cast<std::size_t>(index)];
 }
 
+Form* Application::LoadedForm(std::string_view name) const {
+    for (Form* form : loaded_) {
+        if (SameName(form->Name(), name)) return form;
+    }
+    return nullptr;
+}
+
 void Application::SetScreenSize(long widthTwips, long heightTwips) {
     screenWidth_ = widthTwips;
     screenHeight_ = heightTwips;

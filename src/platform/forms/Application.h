@@ -24,6 +24,9 @@ public:
     // The loaded forms, in load order from 0; unloading closes up the list.
     int Count() const { return static_cast<int>(loaded_.size()); }
     Form& Item(int index) const; // error 9 past the end
+    // The loaded form of that name, or null: for code that must not load a
+    // screen by reaching it (as an unload running inside the unload-all loop).
+    Form* LoadedForm(std::string_view name) const;
 
     const std::string& Title() const { return title_; }
 

@@ -17,24 +17,6 @@ protected:
     }
 };
 
-TEST_F(F941Totals, CreditsGiveLine11gAndLine12InTheFirstQuarter) {
-    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "L_11 = 1000");
-    Enter(form.fpLine11a, "100");
-    EXPECT_EQ(FocusName(form), "fpLine11b");
-    Enter(form.fpLine11b, "20");
-    EXPECT_EQ(FocusName(form), "fpLine11d");
-    Enter(form.fpLine11d, "30");
-    EXPECT_EQ(form.fpLine11g.Text(), "150");
-    EXPECT_EQ(FocusName(form), "fpL12aCobra");
-    Enter(form.fpL12aCobra, "5");
-    EXPECT_EQ(form.fpLine11g.Text(), "155");
-    EXPECT_EQ(form.fpLine12.Text(), "845");
-    EXPECT_EQ(FocusName(form), "MaskEdBox2");
-
-    Enter(form.MaskEdBox2, "3");
-    EXPECT_EQ(form.fpLine11g.Text(), "155");
-}
-
 TEST_F(F941Totals, CreditsCountEveryLineOnceWhicheverFieldIsLeft) {
     // 11c is closed on this screen but a stored amount still counts in 11g.
     frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 1000, L11c = 50");
@@ -59,24 +41,6 @@ TEST_F(F941Totals, Line12FollowsTheLine10OfTheOpenedReturn) {
     frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 600");
     Enter(form.fpLine11a, "40");
     EXPECT_EQ(form.fpLine12.Text(), "560");
-}
-
-TEST_F(F941Totals, DepositsGive13gAnd13i) {
-    frmDet941Covid0621& form = AddFirstQuarter();
-    forms::user::Click(form.Command2);
-    Enter(form.fpLine13a, "700");
-    EXPECT_EQ(FocusName(form), "fpLine13c");
-    EXPECT_EQ(form.fpLine13g.Text(), "700");
-    Enter(form.fpLine13c, "150");
-    EXPECT_EQ(FocusName(form), "fpLine13e");
-    Enter(form.fpLine13e, "50");
-    EXPECT_EQ(form.fpLine13g.Text(), "900");
-    EXPECT_EQ(FocusName(form), "fpLine13f");
-    forms::user::PressKey(form.fpLine13f, forms::vbKeyReturn);
-    EXPECT_EQ(FocusName(form), "fpLine13h");
-    Enter(form.fpLine13h, "0");
-    EXPECT_EQ(form.fpLine14.Text(), "900");
-    EXPECT_EQ(FocusName(form), "fpLine14");
 }
 
 TEST_F(F941Totals, Line13dCountsAlsoWhen13cIsLeft) {
@@ -134,41 +98,6 @@ TEST_F(F941Totals, BalanceRuleDecidesBetweenBalanceDueAndOverpayment) {
         EXPECT_EQ(FocusName(form), "fpLine17A") << c.line12;
         forms::user::Click(form.cmdClose);
     }
-}
-
-TEST_F(F941Totals, MonthsMatchingLine12MoveOnToTheDepositorBox) {
-    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "Line12 = 600, L_11 = 600");
-    forms::user::Click(form.Command2);
-    forms::user::FocusByMouse(form.fpLine17A);
-    Enter(form.fpLine17A, "100");
-    EXPECT_EQ(FocusName(form), "fpLine17B");
-    Enter(form.fpLine17B, "200");
-    Enter(form.fpLine17C, "300");
-    EXPECT_EQ(form.fpLine17D.Text(), "600");
-    EXPECT_EQ(FocusName(form), "Check6");
-    EXPECT_TRUE(Dialogs().Boxes().empty());
-}
-
-TEST_F(F941Totals, TotalShortOfLine12IsReportedOnceAndSendsBackToMonth1) {
-    frmDet941Covid0621& form = EditStored("122", &frmEmployersDE::cmdQtr1, "Line12 = 600, L_11 = 600");
-    forms::user::Click(form.Command2);
-    Enter(form.fpLine17A, "599.99");
-    forms::user::PressKey(form.fpLine17B, forms::vbKeyReturn);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    forms::user::PressKey(form.fpLine17C, forms::vbKeyReturn);
-
-    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
-    EXPECT_EQ(Dialogs().LastBox().prompt, "Oops. Line 16, column D is supposed to equal Line 12. Please review.");
-    EXPECT_EQ(Dialogs().LastBox().style, 64);
-    EXPECT_EQ(Dialogs().LastBox().title, "Data entry error");
-    EXPECT_EQ(FocusName(form), "fpLine17A");
-
-    // Leaving month 3 by the pointer checks again.
-    forms::user::FocusByMouse(form.fpLine17C);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    forms::user::FocusByMouse(form.fpLine17B);
-    EXPECT_EQ(Dialogs().Boxes().size(), 2u);
-    EXPECT_EQ(FocusName(form), "fpLine17A");
 }
 
 TEST_F(F941Totals, TotalAboveLine10IsReportedByTheSecondTest) {

@@ -22,40 +22,9 @@ protected:
 TEST_F(F944Lines, TaxesAreRoundedToCentsHalfToEven) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine6A, "123.45");
-    Enter(form.fpL5a1c1, "250");
-    Enter(form.fpL5a2c1, "300");
-    EXPECT_EQ(FocusName(form), "fpLine6c");
-    Enter(form.fpLine6c, "0");
     Enter(form.fpLine7A, "123.45");
-    Enter(form.fpLine5d1, "750");
-
     EXPECT_EQ(form.fpLine6B.Text(), "15.31");
-    EXPECT_EQ(form.fpL5a1c2.Text(), "15.5");
-    EXPECT_EQ(form.fpL5a2c2.Text(), "18.6");
     EXPECT_EQ(form.fpLine7B.Text(), "3.58");
-    EXPECT_EQ(form.fpLine5D2.Text(), "6.75");
-}
-
-TEST_F(F944Lines, CreditsGiveEightGAndLineNineWhicheverCreditRan) {
-    frmDet944Covid& form = StartNewReturn();
-    EnterTaxes(form);
-    Enter(form.fpLine9A, "-25.5");
-    Enter(form.fpLine11a, "100");
-    Enter(form.fpLine11b, "20");
-    EXPECT_EQ(FocusName(form), "fpCurrency18");
-    Enter(form.fpCurrency18, "30");
-    Enter(form.fpCurrency19, "5");
-    EXPECT_EQ(FocusName(form), "fpLongInteger2");
-    Enter(form.fpLongInteger2, "3");
-
-    EXPECT_EQ(form.fpLine11d.Text(), "155");
-    EXPECT_EQ(form.fpLine12.Text(), "461.65");
-    EXPECT_EQ(FocusName(form), "Command2");
-
-    // 8c, outside the chain, still counts in 8g when it runs the credits.
-    Enter(form.fpLine11c, "1");
-    EXPECT_EQ(form.fpLine11d.Text(), "156");
-    EXPECT_EQ(form.fpLine12.Text(), "460.65");
 }
 
 TEST_F(F944Lines, CreditsAboveLineSevenGiveANegativeLineNine) {

@@ -1,6 +1,6 @@
-// Printing the Form 944: the questions, the three pages with their images and
-// every item in its place and order, the 944-V voucher, the conditions of
-// line 13, the designee and the paid preparer, and the error exit.
+// Printing the Form 944: every item at its layout row, the amounts and boxes
+// the scenarios leave out, the conditions of line 13, the preparer's odd ZIP
+// codes, the 2021 images and the error exit.
 #include <gtest/gtest.h>
 
 #include "common/PaidPreparerExample.h"
@@ -18,41 +18,17 @@ protected:
     }
 };
 
-TEST_F(Print944, TheReturnAsksItsQuestionsAndBuildsThreePagesInOrder)
+TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
 {
     auto& screen = OpenForTheEmployer();
     const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
 
-    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
-    EXPECT_EQ(Dialogs().Boxes()[0].prompt,
-              "Click on Yes to print Form 944 or on No to print the 944-V Payment Voucher.");
-    EXPECT_EQ(Dialogs().Boxes()[0].title, "Print Form 944 or print 944-V Payment Voucher?");
-    EXPECT_EQ(Dialogs().Boxes()[0].style, 36);
-    EXPECT_EQ(Dialogs().Boxes()[1].prompt,
-              "Click on Yes if you wish to print Part 6, Paid Preparer Information, Click No if you do NOT "
-              "wish to print Paid Preparer Information");
-    EXPECT_EQ(Dialogs().Boxes()[1].title, "Print Part 5: For Paid Preparers only?");
-
-    ASSERT_GE(trace.size(), 8u);
-    EXPECT_EQ(trace[0], "DocumentTitle=" + Quoted("Print Form 941 - Schedule A"));
-    EXPECT_EQ(trace[1], "StartDoc=True");
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 6, trace.end()), kDocumentEnd);
-
-    std::vector<std::string> captions;
-    for (const std::string& line : trace) {
-        if (line.rfind("PageCaption=", 0) == 0) captions.push_back(line);
-    }
-    EXPECT_EQ(captions, (std::vector<std::string>{"PageCaption=" + Quoted("Page 1"), "PageCaption=" + Quoted("Page 2"),
-                                                  "PageCaption=" + Quoted("Page 3")}));
     const auto pages = PagesOf(trace);
     ASSERT_EQ(pages.size(), 3u);
-    const char* images[] = {"tf4p122.wmf", "tf4p222.wmf", "tf4p322.wmf"};
     const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order944(), Page3Order944()};
     const FieldLayout& layout = Form944FieldLayout();
     for (int p = 0; p < 3; ++p) {
         SCOPED_TRACE("page " + std::to_string(p + 1));
-        EXPECT_EQ(pages[p].setup.at("PageTemplate"), Quoted("TAX941.TFL"));
-        EXPECT_EQ(pages[p].setup.at("PagePicture"), Quoted(images[p]));
         ASSERT_EQ(pages[p].items.size(), orders[p].size());
         for (std::size_t i = 0; i < orders[p].size(); ++i) {
             const LayoutRow& row = layout.Row(orders[p][i]);
@@ -64,26 +40,21 @@ TEST_F(Print944, TheReturnAsksItsQuestionsAndBuildsThreePagesInOrder)
             EXPECT_EQ(item.texts.size(), 1u) << "FieldNo " << orders[p][i];
         }
     }
-    EXPECT_EQ(forms::App().MousePointer(), 0);
 }
 
-TEST_F(Print944, PageOneSpreadsTheEinAndPrintsTheLinesAsAmounts)
+TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts)
 {
     auto& screen = OpenForTheEmployer({{"EmployerZipCodeExt", std::string("1234")}});
-    screen.fpLine2.SetText("12345.67");
     screen.fpLine3.SetText("0.5");
     screen.fpLine9A.SetText("-12");
     screen.fpCurrency18.SetText("30");
     screen.Check2.SetValue(1);
     auto page1 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[0];
 
-    EXPECT_EQ(page1[1].Text(), Quoted("0   6    1   2   3   4  5   6   7"));
-    EXPECT_EQ(page1[2].Text(), Quoted("ACME TOOL WORKS"));
     EXPECT_EQ(page1[3].Text(), Quoted("ACME"));
     EXPECT_EQ(page1[4].Text(), Quoted("100 ELM ST"));
     EXPECT_EQ(page1[7].Text(), Quoted("06101-1234"));
     EXPECT_EQ(page1[8].Text(), Quoted(" "));
-    EXPECT_EQ(page1[10].Text(), Quoted("12345.67"));
     EXPECT_EQ(page1[11].Text(), Quoted(".50"));
     EXPECT_EQ(page1[12].Text(), Quoted("X"));
     EXPECT_EQ(page1[22].Text(), Quoted("-12.00"));
@@ -91,7 +62,7 @@ TEST_F(Print944, PageOneSpreadsTheEinAndPrintsTheLinesAsAmounts)
     EXPECT_EQ(page1[13].Text(), Quoted(" ")); // an empty line prints nothing
 }
 
-TEST_F(Print944, LineTenJPrintsAtItsPlaceOnPageTwo)
+TEST_F(Print944, NoOverpaymentLeavesItsBoxesBlankAndTheCheckedOneMarked)
 {
     auto& screen = OpenForTheEmployer();
     screen.fpLine15.SetText("900");
@@ -100,13 +71,9 @@ TEST_F(Print944, LineTenJPrintsAtItsPlaceOnPageTwo)
     screen.Check4.SetValue(1);
     auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
 
-    EXPECT_EQ(page2[100].Text(), Quoted("900.00"));
-    EXPECT_DOUBLE_EQ(page2[100].top, 5.867);
-    EXPECT_EQ(page2[101].Text(), Quoted("150.25"));
     EXPECT_EQ(page2[102].Text(), Quoted(" "));
     EXPECT_EQ(page2[103].Text(), Quoted(" "));
     EXPECT_EQ(page2[104].Text(), Quoted("X"));
-    EXPECT_EQ(page2[41].Text(), Quoted("06-1234567"));
 }
 
 TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox)
@@ -146,61 +113,31 @@ TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox)
     }
 }
 
-TEST_F(Print944, TheCountOfIndividualsPrintsOnlyAboveZeroAsTheFieldsValue)
+TEST_F(Print944, ACountOfIndividualsOfNoughtPrintsBlank)
 {
     AddEmployer();
-    for (const auto& [count, expected] : {std::pair{"0", "\" \""}, std::pair{"12", "12"}}) {
-        auto& screen = OpenAnnualReturn();
-        screen.fpLongInteger2.SetText(count);
-        auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
-        EXPECT_EQ(page2[115].Text(), expected);
-        CloseForTheNextCase<frmDet944Covid>();
-    }
+    auto& screen = OpenAnnualReturn();
+    screen.fpLongInteger2.SetText("0");
+    auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
+    EXPECT_EQ(page2[115].Text(), Quoted(" "));
 }
 
-TEST_F(Print944, DesigneeIsAskedOnlyWhenCompleteAndPrintsShaped)
-{
-    auto& screen = OpenForTheEmployer(CompleteDesignee());
-    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbYes}))[2];
-    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
-    EXPECT_EQ(Dialogs().Boxes()[2].prompt,
-              "Do you want to print the Third Party Designee info on this Form 941? Click on Yes or No.");
-    EXPECT_EQ(Dialogs().Boxes()[2].title, "Third Party Designee");
-    EXPECT_EQ(page3[53].Text(), Quoted("X"));
-    EXPECT_EQ(page3[54].Text(), Quoted("PAT DOE"));
-    EXPECT_EQ(page3[56].Text(), Quoted("1  2  3  4  5"));
-    EXPECT_EQ(page3[57].Text(), Quoted(" "));
-    EXPECT_EQ(page3[70].Text(), Quoted("860 555  1234"));
-    EXPECT_EQ(page3[55].Text(), Quoted("LEE ROE"));
-    EXPECT_EQ(page3[58].Text(), Quoted("OWNER"));
-    EXPECT_EQ(page3[60].Text(), Quoted("860 555  0000"));
-}
-
-TEST_F(Print944, ThePreparerPrintsOnlyOnRequestWithItsZipShapedOnlyForNineDigits)
+TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits)
 {
     PaidPreparerRecord firm = ExamplePreparer();
-    firm.FirmEIN = "987654321";
     auto& screen = OpenForTheEmployer();
 
     struct Case {
         const char* zip;
         const char* printed;
     };
-    for (const Case& c : {Case{"627011234", "62701-1234"}, Case{"62701", "62701"}, Case{"62701-123", "62701-123"},
-                          Case{"6270112", "6270112"}}) {
+    for (const Case& c : {Case{"62701-123", "62701-123"}, Case{"6270112", "6270112"}}) {
         SCOPED_TRACE(c.zip);
         firm.FirmZip = c.zip;
         WriteFile(kPaidPreparerFileName, firm.ToBytes());
         auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbYes}))[2];
         EXPECT_EQ(page3[66].Text(), Quoted(c.printed));
-        EXPECT_EQ(page3[59].Text(), Quoted("JANE Q PREPARER"));
-        EXPECT_EQ(page3[63].Text(), Quoted("98-7654321"));
-        EXPECT_EQ(page3[67].Text(), Quoted("217  555  1234"));
-        EXPECT_EQ(page3[69].Text(), Quoted("X"));
     }
-
-    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[2];
-    for (int n : {59, 61, 62, 63, 64, 65, 66, 67, 68, 69}) EXPECT_EQ(page3[n].Text(), Quoted(" ")) << n;
 }
 
 TEST_F(Print944, NoPreparerFileGivesBlanksAndIsNeverCreated)

@@ -1,5 +1,5 @@
-// Printing the Form 941 return: the questions, the three pages with their
-// images, every item in its place and order, and the end of the document.
+// Printing the Form 941 return: every item at its layout row, the amounts and
+// boxes the scenarios leave out, each period's images, and the error exits.
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
@@ -20,37 +20,18 @@ private:
     bool added_ = false;
 };
 
-TEST_F(Print941Return, Period322AsksTwoQuestionsAndBuildsTheThreePagesInOrder)
+TEST_F(Print941Return, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
 {
     auto& screen = OpenReturnOfTheEmployer("322");
     screen.fpLine2.SetText("12345.67");
     screen.fpLine15.SetText("0.5");
     const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
 
-    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
-    EXPECT_EQ(Dialogs().Boxes()[0].prompt,
-              "Click on Yes to print Form 941 or on No to print the 941-V Payment Voucher.");
-    EXPECT_EQ(Dialogs().Boxes()[0].title, "Print Form 941 or print 941-V Payment Voucher?");
-    EXPECT_EQ(Dialogs().Boxes()[0].style, 36);
-    EXPECT_EQ(Dialogs().Boxes()[1].prompt,
-              "Click on Yes if you wish to print Part 6, Paid Preparer Information, Click No if you do NOT "
-              "wish to print Paid Preparer Information");
-    EXPECT_EQ(Dialogs().Boxes()[1].title, "Print Part 6: For Paid Preparers only?");
-
-    ASSERT_GE(trace.size(), 2u);
-    EXPECT_EQ(trace[0], "DocumentTitle=" + Quoted("Print Form 941 - Schedule A"));
-    EXPECT_EQ(trace[1], "StartDoc=True");
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 6, trace.end()), kDocumentEnd);
-
     const auto pages = PagesOf(trace);
     ASSERT_EQ(pages.size(), 3u);
-    const std::vector<std::string> images = {"TF1P1226.wmf", "TF1P2226.wmf", "TF1P3226.wmf"};
     const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order(), Page3Order()};
     for (int p = 0; p < 3; ++p) {
         SCOPED_TRACE("page " + std::to_string(p + 1));
-        EXPECT_EQ(pages[p].setup.at("PageTemplate"), Quoted("TAX941.TFL"));
-        EXPECT_EQ(pages[p].setup.at("PagePicture"), Quoted(images[p]));
-        EXPECT_EQ(pages[p].setup.at("FontCode"), "7");
         ASSERT_EQ(pages[p].items.size(), orders[p].size());
         for (std::size_t i = 0; i < orders[p].size(); ++i) {
             const LayoutRow& row = Form941FieldLayout().Row(orders[p][i]);
@@ -61,32 +42,20 @@ TEST_F(Print941Return, Period322AsksTwoQuestionsAndBuildsTheThreePagesInOrder)
             EXPECT_FALSE(item.texts.empty()) << "FieldNo " << orders[p][i];
         }
     }
-    ASSERT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
-    EXPECT_EQ(printing::PrintLog::FinishedDocuments()[0].title, "Print Form 941 - Schedule A");
-    EXPECT_EQ(forms::App().MousePointer(), 0);
 }
 
-TEST_F(Print941Return, PageOneCarriesTheEmployerTheQuarterAndTheAmounts)
+TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts)
 {
     auto& screen = OpenReturnOfTheEmployer("322");
-    screen.mskNo_Employee.SetText("14");
-    screen.fpLine2.SetText("12345.67");
     screen.fpLine9B.SetText("-0.03");
     screen.fpLine11c.SetText("250");
     screen.Check2.SetValue(1);
     auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[0];
 
-    EXPECT_EQ(items[1].Text(), Quoted("0   6    1   2  3   4  5   6  7"));
     EXPECT_EQ(items[2].Text(), Quoted("ACME TOOL WORKS"));
     EXPECT_EQ(items[3].Text(), Quoted("ACME"));
     EXPECT_EQ(items[4].Text(), Quoted("100 ELM ST"));
     EXPECT_EQ(items[7].Text(), Quoted("06101"));
-    EXPECT_EQ(items[8].Text(), Quoted("X"));
-    EXPECT_DOUBLE_EQ(items[8].left, 5.95);
-    EXPECT_NEAR(items[8].top, 1.918, 1e-9);  // the third quarter's box
-    EXPECT_EQ(items[9].Text(), Quoted("14"));
-    EXPECT_EQ(items[10].Text(), Quoted("12345.67"));
-    EXPECT_DOUBLE_EQ(items[10].top, 4.24);
     EXPECT_EQ(items[12].Text(), Quoted("X"));
     EXPECT_EQ(items[11].Text(), Quoted(" "));
     EXPECT_EQ(items[21].Text(), Quoted("-.03"));
@@ -165,8 +134,6 @@ TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals)
     screen.MaskEdBox2.SetText("12");
     auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
 
-    EXPECT_EQ(items[40].texts, (std::vector<std::string>{Quoted(" "), Quoted("ACME TOOL WORKS")}));
-    EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
     EXPECT_EQ(items[100].Text(), Quoted("1234.50"));
     EXPECT_DOUBLE_EQ(items[100].top, 6.58);
     EXPECT_EQ(items[101].Text(), Quoted(" "));

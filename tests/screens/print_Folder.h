@@ -60,10 +60,6 @@ inline std::vector<StoredPage> PagesOf(const std::vector<std::string>& trace)
 // A text as the trace writes it.
 inline std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// The last stores of every finished return or voucher document.
-inline const std::vector<std::string> kDocumentEnd = {"FinishCode=33",    "FinishSwitch=True", "FinishLevel=95",
-                                                      "FinishMeasureA=0", "FinishMeasureB=0",  "EndDoc=True"};
-
 class Print941Folder : public ScreenFolderTest {
 protected:
     void SetUp() override
@@ -94,14 +90,6 @@ protected:
                        {"SignersPhone", std::string("8605550000")},
                    },
                    changes);
-    }
-
-    // The employer columns that make its third party designee complete.
-    static Columns CompleteDesignee()
-    {
-        return {{"ContactName", std::string("PAT DOE")},
-                {"ContactPhone", std::string("8605551234")},
-                {"DesigneePIN", std::string("12345")}};
     }
 
     // The employer screen on the employer, the period chosen, and the return

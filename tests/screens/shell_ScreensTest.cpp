@@ -1,5 +1,6 @@
-// The start-up screen's unload-all loop and the main menu's check of the
-// main database, driven as a user drives them.
+// The start-up screen's unload-all loop over screens the program does not
+// have, the sizes of the screens, and the main menu over a missing database:
+// what the scenarios cannot set up.
 #include <string>
 #include <vector>
 
@@ -140,16 +141,6 @@ TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad)
     }
 }
 
-TEST_F(ShellScreens, MainMenuCountsTablesLargerThanSixteenBitsWithoutComplaint)
-{
-    Sql(MainPath(), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
-                    "INSERT INTO W2Dollars (EmployerNo, EmployeeNo) SELECT 1, i FROM n");
-    OpenMainMenu();
-
-    EXPECT_TRUE(Dialogs().Boxes().empty()) << Dialogs().Boxes()[0].prompt;
-    EXPECT_TRUE(forms::Screen<frm941MainScreen>().Visible());
-}
-
 TEST_F(ShellScreens, MainMenuReportsAMissingDatabaseAndStillOpens)
 {
     std::filesystem::remove(MainPath());
@@ -162,25 +153,6 @@ TEST_F(ShellScreens, MainMenuReportsAMissingDatabaseAndStillOpens)
     EXPECT_EQ(box.prompt.rfind("3024 ", 0), 0u) << box.prompt;
     EXPECT_TRUE(forms::Screen<frm941MainScreen>().Visible());
     EXPECT_FALSE(forms::Screen<frmStartup>().Visible());
-}
-
-TEST_F(ShellScreens, MainMenuReadsTheDatabaseOnlyWhenLoadedAnew)
-{
-    OpenMainMenu();
-    auto& menu = forms::Screen<frm941MainScreen>();
-    forms::user::Click(menu.cmdUtility);
-    Sql(MainPath(), "DROP TABLE Employers");
-
-    // Back from the utility menu: the main menu was only hidden.
-    forms::user::Click(forms::Screen<frm941UtilityMenu>().Command4);
-    EXPECT_TRUE(Dialogs().Boxes().empty());
-
-    // Exit (Yes, backed up) and in again: the load runs and finds the table gone.
-    Dialogs().AnswerMsgBox(forms::vbYes);
-    forms::user::Click(forms::Screen<frm941MainScreen>().cmdExit);
-    forms::user::Click(forms::Screen<frmStartup>().mnuForm941);
-    ASSERT_EQ(Dialogs().Boxes().size(), 2u);
-    EXPECT_EQ(Dialogs().Boxes()[1].prompt.rfind("3078 ", 0), 0u) << Dialogs().Boxes()[1].prompt;
 }
 
 } // namespace

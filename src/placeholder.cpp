@@ -1,1 +1,0 @@
-// Keeps the screens library non-empty while it is being built up.

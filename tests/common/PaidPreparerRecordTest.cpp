@@ -11,11 +11,6 @@
 
 namespace {
 
-TEST(PaidPreparerRecordBytes, EachFieldLiesAtItsOffsetFilledUpWithBlanks)
-{
-    ExpectExamplePreparerBytes(ExamplePreparer().ToBytes());
-}
-
 TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth)
 {
     PaidPreparerRecord r;
@@ -65,14 +60,6 @@ TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks)
 
 using ReadPaidPreparerFile = ProgramFolderFixture;
 
-TEST_F(ReadPaidPreparerFile, AMissingFileGivesBlankFieldsAndIsNotCreated)
-{
-    const PaidPreparerRecord read = ReadPaidPreparerRecord();
-
-    EXPECT_EQ(read.Trimmed(), PaidPreparerRecord{});
-    EXPECT_FALSE(std::filesystem::exists(Program() / "PdPreparer.DAT"));
-}
-
 TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase)
 {
     WriteFile(Root() / "elsewhere" / "pdpreparer.dat", ExamplePreparer().ToBytes());
@@ -89,16 +76,6 @@ TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead)
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes() + second.ToBytes());
 
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
-}
-
-TEST_F(ReadPaidPreparerFile, AShortFileReadsItsMissingPartAsBlanks)
-{
-    WriteFile(Program() / "PdPreparer.DAT", "SMALL FIRM");
-
-    const PaidPreparerRecord read = ReadPaidPreparerRecord().Trimmed();
-
-    EXPECT_EQ(read.FirmName, "SMALL FIRM");
-    EXPECT_EQ(read.FirmPreparerName, "");
 }
 
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError)

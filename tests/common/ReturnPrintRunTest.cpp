@@ -1,5 +1,6 @@
 // The print run every return printout shares: what it reads before it asks
-// anything, the order of its stores, and how it leaves when something fails.
+// anything, and how it leaves when something fails. The order of its stores
+// is checked against whole printouts in the scenarios.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,8 +15,6 @@
 #include "platform/printing/PrintLog.h"
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 class ReturnScreenStandIn : public forms::Form {
 public:
@@ -138,56 +137,6 @@ TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated)
     EXPECT_EQ(run.Preparer.FirmPhone, "");
 }
 
-TEST_F(ReturnPrintRunTest, DesigneeQuestionOnlyWhenNamePhoneAndPinAreAllFilledIn)
-{
-    run.AskDesigneeQuestion("PAT DOE", "8605551234", "   ");
-    EXPECT_EQ(run.DesigneeChoice, "N");
-    run.AskDesigneeQuestion("", "8605551234", "12345");
-    EXPECT_EQ(run.DesigneeChoice, "N");
-    EXPECT_TRUE(dialogs->Boxes().empty());
-
-    dialogs->AnswerMsgBox(forms::vbYes);
-    run.AskDesigneeQuestion("PAT DOE", "8605551234", "12345");
-    EXPECT_EQ(run.DesigneeChoice, "Y");
-    EXPECT_EQ(dialogs->LastBox().prompt,
-              "Do you want to print the Third Party Designee info on this Form 941? Click on Yes or No.");
-    EXPECT_EQ(dialogs->LastBox().title, "Third Party Designee");
-    EXPECT_EQ(dialogs->LastBox().style, 36);
-
-    dialogs->AnswerMsgBox(forms::vbNo);
-    run.AskDesigneeQuestion("PAT DOE", "8605551234", "12345");
-    EXPECT_EQ(run.DesigneeChoice, "N");
-}
-
-TEST_F(ReturnPrintRunTest, DocumentPageItemsAndEndAreStoredInTheControlsOrder)
-{
-    const LayoutRow rows[] = {{3, 5.95, 8.5, 1.8, 2}, {4, 1.1, 8.83, 4.4, 0}};
-    const FieldLayout layout(6, rows);
-    run.Run([&] {
-        run.StartDocument("Print Form 941 - Payment Voucher");
-        run.SetUpPage({"Page 1", "941-V.TFL", "TF1V22.wmf"});
-        run.PrintItems(layout, 3, 4, [&](short n) { run.StoreItemText(n == 3 ? "12.50" : ""); }, 0.166);
-        run.Finish();
-    });
-
-    const Lines expected = {
-        R"(DocumentTitle="Print Form 941 - Payment Voucher")", "StartDoc=True",
-        R"(PageCaption="Page 1")", R"(PageNote="")", "PageWidth=8.5", "PageHeight=11",
-        "PageLandscape=False", "PageResolution=300", "NewPage=True", R"(PageTemplate="941-V.TFL")",
-        R"(PagePicture="TF1V22.wmf")", "ShowPicture=True", "PrintPicture=True",
-        R"(FontName="Courier New")", "FontSize=12", "FontCode=7", "FontBold=False",
-        "FontItalic=False", "FontOption=0", "TextFlag=True",
-        "TextWidth=1.8", "TextHeight=2", "TextLeft=5.95", "TextTop=8.666", R"(ItemText="12.50")",
-        "PrintText=True",
-        "TextWidth=4.4", "TextHeight=0", "TextLeft=1.1", "TextTop=8.996", R"(ItemText=" ")",
-        "PrintText=True",
-        "FinishCode=33", "FinishSwitch=True", "FinishLevel=95", "FinishMeasureA=0",
-        "FinishMeasureB=0", "EndDoc=True"};
-    EXPECT_EQ(screen.DMWin2.Engine().Trace(), expected);
-    ASSERT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
-    EXPECT_EQ(printing::PrintLog::FinishedDocuments()[0].pages.at(0).items.at(0).top, 8.5 + 0.166);
-}
-
 TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndRestoresThePointer)
 {
     const LayoutRow rows[] = {{40, 0.7, 0.92, 4.75, 0}, {41, 5.8, 0.92, 2.1, 0}};
@@ -212,17 +161,6 @@ TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndR
     ASSERT_EQ(printing::PrintLog::Documents().size(), 1u);
     EXPECT_EQ(printing::PrintLog::Documents()[0].status, printing::DocumentStatus::Aborted);
     EXPECT_EQ(screen.DMWin2.Engine().Trace().back(), "TextTop=0.92");  // nothing stored after
-}
-
-TEST_F(ReturnPrintRunTest, ANumberStoredAsItemTextStaysANumber)
-{
-    run.StoreItemText(12.0);
-    EXPECT_EQ(screen.DMWin2.Engine().Trace().back(), "ItemText=12");
-}
-
-TEST(PrintErrorMessage, NamesNumberSourceAndCase)
-{
-    EXPECT_EQ(PrintErrorMessage(94, "Tavrilo941", 109), "Error = 94 Error source Tavrilo941 for Case = 109");
 }
 
 } // namespace

@@ -8,15 +8,11 @@
 
 namespace {
 
-TEST(FormatAmountOrBlank, ZeroAndWhatRoundsToZeroPrintNothing)
+TEST(FormatAmountOrBlank, ZeroPrintsNothingOthersTwoDecimalsWithoutLeadingZeroOrSeparators)
 {
     EXPECT_EQ(FormatAmountOrBlank(0), " ");
     EXPECT_EQ(FormatAmountOrBlank(0.004), " ");
     EXPECT_EQ(FormatAmountOrBlank(-0.001), " ");
-}
-
-TEST(FormatAmountOrBlank, AmountsPrintTwoDecimalsWithoutLeadingZeroOrSeparators)
-{
     EXPECT_EQ(FormatAmountOrBlank(0.5), ".50");
     EXPECT_EQ(FormatAmountOrBlank(-3), "-3.00");
     EXPECT_EQ(FormatAmountOrBlank(12.5), "12.50");
@@ -42,13 +38,11 @@ TEST(EinBoxes, NineDigitsFallIntoTheirBoxesAtTenCharactersToTheInch)
     }
 }
 
-TEST(EinBoxes, ATaxIdWithTheMasksHyphenKeepsAllNineDigits)
+TEST(EinBoxes, AHyphenIsSkippedAndAShortTaxIdLeavesTheLaterBoxesEmpty)
 {
     EXPECT_EQ(EinBoxesText("12-3456789"), EinBoxesText("123456789"));
-}
 
-TEST(EinBoxes, AShortTaxIdLeavesTheLaterBoxesEmpty)
-{
+    // A short tax id leaves the later boxes empty.
     const std::string text = EinBoxesText("1234");
     EXPECT_EQ(text, "1   2    3   4" + std::string(2 + 3 + 2 + 3 + 2, ' '));
     EXPECT_EQ(text.size(), 31u - 5u);
@@ -63,20 +57,14 @@ TEST(TaxIdShapes, EinShapeIsTwoDigitsHyphenSevenWhateverTheStoredForm)
     EXPECT_EQ(FirmEinText("98-7654321"), "98-7654321");
 }
 
-TEST(PhoneShapes, TenDigitsGroupThreeThreeFour)
+TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask)
 {
     EXPECT_EQ(ScreenPhoneText("8605551234"), "860 555  1234");
     EXPECT_EQ(FirmPhoneText("8605551234"), "860  555  1234");
-}
-
-TEST(PhoneShapes, AMaskedPhoneIsShapedFromItsDigitsAlone)
-{
+    // A masked phone is shaped from its digits alone; an empty one keeps
+    // only its separators.
     EXPECT_EQ(ScreenPhoneText("(860) 555-1234"), "860 555  1234");
     EXPECT_EQ(FirmPhoneText("(860)555-1234"), "860  555  1234");
-}
-
-TEST(PhoneShapes, AnEmptyPhoneKeepsOnlyItsSeparators)
-{
     EXPECT_EQ(ScreenPhoneText(""), "   ");
     EXPECT_EQ(FirmPhoneText(""), "    ");
 }
@@ -88,14 +76,11 @@ TEST(PinShape, FiveDigitsWithTwoBlanksBetween)
     EXPECT_EQ(PinText("1 2-3"), "1  2  3    ");
 }
 
-TEST(ZipShapes, FirmZipOfFiveStaysNineGetsAHyphen)
+TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen)
 {
     EXPECT_EQ(FirmZipText("62701"), "62701");
     EXPECT_EQ(FirmZipText("627011234"), "62701-1234");
-}
-
-TEST(ZipShapes, EmployerZipTakesTheExtensionOnlyWhenItIsMoreThanBlanks)
-{
+    // The employer's ZIP takes its extension only when it is more than blanks.
     EXPECT_EQ(ZipText("06101", " "), "06101");
     EXPECT_EQ(ZipText("06101", ""), "06101");
     EXPECT_EQ(ZipText("06101", "1234"), "06101-1234");

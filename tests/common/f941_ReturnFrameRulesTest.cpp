@@ -1,13 +1,11 @@
 // The rules the return screens share: the line slots, the balance rule, the
-// monthly tolerance, the header's tax id, retired lines, the Enter chain and
-// the record buttons' states.
+// monthly tolerance, the header's tax id, retired lines and the Enter chain.
 #include <gtest/gtest.h>
 
 #include "common/BalanceRule.h"
 #include "common/EnterKeyChain.h"
 #include "common/LineAmt.h"
 #include "common/MonthlyTotalCheck.h"
-#include "common/RecordButtonStates.h"
 #include "common/ReservedLineLabel.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/RuntimeError.h"
@@ -30,22 +28,8 @@ TEST(F941LineAmt, UnstoredSlotsCountAsZeroAndAddZeroesAllButSlot0) {
     EXPECT_THROW((void)slots[-1], basic::RuntimeError);
 }
 
-TEST(F941BalanceRule, ComparesTheRoundedAmounts) {
-    BalanceOutcome due = ApplyBalanceRule(500, 300);
-    EXPECT_EQ(due.balanceDue, 200);
-    EXPECT_EQ(due.overpayment, 0);
-    EXPECT_EQ(due.overpaidFlag, "N");
-
-    BalanceOutcome over = ApplyBalanceRule(200, 250.5);
-    EXPECT_EQ(over.balanceDue, 0);
-    EXPECT_EQ(over.overpayment, 50.5);
-    EXPECT_EQ(over.overpaidFlag, "Y");
-
-    BalanceOutcome even = ApplyBalanceRule(100.004, 99.996);
-    EXPECT_EQ(even.balanceDue, 0);
-    EXPECT_EQ(even.overpayment, 0);
-    EXPECT_EQ(even.overpaidFlag, "N");
-
+// The compared cases are checked through the Form 941 screen (F941Totals).
+TEST(F941BalanceRule, WithoutATotalNothingIsCompared) {
     BalanceOutcome none = ApplyBalanceRule(std::nullopt, 10);
     EXPECT_FALSE(none.compared);
     EXPECT_FALSE(none.overpaidFlag.has_value());
@@ -169,36 +153,6 @@ TEST_F(F941FrameControls, MonthlyCheckReportsOncePerActionAndSendsBackToTheFirst
     forms::user::FocusByMouse(screen.edit);
     EXPECT_EQ(screen.ActiveControl(), &screen.add);
     EXPECT_EQ(dialogs.Boxes().size(), 2u);
-}
-
-TEST_F(F941FrameControls, RecordButtonsFollowTheStateTable) {
-    RecordButtons buttons{screen.add, screen.edit, screen.save, screen.del, screen.close, screen.dat};
-    auto states = [&] {
-        std::string s;
-        for (forms::Control* c : {&screen.add, &screen.edit, &screen.save, &screen.del, &screen.close, &screen.dat})
-            s += c->Enabled() ? "1" : "0";
-        return s;
-    };
-    const std::pair<RecordStep, const char*> rows[] = {
-        {RecordStep::Load, "010111"},       {RecordStep::NoRowFound, "100010"},
-        {RecordStep::Add, "001010"},        {RecordStep::AddRefused, "110111"},
-        {RecordStep::Edit, "001000"},       {RecordStep::Save, "010111"},
-        {RecordStep::DeleteLeftNoRow, "100010"},
-    };
-    for (const auto& [step, expected] : rows) {
-        ApplyRecordButtonStates(buttons, step);
-        EXPECT_EQ(states(), expected) << static_cast<int>(step);
-    }
-    // Steps that leave some of them as they were.
-    ApplyRecordButtonStates(buttons, RecordStep::Load);
-    ApplyRecordButtonStates(buttons, RecordStep::EditFoundNoRow);
-    EXPECT_EQ(states(), "000011");
-    ApplyRecordButtonStates(buttons, RecordStep::NoRowFound);
-    ApplyRecordButtonStates(buttons, RecordStep::DeleteKeptRow);
-    EXPECT_EQ(states(), "110110");
-    ApplyRecordButtonStates(buttons, RecordStep::Load);
-    ApplyRecordButtonStates(buttons, RecordStep::AddOfferedAndAccepted);
-    EXPECT_EQ(states(), "001010");
 }
 
 } // namespace

@@ -1,23 +1,19 @@
 // The program as a user starts it: the start-up window, its File menu, the
-// main menu window, and the end of the program when no screen is left.
+// main menu window, the end of the program, and the employer and Form 941
+// screens typed into through their real windows.
 
 #include "DesktopTestSupport.h"
 
-#include "desktop/DesktopFrontEnd.h"
-#include "desktop/FormWindow.h"
-#include "desktop/Program.h"
 #include "platform/forms/Forms.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -26,43 +22,12 @@ using namespace desktop_test;
 const QString kStartupCaption = QStringLiteral("Tavrilo 941 / 944") + QString(43, QChar(' ')) +
                                 QStringLiteral("Tax Year 2022") + QString(43, QChar(' ')) + QStringLiteral("Rel. 22.04");
 
-class DesktopProgram : public ::testing::Test {
-protected:
-    void SetUp() override {
-        EnsureApplication();
-        frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>([](const printing::PrintDocument&) {});
-        desktop::UseProgramFolder(folder_.Path());
-        ASSERT_TRUE(desktop::StartProgram());
-    }
-    void TearDown() override {
-        forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
-        forms::App().Reset();
-        frontEnd_.reset();
-        ProcessEvents();
-    }
+const char* const kFirstEmployer =
+    "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
+    "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
+    "'06510')";
 
-    QWidget* WindowOf(const char* screenName) const {
-        auto& app = forms::App();
-        for (int i = 0; i < app.Count(); ++i) {
-            if (app.Item(i).Name() == screenName) return frontEnd_->WindowOf(app.Item(i));
-        }
-        return nullptr;
-    }
-
-    static QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry) {
-        auto* mainWindow = qobject_cast<QMainWindow*>(window);
-        for (QAction* top : mainWindow->menuBar()->actions()) {
-            if (top->text() != menu || top->menu() == nullptr) continue;
-            for (QAction* item : top->menu()->actions()) {
-                if (item->text() == entry) return item;
-            }
-        }
-        return nullptr;
-    }
-
-    ProgramFolder folder_;
-    std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;
-};
+using DesktopProgram = RunningProgram;
 
 TEST_F(DesktopProgram, StartsWithTheStartupWindowWhollyOnTheScreen) {
     QWidget* startup = VisibleWindowTitled(kStartupCaption);
@@ -75,7 +40,7 @@ TEST_F(DesktopProgram, StartsWithTheStartupWindowWhollyOnTheScreen) {
     EXPECT_GT(startup->width(), display.width() / 2);
 }
 
-TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuWithItsThreeButtons) {
+TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuAndFileExitLeavesNoWindow) {
     QWidget* startup = WindowOf("frmStartup");
     ASSERT_NE(startup, nullptr);
     QAction* workWithForms = MenuEntry(startup, "File", "Work with Forms 941 / 944");
@@ -94,29 +59,106 @@ TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuWithItsThreeButtons) {
     }
     captions.sort();
     EXPECT_EQ(captions, (QStringList{"E&xit", "Enter/Edit/Print Data", "Utility Programs"}));
-}
 
-TEST_F(DesktopProgram, FileExitUnloadsEveryScreenAndLeavesNoWindow) {
-    QWidget* startup = WindowOf("frmStartup");
-    ASSERT_NE(startup, nullptr);
-    MenuEntry(startup, "File", "Work with Forms 941 / 944")->trigger();
-    ASSERT_EQ(forms::App().Count(), 2);
     // The start-up screen is hidden now; its Exit is reached through the model.
+    ASSERT_EQ(forms::App().Count(), 2);
     forms::user::Click(*forms::Screen("frmStartup").ControlByName("mnuExit"));
     ProcessEvents();
-
     EXPECT_EQ(forms::App().Count(), 0);
     for (QWidget* w : QApplication::topLevelWidgets()) {
         EXPECT_EQ(qobject_cast<desktop::FormWindow*>(w), nullptr) << "a form's window outlived its form";
     }
 }
 
-TEST_F(DesktopProgram, TheCloseBoxUnloadsTheScreen) {
-    QWidget* startup = WindowOf("frmStartup");
-    ASSERT_NE(startup, nullptr);
-    startup->close();
+TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    EXPECT_TRUE(employers->isVisible());
+    auto* idType = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskIdType"));
+    ASSERT_NE(idType, nullptr);
+    EXPECT_EQ(idType->text(), "1") << "the first employer's row is shown";
+
+    ClickWidget(idType);
+    BoxAnswerer answerer({QMessageBox::Ok});
+    TypeKeys(idType, "3");
+
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Employer's Tax Id Type must be 1 = EIN or 2 = SSN");
+    EXPECT_EQ(answerer.Seen()[0].title, "TaxId Type Error");
+    auto* field = employers->Model().ControlByName("mskIdType");
+    EXPECT_EQ(static_cast<forms::MaskedField*>(field)->Text(), "");
+    EXPECT_EQ(idType->text(), "_") << "the refused key never lands in the field";
+    EXPECT_TRUE(field->HasFocus());
+}
+
+TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
+    Sql(kFirstEmployer);
+    Sql("INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country) "
+        "VALUES (2, 'BAKER BROS', '2', '987654321', 'R', 'Y')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    QWidget* arrows = employers->WidgetNamed("datEmployers");
+    ASSERT_NE(arrows, nullptr);
+    auto* name = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskEmployerName1"));
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(name->text().startsWith("ACME TOOLS"));
+
+    ClickWidget(arrows->findChild<QWidget*>("arrow2")); // next
+    EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
+    ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
+    EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
+}
+
+// Keys as the keyboard sends them: to whichever widget has Qt's focus,
+// wherever the screen's Enter handlers sent it.
+void TypeIntoFocus(const QString& text) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr) << "no widget has the keyboard focus";
+    TypeKeys(focused, text);
+    PressKey(focused, Qt::Key_Return, "\r");
+}
+
+TEST_F(DesktopProgram, EnterInForm941LineOneShowsTheFocusOnTheLineFourCheckBox) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    {
+        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
+        ClickWidget(employers->WidgetNamed("cmdQtr1"));
+    }
+    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+    ASSERT_NE(f941, nullptr);
+    ClickWidget(f941->WidgetNamed("cmdAddNew"));
     ProcessEvents();
-    EXPECT_EQ(forms::App().Count(), 0);
+    auto* employees = qobject_cast<QLineEdit*>(f941->WidgetNamed("mskNo_Employee"));
+    auto* line4 = qobject_cast<QCheckBox*>(f941->WidgetNamed("Check2"));
+    auto* line2 = qobject_cast<QLineEdit*>(f941->WidgetNamed("fpLine2"));
+    ASSERT_NE(employees, nullptr);
+    ASSERT_NE(line4, nullptr);
+    ASSERT_NE(line2, nullptr);
+    // The window in front, as a window manager leaves it after the message.
+    f941->activateWindow();
+    ProcessEvents();
+    ASSERT_EQ(QApplication::focusWidget(), employees);
+    const QImage line4Unfocused = line4->grab().toImage();
+
+    TypeIntoFocus("5");
+
+    // Enter in line 1 goes on to the line 4 check box, as the screen says;
+    // the keys typed next go there, so the user must be able to see it.
+    EXPECT_EQ(QApplication::focusWidget(), line4);
+    EXPECT_TRUE(line4->grab().toImage() != line4Unfocused) << "the check box that took the focus looks as if it had not";
+
+    // Digits do nothing in the check box; its Enter goes on to line 2,
+    // where the same keys land.
+    TypeIntoFocus("1000");
+    EXPECT_EQ(line2->text(), "");
+    EXPECT_FALSE(line4->isChecked());
+    ASSERT_EQ(QApplication::focusWidget(), line2);
+    TypeIntoFocus("1000");
+    EXPECT_EQ(line2->text(), "$1,000.00");
+    EXPECT_EQ(QApplication::focusWidget(), f941->WidgetNamed("fpLine3"));
 }
 
 } // namespace

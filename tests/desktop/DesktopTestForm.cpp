@@ -57,20 +57,12 @@ frmDesktopTest::frmDesktopTest() : Form("frmDesktopTest") {
     Check1.Click = [this] { events.push_back("Check1_Click"); };
     lblIdType.Click = [this] { events.push_back("lblIdType_Click"); };
     mnuHello.Click = [this] { events.push_back("mnuHello_Click"); };
-    txtName.GotFocus = [this] { events.push_back("txtName_GotFocus"); };
-    txtName.LostFocus = [this] { events.push_back("txtName_LostFocus"); };
     DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
 }
 
 void frmDesktopTest::mskIdType_KeyPress(int& KeyAscii) {
     idTypeTextAtKeyPress = mskIdType.Text();
     events.push_back("mskIdType_KeyPress " + std::to_string(KeyAscii));
-    if (KeyAscii == forms::vbKeyReturn) {
-        txtName.SetFocus();
-    } else if (KeyAscii >= '3' && KeyAscii <= '9') {
-        KeyAscii = 0;
-        forms::MsgBox("Tax Id Type must be 1 or 2", forms::vbExclamation, "Data entry error");
-    }
 }
 
 void frmDesktopTest::DMWin2_PrintRequest() {

@@ -1,10 +1,15 @@
 #include "DesktopTestSupport.h"
 
+#include "desktop/Program.h"
+#include "platform/data/Engine.h"
 #include "platform/data/Schema.h"
+#include "platform/forms/Forms.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -100,6 +105,54 @@ QWidget* VisibleWindowTitled(const QString& title) {
         if (w->isVisible() && w->windowTitle() == title) return w;
     }
     return nullptr;
+}
+
+void RunningProgram::SetUp() {
+    EnsureApplication();
+    frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>([](const printing::PrintDocument&) {});
+    desktop::UseProgramFolder(folder_.Path());
+    ASSERT_TRUE(desktop::StartProgram());
+}
+
+void RunningProgram::TearDown() {
+    forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+    forms::App().Reset();
+    frontEnd_.reset();
+    ProcessEvents();
+}
+
+void RunningProgram::Sql(const std::string& statement) const {
+    data::OpenDatabase((folder_.Path() / "TV941.MDB").string())->Execute(statement);
+}
+
+desktop::FormWindow* RunningProgram::WindowOf(const char* screenName) const {
+    auto& app = forms::App();
+    for (int i = 0; i < app.Count(); ++i) {
+        if (app.Item(i).Name() == screenName) return frontEnd_->WindowOf(app.Item(i));
+    }
+    return nullptr;
+}
+
+QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry) {
+    auto* mainWindow = qobject_cast<QMainWindow*>(window);
+    if (mainWindow == nullptr) return nullptr;
+    for (QAction* top : mainWindow->menuBar()->actions()) {
+        if (top->text() != menu || top->menu() == nullptr) continue;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->text() == entry) return item;
+        }
+    }
+    return nullptr;
+}
+
+desktop::FormWindow* RunningProgram::OpenEmployerScreen() {
+    QAction* workWithForms = MenuEntry(WindowOf("frmStartup"), "File", "Work with Forms 941 / 944");
+    if (workWithForms == nullptr) return nullptr;
+    workWithForms->trigger();
+    desktop::FormWindow* mainMenu = WindowOf("frm941MainScreen");
+    if (mainMenu == nullptr) return nullptr;
+    ClickWidget(mainMenu->WidgetNamed("Command1"));
+    return WindowOf("frmEmployersDE");
 }
 
 } // namespace desktop_test

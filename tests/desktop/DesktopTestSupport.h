@@ -3,12 +3,19 @@
 // clicks sent to widgets, real message boxes answered from a timer, and a
 // program folder with the installation's empty databases.
 
+#include "desktop/DesktopFrontEnd.h"
+#include "desktop/FormWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,5 +68,26 @@ private:
 
 // The visible top-level window whose title is `title` (null: none).
 QWidget* VisibleWindowTitled(const QString& title);
+// The entry of the window's menu bar (null: none).
+QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry);
+
+// The whole program started over a fresh program folder, its screens in
+// real windows, reached through the menus and buttons a user clicks.
+class RunningProgram : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs a statement against the folder's TV941.MDB.
+    void Sql(const std::string& statement) const;
+    // The window of the loaded screen named so (null: none).
+    desktop::FormWindow* WindowOf(const char* screenName) const;
+    // Start-up File menu, "Work with Forms 941 / 944", then
+    // "Enter/Edit/Print Data" on the main menu.
+    desktop::FormWindow* OpenEmployerScreen();
+
+    ProgramFolder folder_;
+    std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;
+};
 
 } // namespace desktop_test

@@ -1,4 +1,4 @@
-// The small rules of the front end: twips, window placement, keys, colours,
+// The small rules of the front end: window placement, keys, colours,
 // captions, the folder list's entries and where a rendered printout goes.
 
 #include "DesktopTestSupport.h"
@@ -8,7 +8,6 @@
 #include "desktop/DriveFolderViews.h"
 #include "desktop/KeyTranslation.h"
 #include "desktop/PrintOffer.h"
-#include "desktop/ScreenUnits.h"
 #include "desktop/WindowPlacement.h"
 
 #include <QFile>
@@ -21,14 +20,6 @@
 namespace {
 
 using namespace desktop_test;
-
-TEST(DesktopUnits, TwipsArePixelsTimesFifteen) {
-    EXPECT_EQ(desktop::ToPixels(7740), 516);
-    EXPECT_EQ(desktop::ToPixels(3615), 241);
-    EXPECT_EQ(desktop::ToPixels(0), 0);
-    EXPECT_EQ(desktop::ToTwips(1280), 19200);
-    EXPECT_EQ(desktop::PixelRect(1320, 2400, 4215, 300), QRect(88, 160, 281, 20));
-}
 
 TEST(DesktopUnits, AWindowIsKeptWhollyOnTheScreen) {
     const QRect screen(0, 0, 1280, 800);
@@ -73,17 +64,6 @@ TEST(DesktopUnits, KeysBecomeTheCodesTheHandlersSee) {
     EXPECT_EQ(code(Qt::Key_S, "s", Qt::AltModifier), 0);
     EXPECT_EQ(code(Qt::Key_Backtab, "", Qt::ShiftModifier), 0);
     EXPECT_EQ(code(Qt::Key_Eacute, QString(QChar(0xE9))), 0);
-}
-
-TEST(DesktopUnits, ShiftTabIsKnownInBothItsForms) {
-    EnsureApplication();
-    auto shiftTab = [](int key, Qt::KeyboardModifiers mods) {
-        return desktop::IsShiftTab(QKeyEvent(QEvent::KeyPress, key, mods));
-    };
-    EXPECT_TRUE(shiftTab(Qt::Key_Backtab, Qt::ShiftModifier));
-    EXPECT_TRUE(shiftTab(Qt::Key_Tab, Qt::ShiftModifier));
-    EXPECT_FALSE(shiftTab(Qt::Key_Tab, Qt::NoModifier));
-    EXPECT_FALSE(shiftTab(Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier));
 }
 
 TEST(DesktopUnits, ColoursAreTheSystemsNumbers) {

@@ -5,20 +5,15 @@
 #include "DesktopTestForm.h"
 #include "DesktopTestSupport.h"
 
-#include "desktop/DesktopFrontEnd.h"
-#include "desktop/FormWindow.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/printing/PrintDocument.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -84,44 +79,16 @@ TEST_F(DesktopWindow, TypedKeyReachesTheKeyPressHandlerBeforeTheFieldTakesIt) {
     EXPECT_EQ(idType->text(), "1");
 }
 
-TEST_F(DesktopWindow, AKeyTheHandlerRefusesShowsItsMessageAndLeavesTheField) {
-    auto* idType = Widget<QLineEdit>("mskIdType");
-    ClickWidget(idType);
-    BoxAnswerer answerer({QMessageBox::Ok});
-
-    TypeKeys(idType, "3");
-
-    ASSERT_EQ(answerer.Seen().size(), 1u);
-    EXPECT_EQ(answerer.Seen()[0].text, "Tax Id Type must be 1 or 2");
-    EXPECT_EQ(answerer.Seen()[0].title, "Data entry error");
-    EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(form_->mskIdType.Text(), "");
-    EXPECT_EQ(idType->text(), "_");
-}
-
-TEST_F(DesktopWindow, EnterMovesTheFocusWhereTheHandlerSendsIt) {
-    auto* idType = Widget<QLineEdit>("mskIdType");
-    ClickWidget(idType);
-    PressKey(idType, Qt::Key_Return, "\r");
-
-    EXPECT_TRUE(form_->txtName.HasFocus());
-    EXPECT_EQ(window_->focusWidget(), Widget("txtName"));
-    EXPECT_EQ(form_->events.back(), "txtName_GotFocus");
-}
-
-TEST_F(DesktopWindow, TabGoesToTheNextTabStopOfTheScreen) {
+TEST_F(DesktopWindow, TabAndShiftTabWalkTheTabStopsUnseenByTheHandlers) {
     auto* idType = Widget<QLineEdit>("mskIdType");
     ClickWidget(idType);
     PressKey(idType, Qt::Key_Tab, "\t");
     EXPECT_TRUE(form_->mskPhone.HasFocus());
     EXPECT_EQ(window_->focusWidget(), Widget("mskPhone"));
-}
 
-TEST_F(DesktopWindow, ShiftTabGoesBackToThePreviousTabStopUnseenByTheHandlers) {
-    auto* phone = Widget<QLineEdit>("mskPhone");
-    ClickWidget(phone);
+    form_->events.clear();
     QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
-    QApplication::sendEvent(phone, &backtab);
+    QApplication::sendEvent(Widget("mskPhone"), &backtab);
     EXPECT_TRUE(form_->mskIdType.HasFocus());
     EXPECT_EQ(window_->focusWidget(), Widget("mskIdType"));
 
@@ -186,12 +153,8 @@ TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers)
     ClickWidget(Widget("lblIdType"));
     EXPECT_EQ(form_->events.back(), "lblIdType_Click");
 
-    QAction* hello = nullptr;
-    for (QAction* top : window_->menuBar()->actions()) {
-        if (top->menu() != nullptr && top->text() == "&File") hello = top->menu()->actions().value(0);
-    }
+    QAction* hello = MenuEntry(window_, "&File", "&Hello");
     ASSERT_NE(hello, nullptr);
-    EXPECT_EQ(hello->text(), "&Hello");
     hello->trigger();
     EXPECT_EQ(form_->events.back(), "mnuHello_Click");
 
@@ -227,9 +190,8 @@ TEST_F(DesktopWindow, ControlsStandAtTheirTwipsFifteenToAPixel) {
     EXPECT_EQ(inFrame->geometry(), QRect(16, 24, 100, 20));
     EXPECT_EQ(Widget("txtPage1")->parentWidget(), Widget("SSTab1"));
     EXPECT_EQ(window_->windowTitle(), "Desktop Test");
-}
 
-TEST_F(DesktopWindow, WithoutTheResizingPlaceholderControlsKeepTheirSize) {
+    // Without the resizing placeholder controls keep their size.
     window_->resize(window_->width() * 2, window_->height() * 2);
     ProcessEvents();
     EXPECT_EQ(Widget("mskPhone")->geometry(), QRect(88, 32, 113, 20));
@@ -248,20 +210,19 @@ TEST_F(DesktopResizableWindow, TheResizingPlaceholderScalesControlsWithTheWindow
     EXPECT_NEAR(phone.width(), 226, 1);
 }
 
-TEST_F(DesktopWindow, TheCloseBoxUnloadsTheFormAndItsWindowGoes) {
-    window_->close();
-    ProcessEvents();
-    EXPECT_FALSE(form_->IsLoaded());
-    EXPECT_TRUE(window_.isNull());
-}
-
-TEST_F(DesktopWindow, AFormThatRefusesToUnloadKeepsItsWindow) {
+TEST_F(DesktopWindow, TheCloseBoxUnloadsTheFormAndItsWindowGoesUnlessTheFormRefuses) {
     form_->refuseUnload = true;
     window_->close();
     ProcessEvents();
     EXPECT_TRUE(form_->IsLoaded());
     ASSERT_FALSE(window_.isNull());
     EXPECT_TRUE(window_->isVisible());
+
+    form_->refuseUnload = false;
+    window_->close();
+    ProcessEvents();
+    EXPECT_FALSE(form_->IsLoaded());
+    EXPECT_TRUE(window_.isNull());
 }
 
 TEST_F(DesktopWindow, HidingAndShowingTheFormHidesAndShowsItsWindow) {

@@ -1,10 +1,9 @@
-#include <unistd.h>
 // Renders print documents to PDF and reads them back with poppler's
 // pdftotext -bbox / pdfimages, so what is checked is where the text really
 // landed on the page.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <QApplication>
 #include <QImage>
 
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DesktopTestSupport.h"
 #include "PdfReading.h"
 
 #include "desktop/PdfRenderer.h"
@@ -22,13 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace desktop_test;
 using printing::Property;
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_desktop";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QApplication(argc, argv);
-}
 
 class PdfRendererTest : public ::testing::Test {
 protected:
@@ -94,14 +87,21 @@ protected:
     fs::path previous_, folder_;
 };
 
-TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdge) {
+TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdgeEachOnItsOwnPage) {
     StartDocument();
     StartPage("Page 1");
     Item(5.95, 8.5, 1.8, 2, "1234.50");
     Item(1.0, 2.0, 3.5, 0, "ACME");
+    StartPage("Page 2");
+    Item(0.5, 0.6, 3.5, 0, "two");
+    StartPage("Page 3");
     auto pages = ReadPdfPages(Render(Finish()));
 
-    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0].words.size(), 2u);
+    ASSERT_EQ(pages[1].words.size(), 1u);
+    EXPECT_EQ(pages[1].words[0].text, "two");
+    EXPECT_TRUE(pages[2].words.empty());
     EXPECT_NEAR(pages[0].width, 8.5 * kPointsPerInch, 0.5);
     EXPECT_NEAR(pages[0].height, 11 * kPointsPerInch, 0.5);
     const PdfWord* amount = FindWord(pages[0], "1234.50");
@@ -115,56 +115,21 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdge) {
     EXPECT_NEAR(name->yMin, 2.0 * kPointsPerInch, 3.0);
 }
 
-TEST_F(PdfRendererTest, BlankItemsPrintNothingAndTheLastItemTextCounts) {
-    StartDocument();
-    StartPage("Page 1");
-    Item(1.0, 1.0, 1.8, 2, " ");
-    engine_.Store(Property::ItemText, "first");
-    engine_.Store(Property::ItemText, "second");
-    engine_.Store(Property::PrintText, true);
-    auto pages = ReadPdfPages(Render(Finish()));
-
-    ASSERT_EQ(pages.size(), 1u);
-    ASSERT_EQ(pages[0].words.size(), 1u);
-    EXPECT_EQ(pages[0].words[0].text, "second");
-}
-
-TEST_F(PdfRendererTest, EachNewPageIsAPdfPageWithItsOwnItems) {
-    StartDocument();
-    StartPage("Page 1");
-    Item(0.5, 0.6, 3.5, 0, "one");
-    StartPage("Page 2");
-    Item(0.5, 0.6, 3.5, 0, "two");
-    StartPage("Page 3");
-    auto pages = ReadPdfPages(Render(Finish()));
-
-    ASSERT_EQ(pages.size(), 3u);
-    ASSERT_EQ(pages[0].words.size(), 1u);
-    EXPECT_EQ(pages[0].words[0].text, "one");
-    ASSERT_EQ(pages[1].words.size(), 1u);
-    EXPECT_EQ(pages[1].words[0].text, "two");
-    EXPECT_TRUE(pages[2].words.empty());
-}
-
-TEST_F(PdfRendererTest, AnUnfinishedDocumentIsNeverRendered) {
+TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPretendedWritten) {
     StartDocument();
     StartPage("Page 1");
     Item(5.95, 8.5, 1.8, 2, "1234.50");
     engine_.AbortOpenDocument();
     fs::path pdf = folder_ / "out.pdf";
     std::string error;
-
     EXPECT_FALSE(desktop::RenderPdf(*engine_.LastDocument(), pdf.string(), &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(fs::exists(pdf));
-}
 
-TEST_F(PdfRendererTest, AnUnwritablePathIsReportedNotPretendedWritten) {
     StartDocument();
     StartPage("Page 1");
     const auto& document = Finish();
-    std::string error;
-
+    error.clear();
     EXPECT_FALSE(desktop::RenderPdf(document, (folder_ / "no-such-folder" / "out.pdf").string(), &error));
     EXPECT_FALSE(error.empty());
 }

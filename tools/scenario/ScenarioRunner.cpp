@@ -22,7 +22,7 @@ void ReportMisfits(Session& session)
 bool RunLine(Session& session)
 {
     try {
-        bool known = RunSetupCommand(session) || RunActionCommand(session) || RunExpectation(session);
+        bool known = RunSetupCommand(session) || RunActionCommand(session) || RunCodeCommand(session) || RunExpectation(session);
         if (!known) throw ActionFailed{"unknown command " + session.Line().tokens[0].text};
         ReportMisfits(session);
         return true;

@@ -60,6 +60,7 @@ private:
 // Each group runs the commands it knows and returns false for the others.
 bool RunSetupCommand(Session& session);
 bool RunActionCommand(Session& session);
+bool RunCodeCommand(Session& session);
 bool RunExpectation(Session& session);
 
 } // namespace scenario

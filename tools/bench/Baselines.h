@@ -1,0 +1,36 @@
+#pragma once
+// The same essential work as each timed operation, written straight against
+// SQLite or QPdfWriter: what the program's own layers should cost no more
+// than a small factor of.
+#include <filesystem>
+#include <string>
+
+#include "platform/printing/PrintDocument.h"
+
+namespace bench {
+
+// Opens the main database, counts the rows of the four tables the main menu
+// checks, closes it.
+void CountTheCheckedTables(const std::filesystem::path& folder);
+// Prepares, reads every column of the last employer as text, finalizes (on an
+// open connection, as the employer screen's rows are).
+void ReadLastEmployer(const std::filesystem::path& folder);
+// The first employer in the order of addition whose name begins with the text,
+// every column read: one pass over the table comparing the name's first
+// letters, as a program does that has no index on the name.
+void FindEmployerByName(const std::filesystem::path& folder, const std::string& prefix);
+// Opens the database, reads one employer's return row of a period, closes.
+void ReadReturnRow(const std::filesystem::path& folder, long employerNo, const std::string& period);
+// Opens the database and reads every employer, every column, sorted by name.
+void ReadEmployersByName(const std::filesystem::path& folder);
+// Reads the employers sorted by name and writes the listing's texts (22 per
+// employer, six employers a page) to a PDF, page by page.
+void WriteListingPdf(const std::filesystem::path& folder, const std::string& pdfPath);
+// Writes the document's items, page by page, to a PDF.
+void WriteItemsPdf(const printing::PrintDocument& document, const std::string& pdfPath);
+
+// Opens and closes the shared connection the moves and finds above use.
+void OpenSharedConnection(const std::filesystem::path& folder);
+void CloseSharedConnection();
+
+} // namespace bench

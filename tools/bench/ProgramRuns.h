@@ -1,0 +1,52 @@
+#pragma once
+// The timed operations, done as a user does them on the real screens
+// (headless): each Prepare leaves the screens where the operation starts.
+#include <filesystem>
+#include <string>
+
+#include "platform/printing/PrintDocument.h"
+
+namespace bench {
+
+class ProgramRuns {
+public:
+    explicit ProgramRuns(std::filesystem::path folder);
+    ~ProgramRuns();
+
+    // A program just started: no screen loaded.
+    void PrepareStartup();
+    // The main menu shown, then its "Enter/Edit/Print Data": the employer screen.
+    void Startup();
+
+    // On the employer screen, on its first employer.
+    void PrepareMove();
+    void MoveLast();
+
+    // On the first employer, the Find box to be answered with `name`.
+    void PrepareFind(const std::string& name);
+    void Find();
+
+    // On the first employer, no return screen open.
+    void PrepareOpen941();
+    void Open941();
+
+    // The listing screen shown over the employer screen, nothing printed.
+    void PrepareListing();
+    // Its print button: the document, kept by the print log (headless).
+    void PrintListing();
+    // The same, each finished document rendered to `pdfPath` and let go, as
+    // the desktop does.
+    void PrintListingToPdf(const std::string& pdfPath);
+
+    // The Form 944 screen of the first employer, its questions answered Yes.
+    void PrepareReturn();
+    void PrintReturnToPdf(const std::string& pdfPath);
+    // The last finished document of the print log (after PrintReturnToPdf).
+    printing::PrintDocument LastDocument() const;
+
+private:
+    void ClickEmployerArrow(const char* arrow);
+    std::filesystem::path folder_;
+};
+
+} // namespace bench

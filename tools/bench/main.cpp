@@ -1,0 +1,98 @@
+// bench [SIZE...]: for each number of employers (default 1000 10000 100000),
+// one line per operation:
+//   bench OPERATION SIZE program_s=X baseline_s=Y ratio=R peak_mb=M baseline_peak_mb=N
+// How to read them: docs/performance.md.
+#include "Baselines.h"
+#include "BenchDatabase.h"
+#include "Measure.h"
+#include "ProgramRuns.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using bench::Measure;
+using bench::Sample;
+
+void Report(const char* operation, long size, const Sample& program, const Sample& baseline)
+{
+    std::printf("bench %s %ld program_s=%.6f baseline_s=%.6f ratio=%.2f peak_mb=%.0f baseline_peak_mb=%.0f\n",
+                operation, size, program.seconds, baseline.seconds,
+                baseline.seconds > 0 ? program.seconds / baseline.seconds : 0.0, program.peakMb, baseline.peakMb);
+    std::fflush(stdout);
+}
+
+// Quick operations run several times (the fastest counts); long ones once.
+int RunsFor(long size) { return size >= 100000 ? 3 : 7; }
+
+void RunSize(long size, const std::filesystem::path& top)
+{
+    const auto folder = top / ("employers-" + std::to_string(size));
+    bench::MakeBenchFolder(folder, size);
+    const std::string lastName = bench::EmployerName(size).substr(0, 7);
+    const std::string pdf = (top / "out.pdf").string();
+    bench::ProgramRuns program(folder);
+    const int runs = RunsFor(size);
+
+    Report("startup", size, Measure([&] { program.Startup(); }, runs, [&] { program.PrepareStartup(); }),
+           Measure([&] { bench::CountTheCheckedTables(folder); }, runs));
+
+    bench::OpenSharedConnection(folder);
+    Report("move-last", size, Measure([&] { program.MoveLast(); }, runs, [&] { program.PrepareMove(); }),
+           Measure([&] { bench::ReadLastEmployer(folder); }, runs));
+    Report("find", size, Measure([&] { program.Find(); }, runs, [&] { program.PrepareFind(lastName); }),
+           Measure([&] { bench::FindEmployerByName(folder, lastName); }, runs));
+    bench::CloseSharedConnection();
+
+    Report("open-941", size, Measure([&] { program.Open941(); }, runs, [&] { program.PrepareOpen941(); }),
+           Measure([&] { bench::ReadReturnRow(folder, 1, "122"); }, runs));
+
+    Report("listing-document", size, Measure([&] { program.PrintListing(); }, 1, [&] { program.PrepareListing(); }),
+           Measure([&] { bench::ReadEmployersByName(folder); }, 1));
+
+    program.PrepareListing();
+    const double before = bench::ResidentMb();
+    Sample listingPdf = Measure([&] { program.PrintListingToPdf(pdf); });
+    const double after = bench::ResidentMb();
+    Report("listing-pdf", size, listingPdf, Measure([&] { bench::WriteListingPdf(folder, pdf); }));
+    std::fprintf(stderr, "note listing-pdf %ld resident_mb_before=%.0f resident_mb_after=%.0f\n", size, before, after);
+
+    Sample returnPdf = Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); });
+    const auto document = program.LastDocument();
+    Report("return-pdf", size, returnPdf, Measure([&] { bench::WriteItemsPdf(document, pdf); }, runs));
+
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove(pdf);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    std::vector<long> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::stol(argv[i]));
+    if (sizes.empty()) sizes = {1000, 10000, 100000};
+
+    const auto top = std::filesystem::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(top);
+    int status = 0;
+    try {
+        for (long size : sizes) RunSize(size, top);
+    } catch (const std::exception& e) {
+        std::cerr << "bench: " << e.what() << "\n";
+        status = 1;
+    }
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(top);
+    return status;
+}

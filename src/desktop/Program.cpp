@@ -28,12 +28,19 @@ bool StartProgram() {
     return forms::App().Count() > 0;
 }
 
-int RunProgram(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+void SetUpApplication() {
     // Windows are hidden and shown as the screens say; the program ends
     // when no screen is loaded, not when no window is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setApplicationName(QStringLiteral("Tavrilo 941 / 944"));
+    // Qt builds folder and file names from the application name (temporary
+    // folders, settings), so it must be a valid file name part; the windows
+    // carry the screens' own captions.
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+}
+
+int RunProgram(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    SetUpApplication();
     DesktopFrontEnd frontEnd;
     UseProgramFolder(files::ProgramFolder());
     if (!StartProgram()) return 0;

@@ -8,6 +8,13 @@ namespace desktop {
 // through the drive folders under it.
 void UseProgramFolder(const std::filesystem::path& folder);
 
+// The name Qt knows the program by: a valid file name part.
+inline constexpr const char* kApplicationName = "Tavrilo941";
+
+// What the program sets on its QApplication before any window: its name,
+// and that closing a window never ends it by itself.
+void SetUpApplication();
+
 // Makes every screen reachable by name and shows the start-up screen
 // frmStartup. False when no screen stayed loaded (nothing to run).
 bool StartProgram();

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,12 @@
 #include <unistd.h>
 
 namespace desktop_test {
+namespace {
+
+constexpr int kPollMs = 20;
+constexpr int kPatiencePolls = 250; // five seconds
+
+} // namespace
 
 void EnsureApplication() {
     if (QApplication::instance() != nullptr) return;
@@ -27,7 +34,7 @@ void EnsureApplication() {
     static char name[] = "test_desktop";
     static char* argv[] = {name, nullptr};
     static QApplication* application = new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    desktop::SetUpApplication();
     (void)application;
 }
 
@@ -61,28 +68,59 @@ void ClickWidget(QWidget* widget) {
     QApplication::sendEvent(widget, &release);
 }
 
-BoxAnswerer::BoxAnswerer(std::vector<QMessageBox::StandardButton> answers) : answers_(std::move(answers)) {
-    QTimer::singleShot(20, &timers_, [this] { Poll(); });
+BoxAnswerer::BoxAnswerer(std::vector<Answer> answers) : steps_(std::move(answers)) {
+    QTimer::singleShot(kPollMs, &timers_, [this] { Poll(); });
 }
 
-void BoxAnswerer::Poll() {
-    if (answers_.empty()) return;
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        SeenBox seen;
-        seen.title = box->windowTitle();
+void BoxAnswerer::Record(QWidget* modal) {
+    SeenBox seen;
+    seen.title = modal->windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
         seen.icon = box->icon();
         if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text();
-        seen_.push_back(seen);
-        QAbstractButton* button = box->button(answers_.front());
-        answers_.erase(answers_.begin());
-        if (button != nullptr) {
-            button->click();
-        } else {
-            box->reject();
-        }
     }
-    QTimer::singleShot(20, &timers_, [this] { Poll(); });
+    seen_.push_back(seen);
+}
+
+bool BoxAnswerer::Take(const Answer& answer, QWidget* modal) {
+    if (const Step* step = std::get_if<Step>(&answer)) return (*step)(modal);
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return false;
+    Record(box);
+    if (QAbstractButton* button = box->button(std::get<QMessageBox::StandardButton>(answer))) {
+        button->click();
+    } else {
+        box->reject();
+    }
+    return true;
+}
+
+void BoxAnswerer::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        unhandledPolls_ = 0;
+    } else if (!steps_.empty()) {
+        // Taken off first: the step may bring up the next dialog itself.
+        Answer step = std::move(steps_.front());
+        steps_.erase(steps_.begin());
+        if (Take(step, modal)) {
+            unhandledPolls_ = 0;
+        } else {
+            steps_.insert(steps_.begin(), std::move(step));
+            ++unhandledPolls_;
+        }
+    } else {
+        ++unhandledPolls_;
+    }
+    if (unhandledPolls_ > kPatiencePolls) {
+        // A dialog nobody expected would hold the test forever: it is
+        // recorded for the test to see and sent away.
+        Record(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        unhandledPolls_ = 0;
+    }
+    QTimer::singleShot(kPollMs, &timers_, [this] { Poll(); });
 }
 
 ProgramFolder::ProgramFolder() {
@@ -109,7 +147,11 @@ QWidget* VisibleWindowTitled(const QString& title) {
 
 void RunningProgram::SetUp() {
     EnsureApplication();
-    frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>([](const printing::PrintDocument&) {});
+    if (OffersPrints()) {
+        frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>();
+    } else {
+        frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>([](const printing::PrintDocument&) {});
+    }
     desktop::UseProgramFolder(folder_.Path());
     ASSERT_TRUE(desktop::StartProgram());
 }

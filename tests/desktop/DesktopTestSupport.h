@@ -15,13 +15,16 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace desktop_test {
 
-// The one QApplication of the test program (offscreen unless told otherwise).
+// The one QApplication of the test program (offscreen unless told
+// otherwise), set up as the program sets up its own.
 void EnsureApplication();
 
 // Lets queued window events run (posted events, deferred deletes).
@@ -41,17 +44,27 @@ struct SeenBox {
     QString defaultButton;
 };
 
-// Answers the next modal message boxes, in order, by pressing the given
-// buttons; records what each showed.
+// Answers the next modal dialogs, in order: message boxes by pressing the
+// given buttons (what each showed is recorded), other dialogs by a step of
+// the test's own, which returns false while the dialog in front is not the
+// one it is for. A dialog left unanswered for five seconds is recorded in
+// Seen and rejected, so that a test fails instead of hanging.
 class BoxAnswerer {
 public:
-    explicit BoxAnswerer(std::vector<QMessageBox::StandardButton> answers);
+    using Step = std::function<bool(QWidget* modal)>;
+    using Answer = std::variant<QMessageBox::StandardButton, Step>;
+    explicit BoxAnswerer(std::vector<Answer> answers);
     const std::vector<SeenBox>& Seen() const { return seen_; }
+    // Steps not taken yet.
+    std::size_t Pending() const { return steps_.size(); }
 
 private:
     void Poll();
-    std::vector<QMessageBox::StandardButton> answers_;
+    bool Take(const Answer& answer, QWidget* modal);
+    void Record(QWidget* modal);
+    std::vector<Answer> steps_;
     std::vector<SeenBox> seen_;
+    int unhandledPolls_ = 0;
     QObject timers_; // the polling stops with the answerer
 };
 
@@ -77,6 +90,9 @@ class RunningProgram : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Finished printouts go to the print dialog, as in the program; by
+    // default they are dropped.
+    virtual bool OffersPrints() const { return false; }
 
     // Runs a statement against the folder's TV941.MDB.
     void Sql(const std::string& statement) const;

@@ -1,0 +1,78 @@
+// Printing as a user prints: the program's own application set-up, the
+// Print button of a return screen clicked in its window, the questions
+// answered, the print dialog told to print to a PDF file, and the file read
+// back.
+
+#include "DesktopTestSupport.h"
+#include "PdfReading.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace desktop_test;
+
+const char* const kEmployer =
+    "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
+    "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
+    "'06510')";
+
+class DesktopPrinting : public RunningProgram {
+protected:
+    bool OffersPrints() const override { return true; }
+
+    // The Form 941 screen of the first quarter, reached as a user reaches it.
+    desktop::FormWindow* OpenFirstQuarter() {
+        Sql(kEmployer);
+        desktop::FormWindow* employers = OpenEmployerScreen();
+        if (employers == nullptr) return nullptr;
+        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
+        ClickWidget(employers->WidgetNamed("cmdQtr1"));
+        return WindowOf("frmDet941Covid0621");
+    }
+};
+
+// The print dialog's choice of printing to a PDF file named `path` (the
+// user's own name when given, else the one the dialog proposes), and its
+// Print button. `proposed` receives what the dialog proposed.
+BoxAnswerer::Step PrintToFile(QString path, QString* proposed) {
+    return [path, proposed](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (printers == nullptr || file == nullptr || buttons == nullptr) {
+            dialog->reject();
+            return true;
+        }
+        printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+        if (proposed != nullptr) *proposed = file->text();
+        if (!path.isEmpty()) file->setText(path);
+        buttons->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+TEST_F(DesktopPrinting, TheReturnPrintsToTheChosenPdfFile) {
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToFile(QString::fromStdString(pdf.string()), nullptr)});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+
+    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+    EXPECT_EQ(answerer.Seen().size(), 2u) << "a box beside the two questions: "
+                                          << answerer.Seen().back().text.toStdString();
+    const std::vector<PdfPage> pages = ReadPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
+} // namespace

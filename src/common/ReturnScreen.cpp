@@ -91,6 +91,30 @@ void ReturnScreen::OnPage(forms::Control& control, int page, long left, long top
     control.Move(left, top, width, height);
 }
 
+void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {
+    lines_ = std::move(lines);
+    LayOutLineFields(lines_, [this](forms::Control& field, int page, long left, long top, long width) {
+        OnPage(field, page, left, top, width);
+    });
+    BindLineColumns(lines_, "datDollars");
+    const std::vector<int> lastOfPage = OrderLineTabs(lines_, 10, 3);
+    Command2.SetTabIndex(lastOfPage[0] + 1);
+    Command5.SetTabIndex(lastOfPage[1] + 1);
+    Command4.SetTabIndex(lastOfPage[1] + 1);
+    Command6.SetTabIndex(lastOfPage[2] + 1);
+    ChainLines(lines_, chain_);
+}
+
+void ReturnScreen::LoadLineAmtFromFields() { LoadLineSlots(lines_, LineAmt); }
+
+std::vector<forms::Control*> ReturnScreen::FieldsAddEnables() {
+    return LineFieldsWith(lines_, {Entry::OpenedByAdd, Entry::ClosedUntilAdd});
+}
+
+std::vector<forms::Control*> ReturnScreen::FieldsClosedWithoutRow() const {
+    return LineFieldsWith(lines_, {Entry::ClosedUntilAdd});
+}
+
 void ReturnScreen::WireFrameEvents() {
     cmdAddNew.Click = [this] { cmdAddNew_Click(); };
     cmdEditRecord.Click = [this] { cmdEditRecord_Click(); };

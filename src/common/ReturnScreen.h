@@ -6,7 +6,9 @@
 // LineAmt, EditMode and OverpaidFlag. Each screen puts its own lines, period
 // captions and Enter chains into it through the hooks below.
 
+#include "common/EnterKeyChain.h"
 #include "common/LineAmt.h"
+#include "common/ReturnLine.h"
 #include "common/RecordButtonStates.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
@@ -74,13 +76,22 @@ public:
     // Fills LineAmt from the fields as the shown row has them, so that the
     // line handlers' sums start from the stored values. Run when a row is
     // opened and when Edit starts.
-    virtual void LoadLineAmtFromFields() = 0;
+    virtual void LoadLineAmtFromFields();
+
+    // The screen's line table.
+    LineTable Lines() const { return lines_; }
+    // The fields that an open period without a row keeps closed until Add.
+    std::vector<forms::Control*> FieldsClosedWithoutRow() const;
 
 protected:
     // Load, step 3: the captions and retired lines of the period.
     virtual void AdaptToPeriod(const std::string& code) = 0;
-    // The entry fields Add opens, in the order it opens them.
-    virtual std::vector<forms::Control*> FieldsAddEnables() = 0;
+    // Takes the screen's line table and derives from it the fields' places,
+    // tab stops, columns, tab order (each page's buttons after its last
+    // field) and the Enter chain.
+    void UseLines(std::vector<ReturnLine> lines);
+    // The entry fields Add opens; by default those the line table names.
+    virtual std::vector<forms::Control*> FieldsAddEnables();
     // Add, after the key fields were copied (the Form 941 zeroes line 11f).
     virtual void AfterAddCopiedKey() {}
     // Where Add and Edit put the focus.
@@ -93,10 +104,13 @@ protected:
     // Places a control on a page of SSTab1 at a position within the page.
     void OnPage(forms::Control& control, int page, long left, long top, long width, long height = 285);
 
+    EnterKeyChain chain_;
+
 private:
     void LayOutFrame();
     void WireFrameEvents();
     void ReportAddFailure(int number, const std::string& description);
 
     std::string periodCode_;
+    std::vector<ReturnLine> lines_;
 };

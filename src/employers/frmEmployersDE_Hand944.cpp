@@ -2,13 +2,11 @@
 // form changes for 2022, and opens the Form 944 screen on the employer's one
 // DET941 row of that period, offering to start the row when there is none.
 
+#include "employers/PeriodHandOver.h"
 #include "employers/frmEmployersDE.h"
-#include "platform/basic/RuntimeError.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Recordset.h"
 #include "returns/f944/frmDet944Covid.h"
-
-#include <optional>
 
 namespace {
 
@@ -41,41 +39,17 @@ void StartAnnualRow(frmDet944Covid& form944, const std::string& employerNo) {
 } // namespace
 
 void frmEmployersDE::cmd944_Click() {
-    std::optional<std::string> employerNo = StoredEmployerNo();
-    if (!employerNo) {
-        forms::MsgBox(kNoStoredEmployer, forms::vbExclamation, kForm944Title);
-        return;
-    }
-
-    txtQtr_Yr.SetText(kAnnualCode);
-    forms::MsgBox(CautionText(), forms::vbInformation, kCautionTitle);
-    frmDet944Covid& form944 = forms::Screen<frmDet944Covid>();
-    form944.Show();
-    Hide();
-
-    form944.datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + *employerNo +
-                                       " AND [Qtr_Yr] = '" + kAnnualCode + "'");
-    try {
-        form944.datDollars.Refresh();
-    } catch (const basic::RuntimeError& error) {
-        // Without its rows the screen is of no use: say why and go back.
-        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
-                          error.Description(),
-                      forms::vbExclamation, kForm944Title);
-        form944.Unload();
-        Show();
-        return;
-    }
-
-    if (form944.datDollars.Recordset()->RecordCount() != 0) {
-        form944.LoadLineAmtFromFields();
-        return;
-    }
+    const PeriodHandOver annual{kAnnualCode, kForm944Title, kNoStoredEmployer,
+                                [] { forms::MsgBox(CautionText(), forms::vbInformation, kCautionTitle); }};
+    ReturnScreen* opened =
+        HandOverPeriod(*this, annual, []() -> ReturnScreen& { return forms::Screen<frmDet944Covid>(); });
+    if (opened == nullptr) return;
+    auto& form944 = static_cast<frmDet944Covid&>(*opened);
     const int answer = forms::MsgBox(basic::Trim(form944.txtEmployerName.Text()) +
                                          " has no Form 944 dollar record yet. Do you want to enter one now?",
                                      forms::vbYesNo + forms::vbInformation + forms::vbDefaultButton2, kForm944Title);
     if (answer == forms::vbYes) {
-        StartAnnualRow(form944, *employerNo);
+        StartAnnualRow(form944, *StoredEmployerNo());
         return;
     }
     form944.Unload();

@@ -1,13 +1,11 @@
 // The period buttons: each records its period code in txtQtr_Yr and opens the
 // Form 941 screen on the one DET941 row of the current employer and period.
 
+#include "employers/PeriodHandOver.h"
 #include "employers/frmEmployersDE.h"
-#include "platform/basic/RuntimeError.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Recordset.h"
 #include "returns/f941/frmDet941Covid0621.h"
-
-#include <optional>
 
 namespace {
 
@@ -29,48 +27,18 @@ constexpr const char* kNoStoredEmployer =
     "There is no saved employer to enter a return for. Find an employer, or save the new one, "
     "before choosing the quarter.";
 
-void ShowNoRowState(frmDet941Covid0621& form941) {
-    form941.ShowRecordState(RecordStep::NoRowFound);
-    for (forms::Control* field : form941.FieldsClosedWithoutRow()) field->SetEnabled(false);
-    form941.cmdAddNew.SetFocus();
-}
-
 void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
-    std::optional<std::string> employerNo = employers.StoredEmployerNo();
-    if (!employerNo) {
-        forms::MsgBox(kNoStoredEmployer, forms::vbExclamation, kForm941Title);
-        return;
-    }
-
-    employers.txtQtr_Yr.SetText(quarter.code);
-    frmDet941Covid0621& form941 = forms::Screen<frmDet941Covid0621>();
-    form941.Show();
-    employers.Hide();
-
-    form941.datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + *employerNo +
-                                       " AND [Qtr_Yr] = '" + quarter.code + "'");
-    try {
-        form941.datDollars.Refresh();
-    } catch (const basic::RuntimeError& error) {
-        // Without its rows the screen is of no use: say why and go back.
-        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
-                          error.Description(),
-                      forms::vbExclamation, kForm941Title);
-        form941.Unload();
-        employers.Show();
-        return;
-    }
-
-    if (form941.datDollars.Recordset()->RecordCount() != 0) {
-        form941.LoadLineAmtFromFields();
-        return;
-    }
-    forms::MsgBox(basic::Trim(form941.txtEmployerName.Text()) + " has no 941 dollars yet for the " +
+    ReturnScreen* form941 = HandOverPeriod(employers, {quarter.code, kForm941Title, kNoStoredEmployer},
+                                           [] () -> ReturnScreen& { return forms::Screen<frmDet941Covid0621>(); });
+    if (form941 == nullptr) return;
+    forms::MsgBox(basic::Trim(form941->txtEmployerName.Text()) + " has no 941 dollars yet for the " +
                       quarter.quarterWord +
                       " quarter. Click on Add to start the data entry process. Press the Return/Enter key to move "
                       "from field to field. Remember to Save your record. Click on Close to exit from this screen.",
                   forms::vbOKOnly, kForm941Title);
-    ShowNoRowState(form941);
+    form941->ShowRecordState(RecordStep::NoRowFound);
+    for (forms::Control* field : form941->FieldsClosedWithoutRow()) field->SetEnabled(false);
+    form941->cmdAddNew.SetFocus();
 }
 
 } // namespace

@@ -4,14 +4,16 @@
 // return screen's fields as they stand, the employer screen's designee and
 // signer boxes, and the employer and preparer texts of the run.
 #include "common/ReturnPrintRun.h"
+#include "common/ReturnScreen.h"
 
 namespace forms {
 class Form;
 }
 
+
 class Form941Items {
 public:
-    Form941Items(const forms::Form& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
+    Form941Items(const ReturnScreen& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
         : screen_(returnScreen), employers_(employerScreen), run_(run) {}
 
     void Page1Item(short fieldNo);     // 1 to 39
@@ -30,7 +32,7 @@ private:
     double Line12() const;
     void Line16Box(short fieldNo);
 
-    const forms::Form& screen_;
+    const ReturnScreen& screen_;
     const forms::Form& employers_;
     ReturnPrintRun& run_;
 };

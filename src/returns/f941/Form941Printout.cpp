@@ -4,7 +4,7 @@
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PageImages.h"
 
-Form941Printout::Form941Printout(const forms::Form& returnScreen, const forms::Form& employerScreen,
+Form941Printout::Form941Printout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
                                  printing::DMWin& control)
     : employers_(employerScreen), run_(control), items_(returnScreen, employerScreen, run_) {}
 

@@ -7,10 +7,11 @@
 namespace forms {
 class Form;
 }
+class ReturnScreen;
 
 class Form941Printout {
 public:
-    Form941Printout(const forms::Form& returnScreen, const forms::Form& employerScreen,
+    Form941Printout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
                     printing::DMWin& control);
 
     void Print();

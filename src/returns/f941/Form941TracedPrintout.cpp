@@ -9,7 +9,7 @@
 #include "returns/f941/Form941Printout.h"
 #include "returns/f941/Form941TracedLayout.h"
 
-Form941TracedPrintout::Form941TracedPrintout(const forms::Form& returnScreen, const forms::Form& employerScreen,
+Form941TracedPrintout::Form941TracedPrintout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
                                              printing::DMWin& control)
     : employers_(employerScreen), run_(control), items_(returnScreen, employerScreen, run_) {}
 

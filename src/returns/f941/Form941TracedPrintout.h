@@ -9,10 +9,11 @@
 namespace forms {
 class Form;
 }
+class ReturnScreen;
 
 class Form941TracedPrintout {
 public:
-    Form941TracedPrintout(const forms::Form& returnScreen, const forms::Form& employerScreen,
+    Form941TracedPrintout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
                           printing::DMWin& control);
 
     void Print();

@@ -3,7 +3,6 @@
 // the first quarter of 2023, laid out after the June 2021 revision of the
 // form and adapted on load to the period it is opened for.
 
-#include "common/EnterKeyChain.h"
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
 
@@ -149,9 +148,6 @@ public:
     forms::MaskedField MaskEdBox1{*this, "MaskEdBox1"};
     forms::CurrencyField fpCurrency1{*this, "fpCurrency1"};
 
-    // The fields that an open period without a row keeps closed until Add.
-    std::vector<forms::Control*> FieldsClosedWithoutRow();
-
     void LoadLineAmtFromFields() override;
 
     // Prints the return's pages 1 to 3 or its 941-V voucher.
@@ -159,7 +155,6 @@ public:
 
 protected:
     void AdaptToPeriod(const std::string& code) override;
-    std::vector<forms::Control*> FieldsAddEnables() override;
     void AfterAddCopiedKey() override;
     forms::Control& AddFocusField() override { return mskNo_Employee; }
     forms::Control& EditFocusField() override { return fpLine2; }
@@ -171,12 +166,10 @@ private:
     void PrintFormTrace();
 
     void LayOutLines();
-    void BindLines();
-    void BuildEnterKeyChain();
+    std::vector<ReturnLine> Form941Lines();
     void SetPeriodMoves(const std::string& code);
 
     // --- line computations, one per field or group of fields ---
-    void WriteAmount(forms::CurrencyField& field, double amount);
     double Sum5e() const;
     void WriteLine6();
     void Line2_Recompute();
@@ -197,6 +190,5 @@ private:
     void RecomputeMonthTotal(int month);
     std::optional<std::string> CompareMonthsWithTax() const;
 
-    EnterKeyChain chain_;
     MonthlyTotalCheck monthlyCheck_{fpLine17A, Check6};
 };

@@ -1,26 +1,18 @@
-// The Form 941 screen's controls: where each stands, its caption, the column
-// it is bound to, its hint and the amounts it accepts.
+// The Form 941 screen's captions, hints and the amounts its fields accept;
+// where each field stands is in its line table.
 
 #include "returns/f941/frmDet941Covid0621.h"
 
 namespace {
 
-constexpr long Row(int row) { return 800 + 270 * row; }
-
-// Column positions within a page.
-constexpr long kLabelLeft = 120;
-constexpr long kColumn1 = 4300;  // typed amounts of line 5, line 1
-constexpr long kRateLeft = 5950;
-constexpr long kColumn2 = 9000;  // computed taxes and the right-hand amounts
-constexpr long kFieldWidth = 1600;
+constexpr long Row(int row) { return LineTop(row); }
 
 } // namespace
 
 frmDet941Covid0621::frmDet941Covid0621() : ReturnScreen("frmDet941Covid0621") {
     SetCaption("Form 941- Data Entry");
     LayOutLines();
-    BindLines();
-    BuildEnterKeyChain();
+    UseLines(Form941Lines());
     DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
 }
 
@@ -108,95 +100,23 @@ void frmDet941Covid0621::LayOutLines() {
         OnPage(*c.label, c.page, c.left, c.top, c.width);
     }
 
-    struct CheckBoxPlace {
+    struct BoxCaption {
         forms::CheckBox* box;
-        int page;
-        long left, top, width;
         const char* caption;
     };
     // clang-format off
-    const CheckBoxPlace boxes[] = {
-        {&Check2,  0, 6200,       Row(0),  4400, "Check if Wages not subject to Fica/Medicare:"},
-        {&Check3,  1, kLabelLeft, Row(12), 4000, "Check if to be applied to next return"},
-        {&Check10, 1, 4300,       Row(12), 2000, "or Refunded"},
-        {&Check6,  1, kLabelLeft, Row(14), 4000, "Check one  -  Monthly Depositor:"},
-        {&Check5,  1, 4300,       Row(14), 3000, "Semiweekly depositor:"},
-        {&Check8,  2, kLabelLeft, Row(0),  9800, "17  If your business has closed or you stopped paying wages, check here"},
-        {&Check1,  2, kLabelLeft, Row(1),  9800, "18a If you are a seasonal employer, check here"},
-        {&Check9,  2, kLabelLeft, Row(2),  9800, "18b If you are eligible for the employee retention credit solely as a recovery startup business, check here"},
+    const BoxCaption boxes[] = {
+        {&Check2,  "Check if Wages not subject to Fica/Medicare:"},
+        {&Check3,  "Check if to be applied to next return"},
+        {&Check10, "or Refunded"},
+        {&Check6,  "Check one  -  Monthly Depositor:"},
+        {&Check5,  "Semiweekly depositor:"},
+        {&Check8,  "17  If your business has closed or you stopped paying wages, check here"},
+        {&Check1,  "18a If you are a seasonal employer, check here"},
+        {&Check9,  "18b If you are eligible for the employee retention credit solely as a recovery startup business, check here"},
     };
     // clang-format on
-    for (const CheckBoxPlace& b : boxes) {
-        b.box->SetCaption(b.caption);
-        OnPage(*b.box, b.page, b.left, b.top, b.width);
-    }
-
-    struct FieldPlace {
-        forms::Control* field;
-        int page;
-        long left, top, width;
-    };
-    // clang-format off
-    const FieldPlace fields[] = {
-        {&mskNo_Employee, 0, kColumn1, Row(0),  800},
-        {&fpLine2,        0, kColumn1, Row(1),  kFieldWidth},
-        {&fpLine3,        0, kColumn1, Row(2),  kFieldWidth},
-        {&fpLine6A,       0, kColumn1, Row(3),  kFieldWidth},
-        {&fpLine6B,       0, kColumn2, Row(3),  kFieldWidth},
-        {&fpL5a1c1,       0, kColumn1, Row(4),  kFieldWidth},
-        {&fpL5a1c2,       0, kColumn2, Row(4),  kFieldWidth},
-        {&fpL5a2c1,       0, kColumn1, Row(5),  kFieldWidth},
-        {&fpL5a2c2,       0, kColumn2, Row(5),  kFieldWidth},
-        {&fpLine6c,       0, kColumn1, Row(6),  kFieldWidth},
-        {&fpLine6D,       0, kColumn2, Row(6),  kFieldWidth},
-        {&fpLine7A,       0, kColumn1, Row(7),  kFieldWidth},
-        {&fpLine7B,       0, kColumn2, Row(7),  kFieldWidth},
-        {&fpLine5d1,      0, kColumn1, Row(8),  kFieldWidth},
-        {&fpLine5D2,      0, kColumn2, Row(8),  kFieldWidth},
-        {&fpLine8,        0, kColumn2, Row(10), kFieldWidth},
-        {&fpLine5f,       0, kColumn2, Row(11), kFieldWidth},
-        {&fpLine5,        0, kColumn2, Row(12), kFieldWidth},
-        {&fpLine9B,       0, kColumn2, Row(13), kFieldWidth},
-        {&fpLine9A,       0, kColumn2, Row(14), kFieldWidth},
-        {&fpLine9C,       0, kColumn2, Row(15), kFieldWidth},
-        {&fpLine10,       0, kColumn1, Row(15), kFieldWidth},
-        {&fpLine11,       0, kColumn2, Row(16), kFieldWidth},
-        {&fpLine11a,      0, kColumn2, Row(17), kFieldWidth},
-        {&fpLine11b,      0, kColumn2, Row(18), kFieldWidth},
-        {&fpLine11c,      0, kColumn2, Row(19), kFieldWidth},
-        {&fpLine11d,      0, kColumn2, Row(20), kFieldWidth},
-        {&fpL12aCobra,    0, kColumn2, Row(21), kFieldWidth},
-        {&MaskEdBox2,     0, kColumn2, Row(22), 800},
-        {&fpLine11g,      0, kColumn2, Row(23), kFieldWidth},
-        {&fpLine12,       1, kColumn2, Row(0),  kFieldWidth},
-        {&fpLine13a,      1, kColumn2, Row(1),  kFieldWidth},
-        {&fpLine13b,      1, kColumn2, Row(2),  kFieldWidth},
-        {&fpLine13c,      1, kColumn2, Row(3),  kFieldWidth},
-        {&fpLine13d,      1, kColumn2, Row(4),  kFieldWidth},
-        {&fpLine13e,      1, kColumn2, Row(5),  kFieldWidth},
-        {&fpLine13f,      1, kColumn2, Row(6),  kFieldWidth},
-        {&fpLine13g,      1, kColumn2, Row(7),  kFieldWidth},
-        {&fpLine13h,      1, kColumn2, Row(8),  kFieldWidth},
-        {&fpLine14,       1, kColumn2, Row(9),  kFieldWidth},
-        {&fpLine15,       1, kColumn2, Row(10), kFieldWidth},
-        {&fpLine16(1),    1, kColumn2, Row(11), kFieldWidth},
-        {&fpLine17A,      1, 2000,     Row(15), kFieldWidth},
-        {&fpLine17B,      1, 2000,     Row(16), kFieldWidth},
-        {&fpLine17C,      1, 2000,     Row(17), kFieldWidth},
-        {&fpLine17D,      1, 3100,     Row(18), kFieldWidth},
-        {&fpLine19,       2, kColumn2, Row(4),  kFieldWidth},
-        {&fpLine20,       2, kColumn2, Row(5),  kFieldWidth},
-        {&fpLine21,       2, kColumn2, Row(6),  kFieldWidth},
-        {&fpLine22,       2, kColumn2, Row(7),  kFieldWidth},
-        {&fpLine23,       2, kColumn2, Row(8),  kFieldWidth},
-        {&fpLine24,       2, kColumn2, Row(9),  kFieldWidth},
-        {&fpLine25,       2, kColumn2, Row(10), kFieldWidth},
-        {&fpLine26,       2, kColumn2, Row(11), kFieldWidth},
-        {&fpLine27,       2, kColumn2, Row(12), kFieldWidth},
-        {&fpLine28,       2, kColumn2, Row(13), kFieldWidth},
-    };
-    // clang-format on
-    for (const FieldPlace& f : fields) OnPage(*f.field, f.page, f.left, f.top, f.width);
+    for (const BoxCaption& b : boxes) b.box->SetCaption(b.caption);
 
     // The total of the adjustments is kept for line 10 only; nobody sees it.
     fpLine10.SetVisible(false);
@@ -246,100 +166,4 @@ void frmDet941Covid0621::LayOutLines() {
         amount->SetRange(-kHighest, kHighest);
     }
     fpLine11d.SetRange(fpLine11d.Min(), 9999999999.0);
-
-    // The screen computes these; only the 5a(i) and 5a(ii) taxes are tab stops.
-    for (forms::Control* computed : {static_cast<forms::Control*>(&fpLine6B), static_cast<forms::Control*>(&fpLine6D),
-                                     static_cast<forms::Control*>(&fpLine7B), static_cast<forms::Control*>(&fpLine5D2),
-                                     static_cast<forms::Control*>(&fpLine8), static_cast<forms::Control*>(&fpLine5),
-                                     static_cast<forms::Control*>(&fpLine10), static_cast<forms::Control*>(&fpLine11)}) {
-        computed->SetTabStop(false);
-    }
-}
-
-void frmDet941Covid0621::BindLines() {
-    struct Binding {
-        forms::Bound* field;
-        forms::Control* control;
-        const char* column;
-    };
-    // clang-format off
-    const Binding bindings[] = {
-        {&mskNo_Employee, &mskNo_Employee, "No_Employee"},
-        {&fpLine2,     &fpLine2,     "L_2"},
-        {&fpLine3,     &fpLine3,     "L_3"},
-        {&Check2,      &Check2,      "Not_Subj"},
-        {&fpLine6A,    &fpLine6A,    "L_6A"},
-        {&fpLine6B,    &fpLine6B,    "L_6B"},
-        {&fpL5a1c1,    &fpL5a1c1,    "L5a1c1"},
-        {&fpL5a1c2,    &fpL5a1c2,    "L5a1c2"},
-        {&fpL5a2c1,    &fpL5a2c1,    "L5a2c1"},
-        {&fpL5a2c2,    &fpL5a2c2,    "L5a2c2"},
-        {&fpLine6c,    &fpLine6c,    "L_6C"},
-        {&fpLine6D,    &fpLine6D,    "L_6D"},
-        {&fpLine7A,    &fpLine7A,    "L_7A"},
-        {&fpLine7B,    &fpLine7B,    "L_7B"},
-        {&fpLine5d1,   &fpLine5d1,   "L_12"},
-        {&fpLine5D2,   &fpLine5D2,   "L_13"},
-        {&fpLine8,     &fpLine8,     "L_8"},
-        {&fpLine5f,    &fpLine5f,    "L6c_ExemptWages"},
-        {&fpLine5,     &fpLine5,     "L_5"},
-        {&fpLine9B,    &fpLine9B,    "L_9B"},
-        {&fpLine9A,    &fpLine9A,    "L_9A"},
-        {&fpLine9C,    &fpLine9C,    "L_9C"},
-        {&fpLine11,    &fpLine11,    "L_11"},
-        {&fpLine11a,   &fpLine11a,   "L11a"},
-        {&fpLine11b,   &fpLine11b,   "L11b"},
-        {&fpLine11c,   &fpLine11c,   "L11c"},
-        {&fpLine11d,   &fpLine11d,   "L11d"},
-        {&fpL12aCobra, &fpL12aCobra, "L12aCobra"},
-        {&MaskEdBox2,  &MaskEdBox2,  "L12bCobraIndividuals"},
-        {&fpLine11g,   &fpLine11g,   "L11g"},
-        {&fpLine12,    &fpLine12,    "Line12"},
-        {&fpLine13a,   &fpLine13a,   "L13a"},
-        {&fpLine13b,   &fpLine13b,   "L13b"},
-        {&fpLine13c,   &fpLine13c,   "L13c"},
-        {&fpLine13d,   &fpLine13d,   "L13d"},
-        {&fpLine13e,   &fpLine13e,   "L13e"},
-        {&fpLine13f,   &fpLine13f,   "L13f"},
-        {&fpLine13g,   &fpLine13g,   "L13g"},
-        {&fpLine13h,   &fpLine13h,   "L13h"},
-        {&fpLine14,    &fpLine14,    "L_14"},
-        {&fpLine15,    &fpLine15,    "L_15"},
-        {&fpLine16(1), &fpLine16(1), "L_16"},
-        {&Check3,      &Check3,      "Apply_Nxt"},
-        {&Check10,     &Check10,     "Refunded"},
-        {&Check6,      &Check6,      "Monthly"},
-        {&Check5,      &Check5,      "SemiWkly"},
-        {&fpLine17A,   &fpLine17A,   "L_20_A"},
-        {&fpLine17B,   &fpLine17B,   "L_20_B"},
-        {&fpLine17C,   &fpLine17C,   "L_20_C"},
-        {&fpLine17D,   &fpLine17D,   "L_20_D"},
-        {&Check8,      &Check8,      "OutOfBusiness"},
-        {&Check1,      &Check1,      "Seasonal"},
-        {&Check9,      &Check9,      "RecovStartup"},
-        {&fpLine19,    &fpLine19,    "L_19"},
-        {&fpLine20,    &fpLine20,    "L20"},
-        {&fpLine21,    &fpLine21,    "L21"},
-        {&fpLine22,    &fpLine22,    "L22"},
-        {&fpLine23,    &fpLine23,    "L23"},
-        {&fpLine24,    &fpLine24,    "L24"},
-        {&fpLine25,    &fpLine25,    "L25"},
-        {&fpLine26,    &fpLine26,    "L26"},
-        {&fpLine27,    &fpLine27,    "L27"},
-        {&fpLine28,    &fpLine28,    "L28"},
-    };
-    // clang-format on
-    // The order of the table is also the order Tab walks the fields; each
-    // page's buttons follow its last field.
-    int tabIndex = 10;
-    for (const Binding& b : bindings) {
-        b.field->SetDataSource("datDollars");
-        b.field->SetDataField(b.column);
-        b.control->SetTabIndex(tabIndex);
-        tabIndex += 2;
-    }
-    Command2.SetTabIndex(fpLine11g.TabIndex() + 1);
-    Command5.SetTabIndex(fpLine17D.TabIndex() + 1);
-    Command4.SetTabIndex(fpLine17D.TabIndex() + 1);
-    Command6.SetTabIndex(fpLine28.TabIndex() + 1);
 }

@@ -182,7 +182,6 @@ private:
     void ChainPart3();
 
     // --- lines 1 to 9 ---
-    void WriteAmount(forms::CurrencyField& field, double amount);
     void Line1_Recompute();
     void Line2_Recompute();
     void Line4a_Recompute();
@@ -203,6 +202,5 @@ private:
     void Month12_Enter();
     void Month12_Leave();
 
-    EnterKeyChain chain_;
     MonthlyTotalCheck yearCheck_{fpLine17A, Check6};
 };

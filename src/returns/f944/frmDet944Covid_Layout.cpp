@@ -5,13 +5,8 @@
 
 namespace {
 
-constexpr long Row(int row) { return 800 + 270 * row; }
-
-constexpr long kLabelLeft = 120;
-constexpr long kColumn1 = 4300;  // the wages of line 4, typed
-constexpr long kRateLeft = 5950;
-constexpr long kColumn2 = 9000;  // the taxes and every right-hand amount
-constexpr long kFieldWidth = 1600;
+constexpr long Row(int row) { return LineTop(row); }
+constexpr long kFieldWidth = kAmountWidth;
 
 // The grid of months: three columns of four.
 constexpr long kMonthColumn[3] = {120, 3700, 7300};

@@ -5,25 +5,10 @@
 
 #include "returns/f944/frmDet944Covid.h"
 
-#include "platform/basic/NumberToText.h"
-#include "platform/basic/Round.h"
+#include "common/LineArithmetic.h"
 #include "returns/f944/Form944Slots.h"
 
 using namespace slot944;
-
-namespace {
-
-constexpr double kRate4a = 0.124;
-constexpr double kRate4ai = 0.062;
-constexpr double kRate4aii = 0.062;
-constexpr double kRate4b = 0.124;
-constexpr double kRate4c = 0.029;
-constexpr double kRate4d = 0.009;
-
-// A tax product, rounded to cents at once (half to even).
-double Tax(double amount, double rate) { return basic::Round(amount * rate, 2); }
-
-} // namespace
 
 void frmDet944Covid::ChainTaxLines() {
     using Link = EnterKeyChain::Link;
@@ -57,10 +42,6 @@ void frmDet944Covid::ChainTaxLines() {
     for (const Link& link : links) chain_.Add(link);
 }
 
-void frmDet944Covid::WriteAmount(forms::CurrencyField& field, double amount) {
-    field.SetText(basic::NumberText(amount));
-}
-
 void frmDet944Covid::Line1_Recompute() {
     const double line1 = fpLine2.Value();
     // Taxable wages the user set apart from line 1 stay as they are when
@@ -70,11 +51,11 @@ void frmDet944Covid::Line1_Recompute() {
     if (!changed) return;
     LineAmt.Set(Wages4a, LineAmt[Line1]);
     WriteAmount(fpLine6A, LineAmt[Wages4a]);
-    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], kRate4a));
+    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], rate::SocialSecurity));
     WriteAmount(fpLine6B, LineAmt[Tax4a]);
     LineAmt.Set(Wages4c, LineAmt[Line1]);
     WriteAmount(fpLine7A, LineAmt[Wages4c]);
-    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], kRate4c));
+    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], rate::Medicare));
     WriteAmount(fpLine7B, LineAmt[Tax4c]);
 }
 
@@ -86,37 +67,37 @@ void frmDet944Covid::Line2_Recompute() {
 
 void frmDet944Covid::Line4a_Recompute() {
     LineAmt.Set(Wages4a, fpLine6A.Value());
-    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], kRate4a));
+    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], rate::SocialSecurity));
     WriteAmount(fpLine6B, LineAmt[Tax4a]);
 }
 
 void frmDet944Covid::Line4ai_Recompute() {
-    WriteAmount(fpL5a1c2, Tax(fpL5a1c1.Value(), kRate4ai));
+    WriteAmount(fpL5a1c2, Tax(fpL5a1c1.Value(), rate::QualifiedLeave));
     LineAmt.Set(Tax4ai, fpL5a1c2.Value());
     LineAmt.Set(Tax4aii, fpL5a2c2.Value());
 }
 
 void frmDet944Covid::Line4aii_Recompute() {
-    WriteAmount(fpL5a2c2, Tax(fpL5a2c1.Value(), kRate4aii));
+    WriteAmount(fpL5a2c2, Tax(fpL5a2c1.Value(), rate::QualifiedLeave));
     LineAmt.Set(Tax4aii, fpL5a2c2.Value());
 }
 
 void frmDet944Covid::Line4b_Recompute() {
     LineAmt.Set(Tips4b, fpLine6c.Value());
-    LineAmt.Set(Tax4b, Tax(LineAmt[Tips4b], kRate4b));
+    LineAmt.Set(Tax4b, Tax(LineAmt[Tips4b], rate::SocialSecurity));
     WriteAmount(fpLine6D, LineAmt[Tax4b]);
 }
 
 void frmDet944Covid::Line4c_Recompute() {
     LineAmt.Set(Wages4c, fpLine7A.Value());
-    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], kRate4c));
+    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], rate::Medicare));
     WriteAmount(fpLine7B, LineAmt[Tax4c]);
 }
 
 // The only step that shows 4e and the full line 5.
 void frmDet944Covid::Line4d_Recompute() {
     LineAmt.Set(Wages4d, fpLine5d1.Value());
-    LineAmt.Set(Tax4d, Tax(LineAmt[Wages4d], kRate4d));
+    LineAmt.Set(Tax4d, Tax(LineAmt[Wages4d], rate::AdditionalMedicare));
     WriteAmount(fpLine5D2, LineAmt[Tax4d]);
     LineAmt.Set(Total4e, 0);
     for (int tax : {Tax4a, Tax4ai, Tax4aii, Tax4b, Tax4c, Tax4d}) LineAmt.Set(Total4e, LineAmt[Total4e] + LineAmt[tax]);

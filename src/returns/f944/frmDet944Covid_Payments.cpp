@@ -5,6 +5,7 @@
 #include "returns/f944/frmDet944Covid.h"
 
 #include "common/BalanceRule.h"
+#include "common/LineArithmetic.h"
 #include "platform/basic/Round.h"
 #include "returns/f944/Form944Slots.h"
 

@@ -1,0 +1,15 @@
+#include "common/LineArithmetic.h"
+
+#include "platform/basic/NumberToText.h"
+#include "platform/basic/Round.h"
+#include "platform/forms/CurrencyField.h"
+
+double Tax(double amount, double rate) { return basic::Round(amount * rate, 2); }
+
+void WriteAmount(forms::CurrencyField& field, double amount) { field.SetText(basic::NumberText(amount)); }
+
+double SumOf(std::initializer_list<const forms::CurrencyField*> fields) {
+    double sum = 0;
+    for (const forms::CurrencyField* field : fields) sum += field->Value();
+    return sum;
+}

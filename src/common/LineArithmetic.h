@@ -1,0 +1,23 @@
+#pragma once
+// The arithmetic every return screen's lines share: the social security and
+// Medicare rates, a tax product rounded to cents, and writing an amount into
+// a line field.
+#include <initializer_list>
+
+namespace forms {
+class CurrencyField;
+}
+
+namespace rate {
+inline constexpr double SocialSecurity = 0.124;    // wages and tips, employer and employee
+inline constexpr double QualifiedLeave = 0.062;    // sick and family leave wages
+inline constexpr double Medicare = 0.029;
+inline constexpr double AdditionalMedicare = 0.009;
+} // namespace rate
+
+// A tax product, rounded to cents at once (half to even).
+double Tax(double amount, double rate);
+// Writes a computed amount into a line field as plain number text.
+void WriteAmount(forms::CurrencyField& field, double amount);
+// The sum of the fields' amounts; an empty field counts as 0.
+double SumOf(std::initializer_list<const forms::CurrencyField*> fields);

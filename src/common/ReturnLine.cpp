@@ -1,0 +1,75 @@
+#include "common/ReturnLine.h"
+
+#include "common/LineAmt.h"
+#include "platform/forms/Bound.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/CurrencyField.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long)>& onPage) {
+    for (const ReturnLine& line : lines) {
+        onPage(*line.field, line.place.page, line.place.left, LineTop(line.place.row), line.place.width);
+        if (line.tab == Tab::Skip) line.field->SetTabStop(false);
+    }
+}
+
+void BindLineColumns(LineTable lines, const char* dataControl) {
+    for (const ReturnLine& line : lines) {
+        if (line.column == nullptr) continue;
+        auto* bound = dynamic_cast<forms::Bound*>(line.field);
+        if (bound == nullptr) throw std::logic_error(line.field->Name() + " cannot be bound to " + line.column);
+        bound->SetDataSource(dataControl);
+        bound->SetDataField(line.column);
+    }
+}
+
+std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages) {
+    std::vector<int> lastOfPage(pages, 0);
+    int tabIndex = firstTabIndex;
+    for (const ReturnLine& line : lines) {
+        line.field->SetTabIndex(tabIndex);
+        lastOfPage.at(line.place.page) = std::max(lastOfPage.at(line.place.page), tabIndex);
+        tabIndex += 2;
+    }
+    return lastOfPage;
+}
+
+void ChainLines(LineTable lines, EnterKeyChain& chain) {
+    for (const ReturnLine& line : lines) {
+        if (!line.recompute.onEnter && !line.recompute.onLeave && line.next == nullptr) continue;
+        chain.Add({line.field, line.recompute.onEnter, line.recompute.onLeave, line.next, line.trigger,
+                   line.leavingMovesTo});
+    }
+}
+
+void LoadLineSlots(LineTable lines, LineAmtSlots& slots) {
+    std::map<int, double> sums;
+    for (const ReturnLine& line : lines) {
+        for (int slot : {line.lineAmt.first, line.lineAmt.second}) {
+            if (slot == kNoSlot) continue;
+            auto* amount = dynamic_cast<const forms::CurrencyField*>(line.field);
+            if (amount == nullptr) throw std::logic_error(line.field->Name() + " holds no amount for a slot");
+            sums[slot] += amount->Value();
+        }
+    }
+    for (const auto& [slot, sum] : sums) slots.Set(slot, sum);
+}
+
+std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_list<Entry> entries) {
+    std::vector<forms::Control*> fields;
+    for (const ReturnLine& line : lines) {
+        if (std::find(entries.begin(), entries.end(), line.entry) != entries.end()) fields.push_back(line.field);
+    }
+    return fields;
+}
+
+const ReturnLine* LineOfPrintItem(LineTable lines, short fieldNo, PrintWhen when) {
+    for (const ReturnLine& line : lines) {
+        if (line.printItem == fieldNo && line.printWhen == when && fieldNo != kNoPrintItem) return &line;
+    }
+    return nullptr;
+}

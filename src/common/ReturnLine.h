@@ -1,0 +1,98 @@
+#pragma once
+// One row per field of a return screen: every fact about a line that the
+// screen, its Enter chain, its LineAmt slots and its printout need. A screen
+// declares its controls as members and its lines as one table of ReturnLine;
+// the layout, the column binding, the tab order, the Enter chain, the slot
+// loading and the printout's amount items are all derived from that table.
+
+#include "common/EnterKeyChain.h"
+
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace forms {
+class Control;
+}
+class LineAmtSlots;
+
+// The top of a line's row on a return screen's page, in twips.
+constexpr long LineTop(int row) { return 800 + 270 * row; }
+// The columns of a return screen's page, in twips from its left edge.
+inline constexpr long kLabelLeft = 120;  // the line captions
+inline constexpr long kColumn1 = 4300;   // typed wages and tips of the tax lines
+inline constexpr long kRateLeft = 5950;  // the rate captions
+inline constexpr long kColumn2 = 9000;   // computed taxes and every right-hand amount
+// The width of an amount field.
+inline constexpr long kAmountWidth = 1600;
+
+// Where the field stands on the pager: its page, its row, its left edge.
+struct LinePlace {
+    int page = 0;
+    int row = 0;
+    long left = 0;
+    long width = kAmountWidth;
+};
+
+// The LineAmt slots a row loads when a row is opened or Edit starts. A slot
+// that several rows name holds the sum of their amounts.
+inline constexpr int kNoSlot = -1;
+struct LineSlots {
+    int first = kNoSlot;
+    int second = kNoSlot;
+};
+
+// Whether Tab stops at the field (the screen computes the ones it skips).
+enum class Tab { Stop, Skip };
+
+// What the record commands do with the field: Add opens the entry fields;
+// a period opened without a row keeps some of them closed until Add.
+enum class Entry { Untouched, OpenedByAdd, ClosedUntilAdd };
+
+// What the field recomputes when Enter is pressed in it and when it loses
+// the focus (either may be empty).
+struct LineRecompute {
+    std::function<void()> onEnter;
+    std::function<void()> onLeave;
+};
+
+// When the printout prints the field's amount.
+enum class PrintWhen { Always, MonthlySchedule };
+
+inline constexpr short kNoPrintItem = 0;
+
+struct ReturnLine {
+    forms::Control* field;
+    const char* line;        // the form line it really is ("6", "13i"); "" for a box that is none
+    const char* column;      // the DET941 column it shows; nullptr: bound to nothing
+    LinePlace place;
+    LineSlots lineAmt = {};
+    Tab tab = Tab::Stop;
+    Entry entry = Entry::Untouched;
+    short printItem = kNoPrintItem; // the printout item (FieldNo) that prints its amount
+    LineRecompute recompute = {};
+    forms::Control* next = nullptr; // where Enter moves; null: the Enter work moves itself
+    EnterKeyChain::Trigger trigger = EnterKeyChain::Trigger::Enter;
+    forms::Control* leavingMovesTo = nullptr; // where leaving the field also moves
+    PrintWhen printWhen = PrintWhen::Always;
+};
+
+using LineTable = std::span<const ReturnLine>;
+
+// The derivations; ReturnScreen::UseLines runs the first four.
+// Places each field on its page and sets whether Tab stops at it.
+void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long)>& onPage);
+// Binds each field with a column to it, through the data control named.
+void BindLineColumns(LineTable lines, const char* dataControl);
+// Gives the fields their tab order, the table's order; returns each page's
+// highest tab index so that the page's buttons can follow its last field.
+std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages);
+// Adds a chain link for each field that recomputes or moves on Enter.
+void ChainLines(LineTable lines, EnterKeyChain& chain);
+// Fills the slots from the fields as they stand.
+void LoadLineSlots(LineTable lines, LineAmtSlots& slots);
+// The fields the record commands open or close.
+std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_list<Entry> entries);
+// The row whose amount the printout's item fieldNo prints; null when none.
+const ReturnLine* LineOfPrintItem(LineTable lines, short fieldNo, PrintWhen when = PrintWhen::Always);

@@ -1,0 +1,43 @@
+#include "employers/PeriodHandOver.h"
+
+#include "common/ReturnScreen.h"
+#include "employers/frmEmployersDE.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/Recordset.h"
+
+#include <optional>
+
+ReturnScreen* HandOverPeriod(frmEmployersDE& employers, const PeriodHandOver& handOver,
+                             const std::function<ReturnScreen&()>& screen) {
+    std::optional<std::string> employerNo = employers.StoredEmployerNo();
+    if (!employerNo) {
+        forms::MsgBox(handOver.noStoredEmployer, forms::vbExclamation, handOver.title);
+        return nullptr;
+    }
+
+    employers.txtQtr_Yr.SetText(handOver.code);
+    if (handOver.beforeOpening) handOver.beforeOpening();
+    ReturnScreen& returns = screen();
+    returns.Show();
+    employers.Hide();
+
+    returns.datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + *employerNo +
+                                       " AND [Qtr_Yr] = '" + handOver.code + "'");
+    try {
+        returns.datDollars.Refresh();
+    } catch (const basic::RuntimeError& error) {
+        // Without its rows the screen is of no use: say why and go back.
+        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
+                          error.Description(),
+                      forms::vbExclamation, handOver.title);
+        returns.Unload();
+        employers.Show();
+        return nullptr;
+    }
+
+    if (returns.datDollars.Recordset()->RecordCount() != 0) {
+        returns.LoadLineAmtFromFields();
+        return nullptr;
+    }
+    return &returns;
+}

@@ -1,0 +1,110 @@
+// The Form 941 screen's lines, one row each: the form line the field really
+// is, its column, where it stands, its LineAmt slots, whether Tab stops at it,
+// what Add opens, the printout item that prints its amount, what it
+// recomputes and where Enter moves on. The table's order is the tab order.
+
+#include "returns/f941/Form941Slots.h"
+#include "returns/f941/frmDet941Covid0621.h"
+
+using namespace slot941;
+
+std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
+    using S = frmDet941Covid0621;
+    auto both = [this](void (S::*recompute)()) {
+        std::function<void()> run = [this, recompute] { (this->*recompute)(); };
+        return LineRecompute{run, run};
+    };
+    auto leaving = [this](void (S::*recompute)()) {
+        return LineRecompute{{}, [this, recompute] { (this->*recompute)(); }};
+    };
+    auto month = [this](int m) {
+        std::function<void()> run = [this, m] { RecomputeMonthTotal(m); };
+        return LineRecompute{run, run};
+    };
+    const LineRecompute month3{
+        [this] { RecomputeMonthTotal(3); monthlyCheck_.OnEnter([this] { return CompareMonthsWithTax(); }); },
+        [this] { RecomputeMonthTotal(3); monthlyCheck_.OnLeave([this] { return CompareMonthsWithTax(); }); }};
+    const LineRecompute credits = both(&S::RecomputeCredits);
+    const LineRecompute payments = both(&S::RecomputePayments);
+    constexpr Tab kStop = Tab::Stop;
+    constexpr Tab kSkip = Tab::Skip;
+    constexpr Entry kKept = Entry::Untouched;
+    constexpr Entry kAdd = Entry::OpenedByAdd;
+    constexpr Entry kClosed = Entry::ClosedUntilAdd;
+
+    // 11d's and 13e's Enter targets depend on the quarter (SetPeriodMoves).
+    // clang-format off
+    return {
+        // field       line    column                  page row left       width  slots             tab    entry    print recompute                      Enter moves to
+        // page 0: lines 1 to 11g
+        {&mskNo_Employee, "1",  "No_Employee",          {0, 0,  kColumn1, 800},  {},                kStop, kClosed, 0,   {},                             &Check2},
+        {&Check2,      "4",     "Not_Subj",             {0, 0,  6200, 4400},     {},                kStop, kClosed, 0,   {},                             &fpLine2},
+        {&fpLine2,     "2",     "L_2",                  {0, 1,  kColumn1},       {Line2},           kStop, kClosed, 10,  both(&S::Line2_Recompute),    &fpLine3},
+        {&fpLine3,     "3",     "L_3",                  {0, 2,  kColumn1},       {Line3},           kStop, kClosed, 11,  both(&S::Line3_Recompute),    &fpLine6A},
+        {&fpLine6A,    "5a",    "L_6A",                 {0, 3,  kColumn1},       {Wages5a},         kStop, kClosed, 13,  both(&S::Line5a_Recompute),   &fpL5a1c1},
+        {&fpLine6B,    "5a",    "L_6B",                 {0, 3,  kColumn2},       {Tax5a},           kSkip, kKept,   14},
+        {&fpL5a1c1,    "5a(i)", "L5a1c1",               {0, 4,  kColumn1},       {},                kStop, kKept,   24,  both(&S::Line5ai_Recompute),  &fpL5a2c1},
+        {&fpL5a1c2,    "5a(i)", "L5a1c2",               {0, 4,  kColumn2},       {Tax5ai},          kStop, kKept,   25},
+        {&fpL5a2c1,    "5a(ii)","L5a2c1",               {0, 5,  kColumn1},       {},                kStop, kKept,   26,  both(&S::Line5aii_Recompute), &fpLine6c},
+        {&fpL5a2c2,    "5a(ii)","L5a2c2",               {0, 5,  kColumn2},       {Tax5aii},         kStop, kKept,   28},
+        {&fpLine6c,    "5b",    "L_6C",                 {0, 6,  kColumn1},       {Tips5b},          kStop, kClosed, 15,  both(&S::Line5b_Recompute),   &fpLine7A},
+        {&fpLine6D,    "5b",    "L_6D",                 {0, 6,  kColumn2},       {Tax5b},           kSkip, kKept,   16},
+        {&fpLine7A,    "5c",    "L_7A",                 {0, 7,  kColumn1},       {Wages5c},         kStop, kClosed, 17,  both(&S::Line5c_Recompute),   &fpLine5d1},
+        {&fpLine7B,    "5c",    "L_7B",                 {0, 7,  kColumn2},       {Tax5c},           kSkip, kKept,   18},
+        {&fpLine5d1,   "5d",    "L_12",                 {0, 8,  kColumn1},       {Wages5d},         kStop, kClosed, 30,  both(&S::Line5d_Recompute),   &fpLine5f},
+        {&fpLine5D2,   "5d",    "L_13",                 {0, 8,  kColumn2},       {Tax5d},           kSkip, kKept,   31},
+        {&fpLine8,     "5e",    "L_8",                  {0, 10, kColumn2},       {Total5e},         kSkip, kKept,   19},
+        {&fpLine5f,    "5f",    "L6c_ExemptWages",      {0, 11, kColumn2},       {},                kStop, kKept,   27,  both(&S::Line5f_Recompute),   &fpLine9B},
+        {&fpLine5,     "6",     "L_5",                  {0, 12, kColumn2},       {},                kSkip, kKept,   20},
+        {&fpLine9B,    "7",     "L_9B",                 {0, 13, kColumn2},       {Adjustments},     kStop, kClosed, 21,  both(&S::Line7_Recompute),    &fpLine9A},
+        {&fpLine9A,    "8",     "L_9A",                 {0, 14, kColumn2},       {Adjustments},     kStop, kClosed, 22,  leaving(&S::Line10_Recompute),&fpLine9C},
+        {&fpLine9C,    "9",     "L_9C",                 {0, 15, kColumn2},       {Adjustments},     kStop, kClosed, 23,  leaving(&S::Line10_Recompute),&fpLine11a},
+        // the total of lines 7 to 9, kept for line 10 only and never shown
+        {&fpLine10,    "",      nullptr,                {0, 15, kColumn1},       {},                kSkip, kKept,   0},
+        {&fpLine11,    "10",    "L_11",                 {0, 16, kColumn2},       {Line10},          kSkip, kKept,   29},
+        {&fpLine11a,   "11a",   "L11a",                 {0, 17, kColumn2},       {Credits11ade},    kStop, kKept,   32,  credits,                      &fpLine11b},
+        {&fpLine11b,   "11b",   "L11b",                 {0, 18, kColumn2},       {Credit11b},       kStop, kKept,   33,  credits,                      &fpLine11d},
+        {&fpLine11c,   "11c",   "L11c",                 {0, 19, kColumn2},       {Credit11c},       kStop, kKept,   34,  credits,                      &fpLine11d},
+        {&fpLine11d,   "11d",   "L11d",                 {0, 20, kColumn2},       {Credits11ade},    kStop, kKept,   91,  credits,                      &fpL12aCobra},
+        {&fpL12aCobra, "11e",   "L12aCobra",            {0, 21, kColumn2},       {Credits11ade},    kStop, kKept,   108, credits,                      &MaskEdBox2},
+        {&MaskEdBox2,  "11f",   "L12bCobraIndividuals", {0, 22, kColumn2, 800},  {},                kStop, kKept,   0,   {},                           &Command2},
+        {&fpLine11g,   "11g",   "L11g",                 {0, 23, kColumn2},       {Line11g},         kStop, kKept,   110, {},                           &Command2, EnterKeyChain::Trigger::AnyKey},
+        // page 1: lines 12 to 16
+        {&fpLine12,    "12",    "Line12",               {1, 0,  kColumn2},       {Line12},          kStop, kAdd,    92},
+        {&fpLine13a,   "13a",   "L13a",                 {1, 1,  kColumn2},       {Payments13aef},   kStop, kKept,   93,  payments,                     &fpLine13c},
+        {&fpLine13b,   "13b",   "L13b",                 {1, 2,  kColumn2},       {Payment13b},      kStop, kKept,   94,  payments,                     &fpLine13c},
+        {&fpLine13c,   "13c",   "L13c",                 {1, 3,  kColumn2},       {Payment13c},      kStop, kKept,   95,  payments,                     &fpLine13e},
+        {&fpLine13d,   "13d",   "L13d",                 {1, 4,  kColumn2},       {Payment13d},      kStop, kKept,   96,  payments,                     &fpLine13e},
+        {&fpLine13e,   "13e",   "L13e",                 {1, 5,  kColumn2},       {Payments13aef},   kStop, kKept,   111, payments,                     &fpLine13f},
+        {&fpLine13f,   "13f",   "L13f",                 {1, 6,  kColumn2},       {Payments13aef},   kStop, kKept,   112, payments,                     &fpLine13h},
+        {&fpLine13g,   "13g",   "L13g",                 {1, 7,  kColumn2},       {Line13g},         kStop, kKept,   97},
+        {&fpLine13h,   "13h",   "L13h",                 {1, 8,  kColumn2},       {Line13h},         kStop, kKept,   0,   both(&S::RecomputeLine13i),   &fpLine14, EnterKeyChain::Trigger::Enter, &fpLine14},
+        {&fpLine14,    "13i",   "L_14",                 {1, 9,  kColumn2},       {},                kStop, kClosed, 0,   both(&S::Line13i_Balance),    &fpLine17A},
+        {&fpLine15,    "14",    "L_15",                 {1, 10, kColumn2},       {},                kStop, kKept,   100},
+        {&fpLine16(1), "15",    "L_16",                 {1, 11, kColumn2},       {},                kStop, kKept,   101},
+        {&Check3,      "15",    "Apply_Nxt",            {1, 12, kLabelLeft, 4000}, {},              kStop, kKept,   0},
+        {&Check10,     "15",    "Refunded",             {1, 12, 4300, 2000},     {},                kStop, kKept,   0},
+        {&Check6,      "16",    "Monthly",              {1, 14, kLabelLeft, 4000}, {},              kStop, kKept,   0,   {},                           &Check5},
+        {&Check5,      "16",    "SemiWkly",             {1, 14, 4300, 3000},     {},                kStop, kKept,   0,   {},                           &Command4},
+        // month 3's check decides where Enter goes
+        {&fpLine17A,   "16",    "L_20_A",               {1, 15, 2000},           {Month1},          kStop, kClosed, 0,   month(1),                     &fpLine17B},
+        {&fpLine17B,   "16",    "L_20_B",               {1, 16, 2000},           {Month2},          kStop, kClosed, 0,   month(2),                     &fpLine17C},
+        {&fpLine17C,   "16",    "L_20_C",               {1, 17, 2000},           {Month3},          kStop, kClosed, 0,   month3,                       nullptr},
+        {&fpLine17D,   "16",    "L_20_D",               {1, 18, 3100},           {QuarterTotal},    kStop, kKept,   0},
+        // page 2: lines 17 to 28
+        {&Check8,      "17",    "OutOfBusiness",        {2, 0,  kLabelLeft, 9800}, {},              kStop, kKept,   0,   {},                           &MaskEdBox2},
+        {&Check1,      "18a",   "Seasonal",             {2, 1,  kLabelLeft, 9800}, {},              kStop, kClosed, 0,   {},                           &fpLine19},
+        {&Check9,      "18b",   "RecovStartup",         {2, 2,  kLabelLeft, 9800}, {},              kStop, kKept,   0},
+        {&fpLine19,    "19",    "L_19",                 {2, 4,  kColumn2},       {},                kStop, kKept,   84,  {},                           &fpLine20},
+        {&fpLine20,    "20",    "L20",                  {2, 5,  kColumn2},       {},                kStop, kKept,   85,  {},                           &fpLine23},
+        {&fpLine21,    "21",    "L21",                  {2, 6,  kColumn2},       {},                kStop, kKept,   86,  {},                           &fpLine22},
+        {&fpLine22,    "22",    "L22",                  {2, 7,  kColumn2},       {},                kStop, kKept,   87,  {},                           &fpLine23},
+        {&fpLine23,    "23",    "L23",                  {2, 8,  kColumn2},       {},                kStop, kKept,   88,  {},                           &fpLine24},
+        {&fpLine24,    "24",    "L24",                  {2, 9,  kColumn2},       {},                kStop, kKept,   89,  {},                           &fpLine25},
+        {&fpLine25,    "25",    "L25",                  {2, 10, kColumn2},       {},                kStop, kKept,   90,  {},                           &fpLine26},
+        {&fpLine26,    "26",    "L26",                  {2, 11, kColumn2},       {},                kStop, kKept,   104, {},                           &fpLine27},
+        {&fpLine27,    "27",    "L27",                  {2, 12, kColumn2},       {},                kStop, kKept,   105, {},                           &fpLine28},
+        {&fpLine28,    "28",    "L28",                  {2, 13, kColumn2},       {},                kStop, kKept,   106, {},                           &Command6},
+    };
+    // clang-format on
+}

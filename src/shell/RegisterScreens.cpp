@@ -9,6 +9,8 @@
 #include "shell/frm941MainScreen.h"
 #include "shell/frmStartup.h"
 #include "utilities/frm941UtilityMenu.h"
+#include "utilities/frmBackup.h"
+#include "utilities/frmW2UtilityMenu.h"
 
 // One line per screen; each subsystem adds its screens here as they land.
 void RegisterScreens()
@@ -16,6 +18,8 @@ void RegisterScreens()
     forms::RegisterScreen<frmStartup>("frmStartup");
     forms::RegisterScreen<frm941MainScreen>("frm941MainScreen");
     forms::RegisterScreen<frm941UtilityMenu>("frm941UtilityMenu");
+    forms::RegisterScreen<frmW2UtilityMenu>("frmW2UtilityMenu");
+    forms::RegisterScreen<frmBackup>("frmBackup");
     forms::RegisterScreen<frmEmployersDE>("frmEmployersDE");
     forms::RegisterScreen<frmDet941Covid0621>("frmDet941Covid0621");
     forms::RegisterScreen<frmDet944Covid>("frmDet944Covid");

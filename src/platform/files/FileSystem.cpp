@@ -114,6 +114,21 @@ void MkDir(std::string_view path) {
     if (!fs::create_directory(native, error) || error) basic::Raise(75);
 }
 
+void MkDirAll(std::string_view path) {
+    fs::path native = Resolve(path);
+    std::error_code error;
+    fs::create_directories(native, error);
+    if (error || !fs::is_directory(native, error)) basic::Raise(75);
+}
+
+void ReplaceFile(std::string_view from, std::string_view to) {
+    fs::path source = Resolve(from);
+    std::error_code error;
+    if (!fs::is_regular_file(source, error)) basic::Raise(53);
+    fs::rename(source, Resolve(to), error);
+    if (error) basic::Raise(75);
+}
+
 void Kill(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;

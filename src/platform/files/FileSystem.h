@@ -47,6 +47,15 @@ std::int64_t FileLen(std::string_view path);
 // cannot be created there; 76 "Path not found" when its parent is missing.
 void MkDir(std::string_view path);
 
+// MkDirAll: creates a folder and any of its parents that are missing; an
+// existing folder is no error. 75 when a file stands in the way or a folder
+// cannot be created.
+void MkDirAll(std::string_view path);
+
+// ReplaceFile: gives the file `from` the name `to` in one step, replacing a
+// file of that name; 53 when `from` is missing, 75 when it cannot be done.
+void ReplaceFile(std::string_view from, std::string_view to);
+
 // Kill: deletes a file. 53 when there is no such file (a folder included);
 // 75 when it cannot be deleted.
 void Kill(std::string_view path);

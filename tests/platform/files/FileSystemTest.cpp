@@ -112,6 +112,23 @@ TEST_F(FolderCreation, AFolderThatCannotBeWrittenRefusesNewFolders) {
     fs::permissions(Program() / "Locked", fs::perms::owner_write, fs::perm_options::add);
 }
 
+TEST_F(FolderCreation, MkDirAllMakesMissingParentsAndAcceptsAnExistingFolder) {
+    MkDirAll("BK\\2022\\Mar");
+    EXPECT_TRUE(fs::is_directory(Program() / "BK" / "2022" / "Mar"));
+    MkDirAll("bk\\2022");
+    WriteFile(Program() / "file", "x");
+    EXPECT_EQ(ErrorNumberOf([] { MkDirAll("file\\sub"); }), 75);
+}
+
+TEST_F(Deletion, ReplaceFileSwapsInTheNewFileWhole) {
+    WriteFile(Program() / "944Backup.mdb", "old");
+    WriteFile(Program() / "944Backup.tmp", "new");
+    ReplaceFile("944backup.tmp", "944BACKUP.MDB");
+    EXPECT_FALSE(fs::exists(Program() / "944Backup.tmp"));
+    EXPECT_EQ(fs::file_size(Program() / "944Backup.mdb"), 3u);
+    EXPECT_EQ(ErrorNumberOf([] { ReplaceFile("944Backup.tmp", "x"); }), 53);
+}
+
 TEST_F(Deletion, KillRemovesAFileFoundCaseBlind) {
     WriteFile(Program() / "Backup" / "944Backup.mdb", "x");
     Kill("backup\\944BACKUP.mdb");

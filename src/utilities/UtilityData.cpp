@@ -1,0 +1,42 @@
+#include "utilities/UtilityData.h"
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/Engine.h"
+#include "platform/files/ProgramFolder.h"
+
+std::string MainDatabasePath() { return files::AppPath() + "\\tv941.mdb"; }
+std::string IdDatabasePath() { return files::AppPath() + "\\db1099_id.mdb"; }
+
+std::string InClausePath(const std::string& path)
+{
+    std::string quoted;
+    for (char c : path) {
+        quoted += c;
+        if (c == '\'') quoted += '\'';
+    }
+    return quoted;
+}
+
+long long WalkRowCount(data::Database& database, const std::string& table)
+{
+    auto rows = database.OpenRecordset(table, data::dbOpenTable);
+    long long count = 0;
+    try {
+        rows->MoveFirst();
+    } catch (const basic::RuntimeError& e) {
+        if (e.Number() != data::errNoCurrentRecord) throw;
+    }
+    while (!rows->Eof()) {
+        ++count;
+        rows->MoveNext();
+    }
+    if (count > 0) rows->MoveFirst();
+    rows->Close();
+    return count;
+}
+
+std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,
+                        const std::string& afterSource)
+{
+    return std::to_string(error.Number()) + afterNumber + error.Source() + afterSource + error.Description();
+}

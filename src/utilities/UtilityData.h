@@ -1,0 +1,30 @@
+#pragma once
+// What the data utilities share: the paths of the program's two databases as
+// they name them, file paths put into the engine's SQL, the row walk that
+// counts a table, and the text of their generic error messages.
+
+#include <string>
+
+namespace basic {
+class RuntimeError;
+}
+namespace data {
+class Database;
+}
+
+// The program's folder followed by "\tv941.mdb" and "\db1099_id.mdb".
+std::string MainDatabasePath();
+std::string IdDatabasePath();
+
+// A path as the text of an IN '...' clause: apostrophes doubled, so that a
+// typed folder can never end the quoted name early.
+std::string InClausePath(const std::string& path);
+
+// Walks a table-type recordset from its first row to its end and gives the
+// number of rows; an empty table counts 0. Counts are not limited to 16 bits.
+long long WalkRowCount(data::Database& database, const std::string& table);
+
+// The error's number, `afterNumber`, its source, `afterSource` and its
+// description: the shape of the utilities' generic error messages.
+std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,
+                        const std::string& afterSource);

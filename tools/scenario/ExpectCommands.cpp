@@ -236,14 +236,14 @@ void Pointer(Session& session)
 
 void SqlExpectation(Session& session)
 {
-    NeedArgs(session, 3, "expect sql main|id \"SELECT ...\" \"ROWS\"");
-    const std::string& which = Args(session)[2].text;
-    if (which != "main" && which != "id") throw ActionFailed{"the database is main or id, not " + which};
+    NeedArgs(session, 3, "expect sql main|id|\"FILE\" \"SELECT ...\" \"ROWS\"");
     if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
+    const Token& which = Args(session)[2];
+    auto file = ScriptDatabasePath(which.text, which.quoted);
+    if (!file) throw ActionFailed{"the database is main, id or a quoted file name, not " + which.text};
     std::string rows;
     try {
-        rows = QueryText(ScriptFilePath(which == "main" ? data::kMainDatabaseFile : data::kIdDatabaseFile),
-                         Args(session)[3].text);
+        rows = QueryText(*file, Args(session)[3].text);
     } catch (const std::runtime_error& e) {
         throw NotHeld{std::string("SQL error: ") + e.what()};
     }

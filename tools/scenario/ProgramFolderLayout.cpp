@@ -35,6 +35,14 @@ fs::path ScriptFilePath(const std::string& name)
     return files::Resolve(files::AppPath() + "\\" + name);
 }
 
+std::optional<fs::path> ScriptDatabasePath(const std::string& name, bool quoted)
+{
+    if (quoted) return ScriptFilePath(name);
+    if (name == "main") return ScriptFilePath(data::kMainDatabaseFile);
+    if (name == "id") return ScriptFilePath(data::kIdDatabaseFile);
+    return std::nullopt;
+}
+
 void MapDrive(char letter, const std::string& folder)
 {
     fs::path target = files::Resolve(files::AppPath() + "\\" + folder);

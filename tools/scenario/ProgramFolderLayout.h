@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace scenario {
@@ -23,6 +24,11 @@ private:
 // Where a file name of a script lies: under the program folder, or on a
 // drive's folder when it starts with a drive letter ("A:\944Backup.mdb").
 std::filesystem::path ScriptFilePath(const std::string& name);
+
+// The database an `sql` line names: `main` or `id` (the program folder's own
+// databases), or a quoted file name, found as ScriptFilePath finds it.
+// Nothing when an unquoted name is neither main nor id.
+std::optional<std::filesystem::path> ScriptDatabasePath(const std::string& name, bool quoted);
 
 // Points drive letter `letter` at `folder` (a folder under the program
 // folder, created when missing).

@@ -26,19 +26,19 @@ void NeedProgramFolder(Session& session)
     if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
 }
 
-std::filesystem::path DatabaseFile(Session& session, const std::string& which)
+std::filesystem::path DatabaseFile(Session& session, const Token& which)
 {
     NeedProgramFolder(session);
-    const char* name = which == "main" ? data::kMainDatabaseFile : which == "id" ? data::kIdDatabaseFile : nullptr;
-    if (name == nullptr) throw ActionFailed{"the database is main or id, not " + which};
-    return ScriptFilePath(name);
+    auto path = ScriptDatabasePath(which.text, which.quoted);
+    if (!path) throw ActionFailed{"the database is main, id or a quoted file name, not " + which.text};
+    return *path;
 }
 
 void Sql(Session& session)
 {
-    NeedArgs(session, 2, "sql main|id \"STATEMENT\"");
+    NeedArgs(session, 2, "sql main|id|\"FILE\" \"STATEMENT\"");
     try {
-        ExecuteSql(DatabaseFile(session, Args(session)[1].text), Args(session)[2].text);
+        ExecuteSql(DatabaseFile(session, Args(session)[1]), Args(session)[2].text);
     } catch (const std::runtime_error& e) {
         throw ActionFailed{std::string("SQL error: ") + e.what()};
     }

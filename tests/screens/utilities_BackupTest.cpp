@@ -1,0 +1,100 @@
+// What the backup screen leaves behind when something fails part-way, and
+// counts past the 16-bit range.
+#include "ScreenTestSupport.h"
+
+#include "utilities/frmBackup.h"
+
+namespace {
+
+class BackupScreen : public ScreenFolderTest {
+protected:
+    void SetUp() override
+    {
+        ScreenFolderTest::SetUp();
+        MakeDatabases();
+        std::filesystem::create_directories(Folder() / "BK");
+        Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (1, 'ACME'), (2, 'BETA')");
+        Sql(MainPath(), "INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_2) VALUES (1, '122', 10)");
+    }
+
+    std::string BackupFolder() const { return (Folder() / "BK").string(); }
+    std::string BackupFile() const { return (Folder() / "BK" / "944Backup.mdb").string(); }
+
+    frmBackup& OpenScreen()
+    {
+        Dialogs().AnswerMsgBox(forms::vbOK); // the load's count
+        auto& screen = forms::Screen<frmBackup>();
+        screen.Show();
+        return screen;
+    }
+
+    void Backup(frmBackup& screen, std::initializer_list<int> answers)
+    {
+        Dialogs().AnswerInputBox(BackupFolder());
+        for (int answer : answers) Dialogs().AnswerMsgBox(answer);
+        forms::user::Click(screen.Command1);
+    }
+
+    void Restore(frmBackup& screen)
+    {
+        Dialogs().AnswerInputBox(BackupFolder());
+        for (int i = 0; i < 5; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(screen.Command2);
+    }
+
+    std::vector<std::string> FilesInBackupFolder() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Folder() / "BK"))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile)
+{
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    ASSERT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
+
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')");
+    Sql(MainPath(), "ALTER TABLE Det944 RENAME TO Elsewhere");
+    Backup(screen, {forms::vbOK, forms::vbOK, forms::vbOK, forms::vbOK});
+
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3078 ", 0), 0u);
+    EXPECT_EQ(FilesInBackupFolder(), std::vector<std::string>{"944Backup.mdb"});
+    EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
+}
+
+TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas)
+{
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    // A backup table with a column the current table lacks cannot be copied in.
+    Sql(BackupFile(), "ALTER TABLE Det941 ADD COLUMN Unknown TEXT");
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')");
+    Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 40");
+
+    Restore(screen);
+
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3127  ", 0), 0u);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "1;2;3");
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM DET941"), "1");
+    EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40");
+}
+
+TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange)
+{
+    Sql(MainPath(), "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 33000) "
+                    "INSERT INTO Employers (EmployerNo, EmployerName1) SELECT i, 'FIRM ' || i FROM n");
+    auto& screen = OpenScreen();
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "There are 33000 Employer, 1  Form 941 and 0 944 Dollar records in need of backing up.");
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    Sql(MainPath(), "DELETE FROM Employers");
+    Restore(screen);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "33000 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "33000");
+}
+
+} // namespace

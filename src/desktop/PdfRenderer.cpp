@@ -1,9 +1,10 @@
 #include "desktop/PdfRenderer.h"
 
+#include "desktop/PageImage.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -11,9 +12,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
-#include <system_error>
 
 namespace desktop {
 namespace {
@@ -22,23 +20,6 @@ constexpr int kDotsPerInch = 1200;
 constexpr double kLetterWidth = 8.5;
 constexpr double kLetterHeight = 11.0;
 constexpr int kAmountCode = 2;
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// The page images are named by bare file name, in whatever case the screens
-// wrote; the files on disk may be cased differently.
-std::filesystem::path FindInCurrentFolder(const std::string& name) {
-    if (name.empty()) return {};
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::current_path(ec), ec)) {
-        if (SameNameIgnoringCase(entry.path().filename().string(), name)) return entry.path();
-    }
-    return {};
-}
 
 QPageSize PageSizeOf(const printing::PageSetup& setup) {
     double width = setup.width > 0 ? setup.width : kLetterWidth;
@@ -57,12 +38,12 @@ QFont FontOf(const printing::PageSetup& setup) {
     return font;
 }
 
-void DrawPicture(QPainter& painter, const printing::PageSetup& setup, const QSizeF& pageDots) {
-    auto path = FindInCurrentFolder(setup.picture);
-    if (path.empty()) return;
-    QImage image(QString::fromStdString(path.string()));
-    if (image.isNull()) return;  // a format Qt cannot read draws nothing
-    painter.drawImage(QRectF(QPointF(0, 0), pageDots), image);
+// Draws the page's image across the page; false when the page names an
+// image that is missing or unreadable.
+bool DrawPicture(QPainter& painter, const printing::PageSetup& setup, const QSizeF& pageDots) {
+    if (setup.picture.empty()) return true;
+    const auto file = FindPageImage(setup.picture);
+    return file && DrawPageImage(painter, *file, pageDots);
 }
 
 void DrawItems(QPainter& painter, const printing::PrintPage& page) {
@@ -86,7 +67,8 @@ bool Fail(std::string* error, const std::string& why) {
 
 } // namespace
 
-bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath, std::string* error) {
+bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath, std::string* error,
+               std::vector<std::string>* imagesNotDrawn) {
     if (!document.Finished()) return Fail(error, "the document was never finished");
     {
         QFile probe(QString::fromStdString(pdfPath));
@@ -110,7 +92,9 @@ bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPa
         }
         first = false;
         QSizeF pageDots = writer.pageLayout().fullRectPoints().size() / 72.0 * kDotsPerInch;
-        DrawPicture(painter, page.setup, pageDots);
+        if (!DrawPicture(painter, page.setup, pageDots) && imagesNotDrawn &&
+            std::ranges::find(*imagesNotDrawn, page.setup.picture) == imagesNotDrawn->end())
+            imagesNotDrawn->push_back(page.setup.picture);
         DrawItems(painter, page);
     }
     if (!painter.end()) return Fail(error, "cannot write " + pdfPath);

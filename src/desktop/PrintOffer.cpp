@@ -1,5 +1,6 @@
 #include "desktop/PrintOffer.h"
 
+#include "desktop/MissingImagesLine.h"
 #include "desktop/PdfRenderer.h"
 #include "platform/printing/PrintDocument.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace desktop {
 namespace {
@@ -62,7 +64,8 @@ void OfferPrint(const printing::PrintDocument& document) {
     }
     const QString pdfPath = folder.filePath(QStringLiteral("printout.pdf"));
     std::string renderError;
-    if (!RenderPdf(document, pdfPath.toStdString(), &renderError)) {
+    std::vector<std::string> imagesNotDrawn;
+    if (!RenderPdf(document, pdfPath.toStdString(), &renderError, &imagesNotDrawn)) {
         TellFailure(QString::fromStdString(renderError));
         return;
     }
@@ -70,6 +73,7 @@ void OfferPrint(const printing::PrintDocument& document) {
     printer.setDocName(QString::fromStdString(document.title));
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(document.title.empty() ? "Print" : document.title));
+    AddMissingImagesLine(dialog, imagesNotDrawn);
     if (dialog.exec() != QDialog::Accepted) return;
     QString deliverError;
     if (!DeliverPdf(pdfPath, printer, &deliverError)) TellFailure(deliverError);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <regex>
 #include <sstream>
+#include <string>
 
 namespace desktop_test {
 namespace {
@@ -50,6 +51,16 @@ int PdfImageCount(const std::filesystem::path& pdf) {
     int lines = 0;
     for (char c : list) lines += c == '\n';
     return std::max(0, lines - 2); // two heading lines
+}
+
+QImage PdfPageRaster(const std::filesystem::path& pdf, int page, int dotsPerInch) {
+    const std::filesystem::path stem = pdf.parent_path() / (pdf.stem().string() + "-raster");
+    Run("pdftoppm -png -singlefile -r " + std::to_string(dotsPerInch) + " -f " + std::to_string(page) + " -l " +
+        std::to_string(page) + " '" + pdf.string() + "' '" + stem.string() + "' 2>/dev/null");
+    const std::filesystem::path png = stem.string() + ".png";
+    QImage image(QString::fromStdString(png.string()));
+    std::filesystem::remove(png);
+    return image;
 }
 
 } // namespace desktop_test

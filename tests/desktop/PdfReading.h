@@ -2,6 +2,8 @@
 // Reads a rendered PDF back with poppler's tools, so that a test checks
 // where the text really landed on the page, not what was asked for.
 
+#include <QImage>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -30,5 +32,9 @@ const PdfWord* FindWord(const PdfPage& page, const std::string& text);
 
 // How many images the PDF draws (pdfimages -list).
 int PdfImageCount(const std::filesystem::path& pdf);
+
+// The page (1 = first) as pdftoppm rasterises it at `dotsPerInch`; a null
+// image when it cannot.
+QImage PdfPageRaster(const std::filesystem::path& pdf, int page, int dotsPerInch);
 
 } // namespace desktop_test

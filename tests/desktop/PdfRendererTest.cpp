@@ -4,7 +4,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -13,8 +19,10 @@
 
 #include "DesktopTestSupport.h"
 #include "PdfReading.h"
+#include "TestMetafile.h"
 
 #include "desktop/PdfRenderer.h"
+#include "desktop/PrintOffer.h"
 #include "platform/printing/PrintEngine.h"
 
 namespace {
@@ -134,32 +142,131 @@ TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPrete
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(PdfRendererTest, APageImageFoundInAnyCaseIsDrawnUnderTheText) {
-    QImage image(85, 110, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    ASSERT_TRUE(image.save(QString::fromStdString((folder_ / "tf1p122c.png").string()), "PNG"));
-    StartDocument();
-    StartPage("Page 1", "TF1P122C.PNG");
-    Item(1.0, 2.0, 3.5, 0, "ACME");
-    fs::path pdf = Render(Finish());
+// Where the test form's drawing lies (TestMetafile.h), read back from the
+// page as pdftoppm rasterises it.
+constexpr int kRasterDotsPerInch = 100;
 
-    EXPECT_EQ(PdfImageCount(pdf), 1);
-    auto pages = ReadPdfPages(pdf);
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+enum class Ink { White, Grey, Black };
+
+Ink InkAt(const QImage& page, double xInches, double yInches) {
+    const int level = qGray(page.pixel(static_cast<int>(xInches * kRasterDotsPerInch),
+                                       static_cast<int>(yInches * kRasterDotsPerInch)));
+    return level > 240 ? Ink::White : level < 100 ? Ink::Black : Ink::Grey;
 }
 
-TEST_F(PdfRendererTest, AMissingOrUnreadablePageImageDrawsNothing) {
-    std::ofstream(folder_ / "TF1P222C.wmf") << "not an image Qt reads";
+// The test form's rectangle and line where the form puts them on the page,
+// and the text "MMMMMMMMMM" at (1.1, 2.05) in black over the grey rectangle.
+void ExpectTestFormUnderTheText(const QImage& page) {
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.width(), 850);
+    EXPECT_EQ(InkAt(page, 2.5, 2.35), Ink::Grey) << "inside the rectangle";
+    EXPECT_EQ(InkAt(page, 3.5, 2.35), Ink::White) << "right of the rectangle";
+    EXPECT_EQ(InkAt(page, 2.5, 1.9), Ink::White) << "above the rectangle";
+    EXPECT_EQ(InkAt(page, 4.0, 5.0), Ink::Black) << "on the line";
+    EXPECT_EQ(InkAt(page, 4.0, 5.15), Ink::White) << "below the line";
+    int black = 0, grey = 0;
+    for (double x = 1.1; x < 2.1; x += 0.01)
+        for (double y = 2.05; y < 2.25; y += 0.01) (InkAt(page, x, y) == Ink::Black ? black : grey) += 1;
+    EXPECT_GT(black, 20) << "the text shows over the rectangle";
+    EXPECT_GT(grey, 20);
+}
+
+void WriteTestSvg(const fs::path& file) {
+    std::ofstream(file) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="8.5in" height="11in" viewBox="0 0 850 1100">
+<rect x="100" y="200" width="200" height="50" fill="#c8c8c8" stroke="black" stroke-width="1"/>
+<line x1="100" y1="500" x2="700" y2="500" stroke="black" stroke-width="5"/>
+</svg>
+)";
+}
+
+void WriteTestPdf(const fs::path& file) {
+    QPdfWriter writer(QString::fromStdString(file.string()));
+    writer.setResolution(100);
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(QRectF(100, 200, 200, 50));
+    painter.setPen(QPen(Qt::black, 5));
+    painter.drawLine(QPointF(100, 500), QPointF(700, 500));
+}
+
+TEST_F(PdfRendererTest, AMetafilePageImageIsDrawnAsVectorsUnderTheTextAtThePageScale) {
+    for (bool placeable : {true, false}) {
+        SCOPED_TRACE(placeable ? "placeable header" : "standard header only");
+        WriteTestMetafile(folder_ / "tf1p122c.WMF", placeable);
+        StartDocument();
+        StartPage("Page 1", "TF1P122C.wmf");
+        Item(1.1, 2.05, 3.5, 0, "MMMMMMMMMM");
+        std::vector<std::string> notDrawn;
+        fs::path pdf = folder_ / "out.pdf";
+        ASSERT_TRUE(desktop::RenderPdf(Finish(), pdf.string(), nullptr, &notDrawn));
+
+        EXPECT_TRUE(notDrawn.empty());
+        EXPECT_EQ(PdfImageCount(pdf), 0) << "vectors, not a picture";
+        ExpectTestFormUnderTheText(PdfPageRaster(pdf, 1, kRasterDotsPerInch));
+    }
+}
+
+TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafileIsAbsent) {
+    WriteTestSvg(folder_ / "TF1P222C.svg");
+    WriteTestPdf(folder_ / "tf1p322c.pdf");
+    QImage png(85, 110, QImage::Format_RGB32);
+    png.fill(Qt::gray);
+    ASSERT_TRUE(png.save(QString::fromStdString((folder_ / "TF1V22.png").string()), "PNG"));
+    StartDocument();
+    for (const char* image : {"TF1P222C.wmf", "TF1P322C.wmf"}) {
+        StartPage(image, image);
+        Item(1.1, 2.05, 3.5, 0, "MMMMMMMMMM");
+    }
+    StartPage("Voucher", "TF1V22.wmf");
+    Item(1.0, 2.0, 3.5, 0, "ACME");
+    std::vector<std::string> notDrawn;
+    fs::path pdf = folder_ / "out.pdf";
+    ASSERT_TRUE(desktop::RenderPdf(Finish(), pdf.string(), nullptr, &notDrawn));
+
+    EXPECT_TRUE(notDrawn.empty());
+    EXPECT_EQ(PdfImageCount(pdf), 1) << "only the PNG is a picture";
+    for (int page : {1, 2}) {
+        SCOPED_TRACE(page == 1 ? "SVG" : "PDF");
+        ExpectTestFormUnderTheText(PdfPageRaster(pdf, page, kRasterDotsPerInch));
+    }
+    EXPECT_EQ(InkAt(PdfPageRaster(pdf, 3, kRasterDotsPerInch), 5.0, 8.0), Ink::Grey);
+}
+
+TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndThePrintDialogNamesTheImage) {
+    std::ofstream(folder_ / "TF1P222C.wmf") << "not a metafile";
     StartDocument();
     StartPage("Page 1", "TF1P222C.wmf");
     Item(1.0, 2.0, 3.5, 0, "ACME");
     StartPage("Page 2", "TF1P322C.wmf");
     Item(1.0, 2.0, 3.5, 0, "ACME2");
-    fs::path pdf = Render(Finish());
+    StartPage("Page 3", "TF1P322C.wmf");
+    const auto& document = Finish();
+    std::vector<std::string> notDrawn;
+    fs::path pdf = folder_ / "out.pdf";
+    ASSERT_TRUE(desktop::RenderPdf(document, pdf.string(), nullptr, &notDrawn));
 
+    EXPECT_EQ(notDrawn, (std::vector<std::string>{"TF1P222C.wmf", "TF1P322C.wmf"}));
     EXPECT_EQ(PdfImageCount(pdf), 0);
-    EXPECT_EQ(ReadPdfPages(pdf).size(), 2u);
+    auto pages = ReadPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+    EXPECT_NE(FindWord(pages[1], "ACME2"), nullptr);
+
+    QString dialogLine;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        if (auto* line = dialog->findChild<QLabel*>(QStringLiteral("missingPageImages")))
+            dialogLine = line->isVisible() ? line->text() : QStringLiteral("(hidden)");
+        dialog->reject();
+    });
+    watcher.start(20);
+    desktop::OfferPrint(document);
+    EXPECT_TRUE(dialogLine.contains("TF1P222C.wmf, TF1P322C.wmf")) << dialogLine.toStdString();
 }
 
 } // namespace

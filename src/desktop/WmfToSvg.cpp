@@ -1,0 +1,117 @@
+#include "desktop/WmfToSvg.h"
+
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace desktop {
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+constexpr std::size_t kPlaceableHeaderBytes = 22;
+constexpr std::size_t kStandardHeaderBytes = 18;
+constexpr std::uint16_t kSetWindowOrg = 0x020B;
+constexpr std::uint16_t kSetWindowExt = 0x020C;
+constexpr std::uint16_t kEndOfFile = 0x0000;
+
+std::uint16_t Word(const std::string& bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+std::int16_t SignedWord(const std::string& bytes, std::size_t at) {
+    return static_cast<std::int16_t>(Word(bytes, at));
+}
+
+std::uint32_t DoubleWord(const std::string& bytes, std::size_t at) {
+    return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
+}
+
+// libwmf plays a metafile without a placeable header in its logical units.
+// Its page is the window the records set; libwmf reports only the extent of
+// what is drawn, so the window is read from the records here.
+std::optional<wmfD_Rect> WindowOfRecords(const std::string& bytes) {
+    std::optional<wmfD_Coord> origin, extent;
+    std::size_t at = kStandardHeaderBytes;
+    while (at + 6 <= static_cast<std::size_t>(bytes.size())) {
+        const std::uint32_t words = DoubleWord(bytes, at);
+        const std::uint16_t function = Word(bytes, at + 4);
+        if (function == kEndOfFile || words < 3 || words > (bytes.size() - at) / 2) break;
+        if ((function == kSetWindowOrg || function == kSetWindowExt) && words >= 5) {
+            // Parameters are stored y first.
+            wmfD_Coord point{static_cast<float>(SignedWord(bytes, at + 8)),
+                             static_cast<float>(SignedWord(bytes, at + 6))};
+            (function == kSetWindowOrg ? origin : extent) = point;
+        }
+        if (origin && extent) break;
+        at += std::size_t{words} * 2;
+    }
+    if (!extent || extent->x == 0 || extent->y == 0) return std::nullopt;
+    const wmfD_Coord from = origin.value_or(wmfD_Coord{0, 0});
+    const wmfD_Coord to{from.x + extent->x, from.y + extent->y};
+    return wmfD_Rect{{std::min(from.x, to.x), std::min(from.y, to.y)}, {std::max(from.x, to.x), std::max(from.y, to.y)}};
+}
+
+// A placeable header's box is in metafile units; libwmf plays such a file in
+// points.
+wmfD_Rect PlaceableBox(const wmfPlaceableMetaHeader& header) {
+    const double scale = kPointsPerInch / (header.Inch ? header.Inch : 1440);
+    return wmfD_Rect{{static_cast<float>(std::min(header.Left, header.Right) * scale),
+                      static_cast<float>(std::min(header.Top, header.Bottom) * scale)},
+                     {static_cast<float>(std::max(header.Left, header.Right) * scale),
+                      static_cast<float>(std::max(header.Top, header.Bottom) * scale)}};
+}
+
+struct ApiDeleter {
+    void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
+};
+
+} // namespace
+
+std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
+    std::ifstream file(wmf, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+
+    wmfAPI_Options options{};
+    options.function = wmf_svg_function;
+    wmfAPI* created = nullptr;
+    if (wmf_api_create(&created, WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_DEBUG, &options) !=
+        wmf_E_None) {
+        if (created) wmf_api_destroy(created);
+        return std::nullopt;
+    }
+    std::unique_ptr<wmfAPI, ApiDeleter> api(created);
+    if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(bytes.data()),
+                     static_cast<long>(bytes.size())) != wmf_E_None)
+        return std::nullopt;
+
+    wmfD_Rect drawn;
+    if (wmf_scan(api.get(), 0, &drawn) != wmf_E_None) return std::nullopt;
+    std::optional<wmfD_Rect> frame;
+    if (api->File->placeable) {
+        frame = PlaceableBox(*api->File->pmh);
+    } else {
+        frame = WindowOfRecords(bytes);
+    }
+    if (!frame || frame->BR.x <= frame->TL.x || frame->BR.y <= frame->TL.y) frame = drawn;
+
+    wmf_svg_t* svg = WMF_SVG_GetData(api.get());
+    svg->out = wmf_stream_create(api.get(), nullptr);
+    svg->bbox = *frame;
+    svg->width = static_cast<unsigned>(std::max(1.0f, frame->BR.x - frame->TL.x));
+    svg->height = static_cast<unsigned>(std::max(1.0f, frame->BR.y - frame->TL.y));
+    const wmf_error_t played = wmf_play(api.get(), 0, &*frame);
+    char* text = nullptr;
+    unsigned long length = 0;
+    wmf_stream_destroy(api.get(), svg->out, &text, &length);
+    if (played != wmf_E_None || !text) return std::nullopt;
+    return std::string(text, length);  // copied: libwmf frees its memory with the API
+}
+
+} // namespace desktop

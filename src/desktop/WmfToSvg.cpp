@@ -81,8 +81,10 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
     wmfAPI* created = nullptr;
-    if (wmf_api_create(&created, WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_DEBUG, &options) !=
-        wmf_E_None) {
+    // A metafile libwmf cannot play is reported to the user in the print
+    // dialog; libwmf's own messages on the terminal would only add noise.
+    constexpr unsigned long kFlags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_DEBUG | WMF_OPT_NO_ERROR;
+    if (wmf_api_create(&created, kFlags, &options) != wmf_E_None) {
         if (created) wmf_api_destroy(created);
         return std::nullopt;
     }

@@ -5,8 +5,11 @@
 
 #include "DesktopTestSupport.h"
 #include "PdfReading.h"
+#include "TestMetafile.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -73,6 +76,35 @@ TEST_F(DesktopPrinting, TheReturnPrintsToTheChosenPdfFile) {
     const std::vector<PdfPage> pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
+TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesThoseMissing) {
+    // The quarter has no row yet, so the screen's own period is empty: it
+    // names the images of the other period column, TF1P123C.wmf and so on.
+    WriteTestMetafile(folder_.Path() / "tf1p123c.wmf", true);
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
+    QString dialogLine;
+    BoxAnswerer::Step readLine = [&dialogLine](QWidget* modal) {
+        if (qobject_cast<QPrintDialog*>(modal) == nullptr) return false;
+        if (auto* line = modal->findChild<QLabel*>(QStringLiteral("missingPageImages")))
+            dialogLine = line->isVisible() ? line->text() : QStringLiteral("(hidden)");
+        return true;  // the next step answers the dialog
+    };
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine,
+                          PrintToFile(QString::fromStdString(pdf.string()), nullptr)});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+
+    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+    EXPECT_TRUE(dialogLine.contains("TF1P223C.wmf, TF1P323C.wmf")) << dialogLine.toStdString();
+    EXPECT_FALSE(dialogLine.contains("TF1P123C")) << dialogLine.toStdString();
+    EXPECT_EQ(PdfImageCount(pdf), 0);
+    ASSERT_EQ(ReadPdfPages(pdf).size(), 3u) << "the pages without their images print too";
+    const QImage page1 = PdfPageRaster(pdf, 1, 100);
+    ASSERT_FALSE(page1.isNull());
+    EXPECT_LT(qGray(page1.pixel(400, 500)), 100) << "the metafile's line";
+    EXPECT_GT(qGray(PdfPageRaster(pdf, 2, 100).pixel(400, 500)), 240) << "page 2 has no image";
 }
 
 } // namespace

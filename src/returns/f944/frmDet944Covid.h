@@ -4,7 +4,6 @@
 // screen; several DET941 columns hold other lines here than there (months 4
 // to 12 of the liability live in Form 941 columns).
 
-#include "common/EnterKeyChain.h"
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
 
@@ -159,14 +158,11 @@ public:
     // The twelve monthly liabilities in month order.
     std::array<forms::CurrencyField*, 12> MonthFields();
 
-    void LoadLineAmtFromFields() override;
-
     // The print control's event: the return's three pages or its 944-V.
     void DMWin2_PrintRequest();
 
 protected:
     void AdaptToPeriod(const std::string& code) override;
-    std::vector<forms::Control*> FieldsAddEnables() override;
     forms::Control& AddFocusField() override { return fpLine2; }
     forms::Control& EditFocusField() override { return fpLine2; }
     forms::Control& FirstFieldOfPage1() override { return fpLine13a; }
@@ -174,12 +170,13 @@ protected:
 
 private:
     void LayOutLines();
-    void BindLines();
-    void BuildEnterKeyChain();
-    void ChainTaxLines();
-    void ChainPayments();
-    void ChainMonths();
-    void ChainPart3();
+    std::vector<ReturnLine> Form944Lines();
+    std::vector<ReturnLine> MonthLines();
+
+    // The grid of months on page 1: three columns of four.
+    static constexpr long kMonthColumn[3] = {120, 3700, 7300};
+    static constexpr long kMonthFieldOffset = 1200;
+    static constexpr int kFirstMonthRow = 13;
 
     // --- lines 1 to 9 ---
     void Line1_Recompute();

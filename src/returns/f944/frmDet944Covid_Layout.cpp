@@ -1,18 +1,13 @@
-// The Form 944 screen's controls: where each stands, its caption, the column
-// it is bound to, its hint and the amounts it accepts.
+// The Form 944 screen's captions, hints and the amounts its fields accept;
+// where each field stands is in its line table.
 
 #include "returns/f944/frmDet944Covid.h"
 
 namespace {
 
 constexpr long Row(int row) { return LineTop(row); }
-constexpr long kFieldWidth = kAmountWidth;
 
-// The grid of months: three columns of four.
-constexpr long kMonthColumn[3] = {120, 3700, 7300};
 constexpr long kMonthCaptionWidth = 1100;
-constexpr long kMonthFieldOffset = 1200;
-constexpr int kFirstMonthRow = 13;
 
 } // namespace
 
@@ -95,99 +90,33 @@ void frmDet944Covid::LayOutLines() {
         OnPage(*c.label, c.page, c.left, c.top, c.width);
     }
 
-    struct CheckBoxPlace {
+    struct BoxCaption {
         forms::CheckBox* box;
-        int page;
-        long left, top, width;
         const char* caption;
     };
     // clang-format off
-    const CheckBoxPlace boxes[] = {
-        {&Check2, 0, kLabelLeft, Row(2),  9800, "3  Check if Wages, tips, or other compensation are not subject to Fica/Medicare tax. Then go to line 5........................"},
-        {&Check3, 1, kLabelLeft, Row(11), 4000, "Check if to be applied to next return"},
-        {&Check4, 1, 4300,       Row(11), 2000, "or Refunded"},
-        {&Check6, 1, 5200,       Row(12), 3200, "Check one  -  Monthly Depositor:"},
-        {&Check5, 1, 8500,       Row(12), 2600, "Semiweekly depositor:"},
-        {&Check8, 2, kLabelLeft, Row(0),  9800, "14  If your business has closed or you stopped paying wages, check here"},
+    const BoxCaption boxes[] = {
+        {&Check2, "3  Check if Wages, tips, or other compensation are not subject to Fica/Medicare tax. Then go to line 5........................"},
+        {&Check3, "Check if to be applied to next return"},
+        {&Check4, "or Refunded"},
+        {&Check6, "Check one  -  Monthly Depositor:"},
+        {&Check5, "Semiweekly depositor:"},
+        {&Check8, "14  If your business has closed or you stopped paying wages, check here"},
     };
     // clang-format on
-    for (const CheckBoxPlace& b : boxes) {
-        b.box->SetCaption(b.caption);
-        OnPage(*b.box, b.page, b.left, b.top, b.width);
-    }
+    for (const BoxCaption& b : boxes) b.box->SetCaption(b.caption);
 
-    struct FieldPlace {
-        forms::Control* field;
-        int page;
-        long left, top, width;
-    };
-    // clang-format off
-    const FieldPlace fields[] = {
-        {&fpLine2,        0, kColumn2, Row(0),  kFieldWidth},
-        {&fpLine3,        0, kColumn2, Row(1),  kFieldWidth},
-        {&fpLine6A,       0, kColumn1, Row(3),  kFieldWidth},
-        {&fpLine6B,       0, kColumn2, Row(3),  kFieldWidth},
-        {&fpL5a1c1,       0, kColumn1, Row(4),  kFieldWidth},
-        {&fpL5a1c2,       0, kColumn2, Row(4),  kFieldWidth},
-        {&fpL5a2c1,       0, kColumn1, Row(5),  kFieldWidth},
-        {&fpL5a2c2,       0, kColumn2, Row(5),  kFieldWidth},
-        {&fpLine6c,       0, kColumn1, Row(6),  kFieldWidth},
-        {&fpLine6D,       0, kColumn2, Row(6),  kFieldWidth},
-        {&fpLine7A,       0, kColumn1, Row(7),  kFieldWidth},
-        {&fpLine7B,       0, kColumn2, Row(7),  kFieldWidth},
-        {&fpLine5d1,      0, kColumn1, Row(8),  kFieldWidth},
-        {&fpLine5D2,      0, kColumn2, Row(8),  kFieldWidth},
-        {&fpLine8,        0, kColumn2, Row(9),  kFieldWidth},
-        {&fpLine5,        0, kColumn2, Row(10), kFieldWidth},
-        {&fpLine9A,       0, kColumn2, Row(11), kFieldWidth},
-        {&fpLine11,       0, kColumn2, Row(12), kFieldWidth},
-        {&fpLine11a,      0, kColumn2, Row(13), kFieldWidth},
-        {&fpLine11b,      0, kColumn2, Row(14), kFieldWidth},
-        {&fpLine11c,      0, kColumn2, Row(15), kFieldWidth},
-        {&fpCurrency18,   0, kColumn2, Row(16), kFieldWidth},
-        {&fpCurrency19,   0, kColumn2, Row(17), kFieldWidth},
-        {&fpLongInteger2, 0, kColumn2, Row(18), 1000},
-        {&fpLine11d,      0, kColumn2, Row(19), kFieldWidth},
-        {&fpLine12,       1, kColumn2, Row(0),  kFieldWidth},
-        {&fpLine13a,      1, kColumn2, Row(1),  kFieldWidth},
-        {&fpLine13d,      1, kColumn2, Row(2),  kFieldWidth},
-        {&fpLine13e,      1, kColumn2, Row(3),  kFieldWidth},
-        {&fpLine13b,      1, kColumn2, Row(4),  kFieldWidth},
-        {&fpLine13c,      1, kColumn2, Row(5),  kFieldWidth},
-        {&fpLine13f,      1, kColumn2, Row(6),  kFieldWidth},
-        {&fpLine14,       1, kColumn2, Row(7),  kFieldWidth},
-        {&fpLine15,       1, kColumn2, Row(8),  kFieldWidth},
-        {&fpLine10,       1, kColumn2, Row(9),  kFieldWidth},
-        {&fpLine16(1),    1, kColumn2, Row(10), kFieldWidth},
-        {&fpLine17D,      1, kMonthColumn[2] + 3100, Row(kFirstMonthRow + 4), kFieldWidth},
-        {&fpLine19,       2, kColumn2, Row(1),  kFieldWidth},
-        {&fpLine20,       2, kColumn2, Row(2),  kFieldWidth},
-        {&fpLine21,       2, kColumn2, Row(3),  kFieldWidth},
-        {&fpLine22,       2, kColumn2, Row(4),  kFieldWidth},
-        {&fpLine23,       2, kColumn2, Row(5),  kFieldWidth},
-        {&fpCurrency11,   2, kColumn2, Row(6),  kFieldWidth},
-        {&fpCurrency12,   2, kColumn2, Row(7),  kFieldWidth},
-        {&fpCurrency13,   2, kColumn2, Row(8),  kFieldWidth},
-        {&fpCurrency14,   2, kColumn2, Row(9),  kFieldWidth},
-        {&fpCurrency15,   2, kColumn2, Row(10), kFieldWidth},
-        {&fpCurrency16,   2, kColumn2, Row(11), kFieldWidth},
-        {&fpCurrency17,   2, kColumn2, Row(12), kFieldWidth},
-    };
-    // clang-format on
-    for (const FieldPlace& f : fields) OnPage(*f.field, f.page, f.left, f.top, f.width);
-
-    // The months stand in three columns of four, each with its caption.
+    // The months stand in three columns of four, each with its caption
+    // (the fields' places are in the line table).
     const std::array<forms::Label*, 12> monthCaptions = {&lblMonth1, &lblMonth2,  &lblMonth3,  &lblMonth4,
                                                          &lblMonth5, &lblMonth6,  &lblMonth7,  &lblMonth8,
                                                          &lblMonth9, &lblMonth10, &lblMonth11, &lblMonth12};
-    const std::array<forms::CurrencyField*, 12> months = MonthFields();
     for (int m = 0; m < 12; ++m) {
         const long left = kMonthColumn[m / 4];
         const long top = Row(kFirstMonthRow + m % 4);
         // "Month  9" carries two blanks, as the screen has always shown it.
         monthCaptions[m]->SetCaption(m == 8 ? "Month  9" : "Month " + std::to_string(m + 1));
         OnPage(*monthCaptions[m], 1, left, top, kMonthCaptionWidth);
-        OnPage(*months[m], 1, left + kMonthFieldOffset, top, kFieldWidth);
     }
 
     fpCurrency1.Move(11150, 120, 1300, 285);
@@ -219,98 +148,4 @@ void frmDet944Covid::LayOutLines() {
     fpLine15.SetRange(-10 * kHighest, kHighest);
     fpLongInteger2.SetAllowNegative(true);
     fpLongInteger2.SetRange(-2147483648LL, 2147483647LL);
-}
-
-void frmDet944Covid::BindLines() {
-    struct Binding {
-        forms::Bound* field;
-        forms::Control* control;
-        const char* column;
-    };
-    // Several columns carry Form 941 names: the annual return keeps its
-    // months 4 to 12 and some of its lines in them.
-    // clang-format off
-    const Binding bindings[] = {
-        {&fpLine2,        &fpLine2,        "L_2"},
-        {&fpLine3,        &fpLine3,        "L_3"},
-        {&Check2,         &Check2,         "Not_Subj"},
-        {&fpLine6A,       &fpLine6A,       "L_6A"},
-        {&fpLine6B,       &fpLine6B,       "L_6B"},
-        {&fpL5a1c1,       &fpL5a1c1,       "L5a1c1"},
-        {&fpL5a1c2,       &fpL5a1c2,       "L5a1c2"},
-        {&fpL5a2c1,       &fpL5a2c1,       "L5a2c1"},
-        {&fpL5a2c2,       &fpL5a2c2,       "L5a2c2"},
-        {&fpLine6c,       &fpLine6c,       "L_6C"},
-        {&fpLine6D,       &fpLine6D,       "L_6D"},
-        {&fpLine7A,       &fpLine7A,       "L_7A"},
-        {&fpLine7B,       &fpLine7B,       "L_7B"},
-        {&fpLine5d1,      &fpLine5d1,      "L_12"},
-        {&fpLine5D2,      &fpLine5D2,      "L_13"},
-        {&fpLine8,        &fpLine8,        "L_8"},
-        {&fpLine5,        &fpLine5,        "L_5"},
-        {&fpLine9A,       &fpLine9A,       "L_9A"},
-        {&fpLine11,       &fpLine11,       "L_11"},
-        {&fpLine11a,      &fpLine11a,      "L11a"},
-        {&fpLine11b,      &fpLine11b,      "L11b"},
-        {&fpLine11c,      &fpLine11c,      "L11c"},
-        {&fpCurrency18,   &fpCurrency18,   "L11g"},
-        {&fpCurrency19,   &fpCurrency19,   "L12aCobra"},
-        {&fpLongInteger2, &fpLongInteger2, "L12bCobraIndividuals"},
-        {&fpLine11d,      &fpLine11d,      "L11d"},
-        {&fpLine12,       &fpLine12,       "Line12"},
-        {&fpLine13a,      &fpLine13a,      "L13a"},
-        {&fpLine13d,      &fpLine13d,      "L13d"},
-        {&fpLine13e,      &fpLine13e,      "L13e"},
-        {&fpLine13b,      &fpLine13b,      "L13b"},
-        {&fpLine13c,      &fpLine13c,      "L13c"},
-        {&fpLine13f,      &fpLine13f,      "L13f"},
-        {&fpLine14,       &fpLine14,       "L_14"},
-        {&fpLine15,       &fpLine15,       "L_15"},
-        {&fpLine10,       &fpLine10,       "L_10"},
-        {&fpLine16(1),    &fpLine16(1),    "L_16"},
-        {&Check3,         &Check3,         "Apply_Nxt"},
-        {&Check4,         &Check4,         "Refunded"},
-        {&Check6,         &Check6,         "Monthly"},
-        {&Check5,         &Check5,         "SemiWkly"},
-        {&fpLine17A,      &fpLine17A,      "L_20_A"},
-        {&fpLine17B,      &fpLine17B,      "L_20_B"},
-        {&fpLine17C,      &fpLine17C,      "L_20_C"},
-        {&fpCurrency2,    &fpCurrency2,    "L6c_ExemptWages"},
-        {&fpCurrency3,    &fpCurrency3,    "L_9B"},
-        {&fpCurrency4,    &fpCurrency4,    "L_9C"},
-        {&fpCurrency5,    &fpCurrency5,    "L25"},
-        {&fpCurrency6,    &fpCurrency6,    "L12d_ExemptWages"},
-        {&fpCurrency7,    &fpCurrency7,    "L12e"},
-        {&fpCurrency8,    &fpCurrency8,    "L_17"},
-        {&fpCurrency9,    &fpCurrency9,    "L_18"},
-        {&fpCurrency10,   &fpCurrency10,   "L24"},
-        {&fpLine17D,      &fpLine17D,      "L_20_D"},
-        {&Check8,         &Check8,         "OutOfBusiness"},
-        {&fpLine19,       &fpLine19,       "L_19"},
-        {&fpLine20,       &fpLine20,       "L20"},
-        {&fpLine21,       &fpLine21,       "L21"},
-        {&fpLine22,       &fpLine22,       "L22"},
-        {&fpLine23,       &fpLine23,       "L23"},
-        {&fpCurrency11,   &fpCurrency11,   "L26"},
-        {&fpCurrency12,   &fpCurrency12,   "L27"},
-        {&fpCurrency13,   &fpCurrency13,   "L28"},
-        {&fpCurrency14,   &fpCurrency14,   "L29"},
-        {&fpCurrency15,   &fpCurrency15,   "L30"},
-        {&fpCurrency16,   &fpCurrency16,   "L13H"},
-        {&fpCurrency17,   &fpCurrency17,   "L13I"},
-    };
-    // clang-format on
-    // The table's order is also the order Tab walks the fields; each page's
-    // buttons follow its last field.
-    int tabIndex = 10;
-    for (const Binding& b : bindings) {
-        b.field->SetDataSource("datDollars");
-        b.field->SetDataField(b.column);
-        b.control->SetTabIndex(tabIndex);
-        tabIndex += 2;
-    }
-    Command2.SetTabIndex(fpLine11d.TabIndex() + 1);
-    Command5.SetTabIndex(fpLine17D.TabIndex() + 1);
-    Command4.SetTabIndex(fpLine17D.TabIndex() + 1);
-    Command6.SetTabIndex(fpCurrency17.TabIndex() + 1);
 }

@@ -1,7 +1,7 @@
 // Lines 1 to 9 of the Form 944 screen: the social security and Medicare
 // taxes at their rates, line 5, the year's adjustments with line 7, and the
-// nonrefundable credits with line 9. Each field recomputes on Enter and when
-// it loses the focus; Enter then moves on along the chain.
+// nonrefundable credits with line 9. The line table says which field runs
+// which on Enter and when it loses the focus.
 
 #include "returns/f944/frmDet944Covid.h"
 
@@ -9,38 +9,6 @@
 #include "returns/f944/Form944Slots.h"
 
 using namespace slot944;
-
-void frmDet944Covid::ChainTaxLines() {
-    using Link = EnterKeyChain::Link;
-    auto run = [this](void (frmDet944Covid::*recompute)()) { return [this, recompute] { (this->*recompute)(); }; };
-    const auto none = std::function<void()>();
-    const auto credits = run(&frmDet944Covid::Recompute944Credits);
-    constexpr auto onEnter = EnterKeyChain::Trigger::Enter;
-
-    // Line 3 (Check2), 8c and the computed lines stay out of the Enter
-    // chain; leaving 8c to 8f moves on as Enter does.
-    // clang-format off
-    const Link links[] = {
-        //  field            Enter: recompute                          leaving: recompute                        Enter moves to
-        {&fpLine2,        run(&frmDet944Covid::Line1_Recompute),    run(&frmDet944Covid::Line1_Recompute),    &fpLine3},
-        {&fpLine3,        run(&frmDet944Covid::Line2_Recompute),    run(&frmDet944Covid::Line2_Recompute),    &fpLine6A},
-        {&fpLine6A,       run(&frmDet944Covid::Line4a_Recompute),   run(&frmDet944Covid::Line4a_Recompute),   &fpL5a1c1},
-        {&fpL5a1c1,       run(&frmDet944Covid::Line4ai_Recompute),  run(&frmDet944Covid::Line4ai_Recompute),  &fpL5a2c1},
-        {&fpL5a2c1,       run(&frmDet944Covid::Line4aii_Recompute), run(&frmDet944Covid::Line4aii_Recompute), &fpLine6c},
-        {&fpLine6c,       run(&frmDet944Covid::Line4b_Recompute),   run(&frmDet944Covid::Line4b_Recompute),   &fpLine7A},
-        {&fpLine7A,       run(&frmDet944Covid::Line4c_Recompute),   run(&frmDet944Covid::Line4c_Recompute),   &fpLine5d1},
-        {&fpLine5d1,      run(&frmDet944Covid::Line4d_Recompute),   run(&frmDet944Covid::Line4d_Recompute),   &fpLine9A},
-        {&fpLine9A,       none,                                     run(&frmDet944Covid::Line6_Recompute),    &fpLine11a},
-        {&fpLine11a,      credits,                                  credits,                                  &fpLine11b},
-        {&fpLine11b,      credits,                                  credits,                                  &fpCurrency18},
-        {&fpLine11c,      credits,                                  credits,                                  &fpCurrency18,   onEnter, &fpCurrency18},
-        {&fpCurrency18,   credits,                                  credits,                                  &fpCurrency19,   onEnter, &fpCurrency19},
-        {&fpCurrency19,   credits,                                  credits,                                  &fpLongInteger2, onEnter, &fpLongInteger2},
-        {&fpLongInteger2, credits,                                  credits,                                  &Command2,       onEnter, &Command2},
-    };
-    // clang-format on
-    for (const Link& link : links) chain_.Add(link);
-}
 
 void frmDet944Covid::Line1_Recompute() {
     const double line1 = fpLine2.Value();

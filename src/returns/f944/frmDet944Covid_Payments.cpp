@@ -1,6 +1,6 @@
 // Line 10 (deposits and refundable credits), the balance due or overpayment
-// of lines 11 and 12, the twelve monthly liabilities of line 13 with the
-// year's check against line 9, and the Enter chain through lines 15 to 26.
+// of lines 11 and 12, and the twelve monthly liabilities of line 13 with the
+// year's check against line 9.
 
 #include "returns/f944/frmDet944Covid.h"
 
@@ -17,70 +17,6 @@ constexpr const char* kYearTotalDiffers =
     "Oops. The total liability for the year is supposed to equal Line 9. Please review.";
 
 } // namespace
-
-void frmDet944Covid::ChainPayments() {
-    using Link = EnterKeyChain::Link;
-    const auto none = std::function<void()>();
-    const auto line10h = [this] { Line10h_Recompute(); };
-    const auto line10j = [this] { Line10j_Recompute(); };
-    constexpr auto onEnter = EnterKeyChain::Trigger::Enter;
-
-    // Enter passes 10e by (Enter in 10e joins at 10f); leaving 10a to 10g
-    // moves on as Enter does. 10j's Enter decides its move by the balance.
-    // clang-format off
-    const Link links[] = {
-        //  field       Enter: recompute              leaving: recompute   Enter moves to
-        {&fpLine13a, none,                          line10h,             &fpLine13d, onEnter, &fpLine13d},
-        {&fpLine13d, line10h,                       line10h,             &fpLine13b, onEnter, &fpLine13b},
-        {&fpLine13e, line10h,                       line10h,             &fpLine13b, onEnter, &fpLine13b},
-        {&fpLine13b, line10h,                       line10h,             &fpLine13c, onEnter, &fpLine13c},
-        {&fpLine13c, line10h,                       line10h,             &fpLine14,  onEnter, &fpLine14},
-        {&fpLine14,  line10j,                       line10j,             &fpLine15},
-        {&fpLine15,  [this] { Line10j_Balance(); }, none,                nullptr},
-    };
-    // clang-format on
-    for (const Link& link : links) chain_.Add(link);
-}
-
-void frmDet944Covid::ChainMonths() {
-    using Link = EnterKeyChain::Link;
-    const std::array<forms::CurrencyField*, 12> months = MonthFields();
-    auto total = [this](int month) { return [this, month] { RecomputeYearTotal(month); }; };
-    for (int month = 1; month <= 11; ++month) {
-        forms::Control* next = months[month];
-        // From month 3 on, leaving a month always moves to the next one, so
-        // the months can only be left through month 12 and the year check.
-        forms::Control* leavingMovesTo = month >= 3 ? next : nullptr;
-        chain_.Add(Link{months[month - 1], total(month), total(month), next, EnterKeyChain::Trigger::Enter,
-                        leavingMovesTo});
-    }
-    chain_.Add(Link{&fpCurrency10, [this] { Month12_Enter(); }, [this] { Month12_Leave(); }, nullptr});
-}
-
-void frmDet944Covid::ChainPart3() {
-    using Link = EnterKeyChain::Link;
-    const auto none = std::function<void()>();
-    constexpr auto onEnter = EnterKeyChain::Trigger::Enter;
-    // Enter in line 16 passes the reserved lines 17 and 18; the reserved lines
-    // 25 and 26 form a chain of their own.
-    // clang-format off
-    const Link links[] = {
-        {&fpLine19,     none, none, &fpLine20},
-        {&fpLine20,     none, none, &fpLine23},
-        {&fpLine21,     none, none, &fpLine22},
-        {&fpLine22,     none, none, &fpLine23},
-        {&fpLine23,     none, none, &fpCurrency11},
-        {&fpCurrency11, none, none, &fpCurrency12},
-        {&fpCurrency12, none, none, &fpCurrency13},
-        {&fpCurrency13, none, none, &fpCurrency14},
-        {&fpCurrency14, none, none, &fpCurrency15},
-        {&fpCurrency15, none, none, &Command6, onEnter, &Command6},
-        {&fpCurrency16, none, none, &fpCurrency17},
-        {&fpCurrency17, none, none, &Command6, onEnter, &Command6},
-    };
-    // clang-format on
-    for (const Link& link : links) chain_.Add(link);
-}
 
 // 10h is rebuilt from the five fields as they stand every time.
 void frmDet944Covid::Line10h_Recompute() {

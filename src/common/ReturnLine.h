@@ -57,6 +57,18 @@ struct LineRecompute {
     std::function<void()> onLeave;
 };
 
+// A screen's recompute method run both on Enter and on leaving, or on
+// leaving only.
+template <class Screen>
+LineRecompute OnEnterAndLeave(Screen* screen, void (Screen::*recompute)()) {
+    std::function<void()> run = [screen, recompute] { (screen->*recompute)(); };
+    return {run, run};
+}
+template <class Screen>
+LineRecompute OnLeaveOnly(Screen* screen, void (Screen::*recompute)()) {
+    return {{}, [screen, recompute] { (screen->*recompute)(); }};
+}
+
 // When the printout prints the field's amount.
 enum class PrintWhen { Always, MonthlySchedule };
 

@@ -10,13 +10,8 @@ using namespace slot941;
 
 std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
     using S = frmDet941Covid0621;
-    auto both = [this](void (S::*recompute)()) {
-        std::function<void()> run = [this, recompute] { (this->*recompute)(); };
-        return LineRecompute{run, run};
-    };
-    auto leaving = [this](void (S::*recompute)()) {
-        return LineRecompute{{}, [this, recompute] { (this->*recompute)(); }};
-    };
+    auto both = [this](void (S::*recompute)()) { return OnEnterAndLeave(this, recompute); };
+    auto leaving = [this](void (S::*recompute)()) { return OnLeaveOnly(this, recompute); };
     auto month = [this](int m) {
         std::function<void()> run = [this, m] { RecomputeMonthTotal(m); };
         return LineRecompute{run, run};

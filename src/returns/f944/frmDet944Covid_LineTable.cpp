@@ -14,13 +14,8 @@ using namespace slot944;
 
 std::vector<ReturnLine> frmDet944Covid::Form944Lines() {
     using S = frmDet944Covid;
-    auto both = [this](void (S::*recompute)()) {
-        std::function<void()> run = [this, recompute] { (this->*recompute)(); };
-        return LineRecompute{run, run};
-    };
-    auto leaving = [this](void (S::*recompute)()) {
-        return LineRecompute{{}, [this, recompute] { (this->*recompute)(); }};
-    };
+    auto both = [this](void (S::*recompute)()) { return OnEnterAndLeave(this, recompute); };
+    auto leaving = [this](void (S::*recompute)()) { return OnLeaveOnly(this, recompute); };
     const LineRecompute credits = both(&S::Recompute944Credits);
     const LineRecompute line10h = both(&S::Line10h_Recompute);
     constexpr Tab kStop = Tab::Stop;

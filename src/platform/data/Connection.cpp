@@ -136,6 +136,12 @@ Value Statement::Column(int index) const
 
 int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
 
+void Statement::Reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
 // --- Connection ---
 
 std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool readOnly, bool create)

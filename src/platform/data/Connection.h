@@ -39,6 +39,9 @@ public:
     bool Step();                              // true while a row is there
     Value Column(int index) const;            // 0-based
     int ColumnCount() const;
+    // Ends the run (releasing what it holds of the file) and forgets the
+    // bindings, so that the statement can run again.
+    void Reset();
 
 private:
     sqlite3* db_;

@@ -135,7 +135,7 @@ void DataControl::UserMove(Arrow arrow)
 {
     if (!Enabled()) return;
     auto rows = Recordset();
-    if (!rows || rows->RecordCount() == 0) return;
+    if (!rows || rows->IsEmpty()) return;
     switch (arrow) {
     case Arrow::First:
         rows->MoveFirst();

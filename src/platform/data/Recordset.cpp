@@ -69,7 +69,7 @@ void Recordset::Open()
     rows_ = std::make_unique<RowSource>(connection_, table, names, parsed.where, parsed.orderBy);
     open_ = true;
     auto first = rows_->First();
-    StandOn(first ? *first : -1);
+    StandOn(first);
     bof_ = eof_ = !first;
 }
 
@@ -92,6 +92,14 @@ void Recordset::CheckInjected(RecordsetAction action)
 void Recordset::Notify(RecordsetEvent event)
 {
     if (observer_) observer_(event);
+}
+
+void Recordset::StandOn(std::optional<Row> row)
+{
+    current_ = row ? row->rowid : -1;
+    currentDeleted_ = false;
+    values_.clear();
+    if (row) values_ = std::move(row->values);
 }
 
 void Recordset::StandOn(std::int64_t rowid)
@@ -140,6 +148,12 @@ long Recordset::RecordCount() const
     return rows_->Count();
 }
 
+bool Recordset::IsEmpty() const
+{
+    CheckOpen();
+    return rows_->Empty();
+}
+
 void Recordset::MoveFirst()
 {
     CheckOpen();
@@ -152,7 +166,7 @@ void Recordset::MoveFirst()
         Notify(RecordsetEvent::CurrentChanged);
         Fail(errNoCurrentRecord);
     }
-    StandOn(*first);
+    StandOn(std::move(first));
     bof_ = eof_ = false;
     Notify(RecordsetEvent::CurrentChanged);
 }
@@ -169,7 +183,7 @@ void Recordset::MoveLast()
         Notify(RecordsetEvent::CurrentChanged);
         Fail(errNoCurrentRecord);
     }
-    StandOn(*last);
+    StandOn(std::move(last));
     bof_ = eof_ = false;
     Notify(RecordsetEvent::CurrentChanged);
 }
@@ -181,12 +195,13 @@ void Recordset::MoveNext()
     CheckInjected(RecordsetAction::Move);
     LeavePending();
     auto next = current_ >= 0 ? rows_->After(current_) : bof_ ? rows_->First() : std::nullopt;
-    StandOn(next ? *next : -1);
-    if (next) {
+    bool found = next.has_value();
+    StandOn(std::move(next));
+    if (found) {
         bof_ = eof_ = false;
     } else {
         eof_ = true;
-        bof_ = rows_->Count() == 0;
+        bof_ = rows_->Empty();
     }
     Notify(RecordsetEvent::CurrentChanged);
 }
@@ -198,12 +213,13 @@ void Recordset::MovePrevious()
     CheckInjected(RecordsetAction::Move);
     LeavePending();
     auto previous = current_ >= 0 ? rows_->Before(current_) : eof_ ? rows_->Last() : std::nullopt;
-    StandOn(previous ? *previous : -1);
-    if (previous) {
+    bool found = previous.has_value();
+    StandOn(std::move(previous));
+    if (found) {
         bof_ = eof_ = false;
     } else {
         bof_ = true;
-        eof_ = rows_->Count() == 0;
+        eof_ = rows_->Empty();
     }
     Notify(RecordsetEvent::CurrentChanged);
 }
@@ -390,8 +406,9 @@ void Recordset::Requery()
     LeavePending();
     rows_->Reload();
     auto first = rows_->First();
-    StandOn(first ? *first : -1);
-    bof_ = eof_ = !first;
+    bool found = first.has_value();
+    StandOn(std::move(first));
+    bof_ = eof_ = !found;
     Notify(RecordsetEvent::CurrentChanged);
 }
 
@@ -402,6 +419,7 @@ void Recordset::Close()
     ReleaseLock();
     locks_.reset();
     observer_ = nullptr;
+    rows_->Release();
     open_ = false;
 }
 

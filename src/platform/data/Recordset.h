@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace data {
 class Connection;
 class RowSource;
 class RowLockFile;
+struct Row;
 
 // Recordset types and edit modes, with the engine's numbers.
 enum RecordsetType : int { dbOpenDefault = 0, dbOpenTable = 1, dbOpenDynaset = 2, dbOpenSnapshot = 4 };
@@ -70,6 +72,8 @@ public:
     bool Bof() const { return bof_; }
     // The number of rows now in the recordset (exact, counted by the database).
     long RecordCount() const;
+    // Whether RecordCount() is 0, found without counting the rows.
+    bool IsEmpty() const;
 
     // Moves; each cancels a pending AddNew or Edit first. MoveFirst and
     // MoveLast on an empty recordset, MoveNext at EOF and MovePrevious at BOF
@@ -136,6 +140,7 @@ private:
     void CheckInjected(RecordsetAction action);
     void Notify(RecordsetEvent event);
     void StandOn(std::int64_t rowid); // loads the row; rowid < 0: no current row
+    void StandOn(std::optional<Row> row); // a row as read; none: no current row
     void LeavePending();
     void ReleaseLock();
     void Find(const std::string& criteria, bool forward, bool fromEnd);

@@ -3,9 +3,35 @@
 #include "platform/data/Connection.h"
 
 #include <algorithm>
-#include <set>
+#include <strings.h>
 
 namespace data {
+
+namespace {
+
+// Puts a kept statement back (ends its read of the file) however its use ends.
+class Run {
+public:
+    explicit Run(Statement& statement) : statement_(statement) {}
+    ~Run() { statement_.Reset(); }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+    Statement& operator*() { return statement_; }
+    Statement* operator->() { return &statement_; }
+
+private:
+    Statement& statement_;
+};
+
+std::vector<Value> ValuesFrom(Statement& statement, int first)
+{
+    std::vector<Value> values;
+    values.reserve(static_cast<size_t>(statement.ColumnCount() - first));
+    for (int i = first; i < statement.ColumnCount(); ++i) values.push_back(statement.Column(i));
+    return values;
+}
+
+} // namespace
 
 RowSource::RowSource(std::shared_ptr<Connection> connection, std::string table, std::vector<std::string> columns,
                      std::string where, std::string orderBy)
@@ -21,6 +47,8 @@ RowSource::RowSource(std::shared_ptr<Connection> connection, std::string table, 
     Reload();
 }
 
+RowSource::~RowSource() = default;
+
 std::string RowSource::Filter(const std::string& extra) const
 {
     std::vector<std::string> parts;
@@ -31,68 +59,118 @@ std::string RowSource::Filter(const std::string& extra) const
     return filter;
 }
 
-std::optional<std::int64_t> RowSource::OneRowid(const std::string& sql, std::optional<std::int64_t> bound)
+std::string RowSource::SqlOf(Query query) const
 {
-    Statement statement(connection_->Handle(), sql, kSourceRecordset);
-    if (bound) statement.Bind(1, *bound);
-    if (!statement.Step()) return std::nullopt;
-    return std::get<std::int64_t>(statement.Column(0));
+    const std::string rows = "SELECT rowid, " + columnList_ + " FROM " + quotedTable_;
+    switch (query) {
+    case kFirst:
+        return rows + Filter("") + " ORDER BY rowid LIMIT 1";
+    case kLast:
+        return rows + Filter("") + " ORDER BY rowid DESC LIMIT 1";
+    case kAfter:
+        return rows + Filter("rowid > ?1") + " ORDER BY rowid LIMIT 1";
+    case kBefore:
+        return rows + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1";
+    case kLoad:
+        return rows + " WHERE rowid = ?1";
+    case kMember:
+        return rows + Filter("rowid = ?1");
+    case kContains:
+        return "SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1");
+    case kCount:
+        return "SELECT count(*) FROM " + quotedTable_ + Filter("");
+    case kAny:
+        return "SELECT rowid FROM " + quotedTable_ + Filter("") + " LIMIT 1";
+    case kQueryCount:
+        break;
+    }
+    return "";
+}
+
+Statement& RowSource::Prepared(Query query)
+{
+    auto& statement = statements_[query];
+    if (!statement) statement = std::make_unique<Statement>(connection_->Handle(), SqlOf(query), kSourceRecordset);
+    return *statement;
+}
+
+void RowSource::Release()
+{
+    for (auto& statement : statements_) statement.reset();
+}
+
+std::optional<Row> RowSource::ReadRow(Query query, std::optional<std::int64_t> bound)
+{
+    Run run(Prepared(query));
+    if (bound) run->Bind(1, *bound);
+    if (!run->Step()) return std::nullopt;
+    return Row{std::get<std::int64_t>(run->Column(0)), ValuesFrom(*run, 1)};
 }
 
 std::optional<size_t> RowSource::IndexOf(std::int64_t rowid) const
 {
-    auto it = std::find(keys_.begin(), keys_.end(), rowid);
-    if (it == keys_.end()) return std::nullopt;
-    return static_cast<size_t>(it - keys_.begin());
+    auto it = positions_.find(rowid);
+    if (it == positions_.end()) return std::nullopt;
+    return it->second;
 }
 
 void RowSource::Reload()
 {
     keys_.clear();
+    positions_.clear();
     if (orderBy_.empty()) return;
     Statement statement(connection_->Handle(),
                         "SELECT rowid FROM " + quotedTable_ + Filter("") + " ORDER BY " + orderBy_ + ", rowid",
                         kSourceRecordset);
     while (statement.Step()) keys_.push_back(std::get<std::int64_t>(statement.Column(0)));
+    positions_.reserve(keys_.size());
+    for (size_t i = 0; i < keys_.size(); ++i) positions_.emplace(keys_[i], i);
 }
 
-std::optional<std::int64_t> RowSource::First()
+std::optional<Row> RowSource::FirstMemberFrom(size_t first)
 {
-    if (!orderBy_.empty()) {
-        for (auto key : keys_) if (Contains(key)) return key;
-        return std::nullopt;
+    for (size_t i = first; i < keys_.size(); ++i) {
+        if (auto row = ReadRow(kMember, keys_[i])) return row;
     }
-    return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter("") + " ORDER BY rowid LIMIT 1", std::nullopt);
+    return std::nullopt;
 }
 
-std::optional<std::int64_t> RowSource::Last()
+std::optional<Row> RowSource::LastMemberBefore(size_t end)
 {
-    if (!orderBy_.empty()) {
-        for (auto it = keys_.rbegin(); it != keys_.rend(); ++it) if (Contains(*it)) return *it;
-        return std::nullopt;
+    for (size_t i = end; i-- > 0;) {
+        if (auto row = ReadRow(kMember, keys_[i])) return row;
     }
-    return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter("") + " ORDER BY rowid DESC LIMIT 1", std::nullopt);
+    return std::nullopt;
 }
 
-std::optional<std::int64_t> RowSource::After(std::int64_t rowid)
+std::optional<Row> RowSource::First()
+{
+    if (!orderBy_.empty()) return FirstMemberFrom(0);
+    return ReadRow(kFirst, std::nullopt);
+}
+
+std::optional<Row> RowSource::Last()
+{
+    if (!orderBy_.empty()) return LastMemberBefore(keys_.size());
+    return ReadRow(kLast, std::nullopt);
+}
+
+std::optional<Row> RowSource::After(std::int64_t rowid)
 {
     if (!orderBy_.empty()) {
         auto index = IndexOf(rowid);
-        for (size_t i = index ? *index + 1 : 0; i < keys_.size(); ++i) if (Contains(keys_[i])) return keys_[i];
-        return std::nullopt;
+        return FirstMemberFrom(index ? *index + 1 : 0);
     }
-    return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter("rowid > ?1") + " ORDER BY rowid LIMIT 1", rowid);
+    return ReadRow(kAfter, rowid);
 }
 
-std::optional<std::int64_t> RowSource::Before(std::int64_t rowid)
+std::optional<Row> RowSource::Before(std::int64_t rowid)
 {
     if (!orderBy_.empty()) {
         auto index = IndexOf(rowid);
-        for (size_t i = index ? *index : 0; i-- > 0;) if (Contains(keys_[i])) return keys_[i];
-        return std::nullopt;
+        return LastMemberBefore(index ? *index : 0);
     }
-    return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1",
-                    rowid);
+    return ReadRow(kBefore, rowid);
 }
 
 long RowSource::Count()
@@ -100,47 +178,105 @@ long RowSource::Count()
     if (!orderBy_.empty()) {
         return static_cast<long>(std::count_if(keys_.begin(), keys_.end(), [this](auto key) { return Contains(key); }));
     }
-    Statement statement(connection_->Handle(), "SELECT count(*) FROM " + quotedTable_ + Filter(""), kSourceRecordset);
-    statement.Step();
-    return static_cast<long>(std::get<std::int64_t>(statement.Column(0)));
+    Run run(Prepared(kCount));
+    run->Step();
+    return static_cast<long>(std::get<std::int64_t>(run->Column(0)));
+}
+
+bool RowSource::Empty()
+{
+    if (!orderBy_.empty()) {
+        return std::none_of(keys_.begin(), keys_.end(), [this](auto key) { return Contains(key); });
+    }
+    Run run(Prepared(kAny));
+    return !run->Step();
 }
 
 bool RowSource::Contains(std::int64_t rowid)
 {
-    return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1"), rowid).has_value();
+    Run run(Prepared(kContains));
+    run->Bind(1, rowid);
+    return run->Step();
 }
 
 std::optional<std::vector<Value>> RowSource::Load(std::int64_t rowid)
 {
-    Statement statement(connection_->Handle(), "SELECT " + columnList_ + " FROM " + quotedTable_ + " WHERE rowid = ?1",
-                        kSourceRecordset);
-    statement.Bind(1, rowid);
-    if (!statement.Step()) return std::nullopt;
-    std::vector<Value> values;
-    for (int i = 0; i < statement.ColumnCount(); ++i) values.push_back(statement.Column(i));
-    return values;
+    auto row = ReadRow(kLoad, rowid);
+    if (!row) return std::nullopt;
+    return std::move(row->values);
+}
+
+bool RowSource::HasCaseBlindIndexOn(const std::string& column)
+{
+    auto known = indexedColumns_.find(column);
+    if (known != indexedColumns_.end()) return known->second;
+    bool found = false;
+    Statement indexes(connection_->Handle(),
+                      "SELECT i.name FROM pragma_index_list(?1, 'main') AS i WHERE i.partial = 0", kSourceRecordset);
+    indexes.Bind(1, table_);
+    while (!found && indexes.Step()) {
+        Statement first(connection_->Handle(),
+                        "SELECT name, coll FROM pragma_index_xinfo(?1, 'main') WHERE seqno = 0", kSourceRecordset);
+        first.Bind(1, indexes.Column(0));
+        found = first.Step() && strcasecmp(ToText(first.Column(0)).c_str(), column.c_str()) == 0 &&
+                strcasecmp(ToText(first.Column(1)).c_str(), "NOCASE") == 0;
+    }
+    indexedColumns_[column] = found;
+    return found;
+}
+
+std::string RowSource::Narrowing(const std::string& criterion, std::optional<PrefixRange>& range)
+{
+    range = PrefixRangeOf(criterion);
+    if (!range || !HasCaseBlindIndexOn(range->column)) {
+        range.reset();
+        return "";
+    }
+    std::string column = QuoteIdentifier(range->column);
+    return "rowid IN (SELECT rowid FROM " + quotedTable_ + " WHERE " + column + " >= ?8 COLLATE NOCASE" +
+           (range->high.empty() ? "" : " AND " + column + " < ?9 COLLATE NOCASE") + ")";
 }
 
 std::optional<std::int64_t> RowSource::Find(const std::string& criterion, std::optional<std::int64_t> from,
                                             bool forward)
 {
+    std::optional<PrefixRange> range;
+    std::string narrowing = Narrowing(criterion, range);
+    std::string condition = "(" + criterion + ")" + (narrowing.empty() ? "" : " AND " + narrowing);
+    auto bindRange = [&](Statement& statement) {
+        if (!range) return;
+        statement.Bind(8, range->low);
+        if (!range->high.empty()) statement.Bind(9, range->high);
+    };
     if (orderBy_.empty()) {
         std::string bound = from ? (forward ? "rowid > ?1 AND " : "rowid < ?1 AND ") : "";
-        return OneRowid("SELECT rowid FROM " + quotedTable_ + Filter(bound + "(" + criterion + ")") +
-                            " ORDER BY rowid " + (forward ? "" : "DESC ") + "LIMIT 1",
-                        from);
+        Statement statement(connection_->Handle(),
+                            "SELECT rowid FROM " + quotedTable_ + Filter(bound + condition) + " ORDER BY rowid " +
+                                (forward ? "" : "DESC ") + "LIMIT 1",
+                            kSourceRecordset);
+        if (from) statement.Bind(1, *from);
+        bindRange(statement);
+        if (!statement.Step()) return std::nullopt;
+        return std::get<std::int64_t>(statement.Column(0));
     }
-    std::set<std::int64_t> matching;
-    Statement statement(connection_->Handle(), "SELECT rowid FROM " + quotedTable_ + Filter(criterion),
+    // The matching row nearest to `from` in the recordset's order.
+    Statement statement(connection_->Handle(), "SELECT rowid FROM " + quotedTable_ + Filter(condition),
                         kSourceRecordset);
-    while (statement.Step()) matching.insert(std::get<std::int64_t>(statement.Column(0)));
-    auto index = from ? IndexOf(*from) : std::nullopt;
-    if (forward) {
-        for (size_t i = index ? *index + 1 : 0; i < keys_.size(); ++i) if (matching.count(keys_[i])) return keys_[i];
-    } else {
-        for (size_t i = index ? *index : keys_.size(); i-- > 0;) if (matching.count(keys_[i])) return keys_[i];
+    bindRange(statement);
+    // Forward: places after `from` (all when it is not among the keys);
+    // backward: places before it (all when it is not among them).
+    auto fromIndex = from ? IndexOf(*from) : std::nullopt;
+    const size_t none = keys_.size();
+    const size_t start = fromIndex.value_or(none);
+    size_t best = none;
+    while (statement.Step()) {
+        auto at = IndexOf(std::get<std::int64_t>(statement.Column(0)));
+        if (!at) continue;
+        bool beyond = forward ? (start == none || *at > start) : *at < start;
+        if (beyond && (best == none || (forward ? *at < best : *at > best))) best = *at;
     }
-    return std::nullopt;
+    if (best == none) return std::nullopt;
+    return keys_[best];
 }
 
 } // namespace data

@@ -72,6 +72,11 @@ void CreateSchemaDatabase(const std::string& nativePath, const std::vector<Table
         for (size_t i = 0; i < table.uniqueKeys.size(); ++i) {
             connection->Exec(CreateIndexSql(table, table.uniqueKeys[i], i + 1), kSourceWorkspace);
         }
+        for (const auto& column : table.searchedColumns) {
+            connection->Exec("CREATE INDEX " + QuoteIdentifier(table.name + "_by" + column) + " ON " +
+                                 QuoteIdentifier(table.name) + " (" + QuoteIdentifier(column) + ")",
+                             kSourceWorkspace);
+        }
     }
     connection->Exec("COMMIT", kSourceWorkspace);
 }

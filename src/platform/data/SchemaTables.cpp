@@ -41,7 +41,8 @@ TableDef EmployersTable()
                 {"SignersPhone",       T, 14},
             },
             {{"EmployerNo"}, {"IdType", "Pyr_Taxid", "TypePayer"}},
-            {"EmployerNo"}};
+            {"EmployerNo"},
+            {"EmployerName1"}};
 }
 
 // One row per employer and period. A column holds different lines on
@@ -130,6 +131,7 @@ TableDef Det941Table()
                 {"L30",                    R,  0},
             },
             {{"EmployerNo", "Qtr_Yr"}},
+            {},
             {}};
 }
 
@@ -179,6 +181,7 @@ TableDef Det944Table()
                 {"L_6F",       R, 0},
             },
             {{"EmployerNo"}},
+            {},
             {}};
 }
 
@@ -216,6 +219,7 @@ TableDef EmployeesTable()
                 {"DefComp",            I,  0},
             },
             {},
+            {},
             {}};
 }
 
@@ -227,12 +231,13 @@ TableDef W2DollarsTable()
                 {"EmployeeNo", I, 0},
             },
             {},
+            {},
             {}};
 }
 
 TableDef CounterTable(const char* name)
 {
-    return {name, {{"NextCounter", I, 0}}, {}, {}};
+    return {name, {{"NextCounter", I, 0}}, {}, {}, {}};
 }
 
 } // namespace

@@ -209,21 +209,23 @@ void Application::CollectUnloaded() {
 
 void Application::Reset() {
     FocusMoves::DropAll();
-    // Unload handlers may show other screens; past a bound, forms are let go
-    // without their handlers so that a reset always ends.
+    // The screen loaded last goes first, so that a screen whose unload shows
+    // the one beneath it finds that one still loaded instead of loading it
+    // again. Unload handlers may show other screens; past a bound, forms are
+    // let go without their handlers so that a reset always ends.
     for (int round = 0; !loaded_.empty(); ++round) {
-        Form* form = loaded_.front();
+        Form* form = loaded_.back();
         if (round < 1000) {
             try {
                 form->Unload();
             } catch (...) {
             }
         }
-        if (!loaded_.empty() && loaded_.front() == form) {
+        if (!loaded_.empty() && loaded_.back() == form) {
             // A form that refused: let it go without its handlers.
             form->loaded_ = false;
             form->visible_ = false;
-            loaded_.erase(loaded_.begin());
+            loaded_.pop_back();
             if (Entry* entry = EntryOf(*form)) unloaded_.push_back(std::move(entry->instance));
         }
     }

@@ -74,10 +74,10 @@ public:
     // Done by itself at the end of every user action.
     void CollectUnloaded();
 
-    // For tests: unloads every form, forgets every screen instance (the
-    // registrations stay), fresh failing scripted dialogs, default pointer and
-    // screen size, no observer, no DoEvents hook. The path resolver and the
-    // drive letters stay.
+    // For tests: unloads every form (the last loaded first), forgets every
+    // screen instance (the registrations stay), fresh failing scripted
+    // dialogs, default pointer and screen size, no observer, no DoEvents
+    // hook. The path resolver and the drive letters stay.
     void Reset();
 
 private:

@@ -1,5 +1,6 @@
 #include "common/ReturnScreen.h"
 
+#include "common/CloseWithPendingChange.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
 #include "employers/frmEmployersDE.h"
@@ -208,24 +209,29 @@ void ReturnScreen::cmdEditRecord_Click() {
 }
 
 void ReturnScreen::cmdSaveRecord_Click() {
-    data::RecordsetPtr rows = datDollars.Recordset();
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
-        try {
-            if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-            rows->Update();
-            if (EditMode == 0) rows->MoveLast();
-        } catch (const basic::RuntimeError& error) {
-            // The change stays pending, so the user can correct it and save again.
-            forms::MsgBox(msg::kSaveFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
-                          forms::vbExclamation, msg::kSaveFailedTitle);
-            return;
-        }
+        if (!StorePendingRow()) return;
     } else {
         cmdSaveRecord.SetEnabled(false);
-        if (rows) rows->CancelUpdate();
+        if (data::RecordsetPtr rows = datDollars.Recordset()) rows->CancelUpdate();
     }
     ShowRecordState(RecordStep::Save);
     cmdClose.SetFocus();
+}
+
+bool ReturnScreen::StorePendingRow() {
+    data::RecordsetPtr rows = datDollars.Recordset();
+    try {
+        if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
+        rows->Update();
+        if (EditMode == 0) rows->MoveLast();
+    } catch (const basic::RuntimeError& error) {
+        // The change stays pending, so the user can correct it and save again.
+        forms::MsgBox(msg::kSaveFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
+                      forms::vbExclamation, msg::kSaveFailedTitle);
+        return false;
+    }
+    return true;
 }
 
 void ReturnScreen::cmdDeleteRecord_Click() {
@@ -250,17 +256,19 @@ void ReturnScreen::cmdDeleteRecord_Click() {
 }
 
 void ReturnScreen::cmdClose_Click() {
-    // A pending addition or edit is dropped, never written on the way out.
-    data::RecordsetPtr rows = datDollars.Recordset();
-    if (rows && rows->IsOpen() && rows->EditMode() != data::dbEditNone) rows->CancelUpdate();
-    Unload();
+    Unload(); // asks first about a pending addition or edit
+    if (IsLoaded()) return;
     forms::Screen<frmEmployersDE>().Show();
 }
 
 // Closed by its window's close box too, the screen gives the user the
 // employer screen back; otherwise no window would be left to go on from.
 // It never loads the employer screen anew (the unload-all may have gone first).
-void ReturnScreen::Form_Unload(int& /*Cancel*/) {
+void ReturnScreen::Form_Unload(int& Cancel) {
+    if (!MayCloseWithPendingChange(datDollars, [this] { return StorePendingRow(); })) {
+        Cancel = 1;
+        return;
+    }
     if (forms::Form* employers = forms::App().LoadedForm("frmEmployersDE")) employers->Show();
 }
 

@@ -109,6 +109,9 @@ protected:
 private:
     void LayOutFrame();
     void WireFrameEvents();
+    // Save without its question: true when the row was stored; a failure is
+    // reported and the change stays pending.
+    bool StorePendingRow();
     void ReportAddFailure(int number, const std::string& description);
 
     std::string periodCode_;

@@ -2,6 +2,7 @@
 
 #include "employers/frmEmployersDE.h"
 
+#include "common/CloseWithPendingChange.h"
 #include "employers/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/Strings.h"
@@ -82,9 +83,11 @@ void frmEmployersDE::Form_Load() {
     }
 }
 
-void frmEmployersDE::Form_Unload(int& /*Cancel*/) {
-    // A pending addition or edit is dropped by the data control as the
-    // screen goes; closing never saves.
+void frmEmployersDE::Form_Unload(int& Cancel) {
+    if (!MayCloseWithPendingChange(datEmployers, [this] { return SaveRecord(false); })) {
+        Cancel = 1;
+        return;
+    }
     ShowScreenNamed("frm941MainScreen");
 }
 
@@ -171,29 +174,31 @@ void frmEmployersDE::CancelPendingChange() {
     }
 }
 
-void frmEmployersDE::cmdSaveRecord_Click() {
+void frmEmployersDE::cmdSaveRecord_Click() { SaveRecord(true); }
+
+bool frmEmployersDE::SaveRecord(bool askFirst) {
     auto employers = datEmployers.Recordset();
-    if (!employers) return;
+    if (!employers) return false;
     // The counter lets clicks through while it waits for a locked row; a
     // second Save then must not start.
-    if (saving_) return;
+    if (saving_) return false;
     saving_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{saving_};
 
-    if (!EntryIsComplete()) return;
+    if (!EntryIsComplete()) return false;
 
     if (EditMode == 0 && !AssignNextNumber(*this, "Employers_ID", "txtEmployerNo")) {
         // Without a number the employer cannot be stored: drop the addition.
         CancelPendingChange();
         ShowCommandState(CommandState::Browsing);
         cmdClose.SetFocus();
-        return;
+        return false;
     }
 
-    const bool store = forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record") == forms::vbOK;
+    const bool store = !askFirst || forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record") == forms::vbOK;
     try {
         if (store) {
             employers->Update();
@@ -209,14 +214,15 @@ void frmEmployersDE::cmdSaveRecord_Click() {
             CancelPendingChange();
             ShowCommandState(CommandState::Browsing);
             cmdClose.SetFocus();
-            return;
+            return false;
         }
         // Not stored: say so and keep the change pending for another try.
         forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Error saving record");
-        return;
+        return false;
     }
     ShowCommandState(CommandState::Browsing);
     cmdClose.SetFocus();
+    return store;
 }
 
 // --- Delete ---
@@ -328,6 +334,7 @@ void frmEmployersDE::cmdPrint_Click() {
 void frmEmployersDE::mnuPdPreparer_Click() { ShowScreenNamed("frmPaidPreparer"); }
 
 void frmEmployersDE::cmdClose_Click() {
-    Unload();
+    Unload(); // asks first about a pending addition or edit
+    if (IsLoaded()) return;
     ShowScreenNamed("frm941MainScreen");
 }

@@ -119,6 +119,9 @@ private:
 
     void LayOutControls();
     void WireEvents();
+    // Save: its checks, its question when `askFirst`, the store and its
+    // reports. True when the row was stored.
+    bool SaveRecord(bool askFirst);
     // Save's checks; false (after its message) when a field is missing.
     bool EntryIsComplete();
     // Deletes the current employer and its return rows, all or nothing.

@@ -223,7 +223,12 @@ bool ReturnScreen::StorePendingRow() {
     data::RecordsetPtr rows = datDollars.Recordset();
     try {
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-        rows->Update();
+        if (EditMode == 0 && !StoreAddedRowOfStoredEmployer(*rows)) {
+            forms::MsgBox(msg::kEmployerGone, forms::vbExclamation, msg::kSaveFailedTitle);
+            rows->CancelUpdate();
+            return true;
+        }
+        if (EditMode != 0) rows->Update();
         if (EditMode == 0) rows->MoveLast();
     } catch (const basic::RuntimeError& error) {
         // The change stays pending, so the user can correct it and save again.
@@ -232,6 +237,28 @@ bool ReturnScreen::StorePendingRow() {
         return false;
     }
     return true;
+}
+
+// Another copy of the program may have deleted the employer since the
+// addition began: its return row is then not stored, for nothing may be
+// left without its employer. The check and the write are one transaction, so
+// the employer cannot go in between.
+bool ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
+    data::DatabasePtr database = datDollars.Database();
+    const std::string employerNo = txtEmployerNo.Text();
+    const bool isNumber = !employerNo.empty() && employerNo.find_first_not_of("0123456789") == std::string::npos;
+    database->BeginTrans();
+    try {
+        const bool stored =
+            isNumber && !database->OpenRecordset("SELECT EmployerNo FROM Employers WHERE EmployerNo = " + employerNo,
+                                                 data::dbOpenSnapshot)->Eof();
+        if (stored) rows.Update();
+        database->CommitTrans();
+        return stored;
+    } catch (...) {
+        database->Rollback();
+        throw;
+    }
 }
 
 void ReturnScreen::cmdDeleteRecord_Click() {

@@ -113,6 +113,7 @@ private:
     // reported and the change stays pending.
     bool StorePendingRow();
     void ReportAddFailure(int number, const std::string& description);
+    bool StoreAddedRowOfStoredEmployer(data::Recordset& rows);
 
     std::string periodCode_;
     std::vector<ReturnLine> lines_;

@@ -15,6 +15,7 @@
 namespace {
 
 const char* const kNoMoreEmployers = "There are no more Employers. Select Add or Close.";
+const char* const kEmployerDeleted = "This Employer has been deleted by another user.";
 
 std::string ErrorReport(const basic::RuntimeError& error) {
     return "Error = " + std::to_string(error.Number()) + " " + error.Description();
@@ -131,12 +132,38 @@ void frmEmployersDE::cmdEditRecord_Click() {
                           "available. Try working with a different Employer.",
                           forms::vbOKOnly, "Edit Record Error");
             cmdClose.SetEnabled(true);
+        } else if (error.Number() == data::errRecordDeleted) {
+            ReportDeletedEmployer("Edit Record Error");
+        } else if (error.Number() == data::errReadOnly) {
+            forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Edit Record Error");
         }
         return;
     }
     EditMode = -1;
     ShowCommandState(CommandState::Entering);
     mskEmployerName1.SetFocus();
+}
+
+bool frmEmployersDE::ReportDeletedEmployer(const char* title) {
+    auto employers = datEmployers.Recordset();
+    if (!employers || employers->EditMode() != data::dbEditNone) return false;
+    try {
+        // Standing on the row again reads it as it is stored now.
+        employers->SetBookmark(employers->Bookmark());
+        return false;
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) return false;
+    }
+    forms::MsgBox(kEmployerDeleted, forms::vbOKOnly + forms::vbExclamation, title);
+    try {
+        employers->MoveNext();
+        if (employers->Eof()) employers->MoveLast();
+        ShowCommandState(CommandState::Browsing);
+    } catch (const basic::RuntimeError&) {
+        // No employer is left.
+        ShowCommandState(CommandState::EmptyTable);
+    }
+    return true;
 }
 
 // --- Save ---

@@ -97,6 +97,10 @@ public:
     // The number of the employer the screen stands on, when that employer is
     // stored; nothing for an empty table or a new employer not yet saved.
     std::optional<std::string> StoredEmployerNo();
+    // When another copy of the program has deleted the employer shown: says
+    // so (in a box with that title), stands on an employer that exists and
+    // returns true.
+    bool ReportDeletedEmployer(const char* title);
 
     // The field entry: every one of the 22 fields colours itself while it has
     // the focus and sends Enter along the chain; three fields check more.

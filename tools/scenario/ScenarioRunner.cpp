@@ -18,9 +18,18 @@ void ReportMisfits(Session& session)
     for (const auto& misfit : session.Dialogs().TakeMisfits()) session.Fail(misfit);
 }
 
-// Runs one line; false when the scenario cannot go on.
+// "NAME:" before a line names the copy that runs it.
+bool NamesACopy(const Token& first)
+{
+    return !first.quoted && first.text.size() > 1 && first.text.back() == ':';
+}
+
+} // namespace
+
 bool RunLine(Session& session)
 {
+    const Token& first = session.Line().tokens[0];
+    if (NamesACopy(first)) return session.RunInCopy(first.text.substr(0, first.text.size() - 1));
     try {
         bool known = RunSetupCommand(session) || RunActionCommand(session) || RunCodeCommand(session) || RunExpectation(session);
         if (!known) throw ActionFailed{"unknown command " + session.Line().tokens[0].text};
@@ -38,8 +47,6 @@ bool RunLine(Session& session)
     }
     return false;
 }
-
-} // namespace
 
 Runner::Runner(std::ostream& report) : report_(report)
 {

@@ -1,8 +1,10 @@
 #pragma once
+#include "Copies.h"
 #include "ProgramFolderLayout.h"
 #include "RunnerDialogs.h"
 #include "ScriptLine.h"
 
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -44,15 +46,31 @@ public:
     // the system clock, an empty print log. The old dialogs' leftovers are
     // reported first.
     void Fresh();
-    bool HasProgramFolder() const { return folder_ != nullptr; }
+    // A copy's runtime on the program folder of the scenario that started
+    // it: its own dialogs, nothing made fresh.
+    void Join(const std::filesystem::path& programFolder);
+    bool HasProgramFolder() const { return folder_ != nullptr || !joined_.empty(); }
+
+    // `copy NAME`: starts another copy of the program on this program folder.
+    void StartCopy(const std::string& name);
+    // `NAME: LINE`: runs the current line's LINE in that copy; false when
+    // the scenario cannot go on.
+    bool RunInCopy(const std::string& name);
 
 private:
+    void UseProgramFolder(const std::filesystem::path& folder);
+    void TakeCopyReport(const CopyReport& report);
+    // Ends every copy, reporting first what each left unchecked when asked.
+    void EndCopies(bool reportLeftovers);
+
     const std::vector<ScriptLine>& lines_;
     std::ostream& report_;
     int current_ = 0;
     int failures_ = 0;
     std::shared_ptr<RunnerDialogs> dialogs_;
     std::unique_ptr<TempProgramFolder> folder_;
+    std::filesystem::path joined_;
+    std::map<std::string, std::unique_ptr<CopyProcess>> copies_;
     std::filesystem::path previousProgramFolder_;
     std::filesystem::path previousCurrentFolder_;
 };
@@ -62,5 +80,9 @@ bool RunSetupCommand(Session& session);
 bool RunActionCommand(Session& session);
 bool RunCodeCommand(Session& session);
 bool RunExpectation(Session& session);
+
+// Runs the session's current line (in a copy when it names one); false when
+// the scenario cannot go on.
+bool RunLine(Session& session);
 
 } // namespace scenario

@@ -100,6 +100,9 @@ bool RunSetupCommand(Session& session)
         Today(session);
     } else if (command == "start") {
         Start(session);
+    } else if (command == "copy") {
+        NeedArgs(session, 1, "copy NAME");
+        session.StartCopy(Args(session)[1].text);
     } else {
         return false;
     }

@@ -3,6 +3,7 @@
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
+#include "platform/data/RowLocks.h"
 
 #include <sqlite3.h>
 
@@ -46,10 +47,12 @@ public:
             RaiseEngineError(errCannotExecuteSelect, kSourceDatabase);
         case jet::ActionKind::Delete: {
             auto target = Existing(statement.target);
+            RefuseRowsHeldByOthers(target, statement);
             return Write("DELETE FROM " + target.Qualified() + Where(statement));
         }
         case jet::ActionKind::Update: {
             auto target = Existing(statement.target);
+            RefuseRowsHeldByOthers(target, statement);
             return Write("UPDATE " + Conflict() + target.Qualified() + " " + statement.tail + Where(statement));
         }
         case jet::ActionKind::Insert:
@@ -79,6 +82,19 @@ private:
     static std::string Where(const jet::ActionStatement& statement)
     {
         return statement.where.empty() ? "" : " WHERE " + statement.where;
+    }
+
+    // A row another user holds in edit is neither deleted nor overwritten
+    // (3260); the write lock this statement runs under keeps the rows as
+    // they were counted until it ends.
+    void RefuseRowsHeldByOthers(const ResolvedTable& target, const jet::ActionStatement& statement)
+    {
+        std::vector<std::int64_t> rowids;
+        Statement rows(connection_.Handle(), "SELECT rowid FROM " + target.Qualified() + Where(statement),
+                       kSourceDatabase);
+        while (rows.Step()) rowids.push_back(std::get<std::int64_t>(rows.Column(0)));
+        if (AnyRowHeldByOther(connection_.FileOf(target.schema), target.name, rowids))
+            RaiseEngineError(errRecordLocked, kSourceDatabase);
     }
 
     std::string Conflict() const { return failOnError_ ? "" : "OR IGNORE "; }

@@ -161,7 +161,25 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     // Reading the schema tells a file that is not a database at once.
     Statement probe(connection->db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
     probe.Step();
+    if (!readOnly) connection->UseRollbackJournal();
     return connection;
+}
+
+void Connection::UseRollbackJournal()
+{
+    // A rollback journal needs no memory shared between the processes, so
+    // copies on several machines sharing the folder may use the file, and a
+    // folder that cannot be written still lets it be read. A file left in
+    // write-ahead mode by an earlier release is turned back when no other
+    // copy has it open (else it stays as it is until then).
+    bool writeAhead = false;
+    {
+        Statement mode(db_, "PRAGMA journal_mode", kSourceWorkspace);
+        writeAhead = mode.Step() && ToText(mode.Column(0)) == "wal";
+    }
+    if (writeAhead) sqlite3_exec(db_, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
+    // Every commit is on the disk before it is reported done.
+    Exec("PRAGMA synchronous = FULL", kSourceWorkspace, false);
 }
 
 Connection::~Connection()
@@ -202,6 +220,14 @@ std::string Connection::SchemaFor(const std::string& systemPath)
         throw;
     }
     return schema;
+}
+
+std::string Connection::FileOf(const std::string& schema) const
+{
+    for (const auto& [attachedPath, attachedSchema] : attached_) {
+        if (attachedSchema == schema) return attachedPath;
+    }
+    return path_;
 }
 
 void Connection::DetachAll()

@@ -65,6 +65,8 @@ public:
     // The schema name under which a file named in an IN clause is reached:
     // "main" for this connection's own file, else the file is attached.
     std::string SchemaFor(const std::string& systemPath);
+    // The native path of the file behind a schema name SchemaFor gave.
+    std::string FileOf(const std::string& schema) const;
     // Detaches the files of IN clauses (not inside a transaction).
     void DetachAll();
 
@@ -80,6 +82,7 @@ public:
 
 private:
     Connection() = default;
+    void UseRollbackJournal();
     sqlite3* db_ = nullptr;
     std::string path_;
     bool readOnly_ = false;

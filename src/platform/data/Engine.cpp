@@ -1,11 +1,13 @@
 #include "platform/data/Engine.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/RowLocks.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/files/Paths.h"
 
 #include <filesystem>
 #include <sched.h>
+#include <unistd.h>
 
 namespace data {
 
@@ -33,6 +35,13 @@ fs::path NativeFile(const std::string& path)
     return native;
 }
 
+bool MayChange(const fs::path& file)
+{
+    fs::path folder = file.parent_path();
+    return ::access(file.c_str(), R_OK | W_OK) == 0 && ::access(folder.c_str(), W_OK | X_OK) == 0 &&
+           RowsLockable(file.string());
+}
+
 } // namespace
 
 DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readOnly, const std::string& connect)
@@ -44,6 +53,10 @@ DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readO
     fs::path native = NativeFile(path);
     std::error_code ec;
     if (!fs::is_regular_file(native, ec)) RaiseEngineError(errFileNotFound, kSourceWorkspace, path);
+    // A file this user may not change, in a folder where its journal cannot
+    // be made, or whose rows cannot be locked, is opened for reading: it can
+    // be looked at and printed, and every change says it is read-only.
+    if (!readOnly && !MayChange(native)) readOnly = true;
     auto connection = Connection::Open(native.string(), readOnly, false);
     return std::make_shared<Database>(path, native.string(), connection);
 }

@@ -7,6 +7,8 @@
 #include "platform/data/RowSource.h"
 #include "platform/data/ValueConversion.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cctype>
 
@@ -118,6 +120,13 @@ void Recordset::RequireCurrent() const
 {
     if (current_ < 0) Fail(errNoCurrentRecord);
     if (currentDeleted_) Fail(errRecordDeleted);
+}
+
+void Recordset::UseLocks()
+{
+    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
+    // Without a lock no row may change: another copy could be editing it.
+    if (!locks_->Usable()) Fail(errReadOnly, "the row locks cannot be taken");
 }
 
 void Recordset::ReleaseLock()
@@ -246,7 +255,7 @@ void Recordset::Edit()
     if (readOnly_) Fail(errReadOnly);
     LeavePending();
     RequireCurrent();
-    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
+    UseLocks();
     if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
     lockHeld_ = true;
     lockedRow_ = current_;
@@ -299,6 +308,12 @@ void Recordset::Update()
         for (size_t k = 0; k < written.size(); ++k) update.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
         update.Bind(static_cast<int>(written.size() + 1), current_);
         update.Step();
+        // Another user deleted the row: nothing was written, and the edit
+        // stays pending so the caller can see what was not stored.
+        if (sqlite3_changes(connection_->Handle()) == 0) {
+            currentDeleted_ = true;
+            Fail(errRecordDeleted);
+        }
         std::int64_t row = current_;
         LeavePending();
         StandOn(row);
@@ -307,6 +322,10 @@ void Recordset::Update()
             currentDeleted_ = true;
         }
     } else {
+        if (!rows_->Load(current_)) {
+            currentDeleted_ = true;
+            Fail(errRecordDeleted);
+        }
         LeavePending();
     }
     Notify(RecordsetEvent::CurrentChanged);
@@ -327,14 +346,23 @@ void Recordset::Delete()
     if (readOnly_) Fail(errReadOnly);
     LeavePending();
     RequireCurrent();
-    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
-    if (locks_->HeldByOther(rows_->Table(), current_)) Fail(errRecordLocked);
-    Statement remove(connection_->Handle(), "DELETE FROM main." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1",
-                     kSourceRecordset, true);
-    remove.Bind(1, current_);
-    remove.Step();
+    UseLocks();
+    // Held while the row goes, so nobody starts editing it meanwhile.
+    if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
+    try {
+        Statement remove(connection_->Handle(),
+                         "DELETE FROM main." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1", kSourceRecordset,
+                         true);
+        remove.Bind(1, current_);
+        remove.Step();
+    } catch (...) {
+        locks_->Unlock(rows_->Table(), current_);
+        throw;
+    }
+    locks_->Unlock(rows_->Table(), current_);
     values_.clear();
     currentDeleted_ = true;
+    if (sqlite3_changes(connection_->Handle()) == 0) Fail(errRecordDeleted); // another user deleted it first
     // The deleted row keeps its place, so MoveNext goes on from it.
 }
 

@@ -142,6 +142,7 @@ private:
     void StandOn(std::int64_t rowid); // loads the row; rowid < 0: no current row
     void StandOn(std::optional<Row> row); // a row as read; none: no current row
     void LeavePending();
+    void UseLocks(); // opens the lock file; 3027 when no row can be locked
     void ReleaseLock();
     void Find(const std::string& criteria, bool forward, bool fromEnd);
     void RequireCurrent() const;

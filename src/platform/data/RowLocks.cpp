@@ -1,7 +1,9 @@
 #include "platform/data/RowLocks.h"
 
 #include <cctype>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace data {
@@ -34,11 +36,29 @@ bool SetLock(int fd, short type, off_t offset)
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
+std::string LockFilePath(const std::string& databasePath) { return databasePath + ".locks"; }
+
+// Gives a lock file just made the database file's permissions and group; the
+// creator's umask must not keep other users who may write the database out.
+void ShareLikeDatabase(int fd, const std::string& databasePath)
+{
+    struct stat database {};
+    if (::stat(databasePath.c_str(), &database) != 0) return;
+    (void)!::fchown(fd, static_cast<uid_t>(-1), database.st_gid);
+    ::fchmod(fd, database.st_mode & 0666);
+}
+
 } // namespace
 
 RowLockFile::RowLockFile(const std::string& databasePath)
 {
-    fd_ = ::open((databasePath + ".locks").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const std::string path = LockFilePath(databasePath);
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd_ >= 0) {
+        ShareLikeDatabase(fd_, databasePath);
+        return;
+    }
+    if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
 }
 
 RowLockFile::~RowLockFile()
@@ -48,7 +68,7 @@ RowLockFile::~RowLockFile()
 
 bool RowLockFile::TryLock(const std::string& table, std::int64_t rowid)
 {
-    if (fd_ < 0) return true;
+    if (fd_ < 0) return false;
     return SetLock(fd_, F_WRLCK, LockOffset(table, rowid));
 }
 
@@ -62,6 +82,27 @@ bool RowLockFile::HeldByOther(const std::string& table, std::int64_t rowid)
     if (!TryLock(table, rowid)) return true;
     Unlock(table, rowid);
     return false;
+}
+
+bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
+                       const std::vector<std::int64_t>& rowids)
+{
+    if (rowids.empty()) return false;
+    struct stat ignored {};
+    if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
+    RowLockFile locks(databasePath);
+    for (auto rowid : rowids) {
+        if (locks.HeldByOther(table, rowid)) return true;
+    }
+    return false;
+}
+
+bool RowsLockable(const std::string& databasePath)
+{
+    const std::string path = LockFilePath(databasePath);
+    if (::access(path.c_str(), F_OK) == 0) return ::access(path.c_str(), R_OK | W_OK) == 0;
+    std::string folder = databasePath.substr(0, databasePath.find_last_of('/') + 1);
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
 }
 
 } // namespace data

@@ -4,27 +4,46 @@
 // byte-range lock on one byte per (table, row). Locks of an open file
 // description are the kernel's: they go when the holder closes the file or
 // its process dies, so a crashed copy of the program never blocks the others.
+// POSIX byte-range locks are carried by network file systems too, so copies
+// on several machines sharing the folder exclude each other as well.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace data {
 
 class RowLockFile {
 public:
+    // Opens the lock file, creating it when missing with the database file's
+    // permissions and group, so that every user who may write the database
+    // may lock its rows.
     explicit RowLockFile(const std::string& databasePath);
     ~RowLockFile();
     RowLockFile(const RowLockFile&) = delete;
     RowLockFile& operator=(const RowLockFile&) = delete;
 
-    // False when another holder has the row.
+    // False when the lock file could not be opened for writing: then no row
+    // can be locked, and nothing may be edited.
+    bool Usable() const { return fd_ >= 0; }
+    // False when another holder has the row, or when the file is not usable.
     bool TryLock(const std::string& table, std::int64_t rowid);
     void Unlock(const std::string& table, std::int64_t rowid);
-    // Whether another holder has the row now (takes and drops it).
+    // Whether another holder has the row now (takes and drops it); true
+    // when the file is not usable.
     bool HeldByOther(const std::string& table, std::int64_t rowid);
 
 private:
-    int fd_ = -1; // -1 when the folder allows no lock file: then nothing is locked
+    int fd_ = -1;
 };
+
+// Whether another holder has any of the rows. No lock file means nobody
+// holds a row; a lock file that cannot be opened for writing counts as held.
+bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
+                       const std::vector<std::int64_t>& rowids);
+
+// Whether this process may lock the database's rows: the lock file is
+// writable, or missing and the folder lets it be created.
+bool RowsLockable(const std::string& databasePath);
 
 } // namespace data

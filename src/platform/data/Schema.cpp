@@ -4,6 +4,9 @@
 #include "platform/data/Errors.h"
 #include "platform/files/CaseBlindNames.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 namespace data {
@@ -58,14 +61,12 @@ const TableDef* FindTableDef(const std::string& name)
     return nullptr;
 }
 
-void CreateSchemaDatabase(const std::string& nativePath, const std::vector<TableDef>& tables)
+void CreateSchemaDatabase(const std::string& nativePath, const std::vector<TableDef>& tables,
+                          const std::vector<std::string>& firstRows)
 {
     std::error_code ec;
     if (std::filesystem::exists(nativePath, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, nativePath);
     auto connection = Connection::Open(nativePath, false, true);
-    // Write-ahead logging lets readers and a writer of several copies of the
-    // program work on one file at once; the mode stays with the file.
-    connection->Exec("PRAGMA journal_mode = WAL", kSourceWorkspace);
     connection->Exec("BEGIN IMMEDIATE", kSourceWorkspace);
     for (const auto& table : tables) {
         connection->Exec(CreateTableSql(table), kSourceWorkspace);
@@ -78,8 +79,36 @@ void CreateSchemaDatabase(const std::string& nativePath, const std::vector<Table
                              kSourceWorkspace);
         }
     }
+    for (const auto& row : firstRows) connection->Exec(row, kSourceWorkspace);
     connection->Exec("COMMIT", kSourceWorkspace);
 }
+
+namespace {
+
+// Makes one empty database under a name of its own and renames it into
+// place once complete, so that a start cut short leaves either no file or a
+// whole one; the half-made file of an earlier try is thrown away first.
+void MakeWholeDatabase(const std::filesystem::path& target, const std::vector<TableDef>& tables,
+                       const std::vector<std::string>& firstRows)
+{
+    namespace fs = std::filesystem;
+    fs::path making = target;
+    making += ".making";
+    fs::path journal = making;
+    journal += "-journal";
+    fs::remove(making);
+    fs::remove(journal);
+    CreateSchemaDatabase(making.string(), tables, firstRows);
+    fs::rename(making, target);
+    // The new name is on the disk before the caller goes on.
+    int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+} // namespace
 
 std::vector<std::string> MakeEmptyDatabases(const std::string& nativeFolder)
 {
@@ -89,16 +118,14 @@ std::vector<std::string> MakeEmptyDatabases(const std::string& nativeFolder)
     fs::create_directories(folder);
 
     if (!files::EntryNamed(folder, kMainDatabaseFile)) {
-        CreateSchemaDatabase((folder / kMainDatabaseFile).string(), MainDatabaseTables());
+        MakeWholeDatabase(folder / kMainDatabaseFile, MainDatabaseTables(), {});
         created.push_back(kMainDatabaseFile);
     }
     if (!files::EntryNamed(folder, kIdDatabaseFile)) {
-        fs::path path = folder / kIdDatabaseFile;
-        CreateSchemaDatabase(path.string(), IdDatabaseTables());
-        auto connection = Connection::Open(path.string(), false, false);
-        // The counter table comes with its one row; the program never sets a start value.
-        connection->Exec("INSERT INTO \"Employers_ID\" (\"NextCounter\") VALUES (1)", kSourceWorkspace);
-        connection->Exec("INSERT INTO \"Employees_ID\" (\"NextCounter\") VALUES (1)", kSourceWorkspace);
+        // The counter tables come with their one row; the program never sets a start value.
+        MakeWholeDatabase(folder / kIdDatabaseFile, IdDatabaseTables(),
+                          {"INSERT INTO \"Employers_ID\" (\"NextCounter\") VALUES (1)",
+                           "INSERT INTO \"Employees_ID\" (\"NextCounter\") VALUES (1)"});
         created.push_back(kIdDatabaseFile);
     }
     return created;

@@ -39,14 +39,18 @@ const TableDef* FindTableDef(const std::string& name);
 // The SQLite column type of a column: "INTEGER", "REAL" or "TEXT(n)".
 std::string DeclaredType(const ColumnDef& column);
 
-// Creates a database file at a native path holding the given tables (empty).
-// Fails (basic::RuntimeError 3204) when the file exists.
-void CreateSchemaDatabase(const std::string& nativePath, const std::vector<TableDef>& tables);
+// Creates a database file at a native path holding the given tables, and
+// the rows the statements insert, in one transaction. Fails
+// (basic::RuntimeError 3204) when the file exists.
+void CreateSchemaDatabase(const std::string& nativePath, const std::vector<TableDef>& tables,
+                          const std::vector<std::string>& firstRows = {});
 
 // Creates TV941.MDB and db1099_ID.mdb (with its one counter row, NextCounter
 // 1) in a native folder, each only when no file of that name exists there in
-// any letter case. Returns the names of the files it created. This is what
-// the tool `makedb` runs.
+// any letter case; each is made whole under another name and then renamed
+// into place, so a creation cut short is made again at the next run.
+// Returns the names of the files it created. This is what the tool `makedb`
+// runs.
 std::vector<std::string> MakeEmptyDatabases(const std::string& nativeFolder);
 
 } // namespace data

@@ -2,6 +2,12 @@
 // empty databases made from the one schema.
 
 #include "DataTestSupport.h"
+#include "OtherUser.h"
+
+#include <chrono>
+#include <csignal>
+#include <sys/stat.h>
+#include <thread>
 
 #include <filesystem>
 #include <fstream>
@@ -83,6 +89,60 @@ TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone)
     EXPECT_EQ((std::vector<std::string>{"db1099_ID.mdb"}), data::MakeEmptyDatabases(Folder()));
     EXPECT_EQ(1, data::OpenDatabase(Folder() + "/tv941.mdb")->OpenRecordset("Employers")->RecordCount());
     EXPECT_TRUE(data::MakeEmptyDatabases(Folder()).empty());
+}
+
+// A start killed while the empty databases are made leaves no half-made
+// database under the system's names: the next start makes them whole.
+TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart)
+{
+    const std::string folder = Folder() + "/program";
+    const auto started = std::chrono::steady_clock::now();
+    data::MakeEmptyDatabases(folder);
+    const auto takes = std::chrono::steady_clock::now() - started;
+    for (int point = 0; point < 12; ++point) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        pid_t child = ::fork();
+        if (child == 0) {
+            data::MakeEmptyDatabases(folder);
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(takes * point / 10);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        data::MakeEmptyDatabases(folder);
+        auto main = data::OpenDatabase(folder + "/TV941.MDB");
+        EXPECT_TRUE(main->HasTable("W2Dollars")) << "killed at point " << point;
+        auto counter = data::OpenDatabase(folder + "/db1099_ID.mdb")->OpenRecordset("Employers_ID");
+        EXPECT_EQ(1, counter->RecordCount()) << "killed at point " << point;
+    }
+}
+
+// In a folder this user may not write, the data can still be read; every
+// change says it is read-only.
+TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading)
+{
+    AddEmployer(*OpenMain(), 1, "ACME");
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
+    const int result = datatest::RunAsNobody([this] {
+        auto db = data::OpenDatabase(MainPath());
+        auto rs = db->OpenRecordset("Employers");
+        if (rs->RecordCount() != 1 || datatest::Text(rs->Fields("EmployerName1").Value()) != "ACME") return 1;
+        try {
+            rs->AddNew();
+            return 2;
+        } catch (const basic::RuntimeError& error) {
+            if (error.Number() != 3027) return 3;
+        }
+        try {
+            db->Execute("DELETE * FROM Employers");
+            return 4;
+        } catch (const basic::RuntimeError& error) {
+            return error.Number() == 3027 ? 0 : 5;
+        }
+    });
+    EXPECT_EQ(0, result);
 }
 
 TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused)

@@ -3,6 +3,10 @@
 // that dies leaves nothing behind.
 
 #include "DataTestSupport.h"
+#include "OtherUser.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -147,6 +151,68 @@ TEST_F(RowLocksTest, AKilledHolderDoesNotBlockForEver)
     EXPECT_EQ("", Text(rs->Fields("City").Value())); // the dead holder's change was never stored
     ::close(child.report);
     ::close(child.command);
+}
+
+TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing)
+{
+    Child child = StartHolder(MainPath());
+    auto db = OpenMain();
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers WHERE EmployerNo = 1", data::dbFailOnError), 3260);
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers", data::dbFailOnError), 3260);
+    EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
+    db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2", data::dbFailOnError);
+    EXPECT_EQ(1, db->OpenRecordset("Employers")->RecordCount());
+    ::kill(child.pid, SIGKILL);
+    ::waitpid(child.pid, nullptr, 0);
+    ::close(child.report);
+    ::close(child.command);
+}
+
+// Another copy deleted the row this recordset stands on (or, bypassing the
+// locks, the row it edits): nothing is reported as done that was not.
+TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted)
+{
+    auto rs = OpenMain()->OpenRecordset("Employers");
+    OpenMain()->Execute("DELETE * FROM Employers WHERE EmployerNo = 1");
+    EXPECT_ENGINE_ERROR(rs->Delete(), 3167);
+
+    rs->MoveLast();
+    rs->Edit();
+    rs->Fields("City") = Value{std::string("LOST")};
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
+    sqlite3_exec(raw, "DELETE FROM Employers", nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    EXPECT_ENGINE_ERROR(rs->Update(), 3167);
+}
+
+// Whoever makes the lock file makes it for every user who may write the
+// database; a copy that cannot lock rows changes nothing.
+TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdit)
+{
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0777));
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0666));
+    mode_t previous = ::umask(022);
+    auto rs = OpenMain()->OpenRecordset("Employers");
+    rs->Edit();
+    rs->CancelUpdate();
+    ::umask(previous);
+    struct stat lockFile {};
+    ASSERT_EQ(0, ::stat((MainPath() + ".locks").c_str(), &lockFile));
+    EXPECT_EQ(0666u, lockFile.st_mode & 0777);
+
+    const auto editAsNobody = [this] {
+        try {
+            auto other = data::OpenDatabase(MainPath())->OpenRecordset("Employers");
+            other->Edit();
+            return 1;
+        } catch (const basic::RuntimeError& error) {
+            return error.Number() == 3027 ? 0 : 2;
+        }
+    };
+    EXPECT_EQ(1, datatest::RunAsNobody(editAsNobody)); // nobody may edit
+    ASSERT_EQ(0, ::chmod((MainPath() + ".locks").c_str(), 0644));
+    EXPECT_EQ(0, datatest::RunAsNobody(editAsNobody)); // nobody can lock: read-only
 }
 
 } // namespace

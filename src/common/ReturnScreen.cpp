@@ -278,7 +278,9 @@ void ReturnScreen::cmdDeleteRecord_Click() {
             cmdClose.SetFocus();
             return;
         }
-        forms::MsgBox(msg::kDeleteOtherStart + basic::Str(error.Number()), forms::vbOKOnly);
+        // The number alone does not tell the user that the data cannot be changed.
+        const std::string readOnly = error.Number() == data::errReadOnly ? " " + error.Description() : "";
+        forms::MsgBox(msg::kDeleteOtherStart + basic::Str(error.Number()) + readOnly, forms::vbOKOnly);
     }
 }
 

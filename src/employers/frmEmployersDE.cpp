@@ -113,6 +113,8 @@ void frmEmployersDE::cmdAddRecord_Click() {
                               "to click on Edit before attempting to change information.",
                           forms::vbOKOnly + forms::vbExclamation, "Add Record Error");
             ShowCommandState(CommandState::Browsing);
+        } else if (error.Number() == data::errReadOnly) {
+            forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Add Record Error");
         }
         return;
     }

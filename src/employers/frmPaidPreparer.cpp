@@ -96,11 +96,20 @@ void frmPaidPreparer::Form_Load()
     RecordLength = kPaidPreparerRecordLength;
     CurrentRecord = 1;
     LastRecord = 0;
-    if (OpenPreparerFile()) {
-        LastRecord = basic::CLng(static_cast<double>(PreparerFile->Length()) / RecordLength);
-    } else if (files::FileExists(kPaidPreparerFileName)) {
-        // Shown all the same, so the user sees what the file holds.
-        LastRecord = basic::CLng(static_cast<double>(files::FileLen(kPaidPreparerFileName)) / RecordLength);
+    try {
+        if (OpenPreparerFile()) {
+            LastRecord = basic::CLng(static_cast<double>(PreparerFile->Length()) / RecordLength);
+        } else if (files::FileExists(kPaidPreparerFileName)) {
+            // Shown all the same, so the user sees what the file holds.
+            LastRecord = basic::CLng(static_cast<double>(files::FileLen(kPaidPreparerFileName)) / RecordLength);
+        }
+    } catch (const basic::RuntimeError& e) {
+        // More records than can be counted: no preparer file is that big,
+        // so it is reported as unusable and left as it is.
+        if (PreparerFile) PreparerFile->Close();
+        PreparerFile.reset();
+        ReportFileError("open", e);
+        LastRecord = 0;
     }
     if (LastRecord == 0) LastRecord = 1;
     ShowCurrentRecord();

@@ -35,6 +35,16 @@ TEST_F(PreparerScreen, TheRecordCountIsRoundedToTheNearestWholeRecord)
     EXPECT_EQ(Opened().Caption(), "Paid Preparer Setup Information Record 1 / 1");
 }
 
+TEST_F(PreparerScreen, AFileTooBigToCountIsReportedAsUnusable)
+{
+    WriteFile("PdPreparer.DAT", "");
+    std::filesystem::resize_file(Folder() / "PdPreparer.DAT", std::uintmax_t{500} << 30); // sparse
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_EQ(Opened().Caption(), "Paid Preparer Setup Information Record 1 / 1");
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().Boxes()[0].prompt, "Can't open the Paid Preparer file PdPreparer.DAT. Error # 6 Overflow");
+}
+
 TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast)
 {
     auto& screen = Opened();

@@ -63,7 +63,8 @@ void RaiseSqlite(sqlite3* db, int rc, const std::string& source, bool writing)
 {
     std::string detail;
     int number = EngineNumberFor(db, rc, writing, detail);
-    RaiseEngineError(number, source, detail);
+    // Users see the engine's own description, never SQLite's words.
+    RaiseEngineError(number, source);
 }
 
 std::string QuoteIdentifier(const std::string& name)

@@ -126,7 +126,7 @@ void Recordset::UseLocks()
 {
     if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
     // Without a lock no row may change: another copy could be editing it.
-    if (!locks_->Usable()) Fail(errReadOnly, "the row locks cannot be taken");
+    if (!locks_->Usable()) Fail(errReadOnly);
 }
 
 void Recordset::ReleaseLock()

@@ -5,6 +5,7 @@
 #include "platform/files/Drives.h"
 #include "platform/files/Paths.h"
 #include "platform/files/ProgramFolder.h"
+#include "platform/printing/PrintLog.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Screens.h"
@@ -42,6 +43,9 @@ int RunProgram(int argc, char* argv[]) {
     QApplication application(argc, argv);
     SetUpApplication();
     DesktopFrontEnd frontEnd;
+    // Each finished printout is rendered and offered, then let go: nothing
+    // reads it back here.
+    printing::PrintLog::SetKeepingDocuments(false);
     UseProgramFolder(files::ProgramFolder());
     if (!StartProgram()) return 0;
     return QApplication::exec();

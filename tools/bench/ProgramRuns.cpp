@@ -31,11 +31,13 @@ forms::ScriptedDialogs& Dialogs()
     return forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
 }
 
-void RenderEachFinishedDocumentTo(const std::string& pdfPath)
+// As the program does: each finished document rendered, then let go.
+void RenderEachFinishedDocumentTo(const std::string& pdfPath, printing::PrintDocument* copy = nullptr)
 {
-    printing::SetDocumentFinishedHandler([pdfPath](const printing::PrintDocument& document) {
+    printing::SetDocumentFinishedHandler([pdfPath, copy](const printing::PrintDocument& document) {
         std::string error;
         if (!desktop::RenderPdf(document, pdfPath, &error)) throw std::runtime_error(error);
+        if (copy) *copy = document;
     });
 }
 
@@ -43,6 +45,7 @@ void RenderEachFinishedDocumentTo(const std::string& pdfPath)
 
 ProgramRuns::ProgramRuns(std::filesystem::path folder) : folder_(std::move(folder))
 {
+    printing::PrintLog::SetKeepingDocuments(false);
     files::SetProgramFolder(folder_);
     std::filesystem::current_path(folder_);
     RegisterScreens();
@@ -52,7 +55,7 @@ ProgramRuns::~ProgramRuns()
 {
     forms::App().Reset();
     printing::SetDocumentFinishedHandler({});
-    printing::PrintLog::Reset();
+    printing::PrintLog::SetKeepingDocuments(true);
 }
 
 void ProgramRuns::PrepareStartup()
@@ -113,10 +116,14 @@ void ProgramRuns::PrepareListing()
     PrepareMove();
     if (!forms::App().LoadedForm("frmPrintLists")) Click("frmEmployersDE", "cmdPrint");
     printing::SetDocumentFinishedHandler({});
-    printing::PrintLog::Reset();
 }
 
-void ProgramRuns::PrintListing() { Click("frmPrintLists", "DMWin1"); }
+void ProgramRuns::PrintListing()
+{
+    printing::SetDocumentFinishedHandler([](const printing::PrintDocument&) {});
+    Click("frmPrintLists", "DMWin1");
+    printing::SetDocumentFinishedHandler({});
+}
 
 void ProgramRuns::PrintListingToPdf(const std::string& pdfPath)
 {
@@ -137,16 +144,15 @@ void ProgramRuns::PrepareReturn()
 
 void ProgramRuns::PrintReturnToPdf(const std::string& pdfPath)
 {
-    RenderEachFinishedDocumentTo(pdfPath);
+    RenderEachFinishedDocumentTo(pdfPath, &lastRendered_);
     Click("frmDet944Covid", "DMWin2");
     printing::SetDocumentFinishedHandler({});
 }
 
-printing::PrintDocument ProgramRuns::LastDocument() const
+const printing::PrintDocument& ProgramRuns::LastDocument() const
 {
-    auto documents = printing::PrintLog::FinishedDocuments();
-    if (documents.empty()) throw std::runtime_error("nothing was printed");
-    return documents.back();
+    if (lastRendered_.pages.empty()) throw std::runtime_error("nothing was printed");
+    return lastRendered_;
 }
 
 } // namespace bench

@@ -32,7 +32,8 @@ public:
 
     // The listing screen shown over the employer screen, nothing printed.
     void PrepareListing();
-    // Its print button: the document, kept by the print log (headless).
+    // Its print button: the document built and let go, as the program does
+    // (which keeps no document for reading back).
     void PrintListing();
     // The same, each finished document rendered to `pdfPath` and let go, as
     // the desktop does.
@@ -41,12 +42,13 @@ public:
     // The Form 944 screen of the first employer, its questions answered Yes.
     void PrepareReturn();
     void PrintReturnToPdf(const std::string& pdfPath);
-    // The last finished document of the print log (after PrintReturnToPdf).
-    printing::PrintDocument LastDocument() const;
+    // The document the last PrintReturnToPdf rendered.
+    const printing::PrintDocument& LastDocument() const;
 
 private:
     void ClickEmployerArrow(const char* arrow);
     std::filesystem::path folder_;
+    printing::PrintDocument lastRendered_;
 };
 
 } // namespace bench

@@ -66,7 +66,7 @@ void RunSize(long size, const std::filesystem::path& top)
     std::fprintf(stderr, "note listing-pdf %ld resident_mb_before=%.0f resident_mb_after=%.0f\n", size, before, after);
 
     Sample returnPdf = Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); });
-    const auto document = program.LastDocument();
+    const auto& document = program.LastDocument();
     Report("return-pdf", size, returnPdf, Measure([&] { bench::WriteItemsPdf(document, pdf); }, runs));
 
     std::filesystem::remove_all(folder);

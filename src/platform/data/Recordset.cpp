@@ -10,17 +10,16 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
+#include <strings.h>
 
 namespace data {
 
 namespace {
 
+// Column names are ASCII; compared without regard to case.
 bool SameName(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
 [[noreturn]] void Fail(int number, const std::string& detail = "") { RaiseEngineError(number, kSourceRecordset, detail); }

@@ -41,10 +41,12 @@ void PrintEngine::Store(std::string_view name, const StoreValue& value) {
 void PrintEngine::StoreChecked(const PropertyInfo& info, const StoreValue& value) {
     CheckFaults(info);
     StoreValue::Variant coerced = CoerceTo(info.type, value, controlName_);
-    std::string line = std::string(info.name) + "=" + TraceText(coerced);
-    values_[info.property] = std::move(coerced);
-    trace_.push_back(line);
-    documentTrace_.push_back(std::move(line));
+    if (PrintLog::KeepingDocuments()) {
+        std::string line = std::string(info.name) + "=" + TraceText(coerced);
+        trace_.push_back(line);
+        documentTrace_.push_back(std::move(line));
+    }
+    values_[static_cast<size_t>(info.property)] = std::move(coerced);
     Apply(info.property);
 }
 
@@ -71,9 +73,7 @@ void PrintEngine::ClearFaults() {
 }
 
 const StoreValue::Variant& PrintEngine::ValueOf(Property property) const {
-    static const StoreValue::Variant kNever{};
-    auto it = values_.find(property);
-    return it == values_.end() ? kNever : it->second;
+    return values_[static_cast<size_t>(property)];
 }
 
 void PrintEngine::Apply(Property property) {
@@ -191,8 +191,10 @@ void PrintEngine::Close(DocumentStatus status) {
     document.status = status;
     document.trace = std::move(documentTrace_);
     documentTrace_.clear();
-    documents_.push_back(document);
-    PrintLog::Add(document);
+    if (PrintLog::KeepingDocuments()) {
+        documents_.push_back(document);
+        PrintLog::Add(document);
+    }
     if (status != DocumentStatus::Finished) return;
     if (inRequest_)
         undelivered_.push_back(std::move(document));

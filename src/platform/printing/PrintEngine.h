@@ -18,7 +18,7 @@
 // document and hands it to the process-wide log (PrintLog.h) and to the
 // front end's hook. A document left open is aborted: by the next StartDoc, by
 // EndRequest() or AbortOpenDocument(), or when the engine is destroyed.
-#include <map>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +44,11 @@ public:
     void Store(int number, const StoreValue& value);
     void Store(std::string_view name, const StoreValue& value);
     void Store(const char* name, const StoreValue& value) { Store(std::string_view(name), value); }
+
+    // While the print log keeps documents (PrintLog::SetKeepingDocuments),
+    // the stores, the closed documents and their traces are kept for reading
+    // back; otherwise nothing is: a finished document goes to the front
+    // end's hook and is let go.
 
     // Every store since construction or the last ClearTrace, in order.
     const std::vector<std::string>& Trace() const { return trace_; }
@@ -89,7 +94,9 @@ private:
     void Deliver(const PrintDocument& document);
 
     std::string controlName_;
-    std::map<Property, StoreValue::Variant> values_;  // as coerced to each type
+    // The value last stored in each property, as coerced to its type, by
+    // property number (Null when never stored).
+    std::array<StoreValue::Variant, kPropertyNumbers> values_;
     std::vector<std::string> trace_;
     std::vector<std::string> documentTrace_;
     std::optional<PrintDocument> open_;

@@ -1,5 +1,6 @@
 #include "platform/printing/PrintLog.h"
 
+#include <atomic>
 #include <mutex>
 
 #include "platform/printing/PrintProperty.h"
@@ -16,6 +17,8 @@ struct LogState {
     std::mutex mutex;
     std::vector<PrintDocument> documents;
     std::vector<InjectedFault> faults;
+    std::atomic<bool> anyFault{false};  // spares every store the lock when no fault waits
+    std::atomic<bool> keeping{true};
     DocumentFinishedHandler onFinished;
 };
 
@@ -50,16 +53,27 @@ void PrintLog::Reset() {
     std::lock_guard lock(State().mutex);
     State().documents.clear();
     State().faults.clear();
+    State().anyFault = false;
+}
+
+void PrintLog::SetKeepingDocuments(bool keep) {
+    State().keeping = keep;
+}
+
+bool PrintLog::KeepingDocuments() {
+    return State().keeping;
 }
 
 void PrintLog::InjectStoreFault(StoreFault fault) {
     std::lock_guard lock(State().mutex);
     State().faults.push_back({std::move(fault), 0});
+    State().anyFault = true;
 }
 
 void PrintLog::ClearInjectedFaults() {
     std::lock_guard lock(State().mutex);
     State().faults.clear();
+    State().anyFault = false;
 }
 
 void PrintLog::Add(const PrintDocument& document) {
@@ -68,6 +82,7 @@ void PrintLog::Add(const PrintDocument& document) {
 }
 
 bool PrintLog::TakeInjectedFault(std::string_view property, StoreFault& fault) {
+    if (!State().anyFault) return false;
     std::lock_guard lock(State().mutex);
     auto& faults = State().faults;
     for (auto it = faults.begin(); it != faults.end(); ++it) {
@@ -75,6 +90,7 @@ bool PrintLog::TakeInjectedFault(std::string_view property, StoreFault& fault) {
         if (++it->seen < it->fault.occurrence) continue;
         fault = it->fault;
         faults.erase(it);
+        State().anyFault = !faults.empty();
         return true;
     }
     return false;

@@ -17,6 +17,15 @@ public:
     static std::vector<PrintDocument> FinishedDocuments();
     static void Reset();  // also clears the injected faults
 
+    // Whether print controls keep what they print for reading back: their
+    // store traces, the documents they closed, and this log. On from the
+    // start, for the tests and the scenario runner. The program turns it off:
+    // it renders each finished document through the hook and needs nothing of
+    // it afterwards, so a document is freed once rendered and memory after
+    // printing is back where it was.
+    static void SetKeepingDocuments(bool keep);
+    static bool KeepingDocuments();
+
     // A fault for the next stores of whichever control reaches it first,
     // counted from now (for the scenario runner, which cannot reach the
     // screens' engines directly).

@@ -52,12 +52,22 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
+// The table's rows by property number, for the lookup every store makes.
+constexpr std::array<int, kPropertyNumbers> RowsByNumber() {
+    std::array<int, kPropertyNumbers> rows{};
+    rows.fill(-1);
+    for (size_t i = 0; i < kProperties.size(); ++i)
+        rows[static_cast<size_t>(kProperties[i].property)] = static_cast<int>(i);
+    return rows;
+}
+
+constexpr std::array<int, kPropertyNumbers> kRowsByNumber = RowsByNumber();
+
 } // namespace
 
 std::optional<PropertyInfo> FindProperty(int number) {
-    for (const auto& info : kProperties)
-        if (static_cast<int>(info.property) == number) return info;
-    return std::nullopt;
+    if (number < 0 || number >= kPropertyNumbers || kRowsByNumber[static_cast<size_t>(number)] < 0) return std::nullopt;
+    return kProperties[static_cast<size_t>(kRowsByNumber[static_cast<size_t>(number)])];
 }
 
 std::optional<PropertyInfo> FindProperty(std::string_view name) {

@@ -41,6 +41,9 @@ enum class Property : int {
     PageTemplate = 98,
 };
 
+// Property numbers are below this.
+inline constexpr int kPropertyNumbers = 100;
+
 // What a property holds. Integer is 16-bit signed; ItemText keeps a text, a
 // number or a date and turns it into text when it is printed.
 enum class PropertyType { Text, Boolean, Integer, Double, ItemText };

@@ -85,6 +85,30 @@ TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase)
     EXPECT_EQ("SMITHSON LLC", Text(rs->Fields("EmployerName1").Value()));
 }
 
+// The index on the name narrows the search; it must find every name that
+// begins with the letters, whatever their case, and nothing else.
+TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLettersInEitherOrder)
+{
+    auto db = OpenMain();
+    const char* names[] = {"AZ", "ay zero", "Azure", "A", "az{", "B", "a[z", "AZZ TOP"};
+    for (long i = 0; i < 8; ++i) AddEmployer(*db, i + 1, names[i]);
+    const std::string criterion = "left(EmployerName1, 2) = 'aZ'";
+
+    auto byName = db->OpenRecordset("SELECT * FROM Employers ORDER BY EmployerName1");
+    std::vector<std::string> found;
+    for (byName->FindFirst(criterion); !byName->NoMatch(); byName->FindNext(criterion))
+        found.push_back(Text(byName->Fields("EmployerName1").Value()));
+    EXPECT_EQ((std::vector<std::string>{"AZ", "Azure", "AZZ TOP", "az{"}), found);
+    byName->FindPrevious(criterion);
+    EXPECT_EQ("AZZ TOP", Text(byName->Fields("EmployerName1").Value()));
+
+    auto table = db->OpenRecordset("Employers");
+    table->FindLast(criterion);
+    EXPECT_EQ("AZZ TOP", Text(table->Fields("EmployerName1").Value()));
+    table->FindPrevious(criterion);
+    EXPECT_EQ("az{", Text(table->Fields("EmployerName1").Value()));
+}
+
 TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt)
 {
     auto db = OpenMain();

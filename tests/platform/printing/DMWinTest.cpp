@@ -53,6 +53,7 @@ protected:
         form.Show();
     }
     void TearDown() override {
+        printing::PrintLog::SetKeepingDocuments(true);
         printing::SetDocumentFinishedHandler(nullptr);
         form.Unload();
     }
@@ -93,6 +94,23 @@ TEST_F(DMWinTest, AHandlerThatLetsAnErrorOutLeavesItsDocumentAborted) {
     EXPECT_EQ(log[0].status, DocumentStatus::Aborted);
     EXPECT_EQ(log[1].status, DocumentStatus::Finished);
     EXPECT_EQ(delivered.size(), 1u);
+}
+
+// The program keeps nothing for reading back: what it printed is let go once
+// the front end has it, however many times the user prints.
+TEST_F(DMWinTest, WithoutKeepingDocumentsThePrintoutReachesTheFrontEndAndNothingStays) {
+    printing::PrintLog::SetKeepingDocuments(false);
+    std::vector<std::string> itemsDelivered;
+    printing::SetDocumentFinishedHandler([&](const printing::PrintDocument& d) {
+        itemsDelivered.push_back(d.pages.at(0).items.at(0).text);
+    });
+    forms::user::Click(form.DMWin1);
+    forms::user::Click(form.DMWin1);
+
+    EXPECT_EQ(itemsDelivered, (std::vector<std::string>{"Employer No:", "Employer No:"}));
+    EXPECT_TRUE(printing::PrintLog::Documents().empty());
+    EXPECT_TRUE(form.DMWin1.Engine().Documents().empty());
+    EXPECT_TRUE(form.DMWin1.Engine().Trace().empty());
 }
 
 TEST_F(DMWinTest, EachRequestRecordsOnlyItsOwnStores) {

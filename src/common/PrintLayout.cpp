@@ -23,10 +23,3 @@ void FieldLayout::Replace(std::span<const LayoutRow> rows) {
         rows_[static_cast<std::size_t>(row.FieldNo)] = row;
     }
 }
-
-const AmountItem* FindAmountItem(std::span<const AmountItem> items, short fieldNo) {
-    for (const AmountItem& item : items) {
-        if (item.FieldNo == fieldNo) return &item;
-    }
-    return nullptr;
-}

@@ -30,14 +30,3 @@ public:
 private:
     std::vector<LayoutRow> rows_;
 };
-
-// An item that prints the amount of one field of the return screen (Index:
-// the element of a control array, -1 for a plain field).
-struct AmountItem {
-    short FieldNo;
-    const char* Field;
-    int Index;
-};
-
-// The item of a printout's amount table for FieldNo; null when it has none.
-const AmountItem* FindAmountItem(std::span<const AmountItem> items, short fieldNo);

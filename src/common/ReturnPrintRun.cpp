@@ -1,7 +1,5 @@
 #include "common/ReturnPrintRun.h"
 
-#include "common/ControlReads.h"
-
 #include <array>
 
 #include "platform/basic/RuntimeError.h"
@@ -64,12 +62,12 @@ void ReturnPrintRun::Run(const std::function<void()>& steps) {
     ShowDefaultPointer();
 }
 
-void ReturnPrintRun::PrintReturnOrVoucher(const forms::Form& employerScreen, const OpeningQuestions& questions,
+void ReturnPrintRun::PrintReturnOrVoucher(const EmployerHandOver& employer, const OpeningQuestions& questions,
                                           const std::function<void()>& printReturn,
                                           const std::function<void()>& printVoucher) {
     Run([&] {
         FieldNo = kFirstEmployerMarker;
-        ReadEmployerTexts(RecordsetOf(employerScreen, "datEmployers"));
+        ReadEmployerTexts(EmployerRowOf(employer));
         ReadPreparer();
         FieldNo = kSetUpMarker;
         ShowHourglass();

@@ -23,6 +23,7 @@
 #include <functional>
 #include <string>
 
+#include "common/EmployerHandOver.h"
 #include "common/PaidPreparerRecord.h"
 #include "common/PrintLayout.h"
 #include "platform/printing/DMWin.h"
@@ -84,7 +85,7 @@ public:
     // The flow every return printout shares, under the error exit: the
     // employer's columns and the preparer's record, the hourglass, then the
     // return (asking for the preparer part) or the voucher.
-    void PrintReturnOrVoucher(const forms::Form& employerScreen, const OpeningQuestions& questions,
+    void PrintReturnOrVoucher(const EmployerHandOver& employer, const OpeningQuestions& questions,
                               const std::function<void()>& printReturn,
                               const std::function<void()>& printVoucher);
 

@@ -3,24 +3,13 @@
 #include "common/CloseWithPendingChange.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
-#include "employers/frmEmployersDE.h"
+#include "common/EmployerHandOver.h"
 #include "platform/basic/NumberToText.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
 #include "platform/files/ProgramFolder.h"
 
 namespace msg = return_messages;
-
-namespace {
-
-// A column of the employer screen's current employer, as text ("" for Null).
-std::string EmployerColumn(const std::string& column) {
-    data::RecordsetPtr employers = forms::Screen<frmEmployersDE>().datEmployers.Recordset();
-    if (!employers) basic::Raise(data::errNoCurrentRecord, "frmEmployersDE.datEmployers");
-    return forms::BoundValueText(employers->Fields(column).Value());
-}
-
-} // namespace
 
 ReturnScreen::ReturnScreen(std::string name) : forms::Form(std::move(name)) {
     LayOutFrame();
@@ -133,14 +122,13 @@ void ReturnScreen::ShowRecordState(RecordStep step) {
 }
 
 void ReturnScreen::Form_Load() {
-    std::string employerName = EmployerColumn("EmployerName1");
-    std::string idType = EmployerColumn("IDType");
-    std::string taxId = EmployerColumn("Pyr_Taxid");
-    periodCode_ = forms::Screen<frmEmployersDE>().txtQtr_Yr.Text();
+    const EmployerHandOver employer = CurrentEmployer();
+    RequireEmployerRow(employer);
+    periodCode_ = employer.PeriodCode;
 
     AdaptToPeriod(periodCode_);
-    txtEmployerName.SetText(employerName);
-    txtEmployerTaxId.SetText(HeaderTaxId(idType, taxId));
+    txtEmployerName.SetText(employer.EmployerName1);
+    txtEmployerTaxId.SetText(HeaderTaxId(employer.IDType, employer.Pyr_Taxid));
     ShowRecordState(RecordStep::Load);
     // The rows themselves are chosen by the employer screen's hand-over.
     datDollars.SetDatabaseName(files::AppPath() + "\\TV941.MDB");
@@ -154,9 +142,10 @@ void ReturnScreen::cmdAddNew_Click() {
         EditMode = 0;
         LineAmt.ZeroSlots1To51();
         for (forms::Control* field : FieldsAddEnables()) field->SetEnabled(true);
-        frmEmployersDE& employers = forms::Screen<frmEmployersDE>();
-        txtEmployerNo.SetText(EmployerColumn("EmployerNo"));
-        mskQtr_yr.SetText(employers.txtQtr_Yr.Text());
+        const EmployerHandOver employer = CurrentEmployer();
+        RequireEmployerRow(employer);
+        txtEmployerNo.SetText(employer.EmployerNo);
+        mskQtr_yr.SetText(employer.PeriodCode);
         AfterAddCopiedKey();
         ShowRecordState(RecordStep::Add);
         AddFocusField().SetFocus();
@@ -285,9 +274,9 @@ void ReturnScreen::cmdDeleteRecord_Click() {
 }
 
 void ReturnScreen::cmdClose_Click() {
-    Unload(); // asks first about a pending addition or edit
-    if (IsLoaded()) return;
-    forms::Screen<frmEmployersDE>().Show();
+    // Unload asks first about a pending addition or edit; once the screen
+    // is closed, its Form_Unload gives the user the employer screen back.
+    Unload();
 }
 
 // Closed by its window's close box too, the screen gives the user the

@@ -2,6 +2,7 @@
 // The employer screen: the file of employers (table Employers), the current
 // employer every return screen works on, and the chosen return period.
 
+#include "common/EmployerHandOver.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
 
@@ -14,6 +15,7 @@
 class frmEmployersDE : public forms::Form {
 public:
     frmEmployersDE();
+    ~frmEmployersDE() override;
 
     // --- the record's fields, bound to datEmployers (tab order) ---
     forms::Label lblHeading{*this, "lblHeading"};
@@ -101,6 +103,8 @@ public:
     // so (in a box with that title), stands on an employer that exists and
     // returns true.
     bool ReportDeletedEmployer(const char* title);
+    // The current employer and period as the return screens receive them.
+    EmployerHandOver HandOver();
 
     // The field entry: every one of the 22 fields colours itself while it has
     // the focus and sends Enter along the chain; three fields check more.

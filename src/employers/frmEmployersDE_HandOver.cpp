@@ -51,6 +51,25 @@ std::optional<std::string> frmEmployersDE::StoredEmployerNo() {
     return forms::BoundValueText(number);
 }
 
+EmployerHandOver frmEmployersDE::HandOver() {
+    EmployerHandOver employer;
+    employer.Row = datEmployers.Recordset();
+    employer.OnRow = employer.Row && employer.Row->IsOpen() && !employer.Row->Eof() && !employer.Row->Bof();
+    if (employer.OnRow) {
+        auto column = [&](const char* name) { return forms::BoundValueText(employer.Row->Fields(name).Value()); };
+        employer.EmployerNo = column("EmployerNo");
+        employer.EmployerName1 = column("EmployerName1");
+        employer.IDType = column("IDType");
+        employer.Pyr_Taxid = column("Pyr_Taxid");
+    }
+    employer.PeriodCode = txtQtr_Yr.Text();
+    employer.ContactName = mskContactName.Text();
+    employer.ContactPhone = mskContactPhone.Text();
+    employer.DesigneePIN = mskDesigneePIN.Text();
+    employer.SignersPhone = mskSignersPhone.Text();
+    return employer;
+}
+
 void frmEmployersDE::cmdQtr1_Click() { OpenForm941(*this, kQuarter1); }
 void frmEmployersDE::cmdQtr2_Click() { OpenForm941(*this, kQuarter2); }
 void frmEmployersDE::cmdQtr3_Click() { OpenForm941(*this, kQuarter3); }

@@ -47,7 +47,10 @@ const ButtonDesign kPeriodButtons[] = {
 frmEmployersDE::frmEmployersDE() : Form("frmEmployersDE") {
     LayOutControls();
     WireEvents();
+    OfferEmployerHandOver(this, [this] { return HandOver(); });
 }
+
+frmEmployersDE::~frmEmployersDE() { WithdrawEmployerHandOver(this); }
 
 std::vector<forms::MaskedField*> frmEmployersDE::EntryFields() {
     std::vector<forms::MaskedField*> fields;

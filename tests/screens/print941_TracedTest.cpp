@@ -14,7 +14,7 @@ protected:
     {
         for (int answer : questions) Dialogs().AnswerMsgBox(answer);
         for (int i = 0; i < boxesToAnswer; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
-        Form941TracedPrintout(screen, forms::Screen<frmEmployersDE>(), screen.DMWin2).Print();
+        Form941TracedPrintout(screen, CurrentEmployer(), screen.DMWin2).Print();
     }
 
     std::vector<std::string> ProgressBoxes()

@@ -4,6 +4,23 @@
 
 namespace basic {
 
+// The run time's own error numbers, as the code raises and tests them (the
+// database engine's are data::ErrorNumber).
+enum ErrorNumber : int {
+    errOverflow = 6,
+    errSubscriptOutOfRange = 9,
+    errTypeMismatch = 13,
+    errBadFileName = 52,
+    errFileNotFound = 53,
+    errBadRecordLength = 59,
+    errBadRecordNumber = 63,
+    errPathFileAccess = 75,
+    errPathNotFound = 76,
+    errObjectNotSet = 91,
+    errInvalidUseOfNull = 94,
+    errObjectRequired = 424,
+};
+
 // A run-time error as the screens see it: a number, the source that raised it
 // and a description. Every layer raises these; the screens' handlers dispatch
 // on Number().

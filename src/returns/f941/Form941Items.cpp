@@ -1,5 +1,7 @@
 #include "returns/f941/Form941Items.h"
 
+#include "common/ReturnPrintout.h"
+
 #include "common/ControlReads.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
@@ -37,7 +39,7 @@ double Form941Items::Line12() const {
 }
 
 void Form941Items::Page1Item(short fieldNo) {
-    if (PrintsAmountTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
     case 1: run_.StoreItemText(EinBoxesText(employer.Pyr_TaxId)); break;
@@ -84,7 +86,7 @@ void Form941Items::Line16Box(short fieldNo) {
 }
 
 void Form941Items::Page2Item(short fieldNo) {
-    if (PrintsAmountTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
     switch (fieldNo) {
     case 40:
         run_.StoreItemText(" ");
@@ -116,7 +118,7 @@ void Form941Items::Page2Item(short fieldNo) {
 
 void Form941Items::Page3Item(short fieldNo) {
     if (fieldNo == 40 || fieldNo == 41) return Page2Item(fieldNo);
-    if (PrintsAmountTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
     const bool designee = run_.DesigneeChoice == "Y";
     const bool preparer = run_.Part6Choice == "Yes";
     const PaidPreparerRecord& firm = run_.Preparer;
@@ -127,13 +129,13 @@ void Form941Items::Page3Item(short fieldNo) {
     case 83: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check1"))); break;
     case 107: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check9"))); break;
     case 53: designeeText("X"); break;
-    case 54: designeeText(RTrim(TextOf(employers_, "mskContactName"))); break;
+    case 54: designeeText(RTrim(employer_.ContactName)); break;
     case 55: run_.StoreItemText(run_.Employer.NameOfSigner); break;
-    case 56: designeeText(PinText(RTrim(TextOf(employers_, "mskDesigneePIN")))); break;
+    case 56: designeeText(PinText(RTrim(employer_.DesigneePIN))); break;
     case 57: run_.StoreItemText(designee ? " " : "X"); break;
     case 58: run_.StoreItemText(run_.Employer.TitleOfSigner); break;
     case 59: preparerText(firm.FirmPreparerName); break;
-    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(TextOf(employers_, "mskSignersPhone")))); break;
+    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(employer_.SignersPhone))); break;
     case 61: preparerText(firm.FirmName); break;
     case 62: preparerText(firm.FirmAddress); break;
     case 63: preparerText(FirmEinText(firm.FirmEIN)); break;
@@ -143,7 +145,7 @@ void Form941Items::Page3Item(short fieldNo) {
     case 67: preparerText(FirmPhoneText(firm.FirmPhone)); break;
     case 68: preparerText(firm.FirmPTIN); break;
     case 69: preparerText(firm.FirmSelfEmployed == "Y" ? "X" : " "); break;
-    case 70: designeeText(ScreenPhoneText(RTrim(TextOf(employers_, "mskContactPhone")))); break;
+    case 70: designeeText(ScreenPhoneText(RTrim(employer_.ContactPhone))); break;
     default:
         // 50, 51, 52 and 82: places on the form this revision leaves empty.
         run_.StoreItemText(" ");

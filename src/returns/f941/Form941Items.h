@@ -13,8 +13,8 @@ class Form;
 
 class Form941Items {
 public:
-    Form941Items(const ReturnScreen& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
-        : screen_(returnScreen), employers_(employerScreen), run_(run) {}
+    Form941Items(const ReturnScreen& returnScreen, const EmployerHandOver& employer, ReturnPrintRun& run)
+        : screen_(returnScreen), employer_(employer), run_(run) {}
 
     void Page1Item(short fieldNo);     // 1 to 39
     void Page2Item(short fieldNo);     // 40 to 49, 91 to 103, 108 to 112
@@ -28,11 +28,10 @@ public:
     const forms::Form& Screen() const { return screen_; }
 
 private:
-    bool PrintsAmountTable(short fieldNo);
     double Line12() const;
     void Line16Box(short fieldNo);
 
     const ReturnScreen& screen_;
-    const forms::Form& employers_;
+    const EmployerHandOver& employer_;
     ReturnPrintRun& run_;
 };

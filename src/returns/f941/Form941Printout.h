@@ -1,29 +1,14 @@
 #pragma once
 // One click on the Form 941 screen's print control: the return's three pages
 // or the 941-V payment voucher of the row on the screen, never both.
-#include "common/ReturnPrintRun.h"
-#include "returns/f941/Form941Items.h"
+#include "common/EmployerHandOver.h"
 
-namespace forms {
-class Form;
-}
 class ReturnScreen;
+namespace printing {
+class DMWin;
+}
 
-class Form941Printout {
-public:
-    Form941Printout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
-                    printing::DMWin& control);
-
-    void Print();
-
-private:
-    void PrintReturn();
-    void PrintVoucher();
-
-    const forms::Form& employers_;
-    ReturnPrintRun run_;
-    Form941Items items_;
-};
+void PrintForm941(const ReturnScreen& returnScreen, const EmployerHandOver& employer, printing::DMWin& control);
 
 // The questions of the Form 941 printout.
 inline constexpr const char* kReturnOrVoucherPrompt =

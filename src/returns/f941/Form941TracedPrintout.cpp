@@ -9,14 +9,14 @@
 #include "returns/f941/Form941Printout.h"
 #include "returns/f941/Form941TracedLayout.h"
 
-Form941TracedPrintout::Form941TracedPrintout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
+Form941TracedPrintout::Form941TracedPrintout(const ReturnScreen& returnScreen, const EmployerHandOver& employer,
                                              printing::DMWin& control)
-    : employers_(employerScreen), run_(control), items_(returnScreen, employerScreen, run_) {}
+    : employer_(employer), run_(control), items_(returnScreen, employer_, run_) {}
 
 void Form941TracedPrintout::Print() {
     run_.Run([&] {
         run_.FieldNo = kFirstEmployerMarker;
-        run_.ReadEmployerTexts(RecordsetOf(employers_, "datEmployers"));
+        run_.ReadEmployerTexts(EmployerRowOf(employer_));
         run_.ReadPreparer();
         // The marker stays at the preparer's read until the first item.
         run_.ShowHourglass();
@@ -45,8 +45,7 @@ void Form941TracedPrintout::PrintReturn() {
     const FieldLayout& layout = Form941TracedFieldLayout();
     run_.StartDocument(kReturnDocumentTitle);
     run_.SetUpPage({"Page 1", kForm941Template, Picture("TF1P122C.wmf", "tf1p123C.wmf")});
-    run_.AskDesigneeQuestion(TextOf(employers_, "mskContactName"), TextOf(employers_, "mskContactPhone"),
-                             TextOf(employers_, "mskDesigneePIN"));
+    run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
     run_.PrintItems(layout, 1, 39, [&](short n) { Page1Item(n); });
     Progress("Page 1 has been processed.");
     Progress("About to Process and Print Page 2.");

@@ -13,7 +13,7 @@ class ReturnScreen;
 
 class Form941TracedPrintout {
 public:
-    Form941TracedPrintout(const ReturnScreen& returnScreen, const forms::Form& employerScreen,
+    Form941TracedPrintout(const ReturnScreen& returnScreen, const EmployerHandOver& employer,
                           printing::DMWin& control);
 
     void Print();
@@ -26,7 +26,7 @@ private:
     // The page image by the period's year alone.
     std::string Picture(const char* of2022, const char* otherwise) const;
 
-    const forms::Form& employers_;
+    EmployerHandOver employer_;
     ReturnPrintRun run_;
     Form941Items items_;
 };

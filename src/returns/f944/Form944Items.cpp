@@ -4,6 +4,7 @@
 
 #include "common/ControlReads.h"
 #include "common/PrintLayout.h"
+#include "common/ReturnPrintout.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 #include "returns/f944/Form944Shapes.h"
@@ -12,51 +13,6 @@ using basic::Left;
 using basic::RTrim;
 
 namespace {
-
-// The items that print one line field's amount, always.
-// clang-format off
-constexpr std::array<AmountItem, 47> kAmountItems = {{
-    // page 1: lines 1 to 8d
-    { 10, "fpLine2",      -1}, { 11, "fpLine3",      -1},
-    { 13, "fpLine6A",     -1}, { 14, "fpLine6B",     -1},
-    { 15, "fpLine6c",     -1}, { 16, "fpLine6D",     -1},
-    { 17, "fpLine7A",     -1}, { 18, "fpLine7B",     -1},
-    { 19, "fpLine8",      -1}, { 20, "fpLine5",      -1},
-    { 22, "fpLine9A",     -1}, { 24, "fpL5a1c1",     -1},
-    { 25, "fpL5a1c2",     -1}, { 26, "fpL5a2c1",     -1},
-    { 28, "fpL5a2c2",     -1}, { 29, "fpLine11",     -1},
-    { 30, "fpLine5d1",    -1}, { 31, "fpLine5D2",    -1},
-    { 32, "fpLine11a",    -1}, { 33, "fpLine11b",    -1},
-    { 34, "fpLine11c",    -1}, { 38, "fpCurrency18", -1},
-    // page 2: lines 8e to 12; 10j prints at its place (100), never left out
-    { 91, "fpLine11d",    -1}, { 92, "fpLine12",     -1},
-    { 93, "fpLine13a",    -1}, { 94, "fpLine13b",    -1},
-    { 95, "fpLine13c",    -1}, { 96, "fpLine13d",    -1},
-    { 97, "fpLine13e",    -1}, { 98, "fpLine13f",    -1},
-    { 99, "fpLine14",     -1}, {100, "fpLine15",     -1},
-    {101, "fpLine10",     -1}, {102, "fpLine16",      1},
-    {114, "fpCurrency19", -1},
-    // page 3: lines 15 to 26
-    { 84, "fpLine19",     -1}, { 85, "fpLine20",     -1},
-    { 86, "fpLine21",     -1}, { 87, "fpLine22",     -1},
-    { 88, "fpLine23",     -1}, { 89, "fpCurrency11", -1},
-    { 90, "fpCurrency12", -1}, {116, "fpCurrency13", -1},
-    {117, "fpCurrency14", -1}, {118, "fpCurrency15", -1},
-    {119, "fpCurrency16", -1}, {120, "fpCurrency17", -1},
-}};
-
-// The months of line 13 and their total, printed only for a monthly
-// depositor whose line 9 reaches 2,500.
-constexpr std::array<AmountItem, 13> kMonthItems = {{
-    { 45, "fpLine17A",    -1}, { 46, "fpLine17B",    -1},
-    { 47, "fpLine17C",    -1}, { 48, "fpLine17D",    -1},
-    {105, "fpCurrency2",  -1}, {106, "fpCurrency3",  -1},
-    {107, "fpCurrency4",  -1}, {108, "fpCurrency5",  -1},
-    {109, "fpCurrency6",  -1}, {110, "fpCurrency7",  -1},
-    {111, "fpCurrency8",  -1}, {112, "fpCurrency9",  -1},
-    {113, "fpCurrency10", -1},
-}};
-// clang-format on
 
 // Line 13: below this line 9 the small-liability box applies, above the
 // other the monthly schedule does.
@@ -83,22 +39,8 @@ void Form944Items::StoreWhen(bool condition, const std::string& text) {
     run_.StoreItemText(condition ? text : " ");
 }
 
-bool Form944Items::PrintsAmountTable(short fieldNo) {
-    const AmountItem* item = FindAmountItem(kAmountItems, fieldNo);
-    if (!item) return false;
-    run_.StoreItemText(Amount(item->Field, item->Index));
-    return true;
-}
-
-bool Form944Items::PrintsMonthTable(short fieldNo) {
-    const AmountItem* item = FindAmountItem(kMonthItems, fieldNo);
-    if (!item) return false;
-    run_.StoreItemText(MonthlyScheduleApplies() ? Amount(item->Field) : " ");
-    return true;
-}
-
 void Form944Items::Page1Item(short fieldNo) {
-    if (PrintsAmountTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
     case 1: run_.StoreItemText(Form944EinBoxesText(employer.Pyr_TaxId)); break;
@@ -114,7 +56,10 @@ void Form944Items::Page1Item(short fieldNo) {
 }
 
 void Form944Items::Page2Item(short fieldNo) {
-    if (PrintsAmountTable(fieldNo) || PrintsMonthTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
+    // The months of line 13 and their total print only for a monthly
+    // depositor whose line 9 reaches 2,500.
+    if (StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule, [this] { return MonthlyScheduleApplies(); })) return;
     switch (fieldNo) {
     case 40: run_.StoreItemText(run_.Employer.EmployerName1); break;
     case 41: run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId)); break;
@@ -137,7 +82,7 @@ void Form944Items::Page2Item(short fieldNo) {
 }
 
 void Form944Items::Page3Item(short fieldNo) {
-    if (PrintsAmountTable(fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     const PaidPreparerRecord& preparer = run_.Preparer;
     const bool designee = run_.DesigneeChoice == "Y";
@@ -147,13 +92,13 @@ void Form944Items::Page3Item(short fieldNo) {
     case 41: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
     case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
     case 53: StoreWhen(designee, "X"); break;
-    case 54: StoreWhen(designee, RTrim(TextOf(employers_, "mskContactName"))); break;
+    case 54: StoreWhen(designee, RTrim(employer_.ContactName)); break;
     case 55: run_.StoreItemText(employer.NameOfSigner); break;
-    case 56: StoreWhen(designee, PinText(RTrim(TextOf(employers_, "mskDesigneePIN")))); break;
+    case 56: StoreWhen(designee, PinText(RTrim(employer_.DesigneePIN))); break;
     case 57: StoreWhen(run_.DesigneeChoice == "N", "X"); break;
     case 58: run_.StoreItemText(employer.TitleOfSigner); break;
     case 59: StoreWhen(part6, preparer.FirmPreparerName); break;
-    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(TextOf(employers_, "mskSignersPhone")))); break;
+    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(employer_.SignersPhone))); break;
     case 61: StoreWhen(part6, preparer.FirmName); break;
     case 62: StoreWhen(part6, preparer.FirmAddress); break;
     case 63: StoreWhen(part6, FirmEinText(preparer.FirmEIN)); break;
@@ -163,7 +108,7 @@ void Form944Items::Page3Item(short fieldNo) {
     case 67: StoreWhen(part6, FirmPhoneText(preparer.FirmPhone)); break;
     case 68: StoreWhen(part6, preparer.FirmPTIN); break;
     case 69: StoreWhen(part6 && preparer.FirmSelfEmployed == "Y", "X"); break;
-    case 70: StoreWhen(designee, ScreenPhoneText(RTrim(TextOf(employers_, "mskContactPhone")))); break;
+    case 70: StoreWhen(designee, ScreenPhoneText(RTrim(employer_.ContactPhone))); break;
     default: run_.StoreItemText(" "); break;  // 82, 83, 50 to 52
     }
 }

@@ -4,6 +4,7 @@
 // employer screen's designee and signer boxes, and the employer and preparer
 // texts of the run.
 #include "common/ReturnPrintRun.h"
+#include "common/ReturnScreen.h"
 
 namespace forms {
 class Form;
@@ -11,8 +12,8 @@ class Form;
 
 class Form944Items {
 public:
-    Form944Items(const forms::Form& returnScreen, const forms::Form& employerScreen, ReturnPrintRun& run)
-        : screen_(returnScreen), employers_(employerScreen), run_(run) {}
+    Form944Items(const ReturnScreen& returnScreen, const EmployerHandOver& employer, ReturnPrintRun& run)
+        : screen_(returnScreen), employer_(employer), run_(run) {}
 
     void Page1Item(short fieldNo);    // 1 to 39
     void Page2Item(short fieldNo);    // 40 to 49, 91 to 115
@@ -23,15 +24,12 @@ public:
     const std::string& PeriodCode() const;
 
 private:
-    // Stores the amount of the field the item prints; false for other items.
-    bool PrintsAmountTable(short fieldNo);
-    bool PrintsMonthTable(short fieldNo);
     std::string Amount(const char* field, int index = -1) const;
     double Line9() const;
     bool MonthlyScheduleApplies() const;
     void StoreWhen(bool condition, const std::string& text);
 
-    const forms::Form& screen_;
-    const forms::Form& employers_;
+    const ReturnScreen& screen_;
+    const EmployerHandOver& employer_;
     ReturnPrintRun& run_;
 };

@@ -1,27 +1,14 @@
 #pragma once
 // One click on the Form 944 screen's print control: the return's three pages
 // or the 944-V payment voucher of the row on the screen, never both.
-#include "common/ReturnPrintRun.h"
-#include "returns/f944/Form944Items.h"
+#include "common/EmployerHandOver.h"
 
-namespace forms {
-class Form;
+class ReturnScreen;
+namespace printing {
+class DMWin;
 }
 
-class Form944Printout {
-public:
-    Form944Printout(const forms::Form& returnScreen, const forms::Form& employerScreen, printing::DMWin& control);
-
-    void Print();
-
-private:
-    void PrintReturn();
-    void PrintVoucher();
-
-    const forms::Form& employers_;
-    ReturnPrintRun run_;
-    Form944Items items_;
-};
+void PrintForm944(const ReturnScreen& returnScreen, const EmployerHandOver& employer, printing::DMWin& control);
 
 // The questions and titles of the Form 944 printout, as its users know them
 // (the document titles and the preparer question still name Form 941 and

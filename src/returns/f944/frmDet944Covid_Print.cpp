@@ -1,9 +1,9 @@
 // The Form 944 screen's print control: the return or its 944-V voucher,
 // built from the fields as they stand and the employer screen's employer.
-#include "employers/frmEmployersDE.h"
+#include "common/EmployerHandOver.h"
 #include "returns/f944/Form944Printout.h"
 #include "returns/f944/frmDet944Covid.h"
 
 void frmDet944Covid::DMWin2_PrintRequest() {
-    Form944Printout(*this, forms::Screen<frmEmployersDE>(), DMWin2).Print();
+    PrintForm944(*this, CurrentEmployer(), DMWin2);
 }

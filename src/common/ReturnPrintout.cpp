@@ -1,0 +1,41 @@
+#include "common/ReturnPrintout.h"
+
+#include "common/ControlReads.h"
+#include "common/ReturnScreen.h"
+#include "common/TextShapes.h"
+#include "platform/forms/Control.h"
+
+bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fieldNo, PrintWhen when,
+                     const std::function<bool()>& applies) {
+    const ReturnLine* line = LineOfPrintItem(screen.Lines(), fieldNo, when);
+    if (line == nullptr) return false;
+    // Read by name as the printout reads every field: text that is no number stops the print.
+    if (applies && !applies()) {
+        run.StoreItemText(" ");
+        return true;
+    }
+    run.StoreItemText(FormatAmountOrBlank(NumberOf(screen, line->field->Name(), line->field->Index())));
+    return true;
+}
+
+void ReturnPrintout::Print(const ReturnPrintoutPlan& plan, const FieldLayout& layout,
+                           const std::function<std::vector<PrintedPage>()>& returnPages,
+                           const std::function<PrintedPage()>& voucherPage) {
+    run_.PrintReturnOrVoucher(
+        employer_, plan.questions,
+        [&] { PrintDocument(plan.returnDocumentTitle, layout, returnPages(), true, 0); },
+        [&] { PrintDocument(plan.voucherDocumentTitle, layout, {voucherPage()}, false, plan.voucherDrop); });
+}
+
+void ReturnPrintout::PrintDocument(const std::string& title, const FieldLayout& layout,
+                                   const std::vector<PrintedPage>& pages, bool askDesignee, double topOffset) {
+    run_.StartDocument(title);
+    for (const PrintedPage& page : pages) {
+        run_.SetUpPage(page.setUp);
+        if (askDesignee && &page == &pages.front()) {
+            run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
+        }
+        for (const ItemRange& range : page.items) run_.PrintItems(layout, range.first, range.last, page.item, topOffset);
+    }
+    run_.Finish();
+}

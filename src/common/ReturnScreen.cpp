@@ -1,9 +1,9 @@
 #include "common/ReturnScreen.h"
 
 #include "common/CloseWithPendingChange.h"
+#include "common/EmployerHandOver.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
-#include "common/EmployerHandOver.h"
 #include "platform/basic/NumberToText.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"

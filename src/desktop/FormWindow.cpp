@@ -228,8 +228,43 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     return RouteInput(*it->second, watched, event);
 }
 
+bool FormWindow::MenuKey(const QKeyEvent& key) {
+    const bool press = key.type() == QEvent::KeyPress;
+    if (key.key() == Qt::Key_Alt) {
+        if (press) {
+            if (!key.isAutoRepeat()) altAlone_ = true;
+            return false;
+        }
+        const bool alone = altAlone_;
+        altAlone_ = false;
+        return alone && menus_->OpenFirst();
+    }
+    if (!press) return false;
+    altAlone_ = false;
+    const Qt::KeyboardModifiers mods = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key.key() == Qt::Key_F10 && mods == Qt::NoModifier) return menus_->OpenFirst();
+    if (mods == Qt::AltModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) {
+        return menus_->OpenByAccessKey(QChar(static_cast<char16_t>('A' + (key.key() - Qt::Key_A))));
+    }
+    return false;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (!detached_ && MenuKey(*event)) return;
+    QMainWindow::keyPressEvent(event);
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (!detached_ && MenuKey(*event)) return;
+    QMainWindow::keyReleaseEvent(event);
+}
+
 bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) {
     forms::Control& control = view.Model();
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        MenuKey(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto& key = *static_cast<QKeyEvent*>(event);

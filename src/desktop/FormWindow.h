@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+class QKeyEvent;
+
 namespace forms {
 class Control;
 class Form;
@@ -55,12 +57,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void BuildViews();
     void PlaceViews();
     void Place(ControlView& view);
     bool RouteInput(ControlView& view, QObject* watched, QEvent* event);
+    // The menu bar from the keyboard: Alt pressed and released alone or F10
+    // opens the first menu, Alt with a letter the menu whose caption has
+    // that access key. True when the key went to the menus.
+    bool MenuKey(const QKeyEvent& key);
     QSize ControlsExtent() const;
     static bool CarriesResizer(const forms::Form& form);
 
@@ -75,6 +83,7 @@ private:
     std::map<const QObject*, ControlView*> byWidget_;
     QSize designClient_;
     bool detached_ = false;
+    bool altAlone_ = false; // Alt is down and no other key came since
 };
 
 } // namespace desktop

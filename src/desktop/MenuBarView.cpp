@@ -12,7 +12,7 @@
 
 namespace desktop {
 
-MenuBarView::MenuBarView(forms::Form& form, FormWindow& window, QMenuBar& bar) : window_(window) {
+MenuBarView::MenuBarView(forms::Form& form, FormWindow& window, QMenuBar& bar) : window_(window), bar_(bar) {
     for (forms::Control* control : form.Controls()) {
         auto* menu = dynamic_cast<forms::Menu*>(control);
         if (menu != nullptr && menu->Parent() == nullptr) Build(*menu, &bar, nullptr);
@@ -55,6 +55,29 @@ void MenuBarView::Refresh(const forms::Control& control) {
 
 void MenuBarView::RefreshAll() {
     for (const auto& [menu, action] : actions_) Refresh(*menu);
+}
+
+bool MenuBarView::Open(QAction* action) {
+    if (action == nullptr || action->menu() == nullptr || !action->isVisible() || !action->isEnabled()) return false;
+    bar_.setActiveAction(action);
+    return true;
+}
+
+bool MenuBarView::OpenFirst() {
+    for (QAction* action : bar_.actions()) {
+        if (Open(action)) return true;
+    }
+    return false;
+}
+
+bool MenuBarView::OpenByAccessKey(QChar key) {
+    for (QAction* action : bar_.actions()) {
+        const QString caption = action->text();
+        const qsizetype mark = caption.indexOf(QLatin1Char('&'));
+        if (mark < 0 || mark + 1 >= caption.size()) continue;
+        if (caption.at(mark + 1).toUpper() == key.toUpper()) return Open(action);
+    }
+    return false;
 }
 
 } // namespace desktop

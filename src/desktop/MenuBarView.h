@@ -1,4 +1,6 @@
 #pragma once
+#include <QChar>
+
 #include <map>
 
 class QAction;
@@ -27,10 +29,18 @@ public:
     void Refresh(const forms::Control& menu);
     void RefreshAll();
 
+    // Opens the first menu of the bar (Alt alone, F10). False: none.
+    bool OpenFirst();
+    // Opens the menu of the bar whose caption marks `key` as its access key
+    // (Alt with that letter). False: none.
+    bool OpenByAccessKey(QChar key);
+
 private:
     QAction* Build(forms::Menu& menu, QMenuBar* bar, QMenu* parent);
+    bool Open(QAction* action);
 
     FormWindow& window_;
+    QMenuBar& bar_;
     std::map<const forms::Menu*, QAction*> actions_;
 };
 

@@ -10,6 +10,9 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
@@ -68,6 +71,20 @@ TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuAndFileExitLeavesNoWindo
     for (QWidget* w : QApplication::topLevelWidgets()) {
         EXPECT_EQ(qobject_cast<desktop::FormWindow*>(w), nullptr) << "a form's window outlived its form";
     }
+}
+
+TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
+    auto* startup = qobject_cast<QMainWindow*>(WindowOf("frmStartup"));
+    ASSERT_NE(startup, nullptr);
+    PressKey(startup, Qt::Key_Alt, QString(), Qt::AltModifier);
+    QAction* file = startup->menuBar()->activeAction();
+    ASSERT_TRUE(file != nullptr && file->menu() != nullptr && file->menu()->isVisible()) << "no menu opened";
+    PressKey(file->menu(), Qt::Key_Down);
+    PressKey(file->menu(), Qt::Key_Return, "\r");
+    ProcessEvents();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr) << "Work with Forms 941 / 944 was not chosen";
+    EXPECT_TRUE(mainMenu->isVisible());
 }
 
 TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {

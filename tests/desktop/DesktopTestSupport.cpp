@@ -44,10 +44,12 @@ void ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-void PressKey(QWidget* widget, int qtKey, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+void PressKey(QWidget* widget, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    // Alt itself is down while pressed, up when released.
+    if (qtKey == Qt::Key_Alt) modifiers &= ~Qt::AltModifier;
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
     QApplication::sendEvent(widget, &release);
 }
 

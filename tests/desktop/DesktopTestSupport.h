@@ -31,7 +31,8 @@ void EnsureApplication();
 void ProcessEvents();
 
 // A key pressed and released over the widget, as the keyboard sends it.
-void PressKey(QWidget* widget, int qtKey, const QString& text = QString());
+void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void TypeKeys(QWidget* widget, const QString& text);
 // A left click in the middle of the widget (press and release).
 void ClickWidget(QWidget* widget);

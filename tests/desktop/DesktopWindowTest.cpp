@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -161,6 +164,43 @@ TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers)
     form_->cmdSave.SetEnabled(false);
     ClickWidget(Widget("cmdSave"));
     EXPECT_EQ(form_->saveClicks, 1) << "a disabled button takes no click";
+}
+
+TEST_F(DesktopWindow, SpaceOnAFocusedButtonCheckBoxOrPrintControlIsTheirClick) {
+    forms::user::FocusByMouse(form_->Check1);
+    PressKey(Widget("Check1"), Qt::Key_Space, " ");
+    EXPECT_EQ(form_->Check1.Value(), forms::vbChecked);
+    forms::user::FocusByMouse(form_->cmdSave);
+    PressKey(Widget("cmdSave"), Qt::Key_Space, " ");
+    EXPECT_EQ(form_->saveClicks, 1);
+    forms::user::FocusByMouse(form_->DMWin2);
+    PressKey(Widget("DMWin2"), Qt::Key_Space, " ");
+    EXPECT_EQ(printed_.size(), 1u) << "the print run never started";
+}
+
+// The File menu opened from the keyboard, its popup in front (null: none).
+QMenu* OpenPopup(QMainWindow* window) {
+    QAction* active = window->menuBar()->activeAction();
+    if (active == nullptr || active->menu() == nullptr || !active->menu()->isVisible()) return nullptr;
+    return active->menu();
+}
+
+TEST_F(DesktopWindow, AltWithTheAccessKeyOrF10OpensTheMenuAndArrowsAndEnterChoose) {
+    QWidget* field = Widget("mskIdType");
+    PressKey(field, Qt::Key_F, "f", Qt::AltModifier);
+    QMenu* file = OpenPopup(window_);
+    ASSERT_NE(file, nullptr) << "Alt+F opened no menu";
+    file->close();
+    ProcessEvents();
+
+    PressKey(field, Qt::Key_F10);
+    file = OpenPopup(window_);
+    ASSERT_NE(file, nullptr) << "F10 opened no menu";
+    PressKey(file, Qt::Key_Down);
+    PressKey(file, Qt::Key_Return, "\r");
+    ProcessEvents();
+    ASSERT_FALSE(form_->events.empty());
+    EXPECT_EQ(form_->events.back(), "mnuHello_Click");
 }
 
 TEST_F(DesktopWindow, OnlyThePageInFrontShowsItsControls) {

@@ -69,7 +69,8 @@ void CommandButton::SetDefault(bool isDefault) {
 }
 
 void CommandButton::TakeKey(int keyAscii) {
-    if (keyAscii == vbKeyReturn || keyAscii == vbKeySpace) Raise(Click);
+    // The way a click goes: the print control starts its print run there.
+    if (keyAscii == vbKeyReturn || keyAscii == vbKeySpace) UserClick();
 }
 
 void Frame::SetCaption(const std::string& caption) {

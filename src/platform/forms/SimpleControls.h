@@ -54,7 +54,8 @@ public:
     void SetDefault(bool isDefault);
 
     bool Focusable() const override { return true; }
-    // Enter and the space key click a button that has the focus.
+    // Enter and the space key click a button that has the focus, as the
+    // mouse does (UserClick).
     void TakeKey(int keyAscii) override;
 
 private:

@@ -14,12 +14,13 @@ struct Row {
 };
 
 // clang-format off
-constexpr std::array<Row, 10> kStates{{
+constexpr std::array<Row, 11> kStates{{
     //  after                               Add   Edit  Save  Delete Close  datDollars
     {RecordStep::Load,                    Off,  On,   Off,  On,    On,    On  },
     {RecordStep::NoRowFound,              On,   Off,  Off,  Off,   On,    Off },
     {RecordStep::AddOfferedAndAccepted,   Kept, Off,  On,   Off,   On,    Off },
     {RecordStep::Add,                     Off,  Off,  On,   Off,   On,    Off },
+    {RecordStep::AddUntilSaved,           Off,  Off,  On,   Off,   Off,   Off },
     {RecordStep::AddRefused,              On,   On,   Off,  On,    On,    On  },
     {RecordStep::Edit,                    Off,  Off,  On,   Off,   Off,   Off },
     {RecordStep::EditFoundNoRow,          Kept, Off,  Off,  Off,   Kept,  Kept},

@@ -11,6 +11,7 @@ enum class RecordStep {
     NoRowFound,            // the Form 941 hand-over found no row for the period
     AddOfferedAndAccepted, // the Form 944 hand-over found no row and the user chose to add one
     Add,
+    AddUntilSaved,         // an addition that only Save ends (Close waits for it)
     AddRefused,            // the engine cancelled the addition (3426)
     Edit,
     EditFoundNoRow,        // Edit with no current row (3021)

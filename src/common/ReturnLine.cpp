@@ -10,9 +10,11 @@
 #include <stdexcept>
 #include <string>
 
-void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long)>& onPage) {
+void LayOutLineFields(LineTable lines,
+                      const std::function<void(forms::Control&, int, long, long, long, long)>& onPage) {
     for (const ReturnLine& line : lines) {
-        onPage(*line.field, line.place.page, line.place.left, LineTop(line.place.row), line.place.width);
+        const long top = line.place.top == kTopOfRow ? LineTop(line.place.row) : line.place.top;
+        onPage(*line.field, line.place.page, line.place.left, top, line.place.width, line.place.height);
         if (line.tab == Tab::Skip) line.field->SetTabStop(false);
     }
 }
@@ -32,7 +34,9 @@ std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages) {
     int tabIndex = firstTabIndex;
     for (const ReturnLine& line : lines) {
         line.field->SetTabIndex(tabIndex);
-        lastOfPage.at(line.place.page) = std::max(lastOfPage.at(line.place.page), tabIndex);
+        if (line.place.page != kOnForm) {
+            lastOfPage.at(line.place.page) = std::max(lastOfPage.at(line.place.page), tabIndex);
+        }
         tabIndex += 2;
     }
     return lastOfPage;

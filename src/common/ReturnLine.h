@@ -24,16 +24,30 @@ inline constexpr long kLabelLeft = 120;  // the line captions
 inline constexpr long kColumn1 = 4300;   // typed wages and tips of the tax lines
 inline constexpr long kRateLeft = 5950;  // the rate captions
 inline constexpr long kColumn2 = 9000;   // computed taxes and every right-hand amount
-// The width of an amount field.
+// The width and height of an amount field.
 inline constexpr long kAmountWidth = 1600;
+inline constexpr long kFieldHeight = 285;
 
-// Where the field stands on the pager: its page, its row, its left edge.
+// A screen without a pager puts its fields on the form itself.
+inline constexpr int kOnForm = -1;
+// The top follows from the row.
+inline constexpr long kTopOfRow = -1;
+
+// Where the field stands on the pager: its page, its row, its left edge; or,
+// on a screen without a pager, its own place in twips.
 struct LinePlace {
     int page = 0;
     int row = 0;
     long left = 0;
     long width = kAmountWidth;
+    long top = kTopOfRow;
+    long height = kFieldHeight;
 };
+
+// A field's place on a screen without a pager: left, top, width, height.
+constexpr LinePlace OnForm(long left, long top, long width, long height) {
+    return {kOnForm, 0, left, width, top, height};
+}
 
 // The LineAmt slots a row loads when a row is opened or Edit starts. A slot
 // that several rows name holds the sum of their amounts.
@@ -93,12 +107,15 @@ struct ReturnLine {
 using LineTable = std::span<const ReturnLine>;
 
 // The derivations; ReturnScreen::UseLines runs the first four.
-// Places each field on its page and sets whether Tab stops at it.
-void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long)>& onPage);
+// Places each field on its page (left, top, width, height) and sets whether
+// Tab stops at it.
+void LayOutLineFields(LineTable lines,
+                      const std::function<void(forms::Control&, int, long, long, long, long)>& onPage);
 // Binds each field with a column to it, through the data control named.
 void BindLineColumns(LineTable lines, const char* dataControl);
 // Gives the fields their tab order, the table's order; returns each page's
-// highest tab index so that the page's buttons can follow its last field.
+// highest tab index so that the page's buttons can follow its last field
+// (fields on the form itself count for no page).
 std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages);
 // Adds a chain link for each field that recomputes or moves on Enter.
 void ChainLines(LineTable lines, EnterKeyChain& chain);

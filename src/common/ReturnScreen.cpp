@@ -7,9 +7,21 @@
 #include "platform/basic/NumberToText.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
+#include "platform/data/Recordset.h"
 #include "platform/files/ProgramFolder.h"
 
 namespace msg = return_messages;
+
+namespace {
+
+// A text as an SQL string literal, its apostrophes doubled.
+std::string SqlText(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
 
 ReturnScreen::ReturnScreen(std::string name) : forms::Form(std::move(name)) {
     LayOutFrame();
@@ -77,14 +89,18 @@ void ReturnScreen::LayOutFrame() {
 }
 
 void ReturnScreen::OnPage(forms::Control& control, int page, long left, long top, long width, long height) {
-    control.SetContainer(SSTab1, page);
+    if (page == kOnForm) {
+        control.SetContainerForm();
+    } else {
+        control.SetContainer(SSTab1, page);
+    }
     control.Move(left, top, width, height);
 }
 
 void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {
     lines_ = std::move(lines);
-    LayOutLineFields(lines_, [this](forms::Control& field, int page, long left, long top, long width) {
-        OnPage(field, page, left, top, width);
+    LayOutLineFields(lines_, [this](forms::Control& field, int page, long left, long top, long width, long height) {
+        OnPage(field, page, left, top, width, height);
     });
     BindLineColumns(lines_, "datDollars");
     const std::vector<int> lastOfPage = OrderLineTabs(lines_, 10, 3);
@@ -136,6 +152,29 @@ void ReturnScreen::Form_Load() {
     SSTab1.SetTab(0);
 }
 
+void ReturnScreen::LoadRowOfPeriod(const char* title) {
+    try {
+        ReturnScreen::Form_Load();
+        const std::string employerNo = CurrentEmployer().EmployerNo;
+        if (employerNo.empty() || employerNo.find_first_not_of("0123456789") != std::string::npos) {
+            basic::Raise(data::errNoCurrentRecord, "EmployerNo");
+        }
+        datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + employerNo +
+                                   " AND [Qtr_Yr] = " + SqlText(periodCode_));
+        datDollars.Refresh();
+        if (datDollars.Recordset()->RecordCount() == 0) {
+            ShowRecordState(RecordStep::NoRowFound);
+            return;
+        }
+        LoadLineAmtFromFields();
+    } catch (const basic::RuntimeError& error) {
+        forms::MsgBox(msg::kLoadFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
+                      forms::vbExclamation, title);
+        ShowRecordState(RecordStep::NoRowFound);
+        cmdAddNew.SetEnabled(false);
+    }
+}
+
 void ReturnScreen::cmdAddNew_Click() {
     try {
         datDollars.Recordset()->AddNew();
@@ -147,7 +186,7 @@ void ReturnScreen::cmdAddNew_Click() {
         txtEmployerNo.SetText(employer.EmployerNo);
         mskQtr_yr.SetText(employer.PeriodCode);
         AfterAddCopiedKey();
-        ShowRecordState(RecordStep::Add);
+        ShowRecordState(StepOfAdd());
         AddFocusField().SetFocus();
     } catch (const basic::RuntimeError& error) {
         if (error.Number() == data::errActionCancelled) {

@@ -86,6 +86,11 @@ public:
 protected:
     // Load, step 3: the captions and retired lines of the period.
     virtual void AdaptToPeriod(const std::string& code) = 0;
+    // The load of a screen that no period button opens: the frame's load,
+    // then the current employer's row for the chosen period (Add is offered
+    // when there is none). A failure is reported under `title` and leaves
+    // only Close to click.
+    void LoadRowOfPeriod(const char* title);
     // Takes the screen's line table and derives from it the fields' places,
     // tab stops, columns, tab order (each page's buttons after its last
     // field) and the Enter chain.
@@ -101,7 +106,11 @@ protected:
     virtual forms::Control& FirstFieldOfPage1() = 0;
     virtual forms::Control& FirstFieldOfPage2() = 0;
 
-    // Places a control on a page of SSTab1 at a position within the page.
+    // The button states while a row is being added.
+    virtual RecordStep StepOfAdd() const { return RecordStep::Add; }
+
+    // Places a control on a page of SSTab1 at a position within the page, or
+    // on the form itself (page kOnForm).
     void OnPage(forms::Control& control, int page, long left, long top, long width, long height = 285);
 
     EnterKeyChain chain_;

@@ -1,0 +1,183 @@
+// The earlier Form 941 screens' frame: their one page, captions, hints and
+// field rules, the focus colours, and the load on the current employer's row
+// for the chosen period.
+
+#include "returns/f941_early/EarlyForm941Screen.h"
+
+#include "common/EmployeeCountCaption.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr long kLightGrey = 0xE0E0E0;
+constexpr long kLightYellow = 0x80FFFF;
+constexpr long kWindowColour = 0x80000005L;
+
+// The window's frame and title around the client area, in twips.
+constexpr long kFrameWidth = 120;
+constexpr long kFrameHeight = 405;
+
+// Fields that turn light yellow while they have the focus; the check boxes
+// go back to light grey, the amounts to the window colour.
+constexpr const char* kPaintedBoxes[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"};
+constexpr const char* kPaintedAmounts[] = {
+    "fpLine2",  "fpLine3",  "fpLine6A", "fpLine6B",  "fpLine6c",  "fpLine6D",  "fpLine7A",  "fpLine7B",
+    "fpLine5d1", "fpLine8", "fpLine5",  "fpLine9B",  "fpLine9A",  "fpLine9C",  "fpLine10",  "fpLine11",
+    "fpLine14", "fpLine15", "fpLine16", "fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D",
+};
+
+// Hints shown when the pointer rests on a control.
+struct Hint {
+    const char* control;
+    const char* text;
+};
+// clang-format off
+constexpr Hint kHints[] = {
+    {"fpLine2",         "Enter the amount of Total wages, tips, and other compensation for the quarter."},
+    {"fpLine3",         "Enter the amount of Total Federal income tax withheld from wages, tips, and sick pay during the quarter."},
+    {"fpLine5d1",       "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
+    {"fpLine9B",        "Enter the amount of Current quarter's fractional cents adjustment, if any."},
+    {"fpLine9A",        "Enter the amount of Current quarter's Sick Pay adjustment, if any."},
+    {"fpLine9C",        "Enter the amount of Current quarters adjustments for tips and Group-term insurance, if any."},
+    {"fpLine12a",       "Enter the amount of qualified small bus. payroll tax credit, if applicable."},
+    {"fpLine14",        "Enter the total deposits for the quarter."},
+    {"fpLine17A",       "If monthly depositor, enter the First month's liability."},
+    {"fpLine17B",       "If a montly depositor, enter the Second month's liability."},
+    {"fpLine17C",       "If a monthly depositor, enter the Third month's liability"},
+    {"mskNo_Employee",  "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
+    {"Check1",          "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
+    {"Check2",          "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
+    {"Check3",          "Check this box, if overpayment is to be applied to the next return. Otherwise, leave it blank."},
+    {"Check4",          "Check this box, if the overpayment is to be refunded. Otherwise, leave it blank."},
+    {"Check5",          "Check this box if you are a Semiweekly schedule depositor. Do not complete line 17."},
+    {"Check6",          "If you are a montly depositor, check this box."},
+    {"cmdAddNew",       "Click to add a new Form 941 record for this Employer"},
+    {"cmdEditRecord",   "Click to edit the currently displayed Form 941 record."},
+    {"cmdDeleteRecord", "Click to delete the currently displayed Form 941 record."},
+    {"cmdSaveRecord",   "Click to save the record being added or edited."},
+    {"cmdClose",        "Click to close this screen and return to the Employer's screen."},
+    {"DMWin2",          "Click to print the currently displayed Form 941 for this employer."},
+};
+// clang-format on
+
+// Amounts that may be negative; every other amount is 0 to 9,000,000,000.
+constexpr const char* kSignedAmounts[] = {"fpLine7B", "fpLine9B", "fpLine9A", "fpLine9C", "fpLine10", "fpLine15"};
+constexpr double kHighestAmount = 9000000000.0;
+constexpr long long kHighestCount = 99999;
+
+// The frame's controls this screen has no use for: its own labels stand in
+// the header, and it has one page.
+constexpr const char* kFramePieces[] = {"lblEmployer", "lblQtrYr", "SSTab1",
+                                         "Command2",    "Command4", "Command5", "Command6"};
+
+} // namespace
+
+EarlyForm941Screen::EarlyForm941Screen(std::string name, const EarlyForm941Design& design)
+    : ReturnScreen(std::move(name)), design_(design) {
+    LayOutScreen();
+    UseLines(EarlyLines());
+    PutControls();
+    SetFieldRules();
+    PaintFocus();
+    Check3.Click = [] {}; // ticking the box runs nothing more
+}
+
+forms::Control& EarlyForm941Screen::Named(const char* name) const {
+    forms::Control* control = ControlByName(name);
+    if (control == nullptr) throw std::logic_error(Name() + " has no control " + name);
+    return *control;
+}
+
+void EarlyForm941Screen::LayOutScreen() {
+    SetCaption("Form 941 - Data Entry");
+    SetWidth(10470 + kFrameWidth);
+    SetHeight(design_.clientHeight + kFrameHeight);
+    for (const char* piece : kFramePieces) Named(piece).SetVisible(false);
+    mskQtr_yr.SetContainerForm();
+    txtQtr_Yr.SetTabStop(false);
+    datDollars.SetCaption("941 Dollars");
+    datDollars.SetVisible(false);
+    datDollars.SetRecordSource("DET941");
+}
+
+// Places, captions, hidden controls and tab order: frmDet941's, then the
+// design's own.
+void EarlyForm941Screen::PutControls() {
+    auto place = [this](std::span<const ControlPlace> places) {
+        for (const ControlPlace& p : places) Named(p.control).Move(p.left, p.top, p.width, p.height);
+    };
+    place(kDet941Places);
+    place(design_.movedControls);
+
+    auto caption = [this](std::span<const CaptionText> captions) {
+        for (const CaptionText& c : captions) {
+            const std::string text = c.text + std::string(c.dots, '.') + c.tail;
+            forms::Control& control = Named(c.control);
+            if (auto* label = dynamic_cast<forms::Label*>(&control)) {
+                label->SetCaption(text);
+            } else if (auto* box = dynamic_cast<forms::CheckBox*>(&control)) {
+                box->SetCaption(text);
+            } else {
+                dynamic_cast<forms::CommandButton&>(control).SetCaption(text);
+            }
+        }
+    };
+    caption(kDet941Captions);
+    caption(design_.otherCaptions);
+
+    for (const char* name : design_.hidden) Named(name).SetVisible(false);
+    for (const char* name : design_.disabled) Named(name).SetEnabled(false);
+    int tabIndex = 0;
+    for (const char* name : design_.tabOrder) Named(name).SetTabIndex(tabIndex++);
+    for (forms::Control* control : Controls()) {
+        if (dynamic_cast<forms::Label*>(control) != nullptr) control->SetTabIndex(tabIndex++);
+    }
+}
+
+void EarlyForm941Screen::SetFieldRules() {
+    for (const Hint& hint : kHints) Named(hint.control).SetToolTipText(hint.text);
+    for (const char* name : kSignedAmounts) {
+        auto& amount = dynamic_cast<forms::CurrencyField&>(Named(name));
+        amount.SetAllowNegative(true);
+        amount.SetRange(-kHighestAmount, kHighestAmount);
+    }
+    for (forms::LongIntegerField* count : {&fpLongInt1, &fpLongInt2, &fpLongInt3, &fpLongInt4}) {
+        count->SetRange(0, kHighestCount);
+    }
+    mskQtr_yr.SetMask("9/99");
+    mskQtr_yr.SetMaxLength(4);
+    mskQtr_yr.SetPromptChar('_');
+    mskNo_Employee.SetMask("99999");
+    mskNo_Employee.SetMaxLength(5);
+    mskNo_Employee.SetPromptChar('_');
+    for (forms::Control* control : Controls()) {
+        if (dynamic_cast<forms::Label*>(control) != nullptr || dynamic_cast<forms::CheckBox*>(control) != nullptr) {
+            control->SetBackColor(kLightGrey);
+        }
+    }
+}
+
+// The field with the focus is light yellow; whatever else the field does
+// when it loses the focus still runs.
+void EarlyForm941Screen::PaintFocus() {
+    auto paint = [](forms::Control& field, long leftColour) {
+        field.GotFocus = [&field] { field.SetBackColor(kLightYellow); };
+        field.LostFocus = [&field, leftColour, then = field.LostFocus] {
+            field.SetBackColor(leftColour);
+            if (then) then();
+        };
+    };
+    for (const char* name : kPaintedBoxes) paint(Named(name), kLightGrey);
+    for (const char* name : kPaintedAmounts) paint(Named(name), kWindowColour);
+}
+
+void EarlyForm941Screen::AdaptToPeriod(const std::string& code) {
+    txtQtr_Yr.SetText(code);
+    if (const char* caption = EmployeeCountCaption(code)) Label4.SetCaption(caption);
+}
+
+void EarlyForm941Screen::Form_Load() {
+    LoadRowOfPeriod("Form 941 - Data Entry");
+    Check4.SetBackColor(kLightGrey);
+}

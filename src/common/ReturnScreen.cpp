@@ -97,6 +97,21 @@ void ReturnScreen::OnPage(forms::Control& control, int page, long left, long top
     control.Move(left, top, width, height);
 }
 
+void ReturnScreen::PlaceCaptions(std::span<const LineCaption> captions) {
+    for (const LineCaption& c : captions) {
+        c.label->SetCaption(c.text);
+        OnPage(*c.label, c.page, c.left, c.top, c.width);
+    }
+}
+
+void ReturnScreen::SetBoxCaptions(std::span<const BoxCaption> boxes) {
+    for (const BoxCaption& b : boxes) b.box->SetCaption(b.caption);
+}
+
+void ReturnScreen::SetHints(std::span<const ControlText> hints) {
+    for (const ControlText& h : hints) h.control->SetToolTipText(h.text);
+}
+
 void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {
     lines_ = std::move(lines);
     LayOutLineFields(lines_, [this](forms::Control& field, int page, long left, long top, long width, long height) {

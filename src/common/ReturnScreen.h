@@ -15,6 +15,7 @@
 #include "platform/printing/DMWin.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,26 @@ protected:
 
     // The button states while a row is being added.
     virtual RecordStep StepOfAdd() const { return RecordStep::Add; }
+
+    // A line's caption and where it stands on its page.
+    struct LineCaption {
+        forms::Label* label;
+        int page;
+        long left, top, width;
+        const char* text;
+    };
+    struct BoxCaption {
+        forms::CheckBox* box;
+        const char* caption;
+    };
+    // A text that belongs to a control (its hint).
+    struct ControlText {
+        forms::Control* control;
+        const char* text;
+    };
+    void PlaceCaptions(std::span<const LineCaption> captions);
+    void SetBoxCaptions(std::span<const BoxCaption> boxes);
+    void SetHints(std::span<const ControlText> hints);
 
     // Places a control on a page of SSTab1 at a position within the page, or
     // on the form itself (page kOnForm).

@@ -1,5 +1,6 @@
 #include "returns/f941/Form941Items.h"
 
+#include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 
 #include "common/ControlReads.h"
@@ -8,7 +9,6 @@
 #include "platform/basic/TextToNumber.h"
 
 using basic::Left;
-using basic::RTrim;
 
 namespace {
 
@@ -39,16 +39,10 @@ double Form941Items::Line12() const {
 }
 
 void Form941Items::Page1Item(short fieldNo) {
-    if (StoreLineAmount(run_, screen_, fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
     case 1: run_.StoreItemText(EinBoxesText(employer.Pyr_TaxId)); break;
-    case 2: run_.StoreItemText(employer.EmployerName1); break;
-    case 3: run_.StoreItemText(employer.EmployerName2); break;
-    case 4: run_.StoreItemText(employer.AddressLine2); break;
-    case 5: run_.StoreItemText(employer.City); break;
-    case 6: run_.StoreItemText(employer.State); break;
-    case 7: run_.StoreItemText(ZipText(employer.EmployerZipCode, employer.EmployerZipCodeExt)); break;
     case 8: {
         const std::string quarter = Left(PeriodCode(), 1);
         if (quarter == "2") run_.StoreTextTop(kQuarterBoxTop + kQuarter2Drop);
@@ -118,34 +112,11 @@ void Form941Items::Page2Item(short fieldNo) {
 
 void Form941Items::Page3Item(short fieldNo) {
     if (fieldNo == 40 || fieldNo == 41) return Page2Item(fieldNo);
-    if (StoreLineAmount(run_, screen_, fieldNo)) return;
-    const bool designee = run_.DesigneeChoice == "Y";
-    const bool preparer = run_.Part6Choice == "Yes";
-    const PaidPreparerRecord& firm = run_.Preparer;
-    auto preparerText = [&](const std::string& text) { run_.StoreItemText(preparer ? text : " "); };
-    auto designeeText = [&](const std::string& text) { run_.StoreItemText(designee ? text : " "); };
+    if (StoreLineAmount(run_, screen_, fieldNo) || StoreSignatureItem(run_, employer_, fieldNo, FirmZipText)) return;
     switch (fieldNo) {
     case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
     case 83: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check1"))); break;
     case 107: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check9"))); break;
-    case 53: designeeText("X"); break;
-    case 54: designeeText(RTrim(employer_.ContactName)); break;
-    case 55: run_.StoreItemText(run_.Employer.NameOfSigner); break;
-    case 56: designeeText(PinText(RTrim(employer_.DesigneePIN))); break;
-    case 57: run_.StoreItemText(designee ? " " : "X"); break;
-    case 58: run_.StoreItemText(run_.Employer.TitleOfSigner); break;
-    case 59: preparerText(firm.FirmPreparerName); break;
-    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(employer_.SignersPhone))); break;
-    case 61: preparerText(firm.FirmName); break;
-    case 62: preparerText(firm.FirmAddress); break;
-    case 63: preparerText(FirmEinText(firm.FirmEIN)); break;
-    case 64: preparerText(firm.FirmCity); break;
-    case 65: preparerText(firm.FirmState); break;
-    case 66: preparerText(FirmZipText(firm.FirmZip)); break;
-    case 67: preparerText(FirmPhoneText(firm.FirmPhone)); break;
-    case 68: preparerText(firm.FirmPTIN); break;
-    case 69: preparerText(firm.FirmSelfEmployed == "Y" ? "X" : " "); break;
-    case 70: designeeText(ScreenPhoneText(RTrim(employer_.ContactPhone))); break;
     default:
         // 50, 51, 52 and 82: places on the form this revision leaves empty.
         run_.StoreItemText(" ");
@@ -154,22 +125,5 @@ void Form941Items::Page3Item(short fieldNo) {
 }
 
 void Form941Items::VoucherItem(short fieldNo) {
-    const EmployerPrintTexts& employer = run_.Employer;
-    const std::string quarter = Left(PeriodCode(), 1);
-    auto quarterBox = [&](const char* digit) { run_.StoreItemText(quarter == digit ? "X" : " "); };
-    switch (fieldNo) {
-    case 71: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
-    case 72: run_.StoreItemText(Amount("fpLine15")); break;
-    case 73: run_.StoreItemText(employer.EmployerName1); break;
-    case 74: quarterBox("1"); break;
-    case 75: quarterBox("3"); break;
-    case 76: run_.StoreItemText(employer.AddressLine2); break;
-    case 77: quarterBox("2"); break;
-    case 78: quarterBox("4"); break;
-    case 79:
-        run_.StoreItemText(CityLineText(employer.City, employer.State, employer.EmployerZipCode,
-                                        employer.EmployerZipCodeExt));
-        break;
-    default: run_.StoreItemText(" "); break;
-    }
+    StoreVoucherItem(run_, PeriodCode(), [this] { return Amount("fpLine15"); }, fieldNo);
 }

@@ -6,8 +6,12 @@
 #include "platform/forms/Dialogs.h"
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PageImages.h"
-#include "returns/f941/Form941Printout.h"
+#include "returns/f941/Form941PrintoutPlan.h"
 #include "returns/f941/Form941TracedLayout.h"
+
+namespace {
+const ReturnPrintoutPlan& kPlan = kForm941PrintoutPlan;
+}
 
 Form941TracedPrintout::Form941TracedPrintout(const ReturnScreen& returnScreen, const EmployerHandOver& employer,
                                              printing::DMWin& control)
@@ -22,9 +26,9 @@ void Form941TracedPrintout::Print() {
         run_.ShowHourglass();
         run_.VoucherChoice = "No";
         run_.Part6Choice = "No";
-        if (run_.AskYesNo(kReturnOrVoucherPrompt, kReturnOrVoucherTitle)) {
+        if (run_.AskYesNo(kPlan.questions.returnOrVoucherPrompt, kPlan.questions.returnOrVoucherTitle)) {
             run_.VoucherChoice = "No";
-            run_.Part6Choice = run_.AskYesNo(kPart6Prompt, kPart6Title) ? "Yes" : "No";
+            run_.Part6Choice = run_.AskYesNo(kPlan.questions.preparerPrompt, kPlan.questions.preparerTitle) ? "Yes" : "No";
             PrintReturn();
         } else {
             run_.VoucherChoice = "Yes";
@@ -43,7 +47,7 @@ void Form941TracedPrintout::Progress(const std::string& text) {
 
 void Form941TracedPrintout::PrintReturn() {
     const FieldLayout& layout = Form941TracedFieldLayout();
-    run_.StartDocument(kReturnDocumentTitle);
+    run_.StartDocument(kPlan.returnDocumentTitle);
     run_.SetUpPage({"Page 1", kForm941Template, Picture("TF1P122C.wmf", "tf1p123C.wmf")});
     run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
     run_.PrintItems(layout, 1, 39, [&](short n) { Page1Item(n); });
@@ -93,8 +97,8 @@ void Form941TracedPrintout::Page1Item(short fieldNo) {
 }
 
 void Form941TracedPrintout::PrintVoucher() {
-    run_.StartDocument(kVoucherDocumentTitle);
+    run_.StartDocument(kPlan.voucherDocumentTitle);
     run_.SetUpPage({"Page 1", kVoucher941Template, Picture("tf1v22.wmf", "tf1v23.wmf")});
-    run_.PrintItems(Form941FieldLayout(), 71, 80, [&](short n) { items_.VoucherItem(n); }, kVoucherDrop);
+    run_.PrintItems(Form941FieldLayout(), 71, 80, [&](short n) { items_.VoucherItem(n); }, kPlan.voucherDrop);
     run_.Finish();
 }

@@ -24,14 +24,8 @@ void frmDet941Covid0621::LayOutLines() {
     lblTaxId.SetCaption("Tax ID:");
     lblTaxId.Move(5400, 120, 1100, 285);
 
-    struct Caption {
-        forms::Label* label;
-        int page;
-        long left, top, width;
-        const char* text;
-    };
     // clang-format off
-    const Caption captions[] = {
+    const LineCaption captions[] = {
         // page 0: lines 1 to 11g
         {&Label5(0),       0, kLabelLeft, Row(0),  4100, ""},
         {&lblLine2,        0, kLabelLeft, Row(1),  4100, "2  Wages, tips and other compensation..... (2)"},
@@ -95,15 +89,8 @@ void frmDet941Covid0621::LayOutLines() {
         {&lblLine28,       2, kLabelLeft, Row(13), 8800, "28  Amounts under certain collectively bargained agreements allocable to line 26.............. (28)"},
     };
     // clang-format on
-    for (const Caption& c : captions) {
-        c.label->SetCaption(c.text);
-        OnPage(*c.label, c.page, c.left, c.top, c.width);
-    }
+    PlaceCaptions(captions);
 
-    struct BoxCaption {
-        forms::CheckBox* box;
-        const char* caption;
-    };
     // clang-format off
     const BoxCaption boxes[] = {
         {&Check2,  "Check if Wages not subject to Fica/Medicare:"},
@@ -116,7 +103,7 @@ void frmDet941Covid0621::LayOutLines() {
         {&Check9,  "18b If you are eligible for the employee retention credit solely as a recovery startup business, check here"},
     };
     // clang-format on
-    for (const BoxCaption& b : boxes) b.box->SetCaption(b.caption);
+    SetBoxCaptions(boxes);
 
     // The total of the adjustments is kept for line 10 only; nobody sees it.
     fpLine10.SetVisible(false);
@@ -136,12 +123,8 @@ void frmDet941Covid0621::LayOutLines() {
     }
 
     // Hints shown when the pointer rests on a field.
-    struct Hint {
-        forms::Control* control;
-        const char* text;
-    };
     // clang-format off
-    const Hint hints[] = {
+    const ControlText hints[] = {
         {&mskNo_Employee, "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
         {&Check2,         "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
         {&fpLine5d1,      "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
@@ -155,7 +138,7 @@ void frmDet941Covid0621::LayOutLines() {
         {&Check1,         "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
     };
     // clang-format on
-    for (const Hint& h : hints) h.control->SetToolTipText(h.text);
+    SetHints(hints);
 
     // Every amount accepts at most 9,000,000,000; these also accept amounts
     // down to -9,000,000,000, and line 11d up to 9,999,999,999.

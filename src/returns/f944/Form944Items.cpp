@@ -4,13 +4,12 @@
 
 #include "common/ControlReads.h"
 #include "common/PrintLayout.h"
+#include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 #include "returns/f944/Form944Shapes.h"
 
-using basic::Left;
-using basic::RTrim;
 
 namespace {
 
@@ -40,16 +39,10 @@ void Form944Items::StoreWhen(bool condition, const std::string& text) {
 }
 
 void Form944Items::Page1Item(short fieldNo) {
-    if (StoreLineAmount(run_, screen_, fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
     case 1: run_.StoreItemText(Form944EinBoxesText(employer.Pyr_TaxId)); break;
-    case 2: run_.StoreItemText(employer.EmployerName1); break;
-    case 3: run_.StoreItemText(employer.EmployerName2); break;
-    case 4: run_.StoreItemText(employer.AddressLine2); break;
-    case 5: run_.StoreItemText(employer.City); break;
-    case 6: run_.StoreItemText(employer.State); break;
-    case 7: run_.StoreItemText(ZipText(employer.EmployerZipCode, employer.EmployerZipCodeExt)); break;
     case 12: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check2"))); break;
     default: run_.StoreItemText(" "); break;  // 8, 9, 21, 23, 27, 35 to 37, 39
     }
@@ -82,54 +75,18 @@ void Form944Items::Page2Item(short fieldNo) {
 }
 
 void Form944Items::Page3Item(short fieldNo) {
-    if (StoreLineAmount(run_, screen_, fieldNo)) return;
+    if (StoreLineAmount(run_, screen_, fieldNo) || StoreSignatureItem(run_, employer_, fieldNo, Form944FirmZipText)) {
+        return;
+    }
     const EmployerPrintTexts& employer = run_.Employer;
-    const PaidPreparerRecord& preparer = run_.Preparer;
-    const bool designee = run_.DesigneeChoice == "Y";
-    const bool part6 = run_.Part6Choice == "Yes";
     switch (fieldNo) {
     case 40: run_.StoreItemText(employer.EmployerName1); break;
     case 41: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
     case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
-    case 53: StoreWhen(designee, "X"); break;
-    case 54: StoreWhen(designee, RTrim(employer_.ContactName)); break;
-    case 55: run_.StoreItemText(employer.NameOfSigner); break;
-    case 56: StoreWhen(designee, PinText(RTrim(employer_.DesigneePIN))); break;
-    case 57: StoreWhen(run_.DesigneeChoice == "N", "X"); break;
-    case 58: run_.StoreItemText(employer.TitleOfSigner); break;
-    case 59: StoreWhen(part6, preparer.FirmPreparerName); break;
-    case 60: run_.StoreItemText(ScreenPhoneText(RTrim(employer_.SignersPhone))); break;
-    case 61: StoreWhen(part6, preparer.FirmName); break;
-    case 62: StoreWhen(part6, preparer.FirmAddress); break;
-    case 63: StoreWhen(part6, FirmEinText(preparer.FirmEIN)); break;
-    case 64: StoreWhen(part6, preparer.FirmCity); break;
-    case 65: StoreWhen(part6, preparer.FirmState); break;
-    case 66: StoreWhen(part6, Form944FirmZipText(preparer.FirmZip)); break;
-    case 67: StoreWhen(part6, FirmPhoneText(preparer.FirmPhone)); break;
-    case 68: StoreWhen(part6, preparer.FirmPTIN); break;
-    case 69: StoreWhen(part6 && preparer.FirmSelfEmployed == "Y", "X"); break;
-    case 70: StoreWhen(designee, ScreenPhoneText(RTrim(employer_.ContactPhone))); break;
     default: run_.StoreItemText(" "); break;  // 82, 83, 50 to 52
     }
 }
 
 void Form944Items::VoucherItem(short fieldNo) {
-    const EmployerPrintTexts& employer = run_.Employer;
-    // The annual period code begins with "6": no quarter box is ever marked.
-    const std::string period = Left(PeriodCode(), 1);
-    switch (fieldNo) {
-    case 71: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
-    case 72: run_.StoreItemText(Amount("fpLine10")); break;
-    case 73: run_.StoreItemText(employer.EmployerName1); break;
-    case 74: StoreWhen(period == "1", "X"); break;
-    case 75: StoreWhen(period == "3", "X"); break;
-    case 76: run_.StoreItemText(employer.AddressLine2); break;
-    case 77: StoreWhen(period == "2", "X"); break;
-    case 78: StoreWhen(period == "4", "X"); break;
-    case 79:
-        run_.StoreItemText(CityLineText(employer.City, employer.State, employer.EmployerZipCode,
-                                        employer.EmployerZipCodeExt));
-        break;
-    default: run_.StoreItemText(" "); break;  // 80
-    }
+    StoreVoucherItem(run_, PeriodCode(), [this] { return Amount("fpLine10"); }, fieldNo);
 }

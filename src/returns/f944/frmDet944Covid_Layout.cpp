@@ -21,14 +21,8 @@ void frmDet944Covid::LayOutLines() {
     SSTab1.SetTabCaption(1, "Form 944 Page 2 Parts 1 and 2:");
     SSTab1.SetTabCaption(2, "Form 944 Page 3 Part 3:");
 
-    struct Caption {
-        forms::Label* label;
-        int page;
-        long left, top, width;
-        const char* text;
-    };
     // clang-format off
-    const Caption captions[] = {
+    const LineCaption captions[] = {
         // page 0: lines 1 to 8g
         {&Label5(0),    0, kLabelLeft, Row(0),  4100, "1  Wages, tips and other compensation..... (1)"},
         {&lblLine2,     0, kLabelLeft, Row(1),  4100, "2  Federal income tax withheld from wages, tips and other compensation.. (2)"},
@@ -85,15 +79,8 @@ void frmDet944Covid::LayOutLines() {
         {&lblLine26,    2, kLabelLeft, Row(12), 8800, "26  Reserved for future use.......................................................... (26)"},
     };
     // clang-format on
-    for (const Caption& c : captions) {
-        c.label->SetCaption(c.text);
-        OnPage(*c.label, c.page, c.left, c.top, c.width);
-    }
+    PlaceCaptions(captions);
 
-    struct BoxCaption {
-        forms::CheckBox* box;
-        const char* caption;
-    };
     // clang-format off
     const BoxCaption boxes[] = {
         {&Check2, "3  Check if Wages, tips, or other compensation are not subject to Fica/Medicare tax. Then go to line 5........................"},
@@ -104,7 +91,7 @@ void frmDet944Covid::LayOutLines() {
         {&Check8, "14  If your business has closed or you stopped paying wages, check here"},
     };
     // clang-format on
-    for (const BoxCaption& b : boxes) b.box->SetCaption(b.caption);
+    SetBoxCaptions(boxes);
 
     // The months stand in three columns of four, each with its caption
     // (the fields' places are in the line table).
@@ -122,12 +109,8 @@ void frmDet944Covid::LayOutLines() {
     fpCurrency1.Move(11150, 120, 1300, 285);
     fpCurrency1.SetTabStop(false);
 
-    struct Hint {
-        forms::Control* control;
-        const char* text;
-    };
     // clang-format off
-    const Hint hints[] = {
+    const ControlText hints[] = {
         {&Check2,    "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
         {&fpLine5d1, "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
         {&fpLine17A, "If monthly depositor, enter the First month's liability."},
@@ -135,7 +118,7 @@ void frmDet944Covid::LayOutLines() {
         {&fpLine17C, "If a monthly depositor, enter the Third month's liability"},
     };
     // clang-format on
-    for (const Hint& h : hints) h.control->SetToolTipText(h.text);
+    SetHints(hints);
 
     // Every amount accepts at most 9,000,000,000; lines 1, 2, 6, 8g, 9 and 11
     // also accept amounts down to -9,000,000,000, line 10j down to ten times that.

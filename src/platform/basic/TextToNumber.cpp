@@ -1,5 +1,6 @@
 #include "platform/basic/TextToNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -21,6 +22,8 @@ long DecimalMagnitude(const std::string& clean) {
     std::size_t mark = clean.find('e');
     std::string mantissa = clean.substr(0, mark);
     long exponent = mark == std::string::npos ? 0 : std::strtol(clean.c_str() + mark + 1, nullptr, 10);
+    // Far beyond any double's range either way; kept small enough to add to.
+    exponent = std::clamp(exponent, -100000L, 100000L);
     std::size_t point = mantissa.find('.');
     if (point == std::string::npos) point = mantissa.size();
     std::size_t firstNonZero = mantissa.find_first_of("123456789");

@@ -89,11 +89,19 @@ bool SameFile(const std::string& a, const std::string& b)
 Statement::Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing)
     : db_(db), source_(source), writing_(writing)
 {
-    int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
         RaiseSqlite(db, sqlite3_extended_errcode(db), source, writing);
+    }
+    // One statement only: SQLite would leave a second one unrun in silence.
+    const std::string_view rest(tail, static_cast<size_t>(sql.c_str() + sql.size() - tail));
+    if (rest.find_first_not_of(" \t\r\n;") != std::string_view::npos) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        RaiseEngineError(errSyntax, source);
     }
 }
 

@@ -128,12 +128,17 @@ public:
         size_t begin = pos_;
         int depth = 0;
         while (!AtEnd()) {
+            // A statement ends at its semicolon; ExpectEnd refuses anything after it.
+            if (IsSymbol(";")) break;
             if (IsSymbol("(")) ++depth;
-            if (IsSymbol(")")) --depth;
+            // A closing parenthesis with none open would end the clause the
+            // expression is put into (a criterion's wrapper).
+            if (IsSymbol(")") && --depth < 0) SyntaxError("unbalanced parentheses");
             if (depth == 0 && std::any_of(stops.begin(), stops.end(), [&](const char* w) { return IsWord(w); }))
                 break;
             ++pos_;
         }
+        if (depth != 0) SyntaxError("unbalanced parentheses");
         if (pos_ == begin) SyntaxError("missing expression");
         return Translate(begin, pos_);
     }
@@ -214,6 +219,8 @@ Reader ReaderOf(const std::string& sql) { return Reader(Tokenize(sql)); }
 
 std::vector<Token> Tokenize(const std::string& sql)
 {
+    // SQLite would read the statement only up to a zero byte, in a text too.
+    if (sql.find('\0') != std::string::npos) SyntaxError("a zero byte in the statement");
     std::vector<Token> tokens;
     size_t i = 0;
     while (i < sql.size()) {

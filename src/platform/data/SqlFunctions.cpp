@@ -28,7 +28,7 @@ std::string Slice(const std::string& text, long long first, long long count)
     auto starts = CharacterStarts(text);
     long long length = static_cast<long long>(starts.size()) - 1;
     first = std::clamp(first, 0LL, length);
-    long long last = std::clamp(first + std::max(count, 0LL), first, length);
+    long long last = first + std::clamp(count, 0LL, length - first); // no sum of two huge numbers
     return text.substr(starts[first], starts[last] - starts[first]);
 }
 

@@ -45,6 +45,7 @@ TEST(Val, SkipsBlanksInsideTheNumberAndReadsHex) {
 
 TEST(Val, RaisesOverflowForNumbersBeyondTheDoubleRange) {
     EXPECT_EQ(ErrorNumberOf(Val, "1e999"), 6);
+    EXPECT_EQ(ErrorNumberOf(Val, "12e9223372036854775807"), 6);
     EXPECT_EQ(Val("1e-999"), 0);
 }
 

@@ -202,6 +202,25 @@ TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt)
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
+// A second statement, a parenthesis that would close the clause around a
+// criterion, or a zero byte is refused before anything runs.
+TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError)
+{
+    auto db = OpenMain();
+    for (const std::string& sql : {std::string("DELETE * FROM Employers WHERE EmployerNo = 1; DELETE * FROM Employers"),
+                                   std::string("DELETE * FROM Employers WHERE (EmployerNo = 1"),
+                                   std::string("DELETE * FROM Employers WHERE EmployerNo = 1)"),
+                                   std::string("DELETE * FROM Employers WHERE EmployerNo = 1\0 OR 1 = 1", 54)})
+        EXPECT_ENGINE_ERROR(db->Execute(sql), 3075);
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_ENGINE_ERROR(rs->FindFirst("EmployerNo = 99) OR (1 = 1"), 3075);
+    rs->FindFirst("Mid(EmployerName1, 2, 9223372036854775807) = 'CME CORP'");
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ(2, Count(MainPath(), "Employers"));
+    db->Execute("DELETE * FROM Employers WHERE (EmployerNo = 1);");
+    EXPECT_EQ(1, db->RecordsAffected());
+}
+
 TEST_F(StatementsTest, ATransactionCoversBothFilesAndRollsBack)
 {
     auto db = OpenMain();

@@ -168,8 +168,10 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     sqlite3_busy_timeout(connection->db_, kBusyTimeoutMs);
     RegisterEngineFunctions(connection->db_);
     // Reading the schema tells a file that is not a database at once.
-    Statement probe(connection->db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
-    probe.Step();
+    {
+        Statement probe(connection->db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
+        probe.Step();
+    }
     if (!readOnly) connection->UseRollbackJournal();
     return connection;
 }

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -143,6 +144,24 @@ TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading)
         }
     });
     EXPECT_EQ(0, result);
+}
+
+// A file an earlier release left in write-ahead mode is turned back to the
+// rollback journal, which copies on other machines and read-only folders need.
+TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal)
+{
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
+    sqlite3_exec(raw, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    OpenMain()->Close();
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
+    sqlite3_stmt* mode = nullptr;
+    sqlite3_prepare_v2(raw, "PRAGMA journal_mode", -1, &mode, nullptr);
+    ASSERT_EQ(SQLITE_ROW, sqlite3_step(mode));
+    EXPECT_STREQ("delete", reinterpret_cast<const char*>(sqlite3_column_text(mode, 0)));
+    sqlite3_finalize(mode);
+    sqlite3_close(raw);
 }
 
 TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused)

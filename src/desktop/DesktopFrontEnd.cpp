@@ -1,6 +1,7 @@
 #include "desktop/DesktopFrontEnd.h"
 
 #include "desktop/FormWindow.h"
+#include "desktop/PdfPageSink.h"
 #include "desktop/PrintOffer.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/ScreenUnits.h"
@@ -36,6 +37,8 @@ DesktopFrontEnd::DesktopFrontEnd(PrintHandler onPrint) {
     }
     app.SetDialogs(std::make_shared<QtDialogs>());
     app.SetDoEventsHook([] { QCoreApplication::processEvents(); });
+    // Offered printouts are rendered page by page as they are printed.
+    if (!onPrint) RenderPagesAsTheyAreFinished();
     printing::SetDocumentFinishedHandler(onPrint ? std::move(onPrint) : PrintHandler(OfferPrint));
     app.SetObserver(this);
 }
@@ -45,6 +48,7 @@ DesktopFrontEnd::~DesktopFrontEnd() {
     app.SetObserver(nullptr);
     app.SetDoEventsHook({});
     printing::SetDocumentFinishedHandler({});
+    StopRenderingPagesAsTheyAreFinished();
     if (hourglass_) QApplication::restoreOverrideCursor();
     for (auto& [form, window] : windows_) delete window.data();
 }

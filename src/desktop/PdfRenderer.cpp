@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace desktop {
 namespace {
@@ -38,26 +40,16 @@ QFont FontOf(const printing::PageSetup& setup) {
     return font;
 }
 
+auto FontKey(const printing::PageSetup& setup) {
+    return std::tuple(setup.fontName, setup.fontSize, setup.fontBold, setup.fontItalic);
+}
+
 // Draws the page's image across the page; false when the page names an
 // image that is missing or unreadable.
 bool DrawPicture(QPainter& painter, const printing::PageSetup& setup, const QSizeF& pageDots) {
     if (setup.picture.empty()) return true;
     const auto file = FindPageImage(setup.picture);
     return file && DrawPageImage(painter, *file, pageDots);
-}
-
-void DrawItems(QPainter& painter, const printing::PrintPage& page) {
-    QFont font = FontOf(page.setup);
-    painter.setFont(font);
-    QFontMetricsF metrics(font, painter.device());
-    for (const auto& item : page.items) {
-        QString text = QString::fromStdString(item.text);
-        double left = item.left * kDotsPerInch;
-        if (item.code == kAmountCode)
-            left += item.width * kDotsPerInch - metrics.horizontalAdvance(text);
-        double baseline = item.top * kDotsPerInch + metrics.ascent();
-        painter.drawText(QPointF(left, baseline), text);
-    }
 }
 
 bool Fail(std::string* error, const std::string& why) {
@@ -67,37 +59,113 @@ bool Fail(std::string* error, const std::string& why) {
 
 } // namespace
 
+// The writer, and what the pages before set up (page size, font) so that a
+// page like the one before costs nothing to set up again.
+struct PdfPageWriter::Pages {
+    Pages(const std::string& path, const std::string& title)
+        : path(path), writer(QString::fromStdString(path)) {
+        writer.setResolution(kDotsPerInch);
+        writer.setTitle(QString::fromStdString(title));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    }
+
+    bool Begin(const printing::PageSetup& setup) {
+        QFile probe(QString::fromStdString(path));
+        if (!probe.open(QIODevice::WriteOnly)) return false;
+        probe.close();
+        SetPageSize(setup);
+        return painter.begin(&writer);
+    }
+
+    void SetPageSize(const printing::PageSetup& setup) {
+        QPageSize size = PageSizeOf(setup);
+        if (pageSize && pageSize->isEquivalentTo(size)) return;
+        writer.setPageSize(size);
+        pageSize = size;
+        pageDots = writer.pageLayout().fullRectPoints().size() / 72.0 * kDotsPerInch;
+    }
+
+    void UseFontOf(const printing::PageSetup& setup) {
+        if (font && FontKey(setup) == fontKey) return;
+        fontKey = FontKey(setup);
+        font = FontOf(setup);
+        painter.setFont(*font);
+        metrics.emplace(*font, painter.device());
+    }
+
+    void DrawItems(const printing::PrintPage& page) {
+        UseFontOf(page.setup);
+        const double ascent = metrics->ascent();
+        for (const auto& item : page.items) {
+            QString text = QString::fromStdString(item.text);
+            double left = item.left * kDotsPerInch;
+            if (item.code == kAmountCode) left += item.width * kDotsPerInch - metrics->horizontalAdvance(text);
+            painter.drawText(QPointF(left, item.top * kDotsPerInch + ascent), text);
+        }
+    }
+
+    void Add(const printing::PrintPage& page) {
+        if (failed) return;
+        if (!begun) {
+            begun = true;
+            failed = !Begin(page.setup);
+            if (failed) return;
+        } else {
+            SetPageSize(page.setup);
+            writer.newPage();
+        }
+        if (!DrawPicture(painter, page.setup, pageDots) &&
+            std::ranges::find(imagesNotDrawn, page.setup.picture) == imagesNotDrawn.end())
+            imagesNotDrawn.push_back(page.setup.picture);
+        DrawItems(page);
+        // The page image may have changed the painter's font.
+        if (!page.setup.picture.empty()) font.reset();
+    }
+
+    bool Finish(std::string* error) {
+        if (!begun) {
+            // A document without pages is one empty page.
+            printing::PageSetup blank;
+            begun = true;
+            failed = !Begin(blank);
+        }
+        if (failed || !painter.end()) return Fail(error, "cannot write " + path);
+        return true;
+    }
+
+    std::string path;
+    QPdfWriter writer;
+    QPainter painter;
+    bool begun = false;
+    bool failed = false;
+    std::optional<QPageSize> pageSize;
+    QSizeF pageDots;
+    std::optional<QFont> font;
+    decltype(FontKey(printing::PageSetup{})) fontKey;
+    std::optional<QFontMetricsF> metrics;
+    std::vector<std::string> imagesNotDrawn;
+};
+
+PdfPageWriter::PdfPageWriter(const std::string& pdfPath, const std::string& title)
+    : pages_(std::make_unique<Pages>(pdfPath, title)) {}
+
+PdfPageWriter::~PdfPageWriter() {
+    if (pages_->painter.isActive()) pages_->painter.end();
+}
+
+void PdfPageWriter::AddPage(const printing::PrintPage& page) { pages_->Add(page); }
+
+bool PdfPageWriter::Finish(std::string* error) { return pages_->Finish(error); }
+
+const std::vector<std::string>& PdfPageWriter::ImagesNotDrawn() const { return pages_->imagesNotDrawn; }
+
 bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath, std::string* error,
                std::vector<std::string>* imagesNotDrawn) {
     if (!document.Finished()) return Fail(error, "the document was never finished");
-    {
-        QFile probe(QString::fromStdString(pdfPath));
-        if (!probe.open(QIODevice::WriteOnly)) return Fail(error, "cannot write " + pdfPath);
-    }
-    QPdfWriter writer(QString::fromStdString(pdfPath));
-    writer.setResolution(kDotsPerInch);
-    writer.setTitle(QString::fromStdString(document.title));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printing::PageSetup blank;
-    const auto& firstSetup = document.pages.empty() ? blank : document.pages.front().setup;
-    writer.setPageSize(PageSizeOf(firstSetup));
-
-    QPainter painter;
-    if (!painter.begin(&writer)) return Fail(error, "cannot write " + pdfPath);
-    bool first = true;
-    for (const auto& page : document.pages) {
-        if (!first) {
-            writer.setPageSize(PageSizeOf(page.setup));
-            writer.newPage();
-        }
-        first = false;
-        QSizeF pageDots = writer.pageLayout().fullRectPoints().size() / 72.0 * kDotsPerInch;
-        if (!DrawPicture(painter, page.setup, pageDots) && imagesNotDrawn &&
-            std::ranges::find(*imagesNotDrawn, page.setup.picture) == imagesNotDrawn->end())
-            imagesNotDrawn->push_back(page.setup.picture);
-        DrawItems(painter, page);
-    }
-    if (!painter.end()) return Fail(error, "cannot write " + pdfPath);
+    PdfPageWriter writer(pdfPath, document.title);
+    for (const auto& page : document.pages) writer.AddPage(page);
+    if (!writer.Finish(error)) return false;
+    if (imagesNotDrawn) *imagesNotDrawn = writer.ImagesNotDrawn();
     return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,25 @@ namespace desktop {
 // false when the file cannot be written; `error` (optional) then says why.
 bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath,
                std::string* error = nullptr, std::vector<std::string>* imagesNotDrawn = nullptr);
+
+// The same, for pages that come one at a time: each is drawn as it comes and
+// written out, so that no more than the page at hand is held.
+class PdfPageWriter {
+public:
+    PdfPageWriter(const std::string& pdfPath, const std::string& title);
+    ~PdfPageWriter();
+    PdfPageWriter(const PdfPageWriter&) = delete;
+    PdfPageWriter& operator=(const PdfPageWriter&) = delete;
+
+    void AddPage(const printing::PrintPage& page);
+    // Ends the file. False when it could not be written; `error` then says why.
+    bool Finish(std::string* error = nullptr);
+    // The page images that could not be drawn, each name once.
+    const std::vector<std::string>& ImagesNotDrawn() const;
+
+private:
+    struct Pages;
+    std::unique_ptr<Pages> pages_;
+};
 
 } // namespace desktop

@@ -1,6 +1,7 @@
 #include "desktop/PrintOffer.h"
 
 #include "desktop/MissingImagesLine.h"
+#include "desktop/PdfPageSink.h"
 #include "desktop/PdfRenderer.h"
 #include "platform/printing/PrintDocument.h"
 
@@ -57,17 +58,29 @@ bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error)
 }
 
 void OfferPrint(const printing::PrintDocument& document) {
+    // A long printout was rendered page by page as it was printed; any other
+    // is rendered now.
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        TellFailure(QStringLiteral("No temporary folder for the PDF."));
-        return;
-    }
-    const QString pdfPath = folder.filePath(QStringLiteral("printout.pdf"));
+    QString pdfPath;
     std::string renderError;
     std::vector<std::string> imagesNotDrawn;
-    if (!RenderPdf(document, pdfPath.toStdString(), &renderError, &imagesNotDrawn)) {
-        TellFailure(QString::fromStdString(renderError));
-        return;
+    if (auto* pages = dynamic_cast<PdfPageSink*>(document.pageSink.get())) {
+        if (!pages->Finish(&renderError)) {
+            TellFailure(QString::fromStdString(renderError));
+            return;
+        }
+        pdfPath = QString::fromStdString(pages->Path());
+        imagesNotDrawn = pages->ImagesNotDrawn();
+    } else {
+        if (!folder.isValid()) {
+            TellFailure(QStringLiteral("No temporary folder for the PDF."));
+            return;
+        }
+        pdfPath = folder.filePath(QStringLiteral("printout.pdf"));
+        if (!RenderPdf(document, pdfPath.toStdString(), &renderError, &imagesNotDrawn)) {
+            TellFailure(QString::fromStdString(renderError));
+            return;
+        }
     }
     QPrinter printer;
     printer.setDocName(QString::fromStdString(document.title));

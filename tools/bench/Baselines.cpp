@@ -1,11 +1,12 @@
 #include "Baselines.h"
 
-#include "employers/EmployerListingItems.h"
+#include "ItemFile.h"
 #include "platform/data/Schema.h"
 
 #include <sqlite3.h>
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -59,7 +60,7 @@ void ReadAll(sqlite3* db, const char* sql, Row row, long number = 0, const std::
 
 void Ignore(const std::vector<std::string>&) {}
 
-QFont ListingFont()
+QFont PrintoutFont()
 {
     QFont font;
     font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
@@ -112,52 +113,29 @@ void ReadEmployersByName(const std::filesystem::path& folder)
     sqlite3_close(db);
 }
 
-void WriteListingPdf(const std::filesystem::path& folder, const std::string& pdfPath)
+void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath)
 {
+    constexpr int kAmountCode = 2;
     QPdfWriter writer(QString::fromStdString(pdfPath));
     writer.setResolution(kDotsPerInch);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setPageSize(QPageSize(QPageSize::Letter));
     QPainter painter(&writer);
-    painter.setFont(ListingFont());
-    const double ascent = painter.fontMetrics().ascent();
-    const auto& layout = ListLayout();
-    long slot = 0;
-    sqlite3* db = Open(folder);
-    ReadAll(db, "SELECT * FROM Employers ORDER BY EmployerName1", [&](const std::vector<std::string>& row) {
-        if (slot == kEmployersPerPage) {
-            writer.newPage();
-            slot = 0;
-        }
-        for (int item = 0; item < kListingItemCount && item < static_cast<int>(row.size()); ++item) {
-            if (row[static_cast<size_t>(item)].empty()) continue;
-            const auto& at = layout[static_cast<size_t>(item)];
-            painter.drawText(QPointF(at.X * kDotsPerInch, (at.Y + kListingBandHeight * slot) * kDotsPerInch + ascent),
-                             QString::fromStdString(row[static_cast<size_t>(item)]));
-        }
-        ++slot;
-    });
-    sqlite3_close(db);
-    painter.end();
-}
-
-void WriteItemsPdf(const printing::PrintDocument& document, const std::string& pdfPath)
-{
-    QPdfWriter writer(QString::fromStdString(pdfPath));
-    writer.setResolution(kDotsPerInch);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    QPainter painter(&writer);
-    painter.setFont(ListingFont());
-    const double ascent = painter.fontMetrics().ascent();
+    painter.setFont(PrintoutFont());
+    QFontMetricsF metrics(painter.font(), painter.device());
     bool first = true;
-    for (const auto& page : document.pages) {
-        if (!first) writer.newPage();
-        first = false;
-        for (const auto& item : page.items)
-            painter.drawText(QPointF(item.left * kDotsPerInch, item.top * kDotsPerInch + ascent),
-                             QString::fromStdString(item.text));
-    }
+    ReadItems(
+        itemsPath,
+        [&] {
+            if (!first) writer.newPage();
+            first = false;
+        },
+        [&](const printing::PrintItem& item) {
+            QString text = QString::fromStdString(item.text);
+            double left = item.left * kDotsPerInch;
+            if (item.code == kAmountCode) left += item.width * kDotsPerInch - metrics.horizontalAdvance(text);
+            painter.drawText(QPointF(left, item.top * kDotsPerInch + metrics.ascent()), text);
+        });
     painter.end();
 }
 

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/printing/PrintDocument.h"
-
 namespace bench {
 
 // Opens the main database, counts the rows of the four tables the main menu
@@ -23,11 +21,9 @@ void FindEmployerByName(const std::filesystem::path& folder, const std::string& 
 void ReadReturnRow(const std::filesystem::path& folder, long employerNo, const std::string& period);
 // Opens the database and reads every employer, every column, sorted by name.
 void ReadEmployersByName(const std::filesystem::path& folder);
-// Reads the employers sorted by name and writes the listing's texts (22 per
-// employer, six employers a page) to a PDF, page by page.
-void WriteListingPdf(const std::filesystem::path& folder, const std::string& pdfPath);
-// Writes the document's items, page by page, to a PDF.
-void WriteItemsPdf(const printing::PrintDocument& document, const std::string& pdfPath);
+// Writes the items of an item file (ItemFile.h) to a PDF, page by page, in
+// the printout's font (Courier New 12), amounts right-aligned in their width.
+void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath);
 
 // Opens and closes the shared connection the moves and finds above use.
 void OpenSharedConnection(const std::filesystem::path& folder);

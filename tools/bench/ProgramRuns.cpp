@@ -1,13 +1,17 @@
 #include "ProgramRuns.h"
 
-#include "desktop/PdfRenderer.h"
+#include "ItemFile.h"
+
+#include "desktop/PdfPageSink.h"
 #include "platform/data/DataControl.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/EventScope.h"
 #include "platform/forms/Forms.h"
+#include "platform/printing/PageSink.h"
 #include "platform/printing/PrintLog.h"
 #include "shell/RegisterScreens.h"
 
+#include <fstream>
 #include <stdexcept>
 
 namespace bench {
@@ -31,14 +35,55 @@ forms::ScriptedDialogs& Dialogs()
     return forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
 }
 
-// As the program does: each finished document rendered, then let go.
-void RenderEachFinishedDocumentTo(const std::string& pdfPath, printing::PrintDocument* copy = nullptr)
+// Writes each page's items to a file, one a line (see ItemFile.h).
+class ItemFileSink : public printing::PageSink {
+public:
+    explicit ItemFileSink(const std::string& path) : out_(path) {}
+    void TakePage(const printing::PrintPage& page) override { WritePage(out_, page); }
+
+private:
+    std::ofstream out_;
+};
+
+// Prints through `button` with the pages going where `maker` says; as the
+// program does, the finished document is let go once the hook has had it.
+void PrintThrough(const char* form, const char* button, printing::PageSinkMaker maker,
+                  printing::DocumentFinishedHandler finished)
 {
-    printing::SetDocumentFinishedHandler([pdfPath, copy](const printing::PrintDocument& document) {
-        std::string error;
-        if (!desktop::RenderPdf(document, pdfPath, &error)) throw std::runtime_error(error);
-        if (copy) *copy = document;
-    });
+    printing::SetPageSinkMaker(std::move(maker));
+    printing::SetDocumentFinishedHandler(std::move(finished));
+    try {
+        Click(form, button);
+    } catch (...) {
+        printing::SetDocumentFinishedHandler({});
+        printing::SetPageSinkMaker({});
+        throw;
+    }
+    printing::SetDocumentFinishedHandler({});
+    printing::SetPageSinkMaker({});
+}
+
+// As the program does: each page rendered as it is finished, the file ended
+// with the document.
+void PrintToPdf(const char* form, const char* button, const std::string& pdfPath)
+{
+    PrintThrough(
+        form, button,
+        [pdfPath](const printing::PrintDocument& document) {
+            return std::make_shared<desktop::PdfPageSink>(pdfPath, document.title);
+        },
+        [](const printing::PrintDocument& document) {
+            std::string error;
+            auto* pages = dynamic_cast<desktop::PdfPageSink*>(document.pageSink.get());
+            if (!pages || !pages->Finish(&error)) throw std::runtime_error("not rendered: " + error);
+        });
+}
+
+void PrintToItemFile(const char* form, const char* button, const std::string& itemsPath)
+{
+    PrintThrough(
+        form, button, [itemsPath](const printing::PrintDocument&) { return std::make_shared<ItemFileSink>(itemsPath); },
+        [](const printing::PrintDocument&) {});
 }
 
 } // namespace
@@ -54,7 +99,6 @@ ProgramRuns::ProgramRuns(std::filesystem::path folder) : folder_(std::move(folde
 ProgramRuns::~ProgramRuns()
 {
     forms::App().Reset();
-    printing::SetDocumentFinishedHandler({});
     printing::PrintLog::SetKeepingDocuments(true);
 }
 
@@ -115,21 +159,18 @@ void ProgramRuns::PrepareListing()
 {
     PrepareMove();
     if (!forms::App().LoadedForm("frmPrintLists")) Click("frmEmployersDE", "cmdPrint");
-    printing::SetDocumentFinishedHandler({});
 }
 
 void ProgramRuns::PrintListing()
 {
-    printing::SetDocumentFinishedHandler([](const printing::PrintDocument&) {});
-    Click("frmPrintLists", "DMWin1");
-    printing::SetDocumentFinishedHandler({});
+    PrintThrough("frmPrintLists", "DMWin1", {}, [](const printing::PrintDocument&) {});
 }
 
-void ProgramRuns::PrintListingToPdf(const std::string& pdfPath)
+void ProgramRuns::PrintListingToPdf(const std::string& pdfPath) { PrintToPdf("frmPrintLists", "DMWin1", pdfPath); }
+
+void ProgramRuns::WriteListingItems(const std::string& itemsPath)
 {
-    RenderEachFinishedDocumentTo(pdfPath);
-    Click("frmPrintLists", "DMWin1");
-    printing::SetDocumentFinishedHandler({});
+    PrintToItemFile("frmPrintLists", "DMWin1", itemsPath);
 }
 
 void ProgramRuns::PrepareReturn()
@@ -137,22 +178,15 @@ void ProgramRuns::PrepareReturn()
     if (auto* lists = forms::App().LoadedForm("frmPrintLists")) forms::user::CloseWindow(*lists);
     PrepareMove();
     if (!forms::App().LoadedForm("frmDet944Covid")) Click("frmEmployersDE", "cmd944");
-    printing::PrintLog::Reset();
     auto& dialogs = Dialogs();
     for (int i = 0; i < 3; ++i) dialogs.AnswerMsgBox(forms::vbYes);
 }
 
-void ProgramRuns::PrintReturnToPdf(const std::string& pdfPath)
-{
-    RenderEachFinishedDocumentTo(pdfPath, &lastRendered_);
-    Click("frmDet944Covid", "DMWin2");
-    printing::SetDocumentFinishedHandler({});
-}
+void ProgramRuns::PrintReturnToPdf(const std::string& pdfPath) { PrintToPdf("frmDet944Covid", "DMWin2", pdfPath); }
 
-const printing::PrintDocument& ProgramRuns::LastDocument() const
+void ProgramRuns::WriteReturnItems(const std::string& itemsPath)
 {
-    if (lastRendered_.pages.empty()) throw std::runtime_error("nothing was printed");
-    return lastRendered_;
+    PrintToItemFile("frmDet944Covid", "DMWin2", itemsPath);
 }
 
 } // namespace bench

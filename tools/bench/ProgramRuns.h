@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/printing/PrintDocument.h"
-
 namespace bench {
 
 class ProgramRuns {
@@ -35,20 +33,19 @@ public:
     // Its print button: the document built and let go, as the program does
     // (which keeps no document for reading back).
     void PrintListing();
-    // The same, each finished document rendered to `pdfPath` and let go, as
-    // the desktop does.
+    // The same, rendered to `pdfPath` page by page as the desktop does.
     void PrintListingToPdf(const std::string& pdfPath);
+    // The same, the items written to a file for the baseline (ItemFile.h).
+    void WriteListingItems(const std::string& itemsPath);
 
     // The Form 944 screen of the first employer, its questions answered Yes.
     void PrepareReturn();
     void PrintReturnToPdf(const std::string& pdfPath);
-    // The document the last PrintReturnToPdf rendered.
-    const printing::PrintDocument& LastDocument() const;
+    void WriteReturnItems(const std::string& itemsPath);
 
 private:
     void ClickEmployerArrow(const char* arrow);
     std::filesystem::path folder_;
-    printing::PrintDocument lastRendered_;
 };
 
 } // namespace bench

@@ -1,8 +1,11 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace printing {
+
+class PageSink;
 
 // One placed text. code is the TextHeight in force: 0 = left-aligned text,
 // 2 = amount, right-aligned in the width. Positions and width are inches from
@@ -54,6 +57,9 @@ struct PrintDocument {
     // The stores that built it, as "Name=Value" lines, from the first store
     // after the previous document of the same control closed.
     std::vector<std::string> trace;
+    // Set when each page went to this sink as it was finished (PageSink.h);
+    // `pages` then holds none.
+    std::shared_ptr<PageSink> pageSink;
 
     bool Finished() const { return status == DocumentStatus::Finished; }
 };

@@ -1,6 +1,7 @@
 #include "platform/printing/PrintEngine.h"
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/printing/PageSink.h"
 #include "platform/printing/PrintLog.h"
 #include "platform/printing/StoreCoercion.h"
 #include "platform/printing/ValueText.h"
@@ -101,14 +102,23 @@ void PrintEngine::OnStartDoc() {
     PrintDocument document;
     document.controlName = controlName_;
     document.title = PrintedText(ValueOf(Property::DocumentTitle));
+    document.pageSink = MakePageSink(document);
     open_ = std::move(document);
 }
 
 void PrintEngine::OnNewPage() {
     if (!open_) return;
     SnapshotSetupIfPending();
+    HandOverLastPage();
     open_->pages.emplace_back();
     setupPending_ = true;
+}
+
+// With a sink, a finished page goes there and the document lets it go.
+void PrintEngine::HandOverLastPage() {
+    if (!open_->pageSink || open_->pages.empty()) return;
+    open_->pageSink->TakePage(open_->pages.back());
+    open_->pages.pop_back();
 }
 
 // The page's set-up is taken at its first item, not at NewPage: the stores
@@ -175,6 +185,7 @@ void PrintEngine::OnPrintText() {
 void PrintEngine::OnEndDoc() {
     if (!open_) return;
     SnapshotSetupIfPending();
+    HandOverLastPage();
     Close(DocumentStatus::Finished);
 }
 

@@ -89,6 +89,7 @@ private:
     void OnNewPage();
     void OnPrintText();
     void OnEndDoc();
+    void HandOverLastPage();
     void SnapshotSetupIfPending();
     void Close(DocumentStatus status);
     void Deliver(const PrintDocument& document);

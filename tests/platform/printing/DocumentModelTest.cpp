@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/printing/PageSink.h"
 #include "platform/printing/PrintEngine.h"
 #include "platform/printing/PrintLog.h"
 
@@ -17,6 +19,11 @@ using printing::Property;
 class DocumentModelTest : public ::testing::Test {
 protected:
     void SetUp() override { printing::PrintLog::Reset(); }
+    void TearDown() override {
+        printing::SetDocumentFinishedHandler({});
+        printing::SetPageSinkMaker({});
+        printing::PrintLog::SetKeepingDocuments(true);
+    }
 
     void ReturnPage(const std::string& caption, const std::string& picture) {
         e.Store(Property::PageCaption, caption);
@@ -173,6 +180,37 @@ TEST_F(DocumentModelTest, ItemsBeforeAnyNewPageGoOnAFirstPage) {
 
     ASSERT_EQ(e.LastDocument()->pages.size(), 1u);
     EXPECT_EQ(e.LastDocument()->pages[0].items.at(0).text, "early");
+}
+
+
+// While nothing is kept for reading back, each page goes to the front end's
+// sink once the next one starts (or the document ends), with its own set-up,
+// and the document lets it go.
+TEST_F(DocumentModelTest, WithASinkEachPageLeavesTheDocumentAsSoonAsItIsFinished) {
+    struct Pages : printing::PageSink {
+        void TakePage(const printing::PrintPage& page) override { captions.push_back(page.setup.caption); }
+        std::vector<std::string> captions;
+    };
+    auto sink = std::make_shared<Pages>();
+    std::optional<printing::PrintDocument> finished;
+    printing::PrintLog::SetKeepingDocuments(false);
+    printing::SetPageSinkMaker([&](const printing::PrintDocument&) { return sink; });
+    printing::SetDocumentFinishedHandler([&](const printing::PrintDocument& d) { finished = d; });
+
+    e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
+    e.Store(Property::StartDoc, true);
+    ReturnPage("Page 1", "TF1P122C.wmf");
+    Item(0.5, 1.0, 2.0, 0, "ACME");
+    ReturnPage("Page 2", "TF1P222C.wmf");
+    const auto afterPageTwoStarted = sink->captions;
+    Item(5.95, 8.5, 1.8, 2, "1234.50");
+    e.Store(Property::EndDoc, true);
+
+    EXPECT_EQ(afterPageTwoStarted, std::vector<std::string>{"Page 1"});
+    EXPECT_EQ(sink->captions, (std::vector<std::string>{"Page 1", "Page 2"}));
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(finished->pageSink, sink);
+    EXPECT_TRUE(finished->pages.empty());
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <mutex>
+#include <type_traits>
 
 namespace data {
 
@@ -270,25 +272,89 @@ void Connection::Rollback()
     DetachAll();
 }
 
+namespace {
+
+// Screens open the same few tables again and again, each time on a new
+// connection, and a table's stored name and columns cost more to look up than
+// its rows do to read. What the schema of a file said is therefore kept for
+// the whole process, for as long as the file is the same file, unchanged
+// since (device, inode, size, modification time) and at the same schema
+// version.
+struct FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modified = 0;
+    std::int64_t schemaVersion = -1;
+    bool operator==(const FileState&) const = default;
+};
+
+struct KnownSchema {
+    FileState state;
+    std::map<std::string, std::string> storedNames;               // name as asked -> as stored ("" for none)
+    std::map<std::string, std::vector<ColumnInfo>> columns;       // stored name -> columns
+};
+
+std::mutex knownSchemasMutex;
+std::map<std::string, KnownSchema> knownSchemas; // by file path
+
+} // namespace
+
+template <class Value, class Read>
+Value Connection::FromKnownSchema(const std::string& schema, const std::string& key, Read read) const
+{
+    struct stat file {};
+    if (schema != "main" || ::stat(path_.c_str(), &file) != 0) return read();
+    Statement version(db_, "PRAGMA main.schema_version", kSourceDatabase);
+    version.Step();
+    FileState state{file.st_dev, file.st_ino, file.st_size,
+                    static_cast<std::int64_t>(file.st_mtim.tv_sec) * 1000000000 + file.st_mtim.tv_nsec,
+                    std::get<std::int64_t>(version.Column(0))};
+    {
+        std::lock_guard lock(knownSchemasMutex);
+        auto& known = knownSchemas[path_];
+        if (!(known.state == state)) known = KnownSchema{state, {}, {}};
+        if constexpr (std::is_same_v<Value, std::string>) {
+            auto it = known.storedNames.find(key);
+            if (it != known.storedNames.end()) return it->second;
+        } else {
+            auto it = known.columns.find(key);
+            if (it != known.columns.end()) return it->second;
+        }
+    }
+    Value value = read();
+    std::lock_guard lock(knownSchemasMutex);
+    auto& known = knownSchemas[path_];
+    if (known.state == state) {
+        if constexpr (std::is_same_v<Value, std::string>) known.storedNames[key] = value;
+        else known.columns[key] = value;
+    }
+    return value;
+}
+
 std::string Connection::FindTable(const std::string& schema, const std::string& name) const
 {
-    Statement find(db_,
-                   "SELECT name FROM " + schema +
-                       ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1",
-                   kSourceDatabase);
-    find.Bind(1, name);
-    if (!find.Step()) return "";
-    return ToText(find.Column(0));
+    return FromKnownSchema<std::string>(schema, name, [&] {
+        Statement find(db_,
+                       "SELECT name FROM " + schema +
+                           ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE ORDER BY rowid LIMIT 1",
+                       kSourceDatabase);
+        find.Bind(1, name);
+        if (!find.Step()) return std::string();
+        return ToText(find.Column(0));
+    });
 }
 
 std::vector<ColumnInfo> Connection::Columns(const std::string& schema, const std::string& table) const
 {
-    std::vector<ColumnInfo> columns;
-    Statement info(db_, "SELECT name, type FROM pragma_table_info(?1, ?2) ORDER BY cid", kSourceDatabase);
-    info.Bind(1, table);
-    info.Bind(2, schema);
-    while (info.Step()) columns.push_back({ToText(info.Column(0)), ToText(info.Column(1))});
-    return columns;
+    return FromKnownSchema<std::vector<ColumnInfo>>(schema, table, [&] {
+        std::vector<ColumnInfo> columns;
+        Statement info(db_, "SELECT name, type FROM pragma_table_info(?1, ?2) ORDER BY cid", kSourceDatabase);
+        info.Bind(1, table);
+        info.Bind(2, schema);
+        while (info.Step()) columns.push_back({ToText(info.Column(0)), ToText(info.Column(1))});
+        return columns;
+    });
 }
 
 } // namespace data

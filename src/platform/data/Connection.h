@@ -81,6 +81,12 @@ public:
     std::vector<ColumnInfo> Columns(const std::string& schema, const std::string& table) const;
 
 private:
+    // A table's stored name (Value std::string) or columns, read through
+    // `read`, or as read before from the same, unchanged file (see
+    // Connection.cpp).
+    template <class Value, class Read>
+    Value FromKnownSchema(const std::string& schema, const std::string& key, Read read) const;
+
     Connection() = default;
     void UseRollbackJournal();
     sqlite3* db_ = nullptr;

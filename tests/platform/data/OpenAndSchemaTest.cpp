@@ -41,6 +41,22 @@ TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase)
     EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "dBASE III;"), 3170);
 }
 
+// Table names and columns are remembered between opens of a file, but a
+// change of the schema by anyone is seen at the next open.
+TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNextOpen)
+{
+    data::OpenDatabase(MainPath())->OpenRecordset("Employers");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &other));
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(other, "CREATE TABLE Later (Code TEXT(3)); "
+                                             "ALTER TABLE Employers ADD COLUMN Added TEXT(5)",
+                                      nullptr, nullptr, nullptr));
+    sqlite3_close(other);
+    auto db = data::OpenDatabase(MainPath());
+    EXPECT_EQ(1, db->OpenRecordset("later")->FieldCount());
+    EXPECT_EQ("Added", db->OpenRecordset("Employers")->Fields("added").Name());
+}
+
 TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables)
 {
     auto db = OpenMain();

@@ -6,6 +6,7 @@
 #include "platform/forms/Screens.h"
 #include "returns/f944/frmDet944Covid.h"
 #include "returns/f941/frmDet941Covid0621.h"
+#include "returns/f941_2020/frmDet941Covid.h"
 #include "returns/f941_early/frmDet941.h"
 #include "returns/f941_early/frmDet9412.h"
 #include "shell/frm941MainScreen.h"
@@ -25,6 +26,7 @@ void RegisterScreens()
     forms::RegisterScreen<frmEmployersDE>("frmEmployersDE");
     forms::RegisterScreen<frmDet941Covid0621>("frmDet941Covid0621");
     forms::RegisterScreen<frmDet944Covid>("frmDet944Covid");
+    forms::RegisterScreen<frmDet941Covid>("frmDet941Covid");
     forms::RegisterScreen<frmDet941>("frmDet941");
     forms::RegisterScreen<frmDet9412>("frmDet9412");
     forms::RegisterScreen<frmPaidPreparer>("frmPaidPreparer");

@@ -3,24 +3,11 @@
 
 #include "returns/f941/frmDet941Covid0621.h"
 
+#include "common/EmployeeCountCaption.h"
 #include "common/ReservedLineLabel.h"
 #include "platform/basic/Strings.h"
 
-#include <array>
-
 namespace {
-
-struct LineOneCaption {
-    const char* quarter;
-    const char* caption;
-};
-
-constexpr std::array<LineOneCaption, 4> kLineOneCaptions{{
-    {"1", "Number of Employees in 3/12 pay period:"},
-    {"2", "Number of Employees in 6/12 pay period:"},
-    {"3", "Number of Employees in 9/12 pay period:"},
-    {"4", "Number of Employees in 12/12 pay period:"},
-}};
 
 // clang-format off
 constexpr ReservedLine k11c{"11c Reserved for future use ", 108, " (11c)"};
@@ -38,9 +25,7 @@ void frmDet941Covid0621::AdaptToPeriod(const std::string& code) {
     const std::string quarter = basic::Left(code, 1);
     const std::string year = basic::Right(code, 2);
 
-    for (const LineOneCaption& row : kLineOneCaptions) {
-        if (quarter == row.quarter) Label5(0).SetCaption(row.caption);
-    }
+    if (const char* caption = EmployeeCountCaption(code)) Label5(0).SetCaption(caption);
     if (year == "21" || year == "22") {
         RetireLine(lblLine13b, fpLine13b, k13b, RetiredField::Disabled);
     }

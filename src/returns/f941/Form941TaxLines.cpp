@@ -111,6 +111,12 @@ void Form941TaxLines::ShowAdjustmentsTotal() { WriteAmount(f_.fpLine10, lineAmt_
 
 // --- line 16 ---
 
+LineRecompute Form941Months::OfMonth(int month) {
+    if (month == 3) return LineRecompute{[this] { Month3_Enter(); }, [this] { Month3_Leave(); }};
+    std::function<void()> run = [this, month] { Month_Recompute(month); };
+    return LineRecompute{run, run};
+}
+
 void Form941Months::Month_Recompute(int month) {
     const forms::CurrencyField* months[] = {&f_.fpLine17A, &f_.fpLine17B, &f_.fpLine17C};
     lineAmt_.Set(Month1 + month - 1, months[month - 1]->Value());

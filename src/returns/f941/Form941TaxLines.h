@@ -6,6 +6,7 @@
 // runs which of these.
 #include "common/LineAmt.h"
 #include "common/MonthlyTotalCheck.h"
+#include "common/ReturnLine.h"
 
 #include <optional>
 #include <string>
@@ -79,6 +80,9 @@ class Form941Months {
 public:
     Form941Months(const Form941MonthFields& fields, LineAmtSlots& lineAmt)
         : f_(fields), lineAmt_(lineAmt), check_(fields.fpLine17A, fields.Check6) {}
+
+    // A line table's recompute of month 1, 2 or 3; month 3 runs the check.
+    LineRecompute OfMonth(int month);
 
     // Month 1, 2 or 3 entered or left: the quarter's total.
     void Month_Recompute(int month);

@@ -3,8 +3,8 @@
 // the first quarter of 2023, laid out after the June 2021 revision of the
 // form and adapted on load to the period it is opened for.
 
-#include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
+#include "returns/f941/Form941TaxLines.h"
 
 #include <string>
 #include <vector>
@@ -170,25 +170,15 @@ private:
     void SetPeriodMoves(const std::string& code);
 
     // --- line computations, one per field or group of fields ---
-    double Sum5e() const;
-    void WriteLine6();
-    void Line2_Recompute();
-    void Line3_Recompute();
-    void Line5a_Recompute();
-    void Line5ai_Recompute();
-    void Line5aii_Recompute();
-    void Line5b_Recompute();
-    void Line5c_Recompute();
-    void Line5d_Recompute();
-    void Line5f_Recompute();
-    void Line7_Recompute();
-    void Line10_Recompute();
     void RecomputeCredits();
     void RecomputePayments();
     void RecomputeLine13i();
     void Line13i_Balance();
-    void RecomputeMonthTotal(int month);
-    std::optional<std::string> CompareMonthsWithTax() const;
 
-    MonthlyTotalCheck monthlyCheck_{fpLine17A, Check6};
+    // Lines 2 to 10 and the months of line 16, as every Form 941 screen has them.
+    Form941TaxLines taxLines_{{fpLine2, fpLine3, fpLine6A, fpLine6B, fpL5a1c1, fpL5a1c2, fpL5a2c1, fpL5a2c2,
+                               fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1, fpLine5D2, fpLine8, fpLine5f,
+                               fpLine5, fpLine9B, fpLine9A, fpLine9C, fpLine10, fpLine11},
+                              LineAmt};
+    Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}, LineAmt};
 };

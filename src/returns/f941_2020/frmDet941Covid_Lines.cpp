@@ -29,22 +29,7 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
     using namespace slot2020;
     using T = Form941TaxLines;
     using S = frmDet941Covid;
-    auto both = [this](void (T::*recompute)()) {
-        std::function<void()> run = [this, recompute] { (taxLines_.*recompute)(); };
-        return LineRecompute{run, run};
-    };
-    auto leaving = [this](void (T::*recompute)()) {
-        return LineRecompute{{}, [this, recompute] { (taxLines_.*recompute)(); }};
-    };
-    auto own = [this](void (S::*recompute)()) {
-        std::function<void()> run = [this, recompute] { (this->*recompute)(); };
-        return LineRecompute{run, run};
-    };
-    auto month = [this](int m) {
-        std::function<void()> run = [this, m] { months_.Month_Recompute(m); };
-        return LineRecompute{run, run};
-    };
-    const LineRecompute month3{[this] { months_.Month3_Enter(); }, [this] { months_.Month3_Leave(); }};
+    auto own = [this](void (S::*recompute)()) { return OnEnterAndLeave(this, recompute); };
     const LineRecompute credits = own(&S::RecomputeCredits);
     const LineRecompute deposits = own(&S::RecomputeDeposits);
     constexpr Tab kStop = Tab::Stop;
@@ -58,26 +43,26 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
         // page 0: lines 1 to 11c
         {&mskNo_Employee, "1",  "No_Employee",     {0, 0,  kColumn1, 800},     {},                kStop, kAdd,  9,   {},                                &Check2},
         {&Check2,      "4",     "Not_Subj",        {0, 0,  6200, 4400},        {},                kStop, kAdd,  0,   {},                                &fpLine2},
-        {&fpLine2,     "2",     "L_2",             {0, 1,  kColumn1},          {Line2},           kStop, kAdd,  10,  both(&T::Line2_Recompute),         &fpLine3},
-        {&fpLine3,     "3",     "L_3",             {0, 2,  kColumn1},          {Line3},           kStop, kAdd,  11,  both(&T::Line3_Recompute),         &fpLine6A},
-        {&fpLine6A,    "5a",    "L_6A",            {0, 3,  kColumn1},          {Wages5a},         kStop, kAdd,  13,  both(&T::Line5a_Recompute),        &fpL5a1c1},
+        {&fpLine2,     "2",     "L_2",             {0, 1,  kColumn1},          {Line2},           kStop, kAdd,  10,  OnEnterAndLeave(&taxLines_, &T::Line2_Recompute),         &fpLine3},
+        {&fpLine3,     "3",     "L_3",             {0, 2,  kColumn1},          {Line3},           kStop, kAdd,  11,  OnEnterAndLeave(&taxLines_, &T::Line3_Recompute),         &fpLine6A},
+        {&fpLine6A,    "5a",    "L_6A",            {0, 3,  kColumn1},          {Wages5a},         kStop, kAdd,  13,  OnEnterAndLeave(&taxLines_, &T::Line5a_Recompute),        &fpL5a1c1},
         {&fpLine6B,    "5a",    "L_6B",            {0, 3,  kColumn2},          {Tax5a},           kSkip, kKept, 14},
-        {&fpL5a1c1,    "5a(i)", "L5a1c1",          {0, 4,  kColumn1},          {},                kStop, kKept, 24,  both(&T::Line5ai_Recompute),       &fpL5a2c1},
+        {&fpL5a1c1,    "5a(i)", "L5a1c1",          {0, 4,  kColumn1},          {},                kStop, kKept, 24,  OnEnterAndLeave(&taxLines_, &T::Line5ai_Recompute),       &fpL5a2c1},
         {&fpL5a1c2,    "5a(i)", "L5a1c2",          {0, 4,  kColumn2},          {Tax5ai},          kStop, kKept, 25},
-        {&fpL5a2c1,    "5a(ii)","L5a2c1",          {0, 5,  kColumn1},          {},                kStop, kKept, 26,  both(&T::Line5aii_Recompute),      &fpLine6c},
+        {&fpL5a2c1,    "5a(ii)","L5a2c1",          {0, 5,  kColumn1},          {},                kStop, kKept, 26,  OnEnterAndLeave(&taxLines_, &T::Line5aii_Recompute),      &fpLine6c},
         {&fpL5a2c2,    "5a(ii)","L5a2c2",          {0, 5,  kColumn2},          {Tax5aii},         kStop, kKept, 28},
-        {&fpLine6c,    "5b",    "L_6C",            {0, 6,  kColumn1},          {Tips5b},          kStop, kAdd,  15,  both(&T::Line5b_Recompute),        &fpLine7A},
+        {&fpLine6c,    "5b",    "L_6C",            {0, 6,  kColumn1},          {Tips5b},          kStop, kAdd,  15,  OnEnterAndLeave(&taxLines_, &T::Line5b_Recompute),        &fpLine7A},
         {&fpLine6D,    "5b",    "L_6D",            {0, 6,  kColumn2},          {Tax5b},           kSkip, kKept, 16},
-        {&fpLine7A,    "5c",    "L_7A",            {0, 7,  kColumn1},          {Wages5c},         kStop, kAdd,  17,  both(&T::Line5c_Recompute),        &fpLine5d1},
+        {&fpLine7A,    "5c",    "L_7A",            {0, 7,  kColumn1},          {Wages5c},         kStop, kAdd,  17,  OnEnterAndLeave(&taxLines_, &T::Line5c_Recompute),        &fpLine5d1},
         {&fpLine7B,    "5c",    "L_7B",            {0, 7,  kColumn2},          {Tax5c},           kSkip, kKept, 18},
-        {&fpLine5d1,   "5d",    "L_12",            {0, 8,  kColumn1},          {Wages5d},         kStop, kAdd,  30,  both(&T::Line5d_Recompute),        &fpLine5f},
+        {&fpLine5d1,   "5d",    "L_12",            {0, 8,  kColumn1},          {Wages5d},         kStop, kAdd,  30,  OnEnterAndLeave(&taxLines_, &T::Line5d_Recompute),        &fpLine5f},
         {&fpLine5D2,   "5d",    "L_13",            {0, 8,  kColumn2},          {Tax5d},           kSkip, kKept, 31},
         {&fpLine8,     "5e",    "L_8",             {0, 10, kColumn2},          {Total5e},         kSkip, kKept, 19},
-        {&fpLine5f,    "5f",    "L6c_ExemptWages", {0, 11, kColumn2},          {},                kStop, kKept, 0,   both(&T::Line5f_Recompute),        &fpLine9B},
+        {&fpLine5f,    "5f",    "L6c_ExemptWages", {0, 11, kColumn2},          {},                kStop, kKept, 0,   OnEnterAndLeave(&taxLines_, &T::Line5f_Recompute),        &fpLine9B},
         {&fpLine5,     "6",     "L_5",             {0, 12, kColumn2},          {},                kSkip, kKept, 20},
-        {&fpLine9B,    "7",     "L_9B",            {0, 13, 3700},              {Adjustments},     kStop, kAdd,  21,  both(&T::Line7_Recompute),         &fpLine9A},
-        {&fpLine9A,    "8",     "L_9A",            {0, 13, kColumn2},          {Adjustments, SickPay8}, kStop, kAdd, 22, leaving(&T::Line10_Recompute), &fpLine9C},
-        {&fpLine9C,    "9",     "L_9C",            {0, 14, 3700},              {Adjustments},     kStop, kAdd,  23,  leaving(&T::Line10_Recompute),     &fpLine11a},
+        {&fpLine9B,    "7",     "L_9B",            {0, 13, 3700},              {Adjustments},     kStop, kAdd,  21,  OnEnterAndLeave(&taxLines_, &T::Line7_Recompute),         &fpLine9A},
+        {&fpLine9A,    "8",     "L_9A",            {0, 13, kColumn2},          {Adjustments, SickPay8}, kStop, kAdd, 22, OnLeaveOnly(&taxLines_, &T::Line10_Recompute), &fpLine9C},
+        {&fpLine9C,    "9",     "L_9C",            {0, 14, 3700},              {Adjustments},     kStop, kAdd,  23,  OnLeaveOnly(&taxLines_, &T::Line10_Recompute),     &fpLine11a},
         // the total of lines 7 to 9, kept for line 10 only and never shown
         {&fpLine10,    "",      nullptr,           {0, 15, kColumn1},          {},                kSkip, kKept, 0},
         {&fpLine11,    "10",    "L_11",            {0, 14, kColumn2},          {Line10},          kSkip, kKept, 29},
@@ -102,9 +87,9 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
         {&Check6,      "16",    "Monthly",         {1, 14, kLabelLeft, 4000},  {},                kStop, kKept, 0,   {},                                &Check5},
         {&Check5,      "16",    "SemiWkly",        {1, 14, 4300, 3000},        {},                kStop, kKept, 0,   {},                                &Command4},
         // month 3's check decides where Enter goes
-        {&fpLine17A,   "16",    "L_20_A",          {1, 15, 3000},              {Month1},          kStop, kAdd,  0,   month(1),                          &fpLine17B},
-        {&fpLine17B,   "16",    "L_20_B",          {1, 16, 3000},              {Month2},          kStop, kAdd,  0,   month(2),                          &fpLine17C},
-        {&fpLine17C,   "16",    "L_20_C",          {1, 17, 3000},              {Month3},          kStop, kAdd,  0,   month3,                            nullptr},
+        {&fpLine17A,   "16",    "L_20_A",          {1, 15, 3000},              {Month1},          kStop, kAdd,  0,   months_.OfMonth(1),                          &fpLine17B},
+        {&fpLine17B,   "16",    "L_20_B",          {1, 16, 3000},              {Month2},          kStop, kAdd,  0,   months_.OfMonth(2),                          &fpLine17C},
+        {&fpLine17C,   "16",    "L_20_C",          {1, 17, 3000},              {Month3},          kStop, kAdd,  0,   months_.OfMonth(3),                            nullptr},
         {&fpLine17D,   "16",    "L_20_D",          {1, 18, 3000},              {QuarterTotal},    kStop, kKept, 0},
         // page 2: lines 17 to 25
         {&Check8,      "17",    "OutOfBusiness",   {2, 0,  kLabelLeft, 11000}, {},                kStop, kKept, 0,   {},                                &Check1},

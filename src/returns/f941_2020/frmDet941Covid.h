@@ -160,7 +160,6 @@ private:
     void LayOutCaptions();
     void SetAmountLimits();
     std::vector<ReturnLine> Form941Lines();
-    void OpenRowOfPeriod();
 
     // --- lines 11a to 15 (lines 2 to 10 and 16 are every Form 941's) ---
     void RecomputeCredits();

@@ -9,13 +9,10 @@
 
 namespace {
 
-constexpr int kObjectVariableNotSet = 91;
-constexpr int kObjectRequired = 424;
-
 template <class Kind>
 Kind& ControlOf(const forms::Form& screen, std::string_view name, int index) {
     auto* control = dynamic_cast<Kind*>(screen.ControlByName(name, index));
-    if (!control) basic::Raise(kObjectRequired, screen.Name() + "." + std::string(name));
+    if (!control) basic::Raise(basic::errObjectRequired, screen.Name() + "." + std::string(name));
     return *control;
 }
 
@@ -35,6 +32,6 @@ int CheckValueOf(const forms::Form& screen, std::string_view name) {
 
 data::Recordset& RecordsetOf(const forms::Form& screen, std::string_view dataControl) {
     auto recordset = ControlOf<data::DataControl>(screen, dataControl, -1).Recordset();
-    if (!recordset) basic::Raise(kObjectVariableNotSet, screen.Name() + "." + std::string(dataControl));
+    if (!recordset) basic::Raise(basic::errObjectNotSet, screen.Name() + "." + std::string(dataControl));
     return *recordset;
 }

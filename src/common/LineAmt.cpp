@@ -3,7 +3,7 @@
 #include "platform/basic/RuntimeError.h"
 
 void LineAmtSlots::CheckSlot(int slot) {
-    if (slot < 0 || slot >= kSlots) basic::Raise(9, "LineAmt");
+    if (slot < 0 || slot >= kSlots) basic::Raise(basic::errSubscriptOutOfRange, "LineAmt");
 }
 
 double LineAmtSlots::operator[](int slot) const {

@@ -71,10 +71,10 @@ PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path)
     if (!std::filesystem::is_regular_file(native, error)) return PaidPreparerRecord::FromBytes("");
 
     std::ifstream in(native, std::ios::binary);
-    if (!in) basic::Raise(75);
+    if (!in) basic::Raise(basic::errPathFileAccess);
     std::string bytes(static_cast<std::size_t>(kPaidPreparerRecordLength), ' ');
     in.read(bytes.data(), kPaidPreparerRecordLength);
-    if (in.bad()) basic::Raise(75);
+    if (in.bad()) basic::Raise(basic::errPathFileAccess);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return PaidPreparerRecord::FromBytes(bytes);
 }

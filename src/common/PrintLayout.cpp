@@ -2,10 +2,6 @@
 
 #include "platform/basic/RuntimeError.h"
 
-namespace {
-constexpr int kSubscriptOutOfRange = 9;
-}
-
 FieldLayout::FieldLayout(int rowCount, std::span<const LayoutRow> rows)
     : rows_(static_cast<std::size_t>(rowCount)) {
     for (int n = 0; n < rowCount; ++n) rows_[n].FieldNo = n;
@@ -13,13 +9,13 @@ FieldLayout::FieldLayout(int rowCount, std::span<const LayoutRow> rows)
 }
 
 const LayoutRow& FieldLayout::Row(int fieldNo) const {
-    if (fieldNo < 0 || fieldNo >= RowCount()) basic::Raise(kSubscriptOutOfRange);
+    if (fieldNo < 0 || fieldNo >= RowCount()) basic::Raise(basic::errSubscriptOutOfRange);
     return rows_[static_cast<std::size_t>(fieldNo)];
 }
 
 void FieldLayout::Replace(std::span<const LayoutRow> rows) {
     for (const LayoutRow& row : rows) {
-        if (row.FieldNo < 0 || row.FieldNo >= RowCount()) basic::Raise(kSubscriptOutOfRange);
+        if (row.FieldNo < 0 || row.FieldNo >= RowCount()) basic::Raise(basic::errSubscriptOutOfRange);
         rows_[static_cast<std::size_t>(row.FieldNo)] = row;
     }
 }

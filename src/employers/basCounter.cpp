@@ -42,8 +42,8 @@ void WaitBeforeRetry(int retry) {
 std::int64_t WholeNumberOf(const data::Value& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) return *whole;
     if (const auto* real = std::get_if<double>(&value)) return static_cast<std::int64_t>(*real);
-    if (data::IsNull(value)) basic::Raise(94, "basCounter");
-    basic::Raise(13, "basCounter");
+    if (data::IsNull(value)) basic::Raise(basic::errInvalidUseOfNull, "basCounter");
+    basic::Raise(basic::errTypeMismatch, "basCounter");
 }
 
 // Lets go of the row and the database whatever state the draw stopped in: a
@@ -82,7 +82,7 @@ long GetNextCounter(const std::string& counterTable) {
             const std::int64_t next = WholeNumberOf(counter->Fields("NextCounter").Value());
             if (next >= std::numeric_limits<std::int32_t>::max() ||
                 next < std::numeric_limits<std::int32_t>::min())
-                basic::Raise(6, "basCounter");
+                basic::Raise(basic::errOverflow, "basCounter");
             counter->Fields("NextCounter") = data::Value{next + 1};
             drawn = static_cast<long>(next);
         },

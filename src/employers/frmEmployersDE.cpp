@@ -5,6 +5,7 @@
 #include "common/CloseWithPendingChange.h"
 #include "employers/basCounter.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Errors.h"
 #include "platform/files/ProgramFolder.h"
@@ -212,10 +213,7 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
     // second Save then must not start.
     if (saving_) return false;
     saving_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{saving_};
+    const basic::ScopeExit done([this] { saving_ = false; });
 
     if (!EntryIsComplete()) return false;
 

@@ -2,6 +2,7 @@
 
 #include "employers/EmployerListingItems.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/basic/ScopeExit.h"
 #include "platform/data/Errors.h"
 #include "platform/files/ProgramFolder.h"
 
@@ -14,7 +15,6 @@ const std::string kEmployersByName = "SELECT * FROM [Employers] ORDER BY [Employ
 const std::string kListingTitle = "E M P L O Y E R    L I S T I N G";
 constexpr long kBorderWidth = 120;
 constexpr long kTitleAndBorderHeight = 405;
-constexpr int kTypeMismatch = 13;
 
 } // namespace
 
@@ -74,9 +74,7 @@ void frmPrintLists::DMWin1_PrintRequest()
     ItemNo = 0;
     forms::App().SetMousePointer(forms::vbHourglass);
     // Put back on every way out, an error exit included.
-    struct PointerBack {
-        ~PointerBack() { forms::App().SetMousePointer(forms::vbDefault); }
-    } pointerBack;
+    const basic::ScopeExit pointerBack([] { forms::App().SetMousePointer(forms::vbDefault); });
 
     data::RecordsetPtr rows;
     try {
@@ -186,7 +184,7 @@ void frmPrintLists::StoreItemText(const printing::StoreValue& text)
     try {
         DMWin1.Store(Property::ItemText, text);
     } catch (const basic::RuntimeError& e) {
-        if (e.Number() != kTypeMismatch) throw;
+        if (e.Number() != basic::errTypeMismatch) throw;
         DMWin1.Store(Property::ItemText, " ");
     }
 }

@@ -1,5 +1,6 @@
 #include "ControlPath.h"
 
+#include "platform/basic/Strings.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
@@ -19,13 +20,6 @@ bool IsName(const std::string& text)
     if (!std::isalpha(static_cast<unsigned char>(text[0]))) return false;
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
-}
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // "Name" or "Name(12)".
@@ -83,7 +77,7 @@ forms::Form* LoadedForm(const std::string& name)
 {
     auto& app = forms::App();
     for (int i = 0; i < app.Count(); ++i)
-        if (SameName(app.Item(i).Name(), name)) return &app.Item(i);
+        if (basic::SameNameCaseBlind(app.Item(i).Name(), name)) return &app.Item(i);
     return nullptr;
 }
 

@@ -102,4 +102,20 @@ std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
 std::string UCase(std::string_view text) { return MapLatinLetters(text, UpperOf); }
 std::string LCase(std::string_view text) { return MapLatinLetters(text, LowerOf); }
 
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+} // namespace
+
+bool SameNameCaseBlind(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool LessCaseBlind(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
 } // namespace basic

@@ -20,6 +20,11 @@ std::string LTrim(std::string_view text);
 std::string RTrim(std::string_view text);
 
 // Upper / lower case of the ASCII letters and the Latin-1 letters.
+// Names (of columns, controls, files, properties) compare without regard to
+// the case of ASCII letters, as the original platform compared them.
+bool SameNameCaseBlind(std::string_view a, std::string_view b);
+bool LessCaseBlind(std::string_view a, std::string_view b);
+
 std::string UCase(std::string_view text);
 std::string LCase(std::string_view text);
 

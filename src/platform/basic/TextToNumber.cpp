@@ -43,7 +43,7 @@ double DecimalValue(const std::string& clean) {
     (void)end;
     if (error == std::errc::result_out_of_range) {
         // Underflow to zero is harmless; only overflow is an error.
-        if (DecimalMagnitude(clean) > 0) Raise(6);
+        if (DecimalMagnitude(clean) > 0) Raise(errOverflow);
         return 0.0;
     }
     if (error != std::errc()) return 0.0;
@@ -61,7 +61,7 @@ double RadixValue(std::string_view digits, int radix, bool& valid) {
         else if (radix == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
         if (digit < 0 || digit >= radix) break;
         value = value * radix + digit;
-        if (value > 0xFFFFFFFFull) Raise(6);
+        if (value > 0xFFFFFFFFull) Raise(errOverflow);
         valid = true;
     }
     // The classic run time reads up to 32 bits as a signed long.
@@ -114,7 +114,7 @@ double Val(std::string_view text) {
 double CDbl(std::string_view text) {
     std::size_t first = text.find_first_not_of(' ');
     std::size_t last = text.find_last_not_of(' ');
-    if (first == std::string_view::npos) Raise(13);
+    if (first == std::string_view::npos) Raise(errTypeMismatch);
     std::string_view body = text.substr(first, last - first + 1);
 
     int radix = 0;
@@ -126,9 +126,9 @@ double CDbl(std::string_view text) {
         for (char c : digits) {
             bool ok = IsDigit(c) ? (c - '0') < radix
                                  : (radix == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-            if (!ok) Raise(13);
+            if (!ok) Raise(errTypeMismatch);
         }
-        if (!valid) Raise(13);
+        if (!valid) Raise(errTypeMismatch);
         return value;
     }
 
@@ -144,16 +144,16 @@ double CDbl(std::string_view text) {
         clean += body[i++];
         while (i < body.size() && IsDigit(body[i])) { clean += body[i++]; digits = true; }
     }
-    if (!digits) Raise(13);
+    if (!digits) Raise(errTypeMismatch);
     if (i < body.size() && IsExponentMark(body[i])) {
         clean += 'e';
         ++i;
         if (i < body.size() && (body[i] == '-' || body[i] == '+')) clean += body[i++];
         bool exponentDigits = false;
         while (i < body.size() && IsDigit(body[i])) { clean += body[i++]; exponentDigits = true; }
-        if (!exponentDigits) Raise(13);
+        if (!exponentDigits) Raise(errTypeMismatch);
     }
-    if (i != body.size()) Raise(13);
+    if (i != body.size()) Raise(errTypeMismatch);
     return DecimalValue(clean);
 }
 

@@ -12,11 +12,11 @@ namespace {
 
 template <typename Whole>
 Whole ToWhole(double value) {
-    if (std::isnan(value)) Raise(6);
+    if (std::isnan(value)) Raise(errOverflow);
     double rounded = Round(value, 0);
     if (rounded < static_cast<double>(std::numeric_limits<Whole>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<Whole>::max())) {
-        Raise(6);
+        Raise(errOverflow);
     }
     return static_cast<Whole>(rounded);
 }

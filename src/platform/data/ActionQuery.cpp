@@ -1,5 +1,6 @@
 #include "platform/data/ActionQuery.h"
 
+#include "platform/basic/Strings.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
@@ -13,13 +14,6 @@
 namespace data {
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool IsTextType(const std::string& type)
 {
@@ -112,7 +106,7 @@ private:
         if (names.empty()) return all;
         std::vector<ColumnInfo> chosen;
         for (const auto& name : names) {
-            auto it = std::find_if(all.begin(), all.end(), [&](const auto& c) { return SameName(c.name, name); });
+            auto it = std::find_if(all.begin(), all.end(), [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
             if (it == all.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
             chosen.push_back(*it);
         }
@@ -144,7 +138,7 @@ private:
             auto targetColumns = connection_.Columns(target.schema, target.name);
             for (const auto& name : sourceNames) {
                 auto it = std::find_if(targetColumns.begin(), targetColumns.end(),
-                                       [&](const auto& c) { return SameName(c.name, name); });
+                                       [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
                 if (it == targetColumns.end()) RaiseEngineError(errUnknownFieldInInsert, kSourceDatabase, name);
                 targetNames.push_back(it->name);
             }

@@ -1,5 +1,6 @@
 #include "platform/data/Recordset.h"
 
+#include "platform/basic/Strings.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
@@ -10,17 +11,10 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <strings.h>
 
 namespace data {
 
 namespace {
-
-// Column names are ASCII; compared without regard to case.
-bool SameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 [[noreturn]] void Fail(int number, const std::string& detail = "") { RaiseEngineError(number, kSourceRecordset, detail); }
 
@@ -55,7 +49,7 @@ void Recordset::Open()
     if (!parsed.columns.empty()) {
         std::vector<ColumnInfo> chosen;
         for (const auto& name : parsed.columns) {
-            auto it = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return SameName(c.name, name); });
+            auto it = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
             if (it == columns.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
             chosen.push_back(*it);
         }
@@ -415,7 +409,7 @@ Field& Recordset::Fields(const std::string& name)
 {
     CheckOpen();
     for (auto& field : fields_) {
-        if (SameName(field.Name(), name)) return field;
+        if (basic::SameNameCaseBlind(field.Name(), name)) return field;
     }
     Fail(errFieldNotFound, name);
 }

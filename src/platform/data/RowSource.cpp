@@ -1,9 +1,9 @@
 #include "platform/data/RowSource.h"
 
+#include "platform/basic/Strings.h"
 #include "platform/data/Connection.h"
 
 #include <algorithm>
-#include <strings.h>
 
 namespace data {
 
@@ -218,8 +218,8 @@ bool RowSource::HasCaseBlindIndexOn(const std::string& column)
         Statement first(connection_->Handle(),
                         "SELECT name, coll FROM pragma_index_xinfo(?1, 'main') WHERE seqno = 0", kSourceRecordset);
         first.Bind(1, indexes.Column(0));
-        found = first.Step() && strcasecmp(ToText(first.Column(0)).c_str(), column.c_str()) == 0 &&
-                strcasecmp(ToText(first.Column(1)).c_str(), "NOCASE") == 0;
+        found = first.Step() && basic::SameNameCaseBlind(ToText(first.Column(0)), column) &&
+                basic::SameNameCaseBlind(ToText(first.Column(1)), "NOCASE");
     }
     indexedColumns_[column] = found;
     return found;

@@ -11,16 +11,6 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 } // namespace
 
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-bool LessCaseBlind(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
-}
-
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
     // Iterative wildcard match with one back-tracking point for the last "*".
     std::size_t n = 0, p = 0, starAt = std::string_view::npos, resumeAt = 0;

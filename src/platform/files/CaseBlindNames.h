@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/basic/Strings.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -6,10 +8,9 @@
 
 namespace files {
 
-// Names compare without regard to the case of ASCII letters, as the
-// original file system compared them.
-bool SameNameCaseBlind(std::string_view a, std::string_view b);
-bool LessCaseBlind(std::string_view a, std::string_view b);
+// File names compare as every name does (basic::SameNameCaseBlind).
+using basic::LessCaseBlind;
+using basic::SameNameCaseBlind;
 
 // "*" and "?" wildcards, case-blind ("*.mdb" matches "TV941.MDB").
 bool MatchesPattern(std::string_view name, std::string_view pattern);

@@ -90,7 +90,7 @@ int GetAttr(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
     auto status = fs::status(native, error);
-    if (error || !fs::exists(status)) basic::Raise(53);
+    if (error || !fs::exists(status)) basic::Raise(basic::errFileNotFound);
     int attributes = fs::is_directory(status) ? kAttrDirectory : kAttrNormal;
     if (!IsWritable(native)) attributes += kAttrReadOnly;
     if (IsDotName(native.filename().string())) attributes += kAttrHidden;
@@ -100,40 +100,40 @@ int GetAttr(std::string_view path) {
 std::int64_t FileLen(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
-    if (!fs::is_regular_file(native, error)) basic::Raise(53);
+    if (!fs::is_regular_file(native, error)) basic::Raise(basic::errFileNotFound);
     auto size = fs::file_size(native, error);
-    if (error) basic::Raise(53);
+    if (error) basic::Raise(basic::errFileNotFound);
     return static_cast<std::int64_t>(size);
 }
 
 void MkDir(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
-    if (fs::exists(fs::symlink_status(native, error))) basic::Raise(75);
-    if (!fs::is_directory(native.parent_path(), error)) basic::Raise(76);
-    if (!fs::create_directory(native, error) || error) basic::Raise(75);
+    if (fs::exists(fs::symlink_status(native, error))) basic::Raise(basic::errPathFileAccess);
+    if (!fs::is_directory(native.parent_path(), error)) basic::Raise(basic::errPathNotFound);
+    if (!fs::create_directory(native, error) || error) basic::Raise(basic::errPathFileAccess);
 }
 
 void MkDirAll(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
     fs::create_directories(native, error);
-    if (error || !fs::is_directory(native, error)) basic::Raise(75);
+    if (error || !fs::is_directory(native, error)) basic::Raise(basic::errPathFileAccess);
 }
 
 void ReplaceFile(std::string_view from, std::string_view to) {
     fs::path source = Resolve(from);
     std::error_code error;
-    if (!fs::is_regular_file(source, error)) basic::Raise(53);
+    if (!fs::is_regular_file(source, error)) basic::Raise(basic::errFileNotFound);
     fs::rename(source, Resolve(to), error);
-    if (error) basic::Raise(75);
+    if (error) basic::Raise(basic::errPathFileAccess);
 }
 
 void Kill(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
-    if (!fs::is_regular_file(native, error)) basic::Raise(53);
-    if (!fs::remove(native, error) || error) basic::Raise(75);
+    if (!fs::is_regular_file(native, error)) basic::Raise(basic::errFileNotFound);
+    if (!fs::remove(native, error) || error) basic::Raise(basic::errPathFileAccess);
 }
 
 } // namespace files

@@ -45,7 +45,7 @@ std::filesystem::path Resolve(std::string_view systemPath) {
     bool onDrive = false;  // ".." never climbs out of a drive's folder
     if (char letter = DriveLetterOf(systemPath)) {
         auto drive = DriveFolder(letter);
-        if (!drive) basic::Raise(52);
+        if (!drive) basic::Raise(basic::errBadFileName);
         base = *drive;
         rest = systemPath.substr(2);
         onDrive = true;

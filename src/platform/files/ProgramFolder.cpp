@@ -50,9 +50,9 @@ std::filesystem::path CurDir() {
 void ChDir(std::string_view path) {
     std::filesystem::path folder = Resolve(path);
     std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) basic::Raise(76);
+    if (!std::filesystem::is_directory(folder, error)) basic::Raise(basic::errPathNotFound);
     std::filesystem::current_path(folder, error);
-    if (error) basic::Raise(75);
+    if (error) basic::Raise(basic::errPathFileAccess);
 }
 
 } // namespace files

@@ -29,12 +29,12 @@ bool WriteAt(int fd, std::string_view bytes, std::int64_t offset) {
 } // namespace
 
 RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(recordLength) {
-    if (recordLength <= 0) basic::Raise(59);
+    if (recordLength <= 0) basic::Raise(basic::errBadRecordLength);
     path_ = Resolve(path);
     std::error_code error;
-    if (!std::filesystem::is_directory(path_.parent_path(), error)) basic::Raise(76);
+    if (!std::filesystem::is_directory(path_.parent_path(), error)) basic::Raise(basic::errPathNotFound);
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) basic::Raise(75);
+    if (fd_ < 0) basic::Raise(basic::errPathFileAccess);
 }
 
 RecordFile::~RecordFile() { Close(); }
@@ -53,18 +53,18 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
 }
 
 void RecordFile::RequireOpen() const {
-    if (fd_ < 0) basic::Raise(52);
+    if (fd_ < 0) basic::Raise(basic::errBadFileName);
 }
 
 std::int64_t RecordFile::OffsetOf(std::int64_t recordNumber) const {
-    if (recordNumber < 1) basic::Raise(63);
+    if (recordNumber < 1) basic::Raise(basic::errBadRecordNumber);
     return (recordNumber - 1) * recordLength_;
 }
 
 std::int64_t RecordFile::Length() const {
     RequireOpen();
     struct stat info {};
-    if (::fstat(fd_, &info) != 0) basic::Raise(75);
+    if (::fstat(fd_, &info) != 0) basic::Raise(basic::errPathFileAccess);
     return static_cast<std::int64_t>(info.st_size);
 }
 
@@ -76,7 +76,7 @@ std::string RecordFile::Get(std::int64_t recordNumber) const {
     while (done < record.size()) {
         ssize_t n = ::pread(fd_, record.data() + done, record.size() - done, offset + static_cast<std::int64_t>(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) basic::Raise(75);
+        if (n < 0) basic::Raise(basic::errPathFileAccess);
         if (n == 0) break;  // past the end: the rest stays blank
         done += static_cast<std::size_t>(n);
     }
@@ -85,16 +85,16 @@ std::string RecordFile::Get(std::int64_t recordNumber) const {
 
 void RecordFile::Put(std::int64_t recordNumber, std::string_view bytes) {
     RequireOpen();
-    if (bytes.size() > static_cast<std::size_t>(recordLength_)) basic::Raise(59);
+    if (bytes.size() > static_cast<std::size_t>(recordLength_)) basic::Raise(basic::errBadRecordLength);
     std::int64_t offset = OffsetOf(recordNumber);
     std::int64_t length = Length();
     if (offset > length) {
         // Records skipped over read as blanks, never as stray zero bytes.
-        if (!WriteAt(fd_, std::string(static_cast<std::size_t>(offset - length), ' '), length)) basic::Raise(75);
+        if (!WriteAt(fd_, std::string(static_cast<std::size_t>(offset - length), ' '), length)) basic::Raise(basic::errPathFileAccess);
     }
     std::string record(bytes);
     record.resize(static_cast<std::size_t>(recordLength_), ' ');
-    if (!WriteAt(fd_, record, offset)) basic::Raise(75);
+    if (!WriteAt(fd_, record, offset)) basic::Raise(basic::errPathFileAccess);
 }
 
 void RecordFile::Close() {

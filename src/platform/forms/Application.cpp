@@ -1,6 +1,7 @@
 #include "platform/forms/Application.h"
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/basic/Strings.h"
 #include "platform/forms/EventScope.h"
 #include "platform/forms/FocusMoves.h"
 #include "platform/forms/Form.h"
@@ -11,12 +12,6 @@
 
 namespace forms {
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 Observer& Nobody() {
     static Observer nobody;
@@ -53,13 +48,13 @@ Application& Application::Instance() {
 Application::Application() : dialogs_(std::make_shared<ScriptedDialogs>()) {}
 
 Form& Application::Item(int index) const {
-    if (index < 0 || index >= Count()) basic::Raise(9, "Forms", "Subscript out of range");
+    if (index < 0 || index >= Count()) basic::Raise(basic::errSubscriptOutOfRange, "Forms", "Subscript out of range");
     return *loaded_[static_cast<std::size_t>(index)];
 }
 
 Form* Application::LoadedForm(std::string_view name) const {
     for (Form* form : loaded_) {
-        if (SameName(form->Name(), name)) return form;
+        if (basic::SameNameCaseBlind(form->Name(), name)) return form;
     }
     return nullptr;
 }
@@ -135,16 +130,16 @@ Form& Application::ScreenOfType(std::type_index type, const Factory& factory) {
 
 Form& Application::ScreenNamed(std::string_view name) {
     for (auto& entry : entries_) {
-        if (SameName(entry->name, name)) {
+        if (basic::SameNameCaseBlind(entry->name, name)) {
             if (!entry->instance) entry->instance = entry->factory();
             return *entry->instance;
         }
     }
-    basic::Raise(424, std::string(name), "Object required");
+    basic::Raise(basic::errObjectRequired, std::string(name), "Object required");
 }
 
 bool Application::HasScreen(std::string_view name) const {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const auto& e) { return SameName(e->name, name); });
+    return std::any_of(entries_.begin(), entries_.end(), [&](const auto& e) { return basic::SameNameCaseBlind(e->name, name); });
 }
 
 std::vector<std::string> Application::ScreenNames() const {

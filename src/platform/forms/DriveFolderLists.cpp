@@ -53,7 +53,7 @@ FolderList::FolderList(Form& owner, std::string name, int index) : Control(owner
 
 void FolderList::SetPath(const std::string& path) {
     std::string tidy = Tidy(path);
-    if (tidy.empty() || !IsFolder(tidy)) basic::Raise(76, Name(), "Path not found");
+    if (tidy.empty() || !IsFolder(tidy)) basic::Raise(basic::errPathNotFound, Name(), "Path not found");
     path_ = tidy;
     Changed("Path");
     RaiseChange();

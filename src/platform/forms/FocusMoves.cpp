@@ -1,5 +1,6 @@
 #include "platform/forms/FocusMoves.h"
 
+#include "platform/basic/ScopeExit.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
@@ -175,9 +176,7 @@ bool FocusMoves::Waits(const Form& form) {
 void FocusMoves::CarryOut() {
     if (detail::CarryingOut()) return;
     detail::CarryingOut() = true;
-    struct Reset {
-        ~Reset() { detail::CarryingOut() = false; }
-    } reset;
+    const basic::ScopeExit reset([] { detail::CarryingOut() = false; });
     try {
         int moves = 0;
         while (!Pending().empty() && moves < kMaxMoves) {

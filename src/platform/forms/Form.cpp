@@ -1,5 +1,6 @@
 #include "platform/forms/Form.h"
 
+#include "platform/basic/Strings.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/FocusMoves.h"
@@ -7,19 +8,8 @@
 #include "platform/forms/SimpleControls.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace forms {
-namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-} // namespace
-
 Form::Form(std::string name) : name_(std::move(name)) {}
 
 Form::~Form() {
@@ -99,7 +89,7 @@ void Form::Unregister(Control& control) {
 
 Control* Form::ControlByName(std::string_view name, int index) const {
     for (Control* c : controls_) {
-        if (SameName(c->Name(), name) && c->Index() == index) return c;
+        if (basic::SameNameCaseBlind(c->Name(), name) && c->Index() == index) return c;
     }
     return nullptr;
 }

@@ -1,5 +1,7 @@
 #include "platform/printing/PrintProperty.h"
 
+#include "platform/basic/Strings.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -46,12 +48,6 @@ constexpr std::array<PropertyInfo, 32> kProperties{{
     {ItemText,          "ItemText",       T::ItemText},
 }};
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // The table's rows by property number, for the lookup every store makes.
 constexpr std::array<int, kPropertyNumbers> RowsByNumber() {
     std::array<int, kPropertyNumbers> rows{};
@@ -72,7 +68,7 @@ std::optional<PropertyInfo> FindProperty(int number) {
 
 std::optional<PropertyInfo> FindProperty(std::string_view name) {
     for (const auto& info : kProperties)
-        if (SameName(info.name, name)) return info;
+        if (basic::SameNameCaseBlind(info.name, name)) return info;
     return std::nullopt;
 }
 

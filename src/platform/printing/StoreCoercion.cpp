@@ -7,26 +7,17 @@
 #include <optional>
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/basic/Strings.h"
 #include "platform/printing/ValueText.h"
 
 namespace printing {
 namespace {
-
-constexpr int kOverflow = 6;
-constexpr int kTypeMismatch = 13;
-constexpr int kInvalidUseOfNull = 94;
 
 std::string Trimmed(const std::string& text) {
     auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
     auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-bool SameWord(const std::string& a, const char* b) {
-    return std::ranges::equal(a, std::string_view(b), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 std::optional<double> NumberIn(const std::string& text) {
@@ -47,20 +38,20 @@ double AsNumber(const StoreValue::Variant& v, const std::string& source) {
     if (auto s = std::get_if<std::string>(&v)) {
         if (auto n = NumberIn(*s)) return *n;
     }
-    basic::Raise(kTypeMismatch, source);
+    basic::Raise(basic::errTypeMismatch, source);
 }
 
 std::int64_t AsInteger(const StoreValue::Variant& v, const std::string& source) {
     double rounded = std::nearbyint(AsNumber(v, source));  // half to even
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) basic::Raise(kOverflow, source);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) basic::Raise(basic::errOverflow, source);
     return static_cast<std::int64_t>(rounded);
 }
 
 bool AsBoolean(const StoreValue::Variant& v, const std::string& source) {
     if (auto s = std::get_if<std::string>(&v)) {
         std::string t = Trimmed(*s);
-        if (SameWord(t, "True")) return true;
-        if (SameWord(t, "False")) return false;
+        if (basic::SameNameCaseBlind(t, "True")) return true;
+        if (basic::SameNameCaseBlind(t, "False")) return false;
     }
     return AsNumber(v, source) != 0.0;
 }
@@ -70,7 +61,7 @@ bool AsBoolean(const StoreValue::Variant& v, const std::string& source) {
 StoreValue::Variant CoerceTo(PropertyType type, const StoreValue& value, const std::string& source) {
     const auto& v = value.Get();
     if (std::holds_alternative<data::Null>(v))
-        basic::Raise(type == PropertyType::ItemText ? kTypeMismatch : kInvalidUseOfNull, source);
+        basic::Raise(type == PropertyType::ItemText ? basic::errTypeMismatch : basic::errInvalidUseOfNull, source);
     switch (type) {
     case PropertyType::Text:
         return PrintedText(v);

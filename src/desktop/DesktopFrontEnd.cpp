@@ -19,15 +19,32 @@
 namespace desktop {
 namespace {
 
-void EndWhenNoFormIsLoaded() {
-    // Checked once the action is over: unloading every screen may show
-    // another one again on its way.
-    QTimer::singleShot(0, qApp, [] {
-        if (forms::App().Count() == 0) QCoreApplication::quit();
-    });
+// How soon the end is looked at again while a dialog is up.
+constexpr int kRecheckMs = 100;
+
+bool AnyFormShown() {
+    auto& app = forms::App();
+    for (int i = 0; i < app.Count(); ++i) {
+        if (app.Item(i).Visible()) return true;
+    }
+    return false;
 }
 
 } // namespace
+
+void DesktopFrontEnd::EndWhenNoFormIsShown(int delayMs) {
+    // Checked once the action is over: a screen that goes usually shows
+    // another one on its way, and a dialog may be up in between.
+    QTimer::singleShot(delayMs, &timers_, [this] {
+        if (QApplication::activeModalWidget() != nullptr) {
+            EndWhenNoFormIsShown(kRecheckMs);
+            return;
+        }
+        if (AnyFormShown()) return;
+        ended_ = true;
+        QCoreApplication::quit();
+    });
+}
 
 DesktopFrontEnd::DesktopFrontEnd(PrintHandler onPrint) {
     auto& app = forms::App();
@@ -79,6 +96,7 @@ void DesktopFrontEnd::FormShown(forms::Form& form) {
 
 void DesktopFrontEnd::FormHidden(forms::Form& form) {
     if (FormWindow* window = WindowOf(form)) window->hide();
+    EndWhenNoFormIsShown();
 }
 
 void DesktopFrontEnd::FormUnloaded(forms::Form& form) {
@@ -92,7 +110,7 @@ void DesktopFrontEnd::FormUnloaded(forms::Form& form) {
         }
         windows_.erase(it);
     }
-    EndWhenNoFormIsLoaded();
+    EndWhenNoFormIsShown();
 }
 
 void DesktopFrontEnd::FormChanged(forms::Form& form, std::string_view property) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/Observer.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
@@ -20,7 +21,8 @@ class FormWindow;
 // real dialogs, shows the hourglass while the mouse pointer is 11, lets
 // DoEvents run pending window events, gives the screens the display's size,
 // and hands finished printouts to `onPrint` (by default: PDF and the print
-// dialog). The program ends when no form is loaded any more. Needs a
+// dialog). The program ends when no form is shown any more (none loaded, or
+// every one hidden): it must never run on without a window. Needs a
 // QApplication; one at a time.
 class DesktopFrontEnd : public forms::Observer {
 public:
@@ -29,6 +31,9 @@ public:
     ~DesktopFrontEnd() override;
     DesktopFrontEnd(const DesktopFrontEnd&) = delete;
     DesktopFrontEnd& operator=(const DesktopFrontEnd&) = delete;
+
+    // The program was ended: the last shown form went.
+    bool Ended() const { return ended_; }
 
     // The window of a loaded form (null: none).
     FormWindow* WindowOf(const forms::Form& form) const;
@@ -44,9 +49,12 @@ public:
 
 private:
     FormWindow& EnsureWindow(forms::Form& form);
+    void EndWhenNoFormIsShown(int delayMs = 0);
 
     std::map<const forms::Form*, QPointer<FormWindow>> windows_;
     bool hourglass_ = false;
+    bool ended_ = false;
+    QObject timers_; // the checks for the end stop with the front end
 };
 
 } // namespace desktop

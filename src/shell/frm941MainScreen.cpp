@@ -99,6 +99,15 @@ void frm941MainScreen::cmdUtility_Click()
     Hide();
 }
 
+// The close box leaves the way Exit does: the backup reminder, then the
+// start-up screen; otherwise no window would be left to go on from.
+void frm941MainScreen::Form_QueryUnload(int& Cancel, int UnloadMode)
+{
+    if (UnloadMode != forms::vbFormControlMenu) return;
+    Cancel = 1;
+    cmdExit_Click();
+}
+
 void frm941MainScreen::cmdExit_Click()
 {
     const int backedUp = forms::MsgBox("Have you Backed Up your 941 data recently?",

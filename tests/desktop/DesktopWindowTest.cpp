@@ -270,6 +270,14 @@ TEST_F(DesktopWindow, HidingAndShowingTheFormHidesAndShowsItsWindow) {
     EXPECT_FALSE(window_->isVisible());
     form_->Show();
     EXPECT_TRUE(window_->isVisible());
+    ProcessEvents();
+    EXPECT_FALSE(frontEnd_->Ended()) << "a form hidden and shown again within one action ends nothing";
+}
+
+TEST_F(DesktopWindow, TheProgramEndsWhenItsLastShownWindowIsHidden) {
+    form_->Hide();
+    ProcessEvents();
+    EXPECT_TRUE(frontEnd_->Ended());
 }
 
 TEST_F(DesktopWindow, TheWindowIsPlacedFromTheFormsTwipsAndKeptOnTheScreen) {

@@ -8,6 +8,9 @@ namespace forms {
 class Control;
 class CommandButton;
 
+// Why a form is about to be unloaded (Form_QueryUnload).
+constexpr int vbFormControlMenu = 0; // the window's close box
+
 // A screen. Screens derive from Form, hold their controls as members and
 // override the Form_ handlers they have.
 class Form {
@@ -60,6 +63,10 @@ public:
 
     // The form's events; screens override those they handle.
     virtual void Form_Load() {}
+    // Before the window's close box unloads the form (UnloadMode
+    // vbFormControlMenu); Cancel keeps it loaded. Unload from code does not
+    // raise it.
+    virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
     virtual void Form_Unload(int& /*Cancel*/) {}
     virtual void Form_Terminate() {}
     virtual void Form_Click() {}

@@ -104,7 +104,9 @@ void ClickForm(Form& form) {
 
 void CloseWindow(Form& form) {
     EventScope action(true);
-    form.Unload();
+    int cancel = 0;
+    form.Form_QueryUnload(cancel, vbFormControlMenu);
+    if (cancel == 0) form.Unload();
 }
 
 void ChooseTab(TabControl& tabs, int page) {

@@ -47,7 +47,8 @@ bool Click(Control& control);
 
 // Clicks on the form's background.
 void ClickForm(Form& form);
-// The window's close box: unloads the form.
+// The window's close box: Form_QueryUnload, then the form is unloaded
+// unless it cancelled.
 void CloseWindow(Form& form);
 // Brings a page of a tab control to the front, as clicking its tab does.
 void ChooseTab(TabControl& tabs, int page);

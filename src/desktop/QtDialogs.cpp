@@ -1,6 +1,8 @@
 #include "desktop/QtDialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,6 +52,33 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
+// A box that Escape and its close box answer only where the style offers
+// Cancel or a lone OK; a Yes/No box (and the other boxes without Cancel)
+// waits for one of its buttons, as the screens' platform does. Qt on its own
+// would answer No.
+class StyledMessageBox : public QMessageBox {
+public:
+    StyledMessageBox(int style, QWidget* parent)
+        : QMessageBox(parent),
+          escapable_(forms::StyleOffers(style, forms::vbCancel) || forms::ButtonCount(style) == 1) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!escapable_ && event->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (!escapable_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool escapable_;
+};
+
 QWidget* OwnerWindow() {
     if (QWidget* active = QApplication::activeWindow()) return active;
     return nullptr;
@@ -59,7 +88,7 @@ QWidget* OwnerWindow() {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& prompt, int style, const std::string& title,
                                             QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(parent);
+    auto box = std::make_unique<StyledMessageBox>(style, parent);
     box->setWindowTitle(QString::fromStdString(title));
     box->setText(QString::fromStdString(prompt));
     box->setTextFormat(Qt::PlainText);

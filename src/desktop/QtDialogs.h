@@ -20,8 +20,8 @@ public:
 };
 
 // A message box set up as the style asks: its buttons in the style's order,
-// its icon, its default button, and Escape only where the style offers
-// Cancel (or OK alone).
+// its icon, its default button, and Escape and the close box answering only
+// where the style offers Cancel (or OK alone); elsewhere they do nothing.
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& prompt, int style, const std::string& title,
                                             QWidget* parent = nullptr);
 

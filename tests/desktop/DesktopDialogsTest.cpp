@@ -61,13 +61,23 @@ TEST_F(DesktopDialogs, TheStyleGivesTheButtonsIconAndDefault) {
     }
 }
 
-TEST_F(DesktopDialogs, EscapeAnswersCancelOrTheOnlyOkAndNothingElse) {
+TEST_F(DesktopDialogs, EscapeAndTheCloseBoxAnswerCancelOrTheOnlyOkAndNothingElse) {
     auto okCancel = desktop::MakeMessageBox("", forms::vbOKCancel, "");
-    EXPECT_EQ(okCancel->escapeButton(), okCancel->button(QMessageBox::Cancel));
+    okCancel->show();
+    PressKey(okCancel.get(), Qt::Key_Escape);
+    EXPECT_EQ(okCancel->clickedButton(), okCancel->button(QMessageBox::Cancel));
     auto okOnly = desktop::MakeMessageBox("", forms::vbOKOnly, "");
-    EXPECT_EQ(okOnly->escapeButton(), okOnly->button(QMessageBox::Ok));
-    auto yesNo = desktop::MakeMessageBox("", forms::vbYesNo, "");
-    EXPECT_EQ(yesNo->escapeButton(), nullptr);
+    okOnly->show();
+    PressKey(okOnly.get(), Qt::Key_Escape);
+    EXPECT_EQ(okOnly->clickedButton(), okOnly->button(QMessageBox::Ok));
+    for (int style : {forms::vbYesNo, 36, 260}) {
+        auto yesNo = desktop::MakeMessageBox("", style, "");
+        yesNo->show();
+        PressKey(yesNo.get(), Qt::Key_Escape);
+        EXPECT_EQ(yesNo->clickedButton(), nullptr) << "style " << style << ": Escape answered a Yes/No box";
+        EXPECT_FALSE(yesNo->close()) << "style " << style << ": the close box answered a Yes/No box";
+        EXPECT_TRUE(yesNo->isVisible());
+    }
 }
 
 TEST_F(DesktopDialogs, ThePressedButtonIsTheAnswer) {

@@ -6,18 +6,35 @@
 #include "platform/forms/UserInput.h"
 
 #include <QCheckBox>
+#include <QPainter>
+#include <QPen>
 #include <QPushButton>
 
 namespace desktop {
 namespace {
 
-// Leaves its state to the model instead of toggling on a click.
+constexpr int kFocusFrameWidth = 2;
+
+// Leaves its state to the model instead of toggling on a click, and shows
+// the focus as plainly as a focused push button shows it: a frame in the
+// highlight colour, where the style's own dotted mark is easily missed.
 class ModelCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
 protected:
     void nextCheckState() override {}
+    void paintEvent(QPaintEvent* event) override {
+        QCheckBox::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight));
+        pen.setWidth(kFocusFrameWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        const int inset = kFocusFrameWidth / 2;
+        painter.drawRect(rect().adjusted(inset, inset, -inset, -inset));
+    }
 };
 
 Qt::CheckState CheckStateOf(int value) {

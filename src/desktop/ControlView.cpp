@@ -58,7 +58,12 @@ void ControlView::ApplyColours() {
     // own background, as the screens were drawn.
     const bool paintsBack = back != QPalette::Window || control_.BackColor() != forms::vbWindowBackground;
     if (paintsBack) palette.setColor(back, QtColour(control_.BackColor(), system));
-    palette.setColor(ForeRole(), QtColour(control_.ForeColor(), system));
+    // The text colour holds while the control is enabled; a disabled one
+    // keeps the style's greyed text, so that it looks disabled.
+    const QColor fore = QtColour(control_.ForeColor(), system);
+    palette.setColor(QPalette::Active, ForeRole(), fore);
+    palette.setColor(QPalette::Inactive, ForeRole(), fore);
+    palette.setColor(QPalette::Disabled, ForeRole(), system.color(QPalette::Disabled, ForeRole()));
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(back == QPalette::Window && paintsBack);
 }

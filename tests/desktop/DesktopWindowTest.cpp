@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -176,6 +178,47 @@ TEST_F(DesktopWindow, SpaceOnAFocusedButtonCheckBoxOrPrintControlIsTheirClick) {
     forms::user::FocusByMouse(form_->DMWin2);
     PressKey(Widget("DMWin2"), Qt::Key_Space, " ");
     EXPECT_EQ(printed_.size(), 1u) << "the print run never started";
+}
+
+// How many pixels of the image are in the colour, or within `tolerance`
+// of it in each channel (the edges of smoothed text).
+int PixelsOf(const QImage& image, QColor colour, int tolerance = 0) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+                     std::abs(c.blue() - colour.blue()) <= tolerance;
+        }
+    }
+    return count;
+}
+
+TEST_F(DesktopWindow, DisabledButtonsAndCheckBoxesAreDrawnWithGreyedText) {
+    struct Case {
+        const char* name;
+        QPalette::ColorRole text;
+    };
+    for (const Case& c : {Case{"cmdSave", QPalette::ButtonText}, Case{"Check1", QPalette::WindowText}}) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = Widget(c.name);
+        const QColor enabledText = widget->palette().color(QPalette::Active, c.text);
+        constexpr int kSmoothing = 40;
+        ASSERT_GT(PixelsOf(widget->grab().toImage(), enabledText, kSmoothing), 0);
+        form_->ControlByName(c.name)->SetEnabled(false);
+        EXPECT_EQ(PixelsOf(widget->grab().toImage(), enabledText, kSmoothing), 0) << "the caption is drawn as when enabled";
+    }
+}
+
+TEST_F(DesktopWindow, AFocusedCheckBoxIsFramedInTheHighlightColour) {
+    window_->activateWindow();
+    ProcessEvents();
+    auto* box = Widget("Check1");
+    const QColor highlight = box->palette().color(QPalette::Highlight);
+    forms::user::FocusByMouse(form_->Check1);
+    ASSERT_TRUE(box->hasFocus());
+    // At least the frame's two long sides.
+    EXPECT_GE(PixelsOf(box->grab().toImage(), highlight), 2 * box->width());
 }
 
 // The File menu opened from the keyboard, its popup in front (null: none).

@@ -83,6 +83,7 @@ void ReturnScreen::LayOutFrame() {
     DMWin2.SetCaption("Print");
     DMWin2.Move(6720, 8400, 1200, 420);
     DMWin2.SetTabIndex(tabIndex++);
+    datDollars.SetCaption("941 Dollars");
     datDollars.Move(8160, 8400, 4200, 420);
     datDollars.SetConnect("Access");
     datDollars.SetExclusive(false);

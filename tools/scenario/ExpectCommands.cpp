@@ -3,6 +3,7 @@
 #include "Session.h"
 #include "SqlText.h"
 
+#include "platform/data/DataControl.h"
 #include "platform/data/Schema.h"
 #include "platform/forms/Forms.h"
 #include "platform/printing/DMWin.h"
@@ -128,6 +129,7 @@ std::optional<std::string> CaptionOf(const forms::Control& control)
     if (auto* c = dynamic_cast<const forms::CheckBox*>(&control)) return c->Caption();
     if (auto* c = dynamic_cast<const forms::Frame*>(&control)) return c->Caption();
     if (auto* c = dynamic_cast<const forms::Menu*>(&control)) return c->Caption();
+    if (auto* c = dynamic_cast<const data::DataControl*>(&control)) return c->Caption();
     return std::nullopt;
 }
 

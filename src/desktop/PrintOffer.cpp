@@ -3,9 +3,11 @@
 #include "desktop/MissingImagesLine.h"
 #include "desktop/PdfPageSink.h"
 #include "desktop/PdfRenderer.h"
+#include "desktop/PrintoutFile.h"
 #include "platform/printing/PrintDocument.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -84,12 +86,24 @@ void OfferPrint(const printing::PrintDocument& document) {
     }
     QPrinter printer;
     printer.setDocName(QString::fromStdString(document.title));
+    // The dialog's file field proposes where a PDF file goes; a printer,
+    // where there is one, stays the first choice.
+    printer.setOutputFileName(ProposedPdfPath(document));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(document.title.empty() ? "Print" : document.title));
     AddMissingImagesLine(dialog, imagesNotDrawn);
     if (dialog.exec() != QDialog::Accepted) return;
     QString deliverError;
-    if (!DeliverPdf(pdfPath, printer, &deliverError)) TellFailure(deliverError);
+    if (!DeliverPdf(pdfPath, printer, &deliverError)) {
+        TellFailure(deliverError);
+        return;
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Print"),
+                                 QStringLiteral("The printout was saved as\n\n") +
+                                     QDir::toNativeSeparators(printer.outputFileName()));
+    }
 }
 
 } // namespace desktop

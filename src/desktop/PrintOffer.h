@@ -11,7 +11,9 @@ namespace desktop {
 
 // What the program does with a finished printout: renders it to a PDF and
 // offers it in the print dialog, where the user picks a printer or printing
-// to a PDF file. Failures are told in a message box.
+// to a PDF file (the dialog proposes one in the printouts folder, named
+// after the document and the employer). A PDF file written is named in a
+// message box, and so is a failure.
 void OfferPrint(const printing::PrintDocument& document);
 
 // Sends a rendered PDF where the dialog's printer points: copied to the

@@ -63,16 +63,18 @@ BoxAnswerer::Step PrintToFile(QString path, QString* proposed) {
     };
 }
 
-TEST_F(DesktopPrinting, TheReturnPrintsToTheChosenPdfFile) {
+TEST_F(DesktopPrinting, TheReturnPrintsToTheProposedPdfFileAndSaysWhereItWent) {
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
-    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToFile(QString::fromStdString(pdf.string()), nullptr)});
+    QString proposed;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToFile(QString(), &proposed), QMessageBox::Ok});
     ClickWidget(f941->WidgetNamed("DMWin2"));
 
-    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
-    EXPECT_EQ(answerer.Seen().size(), 2u) << "a box beside the two questions: "
-                                          << answerer.Seen().back().text.toStdString();
+    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog or the saved file's box never came up";
+    const std::filesystem::path pdf = folder_.Path() / "printouts" / "Form 941 - Schedule A - ACME TOOLS.pdf";
+    EXPECT_EQ(proposed.toStdString(), pdf.string());
+    ASSERT_EQ(answerer.Seen().size(), 3u);
+    EXPECT_EQ(answerer.Seen()[2].text.toStdString(), "The printout was saved as\n\n" + pdf.string());
     const std::vector<PdfPage> pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
@@ -93,7 +95,7 @@ TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesTh
         return true;  // the next step answers the dialog
     };
     BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine,
-                          PrintToFile(QString::fromStdString(pdf.string()), nullptr)});
+                          PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
     ClickWidget(f941->WidgetNamed("DMWin2"));
 
     ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";

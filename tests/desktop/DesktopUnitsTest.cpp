@@ -8,6 +8,7 @@
 #include "desktop/DriveFolderViews.h"
 #include "desktop/KeyTranslation.h"
 #include "desktop/PrintOffer.h"
+#include "desktop/PrintoutFile.h"
 #include "desktop/WindowPlacement.h"
 
 #include <QFile>
@@ -123,6 +124,12 @@ TEST(DesktopUnits, PrintingToAPdfFileCopiesTheRenderedPdfThere) {
     printer.setOutputFileName(folder.filePath("no/such/folder/x.pdf"));
     EXPECT_FALSE(desktop::DeliverPdf(rendered, printer, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(DesktopUnits, APrintoutsFileIsNamedAfterTheDocumentAndTheEmployerWithoutPathCharacters) {
+    EXPECT_EQ(desktop::PrintoutFileName("Print Employers' Listing", ""), "Employers' Listing.pdf");
+    EXPECT_EQ(desktop::PrintoutFileName("Print Form 941 - Payment Voucher", "A/B: TOOLS "),
+              "Form 941 - Payment Voucher - A-B- TOOLS.pdf");
 }
 
 } // namespace

@@ -13,6 +13,11 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace desktop {
 
 void UseProgramFolder(const std::filesystem::path& folder) {
@@ -29,6 +34,23 @@ bool StartProgram() {
     return forms::App().Count() > 0;
 }
 
+void ProvideRuntimeFolder() {
+    const char* given = std::getenv("XDG_RUNTIME_DIR");
+    if (given != nullptr && *given != '\0') return;
+    // Qt wants a private folder for its runtime files and complains at every
+    // start when the session named none (as under xvfb-run or su): the
+    // program makes its own, as Qt would, and names it.
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path(error) / ("runtime-" + std::to_string(::getuid()));
+    std::filesystem::create_directories(folder, error);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace,
+                                 error);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || info.st_uid != ::getuid()) return;
+    ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
 void SetUpApplication() {
     // Windows are hidden and shown as the screens say; the program ends
     // when no screen is loaded, not when no window is open.
@@ -40,6 +62,7 @@ void SetUpApplication() {
 }
 
 int RunProgram(int argc, char* argv[]) {
+    ProvideRuntimeFolder();
     QApplication application(argc, argv);
     SetUpApplication();
     DesktopFrontEnd frontEnd;

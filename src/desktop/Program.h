@@ -11,6 +11,11 @@ void UseProgramFolder(const std::filesystem::path& folder);
 // The name Qt knows the program by: a valid file name part.
 inline constexpr const char* kApplicationName = "Tavrilo941";
 
+// Before the QApplication: when the session names no runtime folder
+// (XDG_RUNTIME_DIR), the program makes its own private one and names it, so
+// that Qt starts without a warning.
+void ProvideRuntimeFolder();
+
 // What the program sets on its QApplication before any window: its name,
 // and that closing a window never ends it by itself.
 void SetUpApplication();

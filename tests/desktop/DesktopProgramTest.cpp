@@ -13,6 +13,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 
@@ -31,6 +33,22 @@ const char* const kFirstEmployer =
     "'06510')";
 
 using DesktopProgram = RunningProgram;
+
+TEST(DesktopStart, TheProgramStartsWithoutWarningsWhenTheSessionNamesNoRuntimeFolder) {
+    EnsureApplication();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TV_BINARY_DIR "/src/tavrilo941"), {});
+    ASSERT_TRUE(program.waitForStarted());
+    EXPECT_FALSE(program.waitForFinished(1500)) << "the program did not stay up";
+    program.kill();
+    program.waitForFinished();
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_FALSE(errors.contains(QStringLiteral("XDG_RUNTIME_DIR"))) << errors.toStdString();
+}
 
 TEST_F(DesktopProgram, StartsWithTheStartupWindowWhollyOnTheScreen) {
     QWidget* startup = VisibleWindowTitled(kStartupCaption);

@@ -33,6 +33,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "test_desktop";
     static char* argv[] = {name, nullptr};
+    desktop::ProvideRuntimeFolder();
     static QApplication* application = new QApplication(argc, argv);
     desktop::SetUpApplication();
     (void)application;

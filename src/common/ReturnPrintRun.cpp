@@ -69,7 +69,7 @@ void ReturnPrintRun::PrintReturnOrVoucher(const EmployerHandOver& employer, cons
         FieldNo = kFirstEmployerMarker;
         ReadEmployerTexts(EmployerRowOf(employer));
         ReadPreparer();
-        FieldNo = kSetUpMarker;
+        FieldNo = questions.setUpMarker;
         ShowHourglass();
         VoucherChoice = "No";
         Part6Choice = "No";

@@ -81,6 +81,9 @@ public:
         std::string returnOrVoucherTitle;
         std::string preparerPrompt;
         std::string preparerTitle;
+        // FieldNo from the preparer's read until the first item (the
+        // earlier Form 941 printouts keep the preparer's 114).
+        short setUpMarker = kSetUpMarker;
     };
     // The flow every return printout shares, under the error exit: the
     // employer's columns and the preparer's record, the hourglass, then the

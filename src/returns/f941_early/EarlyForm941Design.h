@@ -4,6 +4,8 @@
 // frmDet941's design is the base, and each screen's design lists where it
 // differs: places, captions, hidden controls, tab order, and the lines that
 // stand between line 10 and the deposits.
+#include "returns/f941_early/EarlyForm941Layout.h"
+
 #include <span>
 
 // A control's place in twips: left, top, width, height.
@@ -37,6 +39,8 @@ struct EarlyForm941Design {
     bool showsCreditAndTotalTax;
     // Said when the months' total falls short of the total tax.
     const char* monthsShortMessage;
+    // The printout's rows that differ from frmDet941's.
+    EarlyForm941PrintDesign print;
 };
 
 // The base: frmDet941's own places and captions.

@@ -126,6 +126,12 @@ public:
     forms::ResizeControl ReSize1{*this, "ReSize1"};
 
     void Form_Load() override;
+    // Prints the return's two pages or its 941-V voucher.
+    void DMWin2_PrintRequest();
+
+    // The total tax: line 12 on frmDet941, line 10 on the twin.
+    const forms::CurrencyField& TotalTax() const;
+    const EarlyForm941Design& Design() const { return design_; }
 
 protected:
     void AdaptToPeriod(const std::string& code) override;
@@ -145,7 +151,6 @@ private:
     forms::Control& Named(const char* name) const;
 
     // --- line computations, run on Enter ---
-    forms::CurrencyField& TotalTax();
     void WriteLine6();
     void Write5e();
     void Line2_Enter();

@@ -22,7 +22,7 @@ constexpr const char* kAboveLine10 = "Oops. Line 17, column D is supposed to equ
 } // namespace
 
 // Line 12 on frmDet941; line 10 on the twin, which has no credit line.
-forms::CurrencyField& EarlyForm941Screen::TotalTax() {
+const forms::CurrencyField& EarlyForm941Screen::TotalTax() const {
     return design_.showsCreditAndTotalTax ? fpLine11and12a : fpLine11;
 }
 

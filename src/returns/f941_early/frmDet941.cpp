@@ -22,6 +22,10 @@ constexpr const char* kTabOrder[] = {
     "fpLine6A",   "fpLine5",         "fpLine3",          "fpLine2",
 };
 
+// A first quarter of 2018 moves the box of line 15's "apply to next return".
+constexpr LayoutRow kRowsOf118[] = {{35, 6.05, 10.26, 0.25, 2}};
+constexpr PeriodLayoutRule kPeriodRules[] = {{"118", kRowsOf118}};
+
 const EarlyForm941Design kDesign{
     .clientHeight = 8370,
     .movedControls = {},
@@ -31,6 +35,7 @@ const EarlyForm941Design kDesign{
     .tabOrder = kTabOrder,
     .showsCreditAndTotalTax = true,
     .monthsShortMessage = "Oops. Line 16, column D is supposed to equal Line 12. Please review.",
+    .print = {.otherRows = {}, .periodRules = kPeriodRules},
 };
 
 } // namespace

@@ -96,6 +96,7 @@ void EarlyForm941Screen::LayOutScreen() {
     SetHeight(design_.clientHeight + kFrameHeight);
     for (const char* piece : kFramePieces) Named(piece).SetVisible(false);
     mskQtr_yr.SetContainerForm();
+    mskQtr_yr.SetTabStop(false);
     txtQtr_Yr.SetTabStop(false);
     datDollars.SetCaption("941 Dollars");
     datDollars.SetVisible(false);

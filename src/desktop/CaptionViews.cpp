@@ -4,12 +4,31 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
+#include <QPainter>
 
 namespace desktop {
 
+FittedCaption CaptionLabel::Drawn() const {
+    const QSize box = contentsRect().size();
+    if (text() != drawnFrom_ || box != drawnIn_ || font() != drawnWith_) {
+        drawn_ = FitCaption(text(), box, font());
+        drawnFrom_ = text();
+        drawnIn_ = box;
+        drawnWith_ = font();
+    }
+    return drawn_;
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* /*event*/) {
+    const FittedCaption caption = Drawn();
+    QPainter painter(this);
+    painter.setFont(caption.font);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(contentsRect(), kCaptionFlags, caption.text);
+}
+
 LabelView::LabelView(forms::Label& label, FormWindow& window, QWidget* parent)
-    : ControlView(label, window), label_(label), text_(new QLabel(parent)) {
+    : ControlView(label, window), label_(label), text_(new CaptionLabel(parent)) {
     SetWidget(text_);
     text_->setTextFormat(Qt::PlainText);
     text_->setWordWrap(true);

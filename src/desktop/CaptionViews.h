@@ -1,8 +1,11 @@
 #pragma once
 #include "desktop/ControlView.h"
 
+#include "desktop/CaptionFit.h"
+
+#include <QLabel>
+
 class QGroupBox;
-class QLabel;
 
 namespace forms {
 class Frame;
@@ -10,6 +13,24 @@ class Label;
 }
 
 namespace desktop {
+
+// A label's widget: its caption wrapped in its box, fitted to the box
+// (FitCaption) as it is drawn.
+class CaptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    // The caption as drawn now: its font and text.
+    FittedCaption Drawn() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    mutable FittedCaption drawn_;
+    mutable QString drawnFrom_;
+    mutable QSize drawnIn_;
+    mutable QFont drawnWith_;
+};
 
 // A label: its caption, wrapped, behind the fields it names.
 class LabelView : public ControlView {
@@ -21,7 +42,7 @@ public:
 
 private:
     forms::Label& label_;
-    QLabel* text_;
+    CaptionLabel* text_;
 };
 
 // A frame: a captioned box that the controls standing in it are drawn in.

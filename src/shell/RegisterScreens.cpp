@@ -12,7 +12,9 @@
 #include "shell/frm941MainScreen.h"
 #include "shell/frmStartup.h"
 #include "utilities/frm941UtilityMenu.h"
+#include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
+#include "utilities/frmImportW2.h"
 #include "utilities/frmW2UtilityMenu.h"
 
 // One line per screen; each subsystem adds its screens here as they land.
@@ -23,6 +25,8 @@ void RegisterScreens()
     forms::RegisterScreen<frm941UtilityMenu>("frm941UtilityMenu");
     forms::RegisterScreen<frmW2UtilityMenu>("frmW2UtilityMenu");
     forms::RegisterScreen<frmBackup>("frmBackup");
+    forms::RegisterScreen<convertw2>("convertw2");
+    forms::RegisterScreen<frmImportW2>("frmImportW2");
     forms::RegisterScreen<frmEmployersDE>("frmEmployersDE");
     forms::RegisterScreen<frmDet941Covid0621>("frmDet941Covid0621");
     forms::RegisterScreen<frmDet944Covid>("frmDet944Covid");

@@ -21,11 +21,7 @@ long long WalkRowCount(data::Database& database, const std::string& table)
 {
     auto rows = database.OpenRecordset(table, data::dbOpenTable);
     long long count = 0;
-    try {
-        rows->MoveFirst();
-    } catch (const basic::RuntimeError& e) {
-        if (e.Number() != data::errNoCurrentRecord) throw;
-    }
+    PassOverNoCurrentRecord([&] { rows->MoveFirst(); });
     while (!rows->Eof()) {
         ++count;
         rows->MoveNext();

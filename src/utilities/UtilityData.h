@@ -5,9 +5,7 @@
 
 #include <string>
 
-namespace basic {
-class RuntimeError;
-}
+#include "platform/basic/RuntimeError.h"
 namespace data {
 class Database;
 }
@@ -19,6 +17,18 @@ std::string IdDatabasePath();
 // A path as the text of an IN '...' clause: apostrophes doubled, so that a
 // typed folder can never end the quoted name early.
 std::string InClausePath(const std::string& path);
+
+// Runs a move; "no current record" (the first move on an empty table) is
+// passed over, as the system's row walks do.
+template <class Move>
+void PassOverNoCurrentRecord(Move move)
+{
+    try {
+        move();
+    } catch (const basic::RuntimeError& e) {
+        if (e.Number() != 3021) throw;
+    }
+}
 
 // Walks a table-type recordset from its first row to its end and gives the
 // number of rows; an empty table counts 0. Counts are not limited to 16 bits.

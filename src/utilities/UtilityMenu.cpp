@@ -2,7 +2,10 @@
 
 #include "platform/basic/WholeNumbers.h"
 #include "shell/frm941MainScreen.h"
+#include "platform/basic/RuntimeError.h"
+#include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
+#include "utilities/frmImportW2.h"
 
 UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts) : Form(name), texts_(texts)
 {
@@ -29,6 +32,8 @@ UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts)
     Command4.Move(1440, 3360, 4200, 495);
 
     Command1.Click = [this] { Command1_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    Command3.Click = [this] { Command3_Click(); };
     Command4.Click = [this] { Command4_Click(); };
 }
 
@@ -44,6 +49,37 @@ void UtilityMenu::Form_Load()
 void UtilityMenu::Command1_Click()
 {
     forms::Screen<frmBackup>().Show();
+    Hide();
+}
+
+// The DOS conversion start. A conversion screen whose DOS tables cannot be
+// read is taken away again and the user told why, whatever the error.
+void UtilityMenu::Command2_Click()
+{
+    if (forms::MsgBox("The DOS to Windows conversion requires a backup diskette containing Tavrilo W-2 for DOS "
+                      "information. If you have the backup diskette handy, click OK. Otherwise click Cancel.",
+                      forms::vbOKCancel, texts_.convertTitle) != forms::vbOK)
+        return;
+    if (forms::MsgBox("Place the backup disk containing Tavrilo W-2 for DOS information into Drive A:",
+                      forms::vbOKCancel, texts_.diskTitle) != forms::vbOK)
+        return;
+    try {
+        forms::Screen<convertw2>().Show();
+        Hide();
+    } catch (const basic::RuntimeError& e) {
+        forms::Screen<convertw2>().Unload();
+        Show();
+        const std::string reason =
+            e.Number() == 3044 ? "Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
+                                 "Tavrilo W-2 for DOS information in Drive A: and try conversion again."
+                               : e.Description();
+        forms::MsgBox("Error no. " + std::to_string(e.Number()) + " " + reason, forms::vbOKOnly, texts_.errorTitle);
+    }
+}
+
+void UtilityMenu::Command3_Click()
+{
+    forms::Screen<frmImportW2>().Show();
     Hide();
 }
 

@@ -35,6 +35,8 @@ public:
 
 private:
     void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
 
     UtilityMenuTexts texts_;

@@ -25,6 +25,13 @@ void ReadEmployersByName(const std::filesystem::path& folder);
 // the printout's font (Courier New 12), amounts right-aligned in their width.
 void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath);
 
+// The backup's copy: Employers, Det944, DET941 (as Det941) and Employers_ID
+// made afresh in a new database file by CREATE TABLE ... AS SELECT.
+void CopyIntoBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile);
+// The restore's copy: the four tables emptied and refilled from the backup
+// in one transaction.
+void RestoreFromBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile);
+
 // Opens and closes the shared connection the moves and finds above use.
 void OpenSharedConnection(const std::filesystem::path& folder);
 void CloseSharedConnection();

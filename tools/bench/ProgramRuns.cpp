@@ -184,6 +184,40 @@ void ProgramRuns::PrepareReturn()
 
 void ProgramRuns::PrintReturnToPdf(const std::string& pdfPath) { PrintToPdf("frmDet944Covid", "DMWin2", pdfPath); }
 
+void ProgramRuns::PrepareBackup(const std::string& backupFolder)
+{
+    PrepareStartup();
+    forms::Screen("frm941MainScreen").Show();
+    Click("frm941MainScreen", "cmdUtility");
+    Click("frm941UtilityMenu", "Command1");
+    if (!forms::App().LoadedForm("frmBackup")) throw std::runtime_error("no backup screen");
+    backupDialogs_ = &Dialogs();
+    backupDialogs_->AnswerInputBox(backupFolder);
+}
+
+namespace {
+void ExpectLastBoxSaying(const forms::ScriptedDialogs* dialogs, const std::string& text)
+{
+    if (dialogs == nullptr) throw std::runtime_error("the backup screen was not prepared");
+    const auto& boxes = dialogs->Boxes();
+    if (boxes.empty() || boxes.back().prompt.find(text) == std::string::npos)
+        throw std::runtime_error("expected \"" + text + "\", found \"" + (boxes.empty() ? "" : boxes.back().prompt) +
+                                 "\"");
+}
+} // namespace
+
+void ProgramRuns::Backup()
+{
+    Click("frmBackup", "Command1");
+    ExpectLastBoxSaying(backupDialogs_, "Backup completed.");
+}
+
+void ProgramRuns::Restore()
+{
+    Click("frmBackup", "Command2");
+    ExpectLastBoxSaying(backupDialogs_, "records were restored from backup data.");
+}
+
 void ProgramRuns::WriteReturnItems(const std::string& itemsPath)
 {
     PrintToItemFile("frmDet944Covid", "DMWin2", itemsPath);

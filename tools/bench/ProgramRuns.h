@@ -2,6 +2,8 @@
 // The timed operations, done as a user does them on the real screens
 // (headless): each Prepare leaves the screens where the operation starts.
 #include <filesystem>
+
+#include "platform/forms/ScriptedDialogs.h"
 #include <string>
 
 namespace bench {
@@ -43,7 +45,16 @@ public:
     void PrintReturnToPdf(const std::string& pdfPath);
     void WriteReturnItems(const std::string& itemsPath);
 
+    // The backup screen open over the utility menu (its count answered), the
+    // folder to be typed; every question then takes its default answer.
+    void PrepareBackup(const std::string& backupFolder);
+    // Its Backup button: 944Backup.mdb made afresh in the folder.
+    void Backup();
+    // Its Restore button: the current data replaced by the backup's.
+    void Restore();
+
 private:
+    forms::ScriptedDialogs* backupDialogs_ = nullptr;
     void ClickEmployerArrow(const char* arrow);
     std::filesystem::path folder_;
 };

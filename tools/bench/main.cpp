@@ -73,7 +73,16 @@ void RunSize(long size, const std::filesystem::path& top)
            Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); }),
            Measure([&] { bench::WriteItemsPdf(items, pdf); }, runs));
 
+    const auto backupFolder = top / "backup";
+    std::filesystem::create_directories(backupFolder);
+    const auto backupFile = backupFolder / "944Backup.mdb";
+    Report("backup", size, Measure([&] { program.Backup(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+           Measure([&] { bench::CopyIntoBackup(folder, backupFile); }, runs));
+    Report("restore", size, Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+           Measure([&] { bench::RestoreFromBackup(folder, backupFile); }, runs));
+
     std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(backupFolder);
     std::filesystem::remove(pdf);
     std::filesystem::remove(items);
 }

@@ -19,11 +19,12 @@ struct FinalizeStatement {
 };
 using StatementPtr = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
-ConnectionPtr Open(const std::filesystem::path& file)
+ConnectionPtr Open(const std::filesystem::path& file, bool create = false)
 {
-    if (!std::filesystem::exists(file)) throw std::runtime_error("no database file " + file.string());
+    if (create) std::filesystem::create_directories(file.parent_path());
+    else if (!std::filesystem::exists(file)) throw std::runtime_error("no database file " + file.string());
     sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), nullptr);
     ConnectionPtr db(raw);
     if (rc != SQLITE_OK) throw std::runtime_error(raw ? sqlite3_errmsg(raw) : "cannot open " + file.string());
     sqlite3_busy_timeout(raw, 5000);
@@ -51,7 +52,7 @@ std::string ColumnText(sqlite3_stmt* stmt, int column)
 
 void ExecuteSql(const std::filesystem::path& file, const std::string& sql)
 {
-    auto db = Open(file);
+    auto db = Open(file, true);
     char* error = nullptr;
     if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         std::string message = error ? error : sqlite3_errmsg(db.get());

@@ -37,6 +37,7 @@ public:
 
     void Bind(int index, const Value& value); // 1-based
     bool Step();                              // true while a row is there
+    void Reset();                             // ready to step again, bindings kept
     Value Column(int index) const;            // 0-based
     int ColumnCount() const;
     // Ends the run (releasing what it holds of the file) and forgets the
@@ -59,6 +60,8 @@ public:
     sqlite3* Handle() const { return db_; }
     const std::string& FilePath() const { return path_; }
     bool ReadOnly() const { return readOnly_; }
+    // Recordsets over this connection refuse changes from now on.
+    void MarkReadOnly() { readOnly_ = true; }
 
     void Exec(const std::string& sql, const std::string& source, bool writing = true);
 

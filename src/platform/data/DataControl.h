@@ -45,7 +45,8 @@ public:
     void SetCaption(const std::string& caption);
     const std::string& DatabaseName() const { return databaseName_; }
     void SetDatabaseName(const std::string& path);
-    // "Access" (the default). Other drivers are refused at Refresh (3170).
+    // "Access" (the default) or "dBASE III;" (DatabaseName is then a folder of
+    // .dbf tables, read-only). Other drivers are refused at Refresh (3170).
     const std::string& Connect() const { return connect_; }
     void SetConnect(const std::string& connect);
     const std::string& RecordSource() const { return recordSource_; }

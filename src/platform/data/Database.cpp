@@ -31,6 +31,7 @@ bool Database::IsOpen() const { return connection_ != nullptr; }
 RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool readOnly)
 {
     CheckOpen();
+    if (tableSource_) tableSource_(source);
     auto kind = type == dbOpenDefault ? dbOpenTable : static_cast<RecordsetType>(type);
     bool isSql = source.find_first_of(" \t\r\n") != std::string::npos;
     if (isSql && kind == dbOpenTable) kind = dbOpenDynaset;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/data/Recordset.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,12 @@ public:
 
     // Made by OpenDatabase and CreateDatabase (Engine.h).
     Database(std::string name, std::string filePath, std::shared_ptr<Connection> connection);
+    // A driver that brings a table in only when a recordset first opens it
+    // (the dBASE folder) is called with the record source first.
+    void SetTableSource(std::function<void(const std::string& source)> tableSource)
+    {
+        tableSource_ = std::move(tableSource);
+    }
 
 private:
     void CheckOpen() const;
@@ -68,6 +75,7 @@ private:
     std::shared_ptr<Connection> connection_;
     std::vector<std::weak_ptr<Recordset>> recordsets_;
     long recordsAffected_ = 0;
+    std::function<void(const std::string&)> tableSource_;
 };
 
 using DatabasePtr = std::shared_ptr<Database>;

@@ -1,6 +1,7 @@
 #include "platform/data/Engine.h"
 
 #include "platform/data/Connection.h"
+#include "platform/data/DbaseFolder.h"
 #include "platform/data/RowLocks.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/files/Paths.h"
@@ -46,6 +47,7 @@ bool MayChange(const fs::path& file)
 
 DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readOnly, const std::string& connect)
 {
+    if (IsDbaseConnect(connect)) return OpenDbaseFolder(path);
     std::string driver = Lower(connect);
     if (!driver.empty() && driver.rfind("access", 0) != 0 && driver != ";") {
         RaiseEngineError(errNoInstallableDriver, kSourceWorkspace, connect);

@@ -34,7 +34,9 @@ inline constexpr int dbFreeLocks = 1;
 // Opens an existing database file, shared for reading and writing. A missing
 // file is 3024 (never a new empty file), a missing folder or drive 3044, a
 // file that is not a database 3343. `exclusive` is accepted and ignored: the
-// system always shares. `connect` "" or "Access"; any other driver is 3170.
+// system always shares. `connect` "" or "Access"; "dBASE III;" opens a folder
+// of dBASE III tables read-only (the path is the folder, each table a .dbf
+// file in it); any other driver is 3170.
 DatabasePtr OpenDatabase(const std::string& path, bool exclusive = false, bool readOnly = false,
                          const std::string& connect = "");
 

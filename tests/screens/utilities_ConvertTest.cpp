@@ -1,0 +1,142 @@
+// The DOS conversion from tables written by python3-dbf on drive A:, started
+// from the utility menu as a user starts it.
+#include "ScreenTestSupport.h"
+#include "support/DosTables.h"
+
+#include "utilities/convertw2.h"
+#include "utilities/frm941UtilityMenu.h"
+
+#include <fstream>
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+const char* const kPayerFields =
+    "PYR_IDTYPE C(1); PYR_TAXID C(9); TYPE_PAYER C(1); US_ADDRESS C(1); PAYERNAME1 C(30); PAYERNAME2 C(30); "
+    "PAYER_STR C(30); PAYER_CITY C(25); PAYER_ST C(2); PAYER_ZIP C(10); STATE_ID C(12); ESTAB_NO C(4)";
+const char* const kPayeeFields =
+    "FIRST_NAME C(15); LAST_NAME C(20); SUFFIX C(4); PYE_TAXID C(9); DEPT_NO C(4); CTRY_CODE C(2); "
+    "PAYEE_STR C(30); PAYEE_CITY C(22); ST_STATE C(2); PAYEE_ZIP C(10); STFILE_1 C(2); STIDNO1 C(12); "
+    "STFILE_2 C(2); STIDNO2 C(12); STAT_EMP C(1); DECEASED C(1); PEN_PLAN C(1); LEG_REP C(1); DEF_COMP C(1); "
+    "PYR_IDTYPE C(1); PYR_TAXID C(9); TYPE_PAYER C(1)";
+
+Row Payer(const std::string& name, const std::string& taxId, const std::string& street, const std::string& zip)
+{
+    return {"1", taxId, "R", "Y", name, "DBA " + name, street, "SPRINGFIELD", "IL", zip, "ST-1", "0007"};
+}
+
+class DosConversion : public ScreenFolderTest {
+protected:
+    void SetUp() override
+    {
+        ScreenFolderTest::SetUp();
+        MakeDatabases();
+        std::filesystem::create_directories(DriveA());
+        Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 100");
+        dostables::WriteDosTable((DriveA() / "MMRPAYEE.DBF").string(), {kPayeeFields, {}});
+    }
+
+    std::filesystem::path DriveA() const { return Folder() / "drives" / "a"; }
+    std::string PayerFile() const { return (DriveA() / "MMRPAYER.DBF").string(); }
+    void WritePayers(const std::vector<Row>& rows) { dostables::WriteDosTable(PayerFile(), {kPayerFields, rows}); }
+
+    // The menu's conversion start, answered OK twice.
+    void StartConversion()
+    {
+        auto& menu = forms::Screen<frm941UtilityMenu>();
+        menu.Show();
+        AnswerUnscriptedBoxesWithTheirDefault();
+        forms::user::Click(menu.Command2);
+    }
+
+    void Convert()
+    {
+        Dialogs().AnswerMsgBox(forms::vbYes);
+        forms::user::Click(forms::Screen<convertw2>().cmdConvert);
+    }
+
+    std::string Employers() const
+    {
+        return Query(MainPath(), "SELECT EmployerNo, EmployerName1, AddressLine1, AddressLine2, EmployerZipCode, "
+                                 "EmployerZipCodeExt FROM Employers ORDER BY rowid");
+    }
+};
+
+TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTable)
+{
+    WritePayers({Payer("UNIVERSAL WIDGETS INC", "111111111", "1 SAMPLE RD", "12345"),
+                 Payer("ACME TOOLS", "222222222", "123456789012345678901234567890", "12345-6789"),
+                 Payer("universal widgets inc", "333333333", "2 LOW ST", "54321"),
+                 Payer("SIX CO", "444444444", "3 ODD ST", "123456")});
+    StartConversion();
+    ASSERT_TRUE(FormLoaded("convertw2"));
+    Convert();
+
+    EXPECT_EQ(Dialogs().Boxes().at(2).prompt, "There are 4 Employers. Convert them now?");
+    EXPECT_EQ(Dialogs().LastBox().prompt, "3 employers were converted from the DOS version of Tavrilo W-2");
+    const std::string blanks(22, ' ');
+    EXPECT_EQ(Employers(), "100|ACME TOOLS|" + blanks + "|1234567890123456789012|12345|6789;" +
+                               "101|universal widgets inc|" + blanks + "|2 LOW ST|54321|    ;" +
+                               "102|SIX CO|" + blanks + "|3 ODD ST|12345|NULL");
+    EXPECT_EQ(Query(MainPath(), "SELECT IdType, Pyr_Taxid, TypePayer, Country, EmployerName2, City, State, StateId, "
+                                "EstabNo FROM Employers WHERE EmployerNo = 100"),
+              "1|222222222|R|Y|DBA ACME TOOLS|SPRINGFIELD|IL|ST-1|0007");
+    EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "103");
+}
+
+TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted)
+{
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
+                    "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY')");
+    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("ACME TOOLS", "222222222", "2 B ST", "22222"),
+                 Payer("THIRD CO", "333333333", "3 C ST", "33333")});
+    StartConversion();
+    Convert();
+
+    EXPECT_TRUE(BoxShownTitled("Tavrilo W-2 Employers - DOS to Win95/98 Coversion"));
+    EXPECT_NE(Prompts().find("A record already exists for ACME TOOLS 1 222222222 R"), std::string::npos);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "ACME ALREADY;FIRST CO;THIRD CO");
+}
+
+TEST_F(DosConversion, WithoutACounterRowItStopsAtTheFirstEmployerWithOneMessage)
+{
+    Sql(IdPath(), "DELETE FROM Employers_ID");
+    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
+    StartConversion();
+    Convert();
+
+    int counterMessages = 0;
+    for (const auto& box : Dialogs().Boxes()) counterMessages += box.prompt == "Can't Add Record; Counter Not Available";
+    EXPECT_EQ(counterMessages, 1);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "0 employers were converted from the DOS version of Tavrilo W-2");
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
+}
+
+TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConverted)
+{
+    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
+    std::filesystem::resize_file(PayerFile(), std::filesystem::file_size(PayerFile()) - 30);
+    StartConversion();
+
+    EXPECT_FALSE(FormLoaded("convertw2"));
+    EXPECT_TRUE(forms::Screen<frm941UtilityMenu>().Visible());
+    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error no. 3343 ", 0), 0u);
+    EXPECT_EQ(Dialogs().LastBox().title, "Tavrilo 941 Conversion Conversion from DOS");
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
+}
+
+TEST_F(DosConversion, NoDriveAIsTheInvalidPathMessageOverTheMenu)
+{
+    std::filesystem::remove_all(DriveA());
+    StartConversion();
+
+    EXPECT_FALSE(FormLoaded("convertw2"));
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "Error no. 3044 Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
+              "Tavrilo W-2 for DOS information in Drive A: and try conversion again.");
+}
+
+} // namespace

@@ -5,7 +5,6 @@
 #include "platform/data/Engine.h"
 #include "platform/files/ProgramFolder.h"
 #include "shell/frmStartup.h"
-#include "utilities/UtilityData.h"
 #include "utilities/frm941UtilityMenu.h"
 
 #include <array>

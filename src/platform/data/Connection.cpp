@@ -128,8 +128,6 @@ bool Statement::Step()
     RaiseSqlite(db_, rc, source_, writing_);
 }
 
-void Statement::Reset() { sqlite3_reset(stmt_); }
-
 Value Statement::Column(int index) const
 {
     switch (sqlite3_column_type(stmt_, index)) {

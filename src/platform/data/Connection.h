@@ -37,7 +37,6 @@ public:
 
     void Bind(int index, const Value& value); // 1-based
     bool Step();                              // true while a row is there
-    void Reset();                             // ready to step again, bindings kept
     Value Column(int index) const;            // 0-based
     int ColumnCount() const;
     // Ends the run (releasing what it holds of the file) and forgets the

@@ -38,7 +38,7 @@ TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase)
     auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
     EXPECT_TRUE(db->HasTable("det941"));
     EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
-    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "dBASE III;"), 3170);
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "Paradox 3.X;"), 3170);
 }
 
 // Table names and columns are remembered between opens of a file, but a

@@ -4,6 +4,8 @@
 
 #include "DesktopTestSupport.h"
 
+#include "platform/data/Database.h"
+#include "platform/data/Engine.h"
 #include "platform/forms/Forms.h"
 
 #include <QApplication>
@@ -143,6 +145,58 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
     ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
     EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
+}
+
+TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    {
+        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
+        ClickWidget(employers->WidgetNamed("cmdQtr1"));
+    }
+    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+    ASSERT_NE(f941, nullptr);
+    ClickWidget(f941->WidgetNamed("cmdAddNew"));
+    QWidget* line2 = f941->WidgetNamed("fpLine2");
+    ClickWidget(line2);
+    TypeKeys(line2, "1000");
+    {
+        BoxAnswerer answerer({QMessageBox::Cancel});
+        f941->close();
+        ProcessEvents();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].title, "Close");
+        EXPECT_EQ(answerer.Seen()[0].text, "Save the changes to this record before closing?");
+    }
+    ASSERT_EQ(WindowOf("frmDet941Covid0621"), f941);
+    EXPECT_TRUE(f941->isVisible()) << "Cancel closed the window";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes});
+        f941->close();
+        ProcessEvents();
+    }
+    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
+    EXPECT_TRUE(employers->isVisible());
+    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 1000");
+    EXPECT_FALSE(stored->Eof()) << "Yes did not store the return";
+}
+
+TEST_F(DesktopProgram, TheMainMenusCloseBoxLeavesAsExitDoes) {
+    QAction* workWithForms = MenuEntry(WindowOf("frmStartup"), "File", "Work with Forms 941 / 944");
+    ASSERT_NE(workWithForms, nullptr);
+    workWithForms->trigger();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr);
+    BoxAnswerer answerer({QMessageBox::Yes});
+    mainMenu->close();
+    ProcessEvents();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Have you Backed Up your 941 data recently?");
+    EXPECT_EQ(WindowOf("frm941MainScreen"), nullptr);
+    EXPECT_TRUE(WindowOf("frmStartup")->isVisible());
+    EXPECT_FALSE(frontEnd_->Ended());
 }
 
 // Keys as the keyboard sends them: to whichever widget has Qt's focus,

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
-#include "returns/f941/Form941TracedPrintout.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ protected:
     {
         for (int answer : questions) Dialogs().AnswerMsgBox(answer);
         for (int i = 0; i < boxesToAnswer; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
-        Form941TracedPrintout(screen, CurrentEmployer(), screen.DMWin2).Print();
+        screen.PrintFormTrace();
     }
 
     std::vector<std::string> ProgressBoxes()

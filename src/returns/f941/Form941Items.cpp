@@ -43,14 +43,10 @@ void Form941Items::Page1Item(short fieldNo) {
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
     case 1: run_.StoreItemText(EinBoxesText(employer.Pyr_TaxId)); break;
-    case 8: {
-        const std::string quarter = Left(PeriodCode(), 1);
-        if (quarter == "2") run_.StoreTextTop(kQuarterBoxTop + kQuarter2Drop);
-        else if (quarter == "3") run_.StoreTextTop(kQuarterBoxTop + kQuarter3Drop);
-        else if (quarter != "1") run_.StoreTextTop(kQuarterBoxTop + kQuarter4Drop);
+    case 8:
+        StoreQuarterBoxTop();
         run_.StoreItemText("X");
         break;
-    }
     case 9: run_.StoreItemText(CountOrBlank(NumberOf(screen_, "mskNo_Employee"))); break;
     case 12: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check2"))); break;
     default:
@@ -59,6 +55,14 @@ void Form941Items::Page1Item(short fieldNo) {
         run_.StoreItemText(" ");
         break;
     }
+}
+
+// The quarter's box of page 1 stands below the first quarter's by the quarter.
+void Form941Items::StoreQuarterBoxTop() {
+    const std::string quarter = Left(PeriodCode(), 1);
+    if (quarter == "2") run_.StoreTextTop(kQuarterBoxTop + kQuarter2Drop);
+    else if (quarter == "3") run_.StoreTextTop(kQuarterBoxTop + kQuarter3Drop);
+    else if (quarter != "1") run_.StoreTextTop(kQuarterBoxTop + kQuarter4Drop);
 }
 
 void Form941Items::Line16Box(short fieldNo) {

@@ -23,6 +23,8 @@ public:
 
     // The amount of a line field as the printout prints it.
     std::string Amount(const char* field, int index = -1) const;
+    // Item 8: moves the quarter's box down from the first quarter's place.
+    void StoreQuarterBoxTop();
     // The return screen's period code ("322").
     const std::string& PeriodCode() const;
     const forms::Form& Screen() const { return screen_; }

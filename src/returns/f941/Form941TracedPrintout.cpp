@@ -4,10 +4,7 @@
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 #include "platform/forms/Dialogs.h"
-#include "returns/f941/Form941Layout.h"
-#include "returns/f941/Form941PageImages.h"
 #include "returns/f941/Form941PrintoutPlan.h"
-#include "returns/f941/Form941TracedLayout.h"
 
 namespace {
 const ReturnPrintoutPlan& kPlan = kForm941PrintoutPlan;
@@ -17,7 +14,7 @@ Form941TracedPrintout::Form941TracedPrintout(const ReturnScreen& returnScreen, c
                                              printing::DMWin& control)
     : employer_(employer), run_(control), items_(returnScreen, employer_, run_) {}
 
-void Form941TracedPrintout::Print() {
+void Form941TracedPrintout::Print(const Form941TracedDesign& design) {
     run_.Run([&] {
         run_.FieldNo = kFirstEmployerMarker;
         run_.ReadEmployerTexts(EmployerRowOf(employer_));
@@ -29,40 +26,40 @@ void Form941TracedPrintout::Print() {
         if (run_.AskYesNo(kPlan.questions.returnOrVoucherPrompt, kPlan.questions.returnOrVoucherTitle)) {
             run_.VoucherChoice = "No";
             run_.Part6Choice = run_.AskYesNo(kPlan.questions.preparerPrompt, kPlan.questions.preparerTitle) ? "Yes" : "No";
-            PrintReturn();
+            PrintReturn(design);
         } else {
             run_.VoucherChoice = "Yes";
-            PrintVoucher();
+            PrintVoucher(design);
         }
     });
 }
 
-std::string Form941TracedPrintout::Picture(const char* of2022, const char* otherwise) const {
-    return basic::Right(items_.PeriodCode(), 2) == "22" ? of2022 : otherwise;
+// The page images by the period's year alone.
+const Form941PageImages& Form941TracedPrintout::Images(const Form941TracedDesign& design) const {
+    return basic::Right(items_.PeriodCode(), 2) == "22" ? design.of2022 : design.otherwise;
 }
 
 void Form941TracedPrintout::Progress(const std::string& text) {
     forms::MsgBox(text, forms::vbOKOnly);
 }
 
-void Form941TracedPrintout::PrintReturn() {
-    const FieldLayout& layout = Form941TracedFieldLayout();
+void Form941TracedPrintout::PrintReturn(const Form941TracedDesign& design) {
+    const FieldLayout& layout = design.layout;
     run_.StartDocument(kPlan.returnDocumentTitle);
-    run_.SetUpPage({"Page 1", kForm941Template, Picture("TF1P122C.wmf", "tf1p123C.wmf")});
+    run_.SetUpPage({"Page 1", kForm941Template, Images(design).Page1});
     run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
-    run_.PrintItems(layout, 1, 39, [&](short n) { Page1Item(n); });
+    run_.PrintItems(layout, 1, 39, [&](short n) { Page1Item(design, n); });
     Progress("Page 1 has been processed.");
     Progress("About to Process and Print Page 2.");
 
-    run_.SetUpPage({"Page 2", kForm941Template, Picture("tf1p222C.wmf", "tf1p223C.wmf")},
+    run_.SetUpPage({"Page 2", kForm941Template, Images(design).Page2},
                    [&] { Progress("about to assign the wmf file name to page 2"); });
     Progress("About to print Page 2 for x = 40 to 70");
     for (run_.FieldNo = 40; run_.FieldNo <= 70; ++run_.FieldNo) {
         const short n = run_.FieldNo;
         run_.StorePlacement(layout.Row(n));
         Progress("X = " + std::to_string(n));
-        if (n <= 49) items_.Page2Item(n);
-        else items_.Page3Item(n);
+        design.page2Item(n);
         run_.StorePrintText();
     }
     Progress("Page 2 printed.");
@@ -71,14 +68,14 @@ void Form941TracedPrintout::PrintReturn() {
         // The return ends as a document of its own before any voucher starts,
         // so that neither is lost.
         run_.Finish();
-        if (run_.VoucherChoice == "Yes") PrintVoucher();
+        if (run_.VoucherChoice == "Yes") PrintVoucher(design);
         return;
     }
-    run_.SetUpPage({"Page 3", kForm941Template, Picture("tf1p322C.wmf", "tf1p323C.wmf")});
+    run_.SetUpPage({"Page 3", kForm941Template, Images(design).Page3});
     run_.Finish();
 }
 
-void Form941TracedPrintout::Page1Item(short fieldNo) {
+void Form941TracedPrintout::Page1Item(const Form941TracedDesign& design, short fieldNo) {
     switch (fieldNo) {
     case 24: case 25: case 26: case 28:
         run_.StoreItemText(" ");
@@ -92,13 +89,13 @@ void Form941TracedPrintout::Page1Item(short fieldNo) {
     }
     case 34: run_.StoreItemText(items_.Amount("fpLine16", 1)); break;
     case 35: run_.StoreItemText(CheckMark(CheckValueOf(items_.Screen(), "Check3"))); break;
-    default: items_.Page1Item(fieldNo); break;
+    default: design.page1Item(fieldNo); break;
     }
 }
 
-void Form941TracedPrintout::PrintVoucher() {
+void Form941TracedPrintout::PrintVoucher(const Form941TracedDesign& design) {
     run_.StartDocument(kPlan.voucherDocumentTitle);
-    run_.SetUpPage({"Page 1", kVoucher941Template, Picture("tf1v22.wmf", "tf1v23.wmf")});
-    run_.PrintItems(Form941FieldLayout(), 71, 80, [&](short n) { items_.VoucherItem(n); }, kPlan.voucherDrop);
+    run_.SetUpPage({"Page 1", kVoucher941Template, Images(design).Voucher});
+    run_.PrintItems(design.layout, 71, 80, design.voucherItem, kPlan.voucherDrop);
     run_.Finish();
 }

@@ -152,6 +152,8 @@ public:
 
     // Prints the return's pages 1 to 3 or its 941-V voucher.
     void DMWin2_PrintRequest();
+    // The older, traced print run; no event or user action reaches it.
+    void PrintFormTrace();
 
 protected:
     void AdaptToPeriod(const std::string& code) override;
@@ -162,9 +164,6 @@ protected:
     forms::Control& FirstFieldOfPage2() override { return fpLine19; }
 
 private:
-    // The older, traced print run; no user action reaches it.
-    void PrintFormTrace();
-
     void LayOutLines();
     std::vector<ReturnLine> Form941Lines();
     void SetPeriodMoves(const std::string& code);

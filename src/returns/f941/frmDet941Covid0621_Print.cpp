@@ -5,6 +5,7 @@
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PrintoutPlan.h"
 #include "returns/f941/Form941PageImages.h"
+#include "returns/f941/Form941TracedLayout.h"
 #include "returns/f941/Form941TracedPrintout.h"
 #include "returns/f941/frmDet941Covid0621.h"
 
@@ -45,5 +46,14 @@ void frmDet941Covid0621::DMWin2_PrintRequest() {
 }
 
 void frmDet941Covid0621::PrintFormTrace() {
-    Form941TracedPrintout(*this, CurrentEmployer(), DMWin2).Print();
+    Form941TracedPrintout printout(*this, CurrentEmployer(), DMWin2);
+    Form941Items items(*this, printout.Employer(), printout.Run());
+    printout.Print({
+        {"TF1P122C.wmf", "tf1p222C.wmf", "tf1p322C.wmf", "tf1v22.wmf"},
+        {"tf1p123C.wmf", "tf1p223C.wmf", "tf1p323C.wmf", "tf1v23.wmf"},
+        Form941TracedFieldLayout(),
+        [&](short n) { items.Page1Item(n); },
+        [&](short n) { n <= 49 ? items.Page2Item(n) : items.Page3Item(n); },
+        [&](short n) { items.VoucherItem(n); },
+    });
 }

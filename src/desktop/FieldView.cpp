@@ -1,6 +1,5 @@
 #include "desktop/FieldView.h"
 
-#include "platform/forms/MaskedField.h"
 #include "platform/forms/TextField.h"
 
 #include <QLineEdit>
@@ -39,17 +38,13 @@ void FieldView::ShowFocus() {
 }
 
 void FieldView::PlaceCursor() {
-    if (field_.HasFocus() && field_.AllSelected()) {
-        edit_->selectAll();
-        return;
-    }
-    int position = edit_->text().size();
-    if (const auto* masked = dynamic_cast<const forms::MaskedField*>(&field_); masked && !masked->Mask().empty()) {
-        // The next character goes into the first unfilled place.
-        const int prompt = edit_->text().indexOf(QChar(masked->PromptChar()));
-        if (prompt >= 0) position = prompt;
-    }
-    edit_->setCursorPosition(position);
+    if (!field_.HasFocus()) return;
+    // The model's selection, the caret at its moving end.
+    const int start = field_.SelStart();
+    const int length = field_.SelLength();
+    if (length == 0) edit_->setCursorPosition(start);
+    else if (field_.Caret() == start) edit_->setSelection(start + length, -length);
+    else edit_->setSelection(start, length);
 }
 
 } // namespace desktop

@@ -1,5 +1,7 @@
 #include "platform/basic/Strings.h"
 
+#include "platform/basic/Utf8.h"
+
 #include <algorithm>
 
 namespace basic {
@@ -21,40 +23,16 @@ std::size_t ByteOffsetOf(std::string_view text, long index) {
     return offset;
 }
 
-// Maps the ASCII and Latin-1 letters of a UTF-8 text through `change`,
-// which takes and gives a code point below 256.
+// The letters of code page 1252 beyond Latin-1, upper then lower case.
+constexpr char32_t kPairs[][2] = {{0x160, 0x161}, {0x152, 0x153}, {0x17D, 0x17E}, {0x178, 0xFF}};
+
 template <typename Change>
-std::string MapLatinLetters(std::string_view text, Change change) {
+std::string MapLetters(std::string_view text, Change change) {
     std::string result;
     result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            result += static_cast<char>(change(c));
-        } else if ((c == 0xC3) && i + 1 < text.size()) {
-            // U+00C0..U+00FF is 0xC3 followed by 0x80..0xBF.
-            unsigned codePoint = 0xC0 + (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            unsigned changed = change(codePoint);
-            result += static_cast<char>(0xC3);
-            result += static_cast<char>(0x80 | (changed & 0x3F));
-            ++i;
-        } else {
-            result += static_cast<char>(c);
-        }
-    }
+    std::size_t i = 0;
+    while (i < text.size()) AppendUtf8(result, change(NextCodePoint(text, i)));
     return result;
-}
-
-unsigned UpperOf(unsigned c) {
-    if (c >= 'a' && c <= 'z') return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-    return c;
-}
-
-unsigned LowerOf(unsigned c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    return c;
 }
 
 } // namespace
@@ -99,8 +77,26 @@ std::string RTrim(std::string_view text) {
 
 std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
 
-std::string UCase(std::string_view text) { return MapLatinLetters(text, UpperOf); }
-std::string LCase(std::string_view text) { return MapLatinLetters(text, LowerOf); }
+char32_t UpperOf(char32_t c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    for (const auto& pair : kPairs)
+        if (c == pair[1]) return pair[0];
+    return c;
+}
+
+char32_t LowerOf(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    for (const auto& pair : kPairs)
+        if (c == pair[0]) return pair[1];
+    return c;
+}
+
+bool IsLetter(char32_t c) { return UpperOf(c) != c || LowerOf(c) != c || c == 0xDF || c == 0xAA || c == 0xBA; }
+
+std::string UCase(std::string_view text) { return MapLetters(text, [](char32_t c) { return UpperOf(c); }); }
+std::string LCase(std::string_view text) { return MapLetters(text, [](char32_t c) { return LowerOf(c); }); }
 
 namespace {
 

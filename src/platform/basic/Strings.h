@@ -19,13 +19,18 @@ std::string Trim(std::string_view text);
 std::string LTrim(std::string_view text);
 std::string RTrim(std::string_view text);
 
-// Upper / lower case of the ASCII letters and the Latin-1 letters.
 // Names (of columns, controls, files, properties) compare without regard to
 // the case of ASCII letters, as the original platform compared them.
 bool SameNameCaseBlind(std::string_view a, std::string_view b);
 bool LessCaseBlind(std::string_view a, std::string_view b);
 
+// Upper / lower case of the letters of code page 1252 (ASCII, the Latin-1
+// letters, Š Œ Ž Ÿ); other characters stay as they are.
 std::string UCase(std::string_view text);
 std::string LCase(std::string_view text);
+char32_t UpperOf(char32_t character);
+char32_t LowerOf(char32_t character);
+// A letter of code page 1252 (a..z, é, ß, Ÿ ...).
+bool IsLetter(char32_t character);
 
 } // namespace basic

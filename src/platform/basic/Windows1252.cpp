@@ -1,5 +1,7 @@
 #include "platform/basic/Windows1252.h"
 
+#include "platform/basic/Utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -20,60 +22,27 @@ constexpr std::array<char32_t, 32> kHighControls{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `i`, moving `i` past it; a malformed
-// sequence gives U+FFFD and moves one byte.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    unsigned char lead = static_cast<unsigned char>(text[i]);
-    int extra = lead < 0x80            ? 0
-                : (lead & 0xE0) == 0xC0 ? 1
-                : (lead & 0xF0) == 0xE0 ? 2
-                : (lead & 0xF8) == 0xF0 ? 3
-                                        : -1;
-    if (extra == 0) { ++i; return lead; }
-    if (extra < 0 || i + extra >= text.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        unsigned char next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) { ++i; return 0xFFFD; }
-        c = (c << 6) | (next & 0x3F);
-    }
-    i += extra + 1;
-    return c;
-}
-
-char ByteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-        if (kHighControls[k] == c) return static_cast<char>(0x80 + k);
-    }
-    return '?';
-}
+char ByteOf(char32_t c) { return static_cast<char>(Windows1252ByteOf(c).value_or('?')); }
 
 } // namespace
+
+std::optional<unsigned char> Windows1252ByteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+    for (std::size_t k = 0; k < kHighControls.size(); ++k) {
+        if (kHighControls[k] == c) return static_cast<unsigned char>(0x80 + k);
+    }
+    return std::nullopt;
+}
+
+char32_t Windows1252Character(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
+}
 
 std::string Utf8FromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char b : bytes) {
-        unsigned char c = static_cast<unsigned char>(b);
-        if (c >= 0x80 && c <= 0x9F) AppendUtf8(out, kHighControls[c - 0x80]);
-        else AppendUtf8(out, c);
+        AppendUtf8(out, Windows1252Character(static_cast<unsigned char>(b)));
     }
     return out;
 }

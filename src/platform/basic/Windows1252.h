@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace basic {
 std::string Utf8FromWindows1252(std::string_view bytes);
 // Characters that code page 1252 cannot hold become "?".
 std::string Windows1252FromUtf8(std::string_view utf8);
+
+// The code page's byte for a character; nothing when it has none.
+std::optional<unsigned char> Windows1252ByteOf(char32_t character);
+// The character a byte of the code page stands for.
+char32_t Windows1252Character(unsigned char byte);
 
 // One fixed-width field of a record: the text in code page 1252,
 // left-aligned, filled up with blanks or cut to `width` bytes.

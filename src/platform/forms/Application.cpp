@@ -228,6 +228,7 @@ void Application::Reset() {
     for (auto& entry : entries_) entry->instance.reset();
     FocusMoves::DropAll();
     dialogs_ = std::make_shared<ScriptedDialogs>();
+    clipboard_ = std::make_shared<MemoryClipboard>();
     mousePointer_ = 0;
     screenWidth_ = 15360;
     screenHeight_ = 11520;

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/Clipboard.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ScriptedDialogs.h"
 
@@ -44,6 +45,9 @@ public:
     ScriptedDialogs& UseScriptedDialogs(
         ScriptedDialogs::WhenUnscripted whenUnscripted = ScriptedDialogs::WhenUnscripted::Fail);
 
+    Clipboard& GetClipboard() { return *clipboard_; }
+    void SetClipboard(std::shared_ptr<Clipboard> clipboard) { clipboard_ = std::move(clipboard); }
+
     // The desktop watches; null: nobody (headless).
     void SetObserver(Observer* observer) { observer_ = observer; }
     Observer& Watcher();
@@ -76,8 +80,9 @@ public:
 
     // For tests: unloads every form (the last loaded first), forgets every
     // screen instance (the registrations stay), fresh failing scripted
-    // dialogs, default pointer and screen size, no observer, no DoEvents
-    // hook. The path resolver and the drive letters stay.
+    // dialogs, an empty clipboard in memory, default pointer and screen
+    // size, no observer, no DoEvents hook. The path resolver and the drive
+    // letters stay.
     void Reset();
 
 private:
@@ -94,6 +99,7 @@ private:
     long screenHeight_ = 11520;
     int mousePointer_ = 0;
     std::shared_ptr<Dialogs> dialogs_;
+    std::shared_ptr<Clipboard> clipboard_ = std::make_shared<MemoryClipboard>();
     Observer* observer_ = nullptr;
     std::function<void()> doEvents_;
     std::function<std::filesystem::path(const std::string&)> pathResolver_;

@@ -86,8 +86,15 @@ public:
     // --- for the runtime and for controls of other layers ---
     // Whether this kind of control can ever have the focus.
     virtual bool Focusable() const { return false; }
-    // A key that passed the handlers reaches the control.
+    // A key that passed the handlers reaches the control: a character (its
+    // code page 1252 code) or Backspace, Enter, Escape.
     virtual void TakeKey(int /*keyAscii*/) {}
+    // A key that is no character (arrows, Home, End, Delete, Insert, chords
+    // with Ctrl) that passed KeyDown reaches the control.
+    virtual void TakeKeyCode(int /*keyCode*/, int /*shift*/) {}
+    // The focus came here (before GotFocus runs) / went away.
+    virtual void FocusArrived() {}
+    virtual void FocusLeft() {}
     // What a user's click does (after any focus move): raise Click.
     virtual void UserClick();
     // The owner form has run its Form_Load / is being unloaded: controls

@@ -1,6 +1,7 @@
 #include "platform/forms/CurrencyField.h"
 
 #include "platform/basic/NumberToText.h"
+#include "platform/basic/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,9 +20,28 @@ std::string Bare(const std::string& text) {
     return bare;
 }
 
-int DecimalsOf(const std::string& text) {
-    auto point = text.find('.');
-    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
+
+// What an amount's display adds, dropped from a pasted amount.
+bool IsAmountDecoration(char32_t c) { return c == '$' || c == ',' || c == ' '; }
+
+// Digits with a leading minus where allowed and at most one point followed
+// by at most `decimals` digits (a number being typed: "", "-", "12." fit).
+bool IsNumberShape(const std::u32string& text, bool negative, int decimals) {
+    std::size_t i = 0;
+    if (negative && !text.empty() && text[0] == '-') ++i;
+    bool point = false;
+    int after = 0;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            if (point && ++after > decimals) return false;
+        } else if (text[i] == '.' && !point && decimals > 0) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string Grouped(const std::string& digits) {
@@ -64,25 +84,38 @@ void CurrencyField::SetRange(double min, double max) {
     max_ = max;
 }
 
-std::optional<std::string> CurrencyField::AfterTyping(const std::string& current, char c) const {
-    if (c == '-') {
-        if (!allowNegative_ || !current.empty()) return std::nullopt;
-        return std::string("-");
+bool CurrencyField::TakesCharacter(char32_t c) const { return IsDigit(c) || c == '.' || (c == '-' && allowNegative_); }
+
+bool CurrencyField::DropsFromPaste(char32_t c) const { return IsAmountDecoration(c); }
+
+bool CurrencyField::Holds(const std::u32string& text) const {
+    if (!IsNumberShape(text, allowNegative_, 2)) return false;
+    const double value = AmountOf(basic::Utf8Of(text));
+    return value <= max_ && value >= min_;
+}
+
+void CurrencyField::FocusArrived() {
+    // The amount turns into its plain number before the caret lands on it.
+    Changed("Text");
+    TextField::FocusArrived();
+}
+
+void CurrencyField::FocusLeft() { Changed("Text"); }
+
+int CurrencyField::CaretAtShown(int shown) const {
+    if (HasFocus()) return TextField::CaretAtShown(shown);
+    // A click into the amount as shown ("$1,501.00") lands between the same
+    // characters of the plain number ("1501"): "$" and "," do not count.
+    const std::u32string display = basic::CodePointsOf(DisplayText());
+    int caret = 0;
+    for (int i = 0; i < shown && i < static_cast<int>(display.size()); ++i) {
+        if (!IsAmountDecoration(display[static_cast<std::size_t>(i)])) ++caret;
     }
-    if (c == '.') {
-        if (current.find('.') != std::string::npos) return std::nullopt;
-        return current + c;
-    }
-    if (std::isdigit(static_cast<unsigned char>(c)) == 0) return std::nullopt;
-    std::string typed = current + c;
-    if (DecimalsOf(typed) > 2) return std::nullopt;
-    double value = AmountOf(typed);
-    if (value > max_ || value < min_) return std::nullopt;
-    return typed;
+    return TextField::CaretAtShown(caret);
 }
 
 std::string CurrencyField::DisplayText() const {
-    if (Text().empty()) return "";
+    if (Text().empty() || HasFocus()) return Text();
     double value = Value();
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2);
@@ -118,19 +151,19 @@ void LongIntegerField::SetRange(long long min, long long max) {
     max_ = max;
 }
 
-std::optional<std::string> LongIntegerField::AfterTyping(const std::string& current, char c) const {
-    if (c == '-') {
-        if (!allowNegative_ || !current.empty()) return std::nullopt;
-        return std::string("-");
-    }
-    if (std::isdigit(static_cast<unsigned char>(c)) == 0) return std::nullopt;
-    std::string typed = current + c;
+bool LongIntegerField::TakesCharacter(char32_t c) const { return IsDigit(c) || (c == '-' && allowNegative_); }
+
+bool LongIntegerField::DropsFromPaste(char32_t c) const { return IsAmountDecoration(c); }
+
+bool LongIntegerField::Holds(const std::u32string& text) const {
+    if (!IsNumberShape(text, allowNegative_, 0)) return false;
+    const std::string typed = basic::Utf8Of(text);
+    if (typed.empty() || typed == "-") return true;
     long long value = 0;
     auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
     (void)end;
     long long lowest = allowNegative_ ? std::min(min_, -max_) : std::max(min_, 0LL);
-    if (error != std::errc() || value > max_ || value < lowest) return std::nullopt;
-    return typed;
+    return error == std::errc() && value <= max_ && value >= lowest;
 }
 
 data::Value LongIntegerField::BoundValue() const {

@@ -7,7 +7,10 @@ namespace forms {
 // typed ("62.5", "-0.03", "" when empty); typing takes only digits, one
 // point, at most two decimals, and a leading minus where negatives are
 // allowed, and refuses a key that would leave the amount outside Min..Max.
-// Code may write anything. It shows the text as an amount ("$1,234.50").
+// A paste must give such an amount as a whole ("$" and "," in it are
+// dropped), or nothing is pasted. Code may write anything. It shows the text
+// as an amount ("$1,234.50"), and while it has the focus as the plain
+// number the caret moves over.
 class CurrencyField : public TextField {
 public:
     CurrencyField(Form& owner, std::string name, int index = -1);
@@ -24,10 +27,15 @@ public:
     void SetRange(double min, double max);
 
     std::string DisplayText() const override;
+    int CaretAtShown(int shown) const override;
     data::Value BoundValue() const override;
+    void FocusArrived() override;
+    void FocusLeft() override;
 
 protected:
-    std::optional<std::string> AfterTyping(const std::string& current, char c) const override;
+    bool TakesCharacter(char32_t c) const override;
+    bool Holds(const std::u32string& text) const override;
+    bool DropsFromPaste(char32_t c) const override;
 
 private:
     bool allowNegative_ = false;
@@ -53,7 +61,9 @@ public:
     data::Value BoundValue() const override;
 
 protected:
-    std::optional<std::string> AfterTyping(const std::string& current, char c) const override;
+    bool TakesCharacter(char32_t c) const override;
+    bool Holds(const std::u32string& text) const override;
+    bool DropsFromPaste(char32_t c) const override;
 
 private:
     bool allowNegative_ = false;

@@ -223,6 +223,8 @@ void FocusMoves::DropAll() { Pending().clear(); }
 
 void FocusMoves::SetActive(Form& form, Control* before, Control* now) {
     form.activeControl_ = now;
+    if (before != nullptr) before->FocusLeft();
+    if (now != nullptr) now->FocusArrived();
     App().Watcher().FocusChanged(form, before, now);
 }
 

@@ -1,5 +1,8 @@
 #include "platform/forms/UserInput.h"
 
+#include "platform/basic/Utf8.h"
+#include "platform/basic/Windows1252.h"
+
 #include "platform/forms/Control.h"
 #include "platform/forms/DriveFolderLists.h"
 #include "platform/forms/FocusMoves.h"
@@ -42,7 +45,7 @@ void KeyToFocused(Control& control, int key) {
             return;
         }
     }
-    int keyCode = std::toupper(static_cast<unsigned char>(key));
+    int keyCode = key < 128 ? std::toupper(key) : key;
     control.Raise(control.KeyDown, keyCode, 0);
     int keyAscii = key;
     control.Raise(control.KeyPress, keyAscii);
@@ -53,22 +56,49 @@ void KeyToFocused(Control& control, int key) {
 
 bool FocusByMouse(Control& control) {
     if (!Reachable(control) || !control.CanTakeFocus()) return false;
+    const bool hadFocus = control.HasFocus();
     {
         EventScope action(true);
         control.SetFocus();
     }
-    return control.HasFocus();
+    if (!control.HasFocus()) return false;
+    auto* field = dynamic_cast<TextField*>(&control);
+    if (field != nullptr && !hadFocus) field->CaretToEnd();
+    return true;
+}
+
+bool ClickAt(TextField& field, int shown) {
+    // Where the click lands is read from what the field showed when clicked.
+    const int caret = field.CaretAtShown(shown);
+    if (!field.HasFocus() && !FocusByMouse(field)) return false;
+    field.SetSelStart(caret);
+    return true;
 }
 
 bool TypeText(Control& control, std::string_view text) {
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
-    Form& form = control.Owner();
     if (auto* field = dynamic_cast<TextField*>(&control)) field->SelectAll();
-    for (char c : text) {
+    return TypeKeys(control, text);
+}
+
+bool TypeKeys(Control& control, std::string_view text) {
+    if (!control.HasFocus() && !FocusByMouse(control)) return false;
+    Form& form = control.Owner();
+    for (char32_t c : basic::CodePointsOf(text)) {
         if (!form.IsLoaded()) break;
+        const auto code = basic::Windows1252ByteOf(c);
+        if (!code) continue;
         Control* focused = form.ActiveControl() != nullptr ? form.ActiveControl() : &control;
-        KeyToFocused(*focused, static_cast<unsigned char>(c));
+        KeyToFocused(*focused, *code);
     }
+    return true;
+}
+
+bool PressKeyCode(Control& control, int keyCode, int shift) {
+    if (!control.HasFocus() && !FocusByMouse(control)) return false;
+    EventScope action(true);
+    control.Raise(control.KeyDown, keyCode, shift);
+    if (keyCode != 0) control.TakeKeyCode(keyCode, shift);
     return true;
 }
 

@@ -9,6 +9,7 @@ class DriveList;
 class FolderList;
 class TabControl;
 class Menu;
+class TextField;
 
 // What a user does. Tests, the scenario runner and the desktop all drive the
 // screens through these, so every path raises the same events in the same
@@ -16,22 +17,40 @@ class Menu;
 // carried out at its end and screens unloaded during it are destroyed then.
 namespace user {
 
-// Moves the focus to the control as a click would. False when it cannot
-// take the focus (the focus then stays where it was).
+// Moves the focus to the control as a click would; a field entered so has
+// its caret at the end. False when it cannot take the focus (the focus then
+// stays where it was).
 bool FocusByMouse(Control& control);
 
+// A click into a field before character `shown` of what it shows: the
+// focus comes (when it is elsewhere) and the caret goes there. False when
+// the field cannot take the focus.
+bool ClickAt(TextField& field, int shown);
+
 // Focuses the control, selects its text so that typing replaces it, then
-// types each character as a key press: KeyDown and KeyPress handlers see it
-// first, then the control takes it or refuses it. Later characters go to
-// whichever control has the focus then. False when the control cannot take
-// the focus (nothing is typed).
+// types the text as TypeKeys does.
 bool TypeText(Control& control, std::string_view text);
 
+// Types each character of the UTF-8 text at the caret as a key press (the
+// control focused first when it is not): KeyDown and KeyPress handlers see
+// it first (as its code page 1252 code), then the control takes it or
+// refuses it. A character the code page lacks is no key at all. Later
+// characters go to whichever control has the focus then. False when the
+// control cannot take the focus (nothing is typed).
+bool TypeKeys(Control& control, std::string_view text);
+
 // One key pressed in the control (focused first when it is not): Enter
-// (vbKeyReturn), Tab, Escape, Backspace or a character. Tab moves to the next
-// enabled, visible tab stop of the form in TabIndex order on the shown page.
-// False when the control cannot take the focus (no key is pressed).
+// (vbKeyReturn), Tab, Escape, Backspace or a character (its code page 1252
+// code). Tab moves to the next enabled, visible tab stop of the form in
+// TabIndex order on the shown page. False when the control cannot take the
+// focus (no key is pressed).
 bool PressKey(Control& control, int key);
+
+// A key that is no character, with Shift / Ctrl held (vbShiftMask,
+// vbCtrlMask): the arrows, Home, End, Delete, Insert, Ctrl+A, Ctrl+C ...
+// KeyDown sees it (KeyPress never does); unless KeyDown set the code to 0,
+// the control acts on it. False when the control cannot take the focus.
+bool PressKeyCode(Control& control, int keyCode, int shift);
 
 // Shift+Tab in the control (focused first when it is not): the focus moves
 // back to the previous enabled, visible tab stop of the form in TabIndex

@@ -2,9 +2,11 @@
 #include <QPalette>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+class QPoint;
 class QWidget;
 
 namespace forms {
@@ -48,6 +50,11 @@ public:
     // and let the widget go on (lists, tabs).
     enum class Press { WidgetOnly, FocusOnly, FocusThenWidget };
     virtual Press OnPress() const { return Press::WidgetOnly; }
+    // Keys that are no characters (arrows, Home, End, Delete, clipboard
+    // chords) go to the model as key codes (fields).
+    virtual bool TakesEditKeys() const { return false; }
+    // The character position a press at `point` lands before (fields).
+    virtual std::optional<int> CharacterAt(const QPoint& /*point*/) const { return std::nullopt; }
     // A release of the mouse over it is a click for the model (labels, frames).
     virtual bool ClicksOnRelease() const { return false; }
     // The widgets that receive the user's keys and mouse for this control.

@@ -1,5 +1,7 @@
 #include "desktop/DesktopFrontEnd.h"
 
+#include "desktop/SystemClipboard.h"
+
 #include "desktop/FormWindow.h"
 #include "desktop/PdfPageSink.h"
 #include "desktop/PrintOffer.h"
@@ -53,6 +55,7 @@ DesktopFrontEnd::DesktopFrontEnd(PrintHandler onPrint) {
         app.SetScreenSize(ToTwips(display.width()), ToTwips(display.height()));
     }
     app.SetDialogs(std::make_shared<QtDialogs>());
+    app.SetClipboard(std::make_shared<SystemClipboard>());
     app.SetDoEventsHook([] { QCoreApplication::processEvents(); });
     // Offered printouts are rendered page by page as they are printed.
     if (!onPrint) RenderPagesAsTheyAreFinished();
@@ -64,6 +67,7 @@ DesktopFrontEnd::~DesktopFrontEnd() {
     auto& app = forms::App();
     app.SetObserver(nullptr);
     app.SetDoEventsHook({});
+    app.SetClipboard(std::make_shared<forms::MemoryClipboard>());
     printing::SetDocumentFinishedHandler({});
     StopRenderingPagesAsTheyAreFinished();
     if (hourglass_) QApplication::restoreOverrideCursor();

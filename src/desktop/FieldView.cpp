@@ -20,7 +20,9 @@ FieldView::FieldView(forms::TextField& field, FormWindow& window, QWidget* paren
     edit_->setContextMenuPolicy(Qt::NoContextMenu);
     edit_->setDragEnabled(false);
     edit_->setAcceptDrops(false);
-    edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Composed characters (dead keys, an input method) arrive as input
+    // method events, which the window hands to the model as typed keys.
+    edit_->setAttribute(Qt::WA_InputMethodEnabled, true);
     edit_->setAlignment(ShowsAmount(field) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -36,6 +38,8 @@ void FieldView::ShowFocus() {
     ControlView::ShowFocus();
     PlaceCursor();
 }
+
+std::optional<int> FieldView::CharacterAt(const QPoint& point) const { return edit_->cursorPositionAt(point); }
 
 void FieldView::PlaceCursor() {
     if (!field_.HasFocus()) return;

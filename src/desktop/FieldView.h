@@ -20,6 +20,8 @@ public:
     void Refresh() override;
     void ShowFocus() override;
     Press OnPress() const override { return Press::FocusOnly; }
+    bool TakesEditKeys() const override { return true; }
+    std::optional<int> CharacterAt(const QPoint& point) const override;
 
 protected:
     QPalette::ColorRole BackRole() const override { return QPalette::Base; }

@@ -10,10 +10,12 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/TextField.h"
 #include "platform/forms/UserInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -272,6 +274,12 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
             Act([&control] { forms::user::PressShiftTab(control); });
             return true;
         }
+        if (view.TakesEditKeys()) {
+            if (const auto edit = EditKeyOf(key)) {
+                Act([&control, edit] { forms::user::PressKeyCode(control, edit->keyCode, edit->shift); });
+                return true;
+            }
+        }
         const int code = KeyCodeOf(key);
         if (!view.TakesAllKeys() && !IsNavigationKey(code)) return false;
         if (code != 0) Act([&control, code] { forms::user::PressKey(control, code); });
@@ -279,11 +287,24 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
     }
     case QEvent::KeyRelease:
         return view.TakesAllKeys();
+    case QEvent::InputMethod: {
+        const std::string committed = static_cast<QInputMethodEvent*>(event)->commitString().toStdString();
+        if (!committed.empty()) Act([&control, committed] { forms::user::TypeKeys(control, committed); });
+        return true;
+    }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
         if (view.OnPress() == ControlView::Press::WidgetOnly) return false;
+        auto* field = dynamic_cast<forms::TextField*>(&control);
+        const auto at = view.CharacterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (field != nullptr && at) {
+            // The caret goes where the click landed, in the text as shown.
+            Act([field, n = *at] { forms::user::ClickAt(*field, n); });
+            return true;
+        }
         if (!control.HasFocus()) Act([&control] { forms::user::FocusByMouse(control); });
         return view.OnPress() == ControlView::Press::FocusOnly;
+    }
     case QEvent::MouseButtonRelease:
         if (view.ClicksOnRelease() &&
             static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {

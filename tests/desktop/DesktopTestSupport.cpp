@@ -62,8 +62,9 @@ void TypeKeys(QWidget* widget, const QString& text) {
     }
 }
 
-void ClickWidget(QWidget* widget) {
-    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+void ClickWidget(QWidget* widget) { ClickWidgetAt(widget, QPointF(widget->width() / 2.0, widget->height() / 2.0)); }
+
+void ClickWidgetAt(QWidget* widget, const QPointF& local) {
     const QPointF global = widget->mapToGlobal(local);
     QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
@@ -36,6 +37,8 @@ void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
 void TypeKeys(QWidget* widget, const QString& text);
 // A left click in the middle of the widget (press and release).
 void ClickWidget(QWidget* widget);
+// A left click at a point of the widget.
+void ClickWidgetAt(QWidget* widget, const QPointF& local);
 
 // A modal box the test saw and answered.
 struct SeenBox {

@@ -143,6 +143,29 @@ TEST_F(DesktopWindow, MaskedFieldsShowTheLiteralsAndAmountsStandRightAligned) {
     EXPECT_TRUE(amount->text().contains("1,234.50")) << amount->text().toStdString();
 }
 
+TEST_F(DesktopWindow, AClickLandsTheCaretBetweenTheDigitsShownAndTabSelectsAllToTypeOver) {
+    auto* amount = Widget<QLineEdit>("fpLine2");
+    form_->fpLine2.SetText("150");
+    ASSERT_EQ(amount->text(), "$150.00");
+    // The first point of the field that lands between "1" and "5".
+    const int middle = amount->height() / 2;
+    int x = 0;
+    while (x < amount->width() && amount->cursorPositionAt(QPoint(x, middle)) < 2) ++x;
+    ClickWidgetAt(amount, QPointF(x + 1, middle));
+    EXPECT_EQ(amount->text(), "150");
+    TypeKeys(amount, "7");
+    EXPECT_EQ(form_->fpLine2.Text(), "1750");
+
+    form_->txtName.SetText("Old Name");
+    PressKey(amount, Qt::Key_Tab, "\t");
+    auto* name = Widget<QLineEdit>("txtName");
+    ASSERT_EQ(window_->focusWidget(), name);
+    EXPECT_EQ(name->selectedText(), "Old Name");
+    TypeKeys(name, "Müller");
+    EXPECT_EQ(form_->txtName.Text(), "Müller");
+    EXPECT_EQ(amount->text(), "$1,750.00");
+}
+
 TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers) {
     ClickWidget(Widget("cmdSave"));
     EXPECT_EQ(form_->saveClicks, 1);

@@ -122,6 +122,26 @@ void Text(Session& session)
     Check(field->Text() == Args(session)[3].text, ScriptQuote(field->Text()));
 }
 
+void ClipboardText(Session& session)
+{
+    if (Args(session).size() != 3 || !Args(session)[2].quoted) throw ActionFailed{"usage: expect clipboard \"TEXT\""};
+    const std::string held = forms::App().GetClipboard().GetText();
+    Check(held == Args(session)[2].text, ScriptQuote(held));
+}
+
+void Selection(Session& session)
+{
+    NeedArgs(session, 3, "expect selection FORM.CONTROL START LENGTH");
+    auto& control = ControlOf(Args(session)[2]);
+    auto* field = dynamic_cast<forms::TextField*>(&control);
+    if (field == nullptr) throw NotHeld{control.Name() + " is a " + control.Kind() + ", which has no selection"};
+    const long long start = WholeNumber(Args(session)[3]);
+    const long long length = WholeNumber(Args(session)[4]);
+    Check(field->SelStart() == start && field->SelLength() == length,
+          std::to_string(field->SelStart()) + " " + std::to_string(field->SelLength()) + " (" +
+              ScriptQuote(field->SelText()) + " selected)");
+}
+
 std::optional<std::string> CaptionOf(const forms::Control& control)
 {
     if (auto* c = dynamic_cast<const forms::Label*>(&control)) return c->Caption();
@@ -324,6 +344,8 @@ bool RunExpectation(Session& session)
         else if (what == "input") InputExpectation(session);
         else if (what == "no-dialog") NoDialog(session);
         else if (what == "text") Text(session);
+        else if (what == "clipboard") ClipboardText(session);
+        else if (what == "selection") Selection(session);
         else if (what == "caption") Caption(session);
         else if (what == "value") Value(session);
         else if (what == "enabled" || what == "disabled" || what == "visible" || what == "invisible") State(session, what);

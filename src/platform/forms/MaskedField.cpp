@@ -3,6 +3,8 @@
 #include "platform/basic/Strings.h"
 #include "platform/basic/Utf8.h"
 
+#include <algorithm>
+
 namespace forms {
 
 MaskedField::MaskedField(Form& owner, std::string name, int index) : TextField(owner, std::move(name), index) {}
@@ -21,6 +23,7 @@ void MaskedField::SetPromptChar(char prompt) {
 
 void MaskedField::Parse() {
     positions_.clear();
+    placeAt_.clear();
     const std::u32string mask = basic::CodePointsOf(mask_);
     int casing = 0;
     for (std::size_t i = 0; i < mask.size(); ++i) {
@@ -36,20 +39,16 @@ void MaskedField::Parse() {
             position.place = true;
             position.rule = static_cast<char>(m);
             position.casing = casing;
+            placeAt_.push_back(static_cast<int>(positions_.size()));
         } else {
             position.literal = m;
         }
         positions_.push_back(position);
     }
-    places_.assign(positions_.size(), 0);
+    content_.assign(placeAt_.size(), 0);
 }
 
-int MaskedField::PlaceCount() const {
-    if (!HasMask()) return MaxLength();
-    int count = 0;
-    for (const auto& p : positions_) count += p.place ? 1 : 0;
-    return count;
-}
+int MaskedField::PlaceCount() const { return HasMask() ? Places() : MaxLength(); }
 
 bool MaskedField::Fits(char rule, char32_t c) {
     const bool digit = c >= '0' && c <= '9';
@@ -80,138 +79,152 @@ std::string MaskedField::Normalised(const std::string& written) const {
     if (wholeDisplay) {
         // Written as shown, literals and all: keep what stands in the places,
         // up to the first unfilled one.
-        for (std::size_t i = 0; i < positions_.size(); ++i) {
-            if (!positions_[i].place) continue;
-            if (chars[i] == static_cast<unsigned char>(promptChar_)) break;
-            typed += Cased(positions_[i].casing, chars[i]);
+        for (int k = 0; k < Places(); ++k) {
+            const char32_t c = chars[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])];
+            if (c == static_cast<unsigned char>(promptChar_)) break;
+            typed += Cased(PlacePosition(k).casing, c);
         }
         return basic::Utf8Of(typed);
     }
-    std::size_t k = 0;
-    for (const auto& p : positions_) {
-        if (!p.place) continue;
-        if (k >= chars.size()) break;
-        typed += Cased(p.casing, chars[k++]);
+    for (int k = 0; k < Places() && k < static_cast<int>(chars.size()); ++k) {
+        typed += Cased(PlacePosition(k).casing, chars[static_cast<std::size_t>(k)]);
     }
     return basic::Utf8Of(typed);
 }
 
 void MaskedField::TextWritten() {
     if (!HasMask()) return;
-    const std::u32string typed = basic::CodePointsOf(Text());
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < positions_.size(); ++i) {
-        places_[i] = positions_[i].place && k < typed.size() ? typed[k++] : 0;
-    }
-}
-
-std::string MaskedField::TextOf(const std::u32string& places) const {
-    std::u32string typed;
-    for (std::size_t i = 0; i < positions_.size(); ++i) {
-        if (positions_[i].place && places[i] != 0) typed += places[i];
-    }
-    return basic::Utf8Of(typed);
+    content_ = basic::CodePointsOf(Text());
+    content_.resize(placeAt_.size(), 0);
 }
 
 std::string MaskedField::DisplayText() const {
     if (!HasMask()) return Text();
     std::u32string shown;
-    for (std::size_t i = 0; i < positions_.size(); ++i) {
-        if (!positions_[i].place) shown += positions_[i].literal;
-        else shown += places_[i] != 0 ? places_[i] : static_cast<unsigned char>(promptChar_);
+    for (const auto& p : positions_) shown += p.place ? 0 : p.literal;
+    for (int k = 0; k < Places(); ++k) {
+        const char32_t c = content_[static_cast<std::size_t>(k)];
+        shown[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])] =
+            c != 0 ? c : static_cast<unsigned char>(promptChar_);
     }
     return basic::Utf8Of(shown);
 }
 
 int MaskedField::PlaceFrom(int position) const {
-    int i = std::max(position, 0);
-    while (i < static_cast<int>(positions_.size()) && !positions_[static_cast<std::size_t>(i)].place) ++i;
-    return i;
+    const auto it = std::lower_bound(placeAt_.begin(), placeAt_.end(), position);
+    return static_cast<int>(it - placeAt_.begin());
+}
+
+int MaskedField::PositionOf(int k) const {
+    return k < Places() ? placeAt_[static_cast<std::size_t>(k)] : static_cast<int>(positions_.size());
 }
 
 int MaskedField::CaretStop(int position, int move) const {
     if (!HasMask()) return TextField::CaretStop(position, move);
-    const int size = static_cast<int>(positions_.size());
     switch (move) {
-    case kLeft:
-        for (int i = std::min(position, size) - 1; i >= 0; --i) {
-            if (positions_[static_cast<std::size_t>(i)].place) return i;
-        }
-        return PlaceFrom(0);
-    case kRight: return position >= size ? size : PlaceFrom(position + 1);
-    case kHome: return PlaceFrom(0);
+    case kLeft: return PositionOf(std::max(PlaceFrom(position) - 1, 0));
+    case kRight: return PositionOf(std::min(PlaceFrom(position) + (PositionOf(PlaceFrom(position)) == position ? 1 : 0), Places()));
+    case kHome: return PositionOf(0);
     default: {
         // After the last filled place: where the next key goes.
-        int after = PlaceFrom(0);
-        for (int i = 0; i < size; ++i) {
-            if (positions_[static_cast<std::size_t>(i)].place && places_[static_cast<std::size_t>(i)] != 0) {
-                after = PlaceFrom(i + 1);
-            }
-        }
-        return after;
+        int filled = Places();
+        while (filled > 0 && content_[static_cast<std::size_t>(filled - 1)] == 0) --filled;
+        return PositionOf(filled);
     }
     }
 }
 
 int MaskedField::CaretAtShown(int shown) const {
     if (!HasMask()) return TextField::CaretAtShown(shown);
-    return PlaceFrom(shown);
+    return PositionOf(PlaceFrom(shown));
 }
 
 std::string MaskedField::TextOfRange(int start, int length) const {
     if (!HasMask()) return TextField::TextOfRange(start, length);
+    const std::u32string shown = basic::CodePointsOf(DisplayText());
     std::u32string copied;
     const int end = std::min(start + length, static_cast<int>(positions_.size()));
     for (int i = std::max(start, 0); i < end; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (!positions_[at].place) copied += positions_[at].literal;
-        else if (places_[at] != 0) copied += places_[at];
+        const int k = PlaceFrom(i);
+        const bool emptyPlace = k < Places() && PositionOf(k) == i && content_[static_cast<std::size_t>(k)] == 0;
+        if (!emptyPlace) copied += shown[static_cast<std::size_t>(i)];
     }
     return basic::Utf8Of(copied);
 }
 
-void MaskedField::Clear(std::u32string& places, int start, int length) const {
-    const int end = std::min(start + length, static_cast<int>(places.size()));
-    for (int i = std::max(start, 0); i < end; ++i) places[static_cast<std::size_t>(i)] = 0;
+void MaskedField::TakeOut(std::u32string& content, int first, int last) const {
+    if (first >= last) return;
+    std::u32string closed = content;
+    closed.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first));
+    closed.resize(content.size(), 0);
+    bool fits = true;
+    for (int k = first; k < Places() && fits; ++k) {
+        const char32_t c = closed[static_cast<std::size_t>(k)];
+        fits = c == 0 || Fits(PlacePosition(k).rule, c);
+    }
+    if (fits) {
+        content = closed;
+        return;
+    }
+    for (int k = first; k < last; ++k) content[static_cast<std::size_t>(k)] = 0;
 }
 
-void MaskedField::StorePlaces(const std::u32string& places, int caret) {
-    places_ = places;
-    StoreEdit(TextOf(places_), caret);
+bool MaskedField::PutIn(std::u32string& content, int k, char32_t c) const {
+    if (k >= Places() || !Fits(PlacePosition(k).rule, c)) return false;
+    const auto free = content.find(char32_t{0}, static_cast<std::size_t>(k));
+    if (free == std::u32string::npos) return false;
+    std::u32string moved = content;
+    moved.erase(free, 1);
+    moved.insert(static_cast<std::size_t>(k), 1, Cased(PlacePosition(k).casing, c));
+    for (auto j = static_cast<std::size_t>(k) + 1; j <= free; ++j) {
+        if (!Fits(PlacePosition(static_cast<int>(j)).rule, moved[j])) return false;
+    }
+    content = moved;
+    return true;
+}
+
+bool MaskedField::SteppedOver(int caret, char32_t c) const {
+    // A literal typed where it stands: between the place before the caret
+    // and the place at or after it.
+    const int next = PositionOf(PlaceFrom(caret));
+    const int k = PlaceFrom(caret);
+    const int from = k > 0 ? PositionOf(k - 1) + 1 : 0;
+    for (int i = from; i < next; ++i) {
+        if (positions_[static_cast<std::size_t>(i)].literal == c) return true;
+    }
+    return false;
+}
+
+void MaskedField::StoreContent(const std::u32string& content, int caret) {
+    content_ = content;
+    std::u32string typed;
+    for (char32_t c : content_) {
+        if (c != 0) typed += c;
+    }
+    StoreEdit(basic::Utf8Of(typed), caret);
 }
 
 bool MaskedField::ReplaceSelection(std::u32string_view typed, bool pasting) {
     if (!HasMask()) return TextField::ReplaceSelection(typed, pasting);
     if (Locked()) return false;
-    const int size = static_cast<int>(positions_.size());
-    std::u32string places = places_;
-    Clear(places, SelStart(), SelLength());
-    int caret = SelStart();
+    std::u32string content = content_;
+    TakeOut(content, PlaceFrom(SelStart()), PlaceFrom(SelStart() + SelLength()));
+    int caret = PositionOf(PlaceFrom(SelStart()));
     bool took = false;
     for (char32_t c : typed) {
-        const int place = PlaceFrom(caret);
-        if (Typeable(c) && place < size && Fits(positions_[static_cast<std::size_t>(place)].rule, c)) {
-            places[static_cast<std::size_t>(place)] = Cased(positions_[static_cast<std::size_t>(place)].casing, c);
-            caret = place + 1 < size ? PlaceFrom(place + 1) : size;
+        const int k = PlaceFrom(caret);
+        if (Typeable(c) && PutIn(content, k, c)) {
+            caret = PositionOf(k + 1);
             took = true;
-            continue;
-        }
-        // A literal typed where it stands (just before the caret's place, or
-        // just stepped over) is stepped over.
-        int from = caret;
-        while (from > 0 && !positions_[static_cast<std::size_t>(from - 1)].place) --from;
-        bool literal = false;
-        for (int i = from; i < place && !literal; ++i) literal = positions_[static_cast<std::size_t>(i)].literal == c;
-        if (literal) {
-            caret = place;
+        } else if (SteppedOver(caret, c)) {
             took = true;
-            continue;
+        } else if (!pasting) {
+            // A key that fits no place is refused; a paste goes on without it.
+            return false;
         }
-        // A key that fits no place is refused; a paste goes on without it.
-        if (!pasting) return false;
     }
     if (!took) return false;
-    StorePlaces(places, caret);
+    StoreContent(content, caret);
     return true;
 }
 
@@ -221,22 +234,18 @@ void MaskedField::Erase(int direction) {
         return;
     }
     if (Locked()) return;
-    std::u32string places = places_;
-    int caret = SelStart();
-    if (SelLength() > 0) {
-        Clear(places, caret, SelLength());
-    } else if (direction < 0) {
-        int place = caret - 1;
-        while (place >= 0 && !positions_[static_cast<std::size_t>(place)].place) --place;
-        if (place < 0) return;
-        places[static_cast<std::size_t>(place)] = 0;
-        caret = place;
-    } else {
-        const int place = PlaceFrom(caret);
-        if (place >= static_cast<int>(positions_.size())) return;
-        places[static_cast<std::size_t>(place)] = 0;
+    std::u32string content = content_;
+    int first = PlaceFrom(SelStart());
+    int last = PlaceFrom(SelStart() + SelLength());
+    if (SelLength() == 0) {
+        if (direction < 0) --first;
+        else ++last;
+        if (first < 0 || last > Places()) return;
     }
-    StorePlaces(places, caret);
+    // Delete leaves the caret where it stands; the others at the first place taken out.
+    const int caret = direction > 0 && SelLength() == 0 ? SelStart() : PositionOf(first);
+    TakeOut(content, first, last);
+    StoreContent(content, caret);
 }
 
 } // namespace forms

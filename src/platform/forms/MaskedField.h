@@ -14,11 +14,11 @@ namespace forms {
 // anything else is a literal shown in its place. With no mask it is a plain
 // field limited by MaxLength.
 //
-// The caret moves over the mask's places, stepping over the literals; a key
-// fills the place at the caret (a literal typed where it stands is stepped
-// over), Backspace and Delete clear a place without moving the others. A
-// cleared place in the middle shows the prompt character; the Text holds
-// the filled places in order.
+// The caret moves over the mask's places, stepping over the literals. A key
+// goes into the place at the caret, the characters after it moving on one
+// place (refused when the last place is taken); a literal typed where it
+// stands is stepped over. Backspace and Delete clear a place, the
+// characters after it closing up, so the places stay filled from the first.
 class MaskedField : public TextField {
 public:
     MaskedField(Form& owner, std::string name, int index = -1);
@@ -54,22 +54,29 @@ private:
     };
     void Parse();
     bool HasMask() const { return !positions_.empty(); }
+    int Places() const { return static_cast<int>(placeAt_.size()); }
+    const Position& PlacePosition(int k) const { return positions_[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])]; }
     static bool Fits(char rule, char32_t c);
     static char32_t Cased(int casing, char32_t c);
-    // The position of the first place at or after `position` (size: none).
+    // The first place at or after the display position (Places(): none).
     int PlaceFrom(int position) const;
-    // Clears the places in [start, start + length) of `places`.
-    void Clear(std::u32string& places, int start, int length) const;
-    // Stores the places a user's edit gave.
-    void StorePlaces(const std::u32string& places, int caret);
-    std::string TextOf(const std::u32string& places) const;
+    // The display position of place k (the display's end past the last).
+    int PositionOf(int k) const;
+    // Takes places [first, last) out of `content`, the later ones closing
+    // up where they fit the places they move to (else the places are only
+    // cleared).
+    void TakeOut(std::u32string& content, int first, int last) const;
+    // Puts `c` into place k of `content`, the later ones moving on up to
+    // the first empty place. False when it does not fit or no place is free.
+    bool PutIn(std::u32string& content, int k, char32_t c) const;
+    bool SteppedOver(int caret, char32_t c) const;
+    void StoreContent(const std::u32string& content, int caret);
 
     std::string mask_;
     char promptChar_ = '_';
     std::vector<Position> positions_;
-    // One character per position (0 where a place is empty); literals too,
-    // so that positions and places share their index.
-    std::u32string places_;
+    std::vector<int> placeAt_; // the display position of each place
+    std::u32string content_;   // one character per place, 0 when empty
 };
 
 } // namespace forms

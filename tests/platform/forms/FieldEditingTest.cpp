@@ -115,18 +115,35 @@ TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesAndStepsOverItsLiterals) {
     EXPECT_EQ(form.mskPhone.DisplayText(), "(212) 555-1234");
 }
 
-TEST_F(FieldEditing, TheCaretOfAMaskStepsOverLiteralsAndDeleteClearsOnePlace) {
+TEST_F(FieldEditing, TheCaretOfAMaskStepsOverLiteralsAndThePlacesAfterItCloseUpOrMoveOn) {
     forms::user::TypeText(form.mskPhone, "2125551234");
     Press(form.mskPhone, forms::vbKeyHome);
     for (int i = 0; i < 3; ++i) Press(form.mskPhone, forms::vbKeyRight);
     EXPECT_EQ(form.mskPhone.SelStart(), 6); // past ") "
     Press(form.mskPhone, forms::vbKeyDelete);
-    EXPECT_EQ(form.mskPhone.DisplayText(), "(212) _55-1234");
+    EXPECT_EQ(form.mskPhone.DisplayText(), "(212) 551-234_");
     forms::user::PressKey(form.mskPhone, forms::vbKeyBack);
-    EXPECT_EQ(form.mskPhone.DisplayText(), "(21_) _55-1234");
+    EXPECT_EQ(form.mskPhone.DisplayText(), "(215) 512-34__");
     forms::user::TypeKeys(form.mskPhone, "9");
-    EXPECT_EQ(form.mskPhone.DisplayText(), "(219) _55-1234");
+    EXPECT_EQ(form.mskPhone.DisplayText(), "(219) 551-234_");
+    EXPECT_EQ(form.mskPhone.Text(), "219551234");
     EXPECT_EQ(form.mskPhone.SelStart(), 6);
+    forms::user::TypeKeys(form.mskPhone, "87"); // the last place is taken: 7 is refused
+    EXPECT_EQ(form.mskPhone.Text(), "2198551234");
+}
+
+TEST_F(FieldEditing, ANameMaskTakesKeysInWhereTheCaretStands) {
+    forms::user::TypeText(form.mskCity, "abc");
+    Press(form.mskCity, forms::vbKeyLeft);
+    Press(form.mskCity, forms::vbKeyLeft);
+    forms::user::TypeKeys(form.mskCity, "x");
+    Press(form.mskCity, forms::vbKeyHome);
+    forms::user::TypeKeys(form.mskCity, "z");
+    EXPECT_EQ(form.mskCity.Text(), "ZAXBC");
+    Press(form.mskCity, forms::vbKeyRight, forms::vbShiftMask);
+    Press(form.mskCity, forms::vbKeyRight, forms::vbShiftMask);
+    forms::user::TypeKeys(form.mskCity, "q");
+    EXPECT_EQ(form.mskCity.Text(), "ZQBC");
 }
 
 TEST_F(FieldEditing, ACurrencyFieldRefusesAPasteThatIsNoAmountWithinItsRange) {

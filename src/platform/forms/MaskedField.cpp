@@ -123,7 +123,10 @@ int MaskedField::CaretStop(int position, int move) const {
     if (!HasMask()) return TextField::CaretStop(position, move);
     switch (move) {
     case kLeft: return PositionOf(std::max(PlaceFrom(position) - 1, 0));
-    case kRight: return PositionOf(std::min(PlaceFrom(position) + (PositionOf(PlaceFrom(position)) == position ? 1 : 0), Places()));
+    case kRight: {
+        const int k = PlaceFrom(position);
+        return std::min(PositionOf(k + (PositionOf(k) == position ? 1 : 0)), CaretStop(position, kEnd));
+    }
     case kHome: return PositionOf(0);
     default: {
         // After the last filled place: where the next key goes.
@@ -136,7 +139,8 @@ int MaskedField::CaretStop(int position, int move) const {
 
 int MaskedField::CaretAtShown(int shown) const {
     if (!HasMask()) return TextField::CaretAtShown(shown);
-    return PositionOf(PlaceFrom(shown));
+    // As in a text box, a click past what is typed lands after it.
+    return std::min(PositionOf(PlaceFrom(shown)), CaretStop(0, kEnd));
 }
 
 std::string MaskedField::TextOfRange(int start, int length) const {
@@ -170,6 +174,8 @@ void MaskedField::TakeOut(std::u32string& content, int first, int last) const {
 }
 
 bool MaskedField::PutIn(std::u32string& content, int k, char32_t c) const {
+    // A key past the places typed so far goes into the first empty one.
+    k = std::min(k, static_cast<int>(std::min(content.find(char32_t{0}), content.size())));
     if (k >= Places() || !Fits(PlacePosition(k).rule, c)) return false;
     const auto free = content.find(char32_t{0}, static_cast<std::size_t>(k));
     if (free == std::u32string::npos) return false;

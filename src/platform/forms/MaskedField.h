@@ -14,8 +14,9 @@ namespace forms {
 // anything else is a literal shown in its place. With no mask it is a plain
 // field limited by MaxLength.
 //
-// The caret moves over the mask's places, stepping over the literals. A key
-// goes into the place at the caret, the characters after it moving on one
+// The caret moves over the mask's places, stepping over the literals, and
+// no further than the place after the last one typed. A key goes into the
+// place at the caret, the characters after it moving on one
 // place (refused when the last place is taken); a literal typed where it
 // stands is stepped over. Backspace and Delete clear a place, the
 // characters after it closing up, so the places stay filled from the first.

@@ -118,6 +118,16 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdgeEachOnIt
     EXPECT_NEAR(name->yMin, 2.0 * kPointsPerInch, 3.0);
 }
 
+TEST_F(PdfRendererTest, AccentedLettersPrintAsThemselves) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(1.0, 2.0, 3.5, 0, "CAFÉ ÑANDÚ");
+    auto pages = ReadPdfPages(Render(Finish()));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(FindWord(pages[0], "CAFÉ"), nullptr);
+    EXPECT_NE(FindWord(pages[0], "ÑANDÚ"), nullptr);
+}
+
 TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPretendedWritten) {
     StartDocument();
     StartPage("Page 1");

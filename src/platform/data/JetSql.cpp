@@ -186,7 +186,10 @@ std::string Reader::Translate(size_t begin, size_t end) const
             break;
         case TokenKind::String: {
             bool afterLike = i > begin && tokens_[i - 1].kind == TokenKind::Word && Upper(tokens_[i - 1].text) == "LIKE";
-            piece = QuoteString(afterLike ? LikePattern(token.text) : token.text) + " COLLATE NOCASE";
+            const bool ascii = std::all_of(token.text.begin(), token.text.end(),
+                                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            piece = QuoteString(afterLike ? LikePattern(token.text) : token.text) + " COLLATE " +
+                    (ascii ? "NOCASE" : kCaseBlind);
             break;
         }
         case TokenKind::Symbol:

@@ -39,17 +39,22 @@ std::string UpperBound(std::string folded)
 
 std::optional<PrefixRange> PrefixRangeOf(const std::string& translatedCriterion)
 {
-    static const std::regex kShape(R"(^jet_left \( ([A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+") , ([0-9]{1,4}) \) = '((?:[^']|'')*)' COLLATE NOCASE$)");
+    static const std::regex kShape(R"(^jet_left \( ([A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+") , ([0-9]{1,4}) \) = '((?:[^']|'')*)' COLLATE (?:NOCASE|JET_NOCASE)$)");
     std::smatch match;
     if (!std::regex_match(translatedCriterion, match, kShape)) return std::nullopt;
     std::string column = match[1].str();
     if (column.front() == '"') column = Undoubled(column.substr(1, column.size() - 2), '"');
     std::string text = Undoubled(match[3].str(), '\'');
     if (text.empty() || CharacterCount(text) != std::stoul(match[2].str())) return std::nullopt;
-    std::string folded = text;
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    // The index compares ASCII letters alone without regard to case: the
+    // letters up to the first beyond ASCII narrow the search (é may stand
+    // as É in the row); with none, the index cannot help.
+    std::string folded;
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) break;
+        folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
+    if (folded.empty()) return std::nullopt;
     return PrefixRange{column, folded, UpperBound(folded)};
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Internal: the range of a "name begins with" search. Find's criterion
 // "left(Column, N) = 'text'" with N the number of characters of the text, once
-// translated, compares the first N characters case-blind (ASCII letters), so
-// every row it can find has a column value, compared the same way, at or
-// above `low` and below `high`: an index on the column with that comparison
+// translated, compares the first N characters case-blind, so every row it
+// can find has a column value whose ASCII beginning, compared case-blind
+// (ASCII letters), is at or above `low` and below `high`: an index on the column with that comparison
 // narrows the search to those rows without changing what it finds.
 
 #include <optional>

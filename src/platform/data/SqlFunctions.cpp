@@ -1,5 +1,8 @@
 #include "platform/data/SqlFunctions.h"
 
+#include "platform/basic/Strings.h"
+#include "platform/basic/Utf8.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -80,15 +83,25 @@ void Len(sqlite3_context* context, int argc, sqlite3_value** argv)
     sqlite3_result_int64(context, static_cast<sqlite3_int64>(CharacterStarts(TextOf(argv[0])).size()) - 1);
 }
 
-template <int (*Convert)(int)>
+template <std::string (*Convert)(std::string_view)>
 void ChangeCase(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
     if (ArgumentsHaveNull(argc, argv)) return sqlite3_result_null(context);
-    std::string text = TextOf(argv[0]);
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(Convert(static_cast<unsigned char>(c)));
+    ResultText(context, Convert(TextOf(argv[0])));
+}
+
+int CompareCaseBlind(void* /*unused*/, int lengthA, const void* a, int lengthB, const void* b)
+{
+    const std::string_view x(static_cast<const char*>(a), static_cast<size_t>(lengthA));
+    const std::string_view y(static_cast<const char*>(b), static_cast<size_t>(lengthB));
+    size_t i = 0, j = 0;
+    while (i < x.size() && j < y.size()) {
+        const char32_t cx = basic::LowerOf(basic::NextCodePoint(x, i));
+        const char32_t cy = basic::LowerOf(basic::NextCodePoint(y, j));
+        if (cx != cy) return cx < cy ? -1 : 1;
     }
-    ResultText(context, text);
+    if (i < x.size()) return 1;
+    return j < y.size() ? -1 : 0;
 }
 
 using Function = void (*)(sqlite3_context*, int, sqlite3_value**);
@@ -105,8 +118,8 @@ const FunctionDef kFunctions[] = {
     {"MID",   2, Mid},
     {"MID",   3, Mid},
     {"LEN",   1, Len},
-    {"UCASE", 1, ChangeCase<std::toupper>},
-    {"LCASE", 1, ChangeCase<std::tolower>},
+    {"UCASE", 1, ChangeCase<basic::UCase>},
+    {"LCASE", 1, ChangeCase<basic::LCase>},
 };
 
 } // namespace
@@ -124,6 +137,7 @@ void RegisterEngineFunctions(sqlite3* db)
         sqlite3_create_function_v2(db, EngineFunctionName(def.name).c_str(), def.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    def.function, nullptr, nullptr, nullptr);
     }
+    sqlite3_create_collation_v2(db, kCaseBlind, SQLITE_UTF8, nullptr, CompareCaseBlind, nullptr);
 }
 
 } // namespace data

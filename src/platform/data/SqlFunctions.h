@@ -8,7 +8,13 @@ struct sqlite3;
 
 namespace data {
 
+// Also registers kCaseBlind, the engine's comparison of texts without
+// regard to case for every letter of code page 1252 (é = É). SQLite's own
+// NOCASE folds ASCII letters only; for texts of ASCII alone the two agree,
+// so the tables keep NOCASE (any SQLite tool reads them) and only a
+// comparison with a text beyond ASCII uses kCaseBlind.
 void RegisterEngineFunctions(sqlite3* db);
+inline constexpr const char* kCaseBlind = "JET_NOCASE";
 
 // The SQLite name of an engine function named in upper case ("LEFT" -> "jet_left").
 std::string EngineFunctionName(const std::string& upperName);

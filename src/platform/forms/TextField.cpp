@@ -12,10 +12,13 @@ namespace forms {
 void TextField::SetText(const std::string& text) {
     std::string stored = Normalised(text);
     const bool changed = stored != text_;
+    const std::string shownBefore = changed ? std::string() : DisplayText();
     text_ = std::move(stored);
     TextWritten();
     CaretToEnd();
-    Announce(changed);
+    // A write of the same text leaves the window alone, unless a mask's
+    // places moved ("1_2" -> "12_").
+    if (changed || DisplayText() != shownBefore) Announce(changed);
 }
 
 void TextField::StoreEdit(const std::string& text, int caret) {
@@ -26,7 +29,6 @@ void TextField::StoreEdit(const std::string& text, int caret) {
 }
 
 void TextField::Announce(bool textChanged) {
-    // The display may change while the Text stays (a mask's "1_2" -> "12_").
     Changed("Text");
     if (textChanged) RaiseChange();
 }

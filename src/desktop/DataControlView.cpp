@@ -39,8 +39,7 @@ QToolButton* DataControlView::Arrow(const QString& glyph, int arrow, QWidget* pa
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     QObject::connect(button, &QToolButton::clicked, button, [this, arrow] {
         Window().Act([this, arrow] {
-            forms::EventScope action(true);
-            data_.UserMove(static_cast<data::DataControl::Arrow>(arrow));
+            forms::RunHandler([&] { data_.UserMove(static_cast<data::DataControl::Arrow>(arrow)); }, true);
         });
     });
     return button;

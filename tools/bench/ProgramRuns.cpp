@@ -119,8 +119,8 @@ void ProgramRuns::Startup()
 void ProgramRuns::ClickEmployerArrow(const char* arrow)
 {
     auto& rows = dynamic_cast<data::DataControl&>(ControlOf("frmEmployersDE", "datEmployers"));
-    forms::EventScope action(true);
-    rows.UserMove(arrow[0] == 'F' ? data::DataControl::Arrow::First : data::DataControl::Arrow::Last);
+    forms::RunHandler(
+        [&] { rows.UserMove(arrow[0] == 'F' ? data::DataControl::Arrow::First : data::DataControl::Arrow::Last); }, true);
 }
 
 void ProgramRuns::PrepareMove()

@@ -21,8 +21,7 @@ void Show(Session& session)
     auto path = ParseControlPath(name.text);
     if (!path || name.quoted || !path->control.empty()) throw ActionFailed{"not a name of a form: " + name.text};
     if (!forms::App().HasScreen(path->form)) throw ActionFailed{"there is no screen named " + path->form};
-    forms::EventScope action(true);
-    forms::Screen(path->form).Show();
+    forms::RunHandler([&] { forms::Screen(path->form).Show(); }, true);
 }
 
 void Set(Session& session)
@@ -37,16 +36,19 @@ void Set(Session& session)
     if (!found.problem.empty()) throw ActionFailed{found.problem};
     const std::string& text = Args(session)[2].text;
 
-    forms::EventScope action(true);
-    if (auto* field = dynamic_cast<forms::TextField*>(found.control)) {
-        field->SetText(text);
-    } else if (auto* drives = dynamic_cast<forms::DriveList*>(found.control)) {
-        drives->SetDrive(text);
-    } else if (auto* folders = dynamic_cast<forms::FolderList*>(found.control)) {
-        folders->SetPath(text);
-    } else {
-        throw ActionFailed{found.control->Name() + " has no Text, Drive or Path to set"};
-    }
+    forms::RunHandler(
+        [&] {
+            if (auto* field = dynamic_cast<forms::TextField*>(found.control)) {
+                field->SetText(text);
+            } else if (auto* drives = dynamic_cast<forms::DriveList*>(found.control)) {
+                drives->SetDrive(text);
+            } else if (auto* folders = dynamic_cast<forms::FolderList*>(found.control)) {
+                folders->SetPath(text);
+            } else {
+                throw ActionFailed{found.control->Name() + " has no Text, Drive or Path to set"};
+            }
+        },
+        true);
 }
 
 } // namespace

@@ -30,8 +30,7 @@ void ClickDataArrow(forms::Control& control, const std::string& arrow)
                            ")"};
     for (const auto& [name, move] : kArrows) {
         if (arrow == name) {
-            forms::EventScope action(true);
-            dataControl->UserMove(move);
+            forms::RunHandler([&] { dataControl->UserMove(move); }, true);
             return;
         }
     }

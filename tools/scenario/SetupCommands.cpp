@@ -78,8 +78,7 @@ void Start(Session& session)
     NeedArgs(session, 0, "start");
     NeedProgramFolder(session);
     printing::PrintLog::Reset();
-    forms::EventScope action(true);
-    forms::Screen("frmStartup").Show();
+    forms::RunHandler([] { forms::Screen("frmStartup").Show(); }, true);
 }
 
 } // namespace

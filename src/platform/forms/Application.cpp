@@ -193,8 +193,7 @@ void Application::CollectUnloaded() {
         }
     }
     for (auto& form : doomed) {
-        EventScope scope;
-        form->Form_Terminate();
+        RunHandler([&] { form->Form_Terminate(); });
     }
     // Terminate handlers may have loaded a dying screen again.
     for (auto& form : doomed) {

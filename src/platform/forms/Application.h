@@ -13,8 +13,16 @@
 
 namespace forms {
 
+class Control;
 class Form;
 class Observer;
+
+// A focus move asked for while a handler runs (target null: the form's first
+// tab stop), waiting for the outermost handler to return.
+struct FocusRequest {
+    Form* form;
+    Control* target;
+};
 
 // The running program as the screens see it: the loaded forms, the screen,
 // the mouse pointer, the message boxes, and the screens by name.
@@ -74,6 +82,17 @@ public:
     bool HasScreen(std::string_view name) const;
     std::vector<std::string> ScreenNames() const;
 
+    // --- event handlers and the focus moves they ask for ---
+    // Runs an event handler. The focus moves it asks for wait in the
+    // application's queue and are carried out when the outermost handler
+    // returns (FocusMoves.cpp); a handler cut short by an error drops them.
+    // After a user's action the screens it unloaded are destroyed.
+    void RunHandler(const std::function<void()>& handler, bool userAction = false);
+    bool InHandler() const { return handlerDepth_ > 0; }
+    std::vector<FocusRequest>& FocusQueue() { return focusQueue_; }
+    bool CarryingOutFocusMoves() const { return carryingOutMoves_; }
+    void SetCarryingOutFocusMoves(bool carrying) { carryingOutMoves_ = carrying; }
+
     // Destroys the screens unloaded so far (their Form_Terminate runs first).
     // Done by itself at the end of every user action.
     void CollectUnloaded();
@@ -107,6 +126,9 @@ private:
     std::vector<Form*> loaded_;
     std::vector<std::unique_ptr<Entry>> entries_;
     std::vector<std::unique_ptr<Form>> unloaded_;
+    std::vector<FocusRequest> focusQueue_;
+    int handlerDepth_ = 0;
+    bool carryingOutMoves_ = false;
 };
 
 // The application, as screen code writes it: App().Count().

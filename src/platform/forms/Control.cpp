@@ -24,8 +24,7 @@ void Control::RaiseChange() { Raise(Change); }
 
 void Control::Raise(const std::function<void()>& handler) {
     if (!handler) return;
-    EventScope scope;
-    handler();
+    RunHandler(handler);
 }
 
 void Control::SetEnabled(bool enabled) {

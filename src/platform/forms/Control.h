@@ -136,8 +136,7 @@ namespace forms {
 template <class... Args, class... Given>
 void Control::Raise(const std::function<void(Args...)>& handler, Given&&... args) {
     if (!handler) return;
-    EventScope scope;
-    handler(std::forward<Given>(args)...);
+    RunHandler([&] { handler(std::forward<Given>(args)...); });
 }
 
 } // namespace forms

@@ -1,26 +1,21 @@
 #include "platform/forms/EventScope.h"
 
-#include "platform/forms/Application.h"
 #include "platform/forms/FocusMoves.h"
-
-#include <exception>
 
 namespace forms {
 
-EventScope::EventScope(bool userAction) : userAction_(userAction) { ++detail::HandlerDepth(); }
-
-EventScope::~EventScope() noexcept(false) {
-    --detail::HandlerDepth();
-    if (detail::HandlerDepth() > 0 || detail::CarryingOut()) return;
-    if (std::uncaught_exceptions() > 0) {
+void Application::RunHandler(const std::function<void()>& handler, bool userAction) {
+    ++handlerDepth_;
+    try {
+        handler();
+    } catch (...) {
         // The action was cut short by an error: its moves no longer apply.
-        FocusMoves::DropAll();
-        return;
+        if (--handlerDepth_ == 0 && !carryingOutMoves_) FocusMoves::DropAll();
+        throw;
     }
+    if (--handlerDepth_ > 0 || carryingOutMoves_) return;
     FocusMoves::CarryOut();
-    if (userAction_) App().CollectUnloaded();
+    if (userAction) CollectUnloaded();
 }
-
-bool EventScope::InHandler() { return detail::HandlerDepth() > 0; }
 
 } // namespace forms

@@ -1,23 +1,19 @@
 #pragma once
+// Every event handler runs through RunHandler: the focus moves it asks for
+// are carried out when the outermost handler returns (see FocusMoves.cpp for
+// the order of events); a user's action also lets the screens it unloaded be
+// destroyed at its end.
+#include "platform/forms/Application.h"
+
+#include <functional>
 
 namespace forms {
 
-// Marks the running of an event handler. Focus moves requested while any
-// scope is open are carried out when the outermost scope closes (see
-// FocusMoves.cpp for the order of events). A scope opened for a user action
-// also lets the screens unloaded during it be destroyed at its end.
-class EventScope {
-public:
-    explicit EventScope(bool userAction = false);
-    ~EventScope() noexcept(false);
-    EventScope(const EventScope&) = delete;
-    EventScope& operator=(const EventScope&) = delete;
+inline void RunHandler(const std::function<void()>& handler, bool userAction = false) {
+    App().RunHandler(handler, userAction);
+}
 
-    // True while some handler is running.
-    static bool InHandler();
-
-private:
-    bool userAction_;
-};
+// True while some handler is running.
+inline bool InHandler() { return App().InHandler(); }
 
 } // namespace forms

@@ -40,15 +40,9 @@ namespace {
 
 constexpr int kMaxMoves = 32;
 
-struct Waiting {
-    Form* form;
-    Control* target; // null: the form's first tab stop
-};
+using Waiting = FocusRequest;
 
-std::vector<Waiting>& Pending() {
-    static std::vector<Waiting> pending;
-    return pending;
-}
+std::vector<Waiting>& Pending() { return App().FocusQueue(); }
 
 // Takes the waiting request of `form`, if any.
 bool TakeRequest(Form& form, Control*& target) {
@@ -137,16 +131,6 @@ bool MoveOnce(Form& form, Control* requested, Control*& nextRequest) {
 
 } // namespace
 
-namespace detail {
-int& HandlerDepth() {
-    static int depth = 0;
-    return depth;
-}
-bool& CarryingOut() {
-    static bool carrying = false;
-    return carrying;
-}
-} // namespace detail
 
 Control* FocusMoves::NextInChain(Form& form, Control* from, bool showingOnly) {
     return WalkChain(form.TabOrder(), from, showingOnly);
@@ -165,7 +149,7 @@ void FocusMoves::Request(Form& form, Control* target) {
                                  [&](const Waiting& r) { return r.form == &form; }),
                   pending.end());
     pending.push_back({&form, target});
-    if (detail::HandlerDepth() == 0 && !detail::CarryingOut()) CarryOut();
+    if (!App().InHandler() && !App().CarryingOutFocusMoves()) CarryOut();
 }
 
 bool FocusMoves::Waits(const Form& form) {
@@ -174,9 +158,9 @@ bool FocusMoves::Waits(const Form& form) {
 }
 
 void FocusMoves::CarryOut() {
-    if (detail::CarryingOut()) return;
-    detail::CarryingOut() = true;
-    const basic::ScopeExit reset([] { detail::CarryingOut() = false; });
+    if (App().CarryingOutFocusMoves()) return;
+    App().SetCarryingOutFocusMoves(true);
+    const basic::ScopeExit reset([] { App().SetCarryingOutFocusMoves(false); });
     try {
         int moves = 0;
         while (!Pending().empty() && moves < kMaxMoves) {

@@ -1,6 +1,6 @@
 #pragma once
 // Internal to the forms runtime: the focus machinery shared by Control, Form,
-// EventScope and the user-input functions.
+// RunHandler and the user-input functions.
 
 namespace forms {
 
@@ -31,9 +31,5 @@ public:
     static void SetActive(Form& form, Control* before, Control* now);
 };
 
-namespace detail {
-int& HandlerDepth();
-bool& CarryingOut();
-}
 
 } // namespace forms

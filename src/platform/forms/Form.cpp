@@ -41,9 +41,10 @@ void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
     App().FormLoaded(*this);
-    EventScope scope;
-    Form_Load();
-    for (Control* c : std::vector<Control*>(controls_)) c->FormLoaded();
+    RunHandler([this] {
+        Form_Load();
+        for (Control* c : std::vector<Control*>(controls_)) c->FormLoaded();
+    });
 }
 
 void Form::Show() {
@@ -67,10 +68,7 @@ void Form::Hide() {
 void Form::Unload() {
     if (!loaded_) return;
     int cancel = 0;
-    {
-        EventScope scope;
-        Form_Unload(cancel);
-    }
+    RunHandler([&] { Form_Unload(cancel); });
     if (cancel != 0 || !loaded_) return;
     for (Control* c : std::vector<Control*>(controls_)) c->FormUnloading();
     FocusMoves::Forget(*this);

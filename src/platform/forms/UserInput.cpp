@@ -33,23 +33,24 @@ bool Reachable(const Control& control) {
 // the control, unless a handler set the key to 0. The Enter key clicks the
 // form's Default button when the focus is not on a button.
 void KeyToFocused(Control& control, int key) {
-    EventScope action(true);
-    if (key == vbKeyTab) {
-        FocusMoves::TabFrom(control);
-        return;
-    }
-    if (key == vbKeyReturn && dynamic_cast<CommandButton*>(&control) == nullptr) {
-        CommandButton* button = control.Owner().DefaultButton();
-        if (button != nullptr && button->Enabled() && button->IsShowing()) {
-            button->Raise(button->Click);
+    RunHandler([&] {
+        if (key == vbKeyTab) {
+            FocusMoves::TabFrom(control);
             return;
         }
-    }
-    int keyCode = key < 128 ? std::toupper(key) : key;
-    control.Raise(control.KeyDown, keyCode, 0);
-    int keyAscii = key;
-    control.Raise(control.KeyPress, keyAscii);
-    if (keyAscii != 0) control.TakeKey(keyAscii);
+        if (key == vbKeyReturn && dynamic_cast<CommandButton*>(&control) == nullptr) {
+            CommandButton* button = control.Owner().DefaultButton();
+            if (button != nullptr && button->Enabled() && button->IsShowing()) {
+                button->Raise(button->Click);
+                return;
+            }
+        }
+        int keyCode = key < 128 ? std::toupper(key) : key;
+        control.Raise(control.KeyDown, keyCode, 0);
+        int keyAscii = key;
+        control.Raise(control.KeyPress, keyAscii);
+        if (keyAscii != 0) control.TakeKey(keyAscii);
+    }, true);
 }
 
 } // namespace
@@ -57,10 +58,7 @@ void KeyToFocused(Control& control, int key) {
 bool FocusByMouse(Control& control) {
     if (!Reachable(control) || !control.CanTakeFocus()) return false;
     const bool hadFocus = control.HasFocus();
-    {
-        EventScope action(true);
-        control.SetFocus();
-    }
+    RunHandler([&] { control.SetFocus(); }, true);
     if (!control.HasFocus()) return false;
     auto* field = dynamic_cast<TextField*>(&control);
     if (field != nullptr && !hadFocus) field->CaretToEnd();
@@ -96,9 +94,10 @@ bool TypeKeys(Control& control, std::string_view text) {
 
 bool PressKeyCode(Control& control, int keyCode, int shift) {
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
-    EventScope action(true);
-    control.Raise(control.KeyDown, keyCode, shift);
-    if (keyCode != 0) control.TakeKeyCode(keyCode, shift);
+    RunHandler([&] {
+        control.Raise(control.KeyDown, keyCode, shift);
+        if (keyCode != 0) control.TakeKeyCode(keyCode, shift);
+    }, true);
     return true;
 }
 
@@ -110,8 +109,7 @@ bool PressKey(Control& control, int key) {
 
 bool PressShiftTab(Control& control) {
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
-    EventScope action(true);
-    FocusMoves::BackTabFrom(control);
+    RunHandler([&] { FocusMoves::BackTabFrom(control); }, true);
     return true;
 }
 
@@ -121,34 +119,31 @@ bool Click(Control& control) {
         if (!control.HasFocus() && !FocusByMouse(control)) return false;
         if (!control.HasFocus()) return false;
     }
-    EventScope action(true);
-    control.UserClick();
+    RunHandler([&] { control.UserClick(); }, true);
     return true;
 }
 
 void ClickForm(Form& form) {
     if (!form.IsLoaded()) return;
-    EventScope action(true);
-    form.Form_Click();
+    RunHandler([&] { form.Form_Click(); }, true);
 }
 
 void CloseWindow(Form& form) {
-    EventScope action(true);
-    int cancel = 0;
-    form.Form_QueryUnload(cancel, vbFormControlMenu);
-    if (cancel == 0) form.Unload();
+    RunHandler([&] {
+        int cancel = 0;
+        form.Form_QueryUnload(cancel, vbFormControlMenu);
+        if (cancel == 0) form.Unload();
+    }, true);
 }
 
 void ChooseTab(TabControl& tabs, int page) {
     if (!Reachable(tabs)) return;
-    EventScope action(true);
-    tabs.SetTab(page);
+    RunHandler([&] { tabs.SetTab(page); }, true);
 }
 
 void ChooseDrive(DriveList& drives, std::string_view drive) {
     if (!Reachable(drives)) return;
-    EventScope action(true);
-    drives.SetDrive(std::string(drive));
+    RunHandler([&] { drives.SetDrive(std::string(drive)); }, true);
 }
 
 void ChooseFolder(FolderList& folders, std::string_view path) {
@@ -161,8 +156,7 @@ void ChooseFolder(FolderList& folders, std::string_view path) {
         char last = base.back();
         chosen = base + (last == '\\' || last == '/' ? "" : "\\") + chosen;
     }
-    EventScope action(true);
-    folders.SetPath(chosen);
+    RunHandler([&] { folders.SetPath(chosen); }, true);
 }
 
 } // namespace forms::user

@@ -29,15 +29,9 @@ const char* const kEmployer =
 class DesktopPrinting : public RunningProgram {
 protected:
     bool OffersPrints() const override { return true; }
-
-    // The Form 941 screen of the first quarter, reached as a user reaches it.
-    desktop::FormWindow* OpenFirstQuarter() {
+    void SetUp() override {
+        RunningProgram::SetUp();
         Sql(kEmployer);
-        desktop::FormWindow* employers = OpenEmployerScreen();
-        if (employers == nullptr) return nullptr;
-        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
-        ClickWidget(employers->WidgetNamed("cmdQtr1"));
-        return WindowOf("frmDet941Covid0621");
     }
 };
 

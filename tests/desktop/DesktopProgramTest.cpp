@@ -149,13 +149,7 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
 
 TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
     Sql(kFirstEmployer);
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    {
-        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
-        ClickWidget(employers->WidgetNamed("cmdQtr1"));
-    }
-    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+    desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
     ClickWidget(f941->WidgetNamed("cmdAddNew"));
     QWidget* line2 = f941->WidgetNamed("fpLine2");
@@ -177,7 +171,7 @@ TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
         ProcessEvents();
     }
     EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
-    EXPECT_TRUE(employers->isVisible());
+    EXPECT_TRUE(WindowOf("frmEmployersDE")->isVisible());
     auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
                       ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 1000");
     EXPECT_FALSE(stored->Eof()) << "Yes did not store the return";
@@ -210,13 +204,7 @@ void TypeIntoFocus(const QString& text) {
 
 TEST_F(DesktopProgram, EnterInForm941LineOneShowsTheFocusOnTheLineFourCheckBox) {
     Sql(kFirstEmployer);
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    {
-        BoxAnswerer answerer({QMessageBox::Ok}); // the quarter has no row yet
-        ClickWidget(employers->WidgetNamed("cmdQtr1"));
-    }
-    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+    desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
     ClickWidget(f941->WidgetNamed("cmdAddNew"));
     ProcessEvents();

@@ -201,4 +201,12 @@ desktop::FormWindow* RunningProgram::OpenEmployerScreen() {
     return WindowOf("frmEmployersDE");
 }
 
+desktop::FormWindow* RunningProgram::OpenFirstQuarter() {
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    if (employers == nullptr) return nullptr;
+    BoxAnswerer answerer({QMessageBox::Ok});
+    ClickWidget(employers->WidgetNamed("cmdQtr1"));
+    return WindowOf("frmDet941Covid0621");
+}
+
 } // namespace desktop_test

@@ -105,6 +105,9 @@ protected:
     // Start-up File menu, "Work with Forms 941 / 944", then
     // "Enter/Edit/Print Data" on the main menu.
     desktop::FormWindow* OpenEmployerScreen();
+    // Then the employer screen's first-quarter button, the message that the
+    // quarter has no row yet answered: the Form 941 screen's window.
+    desktop::FormWindow* OpenFirstQuarter();
 
     ProgramFolder folder_;
     std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;

@@ -32,8 +32,8 @@ public:
 
     // The listing screen shown over the employer screen, nothing printed.
     void PrepareListing();
-    // Its print button: the document built and let go, as the program does
-    // (which keeps no document for reading back).
+    // Its print button: the document built as the program builds it, each
+    // page handed over when finished (and here dropped, not rendered).
     void PrintListing();
     // The same, rendered to `pdfPath` page by page as the desktop does.
     void PrintListingToPdf(const std::string& pdfPath);

@@ -14,7 +14,7 @@ struct Row {
 };
 
 // clang-format off
-constexpr std::array<Row, 11> kStates{{
+constexpr std::array<Row, 12> kStates{{
     //  after                               Add   Edit  Save  Delete Close  datDollars
     {RecordStep::Load,                    Off,  On,   Off,  On,    On,    On  },
     {RecordStep::NoRowFound,              On,   Off,  Off,  Off,   On,    Off },
@@ -23,6 +23,7 @@ constexpr std::array<Row, 11> kStates{{
     {RecordStep::AddUntilSaved,           Off,  Off,  On,   Off,   Off,   Off },
     {RecordStep::AddRefused,              On,   On,   Off,  On,    On,    On  },
     {RecordStep::Edit,                    Off,  Off,  On,   Off,   Off,   Off },
+    {RecordStep::EditKeepingButtons,      Kept, Off,  On,   Kept,  Kept,  Off },
     {RecordStep::EditFoundNoRow,          Kept, Off,  Off,  Off,   Kept,  Kept},
     {RecordStep::Save,                    Off,  On,   Off,  On,    On,    On  },
     {RecordStep::DeleteKeptRow,           On,   On,   Off,  On,    On,    Kept},

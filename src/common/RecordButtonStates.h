@@ -14,6 +14,7 @@ enum class RecordStep {
     AddUntilSaved,         // an addition that only Save ends (Close waits for it)
     AddRefused,            // the engine cancelled the addition (3426)
     Edit,
+    EditKeepingButtons,    // an edit that leaves Delete and Close as they were (the earlier Form 944)
     EditFoundNoRow,        // Edit with no current row (3021)
     Save,                  // either answer
     DeleteKeptRow,         // a row is still current after the delete

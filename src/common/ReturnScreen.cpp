@@ -175,8 +175,7 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
         if (employerNo.empty() || employerNo.find_first_not_of("0123456789") != std::string::npos) {
             basic::Raise(data::errNoCurrentRecord, "EmployerNo");
         }
-        datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + employerNo +
-                                   " AND [Qtr_Yr] = " + SqlText(periodCode_));
+        datDollars.SetRecordSource(RowsOfEmployer(employerNo));
         datDollars.Refresh();
         if (datDollars.Recordset()->RecordCount() == 0) {
             ShowRecordState(RecordStep::NoRowFound);
@@ -190,6 +189,12 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
         cmdAddNew.SetEnabled(false);
     }
 }
+
+std::string ReturnScreen::RowsOfEmployer(const std::string& employerNo) const {
+    return "SELECT * FROM [DET941] WHERE [EmployerNo] = " + employerNo + " AND [Qtr_Yr] = " + SqlText(periodCode_);
+}
+
+const char* ReturnScreen::NoRowLeftText() const { return msg::kDeleteNoRow; }
 
 void ReturnScreen::cmdAddNew_Click() {
     try {
@@ -230,7 +235,7 @@ void ReturnScreen::cmdEditRecord_Click() {
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
         rows->Edit();
         EditMode = -1;
-        ShowRecordState(RecordStep::Edit);
+        ShowRecordState(StepOfEdit());
         SSTab1.SetTab(0);
         EditFocusField().SetFocus();
         LoadLineAmtFromFields();
@@ -253,6 +258,7 @@ void ReturnScreen::cmdEditRecord_Click() {
 }
 
 void ReturnScreen::cmdSaveRecord_Click() {
+    if (!SaveChecksPass()) return;
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
         if (!StorePendingRow()) return;
     } else {
@@ -317,7 +323,7 @@ void ReturnScreen::cmdDeleteRecord_Click() {
         cmdClose.SetFocus();
     } catch (const basic::RuntimeError& error) {
         if (error.Number() == data::errNoCurrentRecord) {
-            forms::MsgBox(msg::kDeleteNoRow, forms::vbOKOnly, msg::kDeleteTitle);
+            forms::MsgBox(NoRowLeftText(), forms::vbOKOnly, msg::kDeleteTitle);
             ShowRecordState(RecordStep::DeleteLeftNoRow);
             cmdClose.SetFocus();
             return;
@@ -338,7 +344,7 @@ void ReturnScreen::cmdClose_Click() {
 // employer screen back; otherwise no window would be left to go on from.
 // It never loads the employer screen anew (the unload-all may have gone first).
 void ReturnScreen::Form_Unload(int& Cancel) {
-    if (!MayCloseWithPendingChange(datDollars, [this] { return StorePendingRow(); })) {
+    if (!MayCloseWithPendingChange(datDollars, [this] { return SaveChecksPass() && StorePendingRow(); })) {
         Cancel = 1;
         return;
     }

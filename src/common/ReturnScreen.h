@@ -107,8 +107,17 @@ protected:
     virtual forms::Control& FirstFieldOfPage1() = 0;
     virtual forms::Control& FirstFieldOfPage2() = 0;
 
-    // The button states while a row is being added.
+    // The button states while a row is being added, and while one is edited.
     virtual RecordStep StepOfAdd() const { return RecordStep::Add; }
+    virtual RecordStep StepOfEdit() const { return RecordStep::Edit; }
+    // The query of the rows the load shows: the current employer's row for
+    // the chosen period.
+    virtual std::string RowsOfEmployer(const std::string& employerNo) const;
+    // Save's own checks before its question, and before a close stores the
+    // pending change; false keeps the change pending (the check has said why).
+    virtual bool SaveChecksPass() { return true; }
+    // What Delete says when it leaves no row to show.
+    virtual const char* NoRowLeftText() const;
 
     // A line's caption and where it stands on its page.
     struct LineCaption {

@@ -9,6 +9,7 @@
 #include "returns/f941_2020/frmDet941Covid.h"
 #include "returns/f941_early/frmDet941.h"
 #include "returns/f941_early/frmDet9412.h"
+#include "returns/f944_early/frmdet944.h"
 #include "shell/frm941MainScreen.h"
 #include "shell/frmStartup.h"
 #include "utilities/frm941UtilityMenu.h"
@@ -33,6 +34,7 @@ void RegisterScreens()
     forms::RegisterScreen<frmDet941Covid>("frmDet941Covid");
     forms::RegisterScreen<frmDet941>("frmDet941");
     forms::RegisterScreen<frmDet9412>("frmDet9412");
+    forms::RegisterScreen<frmdet944>("frmdet944");
     forms::RegisterScreen<frmPaidPreparer>("frmPaidPreparer");
     forms::RegisterScreen<frmPrintLists>("frmPrintLists");
 }

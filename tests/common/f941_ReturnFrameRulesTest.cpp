@@ -1,9 +1,8 @@
 // The rules the return screens share: the line slots, the balance rule, the
-// monthly tolerance, the header's tax id, retired lines and the Enter chain.
+// monthly tolerance, the header's tax id and retired lines.
 #include <gtest/gtest.h>
 
 #include "common/BalanceRule.h"
-#include "common/EnterKeyChain.h"
 #include "common/LineAmt.h"
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReservedLineLabel.h"
@@ -57,14 +56,7 @@ public:
     forms::Label caption{*this, "caption"};
     forms::CurrencyField first{*this, "first"};
     forms::CurrencyField retired{*this, "retired"};
-    forms::CurrencyField alsoRetired{*this, "alsoRetired"};
     forms::CurrencyField last{*this, "last"};
-    forms::CommandButton add{*this, "add"};
-    forms::CommandButton edit{*this, "edit"};
-    forms::CommandButton save{*this, "save"};
-    forms::CommandButton del{*this, "del"};
-    forms::CommandButton close{*this, "close"};
-    forms::CommandButton dat{*this, "dat"};
 };
 
 class F941FrameControls : public ::testing::Test {
@@ -91,68 +83,6 @@ TEST_F(F941FrameControls, RetiringALineRecaptionsAndClosesItsField) {
     RetireLine(screen.caption, screen.last, line, RetiredField::ZeroedDisabled);
     EXPECT_EQ(screen.last.Text(), "0");
     EXPECT_FALSE(screen.last.Enabled());
-}
-
-TEST_F(F941FrameControls, EnterRecomputesThenMovesAndPassesClosedFields) {
-    std::vector<std::string> events;
-    EnterKeyChain chain;
-    chain.Add({&screen.first, [&] { events.push_back("enter first"); }, [&] { events.push_back("leave first"); },
-               &screen.retired});
-    chain.Add({&screen.retired, {}, {}, &screen.alsoRetired});
-    chain.Add({&screen.alsoRetired, {}, {}, &screen.last});
-    screen.retired.SetEnabled(false);
-    screen.alsoRetired.SetEnabled(false);
-    screen.Show();
-
-    EXPECT_EQ(chain.Settle(screen.retired), &screen.last);
-    forms::user::FocusByMouse(screen.first);
-    forms::user::PressKey(screen.first, 'x');
-    EXPECT_TRUE(events.empty());
-    forms::user::PressKey(screen.first, forms::vbKeyReturn);
-    EXPECT_EQ(events, (std::vector<std::string>{"enter first", "leave first"}));
-    EXPECT_EQ(screen.ActiveControl(), &screen.last);
-}
-
-TEST_F(F941FrameControls, MonthlyCheckReportsOncePerActionAndSendsBackToTheFirstMonth) {
-    auto& dialogs = forms::App().UseScriptedDialogs();
-    std::optional<std::string> mismatch = "months short";
-    auto compare = [&] { return mismatch; };
-    MonthlyTotalCheck check(screen.first, screen.add);
-    MonthlyTotalCheck movingCheck(screen.first, screen.add, MonthlyTotalCheck::OnLeavePassed::MoveToDepositorBox);
-    EnterKeyChain chain;
-    chain.Add({&screen.last, [&] { check.OnEnter(compare); }, [&] { check.OnLeave(compare); }, nullptr});
-    screen.Show();
-
-    forms::user::FocusByMouse(screen.last);
-    dialogs.AnswerMsgBox(forms::vbOK);
-    forms::user::PressKey(screen.last, forms::vbKeyReturn);
-    ASSERT_EQ(dialogs.Boxes().size(), 1u);
-    EXPECT_EQ(dialogs.LastBox().prompt, "months short");
-    EXPECT_EQ(dialogs.LastBox().style, 64);
-    EXPECT_EQ(dialogs.LastBox().title, "Data entry error");
-    EXPECT_EQ(screen.ActiveControl(), &screen.first);
-
-    // Leaving by the pointer checks again.
-    forms::user::FocusByMouse(screen.last);
-    dialogs.AnswerMsgBox(forms::vbOK);
-    forms::user::FocusByMouse(screen.edit);
-    EXPECT_EQ(dialogs.Boxes().size(), 2u);
-    EXPECT_EQ(screen.ActiveControl(), &screen.first);
-
-    mismatch.reset();
-    forms::user::FocusByMouse(screen.last);
-    forms::user::PressKey(screen.last, forms::vbKeyReturn);
-    EXPECT_EQ(screen.ActiveControl(), &screen.add);
-    forms::user::FocusByMouse(screen.last);
-    forms::user::FocusByMouse(screen.edit);
-    EXPECT_EQ(screen.ActiveControl(), &screen.edit);
-
-    // A screen whose passed check also moves on when the month is left.
-    chain.Add({&screen.retired, {}, [&] { movingCheck.OnLeave(compare); }, nullptr});
-    forms::user::FocusByMouse(screen.retired);
-    forms::user::FocusByMouse(screen.edit);
-    EXPECT_EQ(screen.ActiveControl(), &screen.add);
-    EXPECT_EQ(dialogs.Boxes().size(), 2u);
 }
 
 } // namespace

@@ -53,15 +53,6 @@ TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber)
     EXPECT_EQ(Dialogs().Boxes().size(), 3u);
 }
 
-TEST_F(EmployerCounter, RetryWaitsGrowWithTheAttemptWithinBounds)
-{
-    EXPECT_EQ(CounterRetryWaitMs(0.0, 1), 5);
-    EXPECT_EQ(CounterRetryWaitMs(0.9999, 1), 24);
-    EXPECT_EQ(CounterRetryWaitMs(0.0, 5), 125);
-    EXPECT_EQ(CounterRetryWaitMs(0.9999, 5), 600);
-    EXPECT_LT(CounterRetryWaitMs(0.5, 2), CounterRetryWaitMs(0.5, 3));
-}
-
 TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits)
 {
     SetCounter(40);

@@ -140,14 +140,6 @@ TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits)
     }
 }
 
-TEST_F(Print944, NoPreparerFileGivesBlanksAndIsNeverCreated)
-{
-    auto& screen = OpenForTheEmployer();
-    auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbYes}))[2];
-    EXPECT_EQ(page3[61].Text(), Quoted(" "));
-    EXPECT_FALSE(std::filesystem::exists(Folder() / kPaidPreparerFileName));
-}
-
 TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images)
 {
     AddEmployer();

@@ -1,18 +1,10 @@
-// The Form 944 screen inside the shared frame: its tab captions, the columns
-// its months and lines are stored in, Delete then Add, and Edit without a row.
+// The Form 944 screen inside the shared frame: the columns its months and
+// lines are stored in, Delete then Add, and Edit without a row.
 #include "returns_ScreenFolder.h"
 
 namespace {
 
 class F944Screen : public Form944Folder {};
-
-TEST_F(F944Screen, LoadNamesTheAnnualPagesOnTheTabs) {
-    AddAnnualRow();
-    frmDet944Covid& form = Open944();
-    EXPECT_EQ(form.SSTab1.TabCaption(0), "Form 944 Page 1 Part 1:");
-    EXPECT_EQ(form.SSTab1.TabCaption(1), "Form 944 Page 2 Parts 1 and 2:");
-    EXPECT_EQ(form.SSTab1.TabCaption(2), "Form 944 Page 3 Part 3:");
-}
 
 TEST_F(F944Screen, MonthsAndLinesLandInTheColumnsTheAnnualReturnUses) {
     frmDet944Covid& form = StartNewReturn();

@@ -155,22 +155,6 @@ TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint)
     EXPECT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
 }
 
-TEST_F(Print941Return, AStoreThatFailsOnPageTwoReportsItsItemAndDiscardsTheDocument)
-{
-    auto& screen = OpenReturnOfTheEmployer("322");
-    // Page 1 stores 39 PrintTexts; the 45th is FieldNo 45's on page 2.
-    screen.DMWin2.Engine().FailStore({"PrintText", 45, 5, ""});
-    PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
-
-    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
-    EXPECT_EQ(Dialogs().Boxes()[2].prompt.rfind("Error = 5 Error source ", 0), 0u);
-    EXPECT_TRUE(Dialogs().Boxes()[2].prompt.ends_with(" for Case = 45")) << Dialogs().Boxes()[2].prompt;
-    EXPECT_EQ(Dialogs().Boxes()[2].style, 0);
-    EXPECT_EQ(Dialogs().Boxes()[2].title, "Tavrilo 941 / 944");
-    EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
-    EXPECT_EQ(forms::App().MousePointer(), 0);
-}
-
 TEST_F(Print941Return, ALineTwelveThatIsNoNumberStopsAtItsFirstUse)
 {
     auto& screen = OpenReturnOfTheEmployer("322");

@@ -37,17 +37,6 @@ const std::string kToMainMenu = "fresh\n"
     return ::testing::AssertionFailure() << "the report lacks \"" << text << "\":\n" << result.report;
 }
 
-TEST(ScenarioRunner, AScriptWhoseExpectationsHoldPasses)
-{
-    auto result = RunScript(kToMainMenu + "expect shown frm941MainScreen\n"
-                                    "answer Yes\n"
-                                    "click frm941MainScreen.cmdExit\n"
-                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
-                                    "expect shown frmStartup\n");
-    EXPECT_TRUE(result.passed) << result.report;
-    EXPECT_EQ(result.report, "");
-}
-
 TEST(ScenarioRunner, AWrongExpectationNamesFileLineTheLineAndWhatWasFound)
 {
     auto result = RunScript(kToMainMenu + "# a comment does not count as a line of its own\n"

@@ -1,6 +1,5 @@
 // The start-up screen's unload-all loop over screens the program does not
-// have, the sizes of the screens, and the main menu over a missing database:
-// what the scenarios cannot set up.
+// have, and the sizes of the screens: what the scenarios cannot set up.
 #include <string>
 #include <vector>
 
@@ -139,20 +138,6 @@ TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad)
         EXPECT_EQ(e.form->Width(), e.width);
         EXPECT_EQ(e.form->Height(), e.height);
     }
-}
-
-TEST_F(ShellScreens, MainMenuReportsAMissingDatabaseAndStillOpens)
-{
-    std::filesystem::remove(MainPath());
-    OpenMainMenu();
-
-    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
-    const auto& box = Dialogs().Boxes()[0];
-    EXPECT_EQ(box.style, 0);
-    EXPECT_EQ(box.title, "Tavrilo 941 / 944");
-    EXPECT_EQ(box.prompt.rfind("3024 ", 0), 0u) << box.prompt;
-    EXPECT_TRUE(forms::Screen<frm941MainScreen>().Visible());
-    EXPECT_FALSE(forms::Screen<frmStartup>().Visible());
 }
 
 } // namespace

@@ -137,13 +137,6 @@ TEST_F(DataControlTest, ADisabledControlsArrowsDoNothing)
     EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
 }
 
-TEST_F(DataControlTest, AnInjectedCancellationReachesTheScreensAdd)
-{
-    screen->datEmployers.CancelNext();
-    EXPECT_ENGINE_ERROR(screen->datEmployers.Recordset()->AddNew(), 3426);
-    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
-}
-
 TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock)
 {
     screen->datEmployers.Recordset()->Edit();

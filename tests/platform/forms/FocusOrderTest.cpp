@@ -150,14 +150,6 @@ TEST_F(FocusOrder, AFailingCheckOnEnterShowsItsMessageAgainAsTheFocusLeaves) {
     EXPECT_EQ(dialogs->Boxes().size(), 2u);
 }
 
-TEST_F(FocusOrder, APassingCheckOnEnterGoesOnToTheCheckBox) {
-    auto& form = Shown();
-    form.taxLine = 40;
-    forms::user::TypeText(form.fpLine17C, "40");
-    forms::user::PressKey(form.fpLine17C, forms::vbKeyReturn);
-    EXPECT_EQ(form.ActiveControl(), &form.Check6);
-}
-
 TEST_F(FocusOrder, ValidateRunsFirstAndMayKeepTheFocus) {
     auto& form = Shown();
     form.fpLine2.SetFocus();

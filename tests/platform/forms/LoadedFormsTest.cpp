@@ -33,27 +33,6 @@ public:
     frmC() : frmLogged("frmC") {}
 };
 
-// The unload-all loop of the start-up screen: each pass unloads positions
-// 0, 1, 2... of the shrinking collection; error 9 starts a new pass.
-void UnloadAllScreens() {
-    for (;;) {
-        const int last = forms::App().Count() - 1;
-        bool restart = false;
-        for (int i = 0; i <= last; ++i) {
-            try {
-                forms::App().Item(i).Unload();
-            } catch (const basic::RuntimeError& e) {
-                if (e.Number() == 9) {
-                    gLog("error 9");
-                    restart = true;
-                    break;
-                }
-            }
-        }
-        if (!restart) return;
-    }
-}
-
 class LoadedForms : public FormsTest {
 protected:
     void SetUp() override {
@@ -61,19 +40,6 @@ protected:
         gLog.Clear();
     }
 };
-
-TEST_F(LoadedForms, UnloadAllTakesEveryOtherScreenThenRestartsAfterError9) {
-    forms::Screen<frmA>().Show();
-    forms::Screen<frmB>().Show();
-    forms::Screen<frmC>().Show();
-    ASSERT_EQ(forms::App().Count(), 3);
-    gLog.Clear();
-
-    UnloadAllScreens();
-
-    EXPECT_EQ(gLog.lines, (std::vector<std::string>{"unload frmA", "unload frmC", "error 9", "unload frmB"}));
-    EXPECT_EQ(forms::App().Count(), 0);
-}
 
 TEST_F(LoadedForms, CollectionKeepsLoadOrderAndClosesUpOnUnload) {
     forms::Screen<frmB>().Load();

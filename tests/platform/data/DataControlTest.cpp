@@ -164,10 +164,4 @@ TEST_F(DataControlTest, AFieldBoundToAColumnThatIsNotThereIsReported)
     EXPECT_ENGINE_ERROR(screen->datEmployers.Refresh(), 3265);
 }
 
-TEST_F(DataControlTest, AMissingDatabaseIsReportedAtRefresh)
-{
-    screen->datEmployers.SetDatabaseName(Folder() + "/nothing.mdb");
-    EXPECT_ENGINE_ERROR(screen->datEmployers.Refresh(), 3024);
-}
-
 } // namespace

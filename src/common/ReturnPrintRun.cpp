@@ -74,6 +74,9 @@ void ReturnPrintRun::PrintReturnOrVoucher(const EmployerHandOver& employer, cons
         VoucherChoice = "No";
         Part6Choice = "No";
         if (AskYesNo(questions.returnOrVoucherPrompt, questions.returnOrVoucherTitle)) {
+            if (!questions.depositStatesPrompt.empty()) {
+                AskYesNo(questions.depositStatesPrompt, questions.depositStatesTitle);
+            }
             Part6Choice = AskYesNo(questions.preparerPrompt, questions.preparerTitle) ? "Yes" : "No";
             printReturn();
         } else {
@@ -112,14 +115,14 @@ bool ReturnPrintRun::AskYesNo(const std::string& prompt, const std::string& titl
 }
 
 void ReturnPrintRun::AskDesigneeQuestion(const std::string& contactName, const std::string& contactPhone,
-                                         const std::string& designeePIN) {
+                                         const std::string& designeePIN, const std::string& form) {
     DesigneeChoice = "N";
     const bool filledIn = basic::Len(basic::Trim(contactName)) > 0 &&
                           basic::Len(basic::Trim(contactPhone)) > 0 &&
                           basic::Len(basic::Trim(designeePIN)) > 0;
     if (!filledIn) return;
     const bool yes = AskYesNo(
-        "Do you want to print the Third Party Designee info on this Form 941? Click on Yes or No.",
+        "Do you want to print the Third Party Designee info on this Form " + form + "? Click on Yes or No.",
         "Third Party Designee");
     DesigneeChoice = yes ? "Y" : "N";
 }

@@ -84,6 +84,12 @@ public:
         // FieldNo from the preparer's read until the first item (the
         // earlier Form 941 printouts keep the preparer's 114).
         short setUpMarker = kSetUpMarker;
+        // Asked after the return was chosen when given; its answer changes
+        // nothing in the printout (the earlier Form 944's deposit states).
+        std::string depositStatesPrompt{};
+        std::string depositStatesTitle{};
+        // The form the designee question names.
+        std::string designeeForm = "941";
     };
     // The flow every return printout shares, under the error exit: the
     // employer's columns and the preparer's record, the hourglass, then the
@@ -108,8 +114,9 @@ public:
     bool AskYesNo(const std::string& prompt, const std::string& title);
     // Sets DesigneeChoice: "Y" only when the designee's name, phone and PIN
     // (trimmed) are all filled in and the user answers Yes to the question.
+    // `form` names the form in the question ("941").
     void AskDesigneeQuestion(const std::string& contactName, const std::string& contactPhone,
-                             const std::string& designeePIN);
+                             const std::string& designeePIN, const std::string& form = "941");
 
     void StartDocument(const std::string& title);
     // The page stores from PageCaption to TextFlag; beforePicture, when

@@ -23,17 +23,19 @@ void ReturnPrintout::Print(const ReturnPrintoutPlan& plan, const FieldLayout& la
                            const std::function<PrintedPage()>& voucherPage) {
     run_.PrintReturnOrVoucher(
         employer_, plan.questions,
-        [&] { PrintDocument(plan.returnDocumentTitle, layout, returnPages(), true, 0); },
-        [&] { PrintDocument(plan.voucherDocumentTitle, layout, {voucherPage()}, false, plan.voucherDrop); });
+        [&] { PrintDocument(plan.returnDocumentTitle, layout, returnPages(), plan.questions.designeeForm, 0); },
+        [&] { PrintDocument(plan.voucherDocumentTitle, layout, {voucherPage()}, "", plan.voucherDrop); });
 }
 
 void ReturnPrintout::PrintDocument(const std::string& title, const FieldLayout& layout,
-                                   const std::vector<PrintedPage>& pages, bool askDesignee, double topOffset) {
+                                   const std::vector<PrintedPage>& pages, const std::string& designeeForm,
+                                   double topOffset) {
     run_.StartDocument(title);
     for (const PrintedPage& page : pages) {
         run_.SetUpPage(page.setUp);
-        if (askDesignee && &page == &pages.front()) {
-            run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
+        if (!designeeForm.empty() && &page == &pages.front()) {
+            run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN,
+                                     designeeForm);
         }
         for (const ItemRange& range : page.items) run_.PrintItems(layout, range.first, range.last, page.item, topOffset);
     }

@@ -58,8 +58,9 @@ public:
                const std::function<PrintedPage()>& voucherPage);
 
 private:
+    // designeeForm: the form the designee question names; empty: not asked.
     void PrintDocument(const std::string& title, const FieldLayout& layout, const std::vector<PrintedPage>& pages,
-                       bool askDesignee, double topOffset);
+                       const std::string& designeeForm, double topOffset);
 
     EmployerHandOver employer_;
     ReturnPrintRun run_;

@@ -80,7 +80,9 @@ std::string CheckMark(int checkBoxValue) {
 
 std::string FormatAmountOrBlank(double amount) {
     std::string text = basic::Format(amount, "#########.00");
-    if (basic::LTrim(text) == ".00") return " ";
+    // An amount that rounds to no cents leaves its box empty, whatever its sign.
+    const std::string digits = basic::LTrim(text);
+    if (digits == ".00" || digits == "-.00") return " ";
     return text;
 }
 

@@ -90,6 +90,7 @@ public:
     forms::ResizeControl ReSize1{*this, "ReSize1"};
 
     void Form_Load() override;
+    void DMWin2_PrintRequest();
 
 protected:
     void AdaptToPeriod(const std::string& code) override;

@@ -53,6 +53,14 @@ void KeyToFocused(Control& control, int key) {
     }, true);
 }
 
+// A button pressed while a field's leaving handler sends the focus on to
+// another field is still pressed: the user asked for Save, Print or Close.
+// Only a Validate that keeps the focus where it was stops the click.
+bool PressedDespiteLeaving(const Control& control, const Form& form, const Control* before) {
+    return dynamic_cast<const CommandButton*>(&control) != nullptr && form.ActiveControl() != before &&
+           Reachable(control);
+}
+
 } // namespace
 
 bool FocusByMouse(Control& control) {
@@ -115,9 +123,10 @@ bool PressShiftTab(Control& control) {
 
 bool Click(Control& control) {
     if (!Reachable(control)) return false;
-    if (control.Focusable()) {
-        if (!control.HasFocus() && !FocusByMouse(control)) return false;
-        if (!control.HasFocus()) return false;
+    if (control.Focusable() && !control.HasFocus()) {
+        Form& form = control.Owner();
+        Control* before = form.ActiveControl();
+        if (!FocusByMouse(control) && !PressedDespiteLeaving(control, form, before)) return false;
     }
     RunHandler([&] { control.UserClick(); }, true);
     return true;

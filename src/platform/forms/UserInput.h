@@ -60,7 +60,8 @@ bool PressShiftTab(Control& control);
 
 // A click: buttons raise Click, check boxes toggle, menu entries raise Click
 // (no focus move), labels and frames raise Click. Controls that can take the
-// focus get it first; a Validate that keeps the focus away stops the click.
+// focus get it first; a Validate that keeps the focus away stops the click,
+// while a button still takes a click whose focus a leaving handler sent on.
 // False when the control is disabled or hidden.
 bool Click(Control& control);
 

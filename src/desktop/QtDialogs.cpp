@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -124,6 +125,8 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& prompt, const 
     QInputDialog dialog(OwnerWindow());
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QString::fromStdString(prompt));
+    // A long prompt wraps, so the dialog and its buttons stay on the screen.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setWordWrap(true);
     dialog.setTextValue(QString::fromStdString(defaultText));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();

@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,25 @@ TEST_F(DesktopDialogs, AnInputBoxOffersItsDefaultAndReturnsTheTypedText) {
     EXPECT_EQ(offered, "A:\\");
     ASSERT_TRUE(typed.has_value());
     EXPECT_EQ(*typed, "D:\\BACKUP");
+}
+
+TEST_F(DesktopDialogs, AnInputBoxWithALongPromptStaysOnTheScreen) {
+    desktop::QtDialogs dialogs;
+    int width = 0;
+    int screenWidth = 0;
+    QTimer::singleShot(20, [&] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (input == nullptr) return;
+        width = input->frameGeometry().width();
+        screenWidth = input->screen()->availableGeometry().width();
+        input->accept();
+    });
+    const std::string sentence = "Enter the letter of the drive to use for Backup purposes. ";
+    std::string prompt;
+    for (int i = 0; i < 8; ++i) prompt += sentence;
+    dialogs.InputBox(prompt, "BackUp", "A:\\");
+    ASSERT_GT(width, 0);
+    EXPECT_LE(width, screenWidth);
 }
 
 TEST_F(DesktopDialogs, ACancelledInputBoxReturnsNothing) {

@@ -22,6 +22,7 @@ struct EmployerColumn {
 };
 
 // In the order the printouts read them; the step marker follows this order.
+// clang-format off
 const std::array<EmployerColumn, 13> kEmployerColumns = {{
     {"ContactName",        &EmployerPrintTexts::ContactName,        true},
     {"ContactPhone",       &EmployerPrintTexts::ContactPhone,       false},
@@ -37,6 +38,7 @@ const std::array<EmployerColumn, 13> kEmployerColumns = {{
     {"EmployerZipCodeExt", &EmployerPrintTexts::EmployerZipCodeExt, true},
     {"Pyr_TaxId",          &EmployerPrintTexts::Pyr_TaxId,          false},
 }};
+// clang-format on
 
 } // namespace
 

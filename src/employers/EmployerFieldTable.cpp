@@ -6,6 +6,7 @@ std::string UpperTextMask(int places) {
 
 const std::vector<EmployerFieldRow>& EmployerFieldTable() {
     static const std::string phone = "(###) ###-####";
+    // clang-format off
     static const std::vector<EmployerFieldRow> table{
         // control                  column                label                           width mask               next on Enter            row labelLeft  left  width
         {"mskEmployerName1",      "EmployerName1",      "Name:",                          30, UpperTextMask(30), "mskEmployerName2",      2,   240,  1800, 3900},
@@ -31,5 +32,6 @@ const std::vector<EmployerFieldRow>& EmployerFieldTable() {
         {"mskTitleOfSigner",      "TitleofSigner",      "Signer's Title:",                15, UpperTextMask(15), "mskSignersPhone",      12,  4700,  6200, 2100},
         {"mskSignersPhone",       "SignersPhone",       "Phone:",                         14, phone,             "cmdSaveRecord",        12,  8500,  9300, 1800},
     };
+    // clang-format on
     return table;
 }

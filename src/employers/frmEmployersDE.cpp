@@ -38,12 +38,14 @@ void frmEmployersDE::ShowCommandState(CommandState state) {
         CommandState state;
         bool add, edit, remove, find, print, close, save, arrows;
     };
+    // clang-format off
     static const Row kStates[] = {
         // state                    Add    Edit   Delete Find   Print  Close  Save   data control
         {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true},
         {CommandState::Entering,   false, false, false, false, false, false, true,  false},
         {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false},
     };
+    // clang-format on
     for (const Row& row : kStates) {
         if (row.state != state) continue;
         cmdAddRecord.SetEnabled(row.add);
@@ -177,6 +179,7 @@ bool frmEmployersDE::EntryIsComplete() {
         bool onlyForUsAddress;
         const char* message;
     };
+    // clang-format off
     static const Check kChecks[] = {
         {&frmEmployersDE::mskAddress,     false, "Street Address cannot be blank!"},
         {&frmEmployersDE::mskPyr_Taxid,   false, "Please enter the Employer's TaxID Number"},
@@ -184,6 +187,7 @@ bool frmEmployersDE::EntryIsComplete() {
         {&frmEmployersDE::mskState,       true,  "Please enter the Employer's STate code. For example: CT"},
         {&frmEmployersDE::mskEmployerZip, true,  "Please enter the Employer's Zip code."},
     };
+    // clang-format on
     const bool usAddress = mskCountry.Text() == "Y";
     for (const Check& check : kChecks) {
         auto& field = this->*check.field;

@@ -20,6 +20,7 @@ struct ButtonDesign {
 };
 
 // The record commands, in a row under the fields.
+// clang-format off
 const ButtonDesign kCommandButtons[] = {
     // button                           caption          tool tip                                                                                     left  top   width
     {&frmEmployersDE::cmdAddRecord,    "&Add",          "Click to Add a new Employer record.",                                                        240, 6000, 1335},
@@ -30,8 +31,10 @@ const ButtonDesign kCommandButtons[] = {
     {&frmEmployersDE::cmdPrint,        "Print &List",   "Click to print a list of Employers on file.",                                              7440, 6000, 1335},
     {&frmEmployersDE::cmdClose,        "&Close",        "Click to close this screen and return to the Main Menu.",                                  8880, 6000, 1335},
 };
+// clang-format on
 
 // The period buttons; positions within their frames.
+// clang-format off
 const ButtonDesign kPeriodButtons[] = {
     // button                   caption     tool tip                                                                                   left  top  width
     {&frmEmployersDE::cmdQtr1, "01/2022",  "Click to enter 941 amounts for the first quarter for this Employer.",                      240, 360, 1200},
@@ -41,6 +44,7 @@ const ButtonDesign kPeriodButtons[] = {
     {&frmEmployersDE::cmdQtr5, "01/2023",  "Click to enter 941 amounts for the first quarter of the new year for this Employer.",     5520, 360, 1200},
     {&frmEmployersDE::cmd944,  "Form 944", "Click to enter, edit, or print Form 944 for this employer.",                               240, 360, 1200},
 };
+// clang-format on
 
 } // namespace
 

@@ -26,6 +26,7 @@ struct BoundColumn {
     const char* column;
 };
 
+// clang-format off
 constexpr std::array<BoundColumn, 12> kDosEmployerColumns = {{
     {&convertw2::Text1, "PYR_IDTYPE"}, {&convertw2::Text2, "PYR_TAXID"},  {&convertw2::Text3, "TYPE_PAYER"},
     {&convertw2::Text4, "US_ADDRESS"}, {&convertw2::Text5, "PAYERNAME1"}, {&convertw2::Text6, "PAYERNAME2"},
@@ -70,6 +71,7 @@ constexpr std::array<BoundColumn, 26> kEmployeeColumns = {{
     {&convertw2::Text423, "ZipCodeExtension"}, {&convertw2::Text424, "ForeignState"},
     {&convertw2::Text425, "ForeignPostalCode"}, {&convertw2::Text426, "ForeignCountryCode"},
 }};
+// clang-format on
 
 // How a DOS value becomes an Employers value.
 enum class Rule { AsIs, First22, Blank22, Zip, ZipExtension };

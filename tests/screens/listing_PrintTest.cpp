@@ -47,12 +47,14 @@ protected:
     }
     Lines PageStart(int pageNo) const
     {
+        // clang-format off
         return {"PageCaption=\"Page " + std::to_string(pageNo) + "\"", "NewPage=True", Template(),
                 "PagePicture=\"\"", "ShowPicture=True", "PrintPicture=True", "FontName=\"Courier New\"",
                 "FontSize=12", "FontCode=5", "FontBold=False", "FontItalic=False", "FontOption=0",
                 "TextFlag=True", "TextHeight=0", "TextWidth=3.5",
                 "TextLeft=0.5", "TextTop=0.6", "ItemText=#1/15/2023#", "PrintText=True",
                 "TextLeft=2.7", "TextTop=0.6", "ItemText=\"E M P L O Y E R    L I S T I N G\"", "PrintText=True"};
+        // clang-format on
     }
     static Lines ShortHeadingEnd(int pageNo)
     {
@@ -60,9 +62,11 @@ protected:
     }
     static Lines Total(double top, int count)
     {
+        // clang-format off
         return {"TextLeft=0.5", "TextTop=" + std::to_string(top),
                 "ItemText=\"*** Total Number of Employers = " + std::to_string(count) + "\"", "PrintText=True",
                 "FinishCode=33", "FinishSwitch=True", "FinishLevel=95", "EndDoc=True"};
+        // clang-format on
     }
 };
 

@@ -51,6 +51,7 @@ struct EditKey {
 };
 constexpr int kShift = forms::vbShiftMask;
 constexpr int kCtrl = forms::vbCtrlMask;
+// clang-format off
 const std::array<EditKey, 16> kEditKeys = {{
     {"Left", forms::vbKeyLeft, 0},          {"Right", forms::vbKeyRight, 0},
     {"Home", forms::vbKeyHome, 0},          {"End", forms::vbKeyEnd, 0},
@@ -61,6 +62,7 @@ const std::array<EditKey, 16> kEditKeys = {{
     {"Ctrl+V", forms::vbKeyV, kCtrl},       {"Shift+Insert", forms::vbKeyInsert, kShift},
     {"Ctrl+Insert", forms::vbKeyInsert, kCtrl}, {"Shift+Delete", forms::vbKeyDelete, kShift},
 }};
+// clang-format on
 
 // A key named on a line: a typing key (`shift` kTyping), Shift+Tab, or an
 // edit key.

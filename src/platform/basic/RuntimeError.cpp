@@ -14,6 +14,7 @@ struct ErrorText {
 
 // The run time's and the database engine's standard English texts for the
 // numbers the system raises or handles.
+// clang-format off
 constexpr std::array kErrorTexts{
     //         number  text
     ErrorText{     3, "Return without GoSub"},
@@ -43,6 +44,7 @@ constexpr std::array kErrorTexts{
     ErrorText{  3262, "Couldn't lock table; currently in use by another user."},
     ErrorText{  3426, "This action was cancelled by an associated object."},
 };
+// clang-format on
 
 std::string WhatText(int number, const std::string& description) {
     return "Error " + std::to_string(number) + ": " + description;

@@ -11,6 +11,7 @@ namespace {
 
 // Code page 1252 differs from Latin-1 only in 0x80..0x9F; the five unused
 // bytes keep their C1 control code points, as Windows maps them.
+// clang-format off
 constexpr std::array<char32_t, 32> kHighControls{
     // 0x80    0x81    0x82    0x83    0x84    0x85    0x86    0x87
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -21,6 +22,7 @@ constexpr std::array<char32_t, 32> kHighControls{
     // 0x98    0x99    0x9A    0x9B    0x9C    0x9D    0x9E    0x9F
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 char ByteOf(char32_t c) { return static_cast<char>(Windows1252ByteOf(c).value_or('?')); }
 

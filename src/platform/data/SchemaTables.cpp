@@ -14,6 +14,7 @@ constexpr ColumnKind T = ColumnKind::Text;
 
 TableDef EmployersTable()
 {
+    // clang-format off
     return {"Employers",
             {
                 {"EmployerNo",         I,  0},
@@ -43,12 +44,14 @@ TableDef EmployersTable()
             {{"EmployerNo"}, {"IdType", "Pyr_Taxid", "TypePayer"}},
             {"EmployerNo"},
             {"EmployerName1"}};
+    // clang-format on
 }
 
 // One row per employer and period. A column holds different lines on
 // different screens; the names are those of the oldest layout that used them.
 TableDef Det941Table()
 {
+    // clang-format off
     return {"DET941",
             {
                 {"EmployerNo",             I,  0},
@@ -133,12 +136,14 @@ TableDef Det941Table()
             {{"EmployerNo", "Qtr_Yr"}},
             {},
             {}};
+    // clang-format on
 }
 
 // The earlier Form 944's own table: one row per employer, 38 columns in
 // this fixed order.
 TableDef Det944Table()
 {
+    // clang-format off
     return {"Det944",
             {
                 {"EmployerNo", I, 0},
@@ -183,11 +188,13 @@ TableDef Det944Table()
             {{"EmployerNo"}},
             {},
             {}};
+    // clang-format on
 }
 
 // Left over from an employee (W-2) design: kept, opened, never filled.
 TableDef EmployeesTable()
 {
+    // clang-format off
     return {"Employees",
             {
                 {"FirstName",          T, 20},
@@ -221,6 +228,7 @@ TableDef EmployeesTable()
             {},
             {},
             {}};
+    // clang-format on
 }
 
 TableDef W2DollarsTable()

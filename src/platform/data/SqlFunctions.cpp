@@ -112,6 +112,7 @@ struct FunctionDef {
     Function function;
 };
 
+// clang-format off
 const FunctionDef kFunctions[] = {
     {"LEFT",  2, Left},
     {"RIGHT", 2, Right},
@@ -121,6 +122,7 @@ const FunctionDef kFunctions[] = {
     {"UCASE", 1, ChangeCase<basic::UCase>},
     {"LCASE", 1, ChangeCase<basic::LCase>},
 };
+// clang-format on
 
 } // namespace
 

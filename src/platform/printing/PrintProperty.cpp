@@ -12,6 +12,7 @@ namespace {
 using enum Property;
 using T = PropertyType;
 
+// clang-format off
 constexpr std::array<PropertyInfo, 32> kProperties{{
     // property         name              type
     {DocumentTitle,     "DocumentTitle",  T::Text},
@@ -47,6 +48,7 @@ constexpr std::array<PropertyInfo, 32> kProperties{{
     {FinishMeasureB,    "FinishMeasureB", T::Double},
     {ItemText,          "ItemText",       T::ItemText},
 }};
+// clang-format on
 
 // The table's rows by property number, for the lookup every store makes.
 constexpr std::array<int, kPropertyNumbers> RowsByNumber() {

@@ -15,11 +15,13 @@ namespace {
 // The slots of the lines after line 10; lines 2 to 10 and 16 keep every
 // Form 941's slots.
 namespace slot2020 {
+// clang-format off
 enum : int {
     SickPay8 = 25,
     ResearchCredit11a = 31, LeaveCredit11b = 32, RetentionCredit11c = 33, Total11d = 34, TaxAfterCredits12 = 35,
     Deposit13a = 36, Deferral13b = 37, Refund13c = 38, Refund13d = 39, Total13e = 40, Advances13f = 41,
 };
+// clang-format on
 } // namespace slot2020
 
 } // namespace

@@ -68,6 +68,7 @@ void EarlyForm941Items::StoreMonthlySchedule(short fieldNo) {
 }
 
 void EarlyForm941Items::Page2Item(short fieldNo) {
+    // clang-format off
     switch (fieldNo) {
     case 40: case 41: case 49: form941_.Page2Item(fieldNo); break;
     case 43: case 44: case 45: case 46: case 47: case 48: StoreMonthlySchedule(fieldNo); break;
@@ -78,4 +79,5 @@ void EarlyForm941Items::Page2Item(short fieldNo) {
     case 42: case 50: case 51: run_.StoreItemText(" "); break;
     default: form941_.Page3Item(fieldNo); break; // the designee, signer and paid preparer
     }
+    // clang-format on
 }

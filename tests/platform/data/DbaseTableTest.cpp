@@ -16,11 +16,13 @@ protected:
 
     void WritePayers()
     {
+        // clang-format off
         dostables::WriteDosTable(TablePath(), {"PYR_IDTYPE C(1); PAYERNAME1 C(30); PAYER_ZIP C(10)",
                                                {{"1", "ACME \xC3\x89TOILE", "12345"},
                                                 {"2", "GONE CO", "99999"},
                                                 {"2", "BETA", "12345-6789"}},
                                                {1}});
+        // clang-format on
     }
 
     // The file's bytes after `edit`, written back.

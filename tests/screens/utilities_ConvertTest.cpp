@@ -76,9 +76,11 @@ TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTa
     EXPECT_EQ(Dialogs().Boxes().at(2).prompt, "There are 4 Employers. Convert them now?");
     EXPECT_EQ(Dialogs().LastBox().prompt, "3 employers were converted from the DOS version of Tavrilo W-2");
     const std::string blanks(22, ' ');
+    // clang-format off
     EXPECT_EQ(Employers(), "100|ACME TOOLS|" + blanks + "|1234567890123456789012|12345|6789;" +
                                "101|universal widgets inc|" + blanks + "|2 LOW ST|54321|    ;" +
                                "102|SIX CO|" + blanks + "|3 ODD ST|12345|NULL");
+    // clang-format on
     EXPECT_EQ(Query(MainPath(), "SELECT IdType, Pyr_Taxid, TypePayer, Country, EmployerName2, City, State, StateId, "
                                 "EstabNo FROM Employers WHERE EmployerNo = 100"),
               "1|222222222|R|Y|DBA ACME TOOLS|SPRINGFIELD|IL|ST-1|0007");

@@ -32,10 +32,12 @@ std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out
             throw std::invalid_argument("a backslash ends the line (column " + std::to_string(i + 1) + ")");
         char e = line[i + 1];
         switch (e) {
+        // clang-format off
         case '"': out += '"'; i += 2; break;
         case '\\': out += '\\'; i += 2; break;
         case 'n': out += '\n'; i += 2; break;
         case 't': out += '\t'; i += 2; break;
+        // clang-format on
         case 'x': {
             int hi = i + 2 < line.size() ? HexDigit(line[i + 2]) : -1;
             int lo = i + 3 < line.size() ? HexDigit(line[i + 3]) : -1;

@@ -37,6 +37,7 @@ void EarlyForm944Items::StoreBox(const char* checkBox) {
 
 void EarlyForm944Items::Page1Item(short fieldNo) {
     if (StoreEmployerItem(run_, fieldNo)) return;
+    // clang-format off
     switch (fieldNo) {
     case 1: run_.StoreItemText(TaxIdBoxesText(run_.Employer.Pyr_TaxId)); return;
     case 8: case 22: case 25: case 31: run_.StoreItemText(" "); return;
@@ -47,6 +48,7 @@ void EarlyForm944Items::Page1Item(short fieldNo) {
     case 9: case 26: case 27: case 34: run_.StoreItemText(" "); break;
     default: break;
     }
+    // clang-format on
     StoreLineAmount(run_, screen_, fieldNo);
 }
 

@@ -1,6 +1,3 @@
 #include "desktop/Program.h"
 
-int main(int argc, char* argv[])
-{
-    return desktop::RunProgram(argc, argv);
-}
+int main(int argc, char* argv[]) { return desktop::RunProgram(argc, argv); }

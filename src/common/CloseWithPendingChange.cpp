@@ -7,12 +7,8 @@ bool MayCloseWithPendingChange(data::DataControl& rows, const std::function<bool
     data::RecordsetPtr recordset = rows.Recordset();
     if (!recordset || !recordset->IsOpen() || recordset->EditMode() == data::dbEditNone) return true;
     switch (forms::MsgBox(kCloseSavePrompt, forms::vbYesNoCancel + forms::vbQuestion, kCloseSaveTitle)) {
-    case forms::vbYes:
-        return saveWithoutAsking();
-    case forms::vbNo:
-        recordset->CancelUpdate();
-        return true;
-    default:
-        return false;
+    case forms::vbYes: return saveWithoutAsking();
+    case forms::vbNo: recordset->CancelUpdate(); return true;
+    default: return false;
     }
 }

@@ -9,8 +9,8 @@ class CurrencyField;
 }
 
 namespace rate {
-inline constexpr double SocialSecurity = 0.124;    // wages and tips, employer and employee
-inline constexpr double QualifiedLeave = 0.062;    // sick and family leave wages
+inline constexpr double SocialSecurity = 0.124; // wages and tips, employer and employee
+inline constexpr double QualifiedLeave = 0.062; // sick and family leave wages
 inline constexpr double Medicare = 0.029;
 inline constexpr double AdditionalMedicare = 0.009;
 } // namespace rate

@@ -34,22 +34,19 @@ const std::array<PaidPreparerField, 10> kLayout{{
 
 const std::array<PaidPreparerField, 10>& PaidPreparerLayout() { return kLayout; }
 
-PaidPreparerRecord PaidPreparerRecord::FromBytes(std::string_view bytes)
-{
+PaidPreparerRecord PaidPreparerRecord::FromBytes(std::string_view bytes) {
     std::string record(bytes.substr(0, kPaidPreparerRecordLength));
     record.resize(kPaidPreparerRecordLength, ' ');
     std::replace(record.begin(), record.end(), '\0', ' ');
 
     PaidPreparerRecord result;
     for (const auto& field : kLayout)
-        result.*field.member = basic::Utf8FromWindows1252(
-            std::string_view(record).substr(static_cast<std::size_t>(field.offset),
-                                            static_cast<std::size_t>(field.width)));
+        result.*field.member = basic::Utf8FromWindows1252(std::string_view(record).substr(
+            static_cast<std::size_t>(field.offset), static_cast<std::size_t>(field.width)));
     return result;
 }
 
-std::string PaidPreparerRecord::ToBytes() const
-{
+std::string PaidPreparerRecord::ToBytes() const {
     std::string bytes;
     bytes.reserve(kPaidPreparerRecordLength);
     for (const auto& field : kLayout)
@@ -57,15 +54,13 @@ std::string PaidPreparerRecord::ToBytes() const
     return bytes;
 }
 
-PaidPreparerRecord PaidPreparerRecord::Trimmed() const
-{
+PaidPreparerRecord PaidPreparerRecord::Trimmed() const {
     PaidPreparerRecord result;
     for (const auto& field : kLayout) result.*field.member = basic::Trim(this->*field.member);
     return result;
 }
 
-PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path)
-{
+PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path) {
     const std::filesystem::path native = files::Resolve(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(native, error)) return PaidPreparerRecord::FromBytes("");

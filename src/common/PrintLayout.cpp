@@ -2,8 +2,7 @@
 
 #include "platform/basic/RuntimeError.h"
 
-FieldLayout::FieldLayout(int rowCount, std::span<const LayoutRow> rows)
-    : rows_(static_cast<std::size_t>(rowCount)) {
+FieldLayout::FieldLayout(int rowCount, std::span<const LayoutRow> rows) : rows_(static_cast<std::size_t>(rowCount)) {
     for (int n = 0; n < rowCount; ++n) rows_[n].FieldNo = n;
     Replace(rows);
 }

@@ -9,10 +9,10 @@
 
 struct LayoutRow {
     int FieldNo = 0;
-    double X = 0;       // stored as TextLeft
-    double Y = 0;       // stored as TextTop
-    double Width = 0;   // stored as TextWidth
-    int Height = 0;     // stored as TextHeight
+    double X = 0;     // stored as TextLeft
+    double Y = 0;     // stored as TextTop
+    double Width = 0; // stored as TextWidth
+    int Height = 0;   // stored as TextHeight
 };
 
 class FieldLayout {

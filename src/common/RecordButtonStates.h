@@ -11,14 +11,14 @@ enum class RecordStep {
     NoRowFound,            // the Form 941 hand-over found no row for the period
     AddOfferedAndAccepted, // the Form 944 hand-over found no row and the user chose to add one
     Add,
-    AddUntilSaved,         // an addition that only Save ends (Close waits for it)
-    AddRefused,            // the engine cancelled the addition (3426)
+    AddUntilSaved, // an addition that only Save ends (Close waits for it)
+    AddRefused,    // the engine cancelled the addition (3426)
     Edit,
-    EditKeepingButtons,    // an edit that leaves Delete and Close as they were (the earlier Form 944)
-    EditFoundNoRow,        // Edit with no current row (3021)
-    Save,                  // either answer
-    DeleteKeptRow,         // a row is still current after the delete
-    DeleteLeftNoRow,       // the delete left the recordset empty (3021)
+    EditKeepingButtons, // an edit that leaves Delete and Close as they were (the earlier Form 944)
+    EditFoundNoRow,     // Edit with no current row (3021)
+    Save,               // either answer
+    DeleteKeptRow,      // a row is still current after the delete
+    DeleteLeftNoRow,    // the delete left the recordset empty (3021)
 };
 
 struct RecordButtons {

@@ -11,17 +11,12 @@ std::string ReservedLineCaption(const ReservedLine& line) {
 void RetireLine(forms::Label& caption, forms::TextField& field, const ReservedLine& line, RetiredField how) {
     caption.SetCaption(ReservedLineCaption(line));
     switch (how) {
-    case RetiredField::Disabled:
-        field.SetEnabled(false);
-        break;
-    case RetiredField::ZeroedEnabled:
-        field.SetText("0");
-        break;
+    case RetiredField::Disabled: field.SetEnabled(false); break;
+    case RetiredField::ZeroedEnabled: field.SetText("0"); break;
     case RetiredField::ZeroedDisabled:
         field.SetText("0");
         field.SetEnabled(false);
         break;
-    case RetiredField::CaptionOnly:
-        break;
+    case RetiredField::CaptionOnly: break;
     }
 }

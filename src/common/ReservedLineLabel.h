@@ -4,7 +4,7 @@
 namespace forms {
 class Label;
 class TextField;
-}
+} // namespace forms
 
 // A line that the period retires: its caption becomes the line's label,
 // "Reserved for future use ", a run of full stops and the closing label, and
@@ -12,7 +12,7 @@ class TextField;
 struct ReservedLine {
     const char* captionStart; // "13b Reserved for future use "
     int fullStops;
-    const char* closingText;  // "(13b)" or " (11c)"
+    const char* closingText; // "(13b)" or " (11c)"
 };
 
 enum class RetiredField {

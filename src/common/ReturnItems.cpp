@@ -64,8 +64,8 @@ void StoreVoucherItem(ReturnPrintRun& run, const std::string& periodCode,
     case 77: periodBox("2"); break;
     case 78: periodBox("4"); break;
     case 79:
-        run.StoreItemText(CityLineText(employer.City, employer.State, employer.EmployerZipCode,
-                                       employer.EmployerZipCodeExt));
+        run.StoreItemText(
+            CityLineText(employer.City, employer.State, employer.EmployerZipCode, employer.EmployerZipCodeExt));
         break;
     default: run.StoreItemText(" "); break; // 80
     }

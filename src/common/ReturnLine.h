@@ -20,10 +20,10 @@ class LineAmtSlots;
 // The top of a line's row on a return screen's page, in twips.
 constexpr long LineTop(int row) { return 800 + 270 * row; }
 // The columns of a return screen's page, in twips from its left edge.
-inline constexpr long kLabelLeft = 120;  // the line captions
-inline constexpr long kColumn1 = 4300;   // typed wages and tips of the tax lines
-inline constexpr long kRateLeft = 5950;  // the rate captions
-inline constexpr long kColumn2 = 9000;   // computed taxes and every right-hand amount
+inline constexpr long kLabelLeft = 120; // the line captions
+inline constexpr long kColumn1 = 4300;  // typed wages and tips of the tax lines
+inline constexpr long kRateLeft = 5950; // the rate captions
+inline constexpr long kColumn2 = 9000;  // computed taxes and every right-hand amount
 // The width and height of an amount field.
 inline constexpr long kAmountWidth = 1600;
 inline constexpr long kFieldHeight = 285;
@@ -90,8 +90,8 @@ inline constexpr short kNoPrintItem = 0;
 
 struct ReturnLine {
     forms::Control* field;
-    const char* line;        // the form line it really is ("6", "13i"); "" for a box that is none
-    const char* column;      // the DET941 column it shows; nullptr: bound to nothing
+    const char* line;   // the form line it really is ("6", "13i"); "" for a box that is none
+    const char* column; // the DET941 column it shows; nullptr: bound to nothing
     LinePlace place;
     LineSlots lineAmt = {};
     Tab tab = Tab::Stop;
@@ -109,8 +109,7 @@ using LineTable = std::span<const ReturnLine>;
 // The derivations; ReturnScreen::UseLines runs the first four.
 // Places each field on its page (left, top, width, height) and sets whether
 // Tab stops at it.
-void LayOutLineFields(LineTable lines,
-                      const std::function<void(forms::Control&, int, long, long, long, long)>& onPage);
+void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long, long)>& onPage);
 // Binds each field with a column to it, through the data control named.
 void BindLineColumns(LineTable lines, const char* dataControl);
 // Gives the fields their tab order, the table's order; returns each page's

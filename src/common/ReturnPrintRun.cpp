@@ -18,7 +18,7 @@ constexpr int kHourglass = 11;
 struct EmployerColumn {
     const char* column;
     std::string EmployerPrintTexts::*text;
-    bool blankWhenEmpty;  // " " rather than "" when the column is empty
+    bool blankWhenEmpty; // " " rather than "" when the column is empty
 };
 
 // In the order the printouts read them; the step marker follows this order.
@@ -43,8 +43,7 @@ const std::array<EmployerColumn, 13> kEmployerColumns = {{
 } // namespace
 
 std::string PrintErrorMessage(int number, const std::string& source, short fieldNo) {
-    return "Error = " + std::to_string(number) + " Error source " + source + " for Case = " +
-           std::to_string(fieldNo);
+    return "Error = " + std::to_string(number) + " Error source " + source + " for Case = " + std::to_string(fieldNo);
 }
 
 void ReturnPrintRun::Run(const std::function<void()>& steps) {
@@ -104,13 +103,9 @@ void ReturnPrintRun::ReadPreparer() {
     Preparer = ReadPaidPreparerRecord().Trimmed();
 }
 
-void ReturnPrintRun::ShowHourglass() {
-    forms::App().SetMousePointer(kHourglass);
-}
+void ReturnPrintRun::ShowHourglass() { forms::App().SetMousePointer(kHourglass); }
 
-void ReturnPrintRun::ShowDefaultPointer() {
-    forms::App().SetMousePointer(kDefaultPointer);
-}
+void ReturnPrintRun::ShowDefaultPointer() { forms::App().SetMousePointer(kDefaultPointer); }
 
 bool ReturnPrintRun::AskYesNo(const std::string& prompt, const std::string& title) {
     return forms::MsgBox(prompt, forms::vbYesNo + forms::vbQuestion, title) == forms::vbYes;
@@ -119,13 +114,12 @@ bool ReturnPrintRun::AskYesNo(const std::string& prompt, const std::string& titl
 void ReturnPrintRun::AskDesigneeQuestion(const std::string& contactName, const std::string& contactPhone,
                                          const std::string& designeePIN, const std::string& form) {
     DesigneeChoice = "N";
-    const bool filledIn = basic::Len(basic::Trim(contactName)) > 0 &&
-                          basic::Len(basic::Trim(contactPhone)) > 0 &&
+    const bool filledIn = basic::Len(basic::Trim(contactName)) > 0 && basic::Len(basic::Trim(contactPhone)) > 0 &&
                           basic::Len(basic::Trim(designeePIN)) > 0;
     if (!filledIn) return;
-    const bool yes = AskYesNo(
-        "Do you want to print the Third Party Designee info on this Form " + form + "? Click on Yes or No.",
-        "Third Party Designee");
+    const bool yes =
+        AskYesNo("Do you want to print the Third Party Designee info on this Form " + form + "? Click on Yes or No.",
+                 "Third Party Designee");
     DesigneeChoice = yes ? "Y" : "N";
 }
 
@@ -181,13 +175,9 @@ void ReturnPrintRun::StoreItemText(const printing::StoreValue& text) {
     control_.Store(Property::ItemText, text);
 }
 
-void ReturnPrintRun::StoreTextTop(double top) {
-    control_.Store(Property::TextTop, top);
-}
+void ReturnPrintRun::StoreTextTop(double top) { control_.Store(Property::TextTop, top); }
 
-void ReturnPrintRun::StorePrintText() {
-    control_.Store(Property::PrintText, true);
-}
+void ReturnPrintRun::StorePrintText() { control_.Store(Property::PrintText, true); }
 
 void ReturnPrintRun::Finish() {
     control_.Store(Property::FinishCode, 33);

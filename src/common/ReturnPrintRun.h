@@ -56,7 +56,7 @@ struct PrintPageSetUp {
     std::string Picture;
 };
 
-inline constexpr short kFirstEmployerMarker = 101;  // 101..113, one per column
+inline constexpr short kFirstEmployerMarker = 101; // 101..113, one per column
 inline constexpr short kPreparerMarker = 114;
 inline constexpr short kSetUpMarker = 115;
 
@@ -70,7 +70,7 @@ public:
     std::string Part6Choice = "No";
     std::string DesigneeChoice = "N";
     EmployerPrintTexts Employer;
-    PaidPreparerRecord Preparer;  // trimmed
+    PaidPreparerRecord Preparer; // trimmed
 
     // Runs a printout's steps under the error exit.
     void Run(const std::function<void()>& steps);
@@ -95,8 +95,7 @@ public:
     // employer's columns and the preparer's record, the hourglass, then the
     // return (asking for the preparer part) or the voucher.
     void PrintReturnOrVoucher(const EmployerHandOver& employer, const OpeningQuestions& questions,
-                              const std::function<void()>& printReturn,
-                              const std::function<void()>& printVoucher);
+                              const std::function<void()>& printReturn, const std::function<void()>& printVoucher);
 
     // The thirteen columns of the current employer row, FieldNo set to 101,
     // 102, ... before each. An empty (Null) column gives a blank text; the
@@ -125,8 +124,8 @@ public:
     // For FieldNo first..last: the placement stores of the item's layout row
     // (topOffset added to its Y), then `item` (its ItemText stores), then
     // PrintText.
-    void PrintItems(const FieldLayout& layout, short first, short last,
-                    const std::function<void(short fieldNo)>& item, double topOffset = 0);
+    void PrintItems(const FieldLayout& layout, short first, short last, const std::function<void(short fieldNo)>& item,
+                    double topOffset = 0);
     // One item's text; an empty text is stored as " ", the control's blank.
     void StoreItemText(const printing::StoreValue& text);
     void StoreTextTop(double top);

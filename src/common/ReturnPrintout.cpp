@@ -37,7 +37,8 @@ void ReturnPrintout::PrintDocument(const std::string& title, const FieldLayout& 
             run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN,
                                      designeeForm);
         }
-        for (const ItemRange& range : page.items) run_.PrintItems(layout, range.first, range.last, page.item, topOffset);
+        for (const ItemRange& range : page.items)
+            run_.PrintItems(layout, range.first, range.last, page.item, topOffset);
     }
     run_.Finish();
 }

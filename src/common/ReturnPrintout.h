@@ -40,8 +40,8 @@ class ReturnScreen;
 // Stores the amount of the line field that the screen's line table names for
 // item fieldNo among its `when` items; " " when `applies` (asked only for
 // such an item) says no. False when the table names no field for the item.
-bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fieldNo,
-                     PrintWhen when = PrintWhen::Always, const std::function<bool()>& applies = {});
+bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fieldNo, PrintWhen when = PrintWhen::Always,
+                     const std::function<bool()>& applies = {});
 
 class ReturnPrintout {
 public:

@@ -70,9 +70,8 @@ void ReturnScreen::LayOutFrame() {
         long left;
     };
     const ButtonPlace buttons[] = {
-        {&cmdAddNew, "&Add", 120},         {&cmdEditRecord, "&Edit", 1440},
-        {&cmdSaveRecord, "&Save", 2760},   {&cmdDeleteRecord, "&Delete", 4080},
-        {&cmdClose, "&Close", 5400},
+        {&cmdAddNew, "&Add", 120},           {&cmdEditRecord, "&Edit", 1440}, {&cmdSaveRecord, "&Save", 2760},
+        {&cmdDeleteRecord, "&Delete", 4080}, {&cmdClose, "&Close", 5400},
     };
     int tabIndex = 200;
     for (const ButtonPlace& place : buttons) {
@@ -246,9 +245,7 @@ void ReturnScreen::cmdEditRecord_Click() {
             ShowRecordState(RecordStep::EditFoundNoRow);
             cmdClose.SetFocus();
             break;
-        case data::errRecordLocked:
-            forms::MsgBox(msg::kEditLocked, forms::vbOKOnly, msg::kEditLockedTitle);
-            break;
+        case data::errRecordLocked: forms::MsgBox(msg::kEditLocked, forms::vbOKOnly, msg::kEditLockedTitle); break;
         default:
             forms::MsgBox(msg::kUnexpectedStart + basic::Str(error.Number()) + error.Description(), forms::vbOKOnly,
                           msg::kUnexpectedTitle);
@@ -300,8 +297,10 @@ bool ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
     database->BeginTrans();
     try {
         const bool stored =
-            isNumber && !database->OpenRecordset("SELECT EmployerNo FROM Employers WHERE EmployerNo = " + employerNo,
-                                                 data::dbOpenSnapshot)->Eof();
+            isNumber && !database
+                             ->OpenRecordset("SELECT EmployerNo FROM Employers WHERE EmployerNo = " + employerNo,
+                                             data::dbOpenSnapshot)
+                             ->Eof();
         if (stored) rows.Update();
         database->CommitTrans();
         return stored;

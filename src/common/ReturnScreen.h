@@ -8,8 +8,8 @@
 
 #include "common/EnterKeyChain.h"
 #include "common/LineAmt.h"
-#include "common/ReturnLine.h"
 #include "common/RecordButtonStates.h"
+#include "common/ReturnLine.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
 #include "platform/printing/DMWin.h"

@@ -69,14 +69,12 @@ std::string ZipText(const std::string& zipCode, const std::string& zipCodeExt) {
     return zipCode + "-" + zipCodeExt;
 }
 
-std::string CityLineText(const std::string& city, const std::string& state,
-                         const std::string& zipCode, const std::string& zipCodeExt) {
+std::string CityLineText(const std::string& city, const std::string& state, const std::string& zipCode,
+                         const std::string& zipCodeExt) {
     return RTrim(city) + " " + state + " " + ZipText(zipCode, zipCodeExt);
 }
 
-std::string CheckMark(int checkBoxValue) {
-    return checkBoxValue == 1 ? "X" : " ";
-}
+std::string CheckMark(int checkBoxValue) { return checkBoxValue == 1 ? "X" : " "; }
 
 std::string FormatAmountOrBlank(double amount) {
     std::string text = basic::Format(amount, "#########.00");

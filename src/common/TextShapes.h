@@ -40,8 +40,8 @@ std::string ZipText(const std::string& zipCode, const std::string& zipCodeExt);
 
 // The city line of the vouchers: city without trailing blanks, " ", state,
 // " ", ZIP text.
-std::string CityLineText(const std::string& city, const std::string& state,
-                         const std::string& zipCode, const std::string& zipCodeExt);
+std::string CityLineText(const std::string& city, const std::string& state, const std::string& zipCode,
+                         const std::string& zipCodeExt);
 
 // An amount as the return printouts print it: formatted "#########.00"
 // (no thousands separator, no digit before the point below one, a minus for

@@ -7,7 +7,7 @@ class QPushButton;
 namespace forms {
 class CheckBox;
 class CommandButton;
-}
+} // namespace forms
 
 namespace desktop {
 

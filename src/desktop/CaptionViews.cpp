@@ -52,8 +52,7 @@ void FrameView::Refresh() {
 
 QWidget* FrameView::ChildArea() const { return box_; }
 
-GenericView::GenericView(forms::Control& control, FormWindow& window, QWidget* parent)
-    : ControlView(control, window) {
+GenericView::GenericView(forms::Control& control, FormWindow& window, QWidget* parent) : ControlView(control, window) {
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);

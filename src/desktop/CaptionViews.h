@@ -10,7 +10,7 @@ class QGroupBox;
 namespace forms {
 class Frame;
 class Label;
-}
+} // namespace forms
 
 namespace desktop {
 

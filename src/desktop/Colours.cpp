@@ -7,11 +7,11 @@ constexpr long kSystemColourFlag = 0x80000000L;
 
 QPalette::ColorRole RoleOfSystemColour(long index) {
     switch (index) {
-    case 5: return QPalette::Base;         // window background
-    case 8: return QPalette::Text;         // window text
+    case 5: return QPalette::Base; // window background
+    case 8: return QPalette::Text; // window text
     case 13: return QPalette::Highlight;
     case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;      // button face
+    case 15: return QPalette::Button; // button face
     case 18: return QPalette::ButtonText;
     default: return QPalette::Window;
     }

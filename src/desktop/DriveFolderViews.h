@@ -7,7 +7,7 @@ class QListWidget;
 namespace forms {
 class DriveList;
 class FolderList;
-}
+} // namespace forms
 
 namespace desktop {
 

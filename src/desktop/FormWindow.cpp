@@ -285,8 +285,7 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
         if (code != 0) Act([&control, code] { forms::user::PressKey(control, code); });
         return true;
     }
-    case QEvent::KeyRelease:
-        return view.TakesAllKeys();
+    case QEvent::KeyRelease: return view.TakesAllKeys();
     case QEvent::InputMethod: {
         const std::string committed = static_cast<QInputMethodEvent*>(event)->commitString().toStdString();
         if (!committed.empty()) Act([&control, committed] { forms::user::TypeKeys(control, committed); });
@@ -312,8 +311,7 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
             return true;
         }
         return view.OnPress() == ControlView::Press::FocusOnly;
-    default:
-        return false;
+    default: return false;
     }
 }
 

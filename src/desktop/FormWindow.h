@@ -13,7 +13,7 @@ class QKeyEvent;
 namespace forms {
 class Control;
 class Form;
-}
+} // namespace forms
 
 namespace desktop {
 

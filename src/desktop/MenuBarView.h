@@ -11,7 +11,7 @@ namespace forms {
 class Form;
 class Menu;
 class Control;
-}
+} // namespace forms
 
 namespace desktop {
 

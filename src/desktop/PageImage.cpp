@@ -30,10 +30,9 @@ ImageKind KindOf(const fs::path& file) {
     if (!in.open(QIODevice::ReadOnly)) return ImageKind::Picture;
     const QByteArray head = in.read(512);
     const auto byteAt = [&](int i) { return static_cast<unsigned char>(head[i]); };
-    if (head.startsWith("\xD7\xCD\xC6\x9A")) return ImageKind::Metafile;  // placeable header
-    if (head.size() >= 4 && (byteAt(0) == 1 || byteAt(0) == 2) && byteAt(1) == 0 && byteAt(2) == 9 &&
-        byteAt(3) == 0)
-        return ImageKind::Metafile;  // standard header: type 1 or 2, nine words long
+    if (head.startsWith("\xD7\xCD\xC6\x9A")) return ImageKind::Metafile; // placeable header
+    if (head.size() >= 4 && (byteAt(0) == 1 || byteAt(0) == 2) && byteAt(1) == 0 && byteAt(2) == 9 && byteAt(3) == 0)
+        return ImageKind::Metafile; // standard header: type 1 or 2, nine words long
     if (head.startsWith("%PDF")) return ImageKind::Pdf;
     if (head.contains("<svg") || head.trimmed().startsWith("<?xml")) return ImageKind::Svg;
     return ImageKind::Picture;
@@ -101,14 +100,12 @@ bool DrawPageImage(QPainter& painter, const fs::path& file, const QSizeF& page) 
         const auto svg = WmfToSvg(file);
         return svg && DrawSvg(painter, QByteArray::fromStdString(*svg), page);
     }
-    case ImageKind::Pdf:
-        return DrawPdfFirstPage(painter, file, page);
+    case ImageKind::Pdf: return DrawPdfFirstPage(painter, file, page);
     case ImageKind::Svg: {
         QFile in(QString::fromStdString(file.string()));
         return in.open(QIODevice::ReadOnly) && DrawSvg(painter, in.readAll(), page);
     }
-    case ImageKind::Picture:
-        break;
+    case ImageKind::Picture: break;
     }
     return DrawPicture(painter, file, page);
 }

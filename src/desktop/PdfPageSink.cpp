@@ -2,21 +2,17 @@
 
 namespace desktop {
 
-PdfPageSink::PdfPageSink(const std::string& title) : folder_(std::make_unique<QTemporaryDir>())
-{
+PdfPageSink::PdfPageSink(const std::string& title) : folder_(std::make_unique<QTemporaryDir>()) {
     path_ = folder_->filePath(QStringLiteral("printout.pdf")).toStdString();
     writer_ = std::make_unique<PdfPageWriter>(path_, title);
 }
 
 PdfPageSink::PdfPageSink(const std::string& pdfPath, const std::string& title)
-    : path_(pdfPath), writer_(std::make_unique<PdfPageWriter>(pdfPath, title))
-{
-}
+    : path_(pdfPath), writer_(std::make_unique<PdfPageWriter>(pdfPath, title)) {}
 
 void PdfPageSink::TakePage(const printing::PrintPage& page) { writer_->AddPage(page); }
 
-bool PdfPageSink::Finish(std::string* error)
-{
+bool PdfPageSink::Finish(std::string* error) {
     if (folder_ && !folder_->isValid()) {
         if (error) *error = "No temporary folder for the PDF.";
         return false;
@@ -24,11 +20,9 @@ bool PdfPageSink::Finish(std::string* error)
     return writer_->Finish(error);
 }
 
-void RenderPagesAsTheyAreFinished()
-{
-    printing::SetPageSinkMaker([](const printing::PrintDocument& document) {
-        return std::make_shared<PdfPageSink>(document.title);
-    });
+void RenderPagesAsTheyAreFinished() {
+    printing::SetPageSinkMaker(
+        [](const printing::PrintDocument& document) { return std::make_shared<PdfPageSink>(document.title); });
 }
 
 void StopRenderingPagesAsTheyAreFinished() { printing::SetPageSinkMaker({}); }

@@ -62,8 +62,7 @@ bool Fail(std::string* error, const std::string& why) {
 // The writer, and what the pages before set up (page size, font) so that a
 // page like the one before costs nothing to set up again.
 struct PdfPageWriter::Pages {
-    Pages(const std::string& path, const std::string& title)
-        : path(path), writer(QString::fromStdString(path)) {
+    Pages(const std::string& path, const std::string& title) : path(path), writer(QString::fromStdString(path)) {
         writer.setResolution(kDotsPerInch);
         writer.setTitle(QString::fromStdString(title));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));

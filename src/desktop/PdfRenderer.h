@@ -21,8 +21,8 @@ namespace desktop {
 //
 // Returns false, writing nothing, for a document that is not finished, and
 // false when the file cannot be written; `error` (optional) then says why.
-bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath,
-               std::string* error = nullptr, std::vector<std::string>* imagesNotDrawn = nullptr);
+bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath, std::string* error = nullptr,
+               std::vector<std::string>* imagesNotDrawn = nullptr);
 
 // The same, for pages that come one at a time: each is drawn as it comes and
 // written out, so that no more than the page at hand is held.

@@ -5,10 +5,10 @@
 #include "platform/files/Drives.h"
 #include "platform/files/Paths.h"
 #include "platform/files/ProgramFolder.h"
-#include "platform/printing/PrintLog.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Screens.h"
+#include "platform/printing/PrintLog.h"
 #include "shell/RegisterScreens.h"
 
 #include <QApplication>

@@ -4,9 +4,7 @@
 
 namespace desktop {
 
-int ToPixels(long twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
+int ToPixels(long twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
 
 long ToTwips(int pixels) { return static_cast<long>(pixels) * kTwipsPerPixel; }
 

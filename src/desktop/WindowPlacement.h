@@ -9,8 +9,8 @@ namespace desktop {
 // bar. A form's Width and Height in twips are the whole window's, as the
 // screens size themselves (a screen as wide as the display is the display).
 struct WindowChrome {
-    QMargins frame;   // borders and title bar
-    int menuBar = 0;  // the menu bar's height, 0 without menus
+    QMargins frame;  // borders and title bar
+    int menuBar = 0; // the menu bar's height, 0 without menus
 };
 
 // The client area a form's outer size leaves, never smaller than what its

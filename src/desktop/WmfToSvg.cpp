@@ -20,13 +20,11 @@ constexpr std::uint16_t kSetWindowExt = 0x020C;
 constexpr std::uint16_t kEndOfFile = 0x0000;
 
 std::uint16_t Word(const std::string& bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1])
+                                                                                  << 8);
 }
 
-std::int16_t SignedWord(const std::string& bytes, std::size_t at) {
-    return static_cast<std::int16_t>(Word(bytes, at));
-}
+std::int16_t SignedWord(const std::string& bytes, std::size_t at) { return static_cast<std::int16_t>(Word(bytes, at)); }
 
 std::uint32_t DoubleWord(const std::string& bytes, std::size_t at) {
     return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
@@ -54,7 +52,8 @@ std::optional<wmfD_Rect> WindowOfRecords(const std::string& bytes) {
     if (!extent || extent->x == 0 || extent->y == 0) return std::nullopt;
     const wmfD_Coord from = origin.value_or(wmfD_Coord{0, 0});
     const wmfD_Coord to{from.x + extent->x, from.y + extent->y};
-    return wmfD_Rect{{std::min(from.x, to.x), std::min(from.y, to.y)}, {std::max(from.x, to.x), std::max(from.y, to.y)}};
+    return wmfD_Rect{{std::min(from.x, to.x), std::min(from.y, to.y)},
+                     {std::max(from.x, to.x), std::max(from.y, to.y)}};
 }
 
 // A placeable header's box is in metafile units; libwmf plays such a file in
@@ -89,8 +88,8 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
         return std::nullopt;
     }
     std::unique_ptr<wmfAPI, ApiDeleter> api(created);
-    if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(bytes.data()),
-                     static_cast<long>(bytes.size())) != wmf_E_None)
+    if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(bytes.data()), static_cast<long>(bytes.size())) !=
+        wmf_E_None)
         return std::nullopt;
 
     wmfD_Rect drawn;
@@ -113,7 +112,7 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
     unsigned long length = 0;
     wmf_stream_destroy(api.get(), svg->out, &text, &length);
     if (played != wmf_E_None || !text) return std::nullopt;
-    return std::string(text, length);  // copied: libwmf frees its memory with the API
+    return std::string(text, length); // copied: libwmf frees its memory with the API
 }
 
 } // namespace desktop

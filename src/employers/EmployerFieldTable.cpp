@@ -1,8 +1,6 @@
 #include "employers/EmployerFieldTable.h"
 
-std::string UpperTextMask(int places) {
-    return ">" + std::string(static_cast<std::size_t>(places), 'C');
-}
+std::string UpperTextMask(int places) { return ">" + std::string(static_cast<std::size_t>(places), 'C'); }
 
 const std::vector<EmployerFieldRow>& EmployerFieldTable() {
     static const std::string phone = "(###) ###-####";

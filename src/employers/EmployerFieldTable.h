@@ -7,16 +7,16 @@
 #include <vector>
 
 struct EmployerFieldRow {
-    std::string control;   // the masked field's name
-    std::string column;    // the Employers column it is bound to
-    std::string label;     // the caption beside it ("" when it continues the line above)
-    int width;             // characters it holds
+    std::string control; // the masked field's name
+    std::string column;  // the Employers column it is bound to
+    std::string label;   // the caption beside it ("" when it continues the line above)
+    int width;           // characters it holds
     std::string mask;
     std::string nextOnEnter; // the next field of the Enter chain
-    int row;               // screen row, from the top (1 is the employer number)
-    long labelLeft;        // twips
-    long left;             // twips
-    long fieldWidth;       // twips
+    int row;                 // screen row, from the top (1 is the employer number)
+    long labelLeft;          // twips
+    long left;               // twips
+    long fieldWidth;         // twips
 };
 
 // The fields in tab order (that of the Employers columns).

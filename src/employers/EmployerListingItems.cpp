@@ -34,10 +34,7 @@ const std::array<ListPosition, kListingItemCount> kListLayout{{
 
 const std::string kBlank = " ";
 
-data::Value Column(data::Recordset& employer, const char* name)
-{
-    return employer.Fields(name).Value();
-}
+data::Value Column(data::Recordset& employer, const char* name) { return employer.Fields(name).Value(); }
 
 std::string TextOf(const data::Value& value) { return data::ToText(value); }
 
@@ -46,23 +43,20 @@ bool HasLength(const data::Value& value) { return !data::IsNull(value) && !TextO
 bool BlankOrNull(const data::Value& value) { return data::IsNull(value) || basic::Trim(TextOf(value)).empty(); }
 
 // A column shown only when it holds something besides blanks.
-printing::StoreValue UnlessBlank(const data::Value& value)
-{
+printing::StoreValue UnlessBlank(const data::Value& value) {
     if (BlankOrNull(value)) return kBlank;
     return value;
 }
 
 // A column shown only when it holds at least one character.
-printing::StoreValue UnlessEmpty(const data::Value& value)
-{
+printing::StoreValue UnlessEmpty(const data::Value& value) {
     if (!HasLength(value)) return kBlank;
     return value;
 }
 
 // City, state and ZIP joined; a part without a value leaves the whole line
 // without one, so that it prints blank.
-printing::StoreValue CityLine(data::Recordset& employer)
-{
+printing::StoreValue CityLine(data::Recordset& employer) {
     const data::Value city = Column(employer, "City");
     const data::Value state = Column(employer, "State");
     const data::Value zip = Column(employer, "EmployerZipCode");
@@ -77,24 +71,20 @@ printing::StoreValue CityLine(data::Recordset& employer)
 
 const std::array<ListPosition, kListingItemCount>& ListLayout() { return kListLayout; }
 
-std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId)
-{
+std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId) {
     if (BlankOrNull(taxId)) return kBlank;
     const std::string digits = TextOf(taxId);
-    if (!data::IsNull(idType) && TextOf(idType) == "1")
-        return basic::Left(digits, 2) + "-" + basic::Right(digits, 7);
+    if (!data::IsNull(idType) && TextOf(idType) == "1") return basic::Left(digits, 2) + "-" + basic::Right(digits, 7);
     return basic::Left(digits, 3) + "-" + basic::Mid(digits, 4, 2) + "-" + basic::Right(digits, 4);
 }
 
-std::string ListingPhoneText(const data::Value& phone)
-{
+std::string ListingPhoneText(const data::Value& phone) {
     if (BlankOrNull(phone)) return kBlank;
     const std::string digits = TextOf(phone);
     return "(" + basic::Mid(digits, 1, 3) + ") " + basic::Mid(digits, 4, 3) + "-" + basic::Mid(digits, 7, 4);
 }
 
-printing::StoreValue ListingItemText(int item, data::Recordset& employer, std::string& TaxIdText)
-{
+printing::StoreValue ListingItemText(int item, data::Recordset& employer, std::string& TaxIdText) {
     switch (item) {
     case 1: return "Employer No:";
     case 2: return Column(employer, "EmployerNo");

@@ -8,9 +8,9 @@ class frmEmployersDE;
 class ReturnScreen;
 
 struct PeriodHandOver {
-    const char* code;             // the period code written into txtQtr_Yr ("122", "622")
-    const char* title;            // the title of the hand-over's message boxes
-    const char* noStoredEmployer; // said when the employer screen stands on no stored employer
+    const char* code;                         // the period code written into txtQtr_Yr ("122", "622")
+    const char* title;                        // the title of the hand-over's message boxes
+    const char* noStoredEmployer;             // said when the employer screen stands on no stored employer
     std::function<void()> beforeOpening = {}; // runs once the code is recorded, before the screen shows
 };
 

@@ -21,8 +21,7 @@
 namespace {
 
 bool IsLockConflict(int number) {
-    return number == data::errRecordLocked || number == data::errTableLocked ||
-           number == data::errReservedLockConflict;
+    return number == data::errRecordLocked || number == data::errTableLocked || number == data::errReservedLockConflict;
 }
 
 // Waits in real time while letting the program's own events run, so the
@@ -31,8 +30,8 @@ bool IsLockConflict(int number) {
 void WaitBeforeRetry(int retry) {
     forms::App().DoEvents();
     data::Idle(data::dbFreeLocks);
-    const auto until = std::chrono::steady_clock::now() +
-                       std::chrono::milliseconds(CounterRetryWaitMs(basic::Rnd(), retry));
+    const auto until =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(CounterRetryWaitMs(basic::Rnd(), retry));
     while (std::chrono::steady_clock::now() < until) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         forms::App().DoEvents();
@@ -80,8 +79,7 @@ long GetNextCounter(const std::string& counterTable) {
         [&] {
             counter->Edit();
             const std::int64_t next = WholeNumberOf(counter->Fields("NextCounter").Value());
-            if (next >= std::numeric_limits<std::int32_t>::max() ||
-                next < std::numeric_limits<std::int32_t>::min())
+            if (next >= std::numeric_limits<std::int32_t>::max() || next < std::numeric_limits<std::int32_t>::min())
                 basic::Raise(basic::errOverflow, "basCounter");
             counter->Fields("NextCounter") = data::Value{next + 1};
             drawn = static_cast<long>(next);
@@ -105,8 +103,8 @@ long GetNextCounter(const std::string& counterTable) {
                 WaitBeforeRetry(retries);
                 continue;
             }
-            forms::MsgBox("Error " + std::to_string(error.Number()) + ": " + error.Description(),
-                          forms::vbOKOnly, "ctrGetNextCounter");
+            forms::MsgBox("Error " + std::to_string(error.Number()) + ": " + error.Description(), forms::vbOKOnly,
+                          "ctrGetNextCounter");
             Release(counter, idDatabase);
             return -1;
         }
@@ -115,20 +113,18 @@ long GetNextCounter(const std::string& counterTable) {
     return drawn;
 }
 
-bool AssignNextNumber(forms::Form& screen, const std::string& counterTable,
-                      const std::string& controlName) {
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName) {
     const long number = GetNextCounter(counterTable);
     if (number == -1) {
-        forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly,
-                      "Error Saving Record");
+        forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly, "Error Saving Record");
         return false;
     }
     auto* field = dynamic_cast<forms::TextField*>(screen.ControlByName(controlName));
     if (!field) {
         // No control of that name on the screen: the caller named it wrongly.
         const std::string text = basic::DescriptionOf(424);
-        forms::MsgBox("Error 424: " + (text.empty() ? std::string("Object required") : text),
-                      forms::vbOKOnly, "ctrAssignID");
+        forms::MsgBox("Error 424: " + (text.empty() ? std::string("Object required") : text), forms::vbOKOnly,
+                      "ctrAssignID");
         return false;
     }
     field->SetText(std::to_string(number));

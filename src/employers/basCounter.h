@@ -21,8 +21,7 @@ long GetNextCounter(const std::string& counterTable);
 // says "Can't Add Record; Counter Not Available" (title "Error Saving
 // Record"). True only when the number arrived in the control, so the caller
 // can cancel its addition instead of going on without a number.
-bool AssignNextNumber(forms::Form& screen, const std::string& counterTable,
-                      const std::string& controlName);
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName);
 
 // How many milliseconds the counter waits before its retry number `retry`
 // (1 to 5), given a uniform random number in [0, 1): 5 to 24 ms times the

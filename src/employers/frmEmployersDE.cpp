@@ -73,8 +73,8 @@ void frmEmployersDE::Form_Load() {
         datEmployers.Refresh();
         auto employers = datEmployers.Recordset();
         if (employers && employers->Eof() && employers->Bof()) {
-            forms::MsgBox("The database is empty! You need to add records. Click on Add or Close.",
-                          forms::vbOKOnly, " ");
+            forms::MsgBox("The database is empty! You need to add records. Click on Add or Close.", forms::vbOKOnly,
+                          " ");
             ShowCommandState(CommandState::EmptyTable);
             cmdAddRecord.SetFocus();
         }
@@ -318,8 +318,8 @@ void frmEmployersDE::cmdDeleteRecord_Click() {
 // --- Find ---
 
 void frmEmployersDE::cmdFind_Click() {
-    std::string name = forms::InputBox("Enter up to 10 letters of the Employer's name:", "Find an Employer", "")
-                           .value_or("");
+    std::string name =
+        forms::InputBox("Enter up to 10 letters of the Employer's name:", "Find an Employer", "").value_or("");
     // Everything from the first apostrophe on is dropped, so the text can
     // stand between apostrophes in the criterion.
     if (const auto apostrophe = name.find('\''); apostrophe != std::string::npos) name.erase(apostrophe);
@@ -329,8 +329,7 @@ void frmEmployersDE::cmdFind_Click() {
         name = basic::Left(name, 10);
         letters = 10;
     }
-    const std::string criterion =
-        "left(EmployerName1, " + std::to_string(letters) + ") = '" + name + "'";
+    const std::string criterion = "left(EmployerName1, " + std::to_string(letters) + ") = '" + name + "'";
 
     auto employers = datEmployers.Recordset();
     if (!employers) return;
@@ -339,12 +338,10 @@ void frmEmployersDE::cmdFind_Click() {
     std::optional<std::string> position;
     try {
         position = employers->Bookmark();
-    } catch (const basic::RuntimeError&) {
-    }
+    } catch (const basic::RuntimeError&) {}
     employers->FindFirst(criterion);
     if (employers->NoMatch()) {
-        forms::MsgBox("Can't Find an Employer whose name begins with " + name +
-                          ". Try again with a shorter name.",
+        forms::MsgBox("Can't Find an Employer whose name begins with " + name + ". Try again with a shorter name.",
                       forms::vbOKOnly + forms::vbExclamation, "Find Error");
         if (position) employers->SetBookmark(*position);
         cmdFind.SetFocus();

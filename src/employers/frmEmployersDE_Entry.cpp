@@ -33,9 +33,7 @@ void SayKindOfEmployerError() {
 
 void frmEmployersDE::EntryField_GotFocus(forms::MaskedField& field) { field.SetBackColor(forms::vbLightYellow); }
 
-void frmEmployersDE::EntryField_LostFocus(forms::MaskedField& field) {
-    field.SetBackColor(forms::vbWindowBackground);
-}
+void frmEmployersDE::EntryField_LostFocus(forms::MaskedField& field) { field.SetBackColor(forms::vbWindowBackground); }
 
 void frmEmployersDE::EntryField_KeyPress(forms::MaskedField& field, int& KeyAscii) {
     if (KeyAscii != forms::vbKeyReturn) return;

@@ -29,7 +29,7 @@ constexpr const char* kNoStoredEmployer =
 
 void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
     ReturnScreen* form941 = HandOverPeriod(employers, {quarter.code, kForm941Title, kNoStoredEmployer},
-                                           [] () -> ReturnScreen& { return forms::Screen<frmDet941Covid0621>(); });
+                                           []() -> ReturnScreen& { return forms::Screen<frmDet941Covid0621>(); });
     if (form941 == nullptr) return;
     forms::MsgBox(basic::Trim(form941->txtEmployerName.Text()) + " has no 941 dollars yet for the " +
                       quarter.quarterWord +
@@ -75,4 +75,3 @@ void frmEmployersDE::cmdQtr2_Click() { OpenForm941(*this, kQuarter2); }
 void frmEmployersDE::cmdQtr3_Click() { OpenForm941(*this, kQuarter3); }
 void frmEmployersDE::cmdQtr4_Click() { OpenForm941(*this, kQuarter4); }
 void frmEmployersDE::cmdQtr5_Click() { OpenForm941(*this, kQuarter5); }
-

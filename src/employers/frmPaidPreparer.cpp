@@ -1,7 +1,7 @@
 #include "employers/frmPaidPreparer.h"
 
-#include "platform/basic/WholeNumbers.h"
 #include "platform/basic/Strings.h"
+#include "platform/basic/WholeNumbers.h"
 #include "platform/files/FileSystem.h"
 
 #include <array>
@@ -11,8 +11,7 @@ namespace {
 
 const std::string kDesignedCaption = "Paid Preparer Setup Information";
 
-std::string AnyCharacters(int count, bool upperCase = true)
-{
+std::string AnyCharacters(int count, bool upperCase = true) {
     return (upperCase ? ">" : "") + std::string(static_cast<std::size_t>(count), 'C');
 }
 
@@ -20,7 +19,7 @@ std::string AnyCharacters(int count, bool upperCase = true)
 // The rows are in tab order, which is also the order the record is shown and
 // saved in. Positions in twips; every field is 300 high.
 struct PreparerRow {
-    forms::Label frmPaidPreparer::*label;  // null: the field has no label of its own
+    forms::Label frmPaidPreparer::*label; // null: the field has no label of its own
     const char* caption;
     long labelLeft, labelTop;
     forms::MaskedField frmPaidPreparer::*field;
@@ -51,15 +50,14 @@ const std::array<PreparerRow, 10> kRows{{
 // clang-format on
 
 constexpr long kFieldHeight = 300;
-constexpr long kLabelGap = 60;  // between a label's right end and its field
+constexpr long kLabelGap = 60; // between a label's right end and its field
 // The window around the designed client area of 7740 by 3615.
 constexpr long kBorderWidth = 120;
 constexpr long kTitleAndBorderHeight = 405;
 
 } // namespace
 
-frmPaidPreparer::frmPaidPreparer() : Form("frmPaidPreparer")
-{
+frmPaidPreparer::frmPaidPreparer() : Form("frmPaidPreparer") {
     SetCaption(kDesignedCaption);
     SetWidth(7740 + kBorderWidth);
     SetHeight(3615 + kTitleAndBorderHeight);
@@ -91,8 +89,7 @@ frmPaidPreparer::frmPaidPreparer() : Form("frmPaidPreparer")
     Command3.Click = [this] { Command3_Click(); };
 }
 
-void frmPaidPreparer::Form_Load()
-{
+void frmPaidPreparer::Form_Load() {
     RecordLength = kPaidPreparerRecordLength;
     CurrentRecord = 1;
     LastRecord = 0;
@@ -115,15 +112,13 @@ void frmPaidPreparer::Form_Load()
     ShowCurrentRecord();
 }
 
-void frmPaidPreparer::Form_Unload(int& /*Cancel*/)
-{
+void frmPaidPreparer::Form_Unload(int& /*Cancel*/) {
     // The close box leaves without saving; the file is let go either way.
     if (PreparerFile) PreparerFile->Close();
     PreparerFile.reset();
 }
 
-bool frmPaidPreparer::OpenPreparerFile()
-{
+bool frmPaidPreparer::OpenPreparerFile() {
     if (PreparerFile && PreparerFile->IsOpen()) return true;
     try {
         PreparerFile.emplace(kPaidPreparerFileName, RecordLength);
@@ -135,18 +130,16 @@ bool frmPaidPreparer::OpenPreparerFile()
     }
 }
 
-void frmPaidPreparer::ReportFileError(const std::string& action, const basic::RuntimeError& error) const
-{
+void frmPaidPreparer::ReportFileError(const std::string& action, const basic::RuntimeError& error) const {
     forms::MsgBox("Can't " + action + " the Paid Preparer file " + kPaidPreparerFileName + ". Error # " +
                       std::to_string(error.Number()) + " " + error.Description(),
                   forms::vbExclamation, kDesignedCaption);
 }
 
-void frmPaidPreparer::ShowCurrentRecord()
-{
+void frmPaidPreparer::ShowCurrentRecord() {
     try {
-        PreparerRecord = PreparerFile ? PaidPreparerRecord::FromBytes(PreparerFile->Get(CurrentRecord))
-                                      : ReadPaidPreparerRecord();
+        PreparerRecord =
+            PreparerFile ? PaidPreparerRecord::FromBytes(PreparerFile->Get(CurrentRecord)) : ReadPaidPreparerRecord();
     } catch (const basic::RuntimeError& e) {
         ReportFileError("read", e);
         PreparerRecord = PaidPreparerRecord::FromBytes("");
@@ -157,8 +150,7 @@ void frmPaidPreparer::ShowCurrentRecord()
     SetCaption(kDesignedCaption + " Record " + std::to_string(CurrentRecord) + " / " + std::to_string(LastRecord));
 }
 
-bool frmPaidPreparer::SaveCurrentRecord()
-{
+bool frmPaidPreparer::SaveCurrentRecord() {
     for (const auto& row : kRows) PreparerRecord.*row.recordField = (this->*row.field).Text();
     if (!OpenPreparerFile()) return false;
     try {
@@ -170,13 +162,9 @@ bool frmPaidPreparer::SaveCurrentRecord()
     }
 }
 
-void frmPaidPreparer::Command2_Click()
-{
-    SaveCurrentRecord();
-}
+void frmPaidPreparer::Command2_Click() { SaveCurrentRecord(); }
 
-void frmPaidPreparer::Command3_Click()
-{
+void frmPaidPreparer::Command3_Click() {
     // A record that could not be written keeps the screen open with what was
     // typed; the close box still leaves without saving.
     if (!SaveCurrentRecord()) return;

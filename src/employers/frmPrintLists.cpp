@@ -18,8 +18,7 @@ constexpr long kTitleAndBorderHeight = 405;
 
 } // namespace
 
-frmPrintLists::frmPrintLists() : Form("frmPrintLists")
-{
+frmPrintLists::frmPrintLists() : Form("frmPrintLists") {
     SetCaption("Print Employers Listing");
     SetWidth(4680 + kBorderWidth);
     SetHeight(3855 + kTitleAndBorderHeight);
@@ -43,15 +42,11 @@ frmPrintLists::frmPrintLists() : Form("frmPrintLists")
     Command3.Click = [this] { Command3_Click(); };
 }
 
-void frmPrintLists::Form_Load()
-{
-    Data1.SetDatabaseName(files::AppPath() + "\\tv941.mdb");
-}
+void frmPrintLists::Form_Load() { Data1.SetDatabaseName(files::AppPath() + "\\tv941.mdb"); }
 
 // Close and the window's close box alike give the employer screen its Close
 // back.
-void frmPrintLists::Form_Unload(int& /*Cancel*/)
-{
+void frmPrintLists::Form_Unload(int& /*Cancel*/) {
     // Never loads the employer screen again: the program's unload-all may
     // have unloaded it first.
     forms::Form* employers = forms::App().LoadedForm("frmEmployersDE");
@@ -60,13 +55,9 @@ void frmPrintLists::Form_Unload(int& /*Cancel*/)
     if (forms::Control* close = employers->ControlByName("cmdClose")) close->SetEnabled(true);
 }
 
-void frmPrintLists::Command3_Click()
-{
-    Unload();
-}
+void frmPrintLists::Command3_Click() { Unload(); }
 
-void frmPrintLists::DMWin1_PrintRequest()
-{
+void frmPrintLists::DMWin1_PrintRequest() {
     ListDate = basic::Today();
     PageNo = 0;
     ListSlot = 0;
@@ -95,7 +86,7 @@ void frmPrintLists::DMWin1_PrintRequest()
             rows->MoveFirst();
         } catch (const basic::RuntimeError& e) {
             if (e.Number() != data::errNoCurrentRecord) throw;
-            anyEmployer = false;  // no employer on file: the heading and a total of 0
+            anyEmployer = false; // no employer on file: the heading and a total of 0
         }
 
         try {
@@ -140,8 +131,7 @@ void frmPrintLists::DMWin1_PrintRequest()
 
 // A page of the listing; the page that only carries the total after a full
 // page gets the short heading.
-void frmPrintLists::StartPrintPage(bool fullHeading)
-{
+void frmPrintLists::StartPrintPage(bool fullHeading) {
     ++PageNo;
     DMWin1.Store(Property::PageCaption, "Page " + std::to_string(PageNo));
     DMWin1.Store(Property::NewPage, true);
@@ -169,8 +159,7 @@ void frmPrintLists::StartPrintPage(bool fullHeading)
     }
 }
 
-void frmPrintLists::PrintAt(double left, double top, const printing::StoreValue& text)
-{
+void frmPrintLists::PrintAt(double left, double top, const printing::StoreValue& text) {
     DMWin1.Store(Property::TextLeft, left);
     DMWin1.Store(Property::TextTop, top);
     StoreItemText(text);
@@ -179,8 +168,7 @@ void frmPrintLists::PrintAt(double left, double top, const printing::StoreValue&
 
 // A column without a value cannot be printed: the item prints blank and the
 // listing goes on.
-void frmPrintLists::StoreItemText(const printing::StoreValue& text)
-{
+void frmPrintLists::StoreItemText(const printing::StoreValue& text) {
     try {
         DMWin1.Store(Property::ItemText, text);
     } catch (const basic::RuntimeError& e) {
@@ -189,8 +177,7 @@ void frmPrintLists::StoreItemText(const printing::StoreValue& text)
     }
 }
 
-void frmPrintLists::PrintEmployerBand(data::Recordset& employer)
-{
+void frmPrintLists::PrintEmployerBand(data::Recordset& employer) {
     const auto& layout = ListLayout();
     for (ItemNo = 1; ItemNo <= kListingItemCount; ++ItemNo) {
         const ListPosition& at = layout[static_cast<std::size_t>(ItemNo - 1)];
@@ -201,8 +188,7 @@ void frmPrintLists::PrintEmployerBand(data::Recordset& employer)
     }
 }
 
-void frmPrintLists::ReportPrintError(const basic::RuntimeError& error, data::Recordset* employer)
-{
+void frmPrintLists::ReportPrintError(const basic::RuntimeError& error, data::Recordset* employer) {
     std::string employerNo;
     try {
         if (employer) employerNo = data::ToText(employer->Fields("EmployerNo").Value());

@@ -20,8 +20,7 @@ constexpr std::array<const char*, 4> kCheckedTables = {"Employers", "Employees",
 
 } // namespace
 
-frm941MainScreen::frm941MainScreen() : Form("frm941MainScreen")
-{
+frm941MainScreen::frm941MainScreen() : Form("frm941MainScreen") {
     SetCaption(kCaption);
     Label1.SetCaption("Please select one of the following:");
     Command1.SetCaption("Enter/Edit/Print Data");
@@ -45,8 +44,7 @@ frm941MainScreen::frm941MainScreen() : Form("frm941MainScreen")
     cmdExit.Click = [this] { cmdExit_Click(); };
 }
 
-void frm941MainScreen::Form_Load()
-{
+void frm941MainScreen::Form_Load() {
     auto& app = forms::App();
     Move(0, 0, Width(), Height());
     SetWidth(app.ScreenWidth());
@@ -65,8 +63,7 @@ void frm941MainScreen::Form_Load()
 // is reported as the menu opens. The counts are kept in a wide integer: a
 // large table is no error. The engine counts without reading the rows, so the
 // menu opens as fast with many employers as with a few.
-void frm941MainScreen::CountMainDatabaseRows()
-{
+void frm941MainScreen::CountMainDatabaseRows() {
     auto db = data::OpenDatabase(files::AppPath() + "\\tv941.mdb");
     BackupDescriptor().SetDatabase(db);
     BackupDescriptor().SetTableName(kCheckedTables[0]);
@@ -81,35 +78,30 @@ void frm941MainScreen::CountMainDatabaseRows()
     db->Close();
 }
 
-clsBackupTable& frm941MainScreen::BackupDescriptor()
-{
+clsBackupTable& frm941MainScreen::BackupDescriptor() {
     if (!backup_) backup_ = std::make_unique<clsBackupTable>();
     return *backup_;
 }
 
-void frm941MainScreen::Command1_Click()
-{
+void frm941MainScreen::Command1_Click() {
     forms::Screen("frmEmployersDE").Show();
     Hide();
 }
 
-void frm941MainScreen::cmdUtility_Click()
-{
+void frm941MainScreen::cmdUtility_Click() {
     forms::Screen<frm941UtilityMenu>().Show();
     Hide();
 }
 
 // The close box leaves the way Exit does: the backup reminder, then the
 // start-up screen; otherwise no window would be left to go on from.
-void frm941MainScreen::Form_QueryUnload(int& Cancel, int UnloadMode)
-{
+void frm941MainScreen::Form_QueryUnload(int& Cancel, int UnloadMode) {
     if (UnloadMode != forms::vbFormControlMenu) return;
     Cancel = 1;
     cmdExit_Click();
 }
 
-void frm941MainScreen::cmdExit_Click()
-{
+void frm941MainScreen::cmdExit_Click() {
     const int backedUp = forms::MsgBox("Have you Backed Up your 941 data recently?",
                                        forms::vbYesNo + forms::vbDefaultButton2, kReminderTitle);
     if (backedUp == forms::vbYes) {

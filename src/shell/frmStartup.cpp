@@ -9,15 +9,14 @@
 
 namespace {
 
-const std::string kCaption = "Tavrilo 941 / 944" + std::string(43, ' ') + "Tax Year 2022" +
-                             std::string(43, ' ') + "Rel. 22.04";
+const std::string kCaption =
+    "Tavrilo 941 / 944" + std::string(43, ' ') + "Tax Year 2022" + std::string(43, ' ') + "Rel. 22.04";
 
 constexpr int errSubscriptOutOfRange = 9;
 
 } // namespace
 
-frmStartup::frmStartup() : Form("frmStartup")
-{
+frmStartup::frmStartup() : Form("frmStartup") {
     SetCaption(kCaption);
     Text1.SetText(" Tavrilo 941 / 944");
     Text3.SetText("Release 22.04 for the 2022 tax year");
@@ -40,8 +39,7 @@ frmStartup::frmStartup() : Form("frmStartup")
     mnuExit.Click = [this] { mnuExit_Click(); };
 }
 
-void frmStartup::Form_Load()
-{
+void frmStartup::Form_Load() {
     // As large as the display, a tenth of it in from the top and left; the
     // front end keeps the window on the display.
     auto& app = forms::App();
@@ -51,24 +49,16 @@ void frmStartup::Form_Load()
     SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
 }
 
-void frmStartup::Form_Terminate()
-{
-    UnloadAllScreens();
-}
+void frmStartup::Form_Terminate() { UnloadAllScreens(); }
 
-void frmStartup::mnuForm941_Click()
-{
+void frmStartup::mnuForm941_Click() {
     forms::Screen<frm941MainScreen>().Show();
     Hide();
 }
 
-void frmStartup::mnuExit_Click()
-{
-    UnloadAllScreens();
-}
+void frmStartup::mnuExit_Click() { UnloadAllScreens(); }
 
-void frmStartup::UnloadAllScreens()
-{
+void frmStartup::UnloadAllScreens() {
     auto& app = forms::App();
     for (;;) {
         const std::int16_t last = static_cast<std::int16_t>(app.Count() - 1);

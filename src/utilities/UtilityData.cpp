@@ -7,8 +7,7 @@
 std::string MainDatabasePath() { return files::AppPath() + "\\tv941.mdb"; }
 std::string IdDatabasePath() { return files::AppPath() + "\\db1099_id.mdb"; }
 
-std::string InClausePath(const std::string& path)
-{
+std::string InClausePath(const std::string& path) {
     std::string quoted;
     for (char c : path) {
         quoted += c;
@@ -17,8 +16,7 @@ std::string InClausePath(const std::string& path)
     return quoted;
 }
 
-long long WalkRowCount(data::Database& database, const std::string& table)
-{
+long long WalkRowCount(data::Database& database, const std::string& table) {
     auto rows = database.OpenRecordset(table, data::dbOpenTable);
     long long count = 0;
     PassOverNoCurrentRecord([&] { rows->MoveFirst(); });
@@ -32,7 +30,6 @@ long long WalkRowCount(data::Database& database, const std::string& table)
 }
 
 std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,
-                        const std::string& afterSource)
-{
+                        const std::string& afterSource) {
     return std::to_string(error.Number()) + afterNumber + error.Source() + afterSource + error.Description();
 }

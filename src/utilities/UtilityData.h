@@ -21,8 +21,7 @@ std::string InClausePath(const std::string& path);
 // Runs a move; "no current record" (the first move on an empty table) is
 // passed over, as the system's row walks do.
 template <class Move>
-void PassOverNoCurrentRecord(Move move)
-{
+void PassOverNoCurrentRecord(Move move) {
     try {
         move();
     } catch (const basic::RuntimeError& e) {

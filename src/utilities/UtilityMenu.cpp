@@ -1,14 +1,13 @@
 #include "utilities/UtilityMenu.h"
 
+#include "platform/basic/RuntimeError.h"
 #include "platform/basic/WholeNumbers.h"
 #include "shell/frm941MainScreen.h"
-#include "platform/basic/RuntimeError.h"
 #include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
 #include "utilities/frmImportW2.h"
 
-UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts) : Form(name), texts_(texts)
-{
+UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts) : Form(name), texts_(texts) {
     SetCaption(texts_.caption);
     Label1.SetCaption("Please select one of the following:");
     Command1.SetCaption("BackUp / Restore");
@@ -37,8 +36,7 @@ UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts)
     Command4.Click = [this] { Command4_Click(); };
 }
 
-void UtilityMenu::Form_Load()
-{
+void UtilityMenu::Form_Load() {
     auto& app = forms::App();
     SetWidth(app.ScreenWidth());
     SetHeight(basic::CLng(app.ScreenHeight() * 0.95));
@@ -46,16 +44,14 @@ void UtilityMenu::Form_Load()
     SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
 }
 
-void UtilityMenu::Command1_Click()
-{
+void UtilityMenu::Command1_Click() {
     forms::Screen<frmBackup>().Show();
     Hide();
 }
 
 // The DOS conversion start. A conversion screen whose DOS tables cannot be
 // read is taken away again and the user told why, whatever the error.
-void UtilityMenu::Command2_Click()
-{
+void UtilityMenu::Command2_Click() {
     if (forms::MsgBox("The DOS to Windows conversion requires a backup diskette containing Tavrilo W-2 for DOS "
                       "information. If you have the backup diskette handy, click OK. Otherwise click Cancel.",
                       forms::vbOKCancel, texts_.convertTitle) != forms::vbOK)
@@ -77,14 +73,12 @@ void UtilityMenu::Command2_Click()
     }
 }
 
-void UtilityMenu::Command3_Click()
-{
+void UtilityMenu::Command3_Click() {
     forms::Screen<frmImportW2>().Show();
     Hide();
 }
 
-void UtilityMenu::Command4_Click()
-{
+void UtilityMenu::Command4_Click() {
     Unload();
     forms::Screen<frm941MainScreen>().Show();
 }

@@ -99,8 +99,7 @@ constexpr std::array<MappedColumn, 14> kFieldMapping = {{
     {&convertw2::Text114, &convertw2::Text12, Rule::AsIs},
 }};
 
-std::string Mapped(Rule rule, const std::string& value)
-{
+std::string Mapped(Rule rule, const std::string& value) {
     switch (rule) {
     case Rule::AsIs: return value;
     case Rule::First22: return value.substr(0, 22);
@@ -112,15 +111,13 @@ std::string Mapped(Rule rule, const std::string& value)
     return value;
 }
 
-std::string WithoutTrailingBlanks(std::string text)
-{
+std::string WithoutTrailingBlanks(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
 
 template <size_t N>
-void Bind(convertw2& screen, const std::array<BoundColumn, N>& columns, const char* dataControl, int left)
-{
+void Bind(convertw2& screen, const std::array<BoundColumn, N>& columns, const char* dataControl, int left) {
     int top = 1200;
     for (const auto& [box, column] : columns) {
         (screen.*box).SetDataSource(dataControl);
@@ -130,16 +127,14 @@ void Bind(convertw2& screen, const std::array<BoundColumn, N>& columns, const ch
     }
 }
 
-void ShowErrorNumber(const basic::RuntimeError& error)
-{
+void ShowErrorNumber(const basic::RuntimeError& error) {
     forms::MsgBox("Error no. " + std::to_string(error.Number()) + " " + error.Description(), forms::vbOKOnly,
                   kErrorTitle);
 }
 
 } // namespace
 
-convertw2::convertw2() : Form("convertw2")
-{
+convertw2::convertw2() : Form("convertw2") {
     SetCaption("Convert Tavrilo W-2 Employer Data from DOS to Win95/98");
     Label1.SetCaption("This utility will convert your  W-2 Employer  name and address information from Tavrilo W-2 "
                       "for DOS to Tavrilo 941 for Windows 95/98. A Backup Data Disk is required.  Click on Convert "
@@ -187,21 +182,18 @@ convertw2::convertw2() : Form("convertw2")
     cmdClose.Click = [this] { cmdClose_Click(); };
 }
 
-void convertw2::Form_Load()
-{
+void convertw2::Form_Load() {
     Move(0, 0, Width(), Height());
     Data3.SetDatabaseName(MainDatabasePath());
     Data4.SetDatabaseName(MainDatabasePath());
 }
 
-void convertw2::cmdClose_Click()
-{
+void convertw2::cmdClose_Click() {
     Unload();
     forms::Screen<frm941UtilityMenu>().Show();
 }
 
-void convertw2::cmdConvert_Click()
-{
+void convertw2::cmdConvert_Click() {
     auto dos = Data1.Recordset();
     long long rows = 0;
     try {
@@ -252,8 +244,7 @@ void convertw2::cmdConvert_Click()
     PassOverNoCurrentRecord([&] { Data3.Recordset()->MoveLast(); });
 }
 
-convertw2::RowResult convertw2::ConvertRow()
-{
+convertw2::RowResult convertw2::ConvertRow() {
     if (WithoutTrailingBlanks(Text5.Text()) == kSampleEmployer) return RowResult::Skipped;
     auto employers = Data3.Recordset();
     PassOverNoCurrentRecord([&] { employers->MoveLast(); });
@@ -270,14 +261,12 @@ convertw2::RowResult convertw2::ConvertRow()
     return RowResult::Converted;
 }
 
-void convertw2::FillFromDosRow()
-{
+void convertw2::FillFromDosRow() {
     for (const auto& [target, source, rule] : kFieldMapping)
         (this->*target).SetText(Mapped(rule, source ? (this->*source).Text() : std::string()));
 }
 
-void convertw2::ReportRowError(const basic::RuntimeError& error)
-{
+void convertw2::ReportRowError(const basic::RuntimeError& error) {
     const int number = error.Number();
     if (number == kUnreadableRow) return;
     if (number == kDosDuplicate || number == data::errDuplicateKey) {

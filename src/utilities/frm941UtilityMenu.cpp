@@ -14,6 +14,4 @@ frm941UtilityMenu::frm941UtilityMenu()
                       .convertTitle = "Tavrilo 941 Conversion from DOS",
                       .diskTitle = "Tavrilo W-2 for DOS Conversion",
                       .errorTitle = "Tavrilo 941 Conversion Conversion from DOS",
-                  })
-{
-}
+                  }) {}

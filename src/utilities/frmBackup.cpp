@@ -49,8 +49,7 @@ struct RowCounts {
     long long det941 = 0;
 };
 
-RowCounts CountRows(data::Database& database)
-{
+RowCounts CountRows(data::Database& database) {
     RowCounts counts;
     counts.employers = WalkRowCount(database, "Employers");
     counts.det944 = WalkRowCount(database, "Det944");
@@ -58,30 +57,25 @@ RowCounts CountRows(data::Database& database)
     return counts;
 }
 
-bool IsDiskette(const std::string& answer)
-{
+bool IsDiskette(const std::string& answer) {
     const std::string drive = answer.substr(0, 2);
     return drive == "A:" || drive == "a:";
 }
 
-std::string SourceDatabaseOf(const BackedUpTable& table)
-{
+std::string SourceDatabaseOf(const BackedUpTable& table) {
     return InClausePath(table.inIdDatabase ? IdDatabasePath() : MainDatabasePath());
 }
 
 template <class Step>
-void IgnoringErrors(Step step)
-{
+void IgnoringErrors(Step step) {
     try {
         step();
-    } catch (const basic::RuntimeError&) {
-    }
+    } catch (const basic::RuntimeError&) {}
 }
 
 } // namespace
 
-frmBackup::frmBackup() : Form("frmBackup")
-{
+frmBackup::frmBackup() : Form("frmBackup") {
     SetCaption(kScreenTitle);
     Text1.SetText("Please select one of the following:");
     Label1.SetCaption(" The Tavrilo  Backup/Restore Utility is intended for use with removable media, such as "
@@ -112,16 +106,14 @@ frmBackup::frmBackup() : Form("frmBackup")
     Command3.Click = [this] { Command3_Click(); };
 }
 
-clsBackupTable& frmBackup::BackupDescriptor()
-{
+clsBackupTable& frmBackup::BackupDescriptor() {
     static clsBackupTable descriptor;
     return descriptor;
 }
 
 // --- Load ---
 
-void frmBackup::Form_Load()
-{
+void frmBackup::Form_Load() {
     try {
         CountRowsInNeedOfBackup();
     } catch (const basic::RuntimeError& e) {
@@ -129,8 +121,7 @@ void frmBackup::Form_Load()
     }
 }
 
-void frmBackup::CountRowsInNeedOfBackup()
-{
+void frmBackup::CountRowsInNeedOfBackup() {
     auto database = data::OpenDatabase(MainDatabasePath());
     BackupDescriptor().SetDatabase(database);
     BackupDescriptor().SetTableName("Employers");
@@ -142,8 +133,7 @@ void frmBackup::CountRowsInNeedOfBackup()
 
 // --- Backup ---
 
-void frmBackup::Command1_Click()
-{
+void frmBackup::Command1_Click() {
     std::string answer;
     try {
         const std::string proposed = "C:\\941Backup for 2022 on " + basic::Format(basic::Today(), "MMM DD YYYY");
@@ -155,8 +145,7 @@ void frmBackup::Command1_Click()
         if (IsDiskette(answer))
             forms::MsgBox("Place a formatted, blank diskette in Drive A: and then click on OK.", forms::vbOKOnly,
                           kBackupTitle);
-        else
-            forms::MsgBox("Click on OK after placing a Zip disc into the Zip Drive.", forms::vbOKOnly, kBackupTitle);
+        else forms::MsgBox("Click on OK after placing a Zip disc into the Zip Drive.", forms::vbOKOnly, kBackupTitle);
         const std::string backupFile = answer + "\\944Backup.mdb";
         if (!FolderReady(answer) || !OldBackupMayGo(answer, backupFile)) return;
         WriteBackup(backupFile);
@@ -165,8 +154,7 @@ void frmBackup::Command1_Click()
     }
 }
 
-bool frmBackup::FolderReady(const std::string& answer)
-{
+bool frmBackup::FolderReady(const std::string& answer) {
     if (files::HasOrdinaryFiles(answer)) {
         forms::MsgBox("The subdirectory " + answer + "  has been found.", forms::vbOKOnly);
         return true;
@@ -177,20 +165,19 @@ bool frmBackup::FolderReady(const std::string& answer)
                       forms::vbOKOnly, kBackupTitle);
         return false;
     }
-    const int create = forms::MsgBox("Cannot find the directory " + answer +
-                                         ". Do you want to create it now and backup your data?",
-                                     forms::vbYesNo, kBackupTitle);
+    const int create =
+        forms::MsgBox("Cannot find the directory " + answer + ". Do you want to create it now and backup your data?",
+                      forms::vbYesNo, kBackupTitle);
     if (create != forms::vbYes) return false;
     files::MkDirAll(answer);
     return true;
 }
 
-bool frmBackup::OldBackupMayGo(const std::string& answer, const std::string& backupFile)
-{
+bool frmBackup::OldBackupMayGo(const std::string& answer, const std::string& backupFile) {
     if (!files::FileExists(backupFile)) return true;
-    const int overwrite = forms::MsgBox("The file " + backupFile + " already exists on Drive " + answer +
-                                            " . Overwrite the file?",
-                                        forms::vbOKCancel, kBackupTitle);
+    const int overwrite =
+        forms::MsgBox("The file " + backupFile + " already exists on Drive " + answer + " . Overwrite the file?",
+                      forms::vbOKCancel, kBackupTitle);
     if (overwrite == forms::vbOK) return true;
     forms::MsgBox("Cancelling Backup as requested. Please remember to backup at a later time.", forms::vbOKOnly,
                   kBackupTitle);
@@ -200,8 +187,7 @@ bool frmBackup::OldBackupMayGo(const std::string& answer, const std::string& bac
 // The new backup is written under another name beside the old one, which it
 // replaces only once all four tables are in it: a failure part-way leaves
 // the old backup as it was and takes the unfinished file away.
-void frmBackup::WriteBackup(const std::string& backupFile)
-{
+void frmBackup::WriteBackup(const std::string& backupFile) {
     const std::string newFile = backupFile + ".new";
     if (files::FileExists(newFile)) files::Kill(newFile);
     try {
@@ -225,27 +211,21 @@ void frmBackup::WriteBackup(const std::string& backupFile)
                   forms::vbOKOnly, kBackupTitle);
 }
 
-void frmBackup::ReportBackupError(const basic::RuntimeError& error, const std::string& answer)
-{
+void frmBackup::ReportBackupError(const basic::RuntimeError& error, const std::string& answer) {
     switch (error.Number()) {
-    case data::errInvalidPath:
-        forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kBackupTitle);
-        break;
+    case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kBackupTitle); break;
     case 52:
         forms::MsgBox("Check that there is a formatted disc in drive " + answer +
                           " Or, you may need to try a different disc.",
                       forms::vbOKOnly, kBackupTitle);
         break;
-    default:
-        forms::MsgBox(ErrorReport(error, " ", " "), forms::vbOKOnly, kBackupTitle);
-        break;
+    default: forms::MsgBox(ErrorReport(error, " ", " "), forms::vbOKOnly, kBackupTitle); break;
     }
 }
 
 // --- Restore ---
 
-void frmBackup::Command2_Click()
-{
+void frmBackup::Command2_Click() {
     std::string answer;
     try {
         answer = forms::InputBox(kRestorePrompt, kRestoreTitle, "A:").value_or("");
@@ -262,13 +242,11 @@ void frmBackup::Command2_Click()
     }
 }
 
-bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& backupFile)
-{
+bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& backupFile) {
     if (IsDiskette(answer))
         forms::MsgBox("Place the backup diskette in " + answer + " . Then click on OK.", forms::vbOKOnly,
                       kRestoreTitle);
-    else
-        forms::MsgBox("Click on OK after placing the backup disc into the Zip Drive.", forms::vbOKOnly, kRestoreTitle);
+    else forms::MsgBox("Click on OK after placing the backup disc into the Zip Drive.", forms::vbOKOnly, kRestoreTitle);
     if (!files::FileExists(backupFile)) {
         forms::MsgBox("Cannot find the Backup file " + backupFile, forms::vbOKOnly, kRestoreTitle);
         return false;
@@ -281,8 +259,7 @@ bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& b
 // The backup is opened, checked and counted before anything is deleted, and
 // the current tables are emptied and refilled in one transaction: a backup
 // that cannot be read whole, or a copy that fails, leaves the data as it was.
-void frmBackup::RestoreFrom(const std::string& backupFile)
-{
+void frmBackup::RestoreFrom(const std::string& backupFile) {
     RowCounts counts;
     {
         auto backup = data::OpenDatabase(backupFile);
@@ -315,25 +292,17 @@ void frmBackup::RestoreFrom(const std::string& backupFile)
                   forms::vbOKOnly, kRestoreTitle);
 }
 
-void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::string& answer)
-{
+void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::string& answer) {
     switch (error.Number()) {
-    case data::errInvalidPath:
-        forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kRestoreTitle);
-        break;
-    case 52:
-        forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle);
-        break;
-    default:
-        forms::MsgBox(ErrorReport(error, "  ", " "), forms::vbOKOnly);
-        break;
+    case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kRestoreTitle); break;
+    case 52: forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle); break;
+    default: forms::MsgBox(ErrorReport(error, "  ", " "), forms::vbOKOnly); break;
     }
 }
 
 // --- Exit ---
 
-void frmBackup::Command3_Click()
-{
+void frmBackup::Command3_Click() {
     IgnoringErrors([&] {
         Unload();
         forms::Screen<frm941UtilityMenu>().Show();

@@ -25,16 +25,14 @@ constexpr EmptiedTable kEmptied[] = {
     {"DET941", false}, {"Employees", false}, {"Employers", false}, {"Employers_ID", true}, {"Employees_ID", true},
 };
 
-bool SameFolder(const std::string& a, const std::string& b)
-{
+bool SameFolder(const std::string& a, const std::string& b) {
     std::error_code ec;
     return std::filesystem::equivalent(files::Resolve(a), files::Resolve(b), ec);
 }
 
 } // namespace
 
-frmImportW2::frmImportW2() : Form("frmImportW2")
-{
+frmImportW2::frmImportW2() : Form("frmImportW2") {
     SetCaption("Import Prior Year's Tavrilo 941 / 944  Employer Information");
     Label1.SetCaption("This utility will import your Employers'  name and address information from last year's 941 "
                       "program for Windows. Note: If you used the MS-DOS version of the program last year, you must "
@@ -76,8 +74,7 @@ frmImportW2::frmImportW2() : Form("frmImportW2")
     cmdExit.Click = [this] { cmdCancel_Click(); };
 }
 
-void frmImportW2::Form_Load()
-{
+void frmImportW2::Form_Load() {
     auto& app = forms::App();
     SetWidth(basic::CLng(app.ScreenWidth() * 0.85));
     SetHeight(basic::CLng(app.ScreenHeight() * 0.85));
@@ -95,8 +92,7 @@ void frmImportW2::Form_Load()
     }
 }
 
-void frmImportW2::drvDrive_Change()
-{
+void frmImportW2::drvDrive_Change() {
     try {
         dirDirectory.SetPath(drvDrive.Drive());
     } catch (const basic::RuntimeError&) {
@@ -108,14 +104,12 @@ void frmImportW2::drvDrive_Change()
 
 void frmImportW2::dirDirectory_Change() { lblDirName.SetCaption(dirDirectory.Path()); }
 
-void frmImportW2::cmdCancel_Click()
-{
+void frmImportW2::cmdCancel_Click() {
     Unload();
     forms::Screen<frm941UtilityMenu>().Show();
 }
 
-void frmImportW2::cmdOK_Click()
-{
+void frmImportW2::cmdOK_Click() {
     const std::string priorMain = lblDirName.Caption() + "\\tv941.mdb";
     const std::string priorId = lblDirName.Caption() + "\\db1099_id.mdb";
     try {
@@ -132,8 +126,7 @@ void frmImportW2::cmdOK_Click()
 }
 
 // Both of last year's files must be there, and neither may be this year's own.
-bool frmImportW2::PriorFilesChosen(const std::string& priorMain, const std::string& priorId)
-{
+bool frmImportW2::PriorFilesChosen(const std::string& priorMain, const std::string& priorId) {
     for (const std::string& prior : {priorMain, priorId}) {
         if (!files::FileExists(prior)) {
             forms::MsgBox("Cannot find the prior year's data files " + prior, forms::vbOKOnly, kTitle);
@@ -146,16 +139,16 @@ bool frmImportW2::PriorFilesChosen(const std::string& priorMain, const std::stri
                       forms::vbOKOnly, kTitle);
         return false;
     }
-    forms::MsgBox("The prior year's data files in " + priorMain + " will be used to initialize current year's data "
-                  "files.",
+    forms::MsgBox("The prior year's data files in " + priorMain +
+                      " will be used to initialize current year's data "
+                      "files.",
                   forms::vbOKOnly, kTitle);
     return true;
 }
 
 // Last year's files are opened and read whole before anything is deleted,
 // and the tables are emptied and refilled in one transaction.
-void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::string& priorId)
-{
+void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::string& priorId) {
     {
         auto prior = data::OpenDatabase(priorMain);
         WalkRowCount(*prior, "Employers");
@@ -193,8 +186,7 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
                   forms::vbOKOnly, kTitle);
 }
 
-void frmImportW2::ReportImportError(const basic::RuntimeError& error)
-{
+void frmImportW2::ReportImportError(const basic::RuntimeError& error) {
     switch (error.Number()) {
     case 3044:
         forms::MsgBox("The drive specified is not a valid drive. Please specify a removable drive, such as floppy "
@@ -205,8 +197,6 @@ void frmImportW2::ReportImportError(const basic::RuntimeError& error)
     case 52:
         forms::MsgBox("Check that the backup disc is in drive " + drvDrive.Drive(), forms::vbOKOnly, kTitle);
         break;
-    default:
-        forms::MsgBox(ErrorReport(error, " ", ""), forms::vbOKOnly);
-        break;
+    default: forms::MsgBox(ErrorReport(error, " ", ""), forms::vbOKOnly); break;
     }
 }

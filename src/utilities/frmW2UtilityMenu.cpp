@@ -18,6 +18,4 @@ frmW2UtilityMenu::frmW2UtilityMenu()
                       .convertTitle = kDosTitle,
                       .diskTitle = kDosTitle,
                       .errorTitle = kDosTitle,
-                  })
-{
-}
+                  }) {}

@@ -4,8 +4,7 @@
 
 #include "common/PaidPreparerRecord.h"
 
-inline PaidPreparerRecord ExamplePreparer()
-{
+inline PaidPreparerRecord ExamplePreparer() {
     PaidPreparerRecord r;
     r.FirmName = "ACME TAX SERVICE";
     r.FirmEIN = "123456789";
@@ -21,8 +20,7 @@ inline PaidPreparerRecord ExamplePreparer()
 }
 
 // The text filled up with blanks to the width.
-inline std::string Padded(std::string text, std::size_t width)
-{
+inline std::string Padded(std::string text, std::size_t width) {
     text.resize(width, ' ');
     return text;
 }

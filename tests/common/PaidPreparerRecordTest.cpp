@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth)
-{
+TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth) {
     PaidPreparerRecord r;
     r.FirmState = "ILL";
     r.FirmName = std::string(60, 'N');
@@ -24,8 +23,7 @@ TEST(PaidPreparerRecordBytes, TooLongTextsAreCutToTheirFieldsWidth)
     EXPECT_EQ(bytes.substr(121, 10), std::string(10, ' '));
 }
 
-TEST(PaidPreparerRecordBytes, AccentedLettersTakeOneByteOfCodePage1252)
-{
+TEST(PaidPreparerRecordBytes, AccentedLettersTakeOneByteOfCodePage1252) {
     PaidPreparerRecord r;
     r.FirmCity = "SAN JOSÉ";
     const std::string bytes = r.ToBytes();
@@ -35,17 +33,15 @@ TEST(PaidPreparerRecordBytes, AccentedLettersTakeOneByteOfCodePage1252)
     EXPECT_EQ(PaidPreparerRecord::FromBytes(bytes).Trimmed().FirmCity, "SAN JOSÉ");
 }
 
-TEST(PaidPreparerRecordBytes, ReadingBackGivesTheFieldsWithTheirBlanksTrimmedAway)
-{
+TEST(PaidPreparerRecordBytes, ReadingBackGivesTheFieldsWithTheirBlanksTrimmedAway) {
     const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(ExamplePreparer().ToBytes());
 
     EXPECT_EQ(read.FirmName, Padded("ACME TAX SERVICE", 50));
     EXPECT_EQ(read.Trimmed(), ExamplePreparer());
 }
 
-TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks)
-{
-    std::string bytes = ExamplePreparer().ToBytes().substr(0, 60);  // name and EIN, 1 byte of address
+TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks) {
+    std::string bytes = ExamplePreparer().ToBytes().substr(0, 60); // name and EIN, 1 byte of address
     bytes[55] = '\0';
 
     const PaidPreparerRecord read = PaidPreparerRecord::FromBytes(bytes).Trimmed();
@@ -60,8 +56,7 @@ TEST(PaidPreparerRecordBytes, MissingAndNeverWrittenBytesReadAsBlanks)
 
 using ReadPaidPreparerFile = ProgramFolderFixture;
 
-TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase)
-{
+TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase) {
     WriteFile(Root() / "elsewhere" / "pdpreparer.dat", ExamplePreparer().ToBytes());
     WriteFile(Program() / "PdPreparer.DAT", "WRONG FOLDER");
     std::filesystem::current_path(Root() / "elsewhere");
@@ -69,8 +64,7 @@ TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed(), ExamplePreparer());
 }
 
-TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead)
-{
+TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead) {
     PaidPreparerRecord second = ExamplePreparer();
     second.FirmName = "SECOND";
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes() + second.ToBytes());
@@ -78,8 +72,7 @@ TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead)
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
 }
 
-TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError)
-{
+TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError) {
     if (RunningAsRoot()) GTEST_SKIP() << "root reads every file";
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);

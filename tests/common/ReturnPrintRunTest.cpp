@@ -24,8 +24,7 @@ public:
 
 class ReturnPrintRunTest : public ProgramFolderFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ProgramFolderFixture::SetUp();
         forms::App().Reset();
         dialogs = &forms::App().UseScriptedDialogs();
@@ -33,16 +32,14 @@ protected:
         data::MakeEmptyDatabases(Program().string());
         database = data::OpenDatabase((Program() / data::kMainDatabaseFile).string());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         database.reset();
         forms::App().Reset();
         ProgramFolderFixture::TearDown();
     }
 
     // One employer row; columns not named stay Null.
-    data::RecordsetPtr EmployerWith(const std::vector<std::pair<std::string, std::string>>& columns)
-    {
+    data::RecordsetPtr EmployerWith(const std::vector<std::pair<std::string, std::string>>& columns) {
         auto employers = database->OpenRecordset("Employers", data::dbOpenDynaset);
         employers->AddNew();
         employers->Fields("EmployerNo") = data::Value{std::int64_t{7}};
@@ -58,14 +55,20 @@ protected:
     data::DatabasePtr database;
 };
 
-TEST_F(ReturnPrintRunTest, EmployerColumnsAreReadAsHeld)
-{
-    auto employers = EmployerWith({{"ContactName", "PAT DOE"}, {"ContactPhone", "8605551234"},
-                                   {"NameOfSigner", "LEE ROE"}, {"TitleofSigner", "OWNER"},
-                                   {"EmployerName1", "ACME TOOLS"}, {"EmployerName2", "ACME"},
-                                   {"AddressLine1", "SUITE 4"}, {"AddressLine2", "1 MAIN ST"},
-                                   {"City", "HARTFORD"}, {"State", "CT"}, {"EmployerZipCode", "06101"},
-                                   {"EmployerZipCodeExt", "1234"}, {"Pyr_Taxid", "123456789"}});
+TEST_F(ReturnPrintRunTest, EmployerColumnsAreReadAsHeld) {
+    auto employers = EmployerWith({{"ContactName", "PAT DOE"},
+                                   {"ContactPhone", "8605551234"},
+                                   {"NameOfSigner", "LEE ROE"},
+                                   {"TitleofSigner", "OWNER"},
+                                   {"EmployerName1", "ACME TOOLS"},
+                                   {"EmployerName2", "ACME"},
+                                   {"AddressLine1", "SUITE 4"},
+                                   {"AddressLine2", "1 MAIN ST"},
+                                   {"City", "HARTFORD"},
+                                   {"State", "CT"},
+                                   {"EmployerZipCode", "06101"},
+                                   {"EmployerZipCodeExt", "1234"},
+                                   {"Pyr_Taxid", "123456789"}});
     run.ReadEmployerTexts(*employers);
 
     EXPECT_EQ(run.Employer.ContactName, "PAT DOE");
@@ -76,8 +79,7 @@ TEST_F(ReturnPrintRunTest, EmployerColumnsAreReadAsHeld)
     EXPECT_EQ(run.FieldNo, 113);
 }
 
-TEST_F(ReturnPrintRunTest, EmptyEmployerColumnsGiveBlanksAndNeverStopTheRun)
-{
+TEST_F(ReturnPrintRunTest, EmptyEmployerColumnsGiveBlanksAndNeverStopTheRun) {
     auto employers = EmployerWith({{"EmployerName1", "ACME TOOLS"}});
     run.ReadEmployerTexts(*employers);
 
@@ -94,8 +96,7 @@ TEST_F(ReturnPrintRunTest, EmptyEmployerColumnsGiveBlanksAndNeverStopTheRun)
     EXPECT_EQ(run.Employer.ContactPhone, "");
 }
 
-TEST_F(ReturnPrintRunTest, AMissingColumnStopsTheRunNamingItsStepMarker)
-{
+TEST_F(ReturnPrintRunTest, AMissingColumnStopsTheRunNamingItsStepMarker) {
     // A table that lacks City: the ninth column read, marker 109.
     data::TableDef table = *data::FindTableDef("Employers");
     table.name = "Employers";
@@ -120,8 +121,7 @@ TEST_F(ReturnPrintRunTest, AMissingColumnStopsTheRunNamingItsStepMarker)
     EXPECT_TRUE(prompt.ends_with(" for Case = 109")) << prompt;
 }
 
-TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated)
-{
+TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated) {
     run.ReadPreparer();
     EXPECT_EQ(run.FieldNo, 114);
     EXPECT_EQ(run.Preparer, PaidPreparerRecord{});
@@ -130,15 +130,14 @@ TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated)
     PaidPreparerRecord stored;
     stored.FirmName = "ACME TAX";
     stored.FirmZip = "62701";
-    WriteFile(Program() / kPaidPreparerFileName, stored.ToBytes().substr(0, 124));  // cut inside the ZIP
+    WriteFile(Program() / kPaidPreparerFileName, stored.ToBytes().substr(0, 124)); // cut inside the ZIP
     run.ReadPreparer();
     EXPECT_EQ(run.Preparer.FirmName, "ACME TAX");
-    EXPECT_EQ(run.Preparer.FirmZip, "627");  // the part past the end reads as blanks
+    EXPECT_EQ(run.Preparer.FirmZip, "627"); // the part past the end reads as blanks
     EXPECT_EQ(run.Preparer.FirmPhone, "");
 }
 
-TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndRestoresThePointer)
-{
+TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndRestoresThePointer) {
     const LayoutRow rows[] = {{40, 0.7, 0.92, 4.75, 0}, {41, 5.8, 0.92, 2.1, 0}};
     const FieldLayout layout(50, rows);
     screen.DMWin2.Engine().FailStore({"ItemText", 2, 5, ""});
@@ -160,7 +159,7 @@ TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndR
     EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
     ASSERT_EQ(printing::PrintLog::Documents().size(), 1u);
     EXPECT_EQ(printing::PrintLog::Documents()[0].status, printing::DocumentStatus::Aborted);
-    EXPECT_EQ(screen.DMWin2.Engine().Trace().back(), "TextTop=0.92");  // nothing stored after
+    EXPECT_EQ(screen.DMWin2.Engine().Trace().back(), "TextTop=0.92"); // nothing stored after
 }
 
 } // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 
-TEST(FormatAmountOrBlank, ZeroPrintsNothingOthersTwoDecimalsWithoutLeadingZeroOrSeparators)
-{
+TEST(FormatAmountOrBlank, ZeroPrintsNothingOthersTwoDecimalsWithoutLeadingZeroOrSeparators) {
     EXPECT_EQ(FormatAmountOrBlank(0), " ");
     EXPECT_EQ(FormatAmountOrBlank(0.004), " ");
     EXPECT_EQ(FormatAmountOrBlank(-0.001), " ");
@@ -19,15 +18,13 @@ TEST(FormatAmountOrBlank, ZeroPrintsNothingOthersTwoDecimalsWithoutLeadingZeroOr
     EXPECT_EQ(FormatAmountOrBlank(1234567.8), "1234567.80");
 }
 
-TEST(CountOrBlank, AZeroCountIsBlankOthersAreWholeDigits)
-{
+TEST(CountOrBlank, AZeroCountIsBlankOthersAreWholeDigits) {
     EXPECT_EQ(CountOrBlank(0), " ");
     EXPECT_EQ(CountOrBlank(12), "12");
     EXPECT_EQ(CountOrBlank(1500), "1500");
 }
 
-TEST(EinBoxes, NineDigitsFallIntoTheirBoxesAtTenCharactersToTheInch)
-{
+TEST(EinBoxes, NineDigitsFallIntoTheirBoxesAtTenCharactersToTheInch) {
     const std::string text = EinBoxesText("123456789");
     ASSERT_EQ(text.size(), 31u);
     // Each digit's distance from the first box, in inches.
@@ -38,8 +35,7 @@ TEST(EinBoxes, NineDigitsFallIntoTheirBoxesAtTenCharactersToTheInch)
     }
 }
 
-TEST(EinBoxes, AHyphenIsSkippedAndAShortTaxIdLeavesTheLaterBoxesEmpty)
-{
+TEST(EinBoxes, AHyphenIsSkippedAndAShortTaxIdLeavesTheLaterBoxesEmpty) {
     EXPECT_EQ(EinBoxesText("12-3456789"), EinBoxesText("123456789"));
 
     // A short tax id leaves the later boxes empty.
@@ -48,8 +44,7 @@ TEST(EinBoxes, AHyphenIsSkippedAndAShortTaxIdLeavesTheLaterBoxesEmpty)
     EXPECT_EQ(text.size(), 31u - 5u);
 }
 
-TEST(TaxIdShapes, EinShapeIsTwoDigitsHyphenSevenWhateverTheStoredForm)
-{
+TEST(TaxIdShapes, EinShapeIsTwoDigitsHyphenSevenWhateverTheStoredForm) {
     EXPECT_EQ(EinText("123456789"), "12-3456789");
     EXPECT_EQ(EinText("12-3456789"), "12-3456789");
     EXPECT_EQ(EinText(""), "-");
@@ -57,8 +52,7 @@ TEST(TaxIdShapes, EinShapeIsTwoDigitsHyphenSevenWhateverTheStoredForm)
     EXPECT_EQ(FirmEinText("98-7654321"), "98-7654321");
 }
 
-TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask)
-{
+TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask) {
     EXPECT_EQ(ScreenPhoneText("8605551234"), "860 555  1234");
     EXPECT_EQ(FirmPhoneText("8605551234"), "860  555  1234");
     // A masked phone is shaped from its digits alone; an empty one keeps
@@ -69,15 +63,13 @@ TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask)
     EXPECT_EQ(FirmPhoneText(""), "    ");
 }
 
-TEST(PinShape, FiveDigitsWithTwoBlanksBetween)
-{
+TEST(PinShape, FiveDigitsWithTwoBlanksBetween) {
     EXPECT_EQ(PinText("12345"), "1  2  3  4  5");
     EXPECT_EQ(PinText(""), "        ");
     EXPECT_EQ(PinText("1 2-3"), "1  2  3    ");
 }
 
-TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen)
-{
+TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen) {
     EXPECT_EQ(FirmZipText("62701"), "62701");
     EXPECT_EQ(FirmZipText("627011234"), "62701-1234");
     // The employer's ZIP takes its extension only when it is more than blanks.
@@ -86,14 +78,12 @@ TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen)
     EXPECT_EQ(ZipText("06101", "1234"), "06101-1234");
 }
 
-TEST(CityLine, CityLosesTrailingBlanksStateAndZipStayAsHeld)
-{
+TEST(CityLine, CityLosesTrailingBlanksStateAndZipStayAsHeld) {
     EXPECT_EQ(CityLineText("HARTFORD   ", "CT", "06101", " "), "HARTFORD CT 06101");
     EXPECT_EQ(CityLineText("HARTFORD", "CT", "06101", "4321"), "HARTFORD CT 06101-4321");
 }
 
-TEST(CheckMark, OnlyATickedBoxPrintsX)
-{
+TEST(CheckMark, OnlyATickedBoxPrintsX) {
     EXPECT_EQ(CheckMark(1), "X");
     EXPECT_EQ(CheckMark(0), " ");
     EXPECT_EQ(CheckMark(2), " ");

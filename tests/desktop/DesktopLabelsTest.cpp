@@ -29,8 +29,9 @@ std::vector<std::string> ClippedLabels(const desktop::FormWindow& window) {
         if (label == nullptr || label->text().isEmpty()) continue;
         const desktop::FittedCaption drawn = label->Drawn();
         const QSize box = label->contentsRect().size();
-        const QRect needed = QFontMetrics(drawn.font).boundingRect(
-            QRect(0, 0, box.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, drawn.text);
+        const QRect needed = QFontMetrics(drawn.font)
+                                 .boundingRect(QRect(0, 0, box.width(), 100000),
+                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, drawn.text);
         const std::string where = window.Model().Name() + "." + label->objectName().toStdString() + ": ";
         if (needed.width() > box.width() || needed.height() > box.height()) {
             clipped.push_back(where + "needs " + std::to_string(needed.width()) + "x" +

@@ -8,9 +8,9 @@
 #include "TestMetafile.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -86,7 +86,7 @@ TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesTh
         if (qobject_cast<QPrintDialog*>(modal) == nullptr) return false;
         if (auto* line = modal->findChild<QLabel*>(QStringLiteral("missingPageImages")))
             dialogLine = line->isVisible() ? line->text() : QStringLiteral("(hidden)");
-        return true;  // the next step answers the dialog
+        return true; // the next step answers the dialog
     };
     BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine,
                           PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});

@@ -27,7 +27,8 @@ namespace {
 using namespace desktop_test;
 
 const QString kStartupCaption = QStringLiteral("Tavrilo 941 / 944") + QString(43, QChar(' ')) +
-                                QStringLiteral("Tax Year 2022") + QString(43, QChar(' ')) + QStringLiteral("Rel. 22.04");
+                                QStringLiteral("Tax Year 2022") + QString(43, QChar(' ')) +
+                                QStringLiteral("Rel. 22.04");
 
 const char* const kFirstEmployer =
     "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
@@ -225,7 +226,8 @@ TEST_F(DesktopProgram, EnterInForm941LineOneShowsTheFocusOnTheLineFourCheckBox) 
     // Enter in line 1 goes on to the line 4 check box, as the screen says;
     // the keys typed next go there, so the user must be able to see it.
     EXPECT_EQ(QApplication::focusWidget(), line4);
-    EXPECT_TRUE(line4->grab().toImage() != line4Unfocused) << "the check box that took the focus looks as if it had not";
+    EXPECT_TRUE(line4->grab().toImage() != line4Unfocused)
+        << "the check box that took the focus looks as if it had not";
 
     // Digits do nothing in the check box; its Enter goes on to line 2,
     // where the same keys land.

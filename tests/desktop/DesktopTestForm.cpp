@@ -53,7 +53,10 @@ frmDesktopTest::frmDesktopTest() : Form("frmDesktopTest") {
     DMWin2.SetTabIndex(9);
 
     mskIdType.KeyPress = [this](int& KeyAscii) { mskIdType_KeyPress(KeyAscii); };
-    cmdSave.Click = [this] { ++saveClicks; events.push_back("cmdSave_Click"); };
+    cmdSave.Click = [this] {
+        ++saveClicks;
+        events.push_back("cmdSave_Click");
+    };
     Check1.Click = [this] { events.push_back("Check1_Click"); };
     lblIdType.Click = [this] { events.push_back("lblIdType_Click"); };
     mnuHello.Click = [this] { events.push_back("mnuHello_Click"); };

@@ -213,7 +213,8 @@ int PixelsOf(const QImage& image, QColor colour, int tolerance = 0) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            count += std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+            count += std::abs(c.red() - colour.red()) <= tolerance &&
+                     std::abs(c.green() - colour.green()) <= tolerance &&
                      std::abs(c.blue() - colour.blue()) <= tolerance;
         }
     }
@@ -232,7 +233,8 @@ TEST_F(DesktopWindow, DisabledButtonsAndCheckBoxesAreDrawnWithGreyedText) {
         constexpr int kSmoothing = 40;
         ASSERT_GT(PixelsOf(widget->grab().toImage(), enabledText, kSmoothing), 0);
         form_->ControlByName(c.name)->SetEnabled(false);
-        EXPECT_EQ(PixelsOf(widget->grab().toImage(), enabledText, kSmoothing), 0) << "the caption is drawn as when enabled";
+        EXPECT_EQ(PixelsOf(widget->grab().toImage(), enabledText, kSmoothing), 0)
+            << "the caption is drawn as when enabled";
     }
 }
 

@@ -26,7 +26,8 @@ std::vector<PdfPage> ReadPdfPages(const std::filesystem::path& pdf) {
     const std::string html = Run("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
     std::vector<PdfPage> pages;
     const std::regex page(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
-    const std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    const std::regex word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::istringstream lines(html);
     std::string line;
     std::smatch m;

@@ -31,8 +31,9 @@ protected:
     void SetUp() override {
         EnsureApplication();
         previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() /
-                  ("pdfrenderer-" + std::to_string(::getpid()) + "-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        folder_ =
+            fs::temp_directory_path() / ("pdfrenderer-" + std::to_string(::getpid()) + "-" +
+                                         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::current_path(folder_);
@@ -154,8 +155,8 @@ constexpr int kRasterDotsPerInch = 100;
 enum class Ink { White, Grey, Black };
 
 Ink InkAt(const QImage& page, double xInches, double yInches) {
-    const int level = qGray(page.pixel(static_cast<int>(xInches * kRasterDotsPerInch),
-                                       static_cast<int>(yInches * kRasterDotsPerInch)));
+    const int level = qGray(
+        page.pixel(static_cast<int>(xInches * kRasterDotsPerInch), static_cast<int>(yInches * kRasterDotsPerInch)));
     return level > 240 ? Ink::White : level < 100 ? Ink::Black : Ink::Grey;
 }
 
@@ -177,7 +178,8 @@ void ExpectTestFormUnderTheText(const QImage& page) {
 }
 
 void WriteTestSvg(const fs::path& file) {
-    std::ofstream(file) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="8.5in" height="11in" viewBox="0 0 850 1100">
+    std::ofstream(file)
+        << R"(<svg xmlns="http://www.w3.org/2000/svg" width="8.5in" height="11in" viewBox="0 0 850 1100">
 <rect x="100" y="200" width="200" height="50" fill="#c8c8c8" stroke="black" stroke-width="1"/>
 <line x1="100" y1="500" x2="700" y2="500" stroke="black" stroke-width="5"/>
 </svg>
@@ -242,7 +244,7 @@ TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafile
 
 TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndTheImageIsReportedOnce) {
     WriteTestMetafile(folder_ / "TF1P222C.wmf", true);
-    fs::resize_file(folder_ / "TF1P222C.wmf", 60);  // cut off in its records
+    fs::resize_file(folder_ / "TF1P222C.wmf", 60); // cut off in its records
     StartDocument();
     StartPage("Page 1", "TF1P222C.wmf");
     Item(1.0, 2.0, 3.5, 0, "ACME");

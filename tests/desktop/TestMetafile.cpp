@@ -42,14 +42,14 @@ constexpr int kGreyRedGreen = 200 | 200 << 8, kGreyBlue = 200;
 
 void WriteTestMetafile(const std::filesystem::path& file, bool placeable) {
     const std::vector<Words> records{
-        Record(SetWindowOrg, {0, 0}),  // y, x
+        Record(SetWindowOrg, {0, 0}), // y, x
         Record(SetWindowExt, {kPageHeight, kPageWidth}),
         Record(CreateBrushIndirect, {0 /* solid */, kGreyRedGreen, kGreyBlue, 0}),
         Record(SelectObject, {0}),
         Record(CreatePenIndirect, {0 /* solid */, 5, 0 /* width 0.05 in */, 0, 0 /* black */}),
         Record(SelectObject, {1}),
-        Record(Rectangle, {250, 300, 200, 100}),  // bottom, right, top, left
-        Record(MoveTo, {500, 100}),                // y, x
+        Record(Rectangle, {250, 300, 200, 100}), // bottom, right, top, left
+        Record(MoveTo, {500, 100}),              // y, x
         Record(LineTo, {500, 700}),
         Record(EndOfFile, {}),
     };
@@ -68,9 +68,14 @@ void WriteTestMetafile(const std::filesystem::path& file, bool placeable) {
         header.push_back(checksum);
         words = header;
     }
-    const Words standard{1 /* in memory */, 9 /* header words */, 0x0300, static_cast<std::uint16_t>(total & 0xFFFF),
-                         static_cast<std::uint16_t>(total >> 16), 2 /* objects */,
-                         static_cast<std::uint16_t>(largest & 0xFFFF), static_cast<std::uint16_t>(largest >> 16),
+    const Words standard{1 /* in memory */,
+                         9 /* header words */,
+                         0x0300,
+                         static_cast<std::uint16_t>(total & 0xFFFF),
+                         static_cast<std::uint16_t>(total >> 16),
+                         2 /* objects */,
+                         static_cast<std::uint16_t>(largest & 0xFFFF),
+                         static_cast<std::uint16_t>(largest >> 16),
                          0};
     words.insert(words.end(), standard.begin(), standard.end());
     words.insert(words.end(), body.begin(), body.end());

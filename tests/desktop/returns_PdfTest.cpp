@@ -27,14 +27,13 @@ using namespace desktop_test;
 struct Placed {
     int page;
     const char* text;
-    double right;  // the item's left edge plus its width, inches
+    double right; // the item's left edge plus its width, inches
     double top;
 };
 
 class ReturnsPdf : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         EnsureApplication();
         desktop::UseProgramFolder(folder_.Path());
         forms::App().Reset();
@@ -48,8 +47,7 @@ protected:
 
     // The return screen shown for the period as the hand-over leaves it.
     template <class Screen>
-    Screen& OpenReturn(const std::string& period)
-    {
+    Screen& OpenReturn(const std::string& period) {
         auto& employerScreen = forms::Screen<frmEmployersDE>();
         employerScreen.Show();
         employerScreen.txtQtr_Yr.SetText(period);
@@ -60,8 +58,7 @@ protected:
     }
 
     // Renders the one finished document and reads its pages back.
-    std::vector<PdfPage> RenderedPages()
-    {
+    std::vector<PdfPage> RenderedPages() {
         const auto documents = printing::PrintLog::FinishedDocuments();
         if (documents.size() != 1u) {
             ADD_FAILURE() << "finished documents: " << documents.size();
@@ -73,8 +70,7 @@ protected:
         return ReadPdfPages(pdf);
     }
 
-    void ExpectPlaced(const std::vector<PdfPage>& pages, std::initializer_list<Placed> placed)
-    {
+    void ExpectPlaced(const std::vector<PdfPage>& pages, std::initializer_list<Placed> placed) {
         for (const Placed& p : placed) {
             SCOPED_TRACE(p.text);
             ASSERT_LT(static_cast<std::size_t>(p.page), pages.size());
@@ -89,8 +85,7 @@ protected:
     forms::ScriptedDialogs* dialogs_ = nullptr;
 };
 
-TEST_F(ReturnsPdf, Form941AmountsSitRightAlignedAtTheirPlaces)
-{
+TEST_F(ReturnsPdf, Form941AmountsSitRightAlignedAtTheirPlaces) {
     auto& screen = OpenReturn<frmDet941Covid0621>("322");
     screen.fpLine2.SetText("12345.67");
     screen.fpLine15.SetText("250.5");
@@ -108,8 +103,7 @@ TEST_F(ReturnsPdf, Form941AmountsSitRightAlignedAtTheirPlaces)
     EXPECT_NEAR(name->xMin / kPointsPerInch, 0.7, 0.05);
 }
 
-TEST_F(ReturnsPdf, Form944AmountsLine10jIncludedSitAtTheirPlaces)
-{
+TEST_F(ReturnsPdf, Form944AmountsLine10jIncludedSitAtTheirPlaces) {
     auto& screen = OpenReturn<frmDet944Covid>("622");
     screen.fpLine2.SetText("12345.67");
     screen.fpLine15.SetText("2000.5");
@@ -124,8 +118,7 @@ TEST_F(ReturnsPdf, Form944AmountsLine10jIncludedSitAtTheirPlaces)
                          Placed{2, "19.50", 6.303 + 1.6, 4.02}});
 }
 
-TEST_F(ReturnsPdf, Form944VouchersBalanceDueSitsBelowItsLayoutRow)
-{
+TEST_F(ReturnsPdf, Form944VouchersBalanceDueSitsBelowItsLayoutRow) {
     auto& screen = OpenReturn<frmDet944Covid>("622");
     screen.fpLine10.SetText("1000");
     dialogs_->AnswerMsgBox(forms::vbNo);

@@ -14,8 +14,7 @@
 
 namespace {
 
-const std::filesystem::path& Folder()
-{
+const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
         auto path = std::filesystem::temp_directory_path() / ("tv-fuzz-dbase-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
@@ -26,8 +25,7 @@ const std::filesystem::path& Folder()
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     {
         std::ofstream file(Folder() / "FUZZ.DBF", std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

@@ -11,8 +11,7 @@
 
 namespace {
 
-bool StaysInItsClause(const std::string& sql)
-{
+bool StaysInItsClause(const std::string& sql) {
     int depth = 0;
     char quote = 0;
     for (std::size_t i = 0; i < sql.size(); ++i) {
@@ -35,14 +34,12 @@ bool StaysInItsClause(const std::string& sql)
     return depth == 0 && quote == 0;
 }
 
-void Require(const std::string& translated)
-{
+void Require(const std::string& translated) {
     if (!StaysInItsClause(translated)) std::abort();
 }
 
 template <typename Translate>
-void Try(Translate translate)
-{
+void Try(Translate translate) {
     try {
         translate();
     } catch (const basic::RuntimeError& error) {
@@ -52,8 +49,7 @@ void Try(Translate translate)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     Try([&] { Require(data::jet::TranslateExpression(text)); });
     Try([&] {

@@ -30,8 +30,7 @@ class ScreenFolderTest : public ::testing::Test {
 protected:
     using Columns = std::map<std::string, data::Value>;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::temp_directory_path() /
                   ("tv-screens-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
@@ -46,8 +45,7 @@ protected:
         basic::RestartRnd();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         forms::App().Reset();
         basic::UseSystemClock();
         std::filesystem::current_path(previousCurrent_);
@@ -63,30 +61,26 @@ protected:
     forms::ScriptedDialogs& Dialogs() { return *dialogs_; }
     const forms::ScriptedDialogs& Dialogs() const { return *dialogs_; }
     // Boxes nobody scripted take their default button, as in the scenario runner.
-    void AnswerUnscriptedBoxesWithTheirDefault()
-    {
+    void AnswerUnscriptedBoxesWithTheirDefault() {
         dialogs_ = &forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
     }
 
     // The prompts of the boxes shown so far, joined by " | ".
-    std::string Prompts() const
-    {
+    std::string Prompts() const {
         std::string all;
         for (const auto& box : dialogs_->Boxes()) all += (all.empty() ? "" : " | ") + box.prompt;
         return all;
     }
 
     // Whether a box with this title was shown.
-    bool BoxShownTitled(const std::string& title) const
-    {
+    bool BoxShownTitled(const std::string& title) const {
         for (const auto& box : dialogs_->Boxes())
             if (box.title == title) return true;
         return false;
     }
 
     // The names of the loaded forms, in load order.
-    static std::vector<std::string> LoadedNames()
-    {
+    static std::vector<std::string> LoadedNames() {
         std::vector<std::string> names;
         for (int i = 0; i < forms::App().Count(); ++i) names.push_back(forms::App().Item(i).Name());
         return names;
@@ -94,26 +88,22 @@ protected:
 
     // Whether a screen of that name is among the loaded forms (a screen that
     // unloaded is gone once the user action is over: never touch it then).
-    static bool FormLoaded(const std::string& name)
-    {
+    static bool FormLoaded(const std::string& name) {
         for (const std::string& loaded : LoadedNames())
             if (loaded == name) return true;
         return false;
     }
 
-    void WriteFile(const std::string& name, const std::string& content) const
-    {
+    void WriteFile(const std::string& name, const std::string& content) const {
         std::ofstream(folder_ / name, std::ios::binary) << content;
     }
-    std::string ReadFile(const std::string& name) const
-    {
+    std::string ReadFile(const std::string& name) const {
         std::ifstream in(folder_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // Runs SQL straight on a database file, past the code under test.
-    static void Sql(const std::string& path, const std::string& statement)
-    {
+    static void Sql(const std::string& path, const std::string& statement) {
         sqlite3* db = nullptr;
         sqlite3_open(path.c_str(), &db);
         sqlite3_busy_timeout(db, 5000);
@@ -126,8 +116,7 @@ protected:
     }
 
     // The query's rows joined by ";", columns by "|", Null as NULL.
-    static std::string Query(const std::string& path, const std::string& statement)
-    {
+    static std::string Query(const std::string& path, const std::string& statement) {
         sqlite3* db = nullptr;
         sqlite3_open(path.c_str(), &db);
         sqlite3_busy_timeout(db, 5000);
@@ -153,8 +142,7 @@ protected:
 
     // A row added to a table of the main database through the engine:
     // `row` with `changes` replacing or emptying (Null) its columns.
-    void AddMainRow(const std::string& table, Columns row, const Columns& changes = {}) const
-    {
+    void AddMainRow(const std::string& table, Columns row, const Columns& changes = {}) const {
         for (const auto& [column, value] : changes) row[column] = value;
         auto db = data::OpenDatabase(MainPath());
         auto rs = db->OpenRecordset(table, data::dbOpenTable);
@@ -172,38 +160,33 @@ private:
 };
 
 // The name of the control that has the focus on the form, "" when none.
-inline std::string FocusName(forms::Form& form)
-{
+inline std::string FocusName(forms::Form& form) {
     forms::Control* focus = form.ActiveControl();
     return focus == nullptr ? "" : focus->Name();
 }
 
 // The controls' states, "1" enabled and "0" disabled, in the order given.
-inline std::string Enabled(std::initializer_list<const forms::Control*> controls)
-{
+inline std::string Enabled(std::initializer_list<const forms::Control*> controls) {
     std::string states;
     for (const forms::Control* c : controls) states += c->Enabled() ? "1" : "0";
     return states;
 }
 
 // Types an amount into a field and presses Enter there.
-inline void Enter(forms::Control& field, const std::string& text)
-{
+inline void Enter(forms::Control& field, const std::string& text) {
     forms::user::TypeText(field, text);
     forms::user::PressKey(field, forms::vbKeyReturn);
 }
 
 // Types an amount and leaves the field by a click into another.
-inline void TypeAndLeave(forms::Control& field, const std::string& text, forms::Control& clickedInto)
-{
+inline void TypeAndLeave(forms::Control& field, const std::string& text, forms::Control& clickedInto) {
     forms::user::TypeText(field, text);
     forms::user::FocusByMouse(clickedInto);
 }
 
 // The parts one after the other.
 template <typename T>
-std::vector<T> Join(std::initializer_list<std::vector<T>> parts)
-{
+std::vector<T> Join(std::initializer_list<std::vector<T>> parts) {
     std::vector<T> all;
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;

@@ -9,8 +9,7 @@ namespace {
 using forms::user::Click;
 
 // Add, Edit, Delete, Find, Print List, Close, Save, data control.
-std::string CommandStates(frmEmployersDE& s)
-{
+std::string CommandStates(frmEmployersDE& s) {
     return Enabled({&s.cmdAddRecord, &s.cmdEditRecord, &s.cmdDeleteRecord, &s.cmdFind, &s.cmdPrint, &s.cmdClose,
                     &s.cmdSaveRecord, &s.datEmployers});
 }
@@ -22,16 +21,14 @@ using EmployerLoad = EmployerScreenFolder;
 using EmployerSave = EmployerScreenFolder;
 using EmployerEditing = EmployerScreenFolder;
 
-TEST_F(EmployerLoad, FillsTheScreenWidthAndNineTenthsOfItsHeight)
-{
+TEST_F(EmployerLoad, FillsTheScreenWidthAndNineTenthsOfItsHeight) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();
     EXPECT_EQ(screen.Width(), forms::App().ScreenWidth());
     EXPECT_EQ(screen.Height(), static_cast<long>(forms::App().ScreenHeight() * 0.9));
 }
 
-TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber)
-{
+TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber) {
     std::filesystem::remove(MainPath());
     Dialogs().AnswerMsgBox(forms::vbOK);
     OpenScreen();
@@ -47,8 +44,7 @@ TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber)
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }
 
-TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept)
-{
+TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();
     Click(screen.cmdEditRecord);
@@ -71,8 +67,7 @@ TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept)
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }
 
-TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses)
-{
+TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();
     screen.datEmployers.CancelNext(data::RecordsetAction::AddNew, 3426);
@@ -88,8 +83,7 @@ TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses)
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }
 
-TEST_F(EmployerEditing, BackgroundClickChangesNothing)
-{
+TEST_F(EmployerEditing, BackgroundClickChangesNothing) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();
     const int loaded = forms::App().Count();

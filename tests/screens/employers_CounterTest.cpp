@@ -11,17 +11,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long MillisecondsSince(Clock::time_point start)
-{
-    return static_cast<long>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+long MillisecondsSince(Clock::time_point start) {
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
 using EmployerCounter = EmployerScreenFolder;
 using EmployerCounterOnSave = EmployerScreenFolder;
 
-TEST_F(EmployerCounter, DrawHandsOutTheStoredNumberAndKeepsTheNext)
-{
+TEST_F(EmployerCounter, DrawHandsOutTheStoredNumberAndKeepsTheNext) {
     SetCounter(100);
     EXPECT_EQ(GetNextCounter("Employers_ID"), 100);
     EXPECT_EQ(Counter(), "101");
@@ -30,8 +27,7 @@ TEST_F(EmployerCounter, DrawHandsOutTheStoredNumberAndKeepsTheNext)
     EXPECT_TRUE(Dialogs().Boxes().empty());
 }
 
-TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber)
-{
+TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber) {
     Sql(IdPath(), "DELETE FROM Employers_ID");
     Dialogs().AnswerMsgBox(forms::vbOK);
     EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
@@ -53,8 +49,7 @@ TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber)
     EXPECT_EQ(Dialogs().Boxes().size(), 3u);
 }
 
-TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits)
-{
+TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits) {
     SetCounter(40);
     OtherCopy other(IdPath(), "Employers_ID");
     ASSERT_TRUE(other.Holding());
@@ -67,14 +62,13 @@ TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits)
 
     EXPECT_GE(elapsed, 5 * (1 + 4 + 9 + 16 + 25)); // five real waits, the shortest possible
     EXPECT_LE(elapsed, 24 * (1 + 4 + 9 + 16 + 25) + 1500);
-    EXPECT_GT(yields, 5); // the program's events ran while it waited
+    EXPECT_GT(yields, 5);                   // the program's events ran while it waited
     EXPECT_TRUE(Dialogs().Boxes().empty()); // a lock conflict is no message of its own
     other.Release();
     EXPECT_EQ(Counter(), "40");
 }
 
-TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber)
-{
+TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber) {
     SetCounter(70);
     OtherCopy other(IdPath(), "Employers_ID", 60);
     ASSERT_TRUE(other.Holding());
@@ -82,8 +76,7 @@ TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber)
     EXPECT_EQ(Counter(), "71");
 }
 
-TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField)
-{
+TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField) {
     SetCounter(12);
     AddEmployer(1, "ACME TOOLS");
     auto& screen = OpenScreen();
@@ -96,8 +89,7 @@ TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField)
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 424: ", 0), 0u);
 }
 
-TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage)
-{
+TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage) {
     AddEmployer(7, "ACME TOOLS");
     SetCounter(90);
     OtherCopy other(IdPath(), "Employers_ID");
@@ -122,8 +114,7 @@ TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage)
     EXPECT_EQ(Counter(), "90");
 }
 
-TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave)
-{
+TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {
     AddEmployer(7, "ACME TOOLS");
     SetCounter(60);
     OtherCopy other(IdPath(), "Employers_ID", 120);

@@ -10,14 +10,12 @@ using forms::user::Click;
 
 class EmployerDelete : public EmployerScreenFolder {
 protected:
-    void AddReturnRows(int employer)
-    {
+    void AddReturnRows(int employer) {
         AddReturnRow(employer, "122");
         AddReturnRow(employer, "622");
         Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (" + std::to_string(employer) + ")");
     }
-    void ConfirmTwice()
-    {
+    void ConfirmTwice() {
         Dialogs().AnswerMsgBox(forms::vbYes);
         Dialogs().AnswerMsgBox(forms::vbYes);
     }
@@ -25,8 +23,7 @@ protected:
 
 using EmployerFind = EmployerScreenFolder;
 
-TEST_F(EmployerDelete, RowHeldByAnotherUserKeepsEverything)
-{
+TEST_F(EmployerDelete, RowHeldByAnotherUserKeepsEverything) {
     AddEmployer(7, "ACME TOOLS");
     AddReturnRows(7);
     auto& screen = OpenScreen();
@@ -48,8 +45,7 @@ TEST_F(EmployerDelete, RowHeldByAnotherUserKeepsEverything)
     held->CancelUpdate();
 }
 
-TEST_F(EmployerFind, SearchesEvenWithNoCurrentRow)
-{
+TEST_F(EmployerFind, SearchesEvenWithNoCurrentRow) {
     AddEmployer(7, "ACME TOOLS");
     AddEmployer(8, "BAKER BROS");
     auto& screen = OpenScreen();

@@ -4,9 +4,9 @@
 // opens any database, so the child inherits no open connection.
 #include <chrono>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <sys/wait.h>
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
@@ -14,8 +14,7 @@
 class OtherCopy {
 public:
     // Holds the row until Release(), or for `holdMs` milliseconds when given.
-    OtherCopy(const std::string& databasePath, const std::string& table, int holdMs = -1)
-    {
+    OtherCopy(const std::string& databasePath, const std::string& table, int holdMs = -1) {
         int held[2];
         int release[2];
         if (::pipe(held) != 0 || ::pipe(release) != 0) return;
@@ -31,10 +30,8 @@ public:
                 rows->Edit();
                 status = 'h';
                 (void)!::write(held[1], &status, 1);
-                if (holdMs >= 0)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
-                else
-                    (void)!::read(release[0], &status, 1);
+                if (holdMs >= 0) std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+                else (void)!::read(release[0], &status, 1);
                 rows->CancelUpdate();
                 rows->Close();
                 database->Close();
@@ -59,8 +56,7 @@ public:
     bool Holding() const { return holding_; }
 
     // Lets go of the row and waits for the other copy to end.
-    void Release()
-    {
+    void Release() {
         if (releaseFd_ >= 0) {
             ::close(releaseFd_);
             releaseFd_ = -1;

@@ -8,14 +8,12 @@ namespace {
 
 class EmployerReadOnlyFolder : public EmployerScreenFolder {};
 
-bool SaidReadOnly(const forms::ScriptedDialogs& dialogs)
-{
+bool SaidReadOnly(const forms::ScriptedDialogs& dialogs) {
     return !dialogs.Boxes().empty() &&
            dialogs.LastBox().prompt.find("Database or object is read-only") != std::string::npos;
 }
 
-TEST_F(EmployerReadOnlyFolder, EmployersAreShownAndFoundAndChangesSayTheDataIsReadOnly)
-{
+TEST_F(EmployerReadOnlyFolder, EmployersAreShownAndFoundAndChangesSayTheDataIsReadOnly) {
     AddEmployer(1, "ACME TOOLS");
     AddEmployer(2, "BAKER BROS");
     const int result = datatest::RunAsNobody([this] {

@@ -8,8 +8,7 @@
 
 class EmployerScreenFolder : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         RegisterScreens();
@@ -17,21 +16,19 @@ protected:
 
     // An employer as the installation would hold it.
     void AddEmployer(int number, const std::string& name, const std::string& idType = "1",
-                     const std::string& taxId = "", const std::string& kind = "R")
-    {
+                     const std::string& taxId = "", const std::string& kind = "R") {
         const std::string id = taxId.empty() ? std::to_string(100000000 + number) : taxId;
         Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, "
                         "Country, AddressLine2, City, State, EmployerZipCode) VALUES (" +
-                            std::to_string(number) + ", '" + name + "', '" + idType + "', '" + id +
-                            "', '" + kind + "', 'Y', '1 MAIN ST', 'HARTFORD', 'CT', '06101')");
+                            std::to_string(number) + ", '" + name + "', '" + idType + "', '" + id + "', '" + kind +
+                            "', 'Y', '1 MAIN ST', 'HARTFORD', 'CT', '06101')");
     }
 
     // A return row of the employer for a period, with some columns set
     // ("L_2 = 1000, L_3 = 150").
-    void AddReturnRow(int employer, const std::string& code, const std::string& assignments = "")
-    {
-        Sql(MainPath(), "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (" + std::to_string(employer) + ", '" +
-                            code + "')");
+    void AddReturnRow(int employer, const std::string& code, const std::string& assignments = "") {
+        Sql(MainPath(),
+            "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (" + std::to_string(employer) + ", '" + code + "')");
         if (!assignments.empty())
             Sql(MainPath(), "UPDATE DET941 SET " + assignments + " WHERE Qtr_Yr = '" + code + "'");
     }
@@ -40,8 +37,7 @@ protected:
     std::string Counter() const { return Query(IdPath(), "SELECT NextCounter FROM Employers_ID"); }
 
     // Loads and shows the employer screen as the main menu does.
-    frmEmployersDE& OpenScreen()
-    {
+    frmEmployersDE& OpenScreen() {
         auto& screen = forms::Screen<frmEmployersDE>();
         screen.Show();
         return screen;
@@ -49,8 +45,7 @@ protected:
 
     // Types the fields Save checks, a US address with a state and zip code.
     static void TypeSavableEmployer(frmEmployersDE& screen, const std::string& name, const std::string& taxId,
-                                    const std::string& kind = "R")
-    {
+                                    const std::string& kind = "R") {
         forms::user::TypeText(screen.mskEmployerName1, name);
         forms::user::TypeText(screen.mskIdType, "1");
         forms::user::TypeText(screen.mskPyr_Taxid, taxId);

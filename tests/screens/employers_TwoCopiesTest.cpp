@@ -13,16 +13,15 @@ protected:
     // One copy adding `count` employers through the screen, every box answered
     // with its default button (OK to "Save this Record?"). Returns how many boxes
     // said anything else.
-    static int AddEmployersThroughTheScreen(const std::string& prefix, int count)
-    {
+    static int AddEmployersThroughTheScreen(const std::string& prefix, int count) {
         forms::App().Reset();
         auto& dialogs = forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
         auto& screen = forms::Screen<frmEmployersDE>();
         screen.Show();
         for (int i = 0; i < count; ++i) {
             forms::user::Click(screen.cmdAddRecord);
-            TypeSavableEmployer(screen, prefix + " EMPLOYER " + std::to_string(i),
-                                std::to_string(100000000 + i), prefix);
+            TypeSavableEmployer(screen, prefix + " EMPLOYER " + std::to_string(i), std::to_string(100000000 + i),
+                                prefix);
             forms::user::Click(screen.cmdSaveRecord);
         }
         int unexpected = 0;
@@ -34,8 +33,7 @@ protected:
     }
 };
 
-TEST_F(EmployerTwoCopies, EditOfAnEmployerTheOtherCopyEditsIsRefused)
-{
+TEST_F(EmployerTwoCopies, EditOfAnEmployerTheOtherCopyEditsIsRefused) {
     AddEmployer(7, "ACME TOOLS");
     OtherCopy other(MainPath(), "Employers");
     ASSERT_TRUE(other.Holding());
@@ -60,16 +58,14 @@ TEST_F(EmployerTwoCopies, EditOfAnEmployerTheOtherCopyEditsIsRefused)
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }
 
-TEST_F(EmployerTwoCopies, EmployersAddedAtOnceNeverShareANumber)
-{
+TEST_F(EmployerTwoCopies, EmployersAddedAtOnceNeverShareANumber) {
     constexpr int kEach = 15;
     const pid_t child = ::fork();
     if (child == 0) {
         int unexpected = 1;
         try {
             unexpected = AddEmployersThroughTheScreen("H", kEach);
-        } catch (...) {
-        }
+        } catch (...) {}
         ::_exit(unexpected == 0 ? 0 : 1);
     }
     ASSERT_GT(child, 0);

@@ -91,7 +91,7 @@ TEST_F(F941RecordButtons, CheckBoxesMoveOnWithEnterOnly) {
         const char* target;
     };
     const Move moves[] = {
-        {&form.Check2, "fpLine2"}, {&form.Check6, "Check5"},     {&form.Check5, "Command4"},
+        {&form.Check2, "fpLine2"},  {&form.Check6, "Check5"},     {&form.Check5, "Command4"},
         {&form.Check1, "fpLine19"}, {&form.Check8, "MaskEdBox2"},
     };
     for (const Move& m : moves) {

@@ -8,8 +8,7 @@ class F941Totals : public Form941Folder {
 protected:
     // A stored return of the period opened and put into Edit.
     frmDet941Covid0621& EditStored(const std::string& code, forms::CommandButton frmEmployersDE::*button,
-                                   const std::string& assignments)
-    {
+                                   const std::string& assignments) {
         AddReturnRow(code, assignments);
         frmDet941Covid0621& form = OpenPeriod(button);
         forms::user::Click(form.cmdEditRecord);

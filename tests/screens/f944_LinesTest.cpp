@@ -7,8 +7,7 @@ namespace {
 class F944Lines : public Form944Folder {
 protected:
     // Enters line 2 and the wages of line 4 as a user walks the chain.
-    void EnterTaxes(frmDet944Covid& form)
-    {
+    void EnterTaxes(frmDet944Covid& form) {
         Enter(form.fpLine3, "500");
         Enter(form.fpLine6A, "500");
         Enter(form.fpL5a1c1, "250");

@@ -7,8 +7,7 @@ namespace {
 class F944Payments : public Form944Folder {
 protected:
     // A new return whose line 9 shows `line9`, with the focus on 10j.
-    frmDet944Covid& ReturnWithLine9(const std::string& line9)
-    {
+    frmDet944Covid& ReturnWithLine9(const std::string& line9) {
         frmDet944Covid& form = StartNewReturn();
         form.fpLine12.SetText(line9);
         forms::user::FocusByMouse(form.fpLine15);
@@ -111,11 +110,10 @@ TEST_F(F944Payments, PartThreeChainPassesTheReservedLines) {
         const char* next;
     };
     const Step steps[] = {
-        {&form.fpLine19, "fpLine20"},         {&form.fpLine20, "fpLine23"},
-        {&form.fpLine21, "fpLine22"},         {&form.fpLine22, "fpLine23"},
-        {&form.fpLine23, "fpCurrency11"},     {&form.fpCurrency11, "fpCurrency12"},
-        {&form.fpCurrency14, "fpCurrency15"}, {&form.fpCurrency15, "Command6"},
-        {&form.fpCurrency16, "fpCurrency17"}, {&form.fpCurrency17, "Command6"},
+        {&form.fpLine19, "fpLine20"},         {&form.fpLine20, "fpLine23"},     {&form.fpLine21, "fpLine22"},
+        {&form.fpLine22, "fpLine23"},         {&form.fpLine23, "fpCurrency11"}, {&form.fpCurrency11, "fpCurrency12"},
+        {&form.fpCurrency14, "fpCurrency15"}, {&form.fpCurrency15, "Command6"}, {&form.fpCurrency16, "fpCurrency17"},
+        {&form.fpCurrency17, "Command6"},
     };
     for (const Step& step : steps) {
         forms::user::PressKey(*step.field, forms::vbKeyReturn);

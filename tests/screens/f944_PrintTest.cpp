@@ -11,15 +11,13 @@ namespace {
 
 class Print944 : public Print944Folder {
 protected:
-    frmDet944Covid& OpenForTheEmployer(const Columns& changes = {})
-    {
+    frmDet944Covid& OpenForTheEmployer(const Columns& changes = {}) {
         AddEmployer(changes);
         return OpenAnnualReturn();
     }
 };
 
-TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
-{
+TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder) {
     auto& screen = OpenForTheEmployer();
     const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
 
@@ -42,8 +40,7 @@ TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
     }
 }
 
-TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts)
-{
+TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts) {
     auto& screen = OpenForTheEmployer({{"EmployerZipCodeExt", std::string("1234")}});
     screen.fpLine3.SetText("0.5");
     screen.fpLine9A.SetText("-12");
@@ -62,8 +59,7 @@ TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts)
     EXPECT_EQ(page1[13].Text(), Quoted(" ")); // an empty line prints nothing
 }
 
-TEST_F(Print944, NoOverpaymentLeavesItsBoxesBlankAndTheCheckedOneMarked)
-{
+TEST_F(Print944, NoOverpaymentLeavesItsBoxesBlankAndTheCheckedOneMarked) {
     auto& screen = OpenForTheEmployer();
     screen.fpLine15.SetText("900");
     screen.fpLine10.SetText("150.25");
@@ -76,8 +72,7 @@ TEST_F(Print944, NoOverpaymentLeavesItsBoxesBlankAndTheCheckedOneMarked)
     EXPECT_EQ(page2[104].Text(), Quoted("X"));
 }
 
-TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox)
-{
+TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox) {
     struct Case {
         const char* line9;
         int monthly;
@@ -113,8 +108,7 @@ TEST_F(Print944, LineThirteenPrintsByLineNineAndTheMonthlyBox)
     }
 }
 
-TEST_F(Print944, ACountOfIndividualsOfNoughtPrintsBlank)
-{
+TEST_F(Print944, ACountOfIndividualsOfNoughtPrintsBlank) {
     AddEmployer();
     auto& screen = OpenAnnualReturn();
     screen.fpLongInteger2.SetText("0");
@@ -122,8 +116,7 @@ TEST_F(Print944, ACountOfIndividualsOfNoughtPrintsBlank)
     EXPECT_EQ(page2[115].Text(), Quoted(" "));
 }
 
-TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits)
-{
+TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits) {
     PaidPreparerRecord firm = ExamplePreparer();
     auto& screen = OpenForTheEmployer();
 
@@ -140,8 +133,7 @@ TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits)
     }
 }
 
-TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images)
-{
+TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images) {
     AddEmployer();
     auto& screen = OpenAnnualReturn("621");
     const auto pages = PagesOf(PrintWith(screen, {forms::vbYes, forms::vbNo}));
@@ -154,8 +146,7 @@ TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images)
     EXPECT_EQ(voucher[0].setup.at("PagePicture"), Quoted("tf4v21.wmf"));
 }
 
-TEST_F(Print944, ALineNineThatIsNoNumberStopsThePrintAtItemFortyThree)
-{
+TEST_F(Print944, ALineNineThatIsNoNumberStopsThePrintAtItemFortyThree) {
     auto& screen = OpenForTheEmployer();
     screen.fpLine12.SetText("abc");
     PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
@@ -167,8 +158,7 @@ TEST_F(Print944, ALineNineThatIsNoNumberStopsThePrintAtItemFortyThree)
     EXPECT_EQ(forms::App().MousePointer(), 0);
 }
 
-TEST_F(Print944, PrintingChangesNeitherTheFieldsNorTheRow)
-{
+TEST_F(Print944, PrintingChangesNeitherTheFieldsNorTheRow) {
     auto& screen = OpenForTheEmployer();
     screen.fpLine2.SetText("500");
     PrintWith(screen, {forms::vbYes, forms::vbNo});

@@ -7,24 +7,21 @@ namespace {
 
 data::Value Text(const char* text) { return std::string(text); }
 
-TEST(ListingShapes, TaxIdsAreGroupedByTheirKind)
-{
+TEST(ListingShapes, TaxIdsAreGroupedByTheirKind) {
     EXPECT_EQ(ListingTaxIdText(Text("1"), Text("123456789")), "12-3456789");
     EXPECT_EQ(ListingTaxIdText(Text("2"), Text("123456789")), "123-45-6789");
     EXPECT_EQ(ListingTaxIdText(Text("3"), Text("123456789")), "123-45-6789");
     EXPECT_EQ(ListingTaxIdText(data::Value{}, Text("123456789")), "123-45-6789");
 }
 
-TEST(ListingShapes, AMissingTaxIdOrPhonePrintsBlank)
-{
+TEST(ListingShapes, AMissingTaxIdOrPhonePrintsBlank) {
     EXPECT_EQ(ListingTaxIdText(Text("1"), data::Value{}), " ");
     EXPECT_EQ(ListingTaxIdText(Text("2"), Text("")), " ");
     EXPECT_EQ(ListingPhoneText(data::Value{}), " ");
     EXPECT_EQ(ListingPhoneText(Text("   ")), " ");
 }
 
-TEST(ListingShapes, APhoneIsShownAsAreaCodeExchangeAndNumber)
-{
+TEST(ListingShapes, APhoneIsShownAsAreaCodeExchangeAndNumber) {
     EXPECT_EQ(ListingPhoneText(Text("2175551234")), "(217) 555-1234");
 }
 

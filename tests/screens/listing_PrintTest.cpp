@@ -14,29 +14,25 @@ using scenario::FindRun;
 
 class ListingPrint : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         basic::SetToday(2023, 1, 15);
     }
 
-    void AddEmployer(long number, const std::string& name)
-    {
-        Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (" + std::to_string(number) +
-                            ", '" + name + "')");
+    void AddEmployer(long number, const std::string& name) {
+        Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (" + std::to_string(number) + ", '" +
+                            name + "')");
     }
 
     std::string Template() const { return "PageTemplate=\"" + Folder().string() + "\\W2_2UP98.TFL\""; }
 
-    frmPrintLists& Listing()
-    {
+    frmPrintLists& Listing() {
         forms::Screen<frmPrintLists>().Show();
         return forms::Screen<frmPrintLists>();
     }
     // Prints and returns the trace of the one finished document.
-    Lines Print()
-    {
+    Lines Print() {
         forms::user::Click(Listing().DMWin1);
         const auto documents = printing::PrintLog::FinishedDocuments();
         if (documents.size() != 1) {
@@ -45,8 +41,7 @@ protected:
         }
         return documents[0].trace;
     }
-    Lines PageStart(int pageNo) const
-    {
+    Lines PageStart(int pageNo) const {
         // clang-format off
         return {"PageCaption=\"Page " + std::to_string(pageNo) + "\"", "NewPage=True", Template(),
                 "PagePicture=\"\"", "ShowPicture=True", "PrintPicture=True", "FontName=\"Courier New\"",
@@ -56,12 +51,10 @@ protected:
                 "TextLeft=2.7", "TextTop=0.6", "ItemText=\"E M P L O Y E R    L I S T I N G\"", "PrintText=True"};
         // clang-format on
     }
-    static Lines ShortHeadingEnd(int pageNo)
-    {
+    static Lines ShortHeadingEnd(int pageNo) {
         return {"TextLeft=7.5", "TextTop=0.6", "ItemText=\"Pg:" + std::to_string(pageNo) + "\"", "PrintText=True"};
     }
-    static Lines Total(double top, int count)
-    {
+    static Lines Total(double top, int count) {
         // clang-format off
         return {"TextLeft=0.5", "TextTop=" + std::to_string(top),
                 "ItemText=\"*** Total Number of Employers = " + std::to_string(count) + "\"", "PrintText=True",
@@ -70,8 +63,7 @@ protected:
     }
 };
 
-TEST_F(ListingPrint, WithNoEmployerItPrintsTheHeadingAndATotalOfNought)
-{
+TEST_F(ListingPrint, WithNoEmployerItPrintsTheHeadingAndATotalOfNought) {
     const Lines trace = Print();
 
     EXPECT_EQ(FindRun(trace, Join<std::string>({PageStart(1), ShortHeadingEnd(1), Total(1.6, 0)})), 8);
@@ -79,8 +71,7 @@ TEST_F(ListingPrint, WithNoEmployerItPrintsTheHeadingAndATotalOfNought)
     EXPECT_EQ(forms::App().MousePointer(), forms::vbDefault);
 }
 
-TEST_F(ListingPrint, ARefusedStoreEndsTheListingWithAMessageAndNoEndDoc)
-{
+TEST_F(ListingPrint, ARefusedStoreEndsTheListingWithAMessageAndNoEndDoc) {
     AddEmployer(42, "FIRM A");
     auto& listing = Listing();
     // Page 1's heading has four items; the third item of the band is refused.

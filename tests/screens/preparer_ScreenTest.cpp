@@ -18,15 +18,13 @@ class PreparerScreen : public ScreenFolderTest {
 protected:
     static bool PreparerScreenLoaded() { return FormLoaded("frmPaidPreparer"); }
     frmPaidPreparer& Screen() { return forms::Screen<frmPaidPreparer>(); }
-    frmPaidPreparer& Opened()
-    {
+    frmPaidPreparer& Opened() {
         Screen().Show();
         return Screen();
     }
 };
 
-TEST_F(PreparerScreen, TheRecordCountIsRoundedToTheNearestWholeRecord)
-{
+TEST_F(PreparerScreen, TheRecordCountIsRoundedToTheNearestWholeRecord) {
     WriteFile("PdPreparer.DAT", std::string(195 + 98, ' '));
     EXPECT_EQ(Opened().Caption(), "Paid Preparer Setup Information Record 1 / 2");
     CloseWindow(Screen());
@@ -35,8 +33,7 @@ TEST_F(PreparerScreen, TheRecordCountIsRoundedToTheNearestWholeRecord)
     EXPECT_EQ(Opened().Caption(), "Paid Preparer Setup Information Record 1 / 1");
 }
 
-TEST_F(PreparerScreen, AFileTooBigToCountIsReportedAsUnusable)
-{
+TEST_F(PreparerScreen, AFileTooBigToCountIsReportedAsUnusable) {
     WriteFile("PdPreparer.DAT", "");
     std::filesystem::resize_file(Folder() / "PdPreparer.DAT", std::uintmax_t{500} << 30); // sparse
     Dialogs().AnswerMsgBox(forms::vbOK);
@@ -45,8 +42,7 @@ TEST_F(PreparerScreen, AFileTooBigToCountIsReportedAsUnusable)
     EXPECT_EQ(Dialogs().Boxes()[0].prompt, "Can't open the Paid Preparer file PdPreparer.DAT. Error # 6 Overflow");
 }
 
-TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast)
-{
+TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast) {
     auto& screen = Opened();
     std::vector<std::string> order;
     for (auto* control : screen.TabOrder())
@@ -54,23 +50,20 @@ TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast)
 
     EXPECT_EQ(order, (std::vector<std::string>{"txtFirmName", "txtFirmAddress", "txtFirmEIN", "txtFirmCity",
                                                "txtFirmState", "txtFirmZip", "txtFirmPhone", "txtFirmPTIN",
-                                               "txtFirmSelfEmployed", "txtFirmPreparerName", "Command2",
-                                               "Command3"}));
+                                               "txtFirmSelfEmployed", "txtFirmPreparerName", "Command2", "Command3"}));
 }
 
 // A folder of that name stands where the file should be: it cannot be
 // opened, whoever runs the tests.
 class UnusablePreparerFile : public PreparerScreen {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         PreparerScreen::SetUp();
         std::filesystem::create_directory(Folder() / "PdPreparer.DAT");
     }
 };
 
-TEST_F(UnusablePreparerFile, TheLoadReportsItAndShowsEmptyFields)
-{
+TEST_F(UnusablePreparerFile, TheLoadReportsItAndShowsEmptyFields) {
     Dialogs().AnswerMsgBox(forms::vbOK);
     auto& screen = Opened();
 
@@ -83,8 +76,7 @@ TEST_F(UnusablePreparerFile, TheLoadReportsItAndShowsEmptyFields)
     EXPECT_EQ(screen.Caption(), "Paid Preparer Setup Information Record 1 / 1");
 }
 
-TEST_F(UnusablePreparerFile, CloseReportsTheFailedSaveAndKeepsWhatWasTyped)
-{
+TEST_F(UnusablePreparerFile, CloseReportsTheFailedSaveAndKeepsWhatWasTyped) {
     Dialogs().AnswerMsgBox(forms::vbOK);
     auto& screen = Opened();
     TypeText(screen.txtFirmName, "acme");

@@ -9,9 +9,7 @@ namespace {
 
 class Print941Traced2020 : public Print941Folder {
 protected:
-    std::vector<printing::PrintDocument> Trace(frmDet941Covid& screen, int boxesToAnswer,
-                                                    std::vector<int> questions)
-    {
+    std::vector<printing::PrintDocument> Trace(frmDet941Covid& screen, int boxesToAnswer, std::vector<int> questions) {
         for (int answer : questions) Dialogs().AnswerMsgBox(answer);
         for (int i = 0; i < boxesToAnswer; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
         screen.PrintFormTrace();
@@ -19,8 +17,7 @@ protected:
     }
 };
 
-TEST_F(Print941Traced2020, APeriodEndingIn21EndsTheReturnBeforeTheVoucher)
-{
+TEST_F(Print941Traced2020, APeriodEndingIn21EndsTheReturnBeforeTheVoucher) {
     AddEmployer();
     auto& screen = OpenReturn<frmDet941Covid>("121");
     screen.fpLine15.SetText("10");
@@ -34,15 +31,14 @@ TEST_F(Print941Traced2020, APeriodEndingIn21EndsTheReturnBeforeTheVoucher)
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted("tf1p121C.wmf"));
     EXPECT_EQ(pages[1].setup.at("PagePicture"), Quoted("tf1p221C.wmf"));
-    EXPECT_EQ(pages[0].items.at(35).Text(), Quoted("X"));  // 36: the refund box of line 15
-    EXPECT_EQ(pages[1].items.at(12).Text(), Quoted("X"));  // 52: the seasonal employer's box
+    EXPECT_EQ(pages[0].items.at(35).Text(), Quoted("X")); // 36: the refund box of line 15
+    EXPECT_EQ(pages[1].items.at(12).Text(), Quoted("X")); // 52: the seasonal employer's box
     EXPECT_EQ(documents[1].title, "Print Form 941 - Payment Voucher");
     EXPECT_EQ(documents[1].pages.at(0).setup.picture, "tf1v21.wmf");
-    EXPECT_EQ(printing::PrintLog::Documents().size(), 2u);  // nothing aborted
+    EXPECT_EQ(printing::PrintLog::Documents().size(), 2u); // nothing aborted
 }
 
-TEST_F(Print941Traced2020, TheFirstQuarterOf2018MovesLine15sFirstBox)
-{
+TEST_F(Print941Traced2020, TheFirstQuarterOf2018MovesLine15sFirstBox) {
     AddEmployer();
     auto& screen = OpenReturn<frmDet941Covid>("118");
     const auto documents = Trace(screen, 36, {forms::vbYes, forms::vbNo});

@@ -12,8 +12,7 @@ namespace {
 
 class PrintEarly941 : public Print941Folder {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Print941Folder::SetUp();
         AddEmployer();
     }
@@ -21,8 +20,7 @@ protected:
     // Prints the return of a screen loaded for `period` and checks each item
     // of its two pages against the screen's layout for that period.
     template <typename Screen>
-    void ExpectEveryItemAtItsRow(const std::string& period)
-    {
+    void ExpectEveryItemAtItsRow(const std::string& period) {
         SCOPED_TRACE(period);
         auto& screen = OpenReturn<Screen>(period);
         const FieldLayout layout = EarlyForm941FieldLayout(screen.Design().print, period);
@@ -37,23 +35,21 @@ protected:
                 EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << n;
                 EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << n;
                 EXPECT_EQ(item.height, row.Height) << "FieldNo " << n;
-                if (n != 8) EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << n;  // 8 moves by quarter
+                if (n != 8) EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << n; // 8 moves by quarter
             }
         }
         CloseForTheNextCase<Screen>();
     }
 };
 
-TEST_F(PrintEarly941, EveryItemOfBothPagesSitsAtItsRowForTheScreenAndPeriod)
-{
+TEST_F(PrintEarly941, EveryItemOfBothPagesSitsAtItsRowForTheScreenAndPeriod) {
     ExpectEveryItemAtItsRow<frmDet941>("118");
     ExpectEveryItemAtItsRow<frmDet941>("221");
     ExpectEveryItemAtItsRow<frmDet9412>("114");
     ExpectEveryItemAtItsRow<frmDet9412>("116");
 }
 
-TEST_F(PrintEarly941, AStoreThatFailsBeforeTheFirstItemReportsThePreparersCase)
-{
+TEST_F(PrintEarly941, AStoreThatFailsBeforeTheFirstItemReportsThePreparersCase) {
     auto& screen = OpenReturn<frmDet941>("221");
     screen.DMWin2.Engine().FailStore({"PageCaption", 1, 5, ""});
     PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});

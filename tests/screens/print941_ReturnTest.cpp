@@ -9,8 +9,7 @@ namespace {
 
 class Print941Return : public Print941Folder {
 protected:
-    frmDet941Covid0621& OpenReturnOfTheEmployer(const std::string& period)
-    {
+    frmDet941Covid0621& OpenReturnOfTheEmployer(const std::string& period) {
         if (!added_) AddEmployer();
         added_ = true;
         return OpenReturn(period);
@@ -20,8 +19,7 @@ private:
     bool added_ = false;
 };
 
-TEST_F(Print941Return, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
-{
+TEST_F(Print941Return, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder) {
     auto& screen = OpenReturnOfTheEmployer("322");
     screen.fpLine2.SetText("12345.67");
     screen.fpLine15.SetText("0.5");
@@ -44,8 +42,7 @@ TEST_F(Print941Return, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder)
     }
 }
 
-TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts)
-{
+TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts) {
     auto& screen = OpenReturnOfTheEmployer("322");
     screen.fpLine9B.SetText("-0.03");
     screen.fpLine11c.SetText("250");
@@ -65,8 +62,7 @@ TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts)
     EXPECT_EQ(items[36].texts, std::vector<std::string>{Quoted(" ")});
 }
 
-TEST_F(Print941Return, EachPeriodGetsItsPageImagesAndQuarterBox)
-{
+TEST_F(Print941Return, EachPeriodGetsItsPageImagesAndQuarterBox) {
     struct Case {
         const char* period;
         const char* page1;
@@ -93,8 +89,7 @@ TEST_F(Print941Return, EachPeriodGetsItsPageImagesAndQuarterBox)
     }
 }
 
-TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox)
-{
+TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox) {
     struct Case {
         const char* line12;
         int monthly;
@@ -106,7 +101,7 @@ TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox)
         {"2500", 1, " ", "X", "1000.00"},
         {"2499.99", 1, "X", " ", " "},
         {"3000", 0, " ", " ", " "},
-        {"", 1, "X", " ", " "},  // an empty line 12 counts as 0
+        {"", 1, "X", " ", " "}, // an empty line 12 counts as 0
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("line 12 = '") + c.line12 + "'");
@@ -124,8 +119,7 @@ TEST_F(Print941Return, PageTwoPrintsLine16ByLine12AndTheMonthlyBox)
     }
 }
 
-TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals)
-{
+TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals) {
     auto& screen = OpenReturnOfTheEmployer("122");
     screen.fpLine15.SetText("1234.5");
     screen.fpLine16(1).SetText("0");
@@ -138,25 +132,23 @@ TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals)
     EXPECT_DOUBLE_EQ(items[100].top, 6.58);
     EXPECT_EQ(items[101].Text(), Quoted(" "));
     EXPECT_EQ(items[102].Text(), Quoted("X"));
-    EXPECT_EQ(items[99].Text(), Quoted(" "));  // 13i never prints
-    EXPECT_EQ(items[109].Text(), "12");         // a number, not an amount
+    EXPECT_EQ(items[99].Text(), Quoted(" ")); // 13i never prints
+    EXPECT_EQ(items[109].Text(), "12");       // a number, not an amount
 }
 
-TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint)
-{
+TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint) {
     AddEmployer({{"City", data::Null{}}, {"EmployerName2", data::Null{}}, {"NameOfSigner", data::Null{}}});
     auto& screen = OpenReturn("322");
     auto pages = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}));
 
-    EXPECT_EQ(Dialogs().Boxes().size(), 2u);  // the two questions, no error
+    EXPECT_EQ(Dialogs().Boxes().size(), 2u); // the two questions, no error
     EXPECT_EQ(pages[0][3].Text(), Quoted(" "));
     EXPECT_EQ(pages[0][5].Text(), Quoted(" "));
     EXPECT_EQ(pages[2][55].Text(), Quoted(" "));
     EXPECT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
 }
 
-TEST_F(Print941Return, ALineTwelveThatIsNoNumberStopsAtItsFirstUse)
-{
+TEST_F(Print941Return, ALineTwelveThatIsNoNumberStopsAtItsFirstUse) {
     auto& screen = OpenReturnOfTheEmployer("322");
     screen.fpLine12.SetText("abc");
     PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});

@@ -12,8 +12,7 @@ protected:
     std::map<int, StoredItem> Page3(const std::vector<std::string>& trace) { return ReturnItems(trace)[2]; }
 };
 
-TEST_F(Print941Part3, NoPreparerFileGivesBlankFieldsAndIsNotCreated)
-{
+TEST_F(Print941Part3, NoPreparerFileGivesBlankFieldsAndIsNotCreated) {
     AddEmployer();
     auto& screen = OpenReturn("322");
     auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbYes}));
@@ -23,12 +22,11 @@ TEST_F(Print941Part3, NoPreparerFileGivesBlankFieldsAndIsNotCreated)
     EXPECT_FALSE(std::filesystem::exists(Folder() / kPaidPreparerFileName));
 }
 
-TEST_F(Print941Part3, LinesSeventeenToTwentyEightAndTheirBoxes)
-{
+TEST_F(Print941Part3, LinesSeventeenToTwentyEightAndTheirBoxes) {
     AddEmployer();
     auto& screen = OpenReturn("122");
     screen.Check8.SetValue(1);
-    screen.Check1.SetValue(2);  // greyed prints nothing
+    screen.Check1.SetValue(2); // greyed prints nothing
     screen.fpLine19.SetText("19.5");
     screen.fpLine28.SetText("2800");
     auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbNo}));

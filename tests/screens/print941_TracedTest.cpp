@@ -9,15 +9,13 @@ namespace {
 
 class Print941Traced : public Print941Folder {
 protected:
-    void Run(frmDet941Covid0621& screen, int boxesToAnswer, std::vector<int> questions)
-    {
+    void Run(frmDet941Covid0621& screen, int boxesToAnswer, std::vector<int> questions) {
         for (int answer : questions) Dialogs().AnswerMsgBox(answer);
         for (int i = 0; i < boxesToAnswer; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
         screen.PrintFormTrace();
     }
 
-    std::vector<std::string> ProgressBoxes()
-    {
+    std::vector<std::string> ProgressBoxes() {
         std::vector<std::string> prompts;
         for (const auto& box : Dialogs().Boxes())
             if (box.style == forms::vbOKOnly) prompts.push_back(box.prompt);
@@ -25,8 +23,7 @@ protected:
     }
 };
 
-TEST_F(Print941Traced, TheReturnShowsItsThirtySixProgressBoxesAndPrintsTwoPagesOfItems)
-{
+TEST_F(Print941Traced, TheReturnShowsItsThirtySixProgressBoxesAndPrintsTwoPagesOfItems) {
     AddEmployer();
     auto& screen = OpenReturn("322");
     screen.fpLine15.SetText("10");
@@ -52,13 +49,12 @@ TEST_F(Print941Traced, TheReturnShowsItsThirtySixProgressBoxesAndPrintsTwoPagesO
     EXPECT_EQ(pages[0].items.size(), 39u);
     EXPECT_EQ(pages[1].items.size(), 31u);
     EXPECT_TRUE(pages[2].items.empty());
-    EXPECT_EQ(pages[0].items[32].Text(), Quoted("10.00"));  // line 14 in place of 11b
+    EXPECT_EQ(pages[0].items[32].Text(), Quoted("10.00")); // line 14 in place of 11b
     EXPECT_DOUBLE_EQ(pages[0].items[7].left, 5.87);
     EXPECT_EQ(forms::App().MousePointer(), 0);
 }
 
-TEST_F(Print941Traced, APeriodEndingIn21EndsTheReturnBeforeTheVoucher)
-{
+TEST_F(Print941Traced, APeriodEndingIn21EndsTheReturnBeforeTheVoucher) {
     AddEmployer();
     auto& screen = OpenReturn("221");
     screen.fpLine15.SetText("10");
@@ -70,11 +66,10 @@ TEST_F(Print941Traced, APeriodEndingIn21EndsTheReturnBeforeTheVoucher)
     EXPECT_EQ(documents[0].pages.size(), 2u);
     EXPECT_EQ(documents[1].title, "Print Form 941 - Payment Voucher");
     EXPECT_EQ(documents[1].pages.at(0).setup.picture, "tf1v23.wmf");
-    EXPECT_TRUE(printing::PrintLog::Documents().size() == 2u);  // nothing aborted
+    EXPECT_TRUE(printing::PrintLog::Documents().size() == 2u); // nothing aborted
 }
 
-TEST_F(Print941Traced, TheVoucherAnswerPrintsTheVoucherWithoutProgressBoxes)
-{
+TEST_F(Print941Traced, TheVoucherAnswerPrintsTheVoucherWithoutProgressBoxes) {
     AddEmployer();
     auto& screen = OpenReturn("122");
     Run(screen, 0, {forms::vbNo});

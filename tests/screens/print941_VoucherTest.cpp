@@ -8,16 +8,15 @@ namespace {
 
 class Print941Voucher : public Print941Folder {};
 
-TEST_F(Print941Voucher, TheYearChoosesTheImageAndTheQuarterDigitTheBox)
-{
+TEST_F(Print941Voucher, TheYearChoosesTheImageAndTheQuarterDigitTheBox) {
     AddEmployer();
     struct Case {
         const char* period;
         const char* picture;
-        int markedItem;  // index among the ten items
+        int markedItem; // index among the ten items
     };
-    for (const Case& c : {Case{"122", "TF1V22.wmf", 3}, Case{"222", "TF1V22.wmf", 6},
-                          Case{"422", "TF1V22.wmf", 7}, Case{"123", "TF1V23.wmf", 3}}) {
+    for (const Case& c : {Case{"122", "TF1V22.wmf", 3}, Case{"222", "TF1V22.wmf", 6}, Case{"422", "TF1V22.wmf", 7},
+                          Case{"123", "TF1V23.wmf", 3}}) {
         SCOPED_TRACE(c.period);
         auto& screen = OpenReturn(c.period);
         const auto pages = PagesOf(PrintWith(screen, {forms::vbNo}));
@@ -29,8 +28,7 @@ TEST_F(Print941Voucher, TheYearChoosesTheImageAndTheQuarterDigitTheBox)
     }
 }
 
-TEST_F(Print941Voucher, NoBalanceDueLeavesTheAmountBlankAndAZipAloneHasNoHyphen)
-{
+TEST_F(Print941Voucher, NoBalanceDueLeavesTheAmountBlankAndAZipAloneHasNoHyphen) {
     AddEmployer();
     auto& screen = OpenReturn("322");
     screen.fpLine15.SetText("0");

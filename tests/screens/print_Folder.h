@@ -13,19 +13,18 @@ struct StoredItem {
     double width = 0;
     int height = 0;
     double left = 0;
-    double top = 0;  // the TextTop stored last
-    std::vector<std::string> texts;  // every ItemText stored, as traced
+    double top = 0;                 // the TextTop stored last
+    std::vector<std::string> texts; // every ItemText stored, as traced
     std::string Text() const { return texts.empty() ? "" : texts.back(); }
 };
 
 struct StoredPage {
-    std::map<std::string, std::string> setup;  // Name -> traced value, stores after NewPage
+    std::map<std::string, std::string> setup; // Name -> traced value, stores after NewPage
     std::vector<StoredItem> items;
 };
 
 // The pages of a store trace: items come after the page's NewPage.
-inline std::vector<StoredPage> PagesOf(const std::vector<std::string>& trace)
-{
+inline std::vector<StoredPage> PagesOf(const std::vector<std::string>& trace) {
     std::vector<StoredPage> pages;
     StoredItem* item = nullptr;
     for (const std::string& line : trace) {
@@ -62,15 +61,13 @@ inline std::string Quoted(const std::string& text) { return "\"" + text + "\""; 
 
 class Print941Folder : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
     }
 
     // The employer every test prints for; `changes` replaces or empties columns.
-    void AddEmployer(const Columns& changes = {})
-    {
+    void AddEmployer(const Columns& changes = {}) {
         AddMainRow("Employers",
                    {
                        {"EmployerNo", data::Value{std::int64_t{12}}},
@@ -95,8 +92,7 @@ protected:
     // The employer screen on the employer, the period chosen, and the return
     // screen loaded for it with the row's period code.
     template <typename ReturnScreen = frmDet941Covid0621>
-    ReturnScreen& OpenReturn(const std::string& period)
-    {
+    ReturnScreen& OpenReturn(const std::string& period) {
         auto& employers = forms::Screen<frmEmployersDE>();
         employers.Show();
         employers.txtQtr_Yr.SetText(period);
@@ -109,8 +105,7 @@ protected:
     // Clicks Print with these answers queued; the trace of the document it
     // closed (finished or not), empty when none was started.
     template <typename ReturnScreen>
-    std::vector<std::string> PrintWith(ReturnScreen& screen, std::vector<int> answers)
-    {
+    std::vector<std::string> PrintWith(ReturnScreen& screen, std::vector<int> answers) {
         for (int answer : answers) Dialogs().AnswerMsgBox(answer);
         const auto before = printing::PrintLog::Documents().size();
         forms::user::Click(screen.DMWin2);
@@ -121,24 +116,21 @@ protected:
 
     // Unloads the return screen and forgets the boxes, for the next case of a loop.
     template <typename ReturnScreen = frmDet941Covid0621>
-    void CloseForTheNextCase()
-    {
+    void CloseForTheNextCase() {
         Dialogs().Clear();
         forms::Screen<ReturnScreen>().Unload();
         forms::App().CollectUnloaded();
     }
 
     // The items of the page with their FieldNo, by the order the page prints them.
-    static std::map<int, StoredItem> ByFieldNo(const StoredPage& page, const std::vector<int>& order)
-    {
+    static std::map<int, StoredItem> ByFieldNo(const StoredPage& page, const std::vector<int>& order) {
         std::map<int, StoredItem> items;
         for (std::size_t i = 0; i < order.size() && i < page.items.size(); ++i) items[order[i]] = page.items[i];
         return items;
     }
 
     // The items of the three pages of a return print, by FieldNo.
-    std::vector<std::map<int, StoredItem>> ReturnItems(const std::vector<std::string>& trace)
-    {
+    std::vector<std::map<int, StoredItem>> ReturnItems(const std::vector<std::string>& trace) {
         const auto pages = PagesOf(trace);
         const auto orders = PageOrders();
         if (pages.size() != 3) {
@@ -148,8 +140,7 @@ protected:
         return {ByFieldNo(pages[0], orders[0]), ByFieldNo(pages[1], orders[1]), ByFieldNo(pages[2], orders[2])};
     }
 
-    static std::vector<int> Range(int first, int last)
-    {
+    static std::vector<int> Range(int first, int last) {
         std::vector<int> numbers;
         for (int n = first; n <= last; ++n) numbers.push_back(n);
         return numbers;
@@ -157,8 +148,7 @@ protected:
 
     static std::vector<int> Page1Order() { return Range(1, 39); }
     static std::vector<int> Page2Order() { return Join({Range(40, 49), Range(91, 103), Range(108, 112)}); }
-    static std::vector<int> Page3Order()
-    {
+    static std::vector<int> Page3Order() {
         return Join({Range(40, 41), Range(81, 90), Range(104, 107), Range(50, 70)});
     }
     // The FieldNo order of each page of the return this folder prints.
@@ -168,18 +158,13 @@ protected:
 // The same for the Form 944 screen, loaded for "622" unless told otherwise.
 class Print944Folder : public Print941Folder {
 protected:
-    frmDet944Covid& OpenAnnualReturn(const std::string& period = "622")
-    {
-        return OpenReturn<frmDet944Covid>(period);
-    }
+    frmDet944Covid& OpenAnnualReturn(const std::string& period = "622") { return OpenReturn<frmDet944Covid>(period); }
 
     static std::vector<int> Page2Order944() { return Join({Range(40, 49), Range(91, 115)}); }
-    static std::vector<int> Page3Order944()
-    {
+    static std::vector<int> Page3Order944() {
         return Join({Range(40, 41), Range(81, 90), Range(116, 120), Range(50, 70)});
     }
-    std::vector<std::vector<int>> PageOrders() const override
-    {
+    std::vector<std::vector<int>> PageOrders() const override {
         return {Page1Order(), Page2Order944(), Page3Order944()};
     }
 };

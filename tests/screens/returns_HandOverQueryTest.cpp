@@ -4,8 +4,7 @@
 
 namespace {
 
-std::string RowQuery(const char* code)
-{
+std::string RowQuery(const char* code) {
     return std::string("SELECT * FROM [DET941] WHERE [EmployerNo] = 17 AND [Qtr_Yr] = '") + code + "'";
 }
 

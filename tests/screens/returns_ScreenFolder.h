@@ -11,40 +11,34 @@ class ReturnScreenFolder : public EmployerScreenFolder {
 protected:
     static constexpr int kEmployer = 17;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         EmployerScreenFolder::SetUp();
         AddEmployer(kEmployer, "ACME TOOLS", "1", "061234567");
     }
 
     // A stored return row of employer 17 for a period, with some columns set.
-    void AddReturnRow(const std::string& code, const std::string& assignments = "")
-    {
+    void AddReturnRow(const std::string& code, const std::string& assignments = "") {
         EmployerScreenFolder::AddReturnRow(kEmployer, code, assignments);
     }
 
-    std::string StoredRows(const std::string& columns = "EmployerNo, Qtr_Yr")
-    {
+    std::string StoredRows(const std::string& columns = "EmployerNo, Qtr_Yr") {
         return Query(MainPath(), "SELECT " + columns + " FROM DET941 ORDER BY rowid");
     }
 
     // Add Edit Save Delete Close datDollars, as "1" enabled and "0" disabled.
-    static std::string RecordButtons(ReturnScreen& form)
-    {
+    static std::string RecordButtons(ReturnScreen& form) {
         return Enabled({&form.cmdAddNew, &form.cmdEditRecord, &form.cmdSaveRecord, &form.cmdDeleteRecord,
                         &form.cmdClose, &form.datDollars});
     }
 
     // Saves the pending row with OK.
-    void SaveWithOk(ReturnScreen& form)
-    {
+    void SaveWithOk(ReturnScreen& form) {
         Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(form.cmdSaveRecord);
     }
 
     // The employer screen, shown when it is not yet.
-    static frmEmployersDE& EmployerScreen()
-    {
+    static frmEmployersDE& EmployerScreen() {
         frmEmployersDE& employers = forms::Screen<frmEmployersDE>();
         if (!employers.IsLoaded()) employers.Show();
         return employers;
@@ -55,8 +49,7 @@ class Form941Folder : public ReturnScreenFolder<frmDet941Covid0621> {
 protected:
     // Opens the employer screen and clicks a period button; answers the
     // no-row message when the period has no row.
-    frmDet941Covid0621& OpenPeriod(forms::CommandButton frmEmployersDE::*button, bool expectNoRowMessage = false)
-    {
+    frmDet941Covid0621& OpenPeriod(forms::CommandButton frmEmployersDE::*button, bool expectNoRowMessage = false) {
         frmEmployersDE& employers = EmployerScreen();
         if (expectNoRowMessage) Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(employers.*button);
@@ -64,8 +57,7 @@ protected:
     }
 
     // The first quarter of 2022, started with Add.
-    frmDet941Covid0621& AddFirstQuarter()
-    {
+    frmDet941Covid0621& AddFirstQuarter() {
         frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1, true);
         forms::user::Click(form.cmdAddNew);
         return form;
@@ -82,8 +74,7 @@ protected:
 
     // Clicks "Form 944" on the employer screen, answering the caution and,
     // when the employer has no row yet, the question with `answer`.
-    frmDet944Covid& Open944(int answer = 0)
-    {
+    frmDet944Covid& Open944(int answer = 0) {
         frmEmployersDE& employers = EmployerScreen();
         Dialogs().AnswerMsgBox(forms::vbOK);
         if (answer != 0) Dialogs().AnswerMsgBox(answer);

@@ -16,8 +16,7 @@ struct RunResult {
     std::string report;
 };
 
-RunResult RunScript(const std::string& script)
-{
+RunResult RunScript(const std::string& script) {
     std::ostringstream report;
     scenario::Runner runner(report);
     bool passed = runner.RunText(script, "probe.scenario");
@@ -30,35 +29,32 @@ const std::string kToMainMenu = "fresh\n"
                                 "click frmStartup.mnuForm941\n";
 
 // Whether the run's report holds `text`; either way the message shows the report.
-::testing::AssertionResult Reports(const RunResult& result, const std::string& text)
-{
+::testing::AssertionResult Reports(const RunResult& result, const std::string& text) {
     if (result.report.find(text) != std::string::npos)
         return ::testing::AssertionSuccess() << "the report holds \"" << text << "\":\n" << result.report;
     return ::testing::AssertionFailure() << "the report lacks \"" << text << "\":\n" << result.report;
 }
 
-TEST(ScenarioRunner, AWrongExpectationNamesFileLineTheLineAndWhatWasFound)
-{
+TEST(ScenarioRunner, AWrongExpectationNamesFileLineTheLineAndWhatWasFound) {
     auto result = RunScript(kToMainMenu + "# a comment does not count as a line of its own\n"
-                                    "expect caption frm941MainScreen.cmdExit \"Exit\"\n"
-                                    "expect hidden frm941MainScreen\n");
+                                          "expect caption frm941MainScreen.cmdExit \"Exit\"\n"
+                                          "expect hidden frm941MainScreen\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:5: expect caption frm941MainScreen.cmdExit \"Exit\"\n"
-                                 "    found: \"E&xit\""));
+                                "    found: \"E&xit\""));
     // The run goes on after a failing expectation and reports the next one too.
     EXPECT_TRUE(Reports(result, "probe.scenario:6: expect hidden frm941MainScreen\n"
-                                 "    found: frm941MainScreen is shown"));
+                                "    found: frm941MainScreen is shown"));
 }
 
-TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
-{
+TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt) {
     auto result = RunScript(kToMainMenu + "answer Yes\n"
-                                    "click frm941MainScreen.cmdExit\n"
-                                    "expect shown frmStartup\n");
+                                          "click frm941MainScreen.cmdExit\n"
+                                          "expect shown frmStartup\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:5: click frm941MainScreen.cmdExit\n"
-                                 "    found: message box never checked: 260 \"BackUp Reminder\" "
-                                 "\"Have you Backed Up your 941 data recently?\""));
+                                "    found: message box never checked: 260 \"BackUp Reminder\" "
+                                "\"Have you Backed Up your 941 data recently?\""));
 
     // A fresh start later in the script does not wipe the box out.
     auto refreshed = RunScript(kToMainMenu + "click frm941MainScreen.cmdExit\n"
@@ -67,44 +63,42 @@ TEST(ScenarioRunner, ABoxNeverCheckedFailsAtTheLineThatShowedIt)
                                              "expect shown frmStartup\n");
     EXPECT_FALSE(refreshed.passed);
     EXPECT_TRUE(Reports(refreshed, "probe.scenario:4: click frm941MainScreen.cmdExit\n"
-                                    "    found: message box never checked: 260"));
+                                   "    found: message box never checked: 260"));
 }
 
-TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt)
-{
-    auto result = RunScript(kToMainMenu + "answer Yes No\n"
-                                    "click frm941MainScreen.cmdExit\n"
-                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
-                                    "input \"A:\\\\\"\n");
+TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt) {
+    auto result =
+        RunScript(kToMainMenu + "answer Yes No\n"
+                                "click frm941MainScreen.cmdExit\n"
+                                "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                                "input \"A:\\\\\"\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:4: answer Yes No\n    found: answer No never used"));
     EXPECT_TRUE(Reports(result, "probe.scenario:7: input \"A:\\\\\"\n    found: answer \"A:\\\" never used"));
 }
 
-TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine)
-{
-    auto result = RunScript(kToMainMenu + "answer OK\n"
-                                    "click frm941MainScreen.cmdExit\n"
-                                    "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
-                                    "expect msgbox 4 \"BackUp Reminder\" \"Do you want to Back Up your 941 data now?\"\n"
-                                    "expect msgbox 0 \"BackUp Reminder\" \"Select the BackUp/Restore button on the Utility Menu\"\n");
+TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine) {
+    auto result = RunScript(
+        kToMainMenu + "answer OK\n"
+                      "click frm941MainScreen.cmdExit\n"
+                      "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                      "expect msgbox 4 \"BackUp Reminder\" \"Do you want to Back Up your 941 data now?\"\n"
+                      "expect msgbox 0 \"BackUp Reminder\" \"Select the BackUp/Restore button on the Utility Menu\"\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:5: click frm941MainScreen.cmdExit\n    found: answer OK does not fit"));
 }
 
-TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario)
-{
+TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario) {
     auto result = RunScript(kToMainMenu + "click frm941MainScreen.cmdNothing\n"
-                                    "expect shown frmNothing\n");
+                                          "expect shown frmNothing\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:4: click frm941MainScreen.cmdNothing\n"
-                                 "    found: frm941MainScreen has no control cmdNothing"));
+                                "    found: frm941MainScreen has no control cmdNothing"));
     EXPECT_TRUE(Reports(result, "the scenario stops at line 4"));
     EXPECT_FALSE(Reports(result, "frmNothing"));
 }
 
-TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns)
-{
+TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns) {
     auto result = RunScript("fresh\nfile \"a.txt\" \"unclosed\n\nfile \"b\" \"\\q\"\n");
     EXPECT_FALSE(result.passed);
     EXPECT_TRUE(Reports(result, "probe.scenario:2: "));
@@ -112,34 +106,32 @@ TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns)
     EXPECT_TRUE(Reports(result, "unknown escape \\q"));
 }
 
-TEST(ScenarioRunner, FilesAndDatabasesOfTheProgramFolderCanBeWrittenAndChecked)
-{
+TEST(ScenarioRunner, FilesAndDatabasesOfTheProgramFolderCanBeWrittenAndChecked) {
     auto passing = RunScript("fresh\n"
-                       "file \"PdPreparer.DAT\" \"AB\\x00\\x7F\\\"\\n\"\n"
-                       "expect file \"pdpreparer.dat\" 6\n"
-                       "expect bytes \"PdPreparer.DAT\" 2 \"\\x00\\x7F\\\"\"\n"
-                       "drive a \"floppy\"\n"
-                       "file \"A:\\\\note.txt\" \"x\"\n"
-                       "expect file \"floppy/note.txt\" 1\n"
-                       "sql main \"INSERT INTO W2Dollars (EmployerNo, EmployeeNo) VALUES (7, NULL)\"\n"
-                       "sql id \"UPDATE Employers_ID SET NextCounter = 2.5\"\n"
-                       "expect sql main \"SELECT EmployerNo, EmployeeNo, 'a' FROM W2Dollars\" \"7|NULL|a\"\n"
-                       "expect sql id \"SELECT NextCounter FROM Employers_ID\" \"2.5\"\n");
+                             "file \"PdPreparer.DAT\" \"AB\\x00\\x7F\\\"\\n\"\n"
+                             "expect file \"pdpreparer.dat\" 6\n"
+                             "expect bytes \"PdPreparer.DAT\" 2 \"\\x00\\x7F\\\"\"\n"
+                             "drive a \"floppy\"\n"
+                             "file \"A:\\\\note.txt\" \"x\"\n"
+                             "expect file \"floppy/note.txt\" 1\n"
+                             "sql main \"INSERT INTO W2Dollars (EmployerNo, EmployeeNo) VALUES (7, NULL)\"\n"
+                             "sql id \"UPDATE Employers_ID SET NextCounter = 2.5\"\n"
+                             "expect sql main \"SELECT EmployerNo, EmployeeNo, 'a' FROM W2Dollars\" \"7|NULL|a\"\n"
+                             "expect sql id \"SELECT NextCounter FROM Employers_ID\" \"2.5\"\n");
     EXPECT_TRUE(passing.passed) << passing.report;
 
     auto failing = RunScript("fresh\n"
-                       "file \"x.txt\" \"abc\"\n"
-                       "expect file \"x.txt\" 4\n"
-                       "expect bytes \"x.txt\" 1 \"bd\"\n"
-                       "expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n");
+                             "file \"x.txt\" \"abc\"\n"
+                             "expect file \"x.txt\" 4\n"
+                             "expect bytes \"x.txt\" 1 \"bd\"\n"
+                             "expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n");
     EXPECT_FALSE(failing.passed);
     EXPECT_TRUE(Reports(failing, ":3: expect file \"x.txt\" 4\n    found: 3 bytes"));
     EXPECT_TRUE(Reports(failing, ":4: expect bytes \"x.txt\" 1 \"bd\"\n    found: \"bc\""));
     EXPECT_TRUE(Reports(failing, ":5: expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n    found: \"0\""));
 }
 
-TEST(ScenarioScript, QuotedTextsResolveTheirEscapes)
-{
+TEST(ScenarioScript, QuotedTextsResolveTheirEscapes) {
     auto tokens = scenario::Tokenize(R"(type frm.txt "a \"b\" \\ \n\t\x41" Enter "")");
     ASSERT_EQ(tokens.size(), 5u);
     EXPECT_EQ(tokens[2].text, "a \"b\" \\ \n\tA");
@@ -152,8 +144,7 @@ TEST(ScenarioScript, QuotedTextsResolveTheirEscapes)
     EXPECT_EQ(scenario::ScriptQuote("a\"\\\n\x01"), R"("a\"\\\n\x01")");
 }
 
-TEST(ScenarioScript, ControlNamesTakeAnIndexOrADataControlArrow)
-{
+TEST(ScenarioScript, ControlNamesTakeAnIndexOrADataControlArrow) {
     auto element = scenario::ParseControlPath("frmDet941Covid0621.Label5(12)");
     ASSERT_TRUE(element);
     EXPECT_EQ(element->form, "frmDet941Covid0621");
@@ -173,10 +164,10 @@ TEST(ScenarioScript, ControlNamesTakeAnIndexOrADataControlArrow)
         EXPECT_FALSE(scenario::ParseControlPath(bad)) << bad;
 }
 
-TEST(ScenarioPrintTrace, StoresMatchAsOneUnbrokenRunWithNumbersWithinTolerance)
-{
-    const std::vector<std::string> trace = {"StartDoc=True", "TextLeft=1.9180000000000001", "TextTop=2",
-                                            "ItemText=\"Smith \"\"Tools\"\"\"", "ItemText=1234.5", "PrintText=True"};
+TEST(ScenarioPrintTrace, StoresMatchAsOneUnbrokenRunWithNumbersWithinTolerance) {
+    const std::vector<std::string> trace = {"StartDoc=True",   "TextLeft=1.9180000000000001",
+                                            "TextTop=2",       "ItemText=\"Smith \"\"Tools\"\"\"",
+                                            "ItemText=1234.5", "PrintText=True"};
     EXPECT_EQ(scenario::FindRun(trace, {"TextLeft=1.918", "TextTop=2.0000000001"}), 1);
     EXPECT_EQ(scenario::FindRun(trace, {"ItemText=\"Smith \"\"Tools\"\"\"", "ItemText=1234.5"}), 3);
     EXPECT_EQ(scenario::FindRun(trace, {"TextLeft=1.92"}), -1);

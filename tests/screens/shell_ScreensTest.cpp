@@ -13,8 +13,7 @@
 namespace {
 
 // Every screen unloaded, in order, by the probes below.
-std::vector<std::string>& UnloadLog()
-{
+std::vector<std::string>& UnloadLog() {
     static std::vector<std::string> log;
     return log;
 }
@@ -31,8 +30,7 @@ public:
 class FailingProbe : public forms::Form {
 public:
     FailingProbe() : Form("frmFailing") {}
-    void Form_Unload(int&) override
-    {
+    void Form_Unload(int&) override {
         UnloadLog().push_back(Name());
         if (!failedOnce_) {
             failedOnce_ = true;
@@ -49,8 +47,7 @@ private:
 class ReturningProbe : public forms::Form {
 public:
     ReturningProbe() : Form("frmReturning") {}
-    void Form_Unload(int&) override
-    {
+    void Form_Unload(int&) override {
         UnloadLog().push_back(Name());
         forms::Screen<Probe<9>>().Show();
     }
@@ -58,8 +55,7 @@ public:
 
 class ShellScreens : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         RegisterScreens();
@@ -67,15 +63,13 @@ protected:
         UnloadLog().clear();
     }
 
-    void OpenMainMenu()
-    {
+    void OpenMainMenu() {
         forms::Screen<frmStartup>().Show();
         forms::user::Click(forms::Screen<frmStartup>().mnuForm941);
     }
 };
 
-TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft)
-{
+TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft) {
     forms::Screen<frmStartup>().Show();
     forms::Screen<Probe<1>>().Load();
     forms::Screen<Probe<2>>().Load();
@@ -90,8 +84,7 @@ TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft)
     EXPECT_TRUE(Dialogs().Boxes().empty());
 }
 
-TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently)
-{
+TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently) {
     forms::Screen<frmStartup>().Show();
     forms::Screen<Probe<1>>().Load();
     forms::Screen<FailingProbe>().Load();
@@ -106,8 +99,7 @@ TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently)
     EXPECT_TRUE(Dialogs().Boxes().empty());
 }
 
-TEST_F(ShellScreens, AScreenShownWhileUnloadingIsTakenInByALaterPass)
-{
+TEST_F(ShellScreens, AScreenShownWhileUnloadingIsTakenInByALaterPass) {
     forms::Screen<frmStartup>().Show();
     forms::Screen<ReturningProbe>().Load();
 
@@ -117,8 +109,7 @@ TEST_F(ShellScreens, AScreenShownWhileUnloadingIsTakenInByALaterPass)
     EXPECT_EQ(forms::App().Count(), 0);
 }
 
-TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad)
-{
+TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad) {
     forms::App().SetScreenSize(19200, 10800);
     OpenMainMenu();
     auto& startup = forms::Screen<frmStartup>();

@@ -8,8 +8,7 @@ namespace {
 
 class BackupScreen : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         std::filesystem::create_directories(Folder() / "BK");
@@ -20,30 +19,26 @@ protected:
     std::string BackupFolder() const { return (Folder() / "BK").string(); }
     std::string BackupFile() const { return (Folder() / "BK" / "944Backup.mdb").string(); }
 
-    frmBackup& OpenScreen()
-    {
+    frmBackup& OpenScreen() {
         Dialogs().AnswerMsgBox(forms::vbOK); // the load's count
         auto& screen = forms::Screen<frmBackup>();
         screen.Show();
         return screen;
     }
 
-    void Backup(frmBackup& screen, std::initializer_list<int> answers)
-    {
+    void Backup(frmBackup& screen, std::initializer_list<int> answers) {
         Dialogs().AnswerInputBox(BackupFolder());
         for (int answer : answers) Dialogs().AnswerMsgBox(answer);
         forms::user::Click(screen.Command1);
     }
 
-    void Restore(frmBackup& screen)
-    {
+    void Restore(frmBackup& screen) {
         Dialogs().AnswerInputBox(BackupFolder());
         for (int i = 0; i < 5; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(screen.Command2);
     }
 
-    std::vector<std::string> FilesInBackupFolder() const
-    {
+    std::vector<std::string> FilesInBackupFolder() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(Folder() / "BK"))
             names.push_back(entry.path().filename().string());
@@ -51,8 +46,7 @@ protected:
     }
 };
 
-TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile)
-{
+TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
     ASSERT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
@@ -66,8 +60,7 @@ TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile)
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
 }
 
-TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas)
-{
+TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
     // A backup table with a column the current table lacks cannot be copied in.
@@ -83,8 +76,7 @@ TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas)
     EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40");
 }
 
-TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange)
-{
+TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange) {
     Sql(MainPath(), "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 33000) "
                     "INSERT INTO Employers (EmployerNo, EmployerName1) SELECT i, 'FIRM ' || i FROM n");
     auto& screen = OpenScreen();
@@ -93,7 +85,8 @@ TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange)
     Backup(screen, {forms::vbOK, forms::vbOK});
     Sql(MainPath(), "DELETE FROM Employers");
     Restore(screen);
-    EXPECT_EQ(Dialogs().LastBox().prompt, "33000 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "33000 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "33000");
 }
 

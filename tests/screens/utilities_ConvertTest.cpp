@@ -21,15 +21,13 @@ const char* const kPayeeFields =
     "STFILE_2 C(2); STIDNO2 C(12); STAT_EMP C(1); DECEASED C(1); PEN_PLAN C(1); LEG_REP C(1); DEF_COMP C(1); "
     "PYR_IDTYPE C(1); PYR_TAXID C(9); TYPE_PAYER C(1)";
 
-Row Payer(const std::string& name, const std::string& taxId, const std::string& street, const std::string& zip)
-{
+Row Payer(const std::string& name, const std::string& taxId, const std::string& street, const std::string& zip) {
     return {"1", taxId, "R", "Y", name, "DBA " + name, street, "SPRINGFIELD", "IL", zip, "ST-1", "0007"};
 }
 
 class DosConversion : public ScreenFolderTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         std::filesystem::create_directories(DriveA());
@@ -42,29 +40,25 @@ protected:
     void WritePayers(const std::vector<Row>& rows) { dostables::WriteDosTable(PayerFile(), {kPayerFields, rows}); }
 
     // The menu's conversion start, answered OK twice.
-    void StartConversion()
-    {
+    void StartConversion() {
         auto& menu = forms::Screen<frm941UtilityMenu>();
         menu.Show();
         AnswerUnscriptedBoxesWithTheirDefault();
         forms::user::Click(menu.Command2);
     }
 
-    void Convert()
-    {
+    void Convert() {
         Dialogs().AnswerMsgBox(forms::vbYes);
         forms::user::Click(forms::Screen<convertw2>().cmdConvert);
     }
 
-    std::string Employers() const
-    {
+    std::string Employers() const {
         return Query(MainPath(), "SELECT EmployerNo, EmployerName1, AddressLine1, AddressLine2, EmployerZipCode, "
                                  "EmployerZipCodeExt FROM Employers ORDER BY rowid");
     }
 };
 
-TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTable)
-{
+TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTable) {
     WritePayers({Payer("UNIVERSAL WIDGETS INC", "111111111", "1 SAMPLE RD", "12345"),
                  Payer("ACME TOOLS", "222222222", "123456789012345678901234567890", "12345-6789"),
                  Payer("universal widgets inc", "333333333", "2 LOW ST", "54321"),
@@ -87,8 +81,7 @@ TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTa
     EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "103");
 }
 
-TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted)
-{
+TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted) {
     Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
                     "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY')");
     WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("ACME TOOLS", "222222222", "2 B ST", "22222"),
@@ -99,26 +92,28 @@ TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted)
     EXPECT_TRUE(BoxShownTitled("Tavrilo W-2 Employers - DOS to Win95/98 Coversion"));
     EXPECT_NE(Prompts().find("A record already exists for ACME TOOLS 1 222222222 R"), std::string::npos);
     EXPECT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
-    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "ACME ALREADY;FIRST CO;THIRD CO");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"),
+              "ACME ALREADY;FIRST CO;THIRD CO");
 }
 
-TEST_F(DosConversion, WithoutACounterRowItStopsAtTheFirstEmployerWithOneMessage)
-{
+TEST_F(DosConversion, WithoutACounterRowItStopsAtTheFirstEmployerWithOneMessage) {
     Sql(IdPath(), "DELETE FROM Employers_ID");
-    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
+    WritePayers(
+        {Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
     StartConversion();
     Convert();
 
     int counterMessages = 0;
-    for (const auto& box : Dialogs().Boxes()) counterMessages += box.prompt == "Can't Add Record; Counter Not Available";
+    for (const auto& box : Dialogs().Boxes())
+        counterMessages += box.prompt == "Can't Add Record; Counter Not Available";
     EXPECT_EQ(counterMessages, 1);
     EXPECT_EQ(Dialogs().LastBox().prompt, "0 employers were converted from the DOS version of Tavrilo W-2");
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
 }
 
-TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConverted)
-{
-    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
+TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConverted) {
+    WritePayers(
+        {Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
     std::filesystem::resize_file(PayerFile(), std::filesystem::file_size(PayerFile()) - 30);
     StartConversion();
 
@@ -130,8 +125,7 @@ TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConver
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
 }
 
-TEST_F(DosConversion, NoDriveAIsTheInvalidPathMessageOverTheMenu)
-{
+TEST_F(DosConversion, NoDriveAIsTheInvalidPathMessageOverTheMenu) {
     std::filesystem::remove_all(DriveA());
     StartConversion();
 

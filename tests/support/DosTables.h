@@ -9,8 +9,7 @@
 
 namespace dostables {
 
-inline std::string JsonText(const std::string& text)
-{
+inline std::string JsonText(const std::string& text) {
     std::string json = "\"";
     for (char c : text) {
         if (c == '"' || c == '\\') json += '\\';
@@ -26,8 +25,7 @@ struct DosTable {
     std::string codepage = "cp437";
 };
 
-inline void WriteDosTable(const std::string& path, const DosTable& table)
-{
+inline void WriteDosTable(const std::string& path, const DosTable& table) {
     std::string json = "{\"path\": " + JsonText(path) + ", \"fields\": " + JsonText(table.fields) +
                        ", \"codepage\": " + JsonText(table.codepage) + ", \"rows\": [";
     for (size_t r = 0; r < table.rows.size(); ++r) {

@@ -18,8 +18,7 @@ constexpr const char* kBackedUp[][3] = {
     {"Employers_ID", "counter", "Employers_ID"},
 };
 
-void Exec(sqlite3* db, const std::string& sql)
-{
+void Exec(sqlite3* db, const std::string& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         std::string message = error ? error : "";
@@ -28,23 +27,20 @@ void Exec(sqlite3* db, const std::string& sql)
     }
 }
 
-sqlite3* OpenFile(const std::filesystem::path& file, int flags)
-{
+sqlite3* OpenFile(const std::filesystem::path& file, int flags) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK)
         throw std::runtime_error("cannot open " + file.string());
     return db;
 }
 
-void Attach(sqlite3* db, const std::filesystem::path& file, const char* schema)
-{
+void Attach(sqlite3* db, const std::filesystem::path& file, const char* schema) {
     Exec(db, "ATTACH DATABASE '" + file.string() + "' AS " + schema);
 }
 
 } // namespace
 
-void CopyIntoBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile)
-{
+void CopyIntoBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile) {
     std::filesystem::remove(backupFile);
     sqlite3* db = OpenFile(backupFile, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     Exec(db, "PRAGMA journal_mode = DELETE");
@@ -55,8 +51,7 @@ void CopyIntoBackup(const std::filesystem::path& folder, const std::filesystem::
     sqlite3_close(db);
 }
 
-void RestoreFromBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile)
-{
+void RestoreFromBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile) {
     sqlite3* db = OpenFile(folder / data::kMainDatabaseFile, SQLITE_OPEN_READWRITE);
     Attach(db, folder / data::kIdDatabaseFile, "counter");
     Attach(db, backupFile, "backup");

@@ -23,8 +23,7 @@ constexpr int kDotsPerInch = 1200;
 
 sqlite3* shared = nullptr;
 
-sqlite3* Open(const std::filesystem::path& folder)
-{
+sqlite3* Open(const std::filesystem::path& folder) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2((folder / data::kMainDatabaseFile).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         throw std::runtime_error("cannot open the bench database");
@@ -34,8 +33,7 @@ sqlite3* Open(const std::filesystem::path& folder)
 // Steps the statement to its end, reading every column of every row as text;
 // calls `row` with the texts of each row.
 template <class Row>
-void ReadAll(sqlite3* db, const char* sql, Row row, long number = 0, const std::string& text = {})
-{
+void ReadAll(sqlite3* db, const char* sql, Row row, long number = 0, const std::string& text = {}) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
     if (sqlite3_bind_parameter_count(stmt) >= 1) {
@@ -60,8 +58,7 @@ void ReadAll(sqlite3* db, const char* sql, Row row, long number = 0, const std::
 
 void Ignore(const std::vector<std::string>&) {}
 
-QFont PrintoutFont()
-{
+QFont PrintoutFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     font.setPointSizeF(12);
@@ -72,14 +69,12 @@ QFont PrintoutFont()
 
 void OpenSharedConnection(const std::filesystem::path& folder) { shared = Open(folder); }
 
-void CloseSharedConnection()
-{
+void CloseSharedConnection() {
     sqlite3_close(shared);
     shared = nullptr;
 }
 
-void CountTheCheckedTables(const std::filesystem::path& folder)
-{
+void CountTheCheckedTables(const std::filesystem::path& folder) {
     sqlite3* db = Open(folder);
     for (const char* sql : {"SELECT count(*) FROM Employers", "SELECT count(*) FROM Employees",
                             "SELECT count(*) FROM W2Dollars", "SELECT count(*) FROM DET941"})
@@ -87,34 +82,30 @@ void CountTheCheckedTables(const std::filesystem::path& folder)
     sqlite3_close(db);
 }
 
-void ReadLastEmployer(const std::filesystem::path&)
-{
+void ReadLastEmployer(const std::filesystem::path&) {
     ReadAll(shared, "SELECT * FROM Employers ORDER BY rowid DESC LIMIT 1", Ignore);
 }
 
-void FindEmployerByName(const std::filesystem::path&, const std::string& prefix)
-{
-    ReadAll(shared, "SELECT * FROM Employers NOT INDEXED WHERE substr(EmployerName1, 1, ?2) = ?1 ORDER BY rowid LIMIT 1",
+void FindEmployerByName(const std::filesystem::path&, const std::string& prefix) {
+    ReadAll(shared,
+            "SELECT * FROM Employers NOT INDEXED WHERE substr(EmployerName1, 1, ?2) = ?1 ORDER BY rowid LIMIT 1",
             Ignore, 0, prefix);
 }
 
-void ReadReturnRow(const std::filesystem::path& folder, long employerNo, const std::string& period)
-{
+void ReadReturnRow(const std::filesystem::path& folder, long employerNo, const std::string& period) {
     sqlite3* db = Open(folder);
     ReadAll(db, ("SELECT * FROM DET941 WHERE EmployerNo = ?1 AND Qtr_Yr = '" + period + "'").c_str(), Ignore,
             employerNo);
     sqlite3_close(db);
 }
 
-void ReadEmployersByName(const std::filesystem::path& folder)
-{
+void ReadEmployersByName(const std::filesystem::path& folder) {
     sqlite3* db = Open(folder);
     ReadAll(db, "SELECT * FROM Employers ORDER BY EmployerName1", Ignore);
     sqlite3_close(db);
 }
 
-void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath)
-{
+void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath) {
     constexpr int kAmountCode = 2;
     QPdfWriter writer(QString::fromStdString(pdfPath));
     writer.setResolution(kDotsPerInch);

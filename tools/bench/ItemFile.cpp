@@ -6,8 +6,7 @@
 
 namespace bench {
 
-void WritePage(std::ostream& out, const printing::PrintPage& page)
-{
+void WritePage(std::ostream& out, const printing::PrintPage& page) {
     out << "page\n";
     out.precision(17);
     for (const auto& item : page.items)
@@ -15,8 +14,7 @@ void WritePage(std::ostream& out, const printing::PrintPage& page)
 }
 
 void ReadItems(const std::string& path, const std::function<void()>& newPage,
-               const std::function<void(const printing::PrintItem&)>& item)
-{
+               const std::function<void(const printing::PrintItem&)>& item) {
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot read " + path);
     std::string line;

@@ -10,8 +10,7 @@
 namespace bench {
 namespace {
 
-double StatusMb(const std::string& key)
-{
+double StatusMb(const std::string& key) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -20,22 +19,19 @@ double StatusMb(const std::string& key)
     return 0;
 }
 
-void ResetPeak()
-{
+void ResetPeak() {
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 } // namespace
 
-double ResidentMb()
-{
+double ResidentMb() {
     malloc_trim(0);
     return StatusMb("VmRSS");
 }
 
-Sample Measure(const std::function<void()>& operation, int runs, const std::function<void()>& prepare)
-{
+Sample Measure(const std::function<void()>& operation, int runs, const std::function<void()>& prepare) {
     Sample best{1e300, 0};
     for (int i = 0; i < runs; ++i) {
         if (prepare) prepare();

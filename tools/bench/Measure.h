@@ -14,8 +14,7 @@ struct Sample {
 
 // Runs the operation `runs` times (preparing before each, untimed) and keeps
 // the fastest time and the highest peak.
-Sample Measure(const std::function<void()>& operation, int runs = 1,
-               const std::function<void()>& prepare = {});
+Sample Measure(const std::function<void()>& operation, int runs = 1, const std::function<void()>& prepare = {});
 
 // Resident memory now, in MB, after freed memory went back to the system.
 double ResidentMb();

@@ -17,21 +17,18 @@
 namespace bench {
 namespace {
 
-forms::Control& ControlOf(const char* form, const char* control)
-{
+forms::Control& ControlOf(const char* form, const char* control) {
     forms::Control* found = forms::Screen(form).ControlByName(control);
     if (!found) throw std::runtime_error(std::string("no control ") + form + "." + control);
     return *found;
 }
 
-void Click(const char* form, const char* control)
-{
+void Click(const char* form, const char* control) {
     if (!forms::user::Click(ControlOf(form, control)))
         throw std::runtime_error(std::string("cannot click ") + form + "." + control);
 }
 
-forms::ScriptedDialogs& Dialogs()
-{
+forms::ScriptedDialogs& Dialogs() {
     return forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
 }
 
@@ -54,8 +51,7 @@ public:
 // Prints through `button` with the pages going where `maker` says; as the
 // program does, the finished document is let go once the hook has had it.
 void PrintThrough(const char* form, const char* button, printing::PageSinkMaker maker,
-                  printing::DocumentFinishedHandler finished)
-{
+                  printing::DocumentFinishedHandler finished) {
     printing::SetPageSinkMaker(std::move(maker));
     printing::SetDocumentFinishedHandler(std::move(finished));
     try {
@@ -71,8 +67,7 @@ void PrintThrough(const char* form, const char* button, printing::PageSinkMaker 
 
 // As the program does: each page rendered as it is finished, the file ended
 // with the document.
-void PrintToPdf(const char* form, const char* button, const std::string& pdfPath)
-{
+void PrintToPdf(const char* form, const char* button, const std::string& pdfPath) {
     PrintThrough(
         form, button,
         [pdfPath](const printing::PrintDocument& document) {
@@ -85,8 +80,7 @@ void PrintToPdf(const char* form, const char* button, const std::string& pdfPath
         });
 }
 
-void PrintToItemFile(const char* form, const char* button, const std::string& itemsPath)
-{
+void PrintToItemFile(const char* form, const char* button, const std::string& itemsPath) {
     PrintThrough(
         form, button, [itemsPath](const printing::PrintDocument&) { return std::make_shared<ItemFileSink>(itemsPath); },
         [](const printing::PrintDocument&) {});
@@ -94,43 +88,38 @@ void PrintToItemFile(const char* form, const char* button, const std::string& it
 
 } // namespace
 
-ProgramRuns::ProgramRuns(std::filesystem::path folder) : folder_(std::move(folder))
-{
+ProgramRuns::ProgramRuns(std::filesystem::path folder) : folder_(std::move(folder)) {
     printing::PrintLog::SetKeepingDocuments(false);
     files::SetProgramFolder(folder_);
     std::filesystem::current_path(folder_);
     RegisterScreens();
 }
 
-ProgramRuns::~ProgramRuns()
-{
+ProgramRuns::~ProgramRuns() {
     forms::App().Reset();
     printing::PrintLog::SetKeepingDocuments(true);
 }
 
-void ProgramRuns::PrepareStartup()
-{
+void ProgramRuns::PrepareStartup() {
     forms::App().Reset();
     printing::PrintLog::Reset();
     Dialogs();
 }
 
-void ProgramRuns::Startup()
-{
+void ProgramRuns::Startup() {
     forms::Screen("frm941MainScreen").Show();
     Click("frm941MainScreen", "Command1");
     if (!forms::App().LoadedForm("frmEmployersDE")) throw std::runtime_error("no employer screen");
 }
 
-void ProgramRuns::ClickEmployerArrow(const char* arrow)
-{
+void ProgramRuns::ClickEmployerArrow(const char* arrow) {
     auto& rows = dynamic_cast<data::DataControl&>(ControlOf("frmEmployersDE", "datEmployers"));
     forms::RunHandler(
-        [&] { rows.UserMove(arrow[0] == 'F' ? data::DataControl::Arrow::First : data::DataControl::Arrow::Last); }, true);
+        [&] { rows.UserMove(arrow[0] == 'F' ? data::DataControl::Arrow::First : data::DataControl::Arrow::Last); },
+        true);
 }
 
-void ProgramRuns::PrepareMove()
-{
+void ProgramRuns::PrepareMove() {
     if (!forms::App().LoadedForm("frmEmployersDE")) {
         PrepareStartup();
         Startup();
@@ -141,34 +130,29 @@ void ProgramRuns::PrepareMove()
 
 void ProgramRuns::MoveLast() { ClickEmployerArrow("Last"); }
 
-void ProgramRuns::PrepareFind(const std::string& name)
-{
+void ProgramRuns::PrepareFind(const std::string& name) {
     PrepareMove();
     Dialogs().AnswerInputBox(name);
 }
 
-void ProgramRuns::Find()
-{
+void ProgramRuns::Find() {
     Click("frmEmployersDE", "cmdFind");
     if (!forms::App().LoadedForm("frmEmployersDE")) throw std::runtime_error("the employer screen went");
 }
 
 void ProgramRuns::PrepareOpen941() { PrepareMove(); }
 
-void ProgramRuns::Open941()
-{
+void ProgramRuns::Open941() {
     Click("frmEmployersDE", "cmdQtr1");
     if (!forms::App().LoadedForm("frmDet941Covid0621")) throw std::runtime_error("no Form 941 screen");
 }
 
-void ProgramRuns::PrepareListing()
-{
+void ProgramRuns::PrepareListing() {
     PrepareMove();
     if (!forms::App().LoadedForm("frmPrintLists")) Click("frmEmployersDE", "cmdPrint");
 }
 
-void ProgramRuns::PrintListing()
-{
+void ProgramRuns::PrintListing() {
     PrintThrough(
         "frmPrintLists", "DMWin1", [](const printing::PrintDocument&) { return std::make_shared<DroppedPages>(); },
         [](const printing::PrintDocument&) {});
@@ -176,13 +160,11 @@ void ProgramRuns::PrintListing()
 
 void ProgramRuns::PrintListingToPdf(const std::string& pdfPath) { PrintToPdf("frmPrintLists", "DMWin1", pdfPath); }
 
-void ProgramRuns::WriteListingItems(const std::string& itemsPath)
-{
+void ProgramRuns::WriteListingItems(const std::string& itemsPath) {
     PrintToItemFile("frmPrintLists", "DMWin1", itemsPath);
 }
 
-void ProgramRuns::PrepareReturn()
-{
+void ProgramRuns::PrepareReturn() {
     if (auto* lists = forms::App().LoadedForm("frmPrintLists")) forms::user::CloseWindow(*lists);
     PrepareMove();
     if (!forms::App().LoadedForm("frmDet944Covid")) Click("frmEmployersDE", "cmd944");
@@ -192,8 +174,7 @@ void ProgramRuns::PrepareReturn()
 
 void ProgramRuns::PrintReturnToPdf(const std::string& pdfPath) { PrintToPdf("frmDet944Covid", "DMWin2", pdfPath); }
 
-void ProgramRuns::PrepareBackup(const std::string& backupFolder)
-{
+void ProgramRuns::PrepareBackup(const std::string& backupFolder) {
     PrepareStartup();
     forms::Screen("frm941MainScreen").Show();
     Click("frm941MainScreen", "cmdUtility");
@@ -204,8 +185,7 @@ void ProgramRuns::PrepareBackup(const std::string& backupFolder)
 }
 
 namespace {
-void ExpectLastBoxSaying(const forms::ScriptedDialogs* dialogs, const std::string& text)
-{
+void ExpectLastBoxSaying(const forms::ScriptedDialogs* dialogs, const std::string& text) {
     if (dialogs == nullptr) throw std::runtime_error("the backup screen was not prepared");
     const auto& boxes = dialogs->Boxes();
     if (boxes.empty() || boxes.back().prompt.find(text) == std::string::npos)
@@ -214,20 +194,17 @@ void ExpectLastBoxSaying(const forms::ScriptedDialogs* dialogs, const std::strin
 }
 } // namespace
 
-void ProgramRuns::Backup()
-{
+void ProgramRuns::Backup() {
     Click("frmBackup", "Command1");
     ExpectLastBoxSaying(backupDialogs_, "Backup completed.");
 }
 
-void ProgramRuns::Restore()
-{
+void ProgramRuns::Restore() {
     Click("frmBackup", "Command2");
     ExpectLastBoxSaying(backupDialogs_, "records were restored from backup data.");
 }
 
-void ProgramRuns::WriteReturnItems(const std::string& itemsPath)
-{
+void ProgramRuns::WriteReturnItems(const std::string& itemsPath) {
     PrintToItemFile("frmDet944Covid", "DMWin2", itemsPath);
 }
 

@@ -13,8 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -22,8 +22,7 @@ namespace {
 using bench::Measure;
 using bench::Sample;
 
-void Report(const char* operation, long size, const Sample& program, const Sample& baseline)
-{
+void Report(const char* operation, long size, const Sample& program, const Sample& baseline) {
     std::printf("bench %s %ld program_s=%.6f baseline_s=%.6f ratio=%.2f peak_mb=%.0f baseline_peak_mb=%.0f\n",
                 operation, size, program.seconds, baseline.seconds,
                 baseline.seconds > 0 ? program.seconds / baseline.seconds : 0.0, program.peakMb, baseline.peakMb);
@@ -33,8 +32,7 @@ void Report(const char* operation, long size, const Sample& program, const Sampl
 // Quick operations run several times (the fastest counts); long ones once.
 int RunsFor(long size) { return size >= 100000 ? 3 : 7; }
 
-void RunSize(long size, const std::filesystem::path& top)
-{
+void RunSize(long size, const std::filesystem::path& top) {
     const auto folder = top / ("employers-" + std::to_string(size));
     bench::MakeBenchFolder(folder, size);
     const std::string lastName = bench::EmployerName(size).substr(0, 7);
@@ -69,16 +67,17 @@ void RunSize(long size, const std::filesystem::path& top)
 
     program.PrepareReturn();
     program.WriteReturnItems(items);
-    Report("return-pdf", size,
-           Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); }),
+    Report("return-pdf", size, Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); }),
            Measure([&] { bench::WriteItemsPdf(items, pdf); }, runs));
 
     const auto backupFolder = top / "backup";
     std::filesystem::create_directories(backupFolder);
     const auto backupFile = backupFolder / "944Backup.mdb";
-    Report("backup", size, Measure([&] { program.Backup(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+    Report("backup", size,
+           Measure([&] { program.Backup(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
            Measure([&] { bench::CopyIntoBackup(folder, backupFile); }, runs));
-    Report("restore", size, Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+    Report("restore", size,
+           Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
            Measure([&] { bench::RestoreFromBackup(folder, backupFile); }, runs));
 
     std::filesystem::remove_all(folder);
@@ -89,8 +88,7 @@ void RunSize(long size, const std::filesystem::path& top)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     std::vector<long> sizes;

@@ -15,13 +15,11 @@ namespace {
 
 const std::vector<Token>& Args(Session& session) { return session.Line().tokens; }
 
-void NeedArgs(Session& session, std::size_t count, const char* usage)
-{
+void NeedArgs(Session& session, std::size_t count, const char* usage) {
     if (Args(session).size() != count + 1) throw ActionFailed{std::string("usage: ") + usage};
 }
 
-Resolved Target(const Token& token, bool formOnly = false)
-{
+Resolved Target(const Token& token, bool formOnly = false) {
     auto path = ParseControlPath(token.text);
     if (!path || token.quoted) throw ActionFailed{"not a name of a form or control: " + token.text};
     if (formOnly && !path->control.empty()) throw ActionFailed{"a form is named here, not a control: " + token.text};
@@ -30,7 +28,7 @@ Resolved Target(const Token& token, bool formOnly = false)
     if (!found.problem.empty()) throw ActionFailed{found.problem};
     if (!path->arrow.empty()) {
         ClickDataArrow(*found.control, path->arrow);
-        found.control = nullptr;  // done
+        found.control = nullptr; // done
     }
     return found;
 }
@@ -73,8 +71,7 @@ struct NamedKey {
     int shift;
 };
 
-NamedKey KeyOf(const Token& token)
-{
+NamedKey KeyOf(const Token& token) {
     if (token.quoted) {
         const std::u32string c = basic::CodePointsOf(token.text);
         const auto code = c.size() == 1 ? basic::Windows1252ByteOf(c[0]) : std::nullopt;
@@ -86,16 +83,16 @@ NamedKey KeyOf(const Token& token)
     if (token.text == "Shift+Tab") return {forms::vbKeyTab, kBackTab};
     for (const auto& key : kEditKeys)
         if (token.text == key.name) return {key.keyCode, key.shift};
-    throw ActionFailed{"unknown key " + token.text +
-                       " (Enter, Tab, Shift+Tab, Escape, Backspace, Left, Right, Home, End, Delete, Shift+Left, Shift+Right, "
-                       "Shift+Home, Shift+End, Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+V, Shift+Insert, Ctrl+Insert, "
-                       "Shift+Delete or a quoted character)"};
+    throw ActionFailed{
+        "unknown key " + token.text +
+        " (Enter, Tab, Shift+Tab, Escape, Backspace, Left, Right, Home, End, Delete, Shift+Left, Shift+Right, "
+        "Shift+Home, Shift+End, Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+V, Shift+Insert, Ctrl+Insert, "
+        "Shift+Delete or a quoted character)"};
 }
 
 // Why the focus is not on the control after the user went there: either the
 // control cannot take it at all, or a handler sent it elsewhere.
-std::string FocusRefused(const forms::Control& control, bool couldTakeFocus)
-{
+std::string FocusRefused(const forms::Control& control, bool couldTakeFocus) {
     if (couldTakeFocus) {
         const forms::Control* active = control.Owner().ActiveControl();
         return "the focus did not stay on " + control.Name() + " (a handler moved it to " +
@@ -108,33 +105,30 @@ std::string FocusRefused(const forms::Control& control, bool couldTakeFocus)
 // Whether a user can act on the control at all. A click or a move of the
 // focus that a handler then sends elsewhere (losing the click, as the
 // original screens do) still happened: the expectations say what came of it.
-bool UserCanReach(const forms::Control& control)
-{
+bool UserCanReach(const forms::Control& control) {
     if (!control.Owner().IsLoaded()) return false;
     return control.Focusable() ? control.CanTakeFocus() : control.Enabled() && control.IsShowing();
 }
 
-void Click(Session& session)
-{
+void Click(Session& session) {
     NeedArgs(session, 1, "click FORM.CONTROL");
     Resolved found = Target(Args(session)[1]);
-    if (found.control == nullptr) return;  // a data control's arrow
+    if (found.control == nullptr) return; // a data control's arrow
     if (!UserCanReach(*found.control))
         throw ActionFailed{found.control->Name() + " cannot be clicked (" +
                            (found.control->Enabled() ? "hidden" : "disabled") + ")"};
     forms::user::Click(*found.control);
 }
 
-void TypeInto(Session& session, bool selectAllFirst)
-{
+void TypeInto(Session& session, bool selectAllFirst) {
     NeedArgs(session, 2, selectAllFirst ? "type FORM.CONTROL \"TEXT\"" : "keys FORM.CONTROL \"TEXT\"");
     if (!Args(session)[2].quoted) throw ActionFailed{"the text to type must be quoted"};
     Resolved found = Target(Args(session)[1]);
     if (found.control == nullptr) throw ActionFailed{"cannot type into a data control's arrow"};
     const bool reachable = UserCanReach(*found.control);
     const std::string& text = Args(session)[2].text;
-    const bool typed = selectAllFirst ? forms::user::TypeText(*found.control, text)
-                                      : forms::user::TypeKeys(*found.control, text);
+    const bool typed =
+        selectAllFirst ? forms::user::TypeText(*found.control, text) : forms::user::TypeKeys(*found.control, text);
     if (!typed) throw ActionFailed{FocusRefused(*found.control, reachable)};
     // Emptying a field is selecting all of it and pressing Backspace, the
     // key going through the field's handlers like any other.
@@ -145,8 +139,7 @@ void TypeInto(Session& session, bool selectAllFirst)
 void Type(Session& session) { TypeInto(session, true); }
 void Keys(Session& session) { TypeInto(session, false); }
 
-void Key(Session& session)
-{
+void Key(Session& session) {
     NeedArgs(session, 2, "key FORM.CONTROL KEY");
     const NamedKey key = KeyOf(Args(session)[2]);
     Resolved found = Target(Args(session)[1]);
@@ -158,8 +151,7 @@ void Key(Session& session)
     if (!pressed) throw ActionFailed{FocusRefused(*found.control, reachable)};
 }
 
-void Focus(Session& session)
-{
+void Focus(Session& session) {
     const auto& args = Args(session);
     const bool at = args.size() == 4 && !args[2].quoted && args[2].text == "at";
     if (args.size() != 2 && !at) throw ActionFailed{"usage: focus FORM.CONTROL [at N]"};
@@ -171,7 +163,8 @@ void Focus(Session& session)
         return;
     }
     auto* field = dynamic_cast<forms::TextField*>(found.control);
-    if (field == nullptr) throw ActionFailed{found.control->Name() + " is a " + found.control->Kind() + ", which has no caret"};
+    if (field == nullptr)
+        throw ActionFailed{found.control->Name() + " is a " + found.control->Kind() + ", which has no caret"};
     int position = 0;
     const std::string& n = args[3].text;
     auto [end, error] = std::from_chars(n.data(), n.data() + n.size(), position);
@@ -180,22 +173,19 @@ void Focus(Session& session)
     forms::user::ClickAt(*field, position);
 }
 
-void SetClipboard(Session& session)
-{
+void SetClipboard(Session& session) {
     NeedArgs(session, 1, "clipboard \"TEXT\"");
     if (!Args(session)[1].quoted) throw ActionFailed{"the clipboard's text must be quoted"};
     forms::App().GetClipboard().SetText(Args(session)[1].text);
 }
 
-void Close(Session& session)
-{
+void Close(Session& session) {
     NeedArgs(session, 1, "close FORM");
     Resolved found = Target(Args(session)[1], true);
     forms::user::CloseWindow(*found.form);
 }
 
-void Answer(Session& session)
-{
+void Answer(Session& session) {
     if (Args(session).size() < 2) throw ActionFailed{"usage: answer OK|Cancel|Yes|No ..."};
     for (std::size_t i = 1; i < Args(session).size(); ++i) {
         const Token& token = Args(session)[i];
@@ -205,8 +195,7 @@ void Answer(Session& session)
     }
 }
 
-void Input(Session& session)
-{
+void Input(Session& session) {
     NeedArgs(session, 1, "input \"TEXT\" | input cancel");
     const Token& token = Args(session)[1];
     if (token.quoted) {
@@ -220,8 +209,7 @@ void Input(Session& session)
 
 } // namespace
 
-bool RunActionCommand(Session& session)
-{
+bool RunActionCommand(Session& session) {
     using Command = void (*)(Session&);
     static const std::array<std::pair<const char*, Command>, 9> kCommands = {{
         {"click", Click},

@@ -14,8 +14,7 @@ namespace {
 
 const std::vector<Token>& Args(Session& session) { return session.Line().tokens; }
 
-void Show(Session& session)
-{
+void Show(Session& session) {
     if (Args(session).size() != 2) throw ActionFailed{"usage: show FORM"};
     const Token& name = Args(session)[1];
     auto path = ParseControlPath(name.text);
@@ -24,10 +23,8 @@ void Show(Session& session)
     forms::RunHandler([&] { forms::Screen(path->form).Show(); }, true);
 }
 
-void Set(Session& session)
-{
-    if (Args(session).size() != 3 || !Args(session)[2].quoted)
-        throw ActionFailed{"usage: set FORM.CONTROL \"TEXT\""};
+void Set(Session& session) {
+    if (Args(session).size() != 3 || !Args(session)[2].quoted) throw ActionFailed{"usage: set FORM.CONTROL \"TEXT\""};
     const Token& name = Args(session)[1];
     auto path = ParseControlPath(name.text);
     if (!path || name.quoted || path->control.empty() || !path->arrow.empty())
@@ -53,8 +50,7 @@ void Set(Session& session)
 
 } // namespace
 
-bool RunCodeCommand(Session& session)
-{
+bool RunCodeCommand(Session& session) {
     const std::string& command = Args(session)[0].text;
     if (command == "show") {
         Show(session);

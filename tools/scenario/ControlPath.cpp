@@ -14,8 +14,7 @@ namespace {
 
 const std::array<const char*, 4> kArrows = {"First", "Prev", "Next", "Last"};
 
-bool IsName(const std::string& text)
-{
+bool IsName(const std::string& text) {
     if (text.empty()) return false;
     if (!std::isalpha(static_cast<unsigned char>(text[0]))) return false;
     return std::all_of(text.begin(), text.end(),
@@ -23,8 +22,7 @@ bool IsName(const std::string& text)
 }
 
 // "Name" or "Name(12)".
-bool SplitIndex(const std::string& part, std::string& name, int& index)
-{
+bool SplitIndex(const std::string& part, std::string& name, int& index) {
     auto open = part.find('(');
     if (open == std::string::npos) {
         name = part;
@@ -40,8 +38,7 @@ bool SplitIndex(const std::string& part, std::string& name, int& index)
     return IsName(name);
 }
 
-std::string Written(const ControlPath& path)
-{
+std::string Written(const ControlPath& path) {
     std::string text = path.control;
     if (path.index >= 0) text += "(" + std::to_string(path.index) + ")";
     return text;
@@ -49,8 +46,7 @@ std::string Written(const ControlPath& path)
 
 } // namespace
 
-std::optional<ControlPath> ParseControlPath(const std::string& text)
-{
+std::optional<ControlPath> ParseControlPath(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (;;) {
@@ -73,21 +69,19 @@ std::optional<ControlPath> ParseControlPath(const std::string& text)
     return path;
 }
 
-forms::Form* LoadedForm(const std::string& name)
-{
+forms::Form* LoadedForm(const std::string& name) {
     auto& app = forms::App();
     for (int i = 0; i < app.Count(); ++i)
         if (basic::SameNameCaseBlind(app.Item(i).Name(), name)) return &app.Item(i);
     return nullptr;
 }
 
-Resolved Resolve(const ControlPath& path)
-{
+Resolved Resolve(const ControlPath& path) {
     Resolved found;
     found.form = LoadedForm(path.form);
     if (found.form == nullptr) {
-        found.problem = forms::App().HasScreen(path.form) ? path.form + " is not loaded"
-                                                          : "there is no screen named " + path.form;
+        found.problem =
+            forms::App().HasScreen(path.form) ? path.form + " is not loaded" : "there is no screen named " + path.form;
         return found;
     }
     if (path.control.empty()) return found;

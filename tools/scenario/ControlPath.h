@@ -5,7 +5,7 @@
 namespace forms {
 class Control;
 class Form;
-}
+} // namespace forms
 
 namespace scenario {
 
@@ -13,9 +13,9 @@ namespace scenario {
 // FORM.datName.First / .Prev / .Next / .Last.
 struct ControlPath {
     std::string form;
-    std::string control;  // "" when the path names the form itself
-    int index = -1;       // element of a control array; -1 for none
-    std::string arrow;    // First, Prev, Next or Last; "" for none
+    std::string control; // "" when the path names the form itself
+    int index = -1;      // element of a control array; -1 for none
+    std::string arrow;   // First, Prev, Next or Last; "" for none
 };
 
 // Nothing when the text is not such a name.

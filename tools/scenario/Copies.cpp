@@ -26,8 +26,7 @@ constexpr char kRecord = '\x1e';
 // A line that takes longer than this in a copy is taken for a hang.
 constexpr int kLineTimeoutMs = 60000;
 
-bool SendAll(int fd, const std::string& text)
-{
+bool SendAll(int fd, const std::string& text) {
     std::size_t sent = 0;
     while (sent < text.size()) {
         ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
@@ -39,8 +38,7 @@ bool SendAll(int fd, const std::string& text)
 
 // Reads up to and including `end`; false when the channel closes first or
 // nothing comes within the timeout (-1: wait for ever).
-bool ReadUntil(int fd, char end, std::string& out, int timeoutMs)
-{
+bool ReadUntil(int fd, char end, std::string& out, int timeoutMs) {
     char c = 0;
     for (;;) {
         pollfd ready{fd, POLLIN, 0};
@@ -51,15 +49,13 @@ bool ReadUntil(int fd, char end, std::string& out, int timeoutMs)
     }
 }
 
-void Reply(int channel, const std::string& text, int failures, bool goOn)
-{
+void Reply(int channel, const std::string& text, int failures, bool goOn) {
     SendAll(channel, text + kRecord + std::to_string(failures) + " " + (goOn ? "1" : "0") + "\n");
 }
 
 } // namespace
 
-CopyProcess::CopyProcess(const std::filesystem::path& programFolder, const std::string& fileName)
-{
+CopyProcess::CopyProcess(const std::filesystem::path& programFolder, const std::string& fileName) {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) throw ActionFailed{"cannot start a copy"};
     const std::string program = SCENARIO_PROGRAM;
@@ -81,8 +77,7 @@ CopyProcess::CopyProcess(const std::filesystem::path& programFolder, const std::
 
 CopyProcess::~CopyProcess() { Kill(); }
 
-void CopyProcess::Kill()
-{
+void CopyProcess::Kill() {
     if (channel_ >= 0) ::close(channel_);
     channel_ = -1;
     if (pid_ > 0) {
@@ -92,8 +87,7 @@ void CopyProcess::Kill()
     pid_ = -1;
 }
 
-CopyReport CopyProcess::Await()
-{
+CopyReport CopyProcess::Await() {
     std::string text;
     std::string status;
     if (!ReadUntil(channel_, kRecord, text, kLineTimeoutMs) || !ReadUntil(channel_, '\n', status, kLineTimeoutMs)) {
@@ -108,8 +102,7 @@ CopyReport CopyProcess::Await()
     return report;
 }
 
-CopyReport CopyProcess::Run(int number, const std::string& shown, const std::string& command)
-{
+CopyReport CopyProcess::Run(int number, const std::string& shown, const std::string& command) {
     if (channel_ < 0) return {1, "the copy has been ended\n", false};
     if (!SendAll(channel_, std::to_string(number) + kUnit + shown + kUnit + command + "\n")) {
         Kill();
@@ -118,8 +111,7 @@ CopyReport CopyProcess::Run(int number, const std::string& shown, const std::str
     return Await();
 }
 
-CopyReport CopyProcess::End()
-{
+CopyReport CopyProcess::End() {
     if (channel_ < 0) return {};
     ::shutdown(channel_, SHUT_WR);
     CopyReport report = Await();
@@ -132,8 +124,7 @@ CopyReport CopyProcess::End()
     return report;
 }
 
-int ServeAsCopy(const std::filesystem::path& programFolder, const std::string& fileName, int channel)
-{
+int ServeAsCopy(const std::filesystem::path& programFolder, const std::string& fileName, int channel) {
     RegisterScreens();
     std::vector<ScriptLine> lines;
     std::ostringstream report;

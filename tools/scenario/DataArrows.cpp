@@ -20,8 +20,7 @@ const std::array<std::pair<const char*, data::DataControl::Arrow>, 4> kArrows = 
 
 } // namespace
 
-void ClickDataArrow(forms::Control& control, const std::string& arrow)
-{
+void ClickDataArrow(forms::Control& control, const std::string& arrow) {
     auto* dataControl = dynamic_cast<data::DataControl*>(&control);
     if (dataControl == nullptr)
         throw ActionFailed{control.Name() + " is a " + control.Kind() + ", which has no " + arrow + " arrow"};

@@ -25,13 +25,11 @@ struct NotHeld {
 
 const std::vector<Token>& Args(Session& session) { return session.Line().tokens; }
 
-void NeedArgs(Session& session, std::size_t count, const char* usage)
-{
+void NeedArgs(Session& session, std::size_t count, const char* usage) {
     if (Args(session).size() != count + 2) throw ActionFailed{std::string("usage: ") + usage};
 }
 
-long long WholeNumber(const Token& token)
-{
+long long WholeNumber(const Token& token) {
     long long value = 0;
     const std::string& text = token.text;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -40,16 +38,14 @@ long long WholeNumber(const Token& token)
     return value;
 }
 
-ControlPath PathOf(const Token& token)
-{
+ControlPath PathOf(const Token& token) {
     auto path = ParseControlPath(token.text);
     if (!path || token.quoted || !path->arrow.empty())
         throw ActionFailed{"not a name of a form or control: " + token.text};
     return *path;
 }
 
-forms::Control& ControlOf(const Token& token)
-{
+forms::Control& ControlOf(const Token& token) {
     ControlPath path = PathOf(token);
     if (path.control.empty()) throw ActionFailed{"a control is named here, not a form: " + token.text};
     Resolved found = Resolve(path);
@@ -57,13 +53,11 @@ forms::Control& ControlOf(const Token& token)
     return *found.control;
 }
 
-void Check(bool holds, const std::string& found)
-{
+void Check(bool holds, const std::string& found) {
     if (!holds) throw NotHeld{found};
 }
 
-std::string Hex(long value)
-{
+std::string Hex(long value) {
     std::ostringstream out;
     out << "&H" << std::uppercase << std::hex << value;
     return out.str();
@@ -71,8 +65,7 @@ std::string Hex(long value)
 
 // --- dialogs ---
 
-void Msgbox(Session& session, bool prefixOnly)
-{
+void Msgbox(Session& session, bool prefixOnly) {
     NeedArgs(session, 3, "expect msgbox STYLE \"TITLE\" \"TEXT\"");
     const long long style = WholeNumber(Args(session)[2]);
     const std::string& title = Args(session)[3].text;
@@ -80,14 +73,14 @@ void Msgbox(Session& session, bool prefixOnly)
     auto* box = session.Dialogs().OldestUnchecked(false);
     if (box == nullptr) throw NotHeld{"no message box left to check"};
     box->checked = true;
-    const bool textHolds = prefixOnly ? box->prompt.compare(0, text.size(), text) == 0 && box->prompt.size() >= text.size()
-                                      : box->prompt == text;
+    const bool textHolds = prefixOnly
+                               ? box->prompt.compare(0, text.size(), text) == 0 && box->prompt.size() >= text.size()
+                               : box->prompt == text;
     Check(box->style == style && box->title == title && textHolds,
           "msgbox " + std::to_string(box->style) + " " + ScriptQuote(box->title) + " " + ScriptQuote(box->prompt));
 }
 
-void InputExpectation(Session& session)
-{
+void InputExpectation(Session& session) {
     NeedArgs(session, 3, "expect input \"TITLE\" \"PROMPT\" \"DEFAULT\"");
     auto* box = session.Dialogs().OldestUnchecked(true);
     if (box == nullptr) throw NotHeld{"no input box left to check"};
@@ -97,8 +90,7 @@ void InputExpectation(Session& session)
           "input " + ScriptQuote(box->title) + " " + ScriptQuote(box->prompt) + " " + ScriptQuote(box->defaultText));
 }
 
-void NoDialog(Session& session)
-{
+void NoDialog(Session& session) {
     if (Args(session).size() != 2) throw ActionFailed{"usage: expect no-dialog"};
     std::string unchecked;
     for (auto& box : session.Dialogs().Boxes()) {
@@ -106,15 +98,14 @@ void NoDialog(Session& session)
         unchecked += (unchecked.empty() ? "" : "; ") + std::string(box.isInput ? "input " : "msgbox ") +
                      (box.isInput ? "" : std::to_string(box.style) + " ") + ScriptQuote(box.title) + " " +
                      ScriptQuote(box.prompt);
-        box.checked = true;  // reported once
+        box.checked = true; // reported once
     }
     Check(unchecked.empty(), "unchecked " + unchecked);
 }
 
 // --- what the screens show ---
 
-void Text(Session& session)
-{
+void Text(Session& session) {
     NeedArgs(session, 2, "expect text FORM.CONTROL \"TEXT\"");
     auto& control = ControlOf(Args(session)[2]);
     auto* field = dynamic_cast<forms::TextField*>(&control);
@@ -122,28 +113,25 @@ void Text(Session& session)
     Check(field->Text() == Args(session)[3].text, ScriptQuote(field->Text()));
 }
 
-void ClipboardText(Session& session)
-{
+void ClipboardText(Session& session) {
     if (Args(session).size() != 3 || !Args(session)[2].quoted) throw ActionFailed{"usage: expect clipboard \"TEXT\""};
     const std::string held = forms::App().GetClipboard().GetText();
     Check(held == Args(session)[2].text, ScriptQuote(held));
 }
 
-void Selection(Session& session)
-{
+void Selection(Session& session) {
     NeedArgs(session, 3, "expect selection FORM.CONTROL START LENGTH");
     auto& control = ControlOf(Args(session)[2]);
     auto* field = dynamic_cast<forms::TextField*>(&control);
     if (field == nullptr) throw NotHeld{control.Name() + " is a " + control.Kind() + ", which has no selection"};
     const long long start = WholeNumber(Args(session)[3]);
     const long long length = WholeNumber(Args(session)[4]);
-    Check(field->SelStart() == start && field->SelLength() == length,
-          std::to_string(field->SelStart()) + " " + std::to_string(field->SelLength()) + " (" +
-              ScriptQuote(field->SelText()) + " selected)");
+    Check(field->SelStart() == start && field->SelLength() == length, std::to_string(field->SelStart()) + " " +
+                                                                          std::to_string(field->SelLength()) + " (" +
+                                                                          ScriptQuote(field->SelText()) + " selected)");
 }
 
-std::optional<std::string> CaptionOf(const forms::Control& control)
-{
+std::optional<std::string> CaptionOf(const forms::Control& control) {
     if (auto* c = dynamic_cast<const forms::Label*>(&control)) return c->Caption();
     if (auto* c = dynamic_cast<const forms::CommandButton*>(&control)) return c->Caption();
     if (auto* c = dynamic_cast<const forms::CheckBox*>(&control)) return c->Caption();
@@ -153,8 +141,7 @@ std::optional<std::string> CaptionOf(const forms::Control& control)
     return std::nullopt;
 }
 
-void Caption(Session& session)
-{
+void Caption(Session& session) {
     NeedArgs(session, 2, "expect caption FORM[.CONTROL] \"TEXT\"");
     ControlPath path = PathOf(Args(session)[2]);
     Resolved found = Resolve(path);
@@ -170,8 +157,7 @@ void Caption(Session& session)
     Check(caption == Args(session)[3].text, ScriptQuote(caption));
 }
 
-void Value(Session& session)
-{
+void Value(Session& session) {
     NeedArgs(session, 2, "expect value FORM.CONTROL N");
     auto& control = ControlOf(Args(session)[2]);
     const long long expected = WholeNumber(Args(session)[3]);
@@ -182,8 +168,7 @@ void Value(Session& session)
     Check(value == expected, std::to_string(value));
 }
 
-void State(Session& session, const std::string& state)
-{
+void State(Session& session, const std::string& state) {
     if (Args(session).size() < 3) throw ActionFailed{"usage: expect " + state + " FORM.CONTROL ..."};
     std::string wrong;
     for (std::size_t i = 2; i < Args(session).size(); ++i) {
@@ -208,8 +193,7 @@ void State(Session& session, const std::string& state)
     Check(wrong.empty(), wrong);
 }
 
-void Focus(Session& session)
-{
+void Focus(Session& session) {
     NeedArgs(session, 1, "expect focus FORM.CONTROL");
     auto& control = ControlOf(Args(session)[2]);
     if (control.HasFocus()) return;
@@ -222,8 +206,7 @@ void Focus(Session& session)
     throw NotHeld{"the focus is on " + where};
 }
 
-void Backcolor(Session& session)
-{
+void Backcolor(Session& session) {
     NeedArgs(session, 2, "expect backcolor FORM.CONTROL &HXXXXXX");
     auto& control = ControlOf(Args(session)[2]);
     std::string text = Args(session)[3].text;
@@ -236,8 +219,7 @@ void Backcolor(Session& session)
     Check(static_cast<unsigned long>(control.BackColor()) == colour, Hex(control.BackColor()));
 }
 
-void FormState(Session& session, const std::string& state)
-{
+void FormState(Session& session, const std::string& state) {
     NeedArgs(session, 1, "expect shown|hidden|unloaded FORM");
     ControlPath path = PathOf(Args(session)[2]);
     if (!path.control.empty()) throw ActionFailed{"a form is named here, not a control: " + Args(session)[2].text};
@@ -247,8 +229,7 @@ void FormState(Session& session, const std::string& state)
     Check(now == state, path.form + " is " + now);
 }
 
-void Pointer(Session& session)
-{
+void Pointer(Session& session) {
     NeedArgs(session, 1, "expect pointer N");
     const long long expected = WholeNumber(Args(session)[2]);
     Check(forms::App().MousePointer() == expected, std::to_string(forms::App().MousePointer()));
@@ -256,8 +237,7 @@ void Pointer(Session& session)
 
 // --- what is stored and printed ---
 
-void SqlExpectation(Session& session)
-{
+void SqlExpectation(Session& session) {
     NeedArgs(session, 3, "expect sql main|id|\"FILE\" \"SELECT ...\" \"ROWS\"");
     if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
     const Token& which = Args(session)[2];
@@ -272,8 +252,7 @@ void SqlExpectation(Session& session)
     Check(rows == Args(session)[4].text, ScriptQuote(rows));
 }
 
-void Print(Session& session)
-{
+void Print(Session& session) {
     if (Args(session).size() < 3) throw ActionFailed{"usage: expect print \"Name=Value\" ..."};
     std::vector<std::string> expected;
     for (std::size_t i = 2; i < Args(session).size(); ++i) expected.push_back(Args(session)[i].text);
@@ -290,8 +269,7 @@ void Print(Session& session)
                   ", the trace has " + (nearest.brokenBy.empty() ? "no more stores" : ScriptQuote(nearest.brokenBy))};
 }
 
-void PrintCount(Session& session, bool aborted)
-{
+void PrintCount(Session& session, bool aborted) {
     NeedArgs(session, 1, aborted ? "expect aborted-count N" : "expect print-count N");
     const long long expected = WholeNumber(Args(session)[2]);
     long long count = 0;
@@ -302,24 +280,21 @@ void PrintCount(Session& session, bool aborted)
     Check(count == expected, std::to_string(count));
 }
 
-std::filesystem::path ExistingFile(Session& session, const std::string& name)
-{
+std::filesystem::path ExistingFile(Session& session, const std::string& name) {
     if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
     auto path = ScriptFilePath(name);
     if (!std::filesystem::is_regular_file(path)) throw NotHeld{"no file " + name};
     return path;
 }
 
-void FileSize(Session& session)
-{
+void FileSize(Session& session) {
     NeedArgs(session, 2, "expect file \"NAME\" SIZE");
     const long long expected = WholeNumber(Args(session)[3]);
     auto size = std::filesystem::file_size(ExistingFile(session, Args(session)[2].text));
     Check(static_cast<long long>(size) == expected, std::to_string(size) + " bytes");
 }
 
-void Bytes(Session& session)
-{
+void Bytes(Session& session) {
     NeedArgs(session, 3, "expect bytes \"NAME\" OFFSET \"TEXT\"");
     const long long offset = WholeNumber(Args(session)[3]);
     const std::string& text = Args(session)[4].text;
@@ -333,8 +308,7 @@ void Bytes(Session& session)
 
 } // namespace
 
-bool RunExpectation(Session& session)
-{
+bool RunExpectation(Session& session) {
     if (Args(session)[0].text != "expect") return false;
     if (Args(session).size() < 2) throw ActionFailed{"usage: expect WHAT ..."};
     const std::string what = Args(session)[1].text;
@@ -348,7 +322,8 @@ bool RunExpectation(Session& session)
         else if (what == "selection") Selection(session);
         else if (what == "caption") Caption(session);
         else if (what == "value") Value(session);
-        else if (what == "enabled" || what == "disabled" || what == "visible" || what == "invisible") State(session, what);
+        else if (what == "enabled" || what == "disabled" || what == "visible" || what == "invisible")
+            State(session, what);
         else if (what == "focus") Focus(session);
         else if (what == "backcolor") Backcolor(session);
         else if (what == "shown" || what == "hidden" || what == "unloaded") FormState(session, what);

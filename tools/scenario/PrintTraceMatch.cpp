@@ -7,8 +7,7 @@
 namespace scenario {
 namespace {
 
-std::optional<double> Number(const std::string& text)
-{
+std::optional<double> Number(const std::string& text) {
     if (text.empty()) return std::nullopt;
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -17,8 +16,7 @@ std::optional<double> Number(const std::string& text)
 }
 
 std::size_t MatchedFrom(const std::vector<std::string>& trace, std::size_t start,
-                               const std::vector<std::string>& expected)
-{
+                        const std::vector<std::string>& expected) {
     std::size_t n = 0;
     while (n < expected.size() && start + n < trace.size() && StoreMatches(expected[n], trace[start + n])) ++n;
     return n;
@@ -26,8 +24,7 @@ std::size_t MatchedFrom(const std::vector<std::string>& trace, std::size_t start
 
 } // namespace
 
-bool StoreMatches(const std::string& expected, const std::string& recorded)
-{
+bool StoreMatches(const std::string& expected, const std::string& recorded) {
     if (expected == recorded) return true;
     auto expectedEq = expected.find('=');
     auto recordedEq = recorded.find('=');
@@ -38,16 +35,14 @@ bool StoreMatches(const std::string& expected, const std::string& recorded)
     return a && b && std::fabs(*a - *b) < 1e-9;
 }
 
-long FindRun(const std::vector<std::string>& trace, const std::vector<std::string>& expected)
-{
+long FindRun(const std::vector<std::string>& trace, const std::vector<std::string>& expected) {
     if (expected.empty()) return 0;
     for (std::size_t start = 0; start < trace.size(); ++start)
         if (MatchedFrom(trace, start, expected) == expected.size()) return static_cast<long>(start);
     return -1;
 }
 
-NearestRun FindNearestRun(const std::vector<std::string>& trace, const std::vector<std::string>& expected)
-{
+NearestRun FindNearestRun(const std::vector<std::string>& trace, const std::vector<std::string>& expected) {
     NearestRun best;
     for (std::size_t start = 0; start < trace.size(); ++start) {
         std::size_t n = MatchedFrom(trace, start, expected);

@@ -13,8 +13,7 @@
 namespace scenario {
 namespace fs = std::filesystem;
 
-TempProgramFolder::TempProgramFolder()
-{
+TempProgramFolder::TempProgramFolder() {
     std::string pattern = (fs::temp_directory_path() / "tv941-scenario-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;
@@ -23,28 +22,24 @@ TempProgramFolder::TempProgramFolder()
     fs::create_symlink("/", path_ / "drives" / "c");
 }
 
-TempProgramFolder::~TempProgramFolder()
-{
+TempProgramFolder::~TempProgramFolder() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);  // removes the drive links, not what they point at
+    fs::remove_all(path_, ignored); // removes the drive links, not what they point at
 }
 
-fs::path ScriptFilePath(const std::string& name)
-{
+fs::path ScriptFilePath(const std::string& name) {
     if (files::DriveLetterOf(name) != 0) return files::Resolve(name);
     return files::Resolve(files::AppPath() + "\\" + name);
 }
 
-std::optional<fs::path> ScriptDatabasePath(const std::string& name, bool quoted)
-{
+std::optional<fs::path> ScriptDatabasePath(const std::string& name, bool quoted) {
     if (quoted) return ScriptFilePath(name);
     if (name == "main") return ScriptFilePath(data::kMainDatabaseFile);
     if (name == "id") return ScriptFilePath(data::kIdDatabaseFile);
     return std::nullopt;
 }
 
-void MapDrive(char letter, const std::string& folder)
-{
+void MapDrive(char letter, const std::string& folder) {
     fs::path target = files::Resolve(files::AppPath() + "\\" + folder);
     fs::create_directories(target);
 

@@ -19,14 +19,14 @@ public:
         int style = 0;
         std::string title;
         std::string defaultText;
-        int shownAtLine = -1;  // index of the script line whose action showed it
+        int shownAtLine = -1; // index of the script line whose action showed it
         bool checked = false;
     };
     struct QueuedAnswer {
-        int button = 0;                    // message boxes
-        std::optional<std::string> input;  // input boxes: nothing means Cancel
+        int button = 0;                   // message boxes
+        std::optional<std::string> input; // input boxes: nothing means Cancel
         int queuedAtLine = -1;
-        std::string written;               // as the script wrote it, for reports
+        std::string written; // as the script wrote it, for reports
     };
 
     void SetCurrentLine(int lineIndex) { currentLine_ = lineIndex; }

@@ -13,25 +13,21 @@ namespace scenario {
 namespace {
 
 // After an action: answers that met a box they do not fit fail the line.
-void ReportMisfits(Session& session)
-{
+void ReportMisfits(Session& session) {
     for (const auto& misfit : session.Dialogs().TakeMisfits()) session.Fail(misfit);
 }
 
 // "NAME:" before a line names the copy that runs it.
-bool NamesACopy(const Token& first)
-{
-    return !first.quoted && first.text.size() > 1 && first.text.back() == ':';
-}
+bool NamesACopy(const Token& first) { return !first.quoted && first.text.size() > 1 && first.text.back() == ':'; }
 
 } // namespace
 
-bool RunLine(Session& session)
-{
+bool RunLine(Session& session) {
     const Token& first = session.Line().tokens[0];
     if (NamesACopy(first)) return session.RunInCopy(first.text.substr(0, first.text.size() - 1));
     try {
-        bool known = RunSetupCommand(session) || RunActionCommand(session) || RunCodeCommand(session) || RunExpectation(session);
+        bool known =
+            RunSetupCommand(session) || RunActionCommand(session) || RunCodeCommand(session) || RunExpectation(session);
         if (!known) throw ActionFailed{"unknown command " + session.Line().tokens[0].text};
         ReportMisfits(session);
         return true;
@@ -48,13 +44,9 @@ bool RunLine(Session& session)
     return false;
 }
 
-Runner::Runner(std::ostream& report) : report_(report)
-{
-    RegisterScreens();
-}
+Runner::Runner(std::ostream& report) : report_(report) { RegisterScreens(); }
 
-bool Runner::RunFile(const std::filesystem::path& file)
-{
+bool Runner::RunFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         report_ << file.string() << ": cannot read the scenario\n";
@@ -64,8 +56,7 @@ bool Runner::RunFile(const std::filesystem::path& file)
     return RunText(text, file.string());
 }
 
-bool Runner::RunText(const std::string& text, const std::string& fileName)
-{
+bool Runner::RunText(const std::string& text, const std::string& fileName) {
     Script script = ParseScript(text, fileName);
     for (const auto& error : script.errors) report_ << error << "\n";
     if (!script.errors.empty()) return false;

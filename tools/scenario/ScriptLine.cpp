@@ -5,8 +5,7 @@
 namespace scenario {
 namespace {
 
-int HexDigit(char c)
-{
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -17,8 +16,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // Reads a quoted text starting at the opening quote; returns the position
 // after the closing quote.
-std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out)
-{
+std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out) {
     std::size_t i = at + 1;
     while (i < line.size()) {
         char c = line[i];
@@ -48,7 +46,8 @@ std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out
             break;
         }
         default:
-            throw std::invalid_argument(std::string("unknown escape \\") + e + " (column " + std::to_string(i + 1) + ")");
+            throw std::invalid_argument(std::string("unknown escape \\") + e + " (column " + std::to_string(i + 1) +
+                                        ")");
         }
     }
     throw std::invalid_argument("the text opened at column " + std::to_string(at + 1) + " has no closing quote");
@@ -56,8 +55,7 @@ std::size_t ReadQuoted(const std::string& line, std::size_t at, std::string& out
 
 } // namespace
 
-std::vector<Token> Tokenize(const std::string& line)
-{
+std::vector<Token> Tokenize(const std::string& line) {
     std::vector<Token> tokens;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -70,7 +68,8 @@ std::vector<Token> Tokenize(const std::string& line)
             token.quoted = true;
             i = ReadQuoted(line, i, token.text);
             if (i < line.size() && !IsBlank(line[i]))
-                throw std::invalid_argument("a blank must follow the closing quote (column " + std::to_string(i + 1) + ")");
+                throw std::invalid_argument("a blank must follow the closing quote (column " + std::to_string(i + 1) +
+                                            ")");
         } else {
             while (i < line.size() && !IsBlank(line[i])) {
                 if (line[i] == '"')
@@ -83,8 +82,7 @@ std::vector<Token> Tokenize(const std::string& line)
     return tokens;
 }
 
-Script ParseScript(const std::string& text, const std::string& fileName)
-{
+Script ParseScript(const std::string& text, const std::string& fileName) {
     Script script;
     std::size_t start = 0;
     int number = 0;
@@ -117,8 +115,7 @@ Script ParseScript(const std::string& text, const std::string& fileName)
 
 namespace scenario {
 
-std::string ScriptQuote(const std::string& text)
-{
+std::string ScriptQuote(const std::string& text) {
     static const char* kHex = "0123456789ABCDEF";
     std::string out = "\"";
     for (char c : text) {

@@ -31,7 +31,7 @@ std::vector<Token> Tokenize(const std::string& line);
 // line, the reason); the runner refuses to run a script that has any.
 struct Script {
     std::vector<ScriptLine> lines;
-    std::vector<std::string> errors;  // "file:line: reason"
+    std::vector<std::string> errors; // "file:line: reason"
 };
 Script ParseScript(const std::string& text, const std::string& fileName);
 

@@ -16,26 +16,22 @@ namespace {
 
 const std::vector<Token>& Args(Session& session) { return session.Line().tokens; }
 
-void NeedArgs(Session& session, std::size_t count, const char* usage)
-{
+void NeedArgs(Session& session, std::size_t count, const char* usage) {
     if (Args(session).size() != count + 1) throw ActionFailed{std::string("usage: ") + usage};
 }
 
-void NeedProgramFolder(Session& session)
-{
+void NeedProgramFolder(Session& session) {
     if (!session.HasProgramFolder()) throw ActionFailed{"no program folder yet: the scenario must begin with fresh"};
 }
 
-std::filesystem::path DatabaseFile(Session& session, const Token& which)
-{
+std::filesystem::path DatabaseFile(Session& session, const Token& which) {
     NeedProgramFolder(session);
     auto path = ScriptDatabasePath(which.text, which.quoted);
     if (!path) throw ActionFailed{"the database is main, id or a quoted file name, not " + which.text};
     return *path;
 }
 
-void Sql(Session& session)
-{
+void Sql(Session& session) {
     NeedArgs(session, 2, "sql main|id|\"FILE\" \"STATEMENT\"");
     try {
         ExecuteSql(DatabaseFile(session, Args(session)[1]), Args(session)[2].text);
@@ -44,8 +40,7 @@ void Sql(Session& session)
     }
 }
 
-void File(Session& session)
-{
+void File(Session& session) {
     NeedArgs(session, 2, "file \"NAME\" \"CONTENT\"");
     NeedProgramFolder(session);
     auto path = ScriptFilePath(Args(session)[1].text);
@@ -55,8 +50,7 @@ void File(Session& session)
     if (!out) throw ActionFailed{"cannot write " + path.string()};
 }
 
-void Drive(Session& session)
-{
+void Drive(Session& session) {
     NeedArgs(session, 2, "drive X \"FOLDER\"");
     NeedProgramFolder(session);
     const std::string& letter = Args(session)[1].text;
@@ -65,16 +59,14 @@ void Drive(Session& session)
     MapDrive(letter[0], Args(session)[2].text);
 }
 
-void Today(Session& session)
-{
+void Today(Session& session) {
     NeedArgs(session, 1, "today YYYY-MM-DD");
     auto date = basic::ParseDate(Args(session)[1].text);
     if (!date) throw ActionFailed{"not a date: " + Args(session)[1].text};
     basic::SetToday(date->Year, date->Month, date->Day);
 }
 
-void Start(Session& session)
-{
+void Start(Session& session) {
     NeedArgs(session, 0, "start");
     NeedProgramFolder(session);
     printing::PrintLog::Reset();
@@ -83,8 +75,7 @@ void Start(Session& session)
 
 } // namespace
 
-bool RunSetupCommand(Session& session)
-{
+bool RunSetupCommand(Session& session) {
     const std::string& command = Args(session)[0].text;
     if (command == "fresh") {
         NeedArgs(session, 0, "fresh");

@@ -19,8 +19,7 @@ struct FinalizeStatement {
 };
 using StatementPtr = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
-ConnectionPtr Open(const std::filesystem::path& file, bool create = false)
-{
+ConnectionPtr Open(const std::filesystem::path& file, bool create = false) {
     if (create) std::filesystem::create_directories(file.parent_path());
     else if (!std::filesystem::exists(file)) throw std::runtime_error("no database file " + file.string());
     sqlite3* raw = nullptr;
@@ -31,15 +30,11 @@ ConnectionPtr Open(const std::filesystem::path& file, bool create = false)
     return db;
 }
 
-std::string ColumnText(sqlite3_stmt* stmt, int column)
-{
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL:
-        return "NULL";
-    case SQLITE_INTEGER:
-        return std::to_string(sqlite3_column_int64(stmt, column));
-    case SQLITE_FLOAT:
-        return printing::ShortestNumber(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL: return "NULL";
+    case SQLITE_INTEGER: return std::to_string(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT: return printing::ShortestNumber(sqlite3_column_double(stmt, column));
     default: {
         const void* bytes = sqlite3_column_blob(stmt, column);
         int size = sqlite3_column_bytes(stmt, column);
@@ -50,8 +45,7 @@ std::string ColumnText(sqlite3_stmt* stmt, int column)
 
 } // namespace
 
-void ExecuteSql(const std::filesystem::path& file, const std::string& sql)
-{
+void ExecuteSql(const std::filesystem::path& file, const std::string& sql) {
     auto db = Open(file, true);
     char* error = nullptr;
     if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
@@ -61,8 +55,7 @@ void ExecuteSql(const std::filesystem::path& file, const std::string& sql)
     }
 }
 
-std::string QueryText(const std::filesystem::path& file, const std::string& sql)
-{
+std::string QueryText(const std::filesystem::path& file, const std::string& sql) {
     auto db = Open(file);
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &raw, nullptr) != SQLITE_OK)

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Another copy of the program, started by a scenario's `copy NAME`.
-    if (argc == 4 && std::string(argv[1]) == "--copy") return scenario::ServeAsCopy(argv[2], argv[3], scenario::kCopyChannel);
+    if (argc == 4 && std::string(argv[1]) == "--copy")
+        return scenario::ServeAsCopy(argv[2], argv[3], scenario::kCopyChannel);
     if (argc < 2) {
         std::cerr << "usage: scenario FILE.scenario [FILE.scenario ...]\n";
         return 2;

@@ -40,8 +40,7 @@ DateTime Now() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                    local.tm_hour,        local.tm_min,     local.tm_sec};
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 DateTime Today() {
@@ -63,8 +62,7 @@ std::optional<DateTime> ParseDate(std::string_view text) {
     if (dash1 != std::string_view::npos) {
         std::size_t dash2 = text.find('-', dash1 + 1);
         if (dash2 == std::string_view::npos || dash1 != 4) return std::nullopt;
-        if (!ReadWhole(text.substr(0, dash1), year) ||
-            !ReadWhole(text.substr(dash1 + 1, dash2 - dash1 - 1), month) ||
+        if (!ReadWhole(text.substr(0, dash1), year) || !ReadWhole(text.substr(dash1 + 1, dash2 - dash1 - 1), month) ||
             !ReadWhole(text.substr(dash2 + 1), day)) {
             return std::nullopt;
         }
@@ -84,8 +82,7 @@ std::optional<DateTime> ParseDate(std::string_view text) {
 }
 
 std::string DateText(const DateTime& value) {
-    std::string text = std::to_string(value.Month) + "/" + std::to_string(value.Day) + "/" +
-                       std::to_string(value.Year);
+    std::string text = std::to_string(value.Month) + "/" + std::to_string(value.Day) + "/" + std::to_string(value.Year);
     if (value.Hour == 0 && value.Minute == 0 && value.Second == 0) return text;
     int hour12 = value.Hour % 12 == 0 ? 12 : value.Hour % 12;
     auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };

@@ -8,12 +8,12 @@ namespace basic {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames{"January",   "February", "March",    "April",
+                                                  "May",       "June",     "July",     "August",
+                                                  "September", "October",  "November", "December"};
 
-constexpr std::array<const char*, 7> kDayNames{
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 7> kDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                               "Thursday", "Friday", "Saturday"};
 
 std::string TwoDigits(int n) {
     std::string text = std::to_string(n);
@@ -41,7 +41,7 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 std::string Format(const DateTime& value, std::string_view picture) {
     std::string text;
-    bool afterHour = false;  // "m" right after an hour means minutes
+    bool afterHour = false; // "m" right after an hour means minutes
     std::size_t i = 0;
     while (i < picture.size()) {
         char letter = Lower(picture[i]);
@@ -60,21 +60,11 @@ std::string Format(const DateTime& value, std::string_view picture) {
             else if (run == 2) text += TwoDigits(value.Month);
             else text += MonthName(value.Month, run >= 4);
             break;
-        case 'y':
-            text += run <= 2 ? TwoDigits(value.Year % 100) : std::to_string(value.Year);
-            break;
-        case 'h':
-            text += run == 1 ? std::to_string(value.Hour) : TwoDigits(value.Hour);
-            break;
-        case 'n':
-            text += run == 1 ? std::to_string(value.Minute) : TwoDigits(value.Minute);
-            break;
-        case 's':
-            text += run == 1 ? std::to_string(value.Second) : TwoDigits(value.Second);
-            break;
-        default:
-            text.append(picture.substr(i, run));
-            break;
+        case 'y': text += run <= 2 ? TwoDigits(value.Year % 100) : std::to_string(value.Year); break;
+        case 'h': text += run == 1 ? std::to_string(value.Hour) : TwoDigits(value.Hour); break;
+        case 'n': text += run == 1 ? std::to_string(value.Minute) : TwoDigits(value.Minute); break;
+        case 's': text += run == 1 ? std::to_string(value.Second) : TwoDigits(value.Second); break;
+        default: text.append(picture.substr(i, run)); break;
         }
         if (letter == 'h') afterHour = true;
         else if (letter != ':' && letter != ' ') afterHour = false;

@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/basic/Clock.h"
 #include <string>
 #include <string_view>
-#include "platform/basic/Clock.h"
 
 namespace basic {
 

@@ -12,9 +12,9 @@ namespace {
 
 // What a digit picture asks for.
 struct DigitPicture {
-    std::size_t minIntegerDigits = 0;   // the "0"s of the whole part
-    std::size_t minDecimals = 0;        // up to the last "0" after the point
-    std::size_t maxDecimals = 0;        // every place after the point
+    std::size_t minIntegerDigits = 0; // the "0"s of the whole part
+    std::size_t minDecimals = 0;      // up to the last "0" after the point
+    std::size_t maxDecimals = 0;      // every place after the point
     bool hasPoint = false;
 };
 
@@ -24,8 +24,10 @@ DigitPicture ReadPicture(std::string_view picture) {
     result.hasPoint = point != std::string_view::npos;
     std::string_view whole = picture.substr(0, point);
     std::string_view decimals = result.hasPoint ? picture.substr(point + 1) : std::string_view{};
-    for (char c : whole) if (c != '#' && c != '0') Raise(5);
-    for (char c : decimals) if (c != '#' && c != '0') Raise(5);
+    for (char c : whole)
+        if (c != '#' && c != '0') Raise(5);
+    for (char c : decimals)
+        if (c != '#' && c != '0') Raise(5);
     std::size_t firstZero = whole.find('0');
     if (firstZero != std::string_view::npos) result.minIntegerDigits = whole.size() - firstZero;
     std::size_t lastZero = decimals.rfind('0');
@@ -37,7 +39,7 @@ DigitPicture ReadPicture(std::string_view picture) {
 // The number as the decimal digits of its 15-digit text, split at the point.
 struct DecimalDigits {
     bool negative = false;
-    std::string whole;     // without leading zeros
+    std::string whole; // without leading zeros
     std::string decimals;
 };
 
@@ -46,14 +48,15 @@ DecimalDigits FifteenDigits(double value) {
     result.negative = value < 0;
     if (value == 0.0) return result;
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     (void)error;
     std::string text(buffer, end);
     std::size_t mark = text.find('e');
     int exponent = std::atoi(text.c_str() + mark + 1);
     std::string digits;
-    for (std::size_t i = 0; i < mark; ++i) if (text[i] != '.') digits += text[i];
+    for (std::size_t i = 0; i < mark; ++i)
+        if (text[i] != '.') digits += text[i];
     if (exponent < 0) {
         result.decimals = std::string(-exponent - 1, '0') + digits;
     } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
@@ -74,7 +77,10 @@ void RoundDecimals(DecimalDigits& d, std::size_t places) {
     std::string all = d.whole + d.decimals;
     int i = static_cast<int>(all.size()) - 1;
     for (; i >= 0; --i) {
-        if (all[i] == '9') { all[i] = '0'; continue; }
+        if (all[i] == '9') {
+            all[i] = '0';
+            continue;
+        }
         ++all[i];
         break;
     }

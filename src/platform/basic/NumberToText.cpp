@@ -21,10 +21,10 @@ Digits SignificantDigits(double value) {
     Digits result;
     result.negative = std::signbit(value) && value != 0.0;
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     (void)error;
-    std::string text(buffer, end);  // "7.97000000000000e+00"
+    std::string text(buffer, end); // "7.97000000000000e+00"
     std::size_t mark = text.find('e');
     result.exponent = std::atoi(text.c_str() + mark + 1);
     for (std::size_t i = 0; i < mark; ++i) {

@@ -12,7 +12,7 @@ constexpr std::uint32_t kStartState = 0x50000;
 constexpr std::uint32_t kMultiplier = 0x43FD43FD;
 constexpr std::uint32_t kIncrement = 0xC39EC3;
 constexpr std::uint32_t kMask = 0xFFFFFF;
-constexpr double kRange = 16777216.0;  // 2^24
+constexpr double kRange = 16777216.0; // 2^24
 
 std::uint32_t state = kStartState;
 

@@ -13,8 +13,7 @@ double Round(double value, int digits) {
     // to_chars writes the exact binary value rounded to `digits` places, an
     // exact half to even; reading the text back gives the nearest double.
     char buffer[400];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, digits);
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
     if (error != std::errc()) return value;
     double result = value;
     std::from_chars(buffer, end, result);

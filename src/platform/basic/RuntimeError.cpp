@@ -53,9 +53,7 @@ std::string WhatText(int number, const std::string& description) {
 } // namespace
 
 RuntimeError::RuntimeError(int number, std::string source, std::string description)
-    : std::runtime_error(WhatText(number, description)),
-      number_(number),
-      source_(std::move(source)),
+    : std::runtime_error(WhatText(number, description)), number_(number), source_(std::move(source)),
       description_(std::move(description)) {}
 
 std::string DescriptionOf(int number) {

@@ -38,9 +38,8 @@ std::string MapLetters(std::string_view text, Change change) {
 } // namespace
 
 long Len(std::string_view text) {
-    return static_cast<long>(std::count_if(text.begin(), text.end(), [](char c) {
-        return !IsContinuationByte(static_cast<unsigned char>(c));
-    }));
+    return static_cast<long>(std::count_if(text.begin(), text.end(),
+                                           [](char c) { return !IsContinuationByte(static_cast<unsigned char>(c)); }));
 }
 
 std::string Left(std::string_view text, long count) {
@@ -95,8 +94,12 @@ char32_t LowerOf(char32_t c) {
 
 bool IsLetter(char32_t c) { return UpperOf(c) != c || LowerOf(c) != c || c == 0xDF || c == 0xAA || c == 0xBA; }
 
-std::string UCase(std::string_view text) { return MapLetters(text, [](char32_t c) { return UpperOf(c); }); }
-std::string LCase(std::string_view text) { return MapLetters(text, [](char32_t c) { return LowerOf(c); }); }
+std::string UCase(std::string_view text) {
+    return MapLetters(text, [](char32_t c) { return UpperOf(c); });
+}
+std::string LCase(std::string_view text) {
+    return MapLetters(text, [](char32_t c) { return LowerOf(c); });
+}
 
 namespace {
 

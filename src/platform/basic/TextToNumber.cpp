@@ -28,8 +28,8 @@ long DecimalMagnitude(const std::string& clean) {
     if (point == std::string::npos) point = mantissa.size();
     std::size_t firstNonZero = mantissa.find_first_of("123456789");
     if (firstNonZero == std::string::npos) return 0;
-    long position = firstNonZero < point ? static_cast<long>(point - firstNonZero) - 1
-                                         : -static_cast<long>(firstNonZero - point);
+    long position =
+        firstNonZero < point ? static_cast<long>(point - firstNonZero) - 1 : -static_cast<long>(firstNonZero - point);
     return position + exponent;
 }
 
@@ -72,8 +72,14 @@ double RadixValue(std::string_view digits, int radix, bool& valid) {
 bool StartsWithRadix(std::string_view text, int& radix) {
     if (text.size() < 2 || text[0] != '&') return false;
     char mark = text[1];
-    if (mark == 'h' || mark == 'H') { radix = 16; return true; }
-    if (mark == 'o' || mark == 'O') { radix = 8; return true; }
+    if (mark == 'h' || mark == 'H') {
+        radix = 16;
+        return true;
+    }
+    if (mark == 'o' || mark == 'O') {
+        radix = 8;
+        return true;
+    }
     return false;
 }
 
@@ -93,10 +99,16 @@ double Val(std::string_view text) {
     std::size_t i = 0;
     if (i < compact.size() && (compact[i] == '-' || compact[i] == '+')) clean += compact[i++];
     bool digits = false;
-    while (i < compact.size() && IsDigit(compact[i])) { clean += compact[i++]; digits = true; }
+    while (i < compact.size() && IsDigit(compact[i])) {
+        clean += compact[i++];
+        digits = true;
+    }
     if (i < compact.size() && compact[i] == '.') {
         clean += compact[i++];
-        while (i < compact.size() && IsDigit(compact[i])) { clean += compact[i++]; digits = true; }
+        while (i < compact.size() && IsDigit(compact[i])) {
+            clean += compact[i++];
+            digits = true;
+        }
     }
     if (!digits) return 0.0;
     if (i < compact.size() && IsExponentMark(compact[i])) {
@@ -104,7 +116,10 @@ double Val(std::string_view text) {
         std::size_t j = i + 1;
         if (j < compact.size() && (compact[j] == '-' || compact[j] == '+')) exponent += compact[j++];
         bool exponentDigits = false;
-        while (j < compact.size() && IsDigit(compact[j])) { exponent += compact[j++]; exponentDigits = true; }
+        while (j < compact.size() && IsDigit(compact[j])) {
+            exponent += compact[j++];
+            exponentDigits = true;
+        }
         if (exponentDigits) clean += exponent;
     }
     if (clean == "-." || clean == "+." || clean == ".") return 0.0;
@@ -124,8 +139,8 @@ double CDbl(std::string_view text) {
         double value = RadixValue(digits, radix, valid);
         // Every character after the mark must have been a digit of the radix.
         for (char c : digits) {
-            bool ok = IsDigit(c) ? (c - '0') < radix
-                                 : (radix == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+            bool ok =
+                IsDigit(c) ? (c - '0') < radix : (radix == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
             if (!ok) Raise(errTypeMismatch);
         }
         if (!valid) Raise(errTypeMismatch);
@@ -137,12 +152,18 @@ double CDbl(std::string_view text) {
     if (i < body.size() && (body[i] == '-' || body[i] == '+')) clean += body[i++];
     bool digits = false;
     while (i < body.size() && (IsDigit(body[i]) || (body[i] == ',' && digits))) {
-        if (body[i] != ',') { clean += body[i]; digits = true; }
+        if (body[i] != ',') {
+            clean += body[i];
+            digits = true;
+        }
         ++i;
     }
     if (i < body.size() && body[i] == '.') {
         clean += body[i++];
-        while (i < body.size() && IsDigit(body[i])) { clean += body[i++]; digits = true; }
+        while (i < body.size() && IsDigit(body[i])) {
+            clean += body[i++];
+            digits = true;
+        }
     }
     if (!digits) Raise(errTypeMismatch);
     if (i < body.size() && IsExponentMark(body[i])) {
@@ -150,7 +171,10 @@ double CDbl(std::string_view text) {
         ++i;
         if (i < body.size() && (body[i] == '-' || body[i] == '+')) clean += body[i++];
         bool exponentDigits = false;
-        while (i < body.size() && IsDigit(body[i])) { clean += body[i++]; exponentDigits = true; }
+        while (i < body.size() && IsDigit(body[i])) {
+            clean += body[i++];
+            exponentDigits = true;
+        }
         if (!exponentDigits) Raise(errTypeMismatch);
     }
     if (i != body.size()) Raise(errTypeMismatch);

@@ -22,7 +22,7 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     unsigned char lead = static_cast<unsigned char>(text[i]);
-    int extra = lead < 0x80            ? 0
+    int extra = lead < 0x80             ? 0
                 : (lead & 0xE0) == 0xC0 ? 1
                 : (lead & 0xF0) == 0xE0 ? 2
                 : (lead & 0xF8) == 0xF0 ? 3

@@ -15,8 +15,7 @@ namespace data {
 
 namespace {
 
-bool IsTextType(const std::string& type)
-{
+bool IsTextType(const std::string& type) {
     std::string upper;
     for (char c : type) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper.find("INT") == std::string::npos &&
@@ -34,11 +33,9 @@ class ActionRunner {
 public:
     ActionRunner(Connection& connection, bool failOnError) : connection_(connection), failOnError_(failOnError) {}
 
-    long Run(const jet::ActionStatement& statement)
-    {
+    long Run(const jet::ActionStatement& statement) {
         switch (statement.kind) {
-        case jet::ActionKind::Select:
-            RaiseEngineError(errCannotExecuteSelect, kSourceDatabase);
+        case jet::ActionKind::Select: RaiseEngineError(errCannotExecuteSelect, kSourceDatabase);
         case jet::ActionKind::Delete: {
             auto target = Existing(statement.target);
             RefuseRowsHeldByOthers(target, statement);
@@ -49,40 +46,34 @@ public:
             RefuseRowsHeldByOthers(target, statement);
             return Write("UPDATE " + Conflict() + target.Qualified() + " " + statement.tail + Where(statement));
         }
-        case jet::ActionKind::Insert:
-            return Insert(statement);
-        case jet::ActionKind::SelectInto:
-            return SelectInto(statement);
+        case jet::ActionKind::Insert: return Insert(statement);
+        case jet::ActionKind::SelectInto: return SelectInto(statement);
         }
         return 0;
     }
 
 private:
-    ResolvedTable Resolve(const jet::TableRef& table)
-    {
+    ResolvedTable Resolve(const jet::TableRef& table) {
         ResolvedTable resolved;
         resolved.schema = table.file ? connection_.SchemaFor(*table.file) : "main";
         resolved.name = connection_.FindTable(resolved.schema, table.name);
         return resolved;
     }
 
-    ResolvedTable Existing(const jet::TableRef& table)
-    {
+    ResolvedTable Existing(const jet::TableRef& table) {
         auto resolved = Resolve(table);
         if (resolved.name.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, table.name);
         return resolved;
     }
 
-    static std::string Where(const jet::ActionStatement& statement)
-    {
+    static std::string Where(const jet::ActionStatement& statement) {
         return statement.where.empty() ? "" : " WHERE " + statement.where;
     }
 
     // A row another user holds in edit is neither deleted nor overwritten
     // (3260); the write lock this statement runs under keeps the rows as
     // they were counted until it ends.
-    void RefuseRowsHeldByOthers(const ResolvedTable& target, const jet::ActionStatement& statement)
-    {
+    void RefuseRowsHeldByOthers(const ResolvedTable& target, const jet::ActionStatement& statement) {
         std::vector<std::int64_t> rowids;
         Statement rows(connection_.Handle(), "SELECT rowid FROM " + target.Qualified() + Where(statement),
                        kSourceDatabase);
@@ -93,39 +84,37 @@ private:
 
     std::string Conflict() const { return failOnError_ ? "" : "OR IGNORE "; }
 
-    long Write(const std::string& sql)
-    {
+    long Write(const std::string& sql) {
         connection_.Exec(sql, kSourceDatabase, true);
         return static_cast<long>(sqlite3_changes(connection_.Handle()));
     }
 
     // The columns a SELECT names, with their stored names and types.
-    std::vector<ColumnInfo> SourceColumns(const ResolvedTable& source, const std::vector<std::string>& names)
-    {
+    std::vector<ColumnInfo> SourceColumns(const ResolvedTable& source, const std::vector<std::string>& names) {
         auto all = connection_.Columns(source.schema, source.name);
         if (names.empty()) return all;
         std::vector<ColumnInfo> chosen;
         for (const auto& name : names) {
-            auto it = std::find_if(all.begin(), all.end(), [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
+            auto it = std::find_if(all.begin(), all.end(),
+                                   [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
             if (it == all.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
             chosen.push_back(*it);
         }
         return chosen;
     }
 
-    static std::string ColumnList(const std::vector<std::string>& names)
-    {
+    static std::string ColumnList(const std::vector<std::string>& names) {
         std::string list;
         for (const auto& name : names) list += (list.empty() ? "" : ", ") + QuoteIdentifier(name);
         return list;
     }
 
-    long Insert(const jet::ActionStatement& statement)
-    {
+    long Insert(const jet::ActionStatement& statement) {
         auto target = Existing(statement.target);
         std::string head = "INSERT " + Conflict() + "INTO " + target.Qualified();
         if (!statement.source) {
-            std::string columns = statement.targetColumns.empty() ? "" : " (" + ColumnList(statement.targetColumns) + ")";
+            std::string columns =
+                statement.targetColumns.empty() ? "" : " (" + ColumnList(statement.targetColumns) + ")";
             return Write(head + columns + " " + statement.tail);
         }
         auto source = Existing(*statement.source);
@@ -147,8 +136,7 @@ private:
                      source.Qualified() + Where(statement));
     }
 
-    long SelectInto(const jet::ActionStatement& statement)
-    {
+    long SelectInto(const jet::ActionStatement& statement) {
         auto target = Resolve(statement.target);
         if (!target.name.empty()) RaiseEngineError(errTableExists, kSourceDatabase, statement.target.name);
         auto source = Existing(*statement.source);
@@ -173,8 +161,7 @@ private:
 
 } // namespace
 
-long RunActionQuery(Connection& connection, const std::string& sql, bool failOnError)
-{
+long RunActionQuery(Connection& connection, const std::string& sql, bool failOnError) {
     jet::ActionStatement statement = jet::ParseAction(sql);
     bool ownTransaction = !connection.InTransaction();
     bool started = false;

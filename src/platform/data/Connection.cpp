@@ -21,56 +21,44 @@ constexpr int kBusyTimeoutMs = 400;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail)
-{
+int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     switch (rc) {
     case SQLITE_CONSTRAINT_UNIQUE:
-    case SQLITE_CONSTRAINT_PRIMARYKEY:
-        return errDuplicateKey;
-    case SQLITE_CONSTRAINT_NOTNULL:
-        return errNullInKey;
-    default:
-        break;
+    case SQLITE_CONSTRAINT_PRIMARYKEY: return errDuplicateKey;
+    case SQLITE_CONSTRAINT_NOTNULL: return errNullInKey;
+    default: break;
     }
     switch (rc & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return writing ? errRecordLocked : errTableLocked;
-    case SQLITE_READONLY:
-        return errReadOnly;
+    case SQLITE_LOCKED: return writing ? errRecordLocked : errTableLocked;
+    case SQLITE_READONLY: return errReadOnly;
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        return errUnrecognizedFormat;
-    case SQLITE_CANTOPEN:
-        return errFileNotFound;
-    case SQLITE_FULL:
-        return 3026;
-    case SQLITE_CONSTRAINT:
-        return errDuplicateKey;
-    default:
-        break;
+    case SQLITE_CORRUPT: return errUnrecognizedFormat;
+    case SQLITE_CANTOPEN: return errFileNotFound;
+    case SQLITE_FULL: return 3026;
+    case SQLITE_CONSTRAINT: return errDuplicateKey;
+    default: break;
     }
     if (Contains(detail, "no such table")) return errTableNotFound;
     if (Contains(detail, "no such column") || Contains(detail, "has no column")) return errUnknownName;
     if (Contains(detail, "already exists")) return errTableExists;
-    if (Contains(detail, "syntax error") || Contains(detail, "incomplete input") || Contains(detail, "unrecognized token"))
+    if (Contains(detail, "syntax error") || Contains(detail, "incomplete input") ||
+        Contains(detail, "unrecognized token"))
         return errSyntax;
     return errInvalidArgument;
 }
 
 } // namespace
 
-void RaiseSqlite(sqlite3* db, int rc, const std::string& source, bool writing)
-{
+void RaiseSqlite(sqlite3* db, int rc, const std::string& source, bool writing) {
     std::string detail;
     int number = EngineNumberFor(db, rc, writing, detail);
     // Users see the engine's own description, never SQLite's words.
     RaiseEngineError(number, source);
 }
 
-std::string QuoteIdentifier(const std::string& name)
-{
+std::string QuoteIdentifier(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;
@@ -79,8 +67,7 @@ std::string QuoteIdentifier(const std::string& name)
     return quoted + "\"";
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
+bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa = {}, sb = {};
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
@@ -89,8 +76,7 @@ bool SameFile(const std::string& a, const std::string& b)
 // --- Statement ---
 
 Statement::Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing)
-    : db_(db), source_(source), writing_(writing)
-{
+    : db_(db), source_(source), writing_(writing) {
     const char* tail = nullptr;
     int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
     if (rc != SQLITE_OK) {
@@ -109,8 +95,7 @@ Statement::Statement(sqlite3* db, const std::string& sql, const std::string& sou
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
 
-void Statement::Bind(int index, const Value& value)
-{
+void Statement::Bind(int index, const Value& value) {
     if (const auto* i = std::get_if<std::int64_t>(&value)) sqlite3_bind_int64(stmt_, index, *i);
     else if (const auto* d = std::get_if<double>(&value)) sqlite3_bind_double(stmt_, index, *d);
     else if (const auto* s = std::get_if<std::string>(&value))
@@ -118,8 +103,7 @@ void Statement::Bind(int index, const Value& value)
     else sqlite3_bind_null(stmt_, index);
 }
 
-bool Statement::Step()
-{
+bool Statement::Step() {
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
@@ -128,35 +112,29 @@ bool Statement::Step()
     RaiseSqlite(db_, rc, source_, writing_);
 }
 
-Value Statement::Column(int index) const
-{
+Value Statement::Column(int index) const {
     switch (sqlite3_column_type(stmt_, index)) {
-    case SQLITE_INTEGER:
-        return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt_, index);
+    case SQLITE_INTEGER: return static_cast<std::int64_t>(sqlite3_column_int64(stmt_, index));
+    case SQLITE_FLOAT: return sqlite3_column_double(stmt_, index);
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
         return std::string(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(stmt_, index)));
     }
-    default:
-        return Null{};
+    default: return Null{};
     }
 }
 
 int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
 
-void Statement::Reset()
-{
+void Statement::Reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
 }
 
 // --- Connection ---
 
-std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool readOnly, bool create)
-{
+std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool readOnly, bool create) {
     std::shared_ptr<Connection> connection(new Connection());
     connection->path_ = nativePath;
     connection->readOnly_ = readOnly;
@@ -178,8 +156,7 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     return connection;
 }
 
-void Connection::UseRollbackJournal()
-{
+void Connection::UseRollbackJournal() {
     // A rollback journal needs no memory shared between the processes, so
     // copies on several machines sharing the folder may use the file, and a
     // folder that cannot be written still lets it be read. A file left in
@@ -195,20 +172,16 @@ void Connection::UseRollbackJournal()
     Exec("PRAGMA synchronous = FULL", kSourceWorkspace, false);
 }
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     if (db_) sqlite3_close_v2(db_);
 }
 
-void Connection::Exec(const std::string& sql, const std::string& source, bool writing)
-{
+void Connection::Exec(const std::string& sql, const std::string& source, bool writing) {
     Statement statement(db_, sql, source, writing);
-    while (statement.Step()) {
-    }
+    while (statement.Step()) {}
 }
 
-std::string Connection::SchemaFor(const std::string& systemPath)
-{
+std::string Connection::SchemaFor(const std::string& systemPath) {
     namespace fs = std::filesystem;
     fs::path native = files::Resolve(systemPath);
     std::error_code ec;
@@ -235,16 +208,14 @@ std::string Connection::SchemaFor(const std::string& systemPath)
     return schema;
 }
 
-std::string Connection::FileOf(const std::string& schema) const
-{
+std::string Connection::FileOf(const std::string& schema) const {
     for (const auto& [attachedPath, attachedSchema] : attached_) {
         if (attachedSchema == schema) return attachedPath;
     }
     return path_;
 }
 
-void Connection::DetachAll()
-{
+void Connection::DetachAll() {
     if (inTransaction_) return;
     for (const auto& [path, schema] : attached_) {
         sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
@@ -252,21 +223,18 @@ void Connection::DetachAll()
     attached_.clear();
 }
 
-void Connection::Begin()
-{
+void Connection::Begin() {
     Exec("BEGIN IMMEDIATE", kSourceWorkspace, true);
     inTransaction_ = true;
 }
 
-void Connection::Commit()
-{
+void Connection::Commit() {
     Exec("COMMIT", kSourceWorkspace, true);
     inTransaction_ = false;
     DetachAll();
 }
 
-void Connection::Rollback()
-{
+void Connection::Rollback() {
     if (sqlite3_get_autocommit(db_) == 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     inTransaction_ = false;
     DetachAll();
@@ -291,8 +259,8 @@ struct FileState {
 
 struct KnownSchema {
     FileState state;
-    std::map<std::string, std::string> storedNames;               // name as asked -> as stored ("" for none)
-    std::map<std::string, std::vector<ColumnInfo>> columns;       // stored name -> columns
+    std::map<std::string, std::string> storedNames;         // name as asked -> as stored ("" for none)
+    std::map<std::string, std::vector<ColumnInfo>> columns; // stored name -> columns
 };
 
 std::mutex knownSchemasMutex;
@@ -301,8 +269,7 @@ std::map<std::string, KnownSchema> knownSchemas; // by file path
 } // namespace
 
 template <class Value, class Read>
-Value Connection::FromKnownSchema(const std::string& schema, const std::string& key, Read read) const
-{
+Value Connection::FromKnownSchema(const std::string& schema, const std::string& key, Read read) const {
     struct stat file {};
     if (schema != "main" || ::stat(path_.c_str(), &file) != 0) return read();
     Statement version(db_, "PRAGMA main.schema_version", kSourceDatabase);
@@ -332,8 +299,7 @@ Value Connection::FromKnownSchema(const std::string& schema, const std::string& 
     return value;
 }
 
-std::string Connection::FindTable(const std::string& schema, const std::string& name) const
-{
+std::string Connection::FindTable(const std::string& schema, const std::string& name) const {
     return FromKnownSchema<std::string>(schema, name, [&] {
         Statement find(db_,
                        "SELECT name FROM " + schema +
@@ -345,8 +311,7 @@ std::string Connection::FindTable(const std::string& schema, const std::string& 
     });
 }
 
-std::vector<ColumnInfo> Connection::Columns(const std::string& schema, const std::string& table) const
-{
+std::vector<ColumnInfo> Connection::Columns(const std::string& schema, const std::string& table) const {
     return FromKnownSchema<std::vector<ColumnInfo>>(schema, table, [&] {
         std::vector<ColumnInfo> columns;
         Statement info(db_, "SELECT name, type FROM pragma_table_info(?1, ?2) ORDER BY cid", kSourceDatabase);

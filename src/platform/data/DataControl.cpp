@@ -2,30 +2,27 @@
 
 #include "platform/data/Bindable.h"
 #include "platform/data/Engine.h"
+#include "platform/files/CaseBlindNames.h"
 #include "platform/forms/Bound.h"
 #include "platform/forms/Form.h"
-#include "platform/files/CaseBlindNames.h"
 
 namespace data {
 
 DataControl::DataControl(forms::Form& owner, std::string name, int index)
-    : forms::Control(owner, std::move(name), index)
-{
+    : forms::Control(owner, std::move(name), index) {
     caption_ = Name();
     SetTabStop(false);
 }
 
 DataControl::~DataControl() { CloseRows(); }
 
-void DataControl::FormLoaded()
-{
+void DataControl::FormLoaded() {
     if (!recordset_ && !databaseName_.empty() && !recordSource_.empty()) Refresh();
 }
 
 void DataControl::FormUnloading() { CloseRows(); }
 
-void DataControl::SetCaption(const std::string& caption)
-{
+void DataControl::SetCaption(const std::string& caption) {
     caption_ = caption;
     Changed("Caption");
 }
@@ -34,8 +31,7 @@ void DataControl::SetDatabaseName(const std::string& path) { databaseName_ = pat
 void DataControl::SetConnect(const std::string& connect) { connect_ = connect; }
 void DataControl::SetRecordSource(const std::string& source) { recordSource_ = source; }
 
-void DataControl::CloseRows()
-{
+void DataControl::CloseRows() {
     if (recordset_) {
         recordset_->SetObserver(nullptr);
         recordset_->Close(); // a pending change is dropped, never written
@@ -43,8 +39,7 @@ void DataControl::CloseRows()
     }
 }
 
-void DataControl::Refresh()
-{
+void DataControl::Refresh() {
     CloseRows();
     if (!database_ || openedDatabaseName_ != databaseName_ || !database_->IsOpen()) {
         database_.reset();
@@ -54,8 +49,7 @@ void DataControl::Refresh()
     Open();
 }
 
-void DataControl::Open()
-{
+void DataControl::Open() {
     if (recordSource_.empty()) RaiseEngineError(errInvalidArgument, "Data control", "no RecordSource");
     recordset_ = database_->OpenRecordset(recordSource_, dbOpenDynaset, readOnly_);
     for (const auto& [action, number] : pendingFailures_) recordset_->FailNext(action, number);
@@ -65,15 +59,13 @@ void DataControl::Open()
     ShowCurrentRow();
 }
 
-RecordsetPtr DataControl::Recordset()
-{
+RecordsetPtr DataControl::Recordset() {
     CancelIfFormUnloaded();
     if (!recordset_ && !databaseName_.empty() && !recordSource_.empty()) Refresh();
     return recordset_;
 }
 
-void DataControl::Bind(Bindable& control, const std::string& column)
-{
+void DataControl::Bind(Bindable& control, const std::string& column) {
     explicitBindings_.push_back({&control, column});
     if (recordset_) {
         recordset_->Fields(column); // 3265 when the column is not there
@@ -82,8 +74,7 @@ void DataControl::Bind(Bindable& control, const std::string& column)
     }
 }
 
-void DataControl::CollectFormBindings()
-{
+void DataControl::CollectFormBindings() {
     bindings_ = explicitBindings_;
     for (forms::Control* control : Owner().Controls()) {
         auto* bound = dynamic_cast<forms::Bound*>(control);
@@ -94,8 +85,7 @@ void DataControl::CollectFormBindings()
     for (const auto& binding : bindings_) recordset_->Fields(binding.column);
 }
 
-void DataControl::ShowCurrentRow()
-{
+void DataControl::ShowCurrentRow() {
     if (!recordset_) return;
     bool hasRow = recordset_->EditMode() != dbEditNone || (!recordset_->Eof() && !recordset_->Bof());
     for (const auto& binding : bindings_) {
@@ -111,38 +101,30 @@ void DataControl::ShowCurrentRow()
     }
 }
 
-void DataControl::WriteBoundValues()
-{
+void DataControl::WriteBoundValues() {
     for (const auto& binding : bindings_) {
         recordset_->Fields(binding.column).SetValue(binding.control->BoundValue());
     }
 }
 
-void DataControl::OnRecordsetEvent(RecordsetEvent event)
-{
+void DataControl::OnRecordsetEvent(RecordsetEvent event) {
     if (event == RecordsetEvent::BeforeUpdate) WriteBoundValues();
     else ShowCurrentRow();
 }
 
-void DataControl::CancelIfFormUnloaded()
-{
+void DataControl::CancelIfFormUnloaded() {
     if (recordset_ && !Owner().IsLoaded() && recordset_->IsOpen() && recordset_->EditMode() != dbEditNone) {
         recordset_->CancelUpdate();
     }
 }
 
-void DataControl::UserMove(Arrow arrow)
-{
+void DataControl::UserMove(Arrow arrow) {
     if (!Enabled()) return;
     auto rows = Recordset();
     if (!rows || rows->IsEmpty()) return;
     switch (arrow) {
-    case Arrow::First:
-        rows->MoveFirst();
-        break;
-    case Arrow::Last:
-        rows->MoveLast();
-        break;
+    case Arrow::First: rows->MoveFirst(); break;
+    case Arrow::Last: rows->MoveLast(); break;
     case Arrow::Next:
         if (!rows->Eof()) rows->MoveNext();
         if (rows->Eof()) rows->MoveLast();
@@ -154,8 +136,7 @@ void DataControl::UserMove(Arrow arrow)
     }
 }
 
-void DataControl::CancelNext(RecordsetAction action, int number)
-{
+void DataControl::CancelNext(RecordsetAction action, int number) {
     if (recordset_) recordset_->FailNext(action, number);
     else pendingFailures_.emplace_back(action, number);
 }

@@ -10,26 +10,21 @@
 namespace data {
 
 Database::Database(std::string name, std::string filePath, std::shared_ptr<Connection> connection)
-    : name_(std::move(name)), filePath_(std::move(filePath)), connection_(std::move(connection))
-{
-}
+    : name_(std::move(name)), filePath_(std::move(filePath)), connection_(std::move(connection)) {}
 
-Database::~Database()
-{
+Database::~Database() {
     // Letting a Database go leaves its recordsets usable (they share the
     // connection); only an unfinished transaction is undone.
     if (connection_ && connection_->InTransaction()) connection_->Rollback();
 }
 
-void Database::CheckOpen() const
-{
+void Database::CheckOpen() const {
     if (!connection_) RaiseEngineError(errObjectClosed, kSourceDatabase);
 }
 
 bool Database::IsOpen() const { return connection_ != nullptr; }
 
-RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool readOnly)
-{
+RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool readOnly) {
     CheckOpen();
     if (tableSource_) tableSource_(source);
     auto kind = type == dbOpenDefault ? dbOpenTable : static_cast<RecordsetType>(type);
@@ -41,52 +36,46 @@ RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool r
     return recordset;
 }
 
-void Database::Execute(const std::string& sql, int options)
-{
+void Database::Execute(const std::string& sql, int options) {
     CheckOpen();
     recordsAffected_ = 0;
     recordsAffected_ = RunActionQuery(*connection_, sql, (options & dbFailOnError) != 0);
 }
 
-void Database::BeginTrans()
-{
+void Database::BeginTrans() {
     CheckOpen();
     connection_->Begin();
 }
 
-void Database::CommitTrans()
-{
+void Database::CommitTrans() {
     CheckOpen();
     connection_->Commit();
 }
 
-void Database::Rollback()
-{
+void Database::Rollback() {
     CheckOpen();
     connection_->Rollback();
 }
 
 bool Database::InTransaction() const { return connection_ && connection_->InTransaction(); }
 
-std::vector<std::string> Database::TableNames() const
-{
+std::vector<std::string> Database::TableNames() const {
     CheckOpen();
     std::vector<std::string> names;
-    Statement list(connection_->Handle(),
-                   "SELECT name FROM main.sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid",
-                   kSourceDatabase);
+    Statement list(
+        connection_->Handle(),
+        "SELECT name FROM main.sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY rowid",
+        kSourceDatabase);
     while (list.Step()) names.push_back(ToText(list.Column(0)));
     return names;
 }
 
-bool Database::HasTable(const std::string& name) const
-{
+bool Database::HasTable(const std::string& name) const {
     CheckOpen();
     return !connection_->FindTable("main", name).empty();
 }
 
-void Database::Close()
-{
+void Database::Close() {
     if (!connection_) return;
     for (auto& weak : recordsets_) {
         if (auto recordset = weak.lock()) recordset->Close();

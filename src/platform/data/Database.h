@@ -62,8 +62,7 @@ public:
     Database(std::string name, std::string filePath, std::shared_ptr<Connection> connection);
     // A driver that brings a table in only when a recordset first opens it
     // (the dBASE folder) is called with the record source first.
-    void SetTableSource(std::function<void(const std::string& source)> tableSource)
-    {
+    void SetTableSource(std::function<void(const std::string& source)> tableSource) {
         tableSource_ = std::move(tableSource);
     }
 

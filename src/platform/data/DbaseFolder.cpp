@@ -17,16 +17,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // The table file <name>.dbf in the folder, whatever the case of its name.
-fs::path TableFile(const fs::path& folder, const std::string& table)
-{
+fs::path TableFile(const fs::path& folder, const std::string& table) {
     auto file = files::EntryNamed(folder, table + ".dbf");
     std::error_code ec;
     if (!file || !fs::is_regular_file(*file, ec)) RaiseEngineError(errTableNotFound, kSourceDatabase, table);
     return *file;
 }
 
-void LoadTable(Connection& connection, const fs::path& folder, const std::string& source)
-{
+void LoadTable(Connection& connection, const fs::path& folder, const std::string& source) {
     const std::string name = jet::ParseRecordSource(source).table.name;
     if (!connection.FindTable("main", name).empty()) return;
     const DbaseTable table = ReadDbaseTable(TableFile(folder, name).string());
@@ -59,13 +57,11 @@ void LoadTable(Connection& connection, const fs::path& folder, const std::string
 
 } // namespace
 
-bool IsDbaseConnect(const std::string& connect)
-{
+bool IsDbaseConnect(const std::string& connect) {
     return connect.size() >= 5 && files::SameNameCaseBlind(std::string_view(connect).substr(0, 5), "dbase");
 }
 
-DatabasePtr OpenDbaseFolder(const std::string& folder)
-{
+DatabasePtr OpenDbaseFolder(const std::string& folder) {
     fs::path native;
     try {
         native = files::Resolve(folder);
@@ -79,9 +75,8 @@ DatabasePtr OpenDbaseFolder(const std::string& folder)
     connection->Exec("PRAGMA query_only = 1", kSourceWorkspace);
     connection->MarkReadOnly();
     auto database = std::make_shared<Database>(folder, native.string(), connection);
-    database->SetTableSource([connection = connection.get(), native](const std::string& source) {
-        LoadTable(*connection, native, source);
-    });
+    database->SetTableSource(
+        [connection = connection.get(), native](const std::string& source) { LoadTable(*connection, native, source); });
     return database;
 }
 

@@ -3,8 +3,8 @@
 #include "platform/basic/Windows1252.h"
 #include "platform/data/Errors.h"
 
-#include <shapefil.h>
 #include <iconv.h>
+#include <shapefil.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -16,8 +16,7 @@ namespace {
 
 constexpr const char* kSource = "DAO.Database";
 
-[[noreturn]] void Malformed(const std::string& path, const std::string& problem)
-{
+[[noreturn]] void Malformed(const std::string& path, const std::string& problem) {
     RaiseEngineError(errUnrecognizedFormat, kSource, path + ": " + problem);
 }
 
@@ -32,8 +31,7 @@ using DbfPtr = std::unique_ptr<DBFInfo, CloseDbf>;
 
 // The code page the header's language driver names. The DOS program's
 // tables name none; they were written in the Windows code page.
-const char* CodePageOf(int languageDriver)
-{
+const char* CodePageOf(int languageDriver) {
     switch (languageDriver) {
     case 0x01: return "CP437";
     case 0x02: return "CP850";
@@ -44,18 +42,14 @@ const char* CodePageOf(int languageDriver)
 class TextDecoder {
 public:
     explicit TextDecoder(const char* codePage)
-        : iconv_(codePage ? iconv_open("UTF-8", codePage) : reinterpret_cast<iconv_t>(-1))
-    {
-    }
-    ~TextDecoder()
-    {
+        : iconv_(codePage ? iconv_open("UTF-8", codePage) : reinterpret_cast<iconv_t>(-1)) {}
+    ~TextDecoder() {
         if (iconv_ != reinterpret_cast<iconv_t>(-1)) iconv_close(iconv_);
     }
     TextDecoder(const TextDecoder&) = delete;
     TextDecoder& operator=(const TextDecoder&) = delete;
 
-    std::string Decode(const std::string& bytes) const
-    {
+    std::string Decode(const std::string& bytes) const {
         if (iconv_ == reinterpret_cast<iconv_t>(-1)) return basic::Utf8FromWindows1252(bytes);
         std::string in = bytes;
         std::string out(in.size() * 4, '\0');
@@ -73,8 +67,7 @@ private:
     iconv_t iconv_;
 };
 
-std::string WithoutTrailingBlanks(const char* start, int width)
-{
+std::string WithoutTrailingBlanks(const char* start, int width) {
     int length = width;
     while (length > 0 && (start[length - 1] == ' ' || start[length - 1] == '\0')) --length;
     return std::string(start, static_cast<size_t>(length));
@@ -82,8 +75,7 @@ std::string WithoutTrailingBlanks(const char* start, int width)
 
 } // namespace
 
-DbaseTable ReadDbaseTable(const std::string& nativePath)
-{
+DbaseTable ReadDbaseTable(const std::string& nativePath) {
     std::error_code ec;
     const auto fileSize = std::filesystem::file_size(nativePath, ec);
     if (ec) RaiseEngineError(errFileNotFound, kSource, nativePath);
@@ -94,7 +86,9 @@ DbaseTable ReadDbaseTable(const std::string& nativePath)
     hooks.Error = KeepShapelibError;
     lastShapelibError.clear();
     DbfPtr dbf(DBFOpenLL(nativePath.c_str(), "rb", &hooks));
-    if (!dbf) Malformed(nativePath, "the header is incomplete" + (lastShapelibError.empty() ? "" : " (" + lastShapelibError + ")"));
+    if (!dbf)
+        Malformed(nativePath,
+                  "the header is incomplete" + (lastShapelibError.empty() ? "" : " (" + lastShapelibError + ")"));
 
     const int fieldCount = DBFGetFieldCount(dbf.get());
     const int recordCount = DBFGetRecordCount(dbf.get());
@@ -109,8 +103,7 @@ DbaseTable ReadDbaseTable(const std::string& nativePath)
         int width = 0;
         int decimals = 0;
         DBFGetFieldInfo(dbf.get(), f, name, &width, &decimals);
-        if (width <= 0)
-            Malformed(nativePath, "field " + std::to_string(f + 1) + " has no width");
+        if (width <= 0) Malformed(nativePath, "field " + std::to_string(f + 1) + " has no width");
         table.fieldNames.emplace_back(name);
         widths.push_back(width);
         widthSum += width;

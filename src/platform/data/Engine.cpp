@@ -1,9 +1,9 @@
 #include "platform/data/Engine.h"
 
+#include "platform/basic/RuntimeError.h"
 #include "platform/data/Connection.h"
 #include "platform/data/DbaseFolder.h"
 #include "platform/data/RowLocks.h"
-#include "platform/basic/RuntimeError.h"
 #include "platform/files/Paths.h"
 
 #include <filesystem>
@@ -16,15 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lower(std::string text)
-{
+std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
 // The native file a system path names; 3044 when its folder does not exist.
-fs::path NativeFile(const std::string& path)
-{
+fs::path NativeFile(const std::string& path) {
     fs::path native;
     try {
         native = files::Resolve(path);
@@ -32,12 +30,12 @@ fs::path NativeFile(const std::string& path)
         RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
     }
     std::error_code ec;
-    if (path.empty() || !fs::is_directory(native.parent_path(), ec)) RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
+    if (path.empty() || !fs::is_directory(native.parent_path(), ec))
+        RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
     return native;
 }
 
-bool MayChange(const fs::path& file)
-{
+bool MayChange(const fs::path& file) {
     fs::path folder = file.parent_path();
     return ::access(file.c_str(), R_OK | W_OK) == 0 && ::access(folder.c_str(), W_OK | X_OK) == 0 &&
            RowsLockable(file.string());
@@ -45,8 +43,7 @@ bool MayChange(const fs::path& file)
 
 } // namespace
 
-DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readOnly, const std::string& connect)
-{
+DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readOnly, const std::string& connect) {
     if (IsDbaseConnect(connect)) return OpenDbaseFolder(path);
     std::string driver = Lower(connect);
     if (!driver.empty() && driver.rfind("access", 0) != 0 && driver != ";") {
@@ -63,9 +60,9 @@ DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readO
     return std::make_shared<Database>(path, native.string(), connection);
 }
 
-DatabasePtr CreateDatabase(const std::string& path, const std::string& locale)
-{
-    if (!locale.empty() && locale.rfind(";LANGID=", 0) != 0) RaiseEngineError(errInvalidArgument, kSourceWorkspace, locale);
+DatabasePtr CreateDatabase(const std::string& path, const std::string& locale) {
+    if (!locale.empty() && locale.rfind(";LANGID=", 0) != 0)
+        RaiseEngineError(errInvalidArgument, kSourceWorkspace, locale);
     fs::path native = NativeFile(path);
     std::error_code ec;
     if (fs::exists(native, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, path);
@@ -77,8 +74,7 @@ DatabasePtr CreateDatabase(const std::string& path, const std::string& locale)
     return std::make_shared<Database>(path, native.string(), connection);
 }
 
-void Idle(int /*options*/)
-{
+void Idle(int /*options*/) {
     // Nothing is held between statements; give other processes a turn.
     sched_yield();
 }

@@ -8,8 +8,7 @@ namespace data {
 
 namespace {
 
-const std::map<int, const char*>& Descriptions()
-{
+const std::map<int, const char*>& Descriptions() {
     static const std::map<int, const char*> table = {
         {3000, "Reserved error; the engine could not complete the operation."},
         {3001, "Invalid argument."},
@@ -44,14 +43,12 @@ const std::map<int, const char*>& Descriptions()
 
 } // namespace
 
-std::string EngineDescription(int number)
-{
+std::string EngineDescription(int number) {
     auto it = Descriptions().find(number);
     return it == Descriptions().end() ? std::string() : std::string(it->second);
 }
 
-void RaiseEngineError(int number, const std::string& source, const std::string& detail)
-{
+void RaiseEngineError(int number, const std::string& source, const std::string& detail) {
     std::string description = EngineDescription(number);
     if (!detail.empty()) description += " (" + detail + ")";
     basic::Raise(number, source, description);

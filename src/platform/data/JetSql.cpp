@@ -13,8 +13,7 @@ namespace data::jet {
 
 namespace {
 
-std::string Upper(std::string text)
-{
+std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
@@ -25,13 +24,12 @@ bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 [[noreturn]] void SyntaxError(const std::string& detail) { RaiseEngineError(errSyntax, kSourceDatabase, detail); }
 
 // Words that may follow the file name of an IN clause.
-const std::set<std::string> kAfterInFile = {"FROM", "SELECT", "WHERE", "ORDER", "GROUP", "SET", "VALUES",
-                                            "UNION", "HAVING", "INNER", "LEFT", "RIGHT", "JOIN", "AS"};
+const std::set<std::string> kAfterInFile = {"FROM",  "SELECT", "WHERE", "ORDER", "GROUP", "SET",  "VALUES",
+                                            "UNION", "HAVING", "INNER", "LEFT",  "RIGHT", "JOIN", "AS"};
 
 // Whether the quote at `quote` closes an IN file name: what follows it is the
 // end, a bracket, a semicolon or a word that can follow a table.
-bool ClosesFileName(const std::string& sql, size_t quote)
-{
+bool ClosesFileName(const std::string& sql, size_t quote) {
     size_t i = quote + 1;
     while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i]))) ++i;
     if (i >= sql.size() || sql[i] == ';' || sql[i] == '(' || sql[i] == ')' || sql[i] == ',') return true;
@@ -40,16 +38,14 @@ bool ClosesFileName(const std::string& sql, size_t quote)
     return i > start && kAfterInFile.count(Upper(sql.substr(start, i - start))) > 0;
 }
 
-bool FollowsTableIn(const std::vector<Token>& tokens)
-{
+bool FollowsTableIn(const std::vector<Token>& tokens) {
     size_t n = tokens.size();
     return n >= 2 && tokens[n - 1].kind == TokenKind::Word && Upper(tokens[n - 1].text) == "IN" &&
            (tokens[n - 2].kind == TokenKind::Word || tokens[n - 2].kind == TokenKind::Identifier);
 }
 
 // Reads a quoted text starting at sql[pos] (the quote); returns the position after it.
-size_t ReadString(const std::string& sql, size_t pos, bool fileName, std::string& content)
-{
+size_t ReadString(const std::string& sql, size_t pos, bool fileName, std::string& content) {
     char quote = sql[pos];
     for (size_t i = pos + 1; i < sql.size(); ++i) {
         if (sql[i] != quote) {
@@ -73,38 +69,31 @@ public:
 
     bool AtEnd() const { return pos_ >= tokens_.size(); }
     const Token& Peek() const { return tokens_[pos_]; }
-    bool IsWord(const char* word) const
-    {
+    bool IsWord(const char* word) const {
         return !AtEnd() && Peek().kind == TokenKind::Word && Upper(Peek().text) == word;
     }
-    bool IsSymbol(const char* symbol) const
-    {
+    bool IsSymbol(const char* symbol) const {
         return !AtEnd() && Peek().kind == TokenKind::Symbol && Peek().text == symbol;
     }
-    bool TakeWord(const char* word)
-    {
+    bool TakeWord(const char* word) {
         if (!IsWord(word)) return false;
         ++pos_;
         return true;
     }
-    bool TakeSymbol(const char* symbol)
-    {
+    bool TakeSymbol(const char* symbol) {
         if (!IsSymbol(symbol)) return false;
         ++pos_;
         return true;
     }
-    void ExpectWord(const char* word)
-    {
+    void ExpectWord(const char* word) {
         if (!TakeWord(word)) SyntaxError(std::string("expected ") + word);
     }
-    std::string Name()
-    {
+    std::string Name() {
         if (AtEnd() || (Peek().kind != TokenKind::Word && Peek().kind != TokenKind::Identifier))
             SyntaxError("expected a name");
         return tokens_[pos_++].text;
     }
-    TableRef Table()
-    {
+    TableRef Table() {
         TableRef table{Name(), std::nullopt};
         if (IsWord("IN") && pos_ + 1 < tokens_.size() && tokens_[pos_ + 1].kind == TokenKind::String) {
             table.file = tokens_[pos_ + 1].text;
@@ -113,8 +102,7 @@ public:
         return table;
     }
     // "*" (empty list) or names separated by commas.
-    std::vector<std::string> Columns()
-    {
+    std::vector<std::string> Columns() {
         std::vector<std::string> names;
         if (TakeSymbol("*")) return names;
         do {
@@ -123,8 +111,7 @@ public:
         return names;
     }
     // Tokens up to a top-level word among `stops` (or the end), translated.
-    std::string ExpressionUntil(std::initializer_list<const char*> stops)
-    {
+    std::string ExpressionUntil(std::initializer_list<const char*> stops) {
         size_t begin = pos_;
         int depth = 0;
         while (!AtEnd()) {
@@ -134,16 +121,14 @@ public:
             // A closing parenthesis with none open would end the clause the
             // expression is put into (a criterion's wrapper).
             if (IsSymbol(")") && --depth < 0) SyntaxError("unbalanced parentheses");
-            if (depth == 0 && std::any_of(stops.begin(), stops.end(), [&](const char* w) { return IsWord(w); }))
-                break;
+            if (depth == 0 && std::any_of(stops.begin(), stops.end(), [&](const char* w) { return IsWord(w); })) break;
             ++pos_;
         }
         if (depth != 0) SyntaxError("unbalanced parentheses");
         if (pos_ == begin) SyntaxError("missing expression");
         return Translate(begin, pos_);
     }
-    void ExpectEnd()
-    {
+    void ExpectEnd() {
         TakeSymbol(";");
         if (!AtEnd()) SyntaxError("unexpected '" + Peek().text + "'");
     }
@@ -157,8 +142,7 @@ private:
 
 const std::set<std::string> kEngineFunctions = {"LEFT", "RIGHT", "MID", "LEN", "UCASE", "LCASE"};
 
-std::string QuoteString(const std::string& text)
-{
+std::string QuoteString(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
         quoted += c;
@@ -167,34 +151,29 @@ std::string QuoteString(const std::string& text)
     return quoted + "'";
 }
 
-std::string LikePattern(const std::string& pattern)
-{
+std::string LikePattern(const std::string& pattern) {
     std::string converted;
     for (char c : pattern) converted += c == '*' ? '%' : c == '?' ? '_' : c;
     return converted;
 }
 
-std::string Reader::Translate(size_t begin, size_t end) const
-{
+std::string Reader::Translate(size_t begin, size_t end) const {
     std::string out;
     for (size_t i = begin; i < end; ++i) {
         const Token& token = tokens_[i];
         std::string piece;
         switch (token.kind) {
-        case TokenKind::Identifier:
-            piece = QuoteIdentifier(token.text);
-            break;
+        case TokenKind::Identifier: piece = QuoteIdentifier(token.text); break;
         case TokenKind::String: {
-            bool afterLike = i > begin && tokens_[i - 1].kind == TokenKind::Word && Upper(tokens_[i - 1].text) == "LIKE";
+            bool afterLike =
+                i > begin && tokens_[i - 1].kind == TokenKind::Word && Upper(tokens_[i - 1].text) == "LIKE";
             const bool ascii = std::all_of(token.text.begin(), token.text.end(),
                                            [](char c) { return static_cast<unsigned char>(c) < 0x80; });
             piece = QuoteString(afterLike ? LikePattern(token.text) : token.text) + " COLLATE " +
                     (ascii ? "NOCASE" : kCaseBlind);
             break;
         }
-        case TokenKind::Symbol:
-            piece = token.text == "&" ? "||" : token.text;
-            break;
+        case TokenKind::Symbol: piece = token.text == "&" ? "||" : token.text; break;
         case TokenKind::Word: {
             std::string upper = Upper(token.text);
             bool call = i + 1 < end && tokens_[i + 1].kind == TokenKind::Symbol && tokens_[i + 1].text == "(";
@@ -206,9 +185,7 @@ std::string Reader::Translate(size_t begin, size_t end) const
             }
             break;
         }
-        case TokenKind::Number:
-            piece = token.text;
-            break;
+        case TokenKind::Number: piece = token.text; break;
         }
         if (!out.empty()) out += ' ';
         out += piece;
@@ -220,8 +197,7 @@ Reader ReaderOf(const std::string& sql) { return Reader(Tokenize(sql)); }
 
 } // namespace
 
-std::vector<Token> Tokenize(const std::string& sql)
-{
+std::vector<Token> Tokenize(const std::string& sql) {
     // SQLite would read the statement only up to a zero byte, in a text too.
     if (sql.find('\0') != std::string::npos) SyntaxError("a zero byte in the statement");
     std::vector<Token> tokens;
@@ -262,8 +238,7 @@ std::vector<Token> Tokenize(const std::string& sql)
     return tokens;
 }
 
-RecordSource ParseRecordSource(const std::string& source)
-{
+RecordSource ParseRecordSource(const std::string& source) {
     Reader reader = ReaderOf(source);
     RecordSource result;
     if (!reader.IsWord("SELECT")) {
@@ -284,8 +259,7 @@ RecordSource ParseRecordSource(const std::string& source)
     return result;
 }
 
-ActionStatement ParseAction(const std::string& sql)
-{
+ActionStatement ParseAction(const std::string& sql) {
     Reader reader = ReaderOf(sql);
     ActionStatement statement{};
     if (reader.TakeWord("DELETE")) {
@@ -334,8 +308,7 @@ ActionStatement ParseAction(const std::string& sql)
     return statement;
 }
 
-std::string TranslateExpression(const std::string& expression)
-{
+std::string TranslateExpression(const std::string& expression) {
     Reader reader = ReaderOf(expression);
     std::string translated = reader.ExpressionUntil({});
     reader.ExpectEnd();

@@ -7,8 +7,7 @@ namespace data {
 
 namespace {
 
-std::string Undoubled(const std::string& text, char quote)
-{
+std::string Undoubled(const std::string& text, char quote) {
     std::string plain;
     for (size_t i = 0; i < text.size(); ++i) {
         plain += text[i];
@@ -17,8 +16,7 @@ std::string Undoubled(const std::string& text, char quote)
     return plain;
 }
 
-size_t CharacterCount(const std::string& text)
-{
+size_t CharacterCount(const std::string& text) {
     size_t count = 0;
     for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
@@ -27,8 +25,7 @@ size_t CharacterCount(const std::string& text)
 // The case-blind comparison folds ASCII capitals to small letters and then
 // compares bytes: every value beginning with `low` (so folded) sorts below
 // the folded text with its last byte raised.
-std::string UpperBound(std::string folded)
-{
+std::string UpperBound(std::string folded) {
     while (!folded.empty() && static_cast<unsigned char>(folded.back()) == 0xFF) folded.pop_back();
     if (folded.empty()) return "";
     folded.back() = static_cast<char>(static_cast<unsigned char>(folded.back()) + 1);
@@ -37,9 +34,9 @@ std::string UpperBound(std::string folded)
 
 } // namespace
 
-std::optional<PrefixRange> PrefixRangeOf(const std::string& translatedCriterion)
-{
-    static const std::regex kShape(R"(^jet_left \( ([A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+") , ([0-9]{1,4}) \) = '((?:[^']|'')*)' COLLATE (?:NOCASE|JET_NOCASE)$)");
+std::optional<PrefixRange> PrefixRangeOf(const std::string& translatedCriterion) {
+    static const std::regex kShape(
+        R"(^jet_left \( ([A-Za-z_][A-Za-z0-9_]*|"(?:[^"]|"")+") , ([0-9]{1,4}) \) = '((?:[^']|'')*)' COLLATE (?:NOCASE|JET_NOCASE)$)");
     std::smatch match;
     if (!std::regex_match(translatedCriterion, match, kShape)) return std::nullopt;
     std::string column = match[1].str();

@@ -16,27 +16,25 @@ namespace data {
 
 namespace {
 
-[[noreturn]] void Fail(int number, const std::string& detail = "") { RaiseEngineError(number, kSourceRecordset, detail); }
+[[noreturn]] void Fail(int number, const std::string& detail = "") {
+    RaiseEngineError(number, kSourceRecordset, detail);
+}
 
 } // namespace
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type, bool readOnly)
     : connection_(std::move(connection)), source_(std::move(source)), type_(type),
-      readOnly_(readOnly || type == dbOpenSnapshot || connection_->ReadOnly())
-{
+      readOnly_(readOnly || type == dbOpenSnapshot || connection_->ReadOnly()) {
     Open();
 }
 
-Recordset::~Recordset()
-{
+Recordset::~Recordset() {
     try {
         Close();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
-void Recordset::Open()
-{
+void Recordset::Open() {
     jet::RecordSource parsed = jet::ParseRecordSource(source_);
     if (parsed.table.file && connection_->SchemaFor(*parsed.table.file) != "main") {
         connection_->DetachAll();
@@ -49,7 +47,8 @@ void Recordset::Open()
     if (!parsed.columns.empty()) {
         std::vector<ColumnInfo> chosen;
         for (const auto& name : parsed.columns) {
-            auto it = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
+            auto it = std::find_if(columns.begin(), columns.end(),
+                                   [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
             if (it == columns.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
             chosen.push_back(*it);
         }
@@ -70,35 +69,31 @@ void Recordset::Open()
 
 const std::string& Recordset::TableName() const { return rows_->Table(); }
 
-void Recordset::CheckOpen() const
-{
+void Recordset::CheckOpen() const {
     if (!open_) Fail(errObjectClosed);
 }
 
-void Recordset::CheckInjected(RecordsetAction action)
-{
-    auto it = std::find_if(injected_.begin(), injected_.end(), [&](const auto& entry) { return entry.first == action; });
+void Recordset::CheckInjected(RecordsetAction action) {
+    auto it =
+        std::find_if(injected_.begin(), injected_.end(), [&](const auto& entry) { return entry.first == action; });
     if (it == injected_.end()) return;
     int number = it->second;
     injected_.erase(it);
     Fail(number);
 }
 
-void Recordset::Notify(RecordsetEvent event)
-{
+void Recordset::Notify(RecordsetEvent event) {
     if (observer_) observer_(event);
 }
 
-void Recordset::StandOn(std::optional<Row> row)
-{
+void Recordset::StandOn(std::optional<Row> row) {
     current_ = row ? row->rowid : -1;
     currentDeleted_ = false;
     values_.clear();
     if (row) values_ = std::move(row->values);
 }
 
-void Recordset::StandOn(std::int64_t rowid)
-{
+void Recordset::StandOn(std::int64_t rowid) {
     current_ = -1;
     currentDeleted_ = false;
     values_.clear();
@@ -109,28 +104,24 @@ void Recordset::StandOn(std::int64_t rowid)
     values_ = std::move(*values);
 }
 
-void Recordset::RequireCurrent() const
-{
+void Recordset::RequireCurrent() const {
     if (current_ < 0) Fail(errNoCurrentRecord);
     if (currentDeleted_) Fail(errRecordDeleted);
 }
 
-void Recordset::UseLocks()
-{
+void Recordset::UseLocks() {
     if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
     // Without a lock no row may change: another copy could be editing it.
     if (!locks_->Usable()) Fail(errReadOnly);
 }
 
-void Recordset::ReleaseLock()
-{
+void Recordset::ReleaseLock() {
     if (lockHeld_ && locks_) locks_->Unlock(rows_->Table(), lockedRow_);
     lockHeld_ = false;
     lockedRow_ = -1;
 }
 
-void Recordset::LeavePending()
-{
+void Recordset::LeavePending() {
     if (editMode_ == dbEditNone) return;
     bool wasAdd = editMode_ == dbEditAdd;
     editMode_ = dbEditNone;
@@ -144,20 +135,17 @@ void Recordset::LeavePending()
     }
 }
 
-long Recordset::RecordCount() const
-{
+long Recordset::RecordCount() const {
     CheckOpen();
     return rows_->Count();
 }
 
-bool Recordset::IsEmpty() const
-{
+bool Recordset::IsEmpty() const {
     CheckOpen();
     return rows_->Empty();
 }
 
-void Recordset::MoveFirst()
-{
+void Recordset::MoveFirst() {
     CheckOpen();
     CheckInjected(RecordsetAction::Move);
     LeavePending();
@@ -173,8 +161,7 @@ void Recordset::MoveFirst()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::MoveLast()
-{
+void Recordset::MoveLast() {
     CheckOpen();
     CheckInjected(RecordsetAction::Move);
     LeavePending();
@@ -190,8 +177,7 @@ void Recordset::MoveLast()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::MoveNext()
-{
+void Recordset::MoveNext() {
     CheckOpen();
     if (eof_) Fail(errNoCurrentRecord);
     CheckInjected(RecordsetAction::Move);
@@ -208,8 +194,7 @@ void Recordset::MoveNext()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::MovePrevious()
-{
+void Recordset::MovePrevious() {
     CheckOpen();
     if (bof_) Fail(errNoCurrentRecord);
     CheckInjected(RecordsetAction::Move);
@@ -226,8 +211,7 @@ void Recordset::MovePrevious()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::AddNew()
-{
+void Recordset::AddNew() {
     CheckOpen();
     CheckInjected(RecordsetAction::AddNew);
     if (readOnly_) Fail(errReadOnly);
@@ -241,8 +225,7 @@ void Recordset::AddNew()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::Edit()
-{
+void Recordset::Edit() {
     CheckOpen();
     CheckInjected(RecordsetAction::Edit);
     if (readOnly_) Fail(errReadOnly);
@@ -266,8 +249,7 @@ void Recordset::Edit()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::Update()
-{
+void Recordset::Update() {
     CheckOpen();
     if (editMode_ == dbEditNone) Fail(errNotInEditMode);
     CheckInjected(RecordsetAction::Update);
@@ -324,16 +306,14 @@ void Recordset::Update()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::CancelUpdate()
-{
+void Recordset::CancelUpdate() {
     CheckOpen();
     if (editMode_ == dbEditNone) return;
     LeavePending();
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::Delete()
-{
+void Recordset::Delete() {
     CheckOpen();
     CheckInjected(RecordsetAction::Delete);
     if (readOnly_) Fail(errReadOnly);
@@ -359,8 +339,7 @@ void Recordset::Delete()
     // The deleted row keeps its place, so MoveNext goes on from it.
 }
 
-void Recordset::Find(const std::string& criteria, bool forward, bool fromEnd)
-{
+void Recordset::Find(const std::string& criteria, bool forward, bool fromEnd) {
     CheckOpen();
     std::string criterion = jet::TranslateExpression(criteria);
     // Without a current row, FindNext starts at the start and FindPrevious at the end.
@@ -380,15 +359,13 @@ void Recordset::FindLast(const std::string& criteria) { Find(criteria, false, tr
 void Recordset::FindNext(const std::string& criteria) { Find(criteria, true, false); }
 void Recordset::FindPrevious(const std::string& criteria) { Find(criteria, false, false); }
 
-std::string Recordset::Bookmark() const
-{
+std::string Recordset::Bookmark() const {
     CheckOpen();
     RequireCurrent();
     return std::to_string(current_);
 }
 
-void Recordset::SetBookmark(const std::string& bookmark)
-{
+void Recordset::SetBookmark(const std::string& bookmark) {
     CheckOpen();
     std::int64_t rowid = -1;
     try {
@@ -405,8 +382,7 @@ void Recordset::SetBookmark(const std::string& bookmark)
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-Field& Recordset::Fields(const std::string& name)
-{
+Field& Recordset::Fields(const std::string& name) {
     CheckOpen();
     for (auto& field : fields_) {
         if (basic::SameNameCaseBlind(field.Name(), name)) return field;
@@ -414,15 +390,13 @@ Field& Recordset::Fields(const std::string& name)
     Fail(errFieldNotFound, name);
 }
 
-Field& Recordset::Fields(int index)
-{
+Field& Recordset::Fields(int index) {
     CheckOpen();
     if (index < 0 || index >= FieldCount()) Fail(errFieldNotFound, std::to_string(index));
     return fields_[static_cast<size_t>(index)];
 }
 
-void Recordset::Requery()
-{
+void Recordset::Requery() {
     CheckOpen();
     LeavePending();
     rows_->Reload();
@@ -433,8 +407,7 @@ void Recordset::Requery()
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-void Recordset::Close()
-{
+void Recordset::Close() {
     if (!open_) return;
     LeavePending();
     ReleaseLock();
@@ -448,16 +421,14 @@ void Recordset::SetObserver(std::function<void(RecordsetEvent)> observer) { obse
 
 void Recordset::FailNext(RecordsetAction action, int number) { injected_.emplace_back(action, number); }
 
-data::Value Recordset::ReadField(int index) const
-{
+data::Value Recordset::ReadField(int index) const {
     CheckOpen();
     if (editMode_ != dbEditNone) return buffer_[static_cast<size_t>(index)];
     RequireCurrent();
     return values_[static_cast<size_t>(index)];
 }
 
-void Recordset::WriteField(int index, const data::Value& value)
-{
+void Recordset::WriteField(int index, const data::Value& value) {
     CheckOpen();
     if (editMode_ == dbEditNone) RaiseEngineError(errNotInEditMode, kSourceField);
     data::Value converted = ConvertForColumn(fields_[static_cast<size_t>(index)].Type(), value);

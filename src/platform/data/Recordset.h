@@ -41,7 +41,10 @@ public:
     // value is converted to the column's type: "" and Null are Null; a text
     // that is not a number in a number column raises 3421.
     void SetValue(const data::Value& value);
-    Field& operator=(const data::Value& value) { SetValue(value); return *this; }
+    Field& operator=(const data::Value& value) {
+        SetValue(value);
+        return *this;
+    }
 
 private:
     friend class Recordset;
@@ -132,14 +135,13 @@ public:
 private:
     friend class Database;
     friend class Field;
-    Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type,
-              bool readOnly);
+    Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type, bool readOnly);
 
     void Open();
     void CheckOpen() const;
     void CheckInjected(RecordsetAction action);
     void Notify(RecordsetEvent event);
-    void StandOn(std::int64_t rowid); // loads the row; rowid < 0: no current row
+    void StandOn(std::int64_t rowid);     // loads the row; rowid < 0: no current row
     void StandOn(std::optional<Row> row); // a row as read; none: no current row
     void LeavePending();
     void UseLocks(); // opens the lock file; 3027 when no row can be locked
@@ -160,13 +162,13 @@ private:
     bool bof_ = true;
     bool eof_ = true;
     bool noMatch_ = false;
-    std::int64_t current_ = -1;      // rowid of the current row, -1 when none
+    std::int64_t current_ = -1; // rowid of the current row, -1 when none
     bool currentDeleted_ = false;
     std::vector<data::Value> values_; // the current row as read
     EditModeValue editMode_ = dbEditNone;
     std::vector<data::Value> buffer_; // the pending AddNew or Edit
     std::vector<bool> changed_;
-    std::int64_t beforeAdd_ = -1;    // the row current when AddNew started
+    std::int64_t beforeAdd_ = -1; // the row current when AddNew started
     bool beforeAddBof_ = true, beforeAddEof_ = true;
 
     std::unique_ptr<RowLockFile> locks_;

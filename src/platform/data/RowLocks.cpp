@@ -12,8 +12,7 @@ namespace {
 
 // The byte that stands for one row: a hash of the table's name (any case)
 // and the row, spread over a wide range so that two rows rarely share a byte.
-off_t LockOffset(const std::string& table, std::int64_t rowid)
-{
+off_t LockOffset(const std::string& table, std::int64_t rowid) {
     std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
     auto mix = [&hash](unsigned char byte) {
         hash ^= byte;
@@ -25,8 +24,7 @@ off_t LockOffset(const std::string& table, std::int64_t rowid)
     return static_cast<off_t>(hash % (1ULL << 40));
 }
 
-bool SetLock(int fd, short type, off_t offset)
-{
+bool SetLock(int fd, short type, off_t offset) {
     struct flock lock {};
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
@@ -40,8 +38,7 @@ std::string LockFilePath(const std::string& databasePath) { return databasePath 
 
 // Gives a lock file just made the database file's permissions and group; the
 // creator's umask must not keep other users who may write the database out.
-void ShareLikeDatabase(int fd, const std::string& databasePath)
-{
+void ShareLikeDatabase(int fd, const std::string& databasePath) {
     struct stat database {};
     if (::stat(databasePath.c_str(), &database) != 0) return;
     (void)!::fchown(fd, static_cast<uid_t>(-1), database.st_gid);
@@ -50,8 +47,7 @@ void ShareLikeDatabase(int fd, const std::string& databasePath)
 
 } // namespace
 
-RowLockFile::RowLockFile(const std::string& databasePath)
-{
+RowLockFile::RowLockFile(const std::string& databasePath) {
     const std::string path = LockFilePath(databasePath);
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd_ >= 0) {
@@ -61,32 +57,27 @@ RowLockFile::RowLockFile(const std::string& databasePath)
     if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
 }
 
-RowLockFile::~RowLockFile()
-{
+RowLockFile::~RowLockFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool RowLockFile::TryLock(const std::string& table, std::int64_t rowid)
-{
+bool RowLockFile::TryLock(const std::string& table, std::int64_t rowid) {
     if (fd_ < 0) return false;
     return SetLock(fd_, F_WRLCK, LockOffset(table, rowid));
 }
 
-void RowLockFile::Unlock(const std::string& table, std::int64_t rowid)
-{
+void RowLockFile::Unlock(const std::string& table, std::int64_t rowid) {
     if (fd_ >= 0) SetLock(fd_, F_UNLCK, LockOffset(table, rowid));
 }
 
-bool RowLockFile::HeldByOther(const std::string& table, std::int64_t rowid)
-{
+bool RowLockFile::HeldByOther(const std::string& table, std::int64_t rowid) {
     if (!TryLock(table, rowid)) return true;
     Unlock(table, rowid);
     return false;
 }
 
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
-                       const std::vector<std::int64_t>& rowids)
-{
+                       const std::vector<std::int64_t>& rowids) {
     if (rowids.empty()) return false;
     struct stat ignored {};
     if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
@@ -97,8 +88,7 @@ bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table
     return false;
 }
 
-bool RowsLockable(const std::string& databasePath)
-{
+bool RowsLockable(const std::string& databasePath) {
     const std::string path = LockFilePath(databasePath);
     if (::access(path.c_str(), F_OK) == 0) return ::access(path.c_str(), R_OK | W_OK) == 0;
     std::string folder = databasePath.substr(0, databasePath.find_last_of('/') + 1);

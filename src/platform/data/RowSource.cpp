@@ -23,8 +23,7 @@ private:
     Statement& statement_;
 };
 
-std::vector<Value> ValuesFrom(Statement& statement, int first)
-{
+std::vector<Value> ValuesFrom(Statement& statement, int first) {
     std::vector<Value> values;
     values.reserve(static_cast<size_t>(statement.ColumnCount() - first));
     for (int i = first; i < statement.ColumnCount(); ++i) values.push_back(statement.Column(i));
@@ -36,8 +35,7 @@ std::vector<Value> ValuesFrom(Statement& statement, int first)
 RowSource::RowSource(std::shared_ptr<Connection> connection, std::string table, std::vector<std::string> columns,
                      std::string where, std::string orderBy)
     : connection_(std::move(connection)), table_(std::move(table)), where_(std::move(where)),
-      orderBy_(std::move(orderBy))
-{
+      orderBy_(std::move(orderBy)) {
     quotedTable_ = "main." + QuoteIdentifier(table_);
     for (const auto& column : columns) {
         if (!columnList_.empty()) columnList_ += ", ";
@@ -49,8 +47,7 @@ RowSource::RowSource(std::shared_ptr<Connection> connection, std::string table, 
 
 RowSource::~RowSource() = default;
 
-std::string RowSource::Filter(const std::string& extra) const
-{
+std::string RowSource::Filter(const std::string& extra) const {
     std::vector<std::string> parts;
     if (!where_.empty()) parts.push_back("(" + where_ + ")");
     if (!extra.empty()) parts.push_back("(" + extra + ")");
@@ -59,63 +56,47 @@ std::string RowSource::Filter(const std::string& extra) const
     return filter;
 }
 
-std::string RowSource::SqlOf(Query query) const
-{
+std::string RowSource::SqlOf(Query query) const {
     const std::string rows = "SELECT rowid, " + columnList_ + " FROM " + quotedTable_;
     switch (query) {
-    case kFirst:
-        return rows + Filter("") + " ORDER BY rowid LIMIT 1";
-    case kLast:
-        return rows + Filter("") + " ORDER BY rowid DESC LIMIT 1";
-    case kAfter:
-        return rows + Filter("rowid > ?1") + " ORDER BY rowid LIMIT 1";
-    case kBefore:
-        return rows + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1";
-    case kLoad:
-        return rows + " WHERE rowid = ?1";
-    case kMember:
-        return rows + Filter("rowid = ?1");
-    case kContains:
-        return "SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1");
-    case kCount:
-        return "SELECT count(*) FROM " + quotedTable_ + Filter("");
-    case kAny:
-        return "SELECT rowid FROM " + quotedTable_ + Filter("") + " LIMIT 1";
-    case kQueryCount:
-        break;
+    case kFirst: return rows + Filter("") + " ORDER BY rowid LIMIT 1";
+    case kLast: return rows + Filter("") + " ORDER BY rowid DESC LIMIT 1";
+    case kAfter: return rows + Filter("rowid > ?1") + " ORDER BY rowid LIMIT 1";
+    case kBefore: return rows + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1";
+    case kLoad: return rows + " WHERE rowid = ?1";
+    case kMember: return rows + Filter("rowid = ?1");
+    case kContains: return "SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1");
+    case kCount: return "SELECT count(*) FROM " + quotedTable_ + Filter("");
+    case kAny: return "SELECT rowid FROM " + quotedTable_ + Filter("") + " LIMIT 1";
+    case kQueryCount: break;
     }
     return "";
 }
 
-Statement& RowSource::Prepared(Query query)
-{
+Statement& RowSource::Prepared(Query query) {
     auto& statement = statements_[query];
     if (!statement) statement = std::make_unique<Statement>(connection_->Handle(), SqlOf(query), kSourceRecordset);
     return *statement;
 }
 
-void RowSource::Release()
-{
+void RowSource::Release() {
     for (auto& statement : statements_) statement.reset();
 }
 
-std::optional<Row> RowSource::ReadRow(Query query, std::optional<std::int64_t> bound)
-{
+std::optional<Row> RowSource::ReadRow(Query query, std::optional<std::int64_t> bound) {
     Run run(Prepared(query));
     if (bound) run->Bind(1, *bound);
     if (!run->Step()) return std::nullopt;
     return Row{std::get<std::int64_t>(run->Column(0)), ValuesFrom(*run, 1)};
 }
 
-std::optional<size_t> RowSource::IndexOf(std::int64_t rowid) const
-{
+std::optional<size_t> RowSource::IndexOf(std::int64_t rowid) const {
     auto it = positions_.find(rowid);
     if (it == positions_.end()) return std::nullopt;
     return it->second;
 }
 
-void RowSource::Reload()
-{
+void RowSource::Reload() {
     keys_.clear();
     positions_.clear();
     if (orderBy_.empty()) return;
@@ -127,36 +108,31 @@ void RowSource::Reload()
     for (size_t i = 0; i < keys_.size(); ++i) positions_.emplace(keys_[i], i);
 }
 
-std::optional<Row> RowSource::FirstMemberFrom(size_t first)
-{
+std::optional<Row> RowSource::FirstMemberFrom(size_t first) {
     for (size_t i = first; i < keys_.size(); ++i) {
         if (auto row = ReadRow(kMember, keys_[i])) return row;
     }
     return std::nullopt;
 }
 
-std::optional<Row> RowSource::LastMemberBefore(size_t end)
-{
+std::optional<Row> RowSource::LastMemberBefore(size_t end) {
     for (size_t i = end; i-- > 0;) {
         if (auto row = ReadRow(kMember, keys_[i])) return row;
     }
     return std::nullopt;
 }
 
-std::optional<Row> RowSource::First()
-{
+std::optional<Row> RowSource::First() {
     if (!orderBy_.empty()) return FirstMemberFrom(0);
     return ReadRow(kFirst, std::nullopt);
 }
 
-std::optional<Row> RowSource::Last()
-{
+std::optional<Row> RowSource::Last() {
     if (!orderBy_.empty()) return LastMemberBefore(keys_.size());
     return ReadRow(kLast, std::nullopt);
 }
 
-std::optional<Row> RowSource::After(std::int64_t rowid)
-{
+std::optional<Row> RowSource::After(std::int64_t rowid) {
     if (!orderBy_.empty()) {
         auto index = IndexOf(rowid);
         return FirstMemberFrom(index ? *index + 1 : 0);
@@ -164,8 +140,7 @@ std::optional<Row> RowSource::After(std::int64_t rowid)
     return ReadRow(kAfter, rowid);
 }
 
-std::optional<Row> RowSource::Before(std::int64_t rowid)
-{
+std::optional<Row> RowSource::Before(std::int64_t rowid) {
     if (!orderBy_.empty()) {
         auto index = IndexOf(rowid);
         return LastMemberBefore(index ? *index : 0);
@@ -173,8 +148,7 @@ std::optional<Row> RowSource::Before(std::int64_t rowid)
     return ReadRow(kBefore, rowid);
 }
 
-long RowSource::Count()
-{
+long RowSource::Count() {
     if (!orderBy_.empty()) {
         return static_cast<long>(std::count_if(keys_.begin(), keys_.end(), [this](auto key) { return Contains(key); }));
     }
@@ -183,8 +157,7 @@ long RowSource::Count()
     return static_cast<long>(std::get<std::int64_t>(run->Column(0)));
 }
 
-bool RowSource::Empty()
-{
+bool RowSource::Empty() {
     if (!orderBy_.empty()) {
         return std::none_of(keys_.begin(), keys_.end(), [this](auto key) { return Contains(key); });
     }
@@ -192,22 +165,19 @@ bool RowSource::Empty()
     return !run->Step();
 }
 
-bool RowSource::Contains(std::int64_t rowid)
-{
+bool RowSource::Contains(std::int64_t rowid) {
     Run run(Prepared(kContains));
     run->Bind(1, rowid);
     return run->Step();
 }
 
-std::optional<std::vector<Value>> RowSource::Load(std::int64_t rowid)
-{
+std::optional<std::vector<Value>> RowSource::Load(std::int64_t rowid) {
     auto row = ReadRow(kLoad, rowid);
     if (!row) return std::nullopt;
     return std::move(row->values);
 }
 
-bool RowSource::HasCaseBlindIndexOn(const std::string& column)
-{
+bool RowSource::HasCaseBlindIndexOn(const std::string& column) {
     auto known = indexedColumns_.find(column);
     if (known != indexedColumns_.end()) return known->second;
     bool found = false;
@@ -215,8 +185,8 @@ bool RowSource::HasCaseBlindIndexOn(const std::string& column)
                       "SELECT i.name FROM pragma_index_list(?1, 'main') AS i WHERE i.partial = 0", kSourceRecordset);
     indexes.Bind(1, table_);
     while (!found && indexes.Step()) {
-        Statement first(connection_->Handle(),
-                        "SELECT name, coll FROM pragma_index_xinfo(?1, 'main') WHERE seqno = 0", kSourceRecordset);
+        Statement first(connection_->Handle(), "SELECT name, coll FROM pragma_index_xinfo(?1, 'main') WHERE seqno = 0",
+                        kSourceRecordset);
         first.Bind(1, indexes.Column(0));
         found = first.Step() && basic::SameNameCaseBlind(ToText(first.Column(0)), column) &&
                 basic::SameNameCaseBlind(ToText(first.Column(1)), "NOCASE");
@@ -225,8 +195,7 @@ bool RowSource::HasCaseBlindIndexOn(const std::string& column)
     return found;
 }
 
-std::string RowSource::Narrowing(const std::string& criterion, std::optional<PrefixRange>& range)
-{
+std::string RowSource::Narrowing(const std::string& criterion, std::optional<PrefixRange>& range) {
     range = PrefixRangeOf(criterion);
     if (!range || !HasCaseBlindIndexOn(range->column)) {
         range.reset();
@@ -238,8 +207,7 @@ std::string RowSource::Narrowing(const std::string& criterion, std::optional<Pre
 }
 
 std::optional<std::int64_t> RowSource::Find(const std::string& criterion, std::optional<std::int64_t> from,
-                                            bool forward)
-{
+                                            bool forward) {
     std::optional<PrefixRange> range;
     std::string narrowing = Narrowing(criterion, range);
     std::string condition = "(" + criterion + ")" + (narrowing.empty() ? "" : " AND " + narrowing);

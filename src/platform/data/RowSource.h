@@ -78,9 +78,9 @@ private:
     std::string where_;
     std::string orderBy_;
     std::array<std::unique_ptr<Statement>, kQueryCount> statements_;
-    std::vector<std::int64_t> keys_;                       // only with an ORDER BY
-    std::unordered_map<std::int64_t, size_t> positions_;   // key -> its index in keys_
-    std::map<std::string, bool> indexedColumns_;           // column -> served by a case-blind index
+    std::vector<std::int64_t> keys_;                     // only with an ORDER BY
+    std::unordered_map<std::int64_t, size_t> positions_; // key -> its index in keys_
+    std::map<std::string, bool> indexedColumns_;         // column -> served by a case-blind index
 };
 
 } // namespace data

@@ -13,8 +13,7 @@ namespace data {
 
 namespace {
 
-std::string CreateTableSql(const TableDef& table)
-{
+std::string CreateTableSql(const TableDef& table) {
     std::string sql = "CREATE TABLE " + QuoteIdentifier(table.name) + " (";
     for (size_t i = 0; i < table.columns.size(); ++i) {
         const ColumnDef& column = table.columns[i];
@@ -28,8 +27,7 @@ std::string CreateTableSql(const TableDef& table)
     return sql + ")";
 }
 
-std::string CreateIndexSql(const TableDef& table, const std::vector<std::string>& key, size_t number)
-{
+std::string CreateIndexSql(const TableDef& table, const std::vector<std::string>& key, size_t number) {
     std::string columns;
     for (const auto& name : key) columns += (columns.empty() ? "" : ", ") + QuoteIdentifier(name);
     return "CREATE UNIQUE INDEX " + QuoteIdentifier(table.name + "_key" + std::to_string(number)) + " ON " +
@@ -38,21 +36,16 @@ std::string CreateIndexSql(const TableDef& table, const std::vector<std::string>
 
 } // namespace
 
-std::string DeclaredType(const ColumnDef& column)
-{
+std::string DeclaredType(const ColumnDef& column) {
     switch (column.kind) {
-    case ColumnKind::Integer:
-        return "INTEGER";
-    case ColumnKind::Real:
-        return "REAL";
-    case ColumnKind::Text:
-        return "TEXT(" + std::to_string(column.width) + ")";
+    case ColumnKind::Integer: return "INTEGER";
+    case ColumnKind::Real: return "REAL";
+    case ColumnKind::Text: return "TEXT(" + std::to_string(column.width) + ")";
     }
     return "TEXT";
 }
 
-const TableDef* FindTableDef(const std::string& name)
-{
+const TableDef* FindTableDef(const std::string& name) {
     for (const auto* list : {&MainDatabaseTables(), &IdDatabaseTables()}) {
         for (const auto& table : *list) {
             if (files::SameNameCaseBlind(table.name, name)) return &table;
@@ -62,8 +55,7 @@ const TableDef* FindTableDef(const std::string& name)
 }
 
 void CreateSchemaDatabase(const std::string& nativePath, const std::vector<TableDef>& tables,
-                          const std::vector<std::string>& firstRows)
-{
+                          const std::vector<std::string>& firstRows) {
     std::error_code ec;
     if (std::filesystem::exists(nativePath, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, nativePath);
     auto connection = Connection::Open(nativePath, false, true);
@@ -89,8 +81,7 @@ namespace {
 // place once complete, so that a start cut short leaves either no file or a
 // whole one; the half-made file of an earlier try is thrown away first.
 void MakeWholeDatabase(const std::filesystem::path& target, const std::vector<TableDef>& tables,
-                       const std::vector<std::string>& firstRows)
-{
+                       const std::vector<std::string>& firstRows) {
     namespace fs = std::filesystem;
     fs::path making = target;
     making += ".making";
@@ -110,8 +101,7 @@ void MakeWholeDatabase(const std::filesystem::path& target, const std::vector<Ta
 
 } // namespace
 
-std::vector<std::string> MakeEmptyDatabases(const std::string& nativeFolder)
-{
+std::vector<std::string> MakeEmptyDatabases(const std::string& nativeFolder) {
     namespace fs = std::filesystem;
     std::vector<std::string> created;
     fs::path folder(nativeFolder);

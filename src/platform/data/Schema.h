@@ -19,7 +19,7 @@ struct TableDef {
     std::string name;
     std::vector<ColumnDef> columns;
     std::vector<std::vector<std::string>> uniqueKeys; // each a list of column names
-    std::vector<std::string> notNull;                  // columns that may not hold Null
+    std::vector<std::string> notNull;                 // columns that may not hold Null
     // Text columns searched by their first letters (Find) or sorted on: each
     // gets an index, which compares without regard to case as its column does.
     std::vector<std::string> searchedColumns;

@@ -12,8 +12,7 @@ constexpr ColumnKind I = ColumnKind::Integer;
 constexpr ColumnKind R = ColumnKind::Real;
 constexpr ColumnKind T = ColumnKind::Text;
 
-TableDef EmployersTable()
-{
+TableDef EmployersTable() {
     // clang-format off
     return {"Employers",
             {
@@ -49,8 +48,7 @@ TableDef EmployersTable()
 
 // One row per employer and period. A column holds different lines on
 // different screens; the names are those of the oldest layout that used them.
-TableDef Det941Table()
-{
+TableDef Det941Table() {
     // clang-format off
     return {"DET941",
             {
@@ -141,8 +139,7 @@ TableDef Det941Table()
 
 // The earlier Form 944's own table: one row per employer, 38 columns in
 // this fixed order.
-TableDef Det944Table()
-{
+TableDef Det944Table() {
     // clang-format off
     return {"Det944",
             {
@@ -192,8 +189,7 @@ TableDef Det944Table()
 }
 
 // Left over from an employee (W-2) design: kept, opened, never filled.
-TableDef EmployeesTable()
-{
+TableDef EmployeesTable() {
     // clang-format off
     return {"Employees",
             {
@@ -231,8 +227,7 @@ TableDef EmployeesTable()
     // clang-format on
 }
 
-TableDef W2DollarsTable()
-{
+TableDef W2DollarsTable() {
     return {"W2Dollars",
             {
                 {"EmployerNo", I, 0},
@@ -243,22 +238,17 @@ TableDef W2DollarsTable()
             {}};
 }
 
-TableDef CounterTable(const char* name)
-{
-    return {name, {{"NextCounter", I, 0}}, {}, {}, {}};
-}
+TableDef CounterTable(const char* name) { return {name, {{"NextCounter", I, 0}}, {}, {}, {}}; }
 
 } // namespace
 
-const std::vector<TableDef>& MainDatabaseTables()
-{
+const std::vector<TableDef>& MainDatabaseTables() {
     static const std::vector<TableDef> tables = {EmployersTable(), Det941Table(), Det944Table(), EmployeesTable(),
                                                  W2DollarsTable()};
     return tables;
 }
 
-const std::vector<TableDef>& IdDatabaseTables()
-{
+const std::vector<TableDef>& IdDatabaseTables() {
     static const std::vector<TableDef> tables = {CounterTable("Employers_ID"), CounterTable("Employees_ID")};
     return tables;
 }

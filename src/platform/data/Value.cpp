@@ -4,8 +4,7 @@
 
 namespace data {
 
-std::string ToText(const Value& v)
-{
+std::string ToText(const Value& v) {
     if (const auto* i = std::get_if<std::int64_t>(&v)) return std::to_string(*i);
     if (const auto* s = std::get_if<std::string>(&v)) return *s;
     if (const auto* d = std::get_if<double>(&v)) {

@@ -14,8 +14,7 @@ namespace {
 
 enum class Affinity { Integer, Real, Text };
 
-Affinity AffinityOf(std::string type)
-{
+Affinity AffinityOf(std::string type) {
     for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (type.find("INT") != std::string::npos) return Affinity::Integer;
     if (type.find("CHAR") != std::string::npos || type.find("TEXT") != std::string::npos ||
@@ -28,8 +27,7 @@ Affinity AffinityOf(std::string type)
     return Affinity::Text;
 }
 
-std::string Trimmed(const std::string& text)
-{
+std::string Trimmed(const std::string& text) {
     size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
     size_t last = text.find_last_not_of(" \t");
@@ -37,8 +35,7 @@ std::string Trimmed(const std::string& text)
 }
 
 // A number written as text, "." as the point; nothing when it is not one.
-std::optional<double> NumberFromText(const std::string& text)
-{
+std::optional<double> NumberFromText(const std::string& text) {
     std::string upper;
     for (char c : text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (upper == "TRUE") return -1.0;
@@ -52,15 +49,13 @@ std::optional<double> NumberFromText(const std::string& text)
     return number;
 }
 
-[[noreturn]] void ConversionError(const Value& value)
-{
+[[noreturn]] void ConversionError(const Value& value) {
     RaiseEngineError(errConversion, kSourceField, "'" + ToText(value) + "'");
 }
 
 } // namespace
 
-Value ConvertForColumn(const std::string& declaredType, const Value& value)
-{
+Value ConvertForColumn(const std::string& declaredType, const Value& value) {
     if (IsNull(value)) return value;
     Affinity affinity = AffinityOf(declaredType);
     if (affinity == Affinity::Text) return ToText(value);

@@ -16,9 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool EndsWithSeparator(std::string_view path) {
-    return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
+bool EndsWithSeparator(std::string_view path) { return !path.empty() && (path.back() == '\\' || path.back() == '/'); }
 
 bool IsDotName(const std::string& name) { return !name.empty() && name.front() == '.'; }
 
@@ -45,7 +43,7 @@ std::vector<std::string> DirAll(std::string_view pattern, int attributes) {
         if (it->is_directory(statusError)) {
             if (!(attributes & kAttrDirectory)) continue;
         } else if (!it->is_regular_file(statusError)) {
-            continue;  // sockets, broken links and the like are not listed
+            continue; // sockets, broken links and the like are not listed
         }
         names.push_back(name);
     }

@@ -8,8 +8,8 @@ namespace files {
 
 // File attributes as the system tests them.
 inline constexpr int kAttrNormal = 0;
-inline constexpr int kAttrReadOnly = 1;   // not writable by this user
-inline constexpr int kAttrHidden = 2;     // a name starting with "."
+inline constexpr int kAttrReadOnly = 1; // not writable by this user
+inline constexpr int kAttrHidden = 2;   // a name starting with "."
 inline constexpr int kAttrDirectory = 16;
 
 // Every path below goes through Resolve (drive letters, "\" and "/",

@@ -42,7 +42,7 @@ char DriveLetterOf(std::string_view systemPath) {
 std::filesystem::path Resolve(std::string_view systemPath) {
     std::filesystem::path base;
     std::string_view rest = systemPath;
-    bool onDrive = false;  // ".." never climbs out of a drive's folder
+    bool onDrive = false; // ".." never climbs out of a drive's folder
     if (char letter = DriveLetterOf(systemPath)) {
         auto drive = DriveFolder(letter);
         if (!drive) basic::Raise(basic::errBadFileName);
@@ -56,7 +56,7 @@ std::filesystem::path Resolve(std::string_view systemPath) {
     }
 
     std::filesystem::path resolved = base;
-    bool existing = true;  // once a part is missing, the rest is kept as written
+    bool existing = true; // once a part is missing, the rest is kept as written
     for (const std::string& part : PartsOf(rest)) {
         if (part == ".") continue;
         if (part == "..") {

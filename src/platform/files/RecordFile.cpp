@@ -77,7 +77,7 @@ std::string RecordFile::Get(std::int64_t recordNumber) const {
         ssize_t n = ::pread(fd_, record.data() + done, record.size() - done, offset + static_cast<std::int64_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) basic::Raise(basic::errPathFileAccess);
-        if (n == 0) break;  // past the end: the rest stays blank
+        if (n == 0) break; // past the end: the rest stays blank
         done += static_cast<std::size_t>(n);
     }
     return record;
@@ -90,7 +90,8 @@ void RecordFile::Put(std::int64_t recordNumber, std::string_view bytes) {
     std::int64_t length = Length();
     if (offset > length) {
         // Records skipped over read as blanks, never as stray zero bytes.
-        if (!WriteAt(fd_, std::string(static_cast<std::size_t>(offset - length), ' '), length)) basic::Raise(basic::errPathFileAccess);
+        if (!WriteAt(fd_, std::string(static_cast<std::size_t>(offset - length), ' '), length))
+            basic::Raise(basic::errPathFileAccess);
     }
     std::string record(bytes);
     record.resize(static_cast<std::size_t>(recordLength_), ' ');

@@ -96,13 +96,9 @@ void Application::SetPathResolver(std::function<std::filesystem::path(const std:
     pathResolver_ = std::move(resolver);
 }
 
-std::vector<char> Application::DriveLetters() const {
-    return driveLetters_ ? driveLetters_() : std::vector<char>{'c'};
-}
+std::vector<char> Application::DriveLetters() const { return driveLetters_ ? driveLetters_() : std::vector<char>{'c'}; }
 
-void Application::SetDriveLetters(std::function<std::vector<char>()> letters) {
-    driveLetters_ = std::move(letters);
-}
+void Application::SetDriveLetters(std::function<std::vector<char>()> letters) { driveLetters_ = std::move(letters); }
 
 void Application::RegisterScreen(const std::string& name, std::type_index type, Factory factory) {
     for (auto& entry : entries_) {
@@ -139,7 +135,8 @@ Form& Application::ScreenNamed(std::string_view name) {
 }
 
 bool Application::HasScreen(std::string_view name) const {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const auto& e) { return basic::SameNameCaseBlind(e->name, name); });
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [&](const auto& e) { return basic::SameNameCaseBlind(e->name, name); });
 }
 
 std::vector<std::string> Application::ScreenNames() const {
@@ -212,8 +209,7 @@ void Application::Reset() {
         if (round < 1000) {
             try {
                 form->Unload();
-            } catch (...) {
-            }
+            } catch (...) {}
         }
         if (!loaded_.empty() && loaded_.back() == form) {
             // A form that refused: let it go without its handlers.

@@ -50,8 +50,8 @@ public:
     Dialogs& GetDialogs();
     void SetDialogs(std::shared_ptr<Dialogs> dialogs);
     // Installs fresh scripted dialogs and returns them.
-    ScriptedDialogs& UseScriptedDialogs(
-        ScriptedDialogs::WhenUnscripted whenUnscripted = ScriptedDialogs::WhenUnscripted::Fail);
+    ScriptedDialogs&
+    UseScriptedDialogs(ScriptedDialogs::WhenUnscripted whenUnscripted = ScriptedDialogs::WhenUnscripted::Fail);
 
     Clipboard& GetClipboard() { return *clipboard_; }
     void SetClipboard(std::shared_ptr<Clipboard> clipboard) { clipboard_ = std::move(clipboard); }

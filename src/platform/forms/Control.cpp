@@ -8,8 +8,7 @@
 
 namespace forms {
 
-Control::Control(Form& owner, std::string name, int index)
-    : owner_(owner), name_(std::move(name)), index_(index) {
+Control::Control(Form& owner, std::string name, int index) : owner_(owner), name_(std::move(name)), index_(index) {
     owner_.Register(*this);
 }
 

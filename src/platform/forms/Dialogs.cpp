@@ -10,12 +10,12 @@ namespace {
 
 // The buttons of each button group (style & 7), left to right.
 const std::array<std::vector<int>, 6> kButtons = {{
-    {vbOK},                   // vbOKOnly
-    {vbOK, vbCancel},         // vbOKCancel
+    {vbOK},           // vbOKOnly
+    {vbOK, vbCancel}, // vbOKCancel
     {vbAbort, vbRetry, vbIgnore},
-    {vbYes, vbNo, vbCancel},  // vbYesNoCancel
-    {vbYes, vbNo},            // vbYesNo
-    {vbRetry, vbCancel},      // vbRetryCancel
+    {vbYes, vbNo, vbCancel}, // vbYesNoCancel
+    {vbYes, vbNo},           // vbYesNo
+    {vbRetry, vbCancel},     // vbRetryCancel
 }};
 
 const std::vector<int>& ButtonsOf(int style) {

@@ -131,7 +131,6 @@ bool MoveOnce(Form& form, Control* requested, Control*& nextRequest) {
 
 } // namespace
 
-
 Control* FocusMoves::NextInChain(Form& form, Control* from, bool showingOnly) {
     return WalkChain(form.TabOrder(), from, showingOnly);
 }
@@ -145,8 +144,7 @@ Control* FocusMoves::PreviousInChain(Form& form, Control* from) {
 void FocusMoves::Request(Form& form, Control* target) {
     if (!form.IsLoaded()) return;
     auto& pending = Pending();
-    pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                 [&](const Waiting& r) { return r.form == &form; }),
+    pending.erase(std::remove_if(pending.begin(), pending.end(), [&](const Waiting& r) { return r.form == &form; }),
                   pending.end());
     pending.push_back({&form, target});
     if (!App().InHandler() && !App().CarryingOutFocusMoves()) CarryOut();
@@ -191,16 +189,15 @@ void FocusMoves::BackTabFrom(Control& from) {
 
 void FocusMoves::Forget(Form& form) {
     auto& pending = Pending();
-    pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                 [&](const Waiting& r) { return r.form == &form; }),
+    pending.erase(std::remove_if(pending.begin(), pending.end(), [&](const Waiting& r) { return r.form == &form; }),
                   pending.end());
 }
 
 void FocusMoves::Forget(Control& control) {
     auto& pending = Pending();
-    pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                 [&](const Waiting& r) { return r.target == &control; }),
-                  pending.end());
+    pending.erase(
+        std::remove_if(pending.begin(), pending.end(), [&](const Waiting& r) { return r.target == &control; }),
+        pending.end());
 }
 
 void FocusMoves::DropAll() { Pending().clear(); }

@@ -31,5 +31,4 @@ public:
     static void SetActive(Form& form, Control* before, Control* now);
 };
 
-
 } // namespace forms

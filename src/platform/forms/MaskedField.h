@@ -56,7 +56,9 @@ private:
     void Parse();
     bool HasMask() const { return !positions_.empty(); }
     int Places() const { return static_cast<int>(placeAt_.size()); }
-    const Position& PlacePosition(int k) const { return positions_[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])]; }
+    const Position& PlacePosition(int k) const {
+        return positions_[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])];
+    }
     static bool Fits(char rule, char32_t c);
     static char32_t Cased(int casing, char32_t c);
     // The first place at or after the display position (Places(): none).

@@ -21,8 +21,8 @@ void RegisterScreen(const std::string& name) {
 // unloaded.
 template <class T>
 T& Screen() {
-    return static_cast<T&>(App().ScreenOfType(std::type_index(typeid(T)),
-                                              [] { return std::unique_ptr<Form>(new T()); }));
+    return static_cast<T&>(
+        App().ScreenOfType(std::type_index(typeid(T)), [] { return std::unique_ptr<Form>(new T()); }));
 }
 
 // By the system's name ("frmEmployersDE"); error 424 for an unknown name.

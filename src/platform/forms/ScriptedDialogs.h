@@ -21,12 +21,12 @@ struct DialogRecord {
     enum class Kind { Message, Input };
     Kind kind = Kind::Message;
     std::string prompt;
-    int style = 0;             // message boxes only
-    std::string title;         // as shown: an empty title shows the application title
-    std::string defaultText;   // input boxes only
-    int button = 0;            // message boxes: the answer given
+    int style = 0;                    // message boxes only
+    std::string title;                // as shown: an empty title shows the application title
+    std::string defaultText;          // input boxes only
+    int button = 0;                   // message boxes: the answer given
     std::optional<std::string> input; // input boxes: the text given, nothing when cancelled
-    bool scripted = true;      // false when answered by the default button
+    bool scripted = true;             // false when answered by the default button
 };
 
 // Answers boxes from a queue, in order, and records every box.
@@ -44,7 +44,7 @@ public:
     void CancelInputBox();
 
     const std::vector<DialogRecord>& Boxes() const { return boxes_; }
-    const DialogRecord& LastBox() const;          // throws std::out_of_range when none
+    const DialogRecord& LastBox() const; // throws std::out_of_range when none
     std::size_t PendingAnswers() const { return answers_.size(); }
     // Boxes that failed (also thrown as UnexpectedDialog when Fail is chosen).
     const std::vector<std::string>& Failures() const { return failures_; }

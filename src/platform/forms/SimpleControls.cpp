@@ -6,9 +6,7 @@
 
 namespace forms {
 
-Label::Label(Form& owner, std::string name, int index) : Control(owner, std::move(name), index) {
-    SetTabStop(false);
-}
+Label::Label(Form& owner, std::string name, int index) : Control(owner, std::move(name), index) { SetTabStop(false); }
 
 void Label::SetCaption(const std::string& caption) {
     if (caption_ == caption) return;

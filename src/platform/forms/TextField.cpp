@@ -84,7 +84,8 @@ int TextField::CaretAtShown(int shown) const { return std::clamp(shown, 0, EditL
 std::string TextField::TextOfRange(int start, int length) const {
     const std::u32string chars = basic::CodePointsOf(EditText());
     if (start >= static_cast<int>(chars.size()) || length <= 0) return "";
-    return basic::Utf8Of(std::u32string_view(chars).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
+    return basic::Utf8Of(
+        std::u32string_view(chars).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
 }
 
 bool TextField::Typeable(char32_t c) {

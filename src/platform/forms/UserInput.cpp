@@ -33,24 +33,26 @@ bool Reachable(const Control& control) {
 // the control, unless a handler set the key to 0. The Enter key clicks the
 // form's Default button when the focus is not on a button.
 void KeyToFocused(Control& control, int key) {
-    RunHandler([&] {
-        if (key == vbKeyTab) {
-            FocusMoves::TabFrom(control);
-            return;
-        }
-        if (key == vbKeyReturn && dynamic_cast<CommandButton*>(&control) == nullptr) {
-            CommandButton* button = control.Owner().DefaultButton();
-            if (button != nullptr && button->Enabled() && button->IsShowing()) {
-                button->Raise(button->Click);
+    RunHandler(
+        [&] {
+            if (key == vbKeyTab) {
+                FocusMoves::TabFrom(control);
                 return;
             }
-        }
-        int keyCode = key < 128 ? std::toupper(key) : key;
-        control.Raise(control.KeyDown, keyCode, 0);
-        int keyAscii = key;
-        control.Raise(control.KeyPress, keyAscii);
-        if (keyAscii != 0) control.TakeKey(keyAscii);
-    }, true);
+            if (key == vbKeyReturn && dynamic_cast<CommandButton*>(&control) == nullptr) {
+                CommandButton* button = control.Owner().DefaultButton();
+                if (button != nullptr && button->Enabled() && button->IsShowing()) {
+                    button->Raise(button->Click);
+                    return;
+                }
+            }
+            int keyCode = key < 128 ? std::toupper(key) : key;
+            control.Raise(control.KeyDown, keyCode, 0);
+            int keyAscii = key;
+            control.Raise(control.KeyPress, keyAscii);
+            if (keyAscii != 0) control.TakeKey(keyAscii);
+        },
+        true);
 }
 
 // A button pressed while a field's leaving handler sends the focus on to
@@ -102,10 +104,12 @@ bool TypeKeys(Control& control, std::string_view text) {
 
 bool PressKeyCode(Control& control, int keyCode, int shift) {
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
-    RunHandler([&] {
-        control.Raise(control.KeyDown, keyCode, shift);
-        if (keyCode != 0) control.TakeKeyCode(keyCode, shift);
-    }, true);
+    RunHandler(
+        [&] {
+            control.Raise(control.KeyDown, keyCode, shift);
+            if (keyCode != 0) control.TakeKeyCode(keyCode, shift);
+        },
+        true);
     return true;
 }
 
@@ -138,11 +142,13 @@ void ClickForm(Form& form) {
 }
 
 void CloseWindow(Form& form) {
-    RunHandler([&] {
-        int cancel = 0;
-        form.Form_QueryUnload(cancel, vbFormControlMenu);
-        if (cancel == 0) form.Unload();
-    }, true);
+    RunHandler(
+        [&] {
+            int cancel = 0;
+            form.Form_QueryUnload(cancel, vbFormControlMenu);
+            if (cancel == 0) form.Unload();
+        },
+        true);
 }
 
 void ChooseTab(TabControl& tabs, int page) {

@@ -12,9 +12,7 @@ PageSinkMaker& Maker() {
 
 } // namespace
 
-void SetPageSinkMaker(PageSinkMaker maker) {
-    Maker() = std::move(maker);
-}
+void SetPageSinkMaker(PageSinkMaker maker) { Maker() = std::move(maker); }
 
 std::shared_ptr<PageSink> MakePageSink(const PrintDocument& document) {
     if (!Maker() || PrintLog::KeepingDocuments()) return nullptr;

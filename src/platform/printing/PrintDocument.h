@@ -23,12 +23,12 @@ struct PrintItem {
 struct PageSetup {
     std::string caption;
     std::string note;
-    double width = 0;  // inches; 0 when never stored
+    double width = 0; // inches; 0 when never stored
     double height = 0;
     bool landscape = false;
     int resolution = 0;
     std::string templateFile;
-    std::string picture;  // bare file name of the page image, "" for none
+    std::string picture; // bare file name of the page image, "" for none
     bool showPicture = false;
     bool printPicture = false;
     std::string fontName;
@@ -42,7 +42,7 @@ struct PageSetup {
 
 struct PrintPage {
     PageSetup setup;
-    std::vector<PrintItem> items;  // blank items (" ") print nothing and are not kept
+    std::vector<PrintItem> items; // blank items (" ") print nothing and are not kept
 };
 
 enum class DocumentStatus { Open, Finished, Aborted };

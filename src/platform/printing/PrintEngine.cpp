@@ -11,21 +11,15 @@ namespace {
 
 constexpr int kUnknownProperty = 438;
 
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos;
-}
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 } // namespace
 
 PrintEngine::PrintEngine(std::string controlName) : controlName_(std::move(controlName)) {}
 
-PrintEngine::~PrintEngine() {
-    AbortOpenDocument();
-}
+PrintEngine::~PrintEngine() { AbortOpenDocument(); }
 
-void PrintEngine::Store(Property property, const StoreValue& value) {
-    StoreChecked(InfoOf(property), value);
-}
+void PrintEngine::Store(Property property, const StoreValue& value) { StoreChecked(InfoOf(property), value); }
 
 void PrintEngine::Store(int number, const StoreValue& value) {
     auto info = FindProperty(number);
@@ -65,13 +59,9 @@ void PrintEngine::CheckFaults(const PropertyInfo& info) {
     if (failed) basic::Raise(hit.errorNumber, controlName_, hit.description);
 }
 
-void PrintEngine::FailStore(StoreFault fault) {
-    faults_.push_back({std::move(fault), 0});
-}
+void PrintEngine::FailStore(StoreFault fault) { faults_.push_back({std::move(fault), 0}); }
 
-void PrintEngine::ClearFaults() {
-    faults_.clear();
-}
+void PrintEngine::ClearFaults() { faults_.clear(); }
 
 const StoreValue::Variant& PrintEngine::ValueOf(Property property) const {
     return values_[static_cast<size_t>(property)];
@@ -92,8 +82,7 @@ void PrintEngine::Apply(Property property) {
     case Property::EndDoc:
         if (isTrue()) OnEndDoc();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -207,23 +196,15 @@ void PrintEngine::Close(DocumentStatus status) {
         PrintLog::Add(document);
     }
     if (status != DocumentStatus::Finished) return;
-    if (inRequest_)
-        undelivered_.push_back(std::move(document));
-    else
-        Deliver(document);
+    if (inRequest_) undelivered_.push_back(std::move(document));
+    else Deliver(document);
 }
 
-void PrintEngine::Deliver(const PrintDocument& document) {
-    PrintLog::DeliverFinished(document);
-}
+void PrintEngine::Deliver(const PrintDocument& document) { PrintLog::DeliverFinished(document); }
 
-const PrintDocument* PrintEngine::OpenDocument() const {
-    return open_ ? &*open_ : nullptr;
-}
+const PrintDocument* PrintEngine::OpenDocument() const { return open_ ? &*open_ : nullptr; }
 
-const PrintDocument* PrintEngine::LastDocument() const {
-    return documents_.empty() ? nullptr : &documents_.back();
-}
+const PrintDocument* PrintEngine::LastDocument() const { return documents_.empty() ? nullptr : &documents_.back(); }
 
 void PrintEngine::BeginRequest() {
     inRequest_ = true;

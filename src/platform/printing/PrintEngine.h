@@ -101,7 +101,7 @@ private:
     std::vector<std::string> trace_;
     std::vector<std::string> documentTrace_;
     std::optional<PrintDocument> open_;
-    bool setupPending_ = false;  // the current page's set-up is not yet taken
+    bool setupPending_ = false; // the current page's set-up is not yet taken
     std::vector<PrintDocument> documents_;
     std::vector<PrintDocument> undelivered_;
     bool inRequest_ = false;

@@ -17,7 +17,7 @@ struct LogState {
     std::mutex mutex;
     std::vector<PrintDocument> documents;
     std::vector<InjectedFault> faults;
-    std::atomic<bool> anyFault{false};  // spares every store the lock when no fault waits
+    std::atomic<bool> anyFault{false}; // spares every store the lock when no fault waits
     std::atomic<bool> keeping{true};
     DocumentFinishedHandler onFinished;
 };
@@ -56,13 +56,9 @@ void PrintLog::Reset() {
     State().anyFault = false;
 }
 
-void PrintLog::SetKeepingDocuments(bool keep) {
-    State().keeping = keep;
-}
+void PrintLog::SetKeepingDocuments(bool keep) { State().keeping = keep; }
 
-bool PrintLog::KeepingDocuments() {
-    return State().keeping;
-}
+bool PrintLog::KeepingDocuments() { return State().keeping; }
 
 void PrintLog::InjectStoreFault(StoreFault fault) {
     std::lock_guard lock(State().mutex);

@@ -15,7 +15,7 @@ class PrintLog {
 public:
     static std::vector<PrintDocument> Documents();
     static std::vector<PrintDocument> FinishedDocuments();
-    static void Reset();  // also clears the injected faults
+    static void Reset(); // also clears the injected faults
 
     // Whether print controls keep what they print for reading back: their
     // store traces, the documents they closed, and this log. On from the

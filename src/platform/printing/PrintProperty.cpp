@@ -74,8 +74,6 @@ std::optional<PropertyInfo> FindProperty(std::string_view name) {
     return std::nullopt;
 }
 
-PropertyInfo InfoOf(Property property) {
-    return *FindProperty(static_cast<int>(property));
-}
+PropertyInfo InfoOf(Property property) { return *FindProperty(static_cast<int>(property)); }
 
 } // namespace printing

@@ -42,7 +42,7 @@ double AsNumber(const StoreValue::Variant& v, const std::string& source) {
 }
 
 std::int64_t AsInteger(const StoreValue::Variant& v, const std::string& source) {
-    double rounded = std::nearbyint(AsNumber(v, source));  // half to even
+    double rounded = std::nearbyint(AsNumber(v, source)); // half to even
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) basic::Raise(basic::errOverflow, source);
     return static_cast<std::int64_t>(rounded);
 }
@@ -63,16 +63,11 @@ StoreValue::Variant CoerceTo(PropertyType type, const StoreValue& value, const s
     if (std::holds_alternative<data::Null>(v))
         basic::Raise(type == PropertyType::ItemText ? basic::errTypeMismatch : basic::errInvalidUseOfNull, source);
     switch (type) {
-    case PropertyType::Text:
-        return PrintedText(v);
-    case PropertyType::Boolean:
-        return AsBoolean(v, source);
-    case PropertyType::Integer:
-        return AsInteger(v, source);
-    case PropertyType::Double:
-        return AsNumber(v, source);
-    case PropertyType::ItemText:
-        return v;
+    case PropertyType::Text: return PrintedText(v);
+    case PropertyType::Boolean: return AsBoolean(v, source);
+    case PropertyType::Integer: return AsInteger(v, source);
+    case PropertyType::Double: return AsNumber(v, source);
+    case PropertyType::ItemText: return v;
     }
     return v;
 }

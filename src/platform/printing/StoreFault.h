@@ -11,7 +11,7 @@ struct StoreFault {
     std::string property;
     int occurrence = 1;
     int errorNumber = 5;
-    std::string description;  // "" = the error number's standard text
+    std::string description; // "" = the error number's standard text
 };
 
 } // namespace printing

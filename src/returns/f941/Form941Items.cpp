@@ -29,14 +29,10 @@ std::string Form941Items::Amount(const char* field, int index) const {
     return FormatAmountOrBlank(NumberOf(screen_, field, index));
 }
 
-const std::string& Form941Items::PeriodCode() const {
-    return TextOf(screen_, "mskQtr_yr");
-}
+const std::string& Form941Items::PeriodCode() const { return TextOf(screen_, "mskQtr_yr"); }
 
 // An empty line 12 counts as 0; text that is no number stops the print.
-double Form941Items::Line12() const {
-    return NumberOf(screen_, "fpLine12");
-}
+double Form941Items::Line12() const { return NumberOf(screen_, "fpLine12"); }
 
 void Form941Items::Page1Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
@@ -94,9 +90,12 @@ void Form941Items::Page2Item(short fieldNo) {
         run_.StoreItemText(" ");
         run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId));
         break;
-    case 43: case 44: case 45: case 46: case 47: case 48:
-        Line16Box(fieldNo);
-        break;
+    case 43:
+    case 44:
+    case 45:
+    case 46:
+    case 47:
+    case 48: Line16Box(fieldNo); break;
     case 49: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check5"))); break;
     case 102: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check3"))); break;
     case 103: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check10"))); break;
@@ -129,5 +128,6 @@ void Form941Items::Page3Item(short fieldNo) {
 }
 
 void Form941Items::VoucherItem(short fieldNo) {
-    StoreVoucherItem(run_, PeriodCode(), [this] { return Amount("fpLine15"); }, fieldNo);
+    StoreVoucherItem(
+        run_, PeriodCode(), [this] { return Amount("fpLine15"); }, fieldNo);
 }

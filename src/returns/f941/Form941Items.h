@@ -10,16 +10,15 @@ namespace forms {
 class Form;
 }
 
-
 class Form941Items {
 public:
     Form941Items(const ReturnScreen& returnScreen, const EmployerHandOver& employer, ReturnPrintRun& run)
         : screen_(returnScreen), employer_(employer), run_(run) {}
 
-    void Page1Item(short fieldNo);     // 1 to 39
-    void Page2Item(short fieldNo);     // 40 to 49, 91 to 103, 108 to 112
-    void Page3Item(short fieldNo);     // 40, 41, 81 to 90, 104 to 107, 50 to 70
-    void VoucherItem(short fieldNo);   // 71 to 80
+    void Page1Item(short fieldNo);   // 1 to 39
+    void Page2Item(short fieldNo);   // 40 to 49, 91 to 103, 108 to 112
+    void Page3Item(short fieldNo);   // 40, 41, 81 to 90, 104 to 107, 50 to 70
+    void VoucherItem(short fieldNo); // 71 to 80
 
     // The amount of a line field as the printout prints it.
     std::string Amount(const char* field, int index = -1) const;

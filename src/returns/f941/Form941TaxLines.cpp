@@ -17,8 +17,7 @@ constexpr const char* kAboveLine10 = "Oops. Line 17, column D is supposed to equ
 // --- lines 2 to 10 ---
 
 double Form941TaxLines::Sum5e() const {
-    return lineAmt_[Tax5a] + lineAmt_[Tax5ai] + lineAmt_[Tax5aii] + lineAmt_[Tax5b] + lineAmt_[Tax5c] +
-           lineAmt_[Tax5d];
+    return lineAmt_[Tax5a] + lineAmt_[Tax5ai] + lineAmt_[Tax5aii] + lineAmt_[Tax5b] + lineAmt_[Tax5c] + lineAmt_[Tax5d];
 }
 
 // Line 6 = line 3 + 5e + 5f, whichever of them was left.

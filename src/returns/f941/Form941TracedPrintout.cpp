@@ -25,7 +25,8 @@ void Form941TracedPrintout::Print(const Form941TracedDesign& design) {
         run_.Part6Choice = "No";
         if (run_.AskYesNo(kPlan.questions.returnOrVoucherPrompt, kPlan.questions.returnOrVoucherTitle)) {
             run_.VoucherChoice = "No";
-            run_.Part6Choice = run_.AskYesNo(kPlan.questions.preparerPrompt, kPlan.questions.preparerTitle) ? "Yes" : "No";
+            run_.Part6Choice =
+                run_.AskYesNo(kPlan.questions.preparerPrompt, kPlan.questions.preparerTitle) ? "Yes" : "No";
             PrintReturn(design);
         } else {
             run_.VoucherChoice = "Yes";
@@ -39,9 +40,7 @@ const Form941PageImages& Form941TracedPrintout::Images(const Form941TracedDesign
     return basic::Right(items_.PeriodCode(), 2) == "22" ? design.of2022 : design.otherwise;
 }
 
-void Form941TracedPrintout::Progress(const std::string& text) {
-    forms::MsgBox(text, forms::vbOKOnly);
-}
+void Form941TracedPrintout::Progress(const std::string& text) { forms::MsgBox(text, forms::vbOKOnly); }
 
 void Form941TracedPrintout::PrintReturn(const Form941TracedDesign& design) {
     const FieldLayout& layout = design.layout;
@@ -77,9 +76,10 @@ void Form941TracedPrintout::PrintReturn(const Form941TracedDesign& design) {
 
 void Form941TracedPrintout::Page1Item(const Form941TracedDesign& design, short fieldNo) {
     switch (fieldNo) {
-    case 24: case 25: case 26: case 28:
-        run_.StoreItemText(" ");
-        break;
+    case 24:
+    case 25:
+    case 26:
+    case 28: run_.StoreItemText(" "); break;
     case 32: run_.StoreItemText(items_.Amount("fpLine14")); break;
     case 33: {
         const std::string balanceDue = items_.Amount("fpLine15");

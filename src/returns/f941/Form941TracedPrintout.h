@@ -13,9 +13,9 @@
 class ReturnScreen;
 
 struct Form941TracedDesign {
-    Form941PageImages of2022;    // a period ending in "22"
+    Form941PageImages of2022; // a period ending in "22"
     Form941PageImages otherwise;
-    FieldLayout layout;          // rows 0 to 80, the voucher's rows too
+    FieldLayout layout; // rows 0 to 80, the voucher's rows too
     // Page 1's items where the traced run prints what the print run does
     // (all but 24 to 35); page 2's items 40 to 70; the voucher's 71 to 80.
     std::function<void(short fieldNo)> page1Item;
@@ -25,8 +25,7 @@ struct Form941TracedDesign {
 
 class Form941TracedPrintout {
 public:
-    Form941TracedPrintout(const ReturnScreen& returnScreen, const EmployerHandOver& employer,
-                          printing::DMWin& control);
+    Form941TracedPrintout(const ReturnScreen& returnScreen, const EmployerHandOver& employer, printing::DMWin& control);
 
     const EmployerHandOver& Employer() const { return employer_; }
     ReturnPrintRun& Run() { return run_; }

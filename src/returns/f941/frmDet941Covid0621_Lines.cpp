@@ -43,8 +43,7 @@ void frmDet941Covid0621::RecomputePayments() {
     LineAmt.Set(Payment13b, fpLine13b.Value());
     LineAmt.Set(Payment13c, fpLine13c.Value());
     LineAmt.Set(Payment13d, fpLine13d.Value());
-    LineAmt.Set(Line13g,
-                LineAmt[Payments13aef] + LineAmt[Payment13b] + LineAmt[Payment13c] + LineAmt[Payment13d]);
+    LineAmt.Set(Line13g, LineAmt[Payments13aef] + LineAmt[Payment13b] + LineAmt[Payment13c] + LineAmt[Payment13d]);
     WriteAmount(fpLine13g, LineAmt[Line13g]);
 }
 

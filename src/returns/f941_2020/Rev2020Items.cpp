@@ -37,7 +37,8 @@ void Rev2020Items::Page3Item(short fieldNo) {
     switch (fieldNo) {
     case 81: BlankThen(CheckMark(CheckValueOf(screen_, "Check8"))); break;
     case 83: BlankThen(CheckMark(CheckValueOf(screen_, "Check1"))); break;
-    case 89: case 90: {
+    case 89:
+    case 90: {
         // Lines 24 and 25 were for the second quarter of 2020 only.
         const char* field = fieldNo == 89 ? "fpLine24" : "fpLine25";
         run_.StoreItemText(Left(PeriodCode(), 3) == "121" ? " " : live_.Amount(field));

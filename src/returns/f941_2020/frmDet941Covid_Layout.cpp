@@ -14,7 +14,7 @@ std::string Dotted(const char* text, int fullStops = 0, const char* tail = "") {
     return text + std::string(static_cast<std::size_t>(fullStops), '.') + tail;
 }
 
-constexpr long kWide = 8800;   // a caption across the page, left of the amounts
+constexpr long kWide = 8800;     // a caption across the page, left of the amounts
 constexpr long kLeftHalf = 3500; // lines 7 and 9, left of lines 8 and 10
 
 } // namespace

@@ -46,7 +46,9 @@ void frmDet941Covid::DMWin2_PrintRequest() {
                 {{"Page 3", kForm941Template, images.Page3}, {{40, 41}, {81, 90}, {50, 70}}, page3},
             };
         },
-        [&] { return PrintedPage{{"Page 1", kVoucher941Template, ImagesFor(period).Voucher}, {{71, 80}}, voucher}; });
+        [&] {
+            return PrintedPage{{"Page 1", kVoucher941Template, ImagesFor(period).Voucher}, {{71, 80}}, voucher};
+        });
 }
 
 void frmDet941Covid::PrintFormTrace() {

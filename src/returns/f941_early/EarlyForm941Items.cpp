@@ -28,9 +28,7 @@ void EarlyForm941Items::StoreQuarterBox() {
 }
 
 // A count of the older layouts: blank for 0, else its whole digits.
-void EarlyForm941Items::StoreCount(const char* field) {
-    run_.StoreItemText(CountOrBlank(NumberOf(screen_, field)));
-}
+void EarlyForm941Items::StoreCount(const char* field) { run_.StoreItemText(CountOrBlank(NumberOf(screen_, field))); }
 
 void EarlyForm941Items::StoreBox(const char* checkBox) {
     run_.StoreItemText(CheckMark(CheckValueOf(screen_, checkBox)));

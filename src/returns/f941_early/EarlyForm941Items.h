@@ -14,8 +14,8 @@ class EarlyForm941Items {
 public:
     EarlyForm941Items(const EarlyForm941Screen& screen, const EmployerHandOver& employer, ReturnPrintRun& run);
 
-    void Page1Item(short fieldNo); // 1 to 39
-    void Page2Item(short fieldNo); // 40 to 70
+    void Page1Item(short fieldNo);                                     // 1 to 39
+    void Page2Item(short fieldNo);                                     // 40 to 70
     void VoucherItem(short fieldNo) { form941_.VoucherItem(fieldNo); } // 71 to 80
 
     const std::string& PeriodCode() const { return form941_.PeriodCode(); }

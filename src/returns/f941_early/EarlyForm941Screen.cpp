@@ -22,9 +22,9 @@ constexpr long kFrameHeight = 405;
 // go back to light grey, the amounts to the window colour.
 constexpr const char* kPaintedBoxes[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"};
 constexpr const char* kPaintedAmounts[] = {
-    "fpLine2",  "fpLine3",  "fpLine6A", "fpLine6B",  "fpLine6c",  "fpLine6D",  "fpLine7A",  "fpLine7B",
-    "fpLine5d1", "fpLine8", "fpLine5",  "fpLine9B",  "fpLine9A",  "fpLine9C",  "fpLine10",  "fpLine11",
-    "fpLine14", "fpLine15", "fpLine16", "fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D",
+    "fpLine2",   "fpLine3",  "fpLine6A", "fpLine6B",  "fpLine6c",  "fpLine6D",  "fpLine7A",  "fpLine7B",
+    "fpLine5d1", "fpLine8",  "fpLine5",  "fpLine9B",  "fpLine9A",  "fpLine9C",  "fpLine10",  "fpLine11",
+    "fpLine14",  "fpLine15", "fpLine16", "fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D",
 };
 
 // Hints shown when the pointer rests on a control.
@@ -68,8 +68,8 @@ constexpr long long kHighestCount = 99999;
 
 // The frame's controls this screen has no use for: its own labels stand in
 // the header, and it has one page.
-constexpr const char* kFramePieces[] = {"lblEmployer", "lblQtrYr", "SSTab1",
-                                         "Command2",    "Command4", "Command5", "Command6"};
+constexpr const char* kFramePieces[] = {"lblEmployer", "lblQtrYr", "SSTab1",  "Command2",
+                                        "Command4",    "Command5", "Command6"};
 
 } // namespace
 

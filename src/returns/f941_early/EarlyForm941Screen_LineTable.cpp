@@ -13,9 +13,7 @@ using namespace slot941early;
 
 std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     using S = EarlyForm941Screen;
-    auto enter = [this](void (S::*compute)()) {
-        return LineRecompute{[this, compute] { (this->*compute)(); }, {}};
-    };
+    auto enter = [this](void (S::*compute)()) { return LineRecompute{[this, compute] { (this->*compute)(); }, {}}; };
     auto month = [this](int m) { return LineRecompute{[this, m] { Month_Enter(m); }, {}}; };
     constexpr Tab kStop = Tab::Stop;
     constexpr Tab kSkip = Tab::Skip;

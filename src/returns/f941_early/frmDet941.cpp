@@ -6,20 +6,20 @@
 namespace {
 
 constexpr const char* kHidden[] = {
-    "fpLongInt1", "Label8",  "fpLongInt2", "fpLongInt3", "fpCurrency2", "fpLongInt4", "Label49",
-    "fpCurrency3", "fpCurrency4", "Label46", "Label7",   "Label41",    "Label40",    "Label44",
+    "fpLongInt1",  "Label8",      "fpLongInt2", "fpLongInt3", "fpCurrency2", "fpLongInt4", "Label49",
+    "fpCurrency3", "fpCurrency4", "Label46",    "Label7",     "Label41",     "Label40",    "Label44",
 };
 
 constexpr const char* kTabOrder[] = {
-    "cmdClose",   "txtEmployerName", "txtEmployerTaxId", "cmdAddNew",  "cmdEditRecord", "cmdDeleteRecord",
-    "cmdSaveRecord", "Check1",       "Check2",           "Check3",     "Check4",        "Check5",
-    "Check6",     "txtEmployerNo",   "txtQtr_Yr",        "fpLongInt3", "fpLongInt2",    "fpCurrency4",
-    "fpCurrency3", "fpLongInt4",     "fpCurrency2",      "fpCurrency1", "fpLine11and12a", "fpLongInt1",
-    "fpLine12a",  "DMWin2",          "fpLine17D",        "fpLine17C",  "fpLine17B",     "fpLine17A",
-    "fpLine16",   "fpLine15",        "fpLine14",         "fpLine5D2",  "fpLine5d1",     "fpLine11",
-    "fpLine9C",   "fpLine9B",        "fpLine9A",         "fpLine10",   "fpLine8",       "fpLine7B",
-    "fpLine7A",   "fpLine6D",        "mskNo_Employee",   "mskQtr_yr",  "fpLine6c",      "fpLine6B",
-    "fpLine6A",   "fpLine5",         "fpLine3",          "fpLine2",
+    "cmdClose",      "txtEmployerName", "txtEmployerTaxId", "cmdAddNew",   "cmdEditRecord",  "cmdDeleteRecord",
+    "cmdSaveRecord", "Check1",          "Check2",           "Check3",      "Check4",         "Check5",
+    "Check6",        "txtEmployerNo",   "txtQtr_Yr",        "fpLongInt3",  "fpLongInt2",     "fpCurrency4",
+    "fpCurrency3",   "fpLongInt4",      "fpCurrency2",      "fpCurrency1", "fpLine11and12a", "fpLongInt1",
+    "fpLine12a",     "DMWin2",          "fpLine17D",        "fpLine17C",   "fpLine17B",      "fpLine17A",
+    "fpLine16",      "fpLine15",        "fpLine14",         "fpLine5D2",   "fpLine5d1",      "fpLine11",
+    "fpLine9C",      "fpLine9B",        "fpLine9A",         "fpLine10",    "fpLine8",        "fpLine7B",
+    "fpLine7A",      "fpLine6D",        "mskNo_Employee",   "mskQtr_yr",   "fpLine6c",       "fpLine6B",
+    "fpLine6A",      "fpLine5",         "fpLine3",          "fpLine2",
 };
 
 // A first quarter of 2018 moves the box of line 15's "apply to next return".

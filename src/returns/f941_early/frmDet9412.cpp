@@ -42,22 +42,23 @@ constexpr CaptionText kCaptions[] = {
 // clang-format on
 
 constexpr const char* kHidden[] = {
-    "fpLongInt1", "Label8",      "fpLongInt2", "fpLongInt3", "fpCurrency2",    "fpLongInt4", "Label49",
-    "fpCurrency3", "fpCurrency4", "Label46",   "Label7",     "Label41",        "Label40",    "fpLine12a",
-    "fpLine11and12a", "Label20",  "Label45",
+    "fpLongInt1", "Label8",      "fpLongInt2",     "fpLongInt3", "fpCurrency2", "fpLongInt4",
+    "Label49",    "fpCurrency3", "fpCurrency4",    "Label46",    "Label7",      "Label41",
+    "Label40",    "fpLine12a",   "fpLine11and12a", "Label20",    "Label45",
 };
 
 constexpr const char* kDisabled[] = {"fpLine12a"};
 
 constexpr const char* kTabOrder[] = {
-    "fpLongInt3", "fpLongInt2",  "fpCurrency4", "fpCurrency3", "fpLongInt4", "fpCurrency2", "fpCurrency1",
-    "fpLine11and12a", "fpLongInt1", "fpLine12a", "DMWin2",    "txtQtr_Yr",  "txtEmployerNo", "Check6",
-    "Check5",     "fpLine17D",   "fpLine17C",   "fpLine17B",   "fpLine17A",  "Check4",      "Check3",
-    "fpLine16",   "fpLine15",    "fpLine14",    "fpLine5D2",   "fpLine5d1",  "fpLine11",    "Check2",
-    "fpLine9C",   "fpLine9B",    "fpLine9A",    "fpLine10",    "fpLine8",    "fpLine7B",    "fpLine7A",
-    "fpLine6D",   "mskNo_Employee", "mskQtr_yr", "Check1",     "fpLine6c",   "fpLine6B",    "fpLine6A",
-    "fpLine5",    "fpLine3",     "fpLine2",     "cmdSaveRecord", "cmdDeleteRecord", "cmdEditRecord", "cmdAddNew",
-    "txtEmployerTaxId", "txtEmployerName", "cmdClose",
+    "fpLongInt3",     "fpLongInt2",       "fpCurrency4",     "fpCurrency3",   "fpLongInt4",      "fpCurrency2",
+    "fpCurrency1",    "fpLine11and12a",   "fpLongInt1",      "fpLine12a",     "DMWin2",          "txtQtr_Yr",
+    "txtEmployerNo",  "Check6",           "Check5",          "fpLine17D",     "fpLine17C",       "fpLine17B",
+    "fpLine17A",      "Check4",           "Check3",          "fpLine16",      "fpLine15",        "fpLine14",
+    "fpLine5D2",      "fpLine5d1",        "fpLine11",        "Check2",        "fpLine9C",        "fpLine9B",
+    "fpLine9A",       "fpLine10",         "fpLine8",         "fpLine7B",      "fpLine7A",        "fpLine6D",
+    "mskNo_Employee", "mskQtr_yr",        "Check1",          "fpLine6c",      "fpLine6B",        "fpLine6A",
+    "fpLine5",        "fpLine3",          "fpLine2",         "cmdSaveRecord", "cmdDeleteRecord", "cmdEditRecord",
+    "cmdAddNew",      "txtEmployerTaxId", "txtEmployerName", "cmdClose",
 };
 
 // The printout's rows that stand elsewhere than frmDet941's, whatever the period.

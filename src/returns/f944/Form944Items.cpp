@@ -10,7 +10,6 @@
 #include "platform/basic/Strings.h"
 #include "returns/f944/Form944Shapes.h"
 
-
 namespace {
 
 // Line 13: below this line 9 the small-liability box applies, above the
@@ -34,9 +33,7 @@ bool Form944Items::MonthlyScheduleApplies() const {
     return CheckValueOf(screen_, "Check6") == 1 && line9 > kScheduleLiability;
 }
 
-void Form944Items::StoreWhen(bool condition, const std::string& text) {
-    run_.StoreItemText(condition ? text : " ");
-}
+void Form944Items::StoreWhen(bool condition, const std::string& text) { run_.StoreItemText(condition ? text : " "); }
 
 void Form944Items::Page1Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
@@ -44,7 +41,7 @@ void Form944Items::Page1Item(short fieldNo) {
     switch (fieldNo) {
     case 1: run_.StoreItemText(Form944EinBoxesText(employer.Pyr_TaxId)); break;
     case 12: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check2"))); break;
-    default: run_.StoreItemText(" "); break;  // 8, 9, 21, 23, 27, 35 to 37, 39
+    default: run_.StoreItemText(" "); break; // 8, 9, 21, 23, 27, 35 to 37, 39
     }
 }
 
@@ -52,7 +49,9 @@ void Form944Items::Page2Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo)) return;
     // The months of line 13 and their total print only for a monthly
     // depositor whose line 9 reaches 2,500.
-    if (StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule, [this] { return MonthlyScheduleApplies(); })) return;
+    if (StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule,
+                        [this] { return MonthlyScheduleApplies(); }))
+        return;
     switch (fieldNo) {
     case 40: run_.StoreItemText(run_.Employer.EmployerName1); break;
     case 41: run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId)); break;
@@ -70,7 +69,7 @@ void Form944Items::Page2Item(short fieldNo) {
         }
         break;
     }
-    default: run_.StoreItemText(" "); break;  // 42
+    default: run_.StoreItemText(" "); break; // 42
     }
 }
 
@@ -83,10 +82,11 @@ void Form944Items::Page3Item(short fieldNo) {
     case 40: run_.StoreItemText(employer.EmployerName1); break;
     case 41: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
     case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
-    default: run_.StoreItemText(" "); break;  // 82, 83, 50 to 52
+    default: run_.StoreItemText(" "); break; // 82, 83, 50 to 52
     }
 }
 
 void Form944Items::VoucherItem(short fieldNo) {
-    StoreVoucherItem(run_, PeriodCode(), [this] { return Amount("fpLine10"); }, fieldNo);
+    StoreVoucherItem(
+        run_, PeriodCode(), [this] { return Amount("fpLine10"); }, fieldNo);
 }

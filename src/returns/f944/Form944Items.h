@@ -15,10 +15,10 @@ public:
     Form944Items(const ReturnScreen& returnScreen, const EmployerHandOver& employer, ReturnPrintRun& run)
         : screen_(returnScreen), employer_(employer), run_(run) {}
 
-    void Page1Item(short fieldNo);    // 1 to 39
-    void Page2Item(short fieldNo);    // 40 to 49, 91 to 115
-    void Page3Item(short fieldNo);    // 40, 41, 81 to 90, 116 to 120, 50 to 70
-    void VoucherItem(short fieldNo);  // 71 to 80
+    void Page1Item(short fieldNo);   // 1 to 39
+    void Page2Item(short fieldNo);   // 40 to 49, 91 to 115
+    void Page3Item(short fieldNo);   // 40, 41, 81 to 90, 116 to 120, 50 to 70
+    void VoucherItem(short fieldNo); // 71 to 80
 
     // The return screen's period code ("622").
     const std::string& PeriodCode() const;

@@ -22,7 +22,7 @@ enum : int {
     Line6 = 18,
     Credit8a = 19,
     Credit8b = 20,
-    Month1 = 21,      // months 1 to 12 are slots 21 to 32
+    Month1 = 21, // months 1 to 12 are slots 21 to 32
     Month12 = 32,
     YearTotal = 33,
     Total8g = 34,

@@ -3,7 +3,6 @@
 
 #include "returns/f944/frmDet944Covid.h"
 
-
 frmDet944Covid::frmDet944Covid() : ReturnScreen("frmDet944Covid") {
     SetCaption("Form 944 - Data Entry");
     LayOutLines();

@@ -93,7 +93,8 @@ std::vector<ReturnLine> frmDet944Covid::Form944Lines() {
     };
     // clang-format on
     const std::vector<ReturnLine> months = MonthLines();
-    auto total = std::find_if(lines.begin(), lines.end(), [this](const ReturnLine& line) { return line.field == &fpLine17D; });
+    auto total =
+        std::find_if(lines.begin(), lines.end(), [this](const ReturnLine& line) { return line.field == &fpLine17D; });
     lines.insert(total, months.begin(), months.end());
     return lines;
 }
@@ -122,10 +123,18 @@ std::vector<ReturnLine> frmDet944Covid::MonthLines() {
         std::function<void()> total = [this, month] { RecomputeYearTotal(month); };
         LineRecompute recompute = month < 12 ? LineRecompute{total, total}
                                              : LineRecompute{[this] { Month12_Enter(); }, [this] { Month12_Leave(); }};
-        lines.push_back({fields[m], kMonths[m].line, kMonths[m].column,
-                         {1, kFirstMonthRow + m % 4, kMonthColumn[m / 4] + kMonthFieldOffset}, {MonthSlot(month)},
-                         Tab::Stop, month <= 3 ? Entry::OpenedByAdd : Entry::Untouched, kMonths[m].printItem,
-                         recompute, next, EnterKeyChain::Trigger::Enter, month >= 3 ? next : nullptr,
+        lines.push_back({fields[m],
+                         kMonths[m].line,
+                         kMonths[m].column,
+                         {1, kFirstMonthRow + m % 4, kMonthColumn[m / 4] + kMonthFieldOffset},
+                         {MonthSlot(month)},
+                         Tab::Stop,
+                         month <= 3 ? Entry::OpenedByAdd : Entry::Untouched,
+                         kMonths[m].printItem,
+                         recompute,
+                         next,
+                         EnterKeyChain::Trigger::Enter,
+                         month >= 3 ? next : nullptr,
                          PrintWhen::MonthlySchedule});
     }
     return lines;

@@ -21,12 +21,12 @@ enum : int {
     Hidden6E = 15,     // the hidden L_6E
     Hidden6F = 16,     // the hidden L_6F
     Line7 = 17,
-    Typed4e = 18,      // 4e as the user typed it
+    Typed4e = 18, // 4e as the user typed it
     Line9 = 19,
     Line10 = 20,
     Line11 = 21,
     Line12 = 22,
-    January = 25,      // to December, 36
+    January = 25, // to December, 36
     YearTotal = 37,
 };
 

@@ -49,9 +49,8 @@ bool frmdet944::SaveChecksPass() { return YearMatchesLine9(); }
 // The fields the user enters turn light yellow with the focus and light grey
 // without it; computed lines keep their colour.
 void frmdet944::PaintFocus() {
-    std::vector<forms::Control*> painted = {&fpLine1,  &fpLine2,  &fpLine4A, &fpLine4B, &fpLine4C, &fpLine4D,
-                                            &fpLine6A, &fpLine6D, &fpLine8,  &fpLine10, &Check2,   &Check3,
-                                            &Check4};
+    std::vector<forms::Control*> painted = {&fpLine1,  &fpLine2, &fpLine4A, &fpLine4B, &fpLine4C, &fpLine4D, &fpLine6A,
+                                            &fpLine6D, &fpLine8, &fpLine10, &Check2,   &Check3,   &Check4};
     for (forms::CurrencyField* month : MonthFields()) painted.push_back(month);
     for (forms::Control* field : painted) {
         field->GotFocus = [field] { field->SetBackColor(kLightYellow); };

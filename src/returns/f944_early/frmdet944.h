@@ -116,8 +116,7 @@ private:
     void WriteLine9();
     void Line1_Enter();
     void Line2_Enter();
-    void TaxLine_Enter(int wageSlot, forms::CurrencyField& wages, double rate, int taxSlot,
-                       forms::CurrencyField& tax);
+    void TaxLine_Enter(int wageSlot, forms::CurrencyField& wages, double rate, int taxSlot, forms::CurrencyField& tax);
     void Line4e_Enter();
     void Line6_Enter();
     void Line8_Enter();

@@ -30,8 +30,8 @@ void frmdet944::LayOutScreen() {
     SetWidth(kClientWidth + kFrameWidth);
     SetHeight(kClientHeight + kFrameHeight);
     // One page, no Add, and no period on this screen.
-    for (forms::Control* piece : std::initializer_list<forms::Control*>{
-             &SSTab1, &lblQtrYr, &mskQtr_yr, &Command2, &Command4, &Command5, &Command6, &cmdAddNew}) {
+    for (forms::Control* piece : std::initializer_list<forms::Control*>{&SSTab1, &lblQtrYr, &mskQtr_yr, &Command2,
+                                                                        &Command4, &Command5, &Command6, &cmdAddNew}) {
         piece->SetVisible(false);
     }
     mskQtr_yr.SetDataField(""); // Det944 has no period column

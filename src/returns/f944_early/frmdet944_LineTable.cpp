@@ -2,10 +2,10 @@
 // the Det944 column, the place on the form in twips, the LineAmt slots Edit
 // loads, whether Tab stops, what Enter computes and where Enter moves on.
 
+#include "common/LineArithmetic.h"
 #include "returns/f944_early/EarlyForm944Layout.h"
 #include "returns/f944_early/EarlyForm944Slots.h"
 #include "returns/f944_early/frmdet944.h"
-#include "common/LineArithmetic.h"
 
 using namespace slot944early;
 using namespace layout944early;

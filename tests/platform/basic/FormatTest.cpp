@@ -44,9 +44,7 @@ TEST(FormatAmount, WritesAPointWhateverTheLocale) {
     EXPECT_EQ(Format(1234.5, "#########.00"), "1234.50");
 }
 
-TEST(FormatAmount, RefusesPicturesItDoesNotKnow) {
-    EXPECT_THROW(Format(1, "$#,##0.00"), basic::RuntimeError);
-}
+TEST(FormatAmount, RefusesPicturesItDoesNotKnow) { EXPECT_THROW(Format(1, "$#,##0.00"), basic::RuntimeError); }
 
 TEST(FormatDate, WritesEnglishMonthAbbreviationsWithTwoDigitDays) {
     EXPECT_EQ(Format(DateTime{2023, 3, 7}, "MMM DD YYYY"), "Mar 07 2023");

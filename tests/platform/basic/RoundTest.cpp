@@ -52,7 +52,7 @@ TEST(WholeNumbers, RoundHalfToEvenAndOverflowOutsideTheirRange) {
     EXPECT_EQ(basic::CLng(2147483647.0), 2147483647);
     EXPECT_EQ(basic::Int(-2.5), -3);
     try {
-        basic::CInt(32767.5);  // rounds to 32768
+        basic::CInt(32767.5); // rounds to 32768
         FAIL() << "no overflow raised";
     } catch (const basic::RuntimeError& e) {
         EXPECT_EQ(e.Number(), 6);

@@ -9,13 +9,12 @@
 
 namespace {
 
-using datatest::Text;
 using data::Value;
+using datatest::Text;
 
 class frmTestEmployers : public forms::Form {
 public:
-    frmTestEmployers() : forms::Form("frmTestEmployers")
-    {
+    frmTestEmployers() : forms::Form("frmTestEmployers") {
         mskEmployerName1.SetDataSource("datEmployers");
         mskEmployerName1.SetDataField("EmployerName1");
         txtEmployerNo.SetDataSource("DATEMPLOYERS");
@@ -31,8 +30,7 @@ public:
 
 class DataControlTest : public datatest::DatabaseFolder {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DatabaseFolder::SetUp();
         forms::App().UseScriptedDialogs();
         auto db = OpenMain();
@@ -45,15 +43,13 @@ protected:
         screen->datEmployers.SetRecordSource("Employers");
         screen->datEmployers.Refresh();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         screen.reset();
         forms::App().Reset();
         DatabaseFolder::TearDown();
     }
 
-    std::string StoredName(long employerNo) const
-    {
+    std::string StoredName(long employerNo) const {
         auto rs = OpenMain()->OpenRecordset("SELECT * FROM Employers WHERE EmployerNo = " + std::to_string(employerNo));
         return Text(rs->Fields("EmployerName1").Value());
     }
@@ -61,8 +57,7 @@ protected:
     std::unique_ptr<frmTestEmployers> screen;
 };
 
-TEST_F(DataControlTest, BoundFieldsShowTheCurrentRowAfterEveryMove)
-{
+TEST_F(DataControlTest, BoundFieldsShowTheCurrentRowAfterEveryMove) {
     auto& dat = screen->datEmployers;
     EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
     EXPECT_EQ("1", screen->txtEmployerNo.Text());
@@ -81,8 +76,7 @@ TEST_F(DataControlTest, BoundFieldsShowTheCurrentRowAfterEveryMove)
     EXPECT_EQ("3", screen->txtEmployerNo.Text());
 }
 
-TEST_F(DataControlTest, EditChangeUpdateWritesTheBoundFields)
-{
+TEST_F(DataControlTest, EditChangeUpdateWritesTheBoundFields) {
     auto rows = screen->datEmployers.Recordset();
     rows->MoveNext();
     rows->Edit();
@@ -93,8 +87,7 @@ TEST_F(DataControlTest, EditChangeUpdateWritesTheBoundFields)
     EXPECT_EQ("ACME CORP", StoredName(1));
 }
 
-TEST_F(DataControlTest, MovingAwayFromAPendingEditLeavesTheRowAsItWas)
-{
+TEST_F(DataControlTest, MovingAwayFromAPendingEditLeavesTheRowAsItWas) {
     auto& dat = screen->datEmployers;
     dat.Recordset()->Edit();
     screen->mskEmployerName1.SetText("CHANGED BUT NOT SAVED");
@@ -105,8 +98,7 @@ TEST_F(DataControlTest, MovingAwayFromAPendingEditLeavesTheRowAsItWas)
     EXPECT_EQ("ACME CORP", StoredName(1));
 }
 
-TEST_F(DataControlTest, AddNewClearsTheFieldsAndUpdateStoresThem)
-{
+TEST_F(DataControlTest, AddNewClearsTheFieldsAndUpdateStoresThem) {
     auto rows = screen->datEmployers.Recordset();
     rows->AddNew();
     EXPECT_EQ("", screen->mskEmployerName1.Text());
@@ -120,8 +112,7 @@ TEST_F(DataControlTest, AddNewClearsTheFieldsAndUpdateStoresThem)
     EXPECT_EQ("DELTA CO", StoredName(4));
 }
 
-TEST_F(DataControlTest, CancelUpdateShowsTheStoredRowAgain)
-{
+TEST_F(DataControlTest, CancelUpdateShowsTheStoredRowAgain) {
     auto rows = screen->datEmployers.Recordset();
     rows->AddNew();
     screen->mskEmployerName1.SetText("NEVER STORED");
@@ -130,15 +121,13 @@ TEST_F(DataControlTest, CancelUpdateShowsTheStoredRowAgain)
     EXPECT_EQ(3, rows->RecordCount());
 }
 
-TEST_F(DataControlTest, ADisabledControlsArrowsDoNothing)
-{
+TEST_F(DataControlTest, ADisabledControlsArrowsDoNothing) {
     screen->datEmployers.SetEnabled(false);
     screen->datEmployers.UserMove(data::DataControl::Arrow::Last);
     EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
 }
 
-TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock)
-{
+TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock) {
     screen->datEmployers.Recordset()->Edit();
     screen->mskEmployerName1.SetText("NOT SAVED");
     screen->Unload();
@@ -148,8 +137,7 @@ TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock)
     EXPECT_EQ("ACME CORP", Text(other->Fields("EmployerName1").Value()));
 }
 
-TEST_F(DataControlTest, AQueryRecordSourceWithNoRowShowsEmptyFields)
-{
+TEST_F(DataControlTest, AQueryRecordSourceWithNoRowShowsEmptyFields) {
     auto& dat = screen->datEmployers;
     dat.SetRecordSource("SELECT * FROM [Employers] WHERE [EmployerNo] = 99");
     dat.Refresh();
@@ -157,8 +145,7 @@ TEST_F(DataControlTest, AQueryRecordSourceWithNoRowShowsEmptyFields)
     EXPECT_EQ("", screen->mskEmployerName1.Text());
 }
 
-TEST_F(DataControlTest, AFieldBoundToAColumnThatIsNotThereIsReported)
-{
+TEST_F(DataControlTest, AFieldBoundToAColumnThatIsNotThereIsReported) {
     screen->txtUnbound.SetDataSource("datEmployers");
     screen->txtUnbound.SetDataField("NoSuchColumn");
     EXPECT_ENGINE_ERROR(screen->datEmployers.Refresh(), 3265);

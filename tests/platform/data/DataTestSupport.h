@@ -16,8 +16,7 @@ namespace datatest {
 
 class DatabaseFolder : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         char pattern[] = "/tmp/tv941-data-XXXXXX";
         folder_ = ::mkdtemp(pattern);
         data::MakeEmptyDatabases(folder_);
@@ -32,8 +31,7 @@ protected:
     // Adds an employer through a recordset and returns nothing; the key
     // columns are those of the unique key.
     static void AddEmployer(data::Database& db, long number, const std::string& name, const std::string& idType = "1",
-                            const std::string& taxId = "", const std::string& typePayer = "R")
-    {
+                            const std::string& taxId = "", const std::string& typePayer = "R") {
         auto rs = db.OpenRecordset("Employers");
         rs->AddNew();
         rs->Fields("EmployerNo") = data::Value{std::int64_t{number}};
@@ -53,12 +51,12 @@ inline std::string Text(const data::Value& value) { return data::ToText(value); 
 } // namespace datatest
 
 // Runs the statement and expects a basic::RuntimeError with that number.
-#define EXPECT_ENGINE_ERROR(statement, number)                                      \
-    do {                                                                            \
-        try {                                                                       \
-            statement;                                                              \
-            ADD_FAILURE() << "expected error " << (number) << " from " #statement; \
-        } catch (const basic::RuntimeError& error) {                                \
-            EXPECT_EQ((number), error.Number()) << error.Description();             \
-        }                                                                           \
+#define EXPECT_ENGINE_ERROR(statement, number)                                                                         \
+    do {                                                                                                               \
+        try {                                                                                                          \
+            statement;                                                                                                 \
+            ADD_FAILURE() << "expected error " << (number) << " from " #statement;                                     \
+        } catch (const basic::RuntimeError& error) {                                                                   \
+            EXPECT_EQ((number), error.Number()) << error.Description();                                                \
+        }                                                                                                              \
     } while (0)

@@ -14,8 +14,7 @@ class DbaseFolder : public datatest::DatabaseFolder {
 protected:
     std::string TablePath() const { return Folder() + "/MMRPAYER.DBF"; }
 
-    void WritePayers()
-    {
+    void WritePayers() {
         // clang-format off
         dostables::WriteDosTable(TablePath(), {"PYR_IDTYPE C(1); PAYERNAME1 C(30); PAYER_ZIP C(10)",
                                                {{"1", "ACME \xC3\x89TOILE", "12345"},
@@ -26,8 +25,7 @@ protected:
     }
 
     // The file's bytes after `edit`, written back.
-    void EditFile(const std::function<void(std::string&)>& edit) const
-    {
+    void EditFile(const std::function<void(std::string&)>& edit) const {
         std::ifstream in(TablePath(), std::ios::binary);
         std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         in.close();
@@ -35,15 +33,13 @@ protected:
         std::ofstream(TablePath(), std::ios::binary | std::ios::trunc) << bytes;
     }
 
-    void ExpectUnreadable()
-    {
+    void ExpectUnreadable() {
         auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
         EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayer"), data::errUnrecognizedFormat);
     }
 };
 
-TEST_F(DbaseFolder, ReadsTheRecordsInOrderWithoutPaddingOrDeletedOnesInUtf8)
-{
+TEST_F(DbaseFolder, ReadsTheRecordsInOrderWithoutPaddingOrDeletedOnesInUtf8) {
     WritePayers();
     auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
     auto rs = dos->OpenRecordset("mmrPAYER");
@@ -58,8 +54,7 @@ TEST_F(DbaseFolder, ReadsTheRecordsInOrderWithoutPaddingOrDeletedOnesInUtf8)
     EXPECT_EQ(rs->RecordCount(), 2);
 }
 
-TEST_F(DbaseFolder, NothingIsWritten)
-{
+TEST_F(DbaseFolder, NothingIsWritten) {
     WritePayers();
     auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
     auto rs = dos->OpenRecordset("Mmrpayer");
@@ -67,15 +62,13 @@ TEST_F(DbaseFolder, NothingIsWritten)
     EXPECT_ENGINE_ERROR(dos->Execute("DELETE * FROM Mmrpayer"), data::errReadOnly);
 }
 
-TEST_F(DbaseFolder, AMissingFolderIsAnInvalidPathAndAMissingTableIsNotFound)
-{
+TEST_F(DbaseFolder, AMissingFolderIsAnInvalidPathAndAMissingTableIsNotFound) {
     EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/none", false, false, "dBASE III;"), data::errInvalidPath);
     auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
     EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayee"), data::errTableNotFound);
 }
 
-TEST_F(DbaseFolder, MalformedTablesAreAnUnrecognizedFormat)
-{
+TEST_F(DbaseFolder, MalformedTablesAreAnUnrecognizedFormat) {
     WritePayers();
     std::ofstream(TablePath(), std::ios::trunc).close();
     ExpectUnreadable();

@@ -5,13 +5,12 @@
 
 namespace {
 
-using datatest::Text;
 using data::Value;
+using datatest::Text;
 
 class KeysAndFindTest : public datatest::DatabaseFolder {};
 
-TEST_F(KeysAndFindTest, ADuplicateEmployerIsRefusedAtUpdateAndTheTableIsUnchanged)
-{
+TEST_F(KeysAndFindTest, ADuplicateEmployerIsRefusedAtUpdateAndTheTableIsUnchanged) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "SMITH TOOLS", "1", "061234567", "R");
     auto rs = db->OpenRecordset("Employers");
@@ -29,16 +28,14 @@ TEST_F(KeysAndFindTest, ADuplicateEmployerIsRefusedAtUpdateAndTheTableIsUnchange
     EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
 }
 
-TEST_F(KeysAndFindTest, AnotherKindOfEmployerWithTheSameTaxIdIsAccepted)
-{
+TEST_F(KeysAndFindTest, AnotherKindOfEmployerWithTheSameTaxIdIsAccepted) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "FARM", "1", "061234567", "R");
     AddEmployer(*db, 2, "FARM", "1", "061234567", "A");
     EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
 }
 
-TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused)
-{
+TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE", "1", "111111111");
     AddEmployer(*db, 2, "TWO", "1", "222222222");
@@ -51,8 +48,7 @@ TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused)
     EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
 }
 
-TEST_F(KeysAndFindTest, OneReturnRowPerEmployerAndPeriod)
-{
+TEST_F(KeysAndFindTest, OneReturnRowPerEmployerAndPeriod) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("DET941");
     auto add = [&](std::int64_t employer, const char* period) {
@@ -67,8 +63,7 @@ TEST_F(KeysAndFindTest, OneReturnRowPerEmployerAndPeriod)
     EXPECT_ENGINE_ERROR(add(17, "122"), 3022);
 }
 
-TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase)
-{
+TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");
     AddEmployer(*db, 2, "SMITH TOOLS");
@@ -87,8 +82,7 @@ TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase)
 
 // The index on the name narrows the search; it must find every name that
 // begins with the letters, whatever their case, and nothing else.
-TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLettersInEitherOrder)
-{
+TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLettersInEitherOrder) {
     auto db = OpenMain();
     const char* names[] = {"AZ", "ay zero", "Azure", "A", "az{", "B", "a[z", "AZZ TOP"};
     for (long i = 0; i < 8; ++i) AddEmployer(*db, i + 1, names[i]);
@@ -109,8 +103,7 @@ TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLettersInEithe
     EXPECT_EQ("az{", Text(table->Fields("EmployerName1").Value()));
 }
 
-TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase)
-{
+TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "CAFE NORTE");
     AddEmployer(*db, 2, "CAFÉ ÑANDÚ");
@@ -122,8 +115,7 @@ TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase)
     EXPECT_EQ("ÉCOLE DU NORD", Text(rs->Fields("EmployerName1").Value()));
 }
 
-TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt)
-{
+TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");
     AddEmployer(*db, 2, "BAKER INC");
@@ -139,8 +131,7 @@ TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt)
     EXPECT_ENGINE_ERROR(rs->SetBookmark(mark), 3159);
 }
 
-TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText)
-{
+TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "O'BRIEN FARMS");
     AddEmployer(*db, 2, "OTHER");
@@ -151,8 +142,7 @@ TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText)
     EXPECT_ENGINE_ERROR(rs->FindFirst("left(EmployerName1, 3) = 'o'b'"), 3075);
 }
 
-TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod)
-{
+TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod) {
     auto db = OpenMain();
     auto det = db->OpenRecordset("DET941");
     for (auto [employer, period] : {std::pair{250, "322"}, {250, "122"}, {251, "322"}}) {
@@ -177,8 +167,7 @@ TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod)
     EXPECT_EQ("622", Text(none->Fields("Qtr_Yr").Value()));
 }
 
-TEST_F(KeysAndFindTest, AnOrderedQueryComesInItsOrder)
-{
+TEST_F(KeysAndFindTest, AnOrderedQueryComesInItsOrder) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "CHARLIE");
     AddEmployer(*db, 2, "ALPHA");
@@ -189,8 +178,7 @@ TEST_F(KeysAndFindTest, AnOrderedQueryComesInItsOrder)
     EXPECT_EQ((std::vector<std::string>{"ALPHA", "BRAVO", "CHARLIE"}), names);
 }
 
-TEST_F(KeysAndFindTest, AMissingTableIsReported)
-{
+TEST_F(KeysAndFindTest, AMissingTableIsReported) {
     auto db = OpenMain();
     EXPECT_ENGINE_ERROR(db->OpenRecordset("NoSuchTable"), 3078);
 }

@@ -12,8 +12,7 @@ namespace {
 
 class LargeTableBenchmark : public datatest::DatabaseFolder {};
 
-TEST_F(LargeTableBenchmark, DISABLED_OpenAndMoveLastOnAHundredThousandEmployers)
-{
+TEST_F(LargeTableBenchmark, DISABLED_OpenAndMoveLastOnAHundredThousandEmployers) {
     constexpr long kRows = 100000;
     {
         auto db = OpenMain();

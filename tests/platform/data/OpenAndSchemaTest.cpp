@@ -19,22 +19,19 @@ using data::Value;
 
 class OpenAndSchemaTest : public datatest::DatabaseFolder {};
 
-TEST_F(OpenAndSchemaTest, AMissingFileIsAnErrorAndNoFileIsCreated)
-{
+TEST_F(OpenAndSchemaTest, AMissingFileIsAnErrorAndNoFileIsCreated) {
     std::string missing = Folder() + "/missing.mdb";
     EXPECT_ENGINE_ERROR(data::OpenDatabase(missing), 3024);
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/no such folder/TV941.MDB"), 3044);
 }
 
-TEST_F(OpenAndSchemaTest, AFileThatIsNotADatabaseIsRefused)
-{
+TEST_F(OpenAndSchemaTest, AFileThatIsNotADatabaseIsRefused) {
     std::ofstream(Folder() + "/junk.mdb") << "this is not a database file, just some text";
     EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/junk.mdb"), 3343);
 }
 
-TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase)
-{
+TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase) {
     auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
     EXPECT_TRUE(db->HasTable("det941"));
     EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
@@ -43,13 +40,13 @@ TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase)
 
 // Table names and columns are remembered between opens of a file, but a
 // change of the schema by anyone is seen at the next open.
-TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNextOpen)
-{
+TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNextOpen) {
     data::OpenDatabase(MainPath())->OpenRecordset("Employers");
     sqlite3* other = nullptr;
     ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &other));
-    EXPECT_EQ(SQLITE_OK, sqlite3_exec(other, "CREATE TABLE Later (Code TEXT(3)); "
-                                             "ALTER TABLE Employers ADD COLUMN Added TEXT(5)",
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(other,
+                                      "CREATE TABLE Later (Code TEXT(3)); "
+                                      "ALTER TABLE Employers ADD COLUMN Added TEXT(5)",
                                       nullptr, nullptr, nullptr));
     sqlite3_close(other);
     auto db = data::OpenDatabase(MainPath());
@@ -57,15 +54,31 @@ TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNext
     EXPECT_EQ("Added", db->OpenRecordset("Employers")->Fields("added").Name());
 }
 
-TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables)
-{
+TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables) {
     auto db = OpenMain();
     EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());
     EXPECT_EQ(27, db->OpenRecordset("Employees")->FieldCount());
     auto det941 = db->OpenRecordset("DET941");
-    for (const char* column : {"EmployerNo", "Qtr_Yr", "No_Employee", "L_2", "L5a1c2", "L6c_ExemptWages", "L11g",
-                               "L12aCobra", "L12bCobraIndividuals", "Line12", "L13g", "L13H", "L13I", "L_20_D",
-                               "RecovStartup", "OutOfBusiness", "L13TotalPayments", "L30", "L_17", "L_18"}) {
+    for (const char* column : {"EmployerNo",
+                               "Qtr_Yr",
+                               "No_Employee",
+                               "L_2",
+                               "L5a1c2",
+                               "L6c_ExemptWages",
+                               "L11g",
+                               "L12aCobra",
+                               "L12bCobraIndividuals",
+                               "Line12",
+                               "L13g",
+                               "L13H",
+                               "L13I",
+                               "L_20_D",
+                               "RecovStartup",
+                               "OutOfBusiness",
+                               "L13TotalPayments",
+                               "L30",
+                               "L_17",
+                               "L_18"}) {
         EXPECT_NO_THROW(det941->Fields(column)) << column;
     }
     EXPECT_EQ("REAL", det941->Fields("L_2").Type());
@@ -73,8 +86,7 @@ TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables)
     EXPECT_EQ("TEXT(3)", det941->Fields("Qtr_Yr").Type());
 }
 
-TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder)
-{
+TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder) {
     auto rs = OpenMain()->OpenRecordset("Det944");
     ASSERT_EQ(38, rs->FieldCount());
     EXPECT_EQ("EmployerNo", rs->Fields(0).Name());
@@ -85,8 +97,7 @@ TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder)
     EXPECT_EQ("L_6F", rs->Fields(37).Name());
 }
 
-TEST_F(OpenAndSchemaTest, TheIdDatabaseComesWithItsCounterRow)
-{
+TEST_F(OpenAndSchemaTest, TheIdDatabaseComesWithItsCounterRow) {
     auto db = data::OpenDatabase(IdPath());
     auto counter = db->OpenRecordset("EMPLOYERS_ID");
     counter->MoveFirst();
@@ -95,8 +106,7 @@ TEST_F(OpenAndSchemaTest, TheIdDatabaseComesWithItsCounterRow)
     EXPECT_TRUE(db->HasTable("Employees_ID"));
 }
 
-TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone)
-{
+TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone) {
     {
         auto db = OpenMain();
         AddEmployer(*db, 1, "KEEP ME");
@@ -110,8 +120,7 @@ TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone)
 
 // A start killed while the empty databases are made leaves no half-made
 // database under the system's names: the next start makes them whole.
-TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart)
-{
+TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart) {
     const std::string folder = Folder() + "/program";
     const auto started = std::chrono::steady_clock::now();
     data::MakeEmptyDatabases(folder);
@@ -138,8 +147,7 @@ TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart)
 
 // In a folder this user may not write, the data can still be read; every
 // change says it is read-only.
-TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading)
-{
+TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
     AddEmployer(*OpenMain(), 1, "ACME");
     ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
     const int result = datatest::RunAsNobody([this] {
@@ -164,8 +172,7 @@ TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading)
 
 // A file an earlier release left in write-ahead mode is turned back to the
 // rollback journal, which copies on other machines and read-only folders need.
-TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal)
-{
+TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal) {
     sqlite3* raw = nullptr;
     ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
     sqlite3_exec(raw, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
@@ -180,8 +187,7 @@ TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal)
     sqlite3_close(raw);
 }
 
-TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused)
-{
+TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused) {
     auto rs = OpenMain()->OpenRecordset("Employers");
     rs->AddNew();
     rs->Fields("EmployerName1") = Value{std::string("NO NUMBER")};
@@ -194,8 +200,7 @@ TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused)
 
 namespace {
 
-TEST_F(OpenAndSchemaTest, DriveLettersInPathsAndInClausesGoThroughTheDriveFolders)
-{
+TEST_F(OpenAndSchemaTest, DriveLettersInPathsAndInClausesGoThroughTheDriveFolders) {
     auto previous = files::ProgramFolder();
     files::SetProgramFolder(Folder());
     std::filesystem::create_directories(Folder() + "/drives/a");

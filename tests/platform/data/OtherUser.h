@@ -12,8 +12,7 @@ namespace datatest {
 inline constexpr uid_t kNobody = 65534;
 
 // The check's result (its exit code), or -1 when it could not run.
-inline int RunAsNobody(const std::function<int()>& check)
-{
+inline int RunAsNobody(const std::function<int()>& check) {
     pid_t child = ::fork();
     if (child == 0) {
         int code = 100;

@@ -5,13 +5,12 @@
 
 namespace {
 
-using datatest::Text;
 using data::Value;
+using datatest::Text;
 
 class RecordsetTest : public datatest::DatabaseFolder {};
 
-TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves)
-{
+TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("Employers", data::dbOpenTable);
     EXPECT_TRUE(rs->Eof());
@@ -25,8 +24,7 @@ TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves)
     EXPECT_ENGINE_ERROR(rs->Delete(), 3021);
 }
 
-TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof)
-{
+TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof) {
     auto db = OpenMain();
     AddEmployer(*db, 30, "ZETA");
     AddEmployer(*db, 10, "ALPHA");
@@ -45,8 +43,7 @@ TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof)
     EXPECT_FALSE(rs->Eof());
 }
 
-TEST_F(RecordsetTest, AddNewThenUpdateThenMoveLastStandsOnTheNewRow)
-{
+TEST_F(RecordsetTest, AddNewThenUpdateThenMoveLastStandsOnTheNewRow) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "FIRST");
     auto rs = db->OpenRecordset("Employers");
@@ -64,8 +61,7 @@ TEST_F(RecordsetTest, AddNewThenUpdateThenMoveLastStandsOnTheNewRow)
     EXPECT_EQ(2, rs->RecordCount());
 }
 
-TEST_F(RecordsetTest, CancelUpdateWritesNothing)
-{
+TEST_F(RecordsetTest, CancelUpdateWritesNothing) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "KEPT");
     auto rs = db->OpenRecordset("Employers");
@@ -80,8 +76,7 @@ TEST_F(RecordsetTest, CancelUpdateWritesNothing)
     EXPECT_EQ("KEPT", Text(again->Fields("EmployerName1").Value()));
 }
 
-TEST_F(RecordsetTest, MovingAwayFromAPendingEditDropsIt)
-{
+TEST_F(RecordsetTest, MovingAwayFromAPendingEditDropsIt) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     AddEmployer(*db, 2, "TWO");
@@ -94,8 +89,7 @@ TEST_F(RecordsetTest, MovingAwayFromAPendingEditDropsIt)
     EXPECT_EQ("ONE", Text(rs->Fields("EmployerName1").Value()));
 }
 
-TEST_F(RecordsetTest, EditUpdateChangesTheRowInPlace)
-{
+TEST_F(RecordsetTest, EditUpdateChangesTheRowInPlace) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     AddEmployer(*db, 2, "TWO");
@@ -109,8 +103,7 @@ TEST_F(RecordsetTest, EditUpdateChangesTheRowInPlace)
     EXPECT_ENGINE_ERROR(rs->Update(), 3020);
 }
 
-TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowUntilTheNextMove)
-{
+TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowUntilTheNextMove) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     AddEmployer(*db, 2, "TWO");
@@ -129,8 +122,7 @@ TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowUntilTheNextMove)
     EXPECT_EQ(1, rs->RecordCount());
 }
 
-TEST_F(RecordsetTest, DeletingTheOnlyRowThenMovingLastIsNoCurrentRecord)
-{
+TEST_F(RecordsetTest, DeletingTheOnlyRowThenMovingLastIsNoCurrentRecord) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONLY");
     auto rs = db->OpenRecordset("Employers");
@@ -140,8 +132,7 @@ TEST_F(RecordsetTest, DeletingTheOnlyRowThenMovingLastIsNoCurrentRecord)
     EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
 }
 
-TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndHoldNull)
-{
+TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndHoldNull) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     auto rs = db->OpenRecordset("Employers");
@@ -151,8 +142,7 @@ TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndHoldNull)
     EXPECT_EQ(23, rs->FieldCount());
 }
 
-TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes)
-{
+TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("DET941");
     rs->AddNew();
@@ -173,8 +163,7 @@ TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes)
     EXPECT_EQ("500", data::ToText(Value{500.0}));
 }
 
-TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused)
-{
+TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     auto rs = db->OpenRecordset("Employers");
@@ -183,8 +172,7 @@ TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused)
     EXPECT_ENGINE_ERROR(readOnly->Edit(), 3027);
 }
 
-TEST_F(RecordsetTest, AnInjectedCancellationFailsTheNextAddNewOnce)
-{
+TEST_F(RecordsetTest, AnInjectedCancellationFailsTheNextAddNewOnce) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("Employers");
     rs->FailNext(data::RecordsetAction::AddNew);
@@ -194,8 +182,7 @@ TEST_F(RecordsetTest, AnInjectedCancellationFailsTheNextAddNewOnce)
     EXPECT_EQ(data::dbEditAdd, rs->EditMode());
 }
 
-TEST_F(RecordsetTest, AClosedDatabaseClosesItsRecordsets)
-{
+TEST_F(RecordsetTest, AClosedDatabaseClosesItsRecordsets) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("Employers");
     db->Close();

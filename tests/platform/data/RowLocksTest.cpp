@@ -14,13 +14,12 @@
 
 namespace {
 
-using datatest::Text;
 using data::Value;
+using datatest::Text;
 
 class RowLocksTest : public datatest::DatabaseFolder {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DatabaseFolder::SetUp();
         auto db = OpenMain();
         AddEmployer(*db, 1, "ONE");
@@ -28,8 +27,7 @@ protected:
     }
 };
 
-TEST_F(RowLocksTest, EditOfARowAnotherConnectionHoldsIsRefusedUntilItsUpdate)
-{
+TEST_F(RowLocksTest, EditOfARowAnotherConnectionHoldsIsRefusedUntilItsUpdate) {
     auto first = OpenMain()->OpenRecordset("Employers");
     auto second = OpenMain()->OpenRecordset("Employers");
     first->Edit();
@@ -48,8 +46,7 @@ TEST_F(RowLocksTest, EditOfARowAnotherConnectionHoldsIsRefusedUntilItsUpdate)
     second->CancelUpdate();
 }
 
-TEST_F(RowLocksTest, CancelUpdateAndCloseReleaseTheLock)
-{
+TEST_F(RowLocksTest, CancelUpdateAndCloseReleaseTheLock) {
     auto first = OpenMain()->OpenRecordset("Employers");
     auto second = OpenMain()->OpenRecordset("Employers");
     first->Edit();
@@ -60,8 +57,7 @@ TEST_F(RowLocksTest, CancelUpdateAndCloseReleaseTheLock)
     first->CancelUpdate();
 }
 
-TEST_F(RowLocksTest, TwoRecordsetsOfOneConnectionExcludeEachOther)
-{
+TEST_F(RowLocksTest, TwoRecordsetsOfOneConnectionExcludeEachOther) {
     auto db = OpenMain();
     auto first = db->OpenRecordset("Employers");
     auto second = db->OpenRecordset("Employers");
@@ -69,8 +65,7 @@ TEST_F(RowLocksTest, TwoRecordsetsOfOneConnectionExcludeEachOther)
     EXPECT_ENGINE_ERROR(second->Edit(), 3260);
 }
 
-TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked)
-{
+TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked) {
     auto writer = OpenMain();
     writer->BeginTrans();
     writer->Execute("UPDATE Employers SET City = 'X' WHERE EmployerNo = 2");
@@ -85,8 +80,7 @@ TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked)
 
 // The other process: edits the first employer, reports through the pipe, and
 // then either updates when told or waits to be killed.
-void HoldRowInChild(const std::string& mainPath, int reportFd, int commandFd)
-{
+void HoldRowInChild(const std::string& mainPath, int reportFd, int commandFd) {
     try {
         auto rs = data::OpenDatabase(mainPath)->OpenRecordset("Employers");
         rs->Edit();
@@ -107,8 +101,7 @@ struct Child {
     int command;
 };
 
-Child StartHolder(const std::string& mainPath)
-{
+Child StartHolder(const std::string& mainPath) {
     int report[2], command[2];
     if (::pipe(report) != 0 || ::pipe(command) != 0) throw std::runtime_error("pipe");
     pid_t pid = ::fork();
@@ -124,8 +117,7 @@ Child StartHolder(const std::string& mainPath)
     return {pid, report[0], command[1]};
 }
 
-TEST_F(RowLocksTest, AnotherProcessHoldingTheRowBlocksEditUntilItUpdates)
-{
+TEST_F(RowLocksTest, AnotherProcessHoldingTheRowBlocksEditUntilItUpdates) {
     Child child = StartHolder(MainPath());
     auto rs = OpenMain()->OpenRecordset("Employers");
     EXPECT_ENGINE_ERROR(rs->Edit(), 3260);
@@ -140,8 +132,7 @@ TEST_F(RowLocksTest, AnotherProcessHoldingTheRowBlocksEditUntilItUpdates)
     ::close(child.command);
 }
 
-TEST_F(RowLocksTest, AKilledHolderDoesNotBlockForEver)
-{
+TEST_F(RowLocksTest, AKilledHolderDoesNotBlockForEver) {
     Child child = StartHolder(MainPath());
     auto rs = OpenMain()->OpenRecordset("Employers");
     EXPECT_ENGINE_ERROR(rs->Edit(), 3260);
@@ -153,8 +144,7 @@ TEST_F(RowLocksTest, AKilledHolderDoesNotBlockForEver)
     ::close(child.command);
 }
 
-TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing)
-{
+TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing) {
     Child child = StartHolder(MainPath());
     auto db = OpenMain();
     EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers WHERE EmployerNo = 1", data::dbFailOnError), 3260);
@@ -170,8 +160,7 @@ TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing
 
 // Another copy deleted the row this recordset stands on (or, bypassing the
 // locks, the row it edits): nothing is reported as done that was not.
-TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted)
-{
+TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted) {
     auto rs = OpenMain()->OpenRecordset("Employers");
     OpenMain()->Execute("DELETE * FROM Employers WHERE EmployerNo = 1");
     EXPECT_ENGINE_ERROR(rs->Delete(), 3167);
@@ -188,8 +177,7 @@ TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted)
 
 // Whoever makes the lock file makes it for every user who may write the
 // database; a copy that cannot lock rows changes nothing.
-TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdit)
-{
+TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdit) {
     ASSERT_EQ(0, ::chmod(Folder().c_str(), 0777));
     ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0666));
     mode_t previous = ::umask(022);

@@ -7,13 +7,12 @@
 
 namespace {
 
-using datatest::Text;
 using data::Value;
+using datatest::Text;
 
 class StatementsTest : public datatest::DatabaseFolder {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DatabaseFolder::SetUp();
         backupFolder_ = Folder() + "/O'Brien's backup 2022";
         std::filesystem::create_directories(backupFolder_);
@@ -43,8 +42,7 @@ protected:
     std::string BackupFile() const { return backupFolder_ + "/944Backup.mdb"; }
 
     // The backup of the system: a new database and four make-table queries.
-    void Backup()
-    {
+    void Backup() {
         auto backup = data::CreateDatabase(BackupFile(), data::dbLangGeneral);
         backup->Execute("SELECT * INTO Employers IN '" + BackupFile() + "' From Employers IN '" + MainPath() + "'");
         backup->Execute("SELECT * INTO Det944 IN '" + BackupFile() + "' From Det944 IN '" + MainPath() + "'");
@@ -53,16 +51,14 @@ protected:
         backup->Close();
     }
 
-    static long Count(const std::string& path, const std::string& table)
-    {
+    static long Count(const std::string& path, const std::string& table) {
         return data::OpenDatabase(path)->OpenRecordset(table)->RecordCount();
     }
 
     std::string backupFolder_;
 };
 
-TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys)
-{
+TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
     EXPECT_EQ((std::vector<std::string>{"Employers", "Det944", "Det941", "Employers_ID"}), backup->TableNames());
@@ -84,19 +80,17 @@ TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys
     EXPECT_EQ(6, backup->OpenRecordset("Det941")->RecordCount());
 }
 
-TEST_F(StatementsTest, ABackupOverAnExistingTableFailsAndChangesNothing)
-{
+TEST_F(StatementsTest, ABackupOverAnExistingTableFailsAndChangesNothing) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
-    EXPECT_ENGINE_ERROR(backup->Execute("SELECT * INTO Employers IN '" + BackupFile() + "' From Employers IN '" +
-                                        MainPath() + "'"),
-                        3010);
+    EXPECT_ENGINE_ERROR(
+        backup->Execute("SELECT * INTO Employers IN '" + BackupFile() + "' From Employers IN '" + MainPath() + "'"),
+        3010);
     EXPECT_EQ(2, backup->OpenRecordset("Employers")->RecordCount());
     EXPECT_ENGINE_ERROR(data::CreateDatabase(BackupFile(), data::dbLangGeneral), 3204);
 }
 
-TEST_F(StatementsTest, RestoreReplacesTheFourTablesWithTheBackupsRows)
-{
+TEST_F(StatementsTest, RestoreReplacesTheFourTablesWithTheBackupsRows) {
     Backup();
     {
         auto db = OpenMain();
@@ -114,7 +108,8 @@ TEST_F(StatementsTest, RestoreReplacesTheFourTablesWithTheBackupsRows)
     backup->Execute("INSERT INTO Employers IN '" + MainPath() + "' SELECT * From Employers IN '" + BackupFile() + "'");
     backup->Execute("INSERT INTO Det944 IN '" + MainPath() + "' SELECT * From Det944 IN '" + BackupFile() + "'");
     backup->Execute("INSERT INTO Det941 IN '" + MainPath() + "' SELECT * From Det941 IN '" + BackupFile() + "'");
-    backup->Execute("INSERT INTO Employers_ID IN '" + IdPath() + "' SELECT * From Employers_ID IN '" + BackupFile() + "'");
+    backup->Execute("INSERT INTO Employers_ID IN '" + IdPath() + "' SELECT * From Employers_ID IN '" + BackupFile() +
+                    "'");
 
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
     EXPECT_EQ(3, Count(MainPath(), "DET941"));
@@ -125,8 +120,7 @@ TEST_F(StatementsTest, RestoreReplacesTheFourTablesWithTheBackupsRows)
     EXPECT_EQ(Value{2000.25}, det->Fields("L_2").Value());
 }
 
-TEST_F(StatementsTest, ImportTakesOnlyTheFirstQuarterRowsOfThePriorYear)
-{
+TEST_F(StatementsTest, ImportTakesOnlyTheFirstQuarterRowsOfThePriorYear) {
     std::string prior = Folder() + "/Program Files (x86)/Prior Year's";
     std::filesystem::create_directories(prior);
     std::filesystem::copy_file(MainPath(), prior + "/tv941.mdb");
@@ -154,8 +148,7 @@ TEST_F(StatementsTest, ImportTakesOnlyTheFirstQuarterRowsOfThePriorYear)
     EXPECT_EQ(0, Count(IdPath(), "Employees_ID"));
 }
 
-TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt)
-{
+TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
     {
@@ -163,7 +156,8 @@ TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt)
         db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2");
     }
     // Employer 1 is still there: its row is refused, employer 2 comes back.
-    std::string restore = "INSERT INTO Employers IN '" + MainPath() + "' SELECT * From Employers IN '" + BackupFile() + "'";
+    std::string restore =
+        "INSERT INTO Employers IN '" + MainPath() + "' SELECT * From Employers IN '" + BackupFile() + "'";
     EXPECT_ENGINE_ERROR(backup->Execute(restore, data::dbFailOnError), 3022);
     EXPECT_EQ(1, Count(MainPath(), "Employers")); // the failed statement changed nothing
     backup->Execute(restore);
@@ -171,8 +165,7 @@ TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt)
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
-TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail)
-{
+TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail) {
     auto db = OpenMain();
     EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/nothing.mdb'"), 3024);
     EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/no folder/x.mdb'"), 3044);
@@ -183,8 +176,7 @@ TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail)
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
-TEST_F(StatementsTest, KeywordsInAnyCaseAndBracketedNames)
-{
+TEST_F(StatementsTest, KeywordsInAnyCaseAndBracketedNames) {
     auto db = OpenMain();
     db->Execute("delete * from [DET941] in '" + MainPath() + "' where [EmployerNo] = 1 and [Qtr_Yr] = '222'");
     EXPECT_EQ(1, db->RecordsAffected());
@@ -194,8 +186,7 @@ TEST_F(StatementsTest, KeywordsInAnyCaseAndBracketedNames)
     EXPECT_EQ(2, Count(MainPath(), "DET941"));
 }
 
-TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt)
-{
+TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt) {
     auto db = OpenMain();
     db->Execute("DELETE * FROM Employers WHERE EmployerName1 = 'x'' OR ''1''=''1'");
     EXPECT_EQ(0, db->RecordsAffected());
@@ -204,8 +195,7 @@ TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt)
 
 // A second statement, a parenthesis that would close the clause around a
 // criterion, or a zero byte is refused before anything runs.
-TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError)
-{
+TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError) {
     auto db = OpenMain();
     for (const std::string& sql : {std::string("DELETE * FROM Employers WHERE EmployerNo = 1; DELETE * FROM Employers"),
                                    std::string("DELETE * FROM Employers WHERE (EmployerNo = 1"),
@@ -221,8 +211,7 @@ TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError)
     EXPECT_EQ(1, db->RecordsAffected());
 }
 
-TEST_F(StatementsTest, ATransactionCoversBothFilesAndRollsBack)
-{
+TEST_F(StatementsTest, ATransactionCoversBothFilesAndRollsBack) {
     auto db = OpenMain();
     db->BeginTrans();
     db->Execute("DELETE * FROM Employers IN '" + MainPath() + "'");

@@ -1,5 +1,5 @@
-#include "ProgramFolderFixture.h"
 #include "platform/files/FileSystem.h"
+#include "ProgramFolderFixture.h"
 
 namespace fs = std::filesystem;
 using namespace files;

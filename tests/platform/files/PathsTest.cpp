@@ -1,6 +1,6 @@
+#include "platform/files/Paths.h"
 #include "ProgramFolderFixture.h"
 #include "platform/files/Drives.h"
-#include "platform/files/Paths.h"
 
 namespace fs = std::filesystem;
 using files::Resolve;

@@ -1,6 +1,6 @@
+#include "platform/files/RecordFile.h"
 #include "ProgramFolderFixture.h"
 #include "platform/basic/Windows1252.h"
-#include "platform/files/RecordFile.h"
 
 namespace fs = std::filesystem;
 using files::RecordFile;

@@ -1,5 +1,5 @@
-#include <unistd.h>
 #include "FormsTestSupport.h"
+#include <unistd.h>
 
 #include "platform/basic/RuntimeError.h"
 
@@ -23,9 +23,9 @@ protected:
     std::filesystem::path root;
     void SetUp() override {
         FormsTest::SetUp();
-        root = std::filesystem::temp_directory_path() /
-               ("forms-drive-test-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root =
+            std::filesystem::temp_directory_path() / ("forms-drive-test-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "c" / "Program Files" / "Old");
         std::filesystem::create_directories(root / "a");

@@ -82,7 +82,7 @@ TEST_F(FieldEditing, TabSelectsAllAndAClickPutsTheCaretWhereItLands) {
     form.fpLine2.SetText("150");
     forms::user::PressKey(form.fpLine2, forms::vbKeyTab);
     EXPECT_EQ(form.fpLine2.DisplayText(), "$150.00");
-    forms::user::ClickAt(form.fpLine2, 3); // "$15|0.00"
+    forms::user::ClickAt(form.fpLine2, 3);        // "$15|0.00"
     EXPECT_EQ(form.fpLine2.DisplayText(), "150"); // the plain number while edited
     forms::user::TypeKeys(form.fpLine2, "7");
     EXPECT_EQ(form.fpLine2.Text(), "1570");

@@ -10,7 +10,7 @@ public:
         SSTab1.SetTabs(2);
         int tabIndex = 0;
         for (forms::Control* c : std::initializer_list<forms::Control*>{&SSTab1, &fpLine2, &fpLine17A, &fpLine17B,
-                                                                         &fpLine17C, &Check6, &cmdSaveRecord}) {
+                                                                        &fpLine17C, &Check6, &cmdSaveRecord}) {
             c->SetTabIndex(tabIndex++);
         }
         fpLine2.SetContainer(SSTab1, 0);
@@ -19,10 +19,19 @@ public:
         }
         SSTab1.SetTabStop(false);
         for (forms::Control* c : Controls()) Watch(*c);
-        fpLine17A.KeyPress = [this](int& KeyAscii) { Log("KeyPress fpLine17A"); if (KeyAscii == 13) fpLine17B.SetFocus(); };
-        fpLine17B.KeyPress = [this](int& KeyAscii) { Log("KeyPress fpLine17B"); if (KeyAscii == 13) fpLine17C.SetFocus(); };
+        fpLine17A.KeyPress = [this](int& KeyAscii) {
+            Log("KeyPress fpLine17A");
+            if (KeyAscii == 13) fpLine17B.SetFocus();
+        };
+        fpLine17B.KeyPress = [this](int& KeyAscii) {
+            Log("KeyPress fpLine17B");
+            if (KeyAscii == 13) fpLine17C.SetFocus();
+        };
         fpLine17C.KeyPress = [this](int& KeyAscii) { fpLine17C_KeyPress(KeyAscii); };
-        fpLine17C.LostFocus = [this] { Log("LostFocus fpLine17C"); MonthCheck(); };
+        fpLine17C.LostFocus = [this] {
+            Log("LostFocus fpLine17C");
+            MonthCheck();
+        };
     }
 
     forms::TabControl SSTab1{*this, "SSTab1"};
@@ -91,7 +100,9 @@ TEST_F(FocusOrder, TheKeyReachesTheFieldAfterAHandlerThatMovesTheFocus) {
 
 TEST_F(FocusOrder, AHandlerThatZeroesTheKeyKeepsItFromTheField) {
     auto& form = Shown();
-    form.fpLine2.KeyPress = [](int& KeyAscii) { if (KeyAscii == '7') KeyAscii = 0; };
+    form.fpLine2.KeyPress = [](int& KeyAscii) {
+        if (KeyAscii == '7') KeyAscii = 0;
+    };
     forms::user::TypeText(form.fpLine2, "171");
     EXPECT_EQ(form.fpLine2.Text(), "11");
 }
@@ -145,8 +156,8 @@ TEST_F(FocusOrder, AFailingCheckOnEnterShowsItsMessageAgainAsTheFocusLeaves) {
 
     forms::user::PressKey(form.fpLine17C, forms::vbKeyReturn);
 
-    EXPECT_EQ(form.log.lines, (std::vector<std::string>{"KeyPress fpLine17C", "LostFocus fpLine17C",
-                                                         "GotFocus fpLine17A"}));
+    EXPECT_EQ(form.log.lines,
+              (std::vector<std::string>{"KeyPress fpLine17C", "LostFocus fpLine17C", "GotFocus fpLine17A"}));
     EXPECT_EQ(dialogs->Boxes().size(), 2u);
 }
 
@@ -155,7 +166,10 @@ TEST_F(FocusOrder, ValidateRunsFirstAndMayKeepTheFocus) {
     form.fpLine2.SetFocus();
     form.log.Clear();
     bool keep = true;
-    form.fpLine2.Validate = [&](bool& Cancel) { form.Log("Validate fpLine2"); Cancel = keep; };
+    form.fpLine2.Validate = [&](bool& Cancel) {
+        form.Log("Validate fpLine2");
+        Cancel = keep;
+    };
 
     EXPECT_FALSE(forms::user::Click(form.cmdSaveRecord));
     EXPECT_EQ(form.log.lines, (std::vector<std::string>{"Validate fpLine2"}));
@@ -166,7 +180,7 @@ TEST_F(FocusOrder, ValidateRunsFirstAndMayKeepTheFocus) {
     form.cmdSaveRecord.Click = [&] { form.Log("Click cmdSaveRecord"); };
     EXPECT_TRUE(forms::user::Click(form.cmdSaveRecord));
     EXPECT_EQ(form.log.lines, (std::vector<std::string>{"Validate fpLine2", "LostFocus fpLine2",
-                                                         "GotFocus cmdSaveRecord", "Click cmdSaveRecord"}));
+                                                        "GotFocus cmdSaveRecord", "Click cmdSaveRecord"}));
 }
 
 TEST_F(FocusOrder, AMoveAskedForInValidateReplacesWhereTheUserWent) {
@@ -219,9 +233,9 @@ TEST_F(FocusOrder, ShiftTabWalksTheSameTabStopsBackwards) {
     EXPECT_EQ(form.ActiveControl(), &form.Check6);
     forms::user::PressShiftTab(form.Check6);
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
-    EXPECT_EQ(form.log.lines, (std::vector<std::string>{"LostFocus fpLine17A", "GotFocus cmdSaveRecord",
-                                                        "LostFocus cmdSaveRecord", "GotFocus Check6",
-                                                        "LostFocus Check6", "GotFocus fpLine17A"}))
+    EXPECT_EQ(form.log.lines,
+              (std::vector<std::string>{"LostFocus fpLine17A", "GotFocus cmdSaveRecord", "LostFocus cmdSaveRecord",
+                                        "GotFocus Check6", "LostFocus Check6", "GotFocus fpLine17A"}))
         << "no key handler sees Shift+Tab";
 }
 

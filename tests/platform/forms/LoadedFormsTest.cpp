@@ -118,8 +118,8 @@ TEST_F(LoadedForms, UnloadInAHandlerLetsTheHandlerFinishAndTheNextAccessIsFresh)
 
     forms::user::Click(first->cmdClose);
 
-    EXPECT_EQ(gLog.lines, (std::vector<std::string>{"after unload, loaded=0 opened=42", "load frmA",
-                                                     "terminate frmCloser"}));
+    EXPECT_EQ(gLog.lines,
+              (std::vector<std::string>{"after unload, loaded=0 opened=42", "load frmA", "terminate frmCloser"}));
     auto& again = forms::Screen<frmCloser>();
     EXPECT_FALSE(again.IsLoaded());
     again.Show();

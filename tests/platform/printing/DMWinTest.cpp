@@ -101,9 +101,8 @@ TEST_F(DMWinTest, AHandlerThatLetsAnErrorOutLeavesItsDocumentAborted) {
 TEST_F(DMWinTest, WithoutKeepingDocumentsThePrintoutReachesTheFrontEndAndNothingStays) {
     printing::PrintLog::SetKeepingDocuments(false);
     std::vector<std::string> itemsDelivered;
-    printing::SetDocumentFinishedHandler([&](const printing::PrintDocument& d) {
-        itemsDelivered.push_back(d.pages.at(0).items.at(0).text);
-    });
+    printing::SetDocumentFinishedHandler(
+        [&](const printing::PrintDocument& d) { itemsDelivered.push_back(d.pages.at(0).items.at(0).text); });
     forms::user::Click(form.DMWin1);
     forms::user::Click(form.DMWin1);
 

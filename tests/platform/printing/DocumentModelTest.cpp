@@ -53,7 +53,7 @@ TEST_F(DocumentModelTest, EachPageTakesTheSetUpStoredAroundItsNewPage) {
     e.Store(Property::StartDoc, true);
     ReturnPage("Page 1", "TF1P122C.wmf");
     Item(0.5, 1.0, 2.0, 0, "ACME");
-    ReturnPage("Page 2", "TF1P222C.wmf");  // its caption comes after page 1's last item
+    ReturnPage("Page 2", "TF1P222C.wmf"); // its caption comes after page 1's last item
     Item(5.95, 8.5, 1.8, 2, "1234.50");
     e.Store(Property::EndDoc, true);
 
@@ -99,7 +99,7 @@ TEST_F(DocumentModelTest, PropertiesKeepTheirValueUntilStoredAgain) {
     }
     e.Store(Property::PageCaption, "Page 2");
     e.Store(Property::NewPage, true);
-    e.Store(Property::PrintText, true);  // the last item again, on the new page
+    e.Store(Property::PrintText, true); // the last item again, on the new page
     e.Store(Property::EndDoc, true);
 
     const auto& d = *e.LastDocument();
@@ -139,12 +139,12 @@ TEST_F(DocumentModelTest, ADocumentWithoutEndDocIsAbortedAndLogged) {
     Item(0.5, 1.0, 2.0, 0, "lost");
     ASSERT_NE(e.OpenDocument(), nullptr);
     e.Store(Property::DocumentTitle, "second");
-    e.Store(Property::StartDoc, true);  // a new document discards the open one
+    e.Store(Property::StartDoc, true); // a new document discards the open one
     e.Store(Property::EndDoc, true);
     {
         printing::PrintEngine other("DMWin1");
         other.Store(Property::StartDoc, true);
-    }  // a control going away with its document still open
+    } // a control going away with its document still open
 
     auto log = printing::PrintLog::Documents();
     ASSERT_EQ(log.size(), 3u);
@@ -181,7 +181,6 @@ TEST_F(DocumentModelTest, ItemsBeforeAnyNewPageGoOnAFirstPage) {
     ASSERT_EQ(e.LastDocument()->pages.size(), 1u);
     EXPECT_EQ(e.LastDocument()->pages[0].items.at(0).text, "early");
 }
-
 
 // While nothing is kept for reading back, each page goes to the front end's
 // sink once the next one starts (or the document ends), with its own set-up,

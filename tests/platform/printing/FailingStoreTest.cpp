@@ -44,9 +44,8 @@ class FailingStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         printing::PrintLog::Reset();
-        printing::SetDocumentFinishedHandler([this](const printing::PrintDocument& d) {
-            delivered.push_back(d.title);
-        });
+        printing::SetDocumentFinishedHandler(
+            [this](const printing::PrintDocument& d) { delivered.push_back(d.title); });
     }
     void TearDown() override {
         printing::SetDocumentFinishedHandler(nullptr);

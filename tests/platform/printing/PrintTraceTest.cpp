@@ -33,8 +33,13 @@ TEST_F(PrintTraceTest, AOnePageDocumentRecordsEveryStoreInOrder) {
     engine.Store(Property::PrintText, true);
     engine.Store(Property::EndDoc, true);
 
-    const Lines expected = {R"(DocumentTitle="Print Form 941 - Payment Voucher")", "StartDoc=True", "NewPage=True",
-                            "TextTop=1.9180000000000001", "TextTop=8.5", R"(ItemText="1234.50")", "PrintText=True",
+    const Lines expected = {R"(DocumentTitle="Print Form 941 - Payment Voucher")",
+                            "StartDoc=True",
+                            "NewPage=True",
+                            "TextTop=1.9180000000000001",
+                            "TextTop=8.5",
+                            R"(ItemText="1234.50")",
+                            "PrintText=True",
                             "EndDoc=True"};
     EXPECT_EQ(engine.Trace(), expected);
     ASSERT_NE(engine.LastDocument(), nullptr);
@@ -51,26 +56,25 @@ TEST_F(PrintTraceTest, StoresByNumberAndByNameRecordTheSameLines) {
     engine.Store("textwidth", 3.5);
     engine.Store("PrintText", -1);
 
-    EXPECT_EQ(engine.Trace(), (Lines{R"(DocumentTitle="Listing")", "StartDoc=True", "PageWidth=8.5",
-                                     "TextHeight=0", R"(ItemText="Employer No:")", "TextWidth=3.5",
-                                     "PrintText=True"}));
+    EXPECT_EQ(engine.Trace(), (Lines{R"(DocumentTitle="Listing")", "StartDoc=True", "PageWidth=8.5", "TextHeight=0",
+                                     R"(ItemText="Employer No:")", "TextWidth=3.5", "PrintText=True"}));
 }
 
 TEST_F(PrintTraceTest, ValuesAreRecordedInThePropertysOwnType) {
-    engine.Store(Property::PageHeight, 11);       // a whole number into a Double
-    engine.Store(Property::FontSize, 12.5);       // rounded half to even
+    engine.Store(Property::PageHeight, 11); // a whole number into a Double
+    engine.Store(Property::FontSize, 12.5); // rounded half to even
     engine.Store(Property::FontSize, 13.5);
-    engine.Store(Property::TextLeft, "0.5");      // a numeric text into a Double
-    engine.Store(Property::ShowPicture, 1);       // non-zero is True
-    engine.Store(Property::PageCaption, 0.1 + 0.2);  // a number into a text property
-    engine.Store(Property::ItemText, 17);         // ItemText keeps numbers as numbers
+    engine.Store(Property::TextLeft, "0.5");        // a numeric text into a Double
+    engine.Store(Property::ShowPicture, 1);         // non-zero is True
+    engine.Store(Property::PageCaption, 0.1 + 0.2); // a number into a text property
+    engine.Store(Property::ItemText, 17);           // ItemText keeps numbers as numbers
     engine.Store(Property::ItemText, 24.8);
     engine.Store(Property::ItemText, printing::Date{2023, 3, 7});
     engine.Store(Property::ItemText, "say \"hi\"");
 
-    EXPECT_EQ(engine.Trace(), (Lines{"PageHeight=11", "FontSize=12", "FontSize=14", "TextLeft=0.5",
-                                     "ShowPicture=True", R"(PageCaption="0.3")", "ItemText=17",
-                                     "ItemText=24.8", "ItemText=#3/7/2023#", R"(ItemText="say ""hi""")"}));
+    EXPECT_EQ(engine.Trace(), (Lines{"PageHeight=11", "FontSize=12", "FontSize=14", "TextLeft=0.5", "ShowPicture=True",
+                                     R"(PageCaption="0.3")", "ItemText=17", "ItemText=24.8", "ItemText=#3/7/2023#",
+                                     R"(ItemText="say ""hi""")"}));
 }
 
 TEST_F(PrintTraceTest, ARefusedStoreRaisesAndIsNotRecorded) {

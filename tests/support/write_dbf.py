@@ -7,11 +7,11 @@ import sys
 
 import dbf
 
-spec = json.load(sys.stdin)
-table = dbf.Table(spec["path"], spec["fields"], dbf_type="db3", codepage=spec.get("codepage", "cp437"))
+request = json.load(sys.stdin)
+table = dbf.Table(request["path"], request["fields"], dbf_type="db3", codepage=request.get("codepage", "cp437"))
 table.open(dbf.READ_WRITE)
-for row in spec["rows"]:
+for row in request["rows"]:
     table.append(tuple(row))
-for index in spec.get("deleted", []):
+for index in request.get("deleted", []):
     dbf.delete(table[index])
 table.close()

@@ -139,12 +139,8 @@ void frmDet941Covid::LayOutCaptions() {
     mskNo_Employee.SetMaxLength(5);
 
     // Hints shown when the pointer rests on a field.
-    struct Hint {
-        forms::Control* control;
-        const char* text;
-    };
     // clang-format off
-    const Hint hints[] = {
+    const ControlText hints[] = {
         {&mskNo_Employee, "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
         {&Check2,         "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
         {&fpLine5d1,      "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
@@ -158,7 +154,7 @@ void frmDet941Covid::LayOutCaptions() {
         {&Check1,         "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
     };
     // clang-format on
-    for (const Hint& h : hints) h.control->SetToolTipText(h.text);
+    SetHints(hints);
 
     // Placed on the screen but never shown or used.
     fpCurrency1.Move(9900, 120, 1300, 285);

@@ -1,5 +1,6 @@
-// bench [SIZE...]: for each number of employers (default 1000 10000 100000),
-// one line per operation:
+// bench [--only OPERATION[,OPERATION...]] [SIZE...]: for each number of
+// employers (default 1000 10000 100000), one line per operation (all of them,
+// or those named; --only lets a profiler watch one operation alone):
 //   bench OPERATION SIZE program_s=X baseline_s=Y ratio=R peak_mb=M baseline_peak_mb=N
 // How to read them: docs/performance.md.
 #include "Baselines.h"
@@ -22,6 +23,12 @@ namespace {
 using bench::Measure;
 using bench::Sample;
 
+std::string onlyOperations; // ",a,b," or empty for all
+
+bool Wanted(const char* operation) {
+    return onlyOperations.empty() || onlyOperations.find("," + std::string(operation) + ",") != std::string::npos;
+}
+
 void Report(const char* operation, long size, const Sample& program, const Sample& baseline) {
     std::printf("bench %s %ld program_s=%.6f baseline_s=%.6f ratio=%.2f peak_mb=%.0f baseline_peak_mb=%.0f\n",
                 operation, size, program.seconds, baseline.seconds,
@@ -40,45 +47,58 @@ void RunSize(long size, const std::filesystem::path& top) {
     bench::ProgramRuns program(folder);
     const int runs = RunsFor(size);
 
-    Report("startup", size, Measure([&] { program.Startup(); }, runs, [&] { program.PrepareStartup(); }),
-           Measure([&] { bench::CountTheCheckedTables(folder); }, runs));
+    if (Wanted("startup"))
+        Report("startup", size, Measure([&] { program.Startup(); }, runs, [&] { program.PrepareStartup(); }),
+               Measure([&] { bench::CountTheCheckedTables(folder); }, runs));
 
     bench::OpenSharedConnection(folder);
-    Report("move-last", size, Measure([&] { program.MoveLast(); }, runs, [&] { program.PrepareMove(); }),
-           Measure([&] { bench::ReadLastEmployer(folder); }, runs));
-    Report("find", size, Measure([&] { program.Find(); }, runs, [&] { program.PrepareFind(lastName); }),
-           Measure([&] { bench::FindEmployerByName(folder, lastName); }, runs));
+    if (Wanted("move-last"))
+        Report("move-last", size, Measure([&] { program.MoveLast(); }, runs, [&] { program.PrepareMove(); }),
+               Measure([&] { bench::ReadLastEmployer(folder); }, runs));
+    if (Wanted("find"))
+        Report("find", size, Measure([&] { program.Find(); }, runs, [&] { program.PrepareFind(lastName); }),
+               Measure([&] { bench::FindEmployerByName(folder, lastName); }, runs));
     bench::CloseSharedConnection();
 
-    Report("open-941", size, Measure([&] { program.Open941(); }, runs, [&] { program.PrepareOpen941(); }),
-           Measure([&] { bench::ReadReturnRow(folder, 1, "122"); }, runs));
+    if (Wanted("open-941"))
+        Report("open-941", size, Measure([&] { program.Open941(); }, runs, [&] { program.PrepareOpen941(); }),
+               Measure([&] { bench::ReadReturnRow(folder, 1, "122"); }, runs));
 
-    Report("listing-document", size, Measure([&] { program.PrintListing(); }, 1, [&] { program.PrepareListing(); }),
-           Measure([&] { bench::ReadEmployersByName(folder); }, 1));
+    if (Wanted("listing-document"))
+        Report("listing-document", size, Measure([&] { program.PrintListing(); }, 1, [&] { program.PrepareListing(); }),
+               Measure([&] { bench::ReadEmployersByName(folder); }, 1));
 
     const std::string items = (top / "items.txt").string();
-    program.PrepareListing();
-    program.WriteListingItems(items);
-    const double before = bench::ResidentMb();
-    Sample listingPdf = Measure([&] { program.PrintListingToPdf(pdf); });
-    const double after = bench::ResidentMb();
-    Report("listing-pdf", size, listingPdf, Measure([&] { bench::WriteItemsPdf(items, pdf); }));
-    std::fprintf(stderr, "note listing-pdf %ld resident_mb_before=%.0f resident_mb_after=%.0f\n", size, before, after);
+    if (Wanted("listing-pdf")) {
+        program.PrepareListing();
+        program.WriteListingItems(items);
+        const double before = bench::ResidentMb();
+        Sample listingPdf = Measure([&] { program.PrintListingToPdf(pdf); });
+        const double after = bench::ResidentMb();
+        Report("listing-pdf", size, listingPdf, Measure([&] { bench::WriteItemsPdf(items, pdf); }));
+        std::fprintf(stderr, "note listing-pdf %ld resident_mb_before=%.0f resident_mb_after=%.0f\n", size, before,
+                     after);
+    }
 
-    program.PrepareReturn();
-    program.WriteReturnItems(items);
-    Report("return-pdf", size, Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); }),
-           Measure([&] { bench::WriteItemsPdf(items, pdf); }, runs));
+    if (Wanted("return-pdf")) {
+        program.PrepareReturn();
+        program.WriteReturnItems(items);
+        Report("return-pdf", size,
+               Measure([&] { program.PrintReturnToPdf(pdf); }, runs, [&] { program.PrepareReturn(); }),
+               Measure([&] { bench::WriteItemsPdf(items, pdf); }, runs));
+    }
 
     const auto backupFolder = top / "backup";
     std::filesystem::create_directories(backupFolder);
     const auto backupFile = backupFolder / "944Backup.mdb";
-    Report("backup", size,
-           Measure([&] { program.Backup(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
-           Measure([&] { bench::CopyIntoBackup(folder, backupFile); }, runs));
-    Report("restore", size,
-           Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
-           Measure([&] { bench::RestoreFromBackup(folder, backupFile); }, runs));
+    if (Wanted("backup"))
+        Report("backup", size,
+               Measure([&] { program.Backup(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+               Measure([&] { bench::CopyIntoBackup(folder, backupFile); }, runs));
+    if (Wanted("restore"))
+        Report("restore", size,
+               Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
+               Measure([&] { bench::RestoreFromBackup(folder, backupFile); }, runs));
 
     std::filesystem::remove_all(folder);
     std::filesystem::remove_all(backupFolder);
@@ -92,7 +112,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     std::vector<long> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(std::stol(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--only" && i + 1 < argc) onlyOperations = "," + std::string(argv[++i]) + ",";
+        else sizes.push_back(std::stol(argv[i]));
+    }
     if (sizes.empty()) sizes = {1000, 10000, 100000};
 
     const auto top = std::filesystem::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));

@@ -7,6 +7,7 @@
 
 #include "PaidPreparerExample.h"
 #include "common/PaidPreparerRecord.h"
+#include "platform/data/OtherUser.h"
 #include "platform/files/ProgramFolderFixture.h"
 
 namespace {
@@ -73,11 +74,10 @@ TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead) {
 }
 
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError) {
-    if (RunningAsRoot()) GTEST_SKIP() << "root reads every file";
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);
-
-    EXPECT_EQ(ErrorNumberOf([] { ReadPaidPreparerRecord(); }), 75);
+    // Root reads every file: only a user without the right is refused.
+    EXPECT_EQ(datatest::RunAsNobody([] { return ErrorNumberOf([] { ReadPaidPreparerRecord(); }); }), 75);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/TextShapes.h"
+#include "returns/f944/Form944Shapes.h"
 
 namespace {
 
@@ -76,6 +77,10 @@ TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen) {
     EXPECT_EQ(ZipText("06101", " "), "06101");
     EXPECT_EQ(ZipText("06101", ""), "06101");
     EXPECT_EQ(ZipText("06101", "1234"), "06101-1234");
+    // The Form 944 shapes the preparer's ZIP only when it is nine digits.
+    EXPECT_EQ(Form944FirmZipText("627011234"), "62701-1234");
+    EXPECT_EQ(Form944FirmZipText("62701-123"), "62701-123");
+    EXPECT_EQ(Form944FirmZipText("6270112"), "6270112");
 }
 
 TEST(CityLine, CityLosesTrailingBlanksStateAndZipStayAsHeld) {

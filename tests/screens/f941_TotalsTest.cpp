@@ -35,13 +35,6 @@ TEST_F(F941Totals, CreditsAboveLine10GiveANegativeLine12) {
     EXPECT_EQ(form.fpLine12.Text(), "-50");
 }
 
-TEST_F(F941Totals, Line12FollowsTheLine10OfTheOpenedReturn) {
-    // Straight to 11a on a stored return: line 10 counts as stored.
-    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 600");
-    Enter(form.fpLine11a, "40");
-    EXPECT_EQ(form.fpLine12.Text(), "560");
-}
-
 TEST_F(F941Totals, Line13dCountsAlsoWhen13cIsLeft) {
     frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L13a = 100, L13d = 50");
     forms::user::Click(form.Command2);

@@ -1,9 +1,8 @@
 // Printing the Form 944: every item at its layout row, the amounts and boxes
-// the scenarios leave out, the conditions of line 13, the preparer's odd ZIP
-// codes, the 2021 images and the error exit.
+// the scenarios leave out, the conditions of line 13, the 2021 images and
+// the error exit.
 #include <gtest/gtest.h>
 
-#include "common/PaidPreparerExample.h"
 #include "print_Folder.h"
 #include "returns/f944/Form944Layout.h"
 
@@ -114,23 +113,6 @@ TEST_F(Print944, ACountOfIndividualsOfNoughtPrintsBlank) {
     screen.fpLongInteger2.SetText("0");
     auto page2 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
     EXPECT_EQ(page2[115].Text(), Quoted(" "));
-}
-
-TEST_F(Print944, ThePreparersZipIsShapedOnlyWhenItHasNineDigits) {
-    PaidPreparerRecord firm = ExamplePreparer();
-    auto& screen = OpenForTheEmployer();
-
-    struct Case {
-        const char* zip;
-        const char* printed;
-    };
-    for (const Case& c : {Case{"62701-123", "62701-123"}, Case{"6270112", "6270112"}}) {
-        SCOPED_TRACE(c.zip);
-        firm.FirmZip = c.zip;
-        WriteFile(kPaidPreparerFileName, firm.ToBytes());
-        auto page3 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbYes}))[2];
-        EXPECT_EQ(page3[66].Text(), Quoted(c.printed));
-    }
 }
 
 TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images) {

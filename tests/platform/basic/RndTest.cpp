@@ -21,11 +21,3 @@ TEST(Rnd, StaysInsideZeroToOneAndRepeatsAfterARestart) {
     for (double value : first) EXPECT_EQ(basic::Rnd(), value);
 }
 
-TEST(Rnd, GivesTheCounterWaitsAWholeNumberFromFiveTo24) {
-    basic::RestartRnd();
-    for (int i = 0; i < 200; ++i) {
-        int wait = static_cast<int>(basic::Rnd() * 20 + 5);
-        EXPECT_GE(wait, 5);
-        EXPECT_LE(wait, 24);
-    }
-}

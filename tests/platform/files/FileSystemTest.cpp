@@ -74,14 +74,6 @@ TEST_F(Attributes, FilesAreNormalAndDotNamesHidden) {
     EXPECT_EQ(GetAttr(".cache"), kAttrDirectory + kAttrHidden);
 }
 
-TEST_F(Attributes, AFolderThatCannotBeWrittenIsReadOnly) {
-    if (RunningAsRoot()) GTEST_SKIP() << "every folder is writable for root";
-    fs::create_directories(Program() / "Locked");
-    fs::permissions(Program() / "Locked", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(GetAttr("locked"), kAttrDirectory + kAttrReadOnly);
-    fs::permissions(Program() / "Locked", fs::perms::owner_write, fs::perm_options::add);
-}
-
 TEST_F(Attributes, NothingThereIsFileNotFound) {
     EXPECT_EQ(ErrorNumberOf([] { GetAttr("C:\\no such folder for tests 8f3a"); }), 53);
     EXPECT_EQ(ErrorNumberOf([] { GetAttr("missing"); }), 53);
@@ -102,14 +94,6 @@ TEST_F(FolderCreation, AnExistingNameIsAnAccessError) {
 TEST_F(FolderCreation, AMissingParentIsPathNotFound) {
     EXPECT_EQ(ErrorNumberOf([] { MkDir("no\\such\\parent"); }), 76);
     EXPECT_FALSE(fs::exists(Program() / "no"));
-}
-
-TEST_F(FolderCreation, AFolderThatCannotBeWrittenRefusesNewFolders) {
-    if (RunningAsRoot()) GTEST_SKIP() << "every folder is writable for root";
-    fs::create_directories(Program() / "Locked");
-    fs::permissions(Program() / "Locked", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(ErrorNumberOf([] { MkDir("Locked\\new"); }), 75);
-    fs::permissions(Program() / "Locked", fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(FolderCreation, MkDirAllMakesMissingParentsAndAcceptsAnExistingFolder) {

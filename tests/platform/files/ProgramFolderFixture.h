@@ -40,8 +40,6 @@ protected:
         std::ofstream(path, std::ios::binary) << content;
     }
 
-    static bool RunningAsRoot() { return ::geteuid() == 0; }
-
 private:
     std::filesystem::path root_;
     std::filesystem::path previousCurrent_;

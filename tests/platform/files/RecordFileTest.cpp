@@ -76,10 +76,3 @@ TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {
 TEST_F(RecordFiles, AMissingFolderIsPathNotFound) {
     EXPECT_EQ(ErrorNumberOf([] { RecordFile("nowhere\\PdPreparer.DAT", 195); }), 76);
 }
-
-TEST_F(RecordFiles, AFileThatCannotBeOpenedIsAnAccessError) {
-    if (RunningAsRoot()) GTEST_SKIP() << "root opens every file";
-    WriteFile(Program() / "PdPreparer.DAT", "");
-    fs::permissions(Program() / "PdPreparer.DAT", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(ErrorNumberOf([] { RecordFile("PdPreparer.DAT", 195); }), 75);
-}

@@ -90,6 +90,7 @@ void frmPrintLists::DMWin1_PrintRequest() {
         }
 
         try {
+            const data::HeldRead oneRead(*rows);
             while (anyEmployer && !rows->Eof()) {
                 if (ListSlot == 0) StartPrintPage(true);
                 PrintEmployerBand(*rows);

@@ -441,4 +441,12 @@ data::Value Field::Value() const { return owner_->ReadField(index_); }
 
 void Field::SetValue(const data::Value& value) { owner_->WriteField(index_, value); }
 
+HeldRead::HeldRead(Recordset& rows) : rows_(rows) {
+    if (rows_.rows_) rows_.rows_->HoldReads(true);
+}
+
+HeldRead::~HeldRead() {
+    if (rows_.rows_) rows_.rows_->HoldReads(false);
+}
+
 } // namespace data

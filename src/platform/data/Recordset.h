@@ -135,6 +135,7 @@ public:
 private:
     friend class Database;
     friend class Field;
+    friend class HeldRead;
     Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type, bool readOnly);
 
     void Open();
@@ -180,5 +181,22 @@ private:
 };
 
 using RecordsetPtr = std::shared_ptr<Recordset>;
+
+// For a walk over a recordset that writes nothing, a printout: while it
+// lives, the recordset's moves share one read of the file, renewed every few
+// milliseconds, instead of each taking and letting go of the file's lock.
+// Another copy's save waits at most those milliseconds; a save through
+// another connection of this program would wait for it, so none may happen
+// meanwhile.
+class HeldRead {
+public:
+    explicit HeldRead(Recordset& rows);
+    ~HeldRead();
+    HeldRead(const HeldRead&) = delete;
+    HeldRead& operator=(const HeldRead&) = delete;
+
+private:
+    Recordset& rows_;
+};
 
 } // namespace data

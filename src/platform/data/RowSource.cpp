@@ -1,9 +1,11 @@
 #include "platform/data/RowSource.h"
 
+#include "platform/basic/RuntimeError.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Connection.h"
 
 #include <algorithm>
+#include <sqlite3.h>
 
 namespace data {
 
@@ -22,6 +24,19 @@ public:
 private:
     Statement& statement_;
 };
+
+// How long a held read may keep another copy's save waiting (its busy wait
+// is far longer).
+constexpr std::chrono::milliseconds kLongestHeldRead{20};
+
+// Keys read ahead in one query under a held read.
+constexpr int kKeysReadAhead = 64;
+
+std::string Placeholders(int count) {
+    std::string list;
+    for (int i = 1; i <= count; ++i) list += (i > 1 ? ", ?" : "?") + std::to_string(i);
+    return list;
+}
 
 std::vector<Value> ValuesFrom(Statement& statement, int first) {
     std::vector<Value> values;
@@ -65,6 +80,7 @@ std::string RowSource::SqlOf(Query query) const {
     case kBefore: return rows + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1";
     case kLoad: return rows + " WHERE rowid = ?1";
     case kMember: return rows + Filter("rowid = ?1");
+    case kMembers: return rows + Filter("rowid IN (" + Placeholders(kKeysReadAhead) + ")");
     case kContains: return "SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1");
     case kCount: return "SELECT count(*) FROM " + quotedTable_ + Filter("");
     case kAny: return "SELECT rowid FROM " + quotedTable_ + Filter("") + " LIMIT 1";
@@ -74,13 +90,44 @@ std::string RowSource::SqlOf(Query query) const {
 }
 
 Statement& RowSource::Prepared(Query query) {
+    RenewHeldReadWhenDue();
     auto& statement = statements_[query];
     if (!statement) statement = std::make_unique<Statement>(connection_->Handle(), SqlOf(query), kSourceRecordset);
     return *statement;
 }
 
 void RowSource::Release() {
+    HoldReads(false);
+    readHolder_.reset();
     for (auto& statement : statements_) statement.reset();
+}
+
+void RowSource::HoldReads(bool hold) {
+    holdingReads_ = hold;
+    if (!hold && readHeld_) {
+        readHolder_->Reset();
+        readHeld_ = false;
+    }
+}
+
+void RowSource::RenewHeldReadWhenDue() {
+    if (!holdingReads_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (readHeld_ && now - readHeldSince_ < kLongestHeldRead) return;
+    if (!readHolder_) {
+        readHolder_ = std::make_unique<Statement>(connection_->Handle(), "SELECT 1 FROM main.sqlite_schema",
+                                                  kSourceRecordset);
+    }
+    readHolder_->Reset();
+    readHeld_ = false;
+    try {
+        readHeld_ = readHolder_->Step();
+    } catch (const basic::RuntimeError&) {
+        // The read that follows meets the same obstacle and reports it.
+    }
+    if (!readHeld_) readHolder_->Reset();
+    readHeldSince_ = now;
+    ++heldReadNumber_;
 }
 
 std::optional<Row> RowSource::ReadRow(Query query, std::optional<std::int64_t> bound) {
@@ -97,6 +144,7 @@ std::optional<size_t> RowSource::IndexOf(std::int64_t rowid) const {
 }
 
 void RowSource::Reload() {
+    ahead_ = {};
     keys_.clear();
     positions_.clear();
     if (orderBy_.empty()) return;
@@ -110,9 +158,39 @@ void RowSource::Reload() {
 
 std::optional<Row> RowSource::FirstMemberFrom(size_t first) {
     for (size_t i = first; i < keys_.size(); ++i) {
-        if (auto row = ReadRow(kMember, keys_[i])) return row;
+        if (auto row = MemberAt(i)) return row;
     }
     return std::nullopt;
+}
+
+std::optional<Row> RowSource::MemberAt(size_t index) {
+    RenewHeldReadWhenDue();
+    if (!readHeld_) return ReadRow(kMember, keys_[index]);
+    const auto changes = static_cast<std::int64_t>(sqlite3_total_changes64(connection_->Handle()));
+    const bool aheadValid = ahead_.heldRead == heldReadNumber_ && ahead_.changesWhenRead == changes;
+    if (!aheadValid || index < ahead_.first || index >= ahead_.first + ahead_.rows.size()) ReadAheadFrom(index);
+    auto& row = ahead_.rows[index - ahead_.first];
+    if (!row) return std::nullopt;
+    std::optional<Row> taken = std::move(row);
+    row.reset();
+    return taken;
+}
+
+void RowSource::ReadAheadFrom(size_t first) {
+    const size_t count = std::min(keys_.size() - first, static_cast<size_t>(kKeysReadAhead));
+    ahead_.first = first;
+    ahead_.rows.assign(count, std::nullopt);
+    ahead_.heldRead = heldReadNumber_;
+    ahead_.changesWhenRead = static_cast<std::int64_t>(sqlite3_total_changes64(connection_->Handle()));
+    Run run(Prepared(kMembers));
+    for (int i = 0; i < kKeysReadAhead; ++i) {
+        run->Bind(i + 1, i < static_cast<int>(count) ? Value{keys_[first + static_cast<size_t>(i)]} : Value{Null{}});
+    }
+    while (run->Step()) {
+        Row row{std::get<std::int64_t>(run->Column(0)), ValuesFrom(*run, 1)};
+        const size_t at = positions_.at(row.rowid);
+        ahead_.rows[at - first] = std::move(row);
+    }
 }
 
 std::optional<Row> RowSource::LastMemberBefore(size_t end) {

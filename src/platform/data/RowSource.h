@@ -5,11 +5,14 @@
 // ORDER BY the rowids are read once, in that order, at open and at Requery,
 // with each one's place among them, and a move reads the next of them that is
 // still there. The queries are prepared once per recordset and kept.
+// Each move is a read of its own, so it sees what other copies saved before
+// it, unless reads are held (HoldReads) for a walk that writes nothing.
 
 #include "platform/data/PrefixSearch.h"
 #include "platform/data/Value.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -53,18 +56,29 @@ public:
     void Reload();
     // Lets the prepared queries go (the recordset is closed).
     void Release();
+    // While held, the reads share one read of the file, renewed every few
+    // milliseconds so that another copy's save waits no longer than that:
+    // the locking of a read of its own costs more than the read. Nothing may
+    // be written through another connection of this program meanwhile: it
+    // would wait for the held read.
+    void HoldReads(bool hold);
 
 private:
-    enum Query { kFirst, kLast, kAfter, kBefore, kLoad, kMember, kContains, kCount, kAny, kQueryCount };
+    enum Query { kFirst, kLast, kAfter, kBefore, kLoad, kMember, kMembers, kContains, kCount, kAny, kQueryCount };
 
     std::string Filter(const std::string& extra) const;
     std::string SqlOf(Query query) const;
     Statement& Prepared(Query query);
+    void RenewHeldReadWhenDue();
     std::optional<Row> ReadRow(Query query, std::optional<std::int64_t> bound);
     std::optional<size_t> IndexOf(std::int64_t rowid) const;
     // The first key from index `first` on (backwards: before index `end`)
     // whose row is still in the recordset, read.
     std::optional<Row> FirstMemberFrom(size_t first);
+    // The row of the key at `index` when it is still a member; under a held
+    // read, read together with the keys after it.
+    std::optional<Row> MemberAt(size_t index);
+    void ReadAheadFrom(size_t first);
     std::optional<Row> LastMemberBefore(size_t end);
     // A condition that narrows a "name begins with" criterion through an
     // index, or "" when no index serves it.
@@ -81,6 +95,20 @@ private:
     std::vector<std::int64_t> keys_;                     // only with an ORDER BY
     std::unordered_map<std::int64_t, size_t> positions_; // key -> its index in keys_
     std::map<std::string, bool> indexedColumns_;         // column -> served by a case-blind index
+    bool holdingReads_ = false;
+    std::unique_ptr<Statement> readHolder_; // left standing on a row, it keeps the read open
+    bool readHeld_ = false;
+    std::chrono::steady_clock::time_point readHeldSince_;
+    std::uint64_t heldReadNumber_ = 0; // a new number for each held read
+    // Rows read ahead under one held read, by key index from `first`: the
+    // file cannot change while the read is held, so they are what a read of
+    // their own would find then, unless this connection wrote meanwhile.
+    struct ReadAhead {
+        size_t first = 0;
+        std::vector<std::optional<Row>> rows; // nothing: not a member, or handed out
+        std::uint64_t heldRead = 0;
+        std::int64_t changesWhenRead = -1;
+    } ahead_;
 };
 
 } // namespace data

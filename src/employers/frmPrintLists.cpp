@@ -169,9 +169,9 @@ void frmPrintLists::PrintAt(double left, double top, const printing::StoreValue&
 
 // A column without a value cannot be printed: the item prints blank and the
 // listing goes on.
-void frmPrintLists::StoreItemText(const printing::StoreValue& text) {
+void frmPrintLists::StoreItemText(printing::StoreValue text) {
     try {
-        DMWin1.Store(Property::ItemText, text);
+        DMWin1.Store(Property::ItemText, std::move(text));
     } catch (const basic::RuntimeError& e) {
         if (e.Number() != basic::errTypeMismatch) throw;
         DMWin1.Store(Property::ItemText, " ");

@@ -31,7 +31,7 @@ private:
     // The parts of one printout.
     void StartPrintPage(bool fullHeading);
     void PrintAt(double left, double top, const printing::StoreValue& text);
-    void StoreItemText(const printing::StoreValue& text);
+    void StoreItemText(printing::StoreValue text);
     void PrintEmployerBand(data::Recordset& employer);
     void ReportPrintError(const basic::RuntimeError& error, data::Recordset* employer);
 

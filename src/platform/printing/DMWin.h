@@ -26,10 +26,10 @@ public:
     // The print event; no arguments.
     std::function<void()> PrintRequest;
 
-    void Store(Property property, const StoreValue& value) { engine_.Store(property, value); }
-    void Store(int number, const StoreValue& value) { engine_.Store(number, value); }
-    void Store(std::string_view name, const StoreValue& value) { engine_.Store(name, value); }
-    void Store(const char* name, const StoreValue& value) { engine_.Store(name, value); }
+    void Store(Property property, StoreValue value) { engine_.Store(property, std::move(value)); }
+    void Store(int number, StoreValue value) { engine_.Store(number, std::move(value)); }
+    void Store(std::string_view name, StoreValue value) { engine_.Store(name, std::move(value)); }
+    void Store(const char* name, StoreValue value) { engine_.Store(name, std::move(value)); }
 
     // What a user's click does: Click, then the print request.
     void UserClick() override;

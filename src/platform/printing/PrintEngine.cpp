@@ -19,23 +19,23 @@ PrintEngine::PrintEngine(std::string controlName) : controlName_(std::move(contr
 
 PrintEngine::~PrintEngine() { AbortOpenDocument(); }
 
-void PrintEngine::Store(Property property, const StoreValue& value) { StoreChecked(InfoOf(property), value); }
+void PrintEngine::Store(Property property, StoreValue value) { StoreChecked(InfoOf(property), std::move(value)); }
 
-void PrintEngine::Store(int number, const StoreValue& value) {
+void PrintEngine::Store(int number, StoreValue value) {
     auto info = FindProperty(number);
     if (!info) basic::Raise(kUnknownProperty, controlName_);
-    StoreChecked(*info, value);
+    StoreChecked(*info, std::move(value));
 }
 
-void PrintEngine::Store(std::string_view name, const StoreValue& value) {
+void PrintEngine::Store(std::string_view name, StoreValue value) {
     auto info = FindProperty(name);
     if (!info) basic::Raise(kUnknownProperty, controlName_);
-    StoreChecked(*info, value);
+    StoreChecked(*info, std::move(value));
 }
 
-void PrintEngine::StoreChecked(const PropertyInfo& info, const StoreValue& value) {
+void PrintEngine::StoreChecked(const PropertyInfo& info, StoreValue value) {
     CheckFaults(info);
-    StoreValue::Variant coerced = CoerceTo(info.type, value, controlName_);
+    StoreValue::Variant coerced = CoerceTo(info.type, std::move(value), controlName_);
     if (PrintLog::KeepingDocuments()) {
         std::string line = std::string(info.name) + "=" + TraceText(coerced);
         trace_.push_back(line);

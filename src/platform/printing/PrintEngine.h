@@ -40,10 +40,10 @@ public:
 
     const std::string& ControlName() const { return controlName_; }
 
-    void Store(Property property, const StoreValue& value);
-    void Store(int number, const StoreValue& value);
-    void Store(std::string_view name, const StoreValue& value);
-    void Store(const char* name, const StoreValue& value) { Store(std::string_view(name), value); }
+    void Store(Property property, StoreValue value);
+    void Store(int number, StoreValue value);
+    void Store(std::string_view name, StoreValue value);
+    void Store(const char* name, StoreValue value) { Store(std::string_view(name), std::move(value)); }
 
     // While the print log keeps documents (PrintLog::SetKeepingDocuments),
     // the stores, the closed documents and their traces are kept for reading
@@ -81,7 +81,7 @@ private:
         int seen = 0;
     };
 
-    void StoreChecked(const PropertyInfo& info, const StoreValue& value);
+    void StoreChecked(const PropertyInfo& info, StoreValue value);
     void CheckFaults(const PropertyInfo& info);
     void Apply(Property property);
     const StoreValue::Variant& ValueOf(Property property) const;

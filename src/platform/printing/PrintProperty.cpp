@@ -74,6 +74,8 @@ std::optional<PropertyInfo> FindProperty(std::string_view name) {
     return std::nullopt;
 }
 
-PropertyInfo InfoOf(Property property) { return *FindProperty(static_cast<int>(property)); }
+const PropertyInfo& InfoOf(Property property) {
+    return kProperties[static_cast<size_t>(kRowsByNumber[static_cast<size_t>(property)])];
+}
 
 } // namespace printing

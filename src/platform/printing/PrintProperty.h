@@ -57,6 +57,6 @@ struct PropertyInfo {
 // Lookups over the table of all 32 properties; nullopt for an unknown one.
 std::optional<PropertyInfo> FindProperty(int number);
 std::optional<PropertyInfo> FindProperty(std::string_view name); // case-insensitive
-PropertyInfo InfoOf(Property property);
+const PropertyInfo& InfoOf(Property property);
 
 } // namespace printing

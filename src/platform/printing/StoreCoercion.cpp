@@ -58,7 +58,7 @@ bool AsBoolean(const StoreValue::Variant& v, const std::string& source) {
 
 } // namespace
 
-StoreValue::Variant CoerceTo(PropertyType type, const StoreValue& value, const std::string& source) {
+StoreValue::Variant CoerceTo(PropertyType type, StoreValue value, const std::string& source) {
     const auto& v = value.Get();
     if (std::holds_alternative<data::Null>(v))
         basic::Raise(type == PropertyType::ItemText ? basic::errTypeMismatch : basic::errInvalidUseOfNull, source);
@@ -67,7 +67,7 @@ StoreValue::Variant CoerceTo(PropertyType type, const StoreValue& value, const s
     case PropertyType::Boolean: return AsBoolean(v, source);
     case PropertyType::Integer: return AsInteger(v, source);
     case PropertyType::Double: return AsNumber(v, source);
-    case PropertyType::ItemText: return v;
+    case PropertyType::ItemText: return std::move(value).Take();
     }
     return v;
 }

@@ -9,6 +9,7 @@ namespace printing {
 // error 6 beyond its range), Boolean True is any non-zero number or "True",
 // texts that read as numbers are accepted by numeric properties (error 13
 // otherwise). Null is refused: error 13 for ItemText, 94 for the others.
-StoreValue::Variant CoerceTo(PropertyType type, const StoreValue& value, const std::string& source);
+// The value is taken: a text goes over without a copy.
+StoreValue::Variant CoerceTo(PropertyType type, StoreValue value, const std::string& source);
 
 } // namespace printing

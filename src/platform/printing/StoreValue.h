@@ -32,8 +32,10 @@ public:
     StoreValue(Date v) : value_(v) {}
     StoreValue(data::Null) : value_(data::Null{}) {}
     StoreValue(const data::Value& column);
+    StoreValue(data::Value&& column);
 
     const Variant& Get() const { return value_; }
+    Variant Take() && { return std::move(value_); }
 
 private:
     Variant value_;

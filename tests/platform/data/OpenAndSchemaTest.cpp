@@ -58,29 +58,9 @@ TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables) {
     auto db = OpenMain();
     EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());
     EXPECT_EQ(27, db->OpenRecordset("Employees")->FieldCount());
+    // Every column a screen binds is checked by opening that screen; the
+    // types decide how amounts, flags and period codes are stored.
     auto det941 = db->OpenRecordset("DET941");
-    for (const char* column : {"EmployerNo",
-                               "Qtr_Yr",
-                               "No_Employee",
-                               "L_2",
-                               "L5a1c2",
-                               "L6c_ExemptWages",
-                               "L11g",
-                               "L12aCobra",
-                               "L12bCobraIndividuals",
-                               "Line12",
-                               "L13g",
-                               "L13H",
-                               "L13I",
-                               "L_20_D",
-                               "RecovStartup",
-                               "OutOfBusiness",
-                               "L13TotalPayments",
-                               "L30",
-                               "L_17",
-                               "L_18"}) {
-        EXPECT_NO_THROW(det941->Fields(column)) << column;
-    }
     EXPECT_EQ("REAL", det941->Fields("L_2").Type());
     EXPECT_EQ("INTEGER", det941->Fields("Seasonal").Type());
     EXPECT_EQ("TEXT(3)", det941->Fields("Qtr_Yr").Type());

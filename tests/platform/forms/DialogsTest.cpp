@@ -52,25 +52,4 @@ TEST_F(FormsTest, TheScenarioRunnersDialogsTakeTheDefaultButtonAndSayItWasNotScr
     EXPECT_EQ(runner.Boxes()[0].button, forms::vbNo);
 }
 
-TEST_F(FormsTest, TheMousePointerAndDoEventsReachTheFrontEnd) {
-    struct Watcher : forms::Observer {
-        std::vector<int> pointers;
-        void MousePointerChanged(int pointer) override { pointers.push_back(pointer); }
-    } watcher;
-    forms::App().SetObserver(&watcher);
-    int yields = 0;
-    forms::App().SetDoEventsHook([&] { ++yields; });
-
-    forms::App().SetMousePointer(forms::vbHourglass);
-    forms::App().DoEvents();
-    forms::App().SetMousePointer(forms::vbDefault);
-
-    EXPECT_EQ(watcher.pointers, (std::vector<int>{11, 0}));
-    EXPECT_EQ(yields, 1);
-    forms::App().Reset();
-    forms::App().DoEvents(); // headless again: nothing to run
-    EXPECT_EQ(yields, 1);
-    EXPECT_EQ(forms::App().MousePointer(), 0);
-}
-
 } // namespace

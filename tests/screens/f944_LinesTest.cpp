@@ -87,13 +87,6 @@ TEST_F(F944Lines, LaterChangesReachTheTotalsOnlyThroughTheirSteps) {
     EXPECT_EQ(form.fpLine5.Text(), "718.65");
 }
 
-TEST_F(F944Lines, EnterToAClosedFieldGoesOnAlongTheChain) {
-    frmDet944Covid& form = StartNewReturn();
-    form.fpLine3.SetEnabled(false);
-    Enter(form.fpLine2, "500");
-    EXPECT_EQ(FocusName(form), "fpLine6A");
-}
-
 TEST_F(F944Lines, AnEmptiedAmountCountsAsZero) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine2, "500");

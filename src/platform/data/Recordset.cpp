@@ -382,12 +382,12 @@ void Recordset::SetBookmark(const std::string& bookmark) {
     Notify(RecordsetEvent::CurrentChanged);
 }
 
-Field& Recordset::Fields(const std::string& name) {
+Field& Recordset::Fields(std::string_view name) {
     CheckOpen();
     for (auto& field : fields_) {
         if (basic::SameNameCaseBlind(field.Name(), name)) return field;
     }
-    Fail(errFieldNotFound, name);
+    Fail(errFieldNotFound, std::string(name));
 }
 
 Field& Recordset::Fields(int index) {

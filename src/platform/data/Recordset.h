@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace data {
@@ -117,7 +118,7 @@ public:
     void SetBookmark(const std::string& bookmark);
 
     // Columns by name, case-insensitively (3265 when absent), or by position.
-    Field& Fields(const std::string& name);
+    Field& Fields(std::string_view name);
     Field& Fields(int index);
     int FieldCount() const { return static_cast<int>(fields_.size()); }
 

@@ -1,26 +1,13 @@
-// Page 3 of the Form 941 printout: the paid preparer's part without a
-// preparer file, and lines 17 to 28 with their boxes.
+// Page 3 of the Form 941 printout: lines 17 to 28 with their boxes. The
+// paid preparer's part is read by the shared print run (ReturnPrintRunTest)
+// and printed in the scenarios.
 #include <gtest/gtest.h>
 
-#include "common/PaidPreparerExample.h"
 #include "print_Folder.h"
 
 namespace {
 
-class Print941Part3 : public Print941Folder {
-protected:
-    std::map<int, StoredItem> Page3(const std::vector<std::string>& trace) { return ReturnItems(trace)[2]; }
-};
-
-TEST_F(Print941Part3, NoPreparerFileGivesBlankFieldsAndIsNotCreated) {
-    AddEmployer();
-    auto& screen = OpenReturn("322");
-    auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbYes}));
-
-    EXPECT_EQ(items[61].Text(), Quoted(" "));
-    EXPECT_EQ(items[69].Text(), Quoted(" "));
-    EXPECT_FALSE(std::filesystem::exists(Folder() / kPaidPreparerFileName));
-}
+using Print941Part3 = Print941Folder;
 
 TEST_F(Print941Part3, LinesSeventeenToTwentyEightAndTheirBoxes) {
     AddEmployer();
@@ -29,7 +16,7 @@ TEST_F(Print941Part3, LinesSeventeenToTwentyEightAndTheirBoxes) {
     screen.Check1.SetValue(2); // greyed prints nothing
     screen.fpLine19.SetText("19.5");
     screen.fpLine28.SetText("2800");
-    auto items = Page3(PrintWith(screen, {forms::vbYes, forms::vbNo}));
+    auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[2];
 
     EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
     EXPECT_EQ(items[81].Text(), Quoted("X"));

@@ -1,3 +1,5 @@
+// The folder and file calls the screens make: the backup's folder checks,
+// its file swap and the preparer file's length.
 #include "platform/files/FileSystem.h"
 #include "ProgramFolderFixture.h"
 
@@ -5,28 +7,8 @@ namespace fs = std::filesystem;
 using namespace files;
 
 using FolderTests = ProgramFolderFixture;
-using Attributes = ProgramFolderFixture;
 using FolderCreation = ProgramFolderFixture;
 using Deletion = ProgramFolderFixture;
-
-TEST_F(FolderTests, DirFindsOrdinaryFilesCaseBlind) {
-    WriteFile(Program() / "Backup" / "944Backup.mdb", "x");
-    fs::create_directories(Program() / "Backup" / "Sub");
-    EXPECT_EQ(Dir("backup\\944backup.MDB"), "944Backup.mdb");
-    EXPECT_EQ(Dir("backup\\*.mdb"), "944Backup.mdb");
-    EXPECT_EQ(Dir("backup\\"), "944Backup.mdb");
-    EXPECT_EQ(Dir("backup\\nothing.mdb"), "");
-    EXPECT_EQ(Dir("nowhere\\"), "");
-}
-
-TEST_F(FolderTests, DirShowsFoldersAndDotNamesOnlyWhenAskedFor) {
-    fs::create_directories(Program() / "Backup" / "Sub");
-    WriteFile(Program() / "Backup" / ".hidden", "x");
-    EXPECT_EQ(Dir("Backup\\"), "");
-    EXPECT_EQ(Dir("Backup", kAttrDirectory), "Backup");
-    EXPECT_EQ(Dir("Backup"), "");
-    EXPECT_EQ(DirAll("Backup\\", kAttrDirectory | kAttrHidden), (std::vector<std::string>{".hidden", "Sub"}));
-}
 
 TEST_F(FolderTests, AFolderHoldsOrdinaryFilesOnlyWhenAListingFindsOne) {
     fs::create_directories(Program() / "Empty" / "Sub");
@@ -48,52 +30,10 @@ TEST_F(FolderTests, ExistenceTellsFilesFromFolders) {
     EXPECT_FALSE(FileExists("db1099_ID.mdb"));
 }
 
-TEST_F(FolderTests, SubFoldersAreListedSortedWithoutDotNames) {
-    for (auto name : {"beta", "Alpha", ".git", "gamma"}) fs::create_directories(Program() / "x" / name);
-    WriteFile(Program() / "x" / "file.txt", "x");
-    EXPECT_EQ(SubFolderNames("x"), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
-    EXPECT_TRUE(SubFolderNames("missing").empty());
-}
-
 TEST_F(FolderTests, FileLengthCountsBytesAndMissingFilesAreNotFound) {
     WriteFile(Program() / "PdPreparer.DAT", std::string(390, ' '));
     EXPECT_EQ(FileLen("pdpreparer.dat"), 390);
     EXPECT_EQ(ErrorNumberOf([] { FileLen("none.dat"); }), 53);
-}
-
-TEST_F(Attributes, AFolderIsSixteen) {
-    fs::create_directories(Program() / "Backup");
-    EXPECT_EQ(GetAttr("backup"), kAttrDirectory);
-    EXPECT_EQ(GetAttr(AppPath()), kAttrDirectory);
-}
-
-TEST_F(Attributes, FilesAreNormalAndDotNamesHidden) {
-    WriteFile(Program() / "a.txt", "x");
-    fs::create_directories(Program() / ".cache");
-    EXPECT_EQ(GetAttr("a.txt"), kAttrNormal);
-    EXPECT_EQ(GetAttr(".cache"), kAttrDirectory + kAttrHidden);
-}
-
-TEST_F(Attributes, NothingThereIsFileNotFound) {
-    EXPECT_EQ(ErrorNumberOf([] { GetAttr("C:\\no such folder for tests 8f3a"); }), 53);
-    EXPECT_EQ(ErrorNumberOf([] { GetAttr("missing"); }), 53);
-}
-
-TEST_F(FolderCreation, MakesOneFolder) {
-    MkDir("Backup for 2022 on Mar 07 2023");
-    EXPECT_TRUE(fs::is_directory(Program() / "Backup for 2022 on Mar 07 2023"));
-}
-
-TEST_F(FolderCreation, AnExistingNameIsAnAccessError) {
-    fs::create_directories(Program() / "Backup");
-    WriteFile(Program() / "file", "x");
-    EXPECT_EQ(ErrorNumberOf([] { MkDir("BACKUP"); }), 75);
-    EXPECT_EQ(ErrorNumberOf([] { MkDir("file"); }), 75);
-}
-
-TEST_F(FolderCreation, AMissingParentIsPathNotFound) {
-    EXPECT_EQ(ErrorNumberOf([] { MkDir("no\\such\\parent"); }), 76);
-    EXPECT_FALSE(fs::exists(Program() / "no"));
 }
 
 TEST_F(FolderCreation, MkDirAllMakesMissingParentsAndAcceptsAnExistingFolder) {

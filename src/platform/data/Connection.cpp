@@ -1,6 +1,7 @@
 #include "platform/data/Connection.h"
 
 #include "platform/data/Errors.h"
+#include "platform/data/IdleConnections.h"
 #include "platform/data/SqlFunctions.h"
 #include "platform/files/Paths.h"
 
@@ -18,6 +19,7 @@ namespace {
 // Short waits: a writer holds the file only for the few statements of one
 // update, and a user waiting on a locked row is told at once (3260).
 constexpr int kBusyTimeoutMs = 400;
+constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
@@ -135,7 +137,13 @@ void Statement::Reset() {
 // --- Connection ---
 
 std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool readOnly, bool create) {
-    std::shared_ptr<Connection> connection(new Connection());
+    if (!create && !readOnly) {
+        // Its file is untouched since it was let go (IdleConnections.h): it
+        // is still a database in rollback-journal mode, and the connection's
+        // own settings are as they were made below.
+        if (auto kept = idle::Take(nativePath)) return Shared(std::move(kept));
+    }
+    std::unique_ptr<Connection> connection(new Connection());
     connection->path_ = nativePath;
     connection->readOnly_ = readOnly;
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
@@ -147,13 +155,38 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     sqlite3_extended_result_codes(connection->db_, 1);
     sqlite3_busy_timeout(connection->db_, kBusyTimeoutMs);
     RegisterEngineFunctions(connection->db_);
-    // Reading the schema tells a file that is not a database at once.
-    {
-        Statement probe(connection->db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
-        probe.Step();
-    }
+    // Only an existing file's read-write connections are kept for reuse:
+    // a read-only one may be on a file in write-ahead mode, whose shared
+    // memory it would hold while idle.
+    connection->keepable_ = !create && !readOnly;
+    connection->CheckFile();
     if (!readOnly) connection->UseRollbackJournal();
-    return connection;
+    return Shared(std::move(connection));
+}
+
+std::shared_ptr<Connection> Connection::Shared(std::unique_ptr<Connection> connection) {
+    return std::shared_ptr<Connection>(connection.release(), [](Connection* released) {
+        std::unique_ptr<Connection> owned(released);
+        if (owned->Reusable()) idle::Keep(std::move(owned));
+    });
+}
+
+bool Connection::Reusable() {
+    if (!keepable_ || readOnly_ || inTransaction_ || sqlite3_get_autocommit(db_) == 0) return false;
+    DetachAll();
+    if (!attached_.empty() || sqlite3_next_stmt(db_, nullptr) != nullptr) return false;
+    // The few pages a screen's opening reads again are kept; a walk over a
+    // whole table (counts, listings) is not kept while idle.
+    int cached = 0, highest = 0;
+    sqlite3_db_status(db_, SQLITE_DBSTATUS_CACHE_USED, &cached, &highest, 0);
+    if (cached > kIdleCacheBytes) sqlite3_db_release_memory(db_);
+    return true;
+}
+
+void Connection::CheckFile() {
+    // Reading the schema tells a file that is not a database at once.
+    Statement probe(db_, "SELECT count(*) FROM sqlite_master", kSourceWorkspace);
+    probe.Step();
 }
 
 void Connection::UseRollbackJournal() {
@@ -167,7 +200,17 @@ void Connection::UseRollbackJournal() {
         Statement mode(db_, "PRAGMA journal_mode", kSourceWorkspace);
         writeAhead = mode.Step() && ToText(mode.Column(0)) == "wal";
     }
-    if (writeAhead) sqlite3_exec(db_, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
+    if (writeAhead) {
+        std::string now;
+        auto result = [](void* out, int count, char** values, char**) {
+            if (count > 0 && values[0]) *static_cast<std::string*>(out) = values[0];
+            return 0;
+        };
+        int rc = sqlite3_exec(db_, "PRAGMA journal_mode = DELETE", result, &now, nullptr);
+        writeAhead = rc != SQLITE_OK || now != "delete";
+    }
+    // A connection left in write-ahead mode holds the file's shared memory.
+    if (writeAhead) keepable_ = false;
     // Every commit is on the disk before it is reported done.
     Exec("PRAGMA synchronous = FULL", kSourceWorkspace, false);
 }

@@ -90,11 +90,17 @@ private:
     Value FromKnownSchema(const std::string& schema, const std::string& key, Read read) const;
 
     Connection() = default;
+    // Owned by its users; the last one lets it go to the idle connections
+    // (IdleConnections.h) when it may be reused, else it is closed.
+    static std::shared_ptr<Connection> Shared(std::unique_ptr<Connection> connection);
+    bool Reusable();
+    void CheckFile();
     void UseRollbackJournal();
     sqlite3* db_ = nullptr;
     std::string path_;
     bool readOnly_ = false;
     bool inTransaction_ = false;
+    bool keepable_ = false;
     std::map<std::string, std::string> attached_; // native path -> schema name
     int nextAlias_ = 1;
 };

@@ -54,6 +54,24 @@ TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNext
     EXPECT_EQ("Added", db->OpenRecordset("Employers")->Fields("added").Name());
 }
 
+// A connection let go is reused for the next open of its file only while
+// the file is untouched: one rewritten in place opens as what it now holds.
+TEST_F(OpenAndSchemaTest, AFileRewrittenInPlaceAfterItsDatabaseWasLetGoOpensAsItIsNow) {
+    AddEmployer(*OpenMain(), 1, "ACME");
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    EXPECT_EQ("ACME", datatest::Text(OpenMain()->OpenRecordset("Employers")->Fields("EmployerName1").Value()));
+
+    const std::string other = Folder() + "/other";
+    data::MakeEmptyDatabases(other);
+    AddEmployer(*data::OpenDatabase(other + "/TV941.MDB"), 1, "ZENITH");
+    {
+        std::ifstream from(other + "/TV941.MDB", std::ios::binary);
+        std::ofstream into(MainPath(), std::ios::binary | std::ios::in | std::ios::out);
+        into << from.rdbuf();
+    }
+    EXPECT_EQ("ZENITH", datatest::Text(OpenMain()->OpenRecordset("Employers")->Fields("EmployerName1").Value()));
+}
+
 TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables) {
     auto db = OpenMain();
     EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());

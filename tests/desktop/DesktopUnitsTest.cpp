@@ -1,10 +1,9 @@
-// The small rules of the front end: window placement, keys, colours,
-// captions, the folder list's entries and where a rendered printout goes.
+// The small rules of the front end: window placement, keys, colours, the
+// folder list's entries and where a rendered printout goes.
 
 #include "DesktopTestSupport.h"
 
 #include "desktop/Colours.h"
-#include "desktop/ControlView.h"
 #include "desktop/DriveFolderViews.h"
 #include "desktop/KeyTranslation.h"
 #include "desktop/PrintOffer.h"
@@ -79,13 +78,6 @@ TEST(DesktopUnits, ColoursAreTheSystemsNumbers) {
     EXPECT_EQ(desktop::QtColour(0x0000FFL, palette), QColor(255, 0, 0)) << "&H0000FF is red";
     EXPECT_EQ(desktop::QtColour(0x80000005L, palette), QColor(1, 2, 3)) << "the window colour";
     EXPECT_EQ(desktop::QtColour(0x8000000FL, palette), QColor(4, 5, 6)) << "the button face";
-}
-
-TEST(DesktopUnits, LabelsShowCaptionsWithoutTheirAccessKeyMarks) {
-    EXPECT_EQ(desktop::CaptionWithoutAccessKeys("E&xit"), "Exit");
-    EXPECT_EQ(desktop::CaptionWithoutAccessKeys("Kind && Type"), "Kind & Type");
-    EXPECT_EQ(desktop::CaptionWithoutAccessKeys("Name:"), "Name:");
-    EXPECT_EQ(desktop::CaptionWithoutAccessKeys("trailing&"), "trailing");
 }
 
 TEST(DesktopUnits, TheFolderListShowsThePathDownFromTheRootThenTheSubfolders) {

@@ -1,6 +1,7 @@
 // The print run every return printout shares: what it reads before it asks
-// anything, and how it leaves when something fails. The order of its stores
-// is checked against whole printouts in the scenarios.
+// anything, and how it leaves when something fails. The employer's texts and
+// the order of its stores are checked against whole printouts in the
+// scenarios and the return printouts' tests.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,72 +30,16 @@ protected:
         forms::App().Reset();
         dialogs = &forms::App().UseScriptedDialogs();
         printing::PrintLog::Reset();
-        data::MakeEmptyDatabases(Program().string());
-        database = data::OpenDatabase((Program() / data::kMainDatabaseFile).string());
     }
     void TearDown() override {
-        database.reset();
         forms::App().Reset();
         ProgramFolderFixture::TearDown();
-    }
-
-    // One employer row; columns not named stay Null.
-    data::RecordsetPtr EmployerWith(const std::vector<std::pair<std::string, std::string>>& columns) {
-        auto employers = database->OpenRecordset("Employers", data::dbOpenDynaset);
-        employers->AddNew();
-        employers->Fields("EmployerNo") = data::Value{std::int64_t{7}};
-        for (const auto& [column, text] : columns) employers->Fields(column) = data::Value{text};
-        employers->Update();
-        employers->MoveFirst();
-        return employers;
     }
 
     ReturnScreenStandIn screen;
     ReturnPrintRun run{screen.DMWin2};
     forms::ScriptedDialogs* dialogs = nullptr;
-    data::DatabasePtr database;
 };
-
-TEST_F(ReturnPrintRunTest, EmployerColumnsAreReadAsHeld) {
-    auto employers = EmployerWith({{"ContactName", "PAT DOE"},
-                                   {"ContactPhone", "8605551234"},
-                                   {"NameOfSigner", "LEE ROE"},
-                                   {"TitleofSigner", "OWNER"},
-                                   {"EmployerName1", "ACME TOOLS"},
-                                   {"EmployerName2", "ACME"},
-                                   {"AddressLine1", "SUITE 4"},
-                                   {"AddressLine2", "1 MAIN ST"},
-                                   {"City", "HARTFORD"},
-                                   {"State", "CT"},
-                                   {"EmployerZipCode", "06101"},
-                                   {"EmployerZipCodeExt", "1234"},
-                                   {"Pyr_Taxid", "123456789"}});
-    run.ReadEmployerTexts(*employers);
-
-    EXPECT_EQ(run.Employer.ContactName, "PAT DOE");
-    EXPECT_EQ(run.Employer.TitleOfSigner, "OWNER");
-    EXPECT_EQ(run.Employer.AddressLine2, "1 MAIN ST");
-    EXPECT_EQ(run.Employer.EmployerZipCodeExt, "1234");
-    EXPECT_EQ(run.Employer.Pyr_TaxId, "123456789");
-    EXPECT_EQ(run.FieldNo, 113);
-}
-
-TEST_F(ReturnPrintRunTest, EmptyEmployerColumnsGiveBlanksAndNeverStopTheRun) {
-    auto employers = EmployerWith({{"EmployerName1", "ACME TOOLS"}});
-    run.ReadEmployerTexts(*employers);
-
-    // The columns the items print as " " when empty...
-    EXPECT_EQ(run.Employer.ContactName, " ");
-    EXPECT_EQ(run.Employer.NameOfSigner, " ");
-    EXPECT_EQ(run.Employer.TitleOfSigner, " ");
-    EXPECT_EQ(run.Employer.EmployerName2, " ");
-    EXPECT_EQ(run.Employer.AddressLine1, " ");
-    EXPECT_EQ(run.Employer.EmployerZipCodeExt, " ");
-    // ...and the others, which a Null would once have stopped, as empty texts.
-    EXPECT_EQ(run.Employer.City, "");
-    EXPECT_EQ(run.Employer.Pyr_TaxId, "");
-    EXPECT_EQ(run.Employer.ContactPhone, "");
-}
 
 TEST_F(ReturnPrintRunTest, AMissingColumnStopsTheRunNamingItsStepMarker) {
     // A table that lacks City: the ninth column read, marker 109.

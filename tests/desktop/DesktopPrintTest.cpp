@@ -21,17 +21,12 @@ namespace {
 
 using namespace desktop_test;
 
-const char* const kEmployer =
-    "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
-    "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
-    "'06510')";
-
 class DesktopPrinting : public RunningProgram {
 protected:
     bool OffersPrints() const override { return true; }
     void SetUp() override {
         RunningProgram::SetUp();
-        Sql(kEmployer);
+        Sql(kFirstEmployer);
     }
 };
 

@@ -30,11 +30,6 @@ const QString kStartupCaption = QStringLiteral("Tavrilo 941 / 944") + QString(43
                                 QStringLiteral("Tax Year 2022") + QString(43, QChar(' ')) +
                                 QStringLiteral("Rel. 22.04");
 
-const char* const kFirstEmployer =
-    "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
-    "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
-    "'06510')";
-
 using DesktopProgram = RunningProgram;
 
 TEST(DesktopStart, TheProgramStartsWithoutWarningsWhenTheSessionNamesNoRuntimeFolder) {

@@ -72,6 +72,12 @@ private:
     QObject timers_; // the polling stops with the answerer
 };
 
+// The employer the desktop tests open the screens over.
+inline constexpr const char* kFirstEmployer =
+    "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, AddressLine2, City, "
+    "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
+    "'06510')";
+
 // A fresh folder holding TV941.MDB and db1099_ID.mdb, removed at the end.
 class ProgramFolder {
 public:

@@ -95,15 +95,6 @@ TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder) {
     EXPECT_EQ("L_6F", rs->Fields(37).Name());
 }
 
-TEST_F(OpenAndSchemaTest, TheIdDatabaseComesWithItsCounterRow) {
-    auto db = data::OpenDatabase(IdPath());
-    auto counter = db->OpenRecordset("EMPLOYERS_ID");
-    counter->MoveFirst();
-    EXPECT_EQ(Value{std::int64_t{1}}, counter->Fields("NextCounter").Value());
-    EXPECT_EQ(1, counter->RecordCount());
-    EXPECT_TRUE(db->HasTable("Employees_ID"));
-}
-
 TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone) {
     {
         auto db = OpenMain();
@@ -190,29 +181,6 @@ TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused) {
     rs->AddNew();
     rs->Fields("EmployerName1") = Value{std::string("NO NUMBER")};
     EXPECT_ENGINE_ERROR(rs->Update(), 3058);
-}
-
-} // namespace
-
-#include "platform/files/ProgramFolder.h"
-
-namespace {
-
-TEST_F(OpenAndSchemaTest, DriveLettersInPathsAndInClausesGoThroughTheDriveFolders) {
-    auto previous = files::ProgramFolder();
-    files::SetProgramFolder(Folder());
-    std::filesystem::create_directories(Folder() + "/drives/a");
-    try {
-        auto backup = data::CreateDatabase("A:\\944Backup.mdb", data::dbLangGeneral);
-        EXPECT_TRUE(std::filesystem::exists(Folder() + "/drives/a/944Backup.mdb"));
-        backup->Execute("SELECT * INTO Employers IN 'a:\\944BACKUP.MDB' From Employers IN '" + MainPath() + "'");
-        EXPECT_TRUE(data::OpenDatabase("A:\\944backup.mdb")->HasTable("Employers"));
-        EXPECT_ENGINE_ERROR(data::OpenDatabase("B:\\944Backup.mdb"), 3044);
-    } catch (...) {
-        files::SetProgramFolder(previous);
-        throw;
-    }
-    files::SetProgramFolder(previous);
 }
 
 } // namespace

@@ -64,7 +64,6 @@ frmDesktopTest::frmDesktopTest() : Form("frmDesktopTest") {
 }
 
 void frmDesktopTest::mskIdType_KeyPress(int& KeyAscii) {
-    idTypeTextAtKeyPress = mskIdType.Text();
     events.push_back("mskIdType_KeyPress " + std::to_string(KeyAscii));
 }
 

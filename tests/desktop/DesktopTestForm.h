@@ -30,7 +30,6 @@ public:
 
     // What the handlers saw.
     std::vector<std::string> events;
-    std::string idTypeTextAtKeyPress = "(none)";
     int saveClicks = 0;
     bool refuseUnload = false;
 

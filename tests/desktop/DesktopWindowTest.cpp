@@ -70,20 +70,6 @@ protected:
 using DesktopWindow = WindowFixture<>;
 using DesktopResizableWindow = WindowFixture<frmDesktopResizable>;
 
-TEST_F(DesktopWindow, TypedKeyReachesTheKeyPressHandlerBeforeTheFieldTakesIt) {
-    auto* idType = Widget<QLineEdit>("mskIdType");
-    ClickWidget(idType);
-    EXPECT_TRUE(form_->mskIdType.HasFocus());
-
-    TypeKeys(idType, "1");
-
-    ASSERT_FALSE(form_->events.empty());
-    EXPECT_EQ(form_->events.back(), "mskIdType_KeyPress 49");
-    EXPECT_EQ(form_->idTypeTextAtKeyPress, "") << "the handler must see the key before the field takes it";
-    EXPECT_EQ(form_->mskIdType.Text(), "1");
-    EXPECT_EQ(idType->text(), "1");
-}
-
 TEST_F(DesktopWindow, TabAndShiftTabWalkTheTabStopsUnseenByTheHandlers) {
     auto* idType = Widget<QLineEdit>("mskIdType");
     ClickWidget(idType);
@@ -358,15 +344,6 @@ TEST_F(DesktopWindow, TheWindowIsPlacedFromTheFormsTwipsAndKeptOnTheScreen) {
     EXPECT_EQ(after.size(), before.size());
     EXPECT_GE(after.left(), 0) << "a window placed left of the display is brought onto it";
     EXPECT_EQ(after.top(), 100 + 26);
-}
-
-TEST_F(DesktopWindow, ClickingThePrintControlHandsTheFinishedDocumentToPrinting) {
-    ClickWidget(Widget("DMWin2"));
-    ASSERT_EQ(printed_.size(), 1u);
-    EXPECT_EQ(printed_[0].title, "Desktop Test");
-    ASSERT_EQ(printed_[0].pages.size(), 1u);
-    ASSERT_EQ(printed_[0].pages[0].items.size(), 1u);
-    EXPECT_EQ(printed_[0].pages[0].items[0].text, "HELLO");
 }
 
 TEST_F(DesktopWindow, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {

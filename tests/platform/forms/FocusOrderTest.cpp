@@ -302,20 +302,6 @@ TEST_F(FocusOrder, MessageBoxesRaiseNoFocusEvents) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
 }
 
-TEST_F(FocusOrder, EnterClicksTheDefaultButtonInsteadOfReachingTheField) {
-    auto& form = Shown();
-    int clicks = 0;
-    int keys = 0;
-    form.cmdSaveRecord.SetDefault(true);
-    form.cmdSaveRecord.Click = [&] { ++clicks; };
-    form.fpLine2.KeyPress = [&](int&) { ++keys; };
-    forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(keys, 0);
-    forms::user::PressKey(form.fpLine2, '1');
-    EXPECT_EQ(keys, 1);
-}
-
 TEST_F(FocusOrder, ClicksOnDisabledControlsDoNothing) {
     auto& form = Shown();
     int clicks = 0;
@@ -325,30 +311,6 @@ TEST_F(FocusOrder, ClicksOnDisabledControlsDoNothing) {
     EXPECT_FALSE(forms::user::TypeText(form.cmdSaveRecord, "x"));
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
-}
-
-TEST_F(FocusOrder, ControlsInADisabledOrHiddenFrameCannotTakeTheFocus) {
-    struct frmFramed : forms::Form {
-        frmFramed() : Form("frmFramed") {
-            Text1.SetTabIndex(0);
-            Text2.SetTabIndex(1);
-            Text3.SetTabIndex(2);
-            Text2.SetContainer(Frame1);
-            Frame1.SetTabIndex(3);
-        }
-        forms::TextBox Text1{*this, "Text1"};
-        forms::TextBox Text2{*this, "Text2"};
-        forms::TextBox Text3{*this, "Text3"};
-        forms::Frame Frame1{*this, "Frame1"};
-    } form;
-    form.Show();
-    form.Frame1.SetEnabled(false);
-    form.Text2.SetFocus();
-    EXPECT_EQ(form.ActiveControl(), &form.Text3);
-    form.Frame1.SetEnabled(true);
-    form.Frame1.SetVisible(false);
-    EXPECT_FALSE(forms::user::FocusByMouse(form.Text2));
-    EXPECT_EQ(form.ActiveControl(), &form.Text3);
 }
 
 } // namespace

@@ -134,15 +134,6 @@ TEST_F(InputControls, BoundFieldsShowStoredValuesAndGiveBackNullForEmpty) {
     EXPECT_TRUE(data::IsNull(form.lblDirName.BoundValue()));
 }
 
-TEST_F(InputControls, ChangeIsRaisedForEveryChangeOfTextByCodeOrByTheUser) {
-    int changes = 0;
-    form.txtEmployerNo.Change = [&] { ++changes; };
-    form.txtEmployerNo.SetText("1");
-    form.txtEmployerNo.SetText("1");
-    forms::user::TypeText(form.txtEmployerNo, "23");
-    EXPECT_EQ(changes, 3);
-}
-
 TEST_F(InputControls, ALockedFieldTakesNoTypingButCodeStillWritesIt) {
     form.txtEmployerNo.SetLocked(true);
     forms::user::TypeText(form.txtEmployerNo, "9");
@@ -157,17 +148,6 @@ TEST_F(InputControls, ALongIntegerFieldTakesDigitsOnly) {
     EXPECT_EQ(form.fpLongInt1.Value(), 125);
     form.fpLongInt1.SetText("");
     EXPECT_EQ(form.fpLongInt1.Value(), 0);
-}
-
-TEST_F(InputControls, ACheckBoxTogglesOnClickAndSpaceAndEveryChangeRaisesClick) {
-    int clicks = 0;
-    form.Check1.Click = [&] { ++clicks; };
-    forms::user::Click(form.Check1);
-    EXPECT_EQ(form.Check1.Value(), 1);
-    forms::user::PressKey(form.Check1, forms::vbKeySpace);
-    EXPECT_EQ(form.Check1.Value(), 0);
-    form.Check1.SetValue(1);
-    EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(InputControls, MenuEntriesRaiseClickWithoutMovingTheFocus) {

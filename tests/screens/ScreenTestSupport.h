@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <map>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -96,10 +95,6 @@ protected:
 
     void WriteFile(const std::string& name, const std::string& content) const {
         std::ofstream(folder_ / name, std::ios::binary) << content;
-    }
-    std::string ReadFile(const std::string& name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // Runs SQL straight on a database file, past the code under test.

@@ -66,9 +66,6 @@ protected:
 
 class Form944Folder : public ReturnScreenFolder<frmDet944Covid> {
 protected:
-    static constexpr const char* kCaution =
-        "CAUTION: Form 944 will change for 2022. Check our website  www.example.com  for current status.";
-
     // A stored Form 944 row of employer 17, with some columns set ("L_2 = 1000").
     void AddAnnualRow(const std::string& assignments = "") { AddReturnRow("622", assignments); }
 

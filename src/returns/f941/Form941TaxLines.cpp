@@ -12,6 +12,17 @@ namespace {
 constexpr const char* kShortOfLine12 = "Oops. Line 16, column D is supposed to equal Line 12. Please review.";
 constexpr const char* kAboveLine10 = "Oops. Line 17, column D is supposed to equal Line 10. Please review.";
 
+TaxedLine Line5a(const Form941TaxLineFields& f) {
+    return {Wages5a, f.fpLine6A, rate::SocialSecurity, Tax5a, f.fpLine6B};
+}
+TaxedLine Line5b(const Form941TaxLineFields& f) {
+    return {Tips5b, f.fpLine6c, rate::SocialSecurity, Tax5b, f.fpLine6D};
+}
+TaxedLine Line5c(const Form941TaxLineFields& f) { return {Wages5c, f.fpLine7A, rate::Medicare, Tax5c, f.fpLine7B}; }
+TaxedLine Line5d(const Form941TaxLineFields& f) {
+    return {Wages5d, f.fpLine5d1, rate::AdditionalMedicare, Tax5d, f.fpLine5D2};
+}
+
 } // namespace
 
 // --- lines 2 to 10 ---
@@ -37,10 +48,8 @@ void Form941TaxLines::Line2_Recompute() {
         lineAmt_.Set(Wages5c, line2);
         WriteAmount(f_.fpLine7A, line2);
     }
-    lineAmt_.Set(Tax5a, Tax(lineAmt_[Wages5a], rate::SocialSecurity));
-    WriteAmount(f_.fpLine6B, lineAmt_[Tax5a]);
-    lineAmt_.Set(Tax5c, Tax(lineAmt_[Wages5c], rate::Medicare));
-    WriteAmount(f_.fpLine7B, lineAmt_[Tax5c]);
+    WriteTax(lineAmt_, Line5a(f_));
+    WriteTax(lineAmt_, Line5c(f_));
 }
 
 void Form941TaxLines::Line3_Recompute() {
@@ -49,9 +58,7 @@ void Form941TaxLines::Line3_Recompute() {
 }
 
 void Form941TaxLines::Line5a_Recompute() {
-    lineAmt_.Set(Wages5a, f_.fpLine6A.Value());
-    lineAmt_.Set(Tax5a, Tax(lineAmt_[Wages5a], rate::SocialSecurity));
-    WriteAmount(f_.fpLine6B, lineAmt_[Tax5a]);
+    RecomputeTaxedLine(lineAmt_, Line5a(f_));
     lineAmt_.Set(Total5e, Sum5e());
 }
 
@@ -68,22 +75,12 @@ void Form941TaxLines::Line5aii_Recompute() {
     lineAmt_.Set(Total5e, Sum5e());
 }
 
-void Form941TaxLines::Line5b_Recompute() {
-    lineAmt_.Set(Tips5b, f_.fpLine6c.Value());
-    lineAmt_.Set(Tax5b, Tax(lineAmt_[Tips5b], rate::SocialSecurity));
-    WriteAmount(f_.fpLine6D, lineAmt_[Tax5b]);
-}
+void Form941TaxLines::Line5b_Recompute() { RecomputeTaxedLine(lineAmt_, Line5b(f_)); }
 
-void Form941TaxLines::Line5c_Recompute() {
-    lineAmt_.Set(Wages5c, f_.fpLine7A.Value());
-    lineAmt_.Set(Tax5c, Tax(lineAmt_[Wages5c], rate::Medicare));
-    WriteAmount(f_.fpLine7B, lineAmt_[Tax5c]);
-}
+void Form941TaxLines::Line5c_Recompute() { RecomputeTaxedLine(lineAmt_, Line5c(f_)); }
 
 void Form941TaxLines::Line5d_Recompute() {
-    WriteAmount(f_.fpLine5D2, Tax(f_.fpLine5d1.Value(), rate::AdditionalMedicare));
-    lineAmt_.Set(Wages5d, f_.fpLine5d1.Value());
-    lineAmt_.Set(Tax5d, Tax(lineAmt_[Wages5d], rate::AdditionalMedicare));
+    RecomputeTaxedLine(lineAmt_, Line5d(f_));
     lineAmt_.Set(Total5e, Sum5e());
     WriteAmount(f_.fpLine8, lineAmt_[Total5e]);
     WriteLine6();

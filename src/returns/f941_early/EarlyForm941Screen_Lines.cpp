@@ -19,6 +19,11 @@ namespace {
 
 constexpr const char* kAboveLine10 = "Oops. Line 17, column D is supposed to equal Line 10. Please review.";
 
+TaxedLine Line5a(EarlyForm941Screen& s) { return {Wages5a, s.fpLine6A, rate::SocialSecurity, Tax5a, s.fpLine6B}; }
+TaxedLine Line5b(EarlyForm941Screen& s) { return {Tips5b, s.fpLine6c, rate::SocialSecurity, Tax5b, s.fpLine6D}; }
+TaxedLine Line5c(EarlyForm941Screen& s) { return {Wages5c, s.fpLine7A, rate::Medicare, Tax5c, s.fpLine7B}; }
+TaxedLine Line5d(EarlyForm941Screen& s) { return {Wages5d, s.fpLine5d1, rate::AdditionalMedicare, Tax5d, s.fpLine5D2}; }
+
 } // namespace
 
 // Line 12 on frmDet941; line 10 on the twin, which has no credit line.
@@ -42,14 +47,8 @@ void EarlyForm941Screen::Write5e() {
 // Line 2's wages are the taxable wages of 5a and 5c too.
 void EarlyForm941Screen::Line2_Enter() {
     LineAmt.Set(Line2, fpLine2.Value());
-    LineAmt.Set(Wages5a, LineAmt[Line2]);
-    WriteAmount(fpLine6A, LineAmt[Wages5a]);
-    LineAmt.Set(Tax5a, Tax(LineAmt[Wages5a], rate::SocialSecurity));
-    WriteAmount(fpLine6B, LineAmt[Tax5a]);
-    LineAmt.Set(Wages5c, LineAmt[Line2]);
-    WriteAmount(fpLine7A, LineAmt[Wages5c]);
-    LineAmt.Set(Tax5c, Tax(LineAmt[Wages5c], rate::Medicare));
-    WriteAmount(fpLine7B, LineAmt[Tax5c]);
+    WriteTaxedLine(LineAmt, Line5a(*this), LineAmt[Line2]);
+    WriteTaxedLine(LineAmt, Line5c(*this), LineAmt[Line2]);
 }
 
 void EarlyForm941Screen::Line3_Enter() {
@@ -57,30 +56,18 @@ void EarlyForm941Screen::Line3_Enter() {
     WriteLine6();
 }
 
-void EarlyForm941Screen::Line5a_Enter() {
-    LineAmt.Set(Wages5a, fpLine6A.Value());
-    LineAmt.Set(Tax5a, Tax(LineAmt[Wages5a], rate::SocialSecurity));
-    WriteAmount(fpLine6B, LineAmt[Tax5a]);
-}
+void EarlyForm941Screen::Line5a_Enter() { RecomputeTaxedLine(LineAmt, Line5a(*this)); }
 
-void EarlyForm941Screen::Line5b_Enter() {
-    LineAmt.Set(Tips5b, fpLine6c.Value());
-    LineAmt.Set(Tax5b, Tax(LineAmt[Tips5b], rate::SocialSecurity));
-    WriteAmount(fpLine6D, LineAmt[Tax5b]);
-}
+void EarlyForm941Screen::Line5b_Enter() { RecomputeTaxedLine(LineAmt, Line5b(*this)); }
 
 void EarlyForm941Screen::Line5c_Enter() {
-    LineAmt.Set(Wages5c, fpLine7A.Value());
-    LineAmt.Set(Tax5c, Tax(LineAmt[Wages5c], rate::Medicare));
-    WriteAmount(fpLine7B, LineAmt[Tax5c]);
+    RecomputeTaxedLine(LineAmt, Line5c(*this));
     Write5e();
     WriteLine6();
 }
 
 void EarlyForm941Screen::Line5d_Enter() {
-    LineAmt.Set(Wages5d, fpLine5d1.Value());
-    LineAmt.Set(Tax5d, Tax(LineAmt[Wages5d], rate::AdditionalMedicare));
-    WriteAmount(fpLine5D2, LineAmt[Tax5d]);
+    RecomputeTaxedLine(LineAmt, Line5d(*this));
     Write5e();
     WriteLine6();
 }

@@ -10,6 +10,15 @@
 
 using namespace slot944;
 
+namespace {
+
+TaxedLine Line4a(frmDet944Covid& s) { return {Wages4a, s.fpLine6A, rate::SocialSecurity, Tax4a, s.fpLine6B}; }
+TaxedLine Line4b(frmDet944Covid& s) { return {Tips4b, s.fpLine6c, rate::SocialSecurity, Tax4b, s.fpLine6D}; }
+TaxedLine Line4c(frmDet944Covid& s) { return {Wages4c, s.fpLine7A, rate::Medicare, Tax4c, s.fpLine7B}; }
+TaxedLine Line4d(frmDet944Covid& s) { return {Wages4d, s.fpLine5d1, rate::AdditionalMedicare, Tax4d, s.fpLine5D2}; }
+
+} // namespace
+
 void frmDet944Covid::Line1_Recompute() {
     const double line1 = fpLine2.Value();
     // Taxable wages the user set apart from line 1 stay as they are when
@@ -17,14 +26,8 @@ void frmDet944Covid::Line1_Recompute() {
     const bool changed = !LineAmt.IsSet(Line1) || LineAmt[Line1] != line1;
     LineAmt.Set(Line1, line1);
     if (!changed) return;
-    LineAmt.Set(Wages4a, LineAmt[Line1]);
-    WriteAmount(fpLine6A, LineAmt[Wages4a]);
-    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], rate::SocialSecurity));
-    WriteAmount(fpLine6B, LineAmt[Tax4a]);
-    LineAmt.Set(Wages4c, LineAmt[Line1]);
-    WriteAmount(fpLine7A, LineAmt[Wages4c]);
-    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], rate::Medicare));
-    WriteAmount(fpLine7B, LineAmt[Tax4c]);
+    WriteTaxedLine(LineAmt, Line4a(*this), LineAmt[Line1]);
+    WriteTaxedLine(LineAmt, Line4c(*this), LineAmt[Line1]);
 }
 
 // Line 5 = line 2 + 4e, whichever of the two was left last.
@@ -33,11 +36,7 @@ void frmDet944Covid::Line2_Recompute() {
     WriteAmount(fpLine5, LineAmt[Line2] + LineAmt[Total4e]);
 }
 
-void frmDet944Covid::Line4a_Recompute() {
-    LineAmt.Set(Wages4a, fpLine6A.Value());
-    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], rate::SocialSecurity));
-    WriteAmount(fpLine6B, LineAmt[Tax4a]);
-}
+void frmDet944Covid::Line4a_Recompute() { RecomputeTaxedLine(LineAmt, Line4a(*this)); }
 
 void frmDet944Covid::Line4ai_Recompute() {
     WriteAmount(fpL5a1c2, Tax(fpL5a1c1.Value(), rate::QualifiedLeave));
@@ -50,23 +49,13 @@ void frmDet944Covid::Line4aii_Recompute() {
     LineAmt.Set(Tax4aii, fpL5a2c2.Value());
 }
 
-void frmDet944Covid::Line4b_Recompute() {
-    LineAmt.Set(Tips4b, fpLine6c.Value());
-    LineAmt.Set(Tax4b, Tax(LineAmt[Tips4b], rate::SocialSecurity));
-    WriteAmount(fpLine6D, LineAmt[Tax4b]);
-}
+void frmDet944Covid::Line4b_Recompute() { RecomputeTaxedLine(LineAmt, Line4b(*this)); }
 
-void frmDet944Covid::Line4c_Recompute() {
-    LineAmt.Set(Wages4c, fpLine7A.Value());
-    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], rate::Medicare));
-    WriteAmount(fpLine7B, LineAmt[Tax4c]);
-}
+void frmDet944Covid::Line4c_Recompute() { RecomputeTaxedLine(LineAmt, Line4c(*this)); }
 
 // The only step that shows 4e and the full line 5.
 void frmDet944Covid::Line4d_Recompute() {
-    LineAmt.Set(Wages4d, fpLine5d1.Value());
-    LineAmt.Set(Tax4d, Tax(LineAmt[Wages4d], rate::AdditionalMedicare));
-    WriteAmount(fpLine5D2, LineAmt[Tax4d]);
+    RecomputeTaxedLine(LineAmt, Line4d(*this));
     LineAmt.Set(Total4e, 0);
     for (int tax : {Tax4a, Tax4ai, Tax4aii, Tax4b, Tax4c, Tax4d}) LineAmt.Set(Total4e, LineAmt[Total4e] + LineAmt[tax]);
     WriteAmount(fpLine8, LineAmt[Total4e]);

@@ -5,6 +5,7 @@
 // months' total must equal line 9 before the row is saved, and the field with
 // the focus is light yellow. Nothing in the system opens it.
 
+#include "common/LineArithmetic.h"
 #include "common/ReturnScreen.h"
 
 #include <array>
@@ -116,7 +117,12 @@ private:
     void WriteLine9();
     void Line1_Enter();
     void Line2_Enter();
-    void TaxLine_Enter(int wageSlot, forms::CurrencyField& wages, double rate, int taxSlot, forms::CurrencyField& tax);
+    // The lines taxed at a rate; Enter in the amount of each runs TaxLine_Enter.
+    TaxedLine Line4a();
+    TaxedLine Line4b();
+    TaxedLine Line4c();
+    TaxedLine Line4d();
+    void TaxLine_Enter(const TaxedLine& line);
     void Line4e_Enter();
     void Line6_Enter();
     void Line8_Enter();

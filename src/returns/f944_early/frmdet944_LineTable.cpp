@@ -13,11 +13,7 @@ using namespace layout944early;
 std::vector<ReturnLine> frmdet944::Form944Lines() {
     using S = frmdet944;
     auto enter = [this](void (S::*compute)()) { return LineRecompute{[this, compute] { (this->*compute)(); }, {}}; };
-    auto taxLine = [this](int wageSlot, forms::CurrencyField& wages, double rate, int taxSlot,
-                          forms::CurrencyField& tax) {
-        return LineRecompute{
-            [this, wageSlot, &wages, rate, taxSlot, &tax] { TaxLine_Enter(wageSlot, wages, rate, taxSlot, tax); }, {}};
-    };
+    auto taxLine = [this](const TaxedLine& line) { return LineRecompute{[this, line] { TaxLine_Enter(line); }, {}}; };
     auto month = [this](int m) { return LineRecompute{[this, m] { Month_Enter(m); }, {}}; };
     auto amount = [](long left, int row, long width = kAmountWide) { return OnForm(left, RowTop(row), width, kHigh); };
     auto box = [](long left, int row, long width) { return OnForm(left, RowTop(row), width, kBoxHigh); };
@@ -33,13 +29,13 @@ std::vector<ReturnLine> frmdet944::Form944Lines() {
         {&fpLine1,     "1",   "L_1",       amount(kRight, 0),                 {Line1},        kStop, kKept, 9, enter(&S::Line1_Enter),   &fpLine2},
         {&fpLine2,     "2",   "L_2",       amount(kRight, 1),                 {Line2},        kStop, kKept, 10, enter(&S::Line2_Enter),   &Check2},
         {&Check2,      "3",   "Not_Subj",  box(kLeft, 2, 7000),               {},             kStop, kKept, 0, {},                       &fpLine4A},
-        {&fpLine4A,    "4a",  "L_4A",      amount(kWages, 3),                 {Wages4a},      kStop, kKept, 12, taxLine(Wages4a, fpLine4A, rate::SocialSecurity, Tax4a, fpLine4A2), &fpLine4B},
+        {&fpLine4A,    "4a",  "L_4A",      amount(kWages, 3),                 {Wages4a},      kStop, kKept, 12, taxLine(Line4a()), &fpLine4B},
         {&fpLine4A2,   "4a",  "L_4A_2",    amount(kRight, 3),                 {Tax4a},        kSkip, kKept, 13},
-        {&fpLine4B,    "4b",  "L_4B",      amount(kWages, 4),                 {Tips4b},       kStop, kKept, 14, taxLine(Tips4b, fpLine4B, rate::SocialSecurity, Tax4b, fpLine4B2), &fpLine4C},
+        {&fpLine4B,    "4b",  "L_4B",      amount(kWages, 4),                 {Tips4b},       kStop, kKept, 14, taxLine(Line4b()), &fpLine4C},
         {&fpLine4B2,   "4b",  "L_4B_2",    amount(kRight, 4),                 {Tax4b},        kSkip, kKept, 15},
-        {&fpLine4C,    "4c",  "L_4C",      amount(kWages, 5),                 {Wages4c},      kStop, kKept, 16, taxLine(Wages4c, fpLine4C, rate::Medicare, Tax4c, fpLine4C2), &fpLine4D},
+        {&fpLine4C,    "4c",  "L_4C",      amount(kWages, 5),                 {Wages4c},      kStop, kKept, 16, taxLine(Line4c()), &fpLine4D},
         {&fpLine4C2,   "4c",  "L_4C_2",    amount(kRight, 5),                 {Tax4c},        kSkip, kKept, 17},
-        {&fpLine4D,    "4d",  "L_4D",      amount(kWages, 6),                 {Wages4d},      kStop, kKept, 18, taxLine(Wages4d, fpLine4D, rate::AdditionalMedicare, Tax4d, fpLine4d2), &fpLine6A},
+        {&fpLine4D,    "4d",  "L_4D",      amount(kWages, 6),                 {Wages4d},      kStop, kKept, 18, taxLine(Line4d()), &fpLine6A},
         {&fpLine4d2,   "4d",  "L_6B",      amount(kRight, 6),                 {Tax4d},        kSkip, kKept, 21},
         // the chain passes 4e by; the user reaches it with the mouse or Tab
         {&fpLine8,     "4e",  "L_8",       amount(kRight, 7),                 {Typed4e},      kStop, kKept, 27, enter(&S::Line4e_Enter),  &fpLine10},

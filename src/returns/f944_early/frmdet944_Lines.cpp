@@ -47,18 +47,17 @@ void frmdet944::WriteLine9() {
 
 // --- lines 1 to 4e ---
 
+TaxedLine frmdet944::Line4a() { return {Wages4a, fpLine4A, rate::SocialSecurity, Tax4a, fpLine4A2}; }
+TaxedLine frmdet944::Line4b() { return {Tips4b, fpLine4B, rate::SocialSecurity, Tax4b, fpLine4B2}; }
+TaxedLine frmdet944::Line4c() { return {Wages4c, fpLine4C, rate::Medicare, Tax4c, fpLine4C2}; }
+TaxedLine frmdet944::Line4d() { return {Wages4d, fpLine4D, rate::AdditionalMedicare, Tax4d, fpLine4d2}; }
+
 // Line 1's wages are the taxable wages of 4a and 4c; 4d starts at 0. Line
 // 4b and the lines below wait for their own Enter along the chain.
 void frmdet944::Line1_Enter() {
     LineAmt.Set(Line1, fpLine1.Value());
-    LineAmt.Set(Wages4a, LineAmt[Line1]);
-    WriteAmount(fpLine4A, LineAmt[Wages4a]);
-    LineAmt.Set(Tax4a, Tax(LineAmt[Wages4a], rate::SocialSecurity));
-    WriteAmount(fpLine4A2, LineAmt[Tax4a]);
-    LineAmt.Set(Wages4c, LineAmt[Line1]);
-    WriteAmount(fpLine4C, LineAmt[Wages4c]);
-    LineAmt.Set(Tax4c, Tax(LineAmt[Wages4c], rate::Medicare));
-    WriteAmount(fpLine4C2, LineAmt[Tax4c]);
+    WriteTaxedLine(LineAmt, Line4a(), LineAmt[Line1]);
+    WriteTaxedLine(LineAmt, Line4c(), LineAmt[Line1]);
     LineAmt.Set(Wages4d, 0);
     WriteAmount(fpLine4D, 0);
 }
@@ -70,11 +69,8 @@ void frmdet944::Line2_Enter() {
 }
 
 // 4a, 4b, 4c and 4d: the tax at the line's rate, then 4e, line 5 and line 7.
-void frmdet944::TaxLine_Enter(int wageSlot, forms::CurrencyField& wages, double rate, int taxSlot,
-                              forms::CurrencyField& tax) {
-    LineAmt.Set(wageSlot, wages.Value());
-    LineAmt.Set(taxSlot, Tax(LineAmt[wageSlot], rate));
-    WriteAmount(tax, LineAmt[taxSlot]);
+void frmdet944::TaxLine_Enter(const TaxedLine& line) {
+    RecomputeTaxedLine(LineAmt, line);
     WriteLine5();
     WriteLine7();
 }

@@ -10,6 +10,8 @@
 #include "platform/data/Recordset.h"
 #include "platform/files/ProgramFolder.h"
 
+#include <stdexcept>
+
 namespace msg = return_messages;
 
 namespace {
@@ -110,6 +112,16 @@ void ReturnScreen::SetBoxCaptions(std::span<const BoxCaption> boxes) {
 
 void ReturnScreen::SetHints(std::span<const ControlText> hints) {
     for (const ControlText& h : hints) h.control->SetToolTipText(h.text);
+}
+
+void ReturnScreen::SetHints(std::span<const NamedText> hints) {
+    for (const NamedText& h : hints) Named(h.control).SetToolTipText(h.text);
+}
+
+forms::Control& ReturnScreen::Named(const char* name) const {
+    forms::Control* control = ControlByName(name);
+    if (control == nullptr) throw std::logic_error(Name() + " has no control " + name);
+    return *control;
 }
 
 void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {

@@ -19,6 +19,13 @@
 #include <string>
 #include <vector>
 
+// A text that belongs to the control of that name (its hint): for a table
+// several screens share.
+struct NamedText {
+    const char* control;
+    const char* text;
+};
+
 class ReturnScreen : public forms::Form {
 public:
     explicit ReturnScreen(std::string name);
@@ -138,6 +145,9 @@ protected:
     void PlaceCaptions(std::span<const LineCaption> captions);
     void SetBoxCaptions(std::span<const BoxCaption> boxes);
     void SetHints(std::span<const ControlText> hints);
+    void SetHints(std::span<const NamedText> hints);
+    // The control of that name; a name the screen lacks is a fault in its tables.
+    forms::Control& Named(const char* name) const;
 
     // Places a control on a page of SSTab1 at a position within the page, or
     // on the form itself (page kOnForm).

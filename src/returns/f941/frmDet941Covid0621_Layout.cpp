@@ -3,6 +3,8 @@
 
 #include "returns/f941/frmDet941Covid0621.h"
 
+#include "returns/f941/Form941Hints.h"
+
 namespace {
 
 constexpr long Row(int row) { return LineTop(row); }
@@ -122,23 +124,7 @@ void frmDet941Covid0621::LayOutLines() {
         unused->SetTabStop(false);
     }
 
-    // Hints shown when the pointer rests on a field.
-    // clang-format off
-    const ControlText hints[] = {
-        {&mskNo_Employee, "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
-        {&Check2,         "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
-        {&fpLine5d1,      "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
-        {&fpLine9B,       "Enter the amount of Current quarter's fractional cents adjustment, if any."},
-        {&fpLine9A,       "Enter the amount of Current quarter's Sick Pay adjustment, if any."},
-        {&fpLine9C,       "Enter the amount of Current quarters adjustments for tips and Group-term insurance, if any."},
-        {&fpLine14,       "Enter the total deposits for the quarter."},
-        {&fpLine17A,      "If monthly depositor, enter the First month's liability."},
-        {&fpLine17B,      "If a montly depositor, enter the Second month's liability."},
-        {&fpLine17C,      "If a monthly depositor, enter the Third month's liability"},
-        {&Check1,         "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
-    };
-    // clang-format on
-    SetHints(hints);
+    SetHints(Form941FieldHints());
 
     // Every amount accepts at most 9,000,000,000; these also accept amounts
     // down to -9,000,000,000, and line 11d up to 9,999,999,999.

@@ -4,6 +4,8 @@
 
 #include "returns/f941_2020/frmDet941Covid.h"
 
+#include "returns/f941/Form941Hints.h"
+
 #include <string>
 
 namespace {
@@ -138,23 +140,7 @@ void frmDet941Covid::LayOutCaptions() {
     mskNo_Employee.SetMask("99999");
     mskNo_Employee.SetMaxLength(5);
 
-    // Hints shown when the pointer rests on a field.
-    // clang-format off
-    const ControlText hints[] = {
-        {&mskNo_Employee, "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
-        {&Check2,         "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
-        {&fpLine5d1,      "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
-        {&fpLine9B,       "Enter the amount of Current quarter's fractional cents adjustment, if any."},
-        {&fpLine9A,       "Enter the amount of Current quarter's Sick Pay adjustment, if any."},
-        {&fpLine9C,       "Enter the amount of Current quarters adjustments for tips and Group-term insurance, if any."},
-        {&fpLine14,       "Enter the total deposits for the quarter."},
-        {&fpLine17A,      "If monthly depositor, enter the First month's liability."},
-        {&fpLine17B,      "If a montly depositor, enter the Second month's liability."},
-        {&fpLine17C,      "If a monthly depositor, enter the Third month's liability"},
-        {&Check1,         "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
-    };
-    // clang-format on
-    SetHints(hints);
+    SetHints(Form941FieldHints());
 
     // Placed on the screen but never shown or used.
     fpCurrency1.Move(9900, 120, 1300, 285);

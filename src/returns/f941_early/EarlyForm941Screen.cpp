@@ -5,8 +5,7 @@
 #include "returns/f941_early/EarlyForm941Screen.h"
 
 #include "common/EmployeeCountCaption.h"
-
-#include <stdexcept>
+#include "returns/f941/Form941Hints.h"
 
 namespace {
 
@@ -27,27 +26,13 @@ constexpr const char* kPaintedAmounts[] = {
     "fpLine14",  "fpLine15", "fpLine16", "fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D",
 };
 
-// Hints shown when the pointer rests on a control.
-struct Hint {
-    const char* control;
-    const char* text;
-};
+// Hints shown when the pointer rests on a control, besides those every Form
+// 941 screen shows.
 // clang-format off
-constexpr Hint kHints[] = {
+constexpr NamedText kHints[] = {
     {"fpLine2",         "Enter the amount of Total wages, tips, and other compensation for the quarter."},
     {"fpLine3",         "Enter the amount of Total Federal income tax withheld from wages, tips, and sick pay during the quarter."},
-    {"fpLine5d1",       "Enter the amount of taxable wages and tips subject to additional Medicare tax withholding of 0.9%"},
-    {"fpLine9B",        "Enter the amount of Current quarter's fractional cents adjustment, if any."},
-    {"fpLine9A",        "Enter the amount of Current quarter's Sick Pay adjustment, if any."},
-    {"fpLine9C",        "Enter the amount of Current quarters adjustments for tips and Group-term insurance, if any."},
     {"fpLine12a",       "Enter the amount of qualified small bus. payroll tax credit, if applicable."},
-    {"fpLine14",        "Enter the total deposits for the quarter."},
-    {"fpLine17A",       "If monthly depositor, enter the First month's liability."},
-    {"fpLine17B",       "If a montly depositor, enter the Second month's liability."},
-    {"fpLine17C",       "If a monthly depositor, enter the Third month's liability"},
-    {"mskNo_Employee",  "Enter the number of employees included in the March 12th pay period - 1st quarter only."},
-    {"Check1",          "Check this box if the Employer is a seasonal employer. Otherwise, leave unchecked."},
-    {"Check2",          "Check this box if wages are not subject to Fica/Medicare tax. Otherwise, leave blank."},
     {"Check3",          "Check this box, if overpayment is to be applied to the next return. Otherwise, leave it blank."},
     {"Check4",          "Check this box, if the overpayment is to be refunded. Otherwise, leave it blank."},
     {"Check5",          "Check this box if you are a Semiweekly schedule depositor. Do not complete line 17."},
@@ -82,12 +67,6 @@ EarlyForm941Screen::EarlyForm941Screen(std::string name, const EarlyForm941Desig
     PaintFocus();
     Check3.Click = [] {}; // ticking the box runs nothing more
     DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
-}
-
-forms::Control& EarlyForm941Screen::Named(const char* name) const {
-    forms::Control* control = ControlByName(name);
-    if (control == nullptr) throw std::logic_error(Name() + " has no control " + name);
-    return *control;
 }
 
 void EarlyForm941Screen::LayOutScreen() {
@@ -138,7 +117,8 @@ void EarlyForm941Screen::PutControls() {
 }
 
 void EarlyForm941Screen::SetFieldRules() {
-    for (const Hint& hint : kHints) Named(hint.control).SetToolTipText(hint.text);
+    SetHints(Form941FieldHints());
+    SetHints(kHints);
     for (const char* name : kSignedAmounts) {
         auto& amount = dynamic_cast<forms::CurrencyField&>(Named(name));
         amount.SetAllowNegative(true);

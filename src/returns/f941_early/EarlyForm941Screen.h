@@ -148,7 +148,6 @@ private:
     void SetFieldRules();
     void PaintFocus();
     std::vector<ReturnLine> EarlyLines();
-    forms::Control& Named(const char* name) const;
 
     // --- line computations, run on Enter ---
     void WriteLine6();

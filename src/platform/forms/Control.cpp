@@ -8,7 +8,8 @@
 
 namespace forms {
 
-Control::Control(Form& owner, std::string name, int index) : owner_(owner), name_(std::move(name)), index_(index) {
+Control::Control(Form& owner, std::string name, int index)
+    : Placement(1215, 285), owner_(owner), name_(std::move(name)), index_(index) {
     owner_.Register(*this);
 }
 
@@ -63,19 +64,6 @@ void Control::SetForeColor(long colour) {
 void Control::SetToolTipText(const std::string& text) {
     toolTipText_ = text;
     Changed("ToolTipText");
-}
-
-void Control::SetLeft(long twips) { Move(twips, top_, width_, height_); }
-void Control::SetTop(long twips) { Move(left_, twips, width_, height_); }
-void Control::SetWidth(long twips) { Move(left_, top_, twips, height_); }
-void Control::SetHeight(long twips) { Move(left_, top_, width_, twips); }
-
-void Control::Move(long left, long top, long width, long height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    Changed("Geometry");
 }
 
 void Control::SetContainer(Control& frameOrTabControl, int page) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/forms/Placement.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,7 +16,7 @@ class Form;
 // Properties are read by their name and written by Set<Name>; a write that
 // changes what a window would show tells the application's observer.
 // Geometry is in twips.
-class Control {
+class Control : public Placement {
 public:
     // Registers the control with its form. `index` >= 0 makes it a member of
     // the control array `name` (Label5(0), fpLine16(1)).
@@ -43,16 +45,6 @@ public:
     void SetForeColor(long colour);
     const std::string& ToolTipText() const { return toolTipText_; }
     void SetToolTipText(const std::string& text);
-
-    long Left() const { return left_; }
-    long Top() const { return top_; }
-    long Width() const { return width_; }
-    long Height() const { return height_; }
-    void SetLeft(long twips);
-    void SetTop(long twips);
-    void SetWidth(long twips);
-    void SetHeight(long twips);
-    void Move(long left, long top, long width, long height);
 
     // The frame or tab control it stands in (null: the form itself); for a
     // tab control, the page it stands on.
@@ -112,6 +104,8 @@ protected:
     void RaiseChange();
 
 private:
+    void Moved() override { Changed("Geometry"); }
+
     Form& owner_;
     std::string name_;
     int index_;
@@ -122,7 +116,6 @@ private:
     long backColor_ = 0x80000005L;
     long foreColor_ = 0x80000008L;
     std::string toolTipText_;
-    long left_ = 0, top_ = 0, width_ = 1215, height_ = 285;
     Control* container_ = nullptr;
     int containerPage_ = -1;
 };

@@ -10,7 +10,8 @@
 #include <algorithm>
 
 namespace forms {
-Form::Form(std::string name) : name_(std::move(name)) {}
+// A new form is 4800 by 3600 twips, a new control 1215 by 285.
+Form::Form(std::string name) : Placement(4800, 3600), name_(std::move(name)) {}
 
 Form::~Form() {
     FocusMoves::Forget(*this);
@@ -22,19 +23,6 @@ void Form::Changed(std::string_view property) { App().Watcher().FormChanged(*thi
 void Form::SetCaption(const std::string& caption) {
     caption_ = caption;
     Changed("Caption");
-}
-
-void Form::SetLeft(long twips) { Move(twips, top_, width_, height_); }
-void Form::SetTop(long twips) { Move(left_, twips, width_, height_); }
-void Form::SetWidth(long twips) { Move(left_, top_, twips, height_); }
-void Form::SetHeight(long twips) { Move(left_, top_, width_, twips); }
-
-void Form::Move(long left, long top, long width, long height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    Changed("Geometry");
 }
 
 void Form::Load() {

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/forms/Placement.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +15,7 @@ constexpr int vbFormControlMenu = 0; // the window's close box
 
 // A screen. Screens derive from Form, hold their controls as members and
 // override the Form_ handlers they have.
-class Form {
+class Form : public Placement {
 public:
     explicit Form(std::string name);
     Form(const Form&) = delete;
@@ -24,15 +26,6 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
-    long Left() const { return left_; }
-    long Top() const { return top_; }
-    long Width() const { return width_; }
-    long Height() const { return height_; }
-    void SetLeft(long twips);
-    void SetTop(long twips);
-    void SetWidth(long twips);
-    void SetHeight(long twips);
-    void Move(long left, long top, long width, long height);
     bool Visible() const { return visible_; }
 
     bool IsLoaded() const { return loaded_; }
@@ -78,10 +71,10 @@ private:
     void Register(Control& control);
     void Unregister(Control& control);
     void Changed(std::string_view property);
+    void Moved() override { Changed("Geometry"); }
 
     std::string name_;
     std::string caption_;
-    long left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool visible_ = false;
     bool loaded_ = false;
     std::vector<Control*> controls_;

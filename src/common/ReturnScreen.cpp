@@ -8,6 +8,7 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
 #include "platform/data/Recordset.h"
+#include "platform/data/Transaction.h"
 #include "platform/files/ProgramFolder.h"
 
 #include <stdexcept>
@@ -306,20 +307,15 @@ bool ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
     data::DatabasePtr database = datDollars.Database();
     const std::string employerNo = txtEmployerNo.Text();
     const bool isNumber = !employerNo.empty() && employerNo.find_first_not_of("0123456789") == std::string::npos;
-    database->BeginTrans();
-    try {
+    return data::InOneTransaction(*database, [&] {
         const bool stored =
             isNumber && !database
                              ->OpenRecordset("SELECT EmployerNo FROM Employers WHERE EmployerNo = " + employerNo,
                                              data::dbOpenSnapshot)
                              ->Eof();
         if (stored) rows.Update();
-        database->CommitTrans();
         return stored;
-    } catch (...) {
-        database->Rollback();
-        throw;
-    }
+    });
 }
 
 void ReturnScreen::cmdDeleteRecord_Click() {

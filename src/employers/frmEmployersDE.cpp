@@ -8,6 +8,7 @@
 #include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Errors.h"
+#include "platform/data/Transaction.h"
 #include "platform/files/ProgramFolder.h"
 
 #include <optional>
@@ -265,18 +266,13 @@ void frmEmployersDE::DeleteEmployerWithReturns() {
     const std::string employerNo =
         data::IsNull(number) ? std::string() : std::to_string(std::get<std::int64_t>(number));
 
-    database->BeginTrans();
-    try {
+    data::InOneTransaction(*database, [&] {
         if (!employerNo.empty()) {
             database->Execute("DELETE * FROM DET941 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
             database->Execute("DELETE * FROM Det944 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
         }
         employers->Delete();
-        database->CommitTrans();
-    } catch (...) {
-        database->Rollback();
-        throw;
-    }
+    });
 }
 
 void frmEmployersDE::cmdDeleteRecord_Click() {

@@ -16,6 +16,14 @@ std::string InClausePath(const std::string& path) {
     return quoted;
 }
 
+std::string DeleteAllRowsSql(const std::string& table, const std::string& in) {
+    return "DELETE * FROM " + table + " IN '" + in + "'";
+}
+
+std::string CopyAllRowsSql(const std::string& table, const std::string& to, const std::string& from) {
+    return "INSERT INTO " + table + " IN '" + to + "' SELECT * From " + table + " IN '" + from + "'";
+}
+
 long long WalkRowCount(data::Database& database, const std::string& table) {
     auto rows = database.OpenRecordset(table, data::dbOpenTable);
     long long count = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // What the data utilities share: the paths of the program's two databases as
-// they name them, file paths put into the engine's SQL, the row walk that
-// counts a table, and the text of their generic error messages.
+// they name them, file paths put into the engine's SQL and the statements
+// that move whole tables, the row walk that counts a table, and the text of
+// their generic error messages.
 
 #include <string>
 
@@ -17,6 +18,12 @@ std::string IdDatabasePath();
 // A path as the text of an IN '...' clause: apostrophes doubled, so that a
 // typed folder can never end the quoted name early.
 std::string InClausePath(const std::string& path);
+
+// The engine's statements that empty a table of a database file, and that
+// copy all of a table's rows from one file into the same table of another;
+// each file as the text of an IN clause (InClausePath).
+std::string DeleteAllRowsSql(const std::string& table, const std::string& in);
+std::string CopyAllRowsSql(const std::string& table, const std::string& to, const std::string& from);
 
 // Runs a move; "no current record" (the first move on an empty table) is
 // passed over, as the system's row walks do.

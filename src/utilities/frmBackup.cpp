@@ -4,6 +4,7 @@
 #include "platform/basic/Format.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
+#include "platform/data/Transaction.h"
 #include "platform/files/FileSystem.h"
 #include "utilities/UtilityData.h"
 #include "utilities/frm941UtilityMenu.h"
@@ -273,18 +274,12 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
 
     const std::string fromBackup = InClausePath(backupFile);
     auto current = data::OpenDatabase(MainDatabasePath());
-    current->BeginTrans();
-    try {
+    data::InOneTransaction(*current, [&] {
         for (const auto& table : kBackedUpTables)
-            current->Execute(std::string("DELETE * FROM ") + table.name + " IN '" + SourceDatabaseOf(table) + "'");
+            current->Execute(DeleteAllRowsSql(table.name, SourceDatabaseOf(table)));
         for (const auto& table : kBackedUpTables)
-            current->Execute(std::string("INSERT INTO ") + table.name + " IN '" + SourceDatabaseOf(table) +
-                             "' SELECT * From " + table.name + " IN '" + fromBackup + "'");
-        current->CommitTrans();
-    } catch (const basic::RuntimeError&) {
-        IgnoringErrors([&] { current->Rollback(); });
-        throw;
-    }
+            current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup));
+    });
     current->Close();
 
     forms::MsgBox(std::to_string(counts.employers) + " Employer, " + std::to_string(counts.det941) + " 941, and " +

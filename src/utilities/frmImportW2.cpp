@@ -3,6 +3,7 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/WholeNumbers.h"
 #include "platform/data/Engine.h"
+#include "platform/data/Transaction.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/Paths.h"
 #include "platform/files/ProgramFolder.h"
@@ -164,20 +165,13 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
     const std::string fromMain = InClausePath(priorMain);
     const std::string fromId = InClausePath(priorId);
     auto current = data::OpenDatabase(MainDatabasePath());
-    current->BeginTrans();
-    try {
+    data::InOneTransaction(*current, [&] {
         for (const auto& table : kEmptied)
-            current->Execute(std::string("DELETE * FROM ") + table.name + " IN '" + (table.inIdDatabase ? id : main) +
-                             "'");
-        current->Execute("INSERT INTO Employers IN '" + main + "' SELECT * From Employers IN '" + fromMain + "'");
-        current->Execute("INSERT INTO DET941 IN '" + main + "' SELECT * From DET941 IN '" + fromMain +
-                         "'WHERE Qtr_YR ='" + "122" + "'");
-        current->Execute("INSERT INTO Employers_ID IN '" + id + "' SELECT * From Employers_ID IN '" + fromId + "'");
-        current->CommitTrans();
-    } catch (const basic::RuntimeError&) {
-        current->Rollback();
-        throw;
-    }
+            current->Execute(DeleteAllRowsSql(table.name, table.inIdDatabase ? id : main));
+        current->Execute(CopyAllRowsSql("Employers", main, fromMain));
+        current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'");
+        current->Execute(CopyAllRowsSql("Employers_ID", id, fromId));
+    });
     const long long employers = WalkRowCount(*current, "Employers");
     const long long returns = WalkRowCount(*current, "DET941");
     current->Close();

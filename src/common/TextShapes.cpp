@@ -21,15 +21,19 @@ std::string DigitsOnly(const std::string& text) {
     return digits;
 }
 
+std::string DigitsInBoxes(const std::string& taxId, std::span<const int, 8> gapAfter) {
+    const std::string digits = DigitsOnly(taxId);
+    std::string text = Mid(digits, 1, 1);
+    for (int i = 0; i < static_cast<int>(gapAfter.size()); ++i) {
+        text += std::string(gapAfter[i], ' ') + Mid(digits, i + 2, 1);
+    }
+    return text;
+}
+
 std::string EinBoxesText(const std::string& taxId) {
     // Blanks after each digit, measured against the boxes of the printed form.
     static constexpr std::array<int, 8> kGapAfter = {3, 4, 3, 2, 3, 2, 3, 2};
-    const std::string digits = DigitsOnly(taxId);
-    std::string text = Mid(digits, 1, 1);
-    for (int i = 0; i < static_cast<int>(kGapAfter.size()); ++i) {
-        text += std::string(kGapAfter[i], ' ') + Mid(digits, i + 2, 1);
-    }
-    return text;
+    return DigitsInBoxes(taxId, kGapAfter);
 }
 
 std::string EinText(const std::string& taxId) {

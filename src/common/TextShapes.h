@@ -4,10 +4,15 @@
 // shaped from their digits alone, so a value that carries a mask's literals
 // ("12-3456789", "(555) 123-4567") prints the same as its plain digits.
 // Pieces a short text does not have are left out; the separators stay.
+#include <span>
 #include <string>
 
 // The digits of a text, in order, everything else dropped.
 std::string DigitsOnly(const std::string& text);
+
+// The first nine tax id digits with `gapAfter[i]` blanks after digit i + 1:
+// each digit in its box of a printed form's EIN (each form has its boxes).
+std::string DigitsInBoxes(const std::string& taxId, std::span<const int, 8> gapAfter);
 
 // The nine tax id digits spread over the EIN boxes of page 1 (31 characters
 // for nine digits, so that at ten characters to the inch each digit falls in

@@ -8,18 +8,12 @@
 #include "platform/basic/Strings.h"
 
 using basic::Left;
-using basic::Mid;
 using basic::Right;
 
 std::string Form944EinBoxesText(const std::string& taxId) {
     // Blanks after each of the first eight digits, measured against the boxes.
     static constexpr std::array<int, 8> kGapAfter = {3, 4, 3, 3, 3, 2, 3, 3};
-    const std::string digits = DigitsOnly(taxId);
-    std::string text = Mid(digits, 1, 1);
-    for (int i = 0; i < static_cast<int>(kGapAfter.size()); ++i) {
-        text += std::string(kGapAfter[i], ' ') + Mid(digits, i + 2, 1);
-    }
-    return text;
+    return DigitsInBoxes(taxId, kGapAfter);
 }
 
 std::string Form944FirmZipText(const std::string& zip) {

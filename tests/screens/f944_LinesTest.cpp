@@ -1,5 +1,7 @@
-// Lines 1 to 9 of the Form 944 screen: taxes at their rates, the totals of
-// lines 4e, 5, 7, 8g and 9, and the Enter chain through page 0.
+// Lines 1 to 9 of the Form 944 screen where the scenarios leave off: the
+// totals of lines 4e, 5, 7, 8g and 9 and the Enter chain through page 0.
+// The taxes at their rates, rounded to cents, are the shared taxed lines'
+// (f944_lines, f941_early_lines).
 #include "returns_ScreenFolder.h"
 
 namespace {
@@ -17,14 +19,6 @@ protected:
         Enter(form.fpLine5d1, "750");
     }
 };
-
-TEST_F(F944Lines, TaxesAreRoundedToCentsHalfToEven) {
-    frmDet944Covid& form = StartNewReturn();
-    Enter(form.fpLine6A, "123.45");
-    Enter(form.fpLine7A, "123.45");
-    EXPECT_EQ(form.fpLine6B.Text(), "15.31");
-    EXPECT_EQ(form.fpLine7B.Text(), "3.58");
-}
 
 TEST_F(F944Lines, CreditsAboveLineSevenGiveANegativeLineNine) {
     frmDet944Covid& form = StartNewReturn();

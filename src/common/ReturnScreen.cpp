@@ -1,7 +1,9 @@
 #include "common/ReturnScreen.h"
 
+#include "common/BalanceRule.h"
 #include "common/CloseWithPendingChange.h"
 #include "common/EmployerHandOver.h"
+#include "common/LineArithmetic.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/NumberToText.h"
@@ -117,6 +119,14 @@ void ReturnScreen::SetHints(std::span<const ControlText> hints) {
 
 void ReturnScreen::SetHints(std::span<const NamedText> hints) {
     for (const NamedText& h : hints) Named(h.control).SetToolTipText(h.text);
+}
+
+void ReturnScreen::WriteBalance(double tax, double payments, forms::CurrencyField& balanceDue,
+                                forms::CurrencyField& overpayment) {
+    const BalanceOutcome outcome = ApplyBalanceRule(tax, payments);
+    WriteAmount(balanceDue, outcome.balanceDue);
+    WriteAmount(overpayment, outcome.overpayment);
+    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
 }
 
 forms::Control& ReturnScreen::Named(const char* name) const {

@@ -146,6 +146,11 @@ protected:
     void SetBoxCaptions(std::span<const BoxCaption> boxes);
     void SetHints(std::span<const ControlText> hints);
     void SetHints(std::span<const NamedText> hints);
+
+    // The total tax against the payments (ApplyBalanceRule): the balance due
+    // and the overpayment written into their fields, OverpaidFlag set to
+    // what they came to.
+    void WriteBalance(double tax, double payments, forms::CurrencyField& balanceDue, forms::CurrencyField& overpayment);
     // The control of that name; a name the screen lacks is a fault in its tables.
     forms::Control& Named(const char* name) const;
 

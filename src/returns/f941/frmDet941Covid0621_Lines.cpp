@@ -4,7 +4,6 @@
 
 #include "returns/f941/frmDet941Covid0621.h"
 
-#include "common/BalanceRule.h"
 #include "common/LineArithmetic.h"
 #include "platform/basic/Strings.h"
 #include "returns/f941/Form941Slots.h"
@@ -52,9 +51,4 @@ void frmDet941Covid0621::RecomputeLine13i() {
     WriteAmount(fpLine14, LineAmt[Line13g] - LineAmt[Line13h]);
 }
 
-void frmDet941Covid0621::Line13i_Balance() {
-    BalanceOutcome outcome = ApplyBalanceRule(fpLine12.Value(), fpLine14.Value());
-    WriteAmount(fpLine15, outcome.balanceDue);
-    WriteAmount(fpLine16(1), outcome.overpayment);
-    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
-}
+void frmDet941Covid0621::Line13i_Balance() { WriteBalance(fpLine12.Value(), fpLine14.Value(), fpLine15, fpLine16(1)); }

@@ -6,7 +6,6 @@
 
 #include "returns/f941_2020/frmDet941Covid.h"
 
-#include "common/BalanceRule.h"
 #include "common/LineArithmetic.h"
 #include "returns/f941/Form941Slots.h"
 
@@ -145,9 +144,4 @@ void frmDet941Covid::Line13g_Recompute() {
     WriteAmount(fpLine14, LineAmt[Total13e] - LineAmt[Advances13f]);
 }
 
-void frmDet941Covid::Line13g_Balance() {
-    BalanceOutcome outcome = ApplyBalanceRule(fpLine12.Value(), fpLine14.Value());
-    WriteAmount(fpLine15, outcome.balanceDue);
-    WriteAmount(fpLine16(1), outcome.overpayment);
-    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
-}
+void frmDet941Covid::Line13g_Balance() { WriteBalance(fpLine12.Value(), fpLine14.Value(), fpLine15, fpLine16(1)); }

@@ -115,10 +115,7 @@ void EarlyForm941Screen::Deposits_Enter() {
         // The older layout's line 13, deposits plus its line 12a.
         WriteAmount(fpLine11and12a, basic::Round(fpLine14.Value(), 2) + basic::Round(fpLine12a.Value(), 2));
     }
-    BalanceOutcome outcome = ApplyBalanceRule(TotalTax().Value(), fpLine14.Value());
-    WriteAmount(fpLine15, outcome.balanceDue);
-    WriteAmount(fpLine16, outcome.overpayment);
-    OverpaidFlag = *outcome.overpaidFlag;
+    WriteBalance(TotalTax().Value(), fpLine14.Value(), fpLine15, fpLine16);
     if (OverpaidFlag == "N") {
         Check3.SetValue(forms::vbUnchecked);
         Check4.SetValue(forms::vbUnchecked);

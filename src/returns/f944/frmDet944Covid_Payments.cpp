@@ -4,7 +4,6 @@
 
 #include "returns/f944/frmDet944Covid.h"
 
-#include "common/BalanceRule.h"
 #include "common/LineArithmetic.h"
 #include "platform/basic/Round.h"
 #include "returns/f944/Form944Slots.h"
@@ -39,10 +38,7 @@ void frmDet944Covid::Line10j_Recompute() {
 
 // Lines 11 and 12 from line 9 and 10j as they stand (10j may be overtyped).
 void frmDet944Covid::Line10j_Balance() {
-    BalanceOutcome outcome = ApplyBalanceRule(fpLine12.Value(), fpLine15.Value());
-    WriteAmount(fpLine10, outcome.balanceDue);
-    WriteAmount(fpLine16(1), outcome.overpayment);
-    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
+    WriteBalance(fpLine12.Value(), fpLine15.Value(), fpLine10, fpLine16(1));
     if (OverpaidFlag != "N") {
         Check3.SetFocus();
     } else {

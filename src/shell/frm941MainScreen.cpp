@@ -1,7 +1,7 @@
 #include "shell/frm941MainScreen.h"
 
+#include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
-#include "platform/basic/WholeNumbers.h"
 #include "platform/data/Engine.h"
 #include "platform/files/ProgramFolder.h"
 #include "shell/frmStartup.h"
@@ -45,12 +45,8 @@ frm941MainScreen::frm941MainScreen() : Form("frm941MainScreen") {
 }
 
 void frm941MainScreen::Form_Load() {
-    auto& app = forms::App();
     Move(0, 0, Width(), Height());
-    SetWidth(app.ScreenWidth());
-    SetHeight(app.ScreenHeight());
-    SetTop(basic::CLng(app.ScreenHeight() * 0.1));
-    SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
+    PlaceOnScreen(*this, 1, 1);
 
     try {
         CountMainDatabaseRows();

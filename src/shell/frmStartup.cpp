@@ -1,7 +1,7 @@
 #include "shell/frmStartup.h"
 
+#include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
-#include "platform/basic/WholeNumbers.h"
 #include "shell/frm941MainScreen.h"
 
 #include <cstdint>
@@ -42,11 +42,7 @@ frmStartup::frmStartup() : Form("frmStartup") {
 void frmStartup::Form_Load() {
     // As large as the display, a tenth of it in from the top and left; the
     // front end keeps the window on the display.
-    auto& app = forms::App();
-    SetWidth(app.ScreenWidth());
-    SetHeight(app.ScreenHeight());
-    SetTop(basic::CLng(app.ScreenHeight() * 0.1));
-    SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
+    PlaceOnScreen(*this, 1, 1);
 }
 
 void frmStartup::Form_Terminate() { UnloadAllScreens(); }

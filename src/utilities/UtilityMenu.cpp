@@ -1,7 +1,7 @@
 #include "utilities/UtilityMenu.h"
 
+#include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
-#include "platform/basic/WholeNumbers.h"
 #include "shell/frm941MainScreen.h"
 #include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
@@ -36,13 +36,7 @@ UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts)
     Command4.Click = [this] { Command4_Click(); };
 }
 
-void UtilityMenu::Form_Load() {
-    auto& app = forms::App();
-    SetWidth(app.ScreenWidth());
-    SetHeight(basic::CLng(app.ScreenHeight() * 0.95));
-    SetTop(basic::CLng(app.ScreenHeight() * 0.1));
-    SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
-}
+void UtilityMenu::Form_Load() { PlaceOnScreen(*this, 1, 0.95); }
 
 void UtilityMenu::Command1_Click() {
     forms::Screen<frmBackup>().Show();

@@ -1,7 +1,7 @@
 #include "utilities/frmImportW2.h"
 
+#include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
-#include "platform/basic/WholeNumbers.h"
 #include "platform/data/Engine.h"
 #include "platform/data/Transaction.h"
 #include "platform/files/FileSystem.h"
@@ -76,11 +76,7 @@ frmImportW2::frmImportW2() : Form("frmImportW2") {
 }
 
 void frmImportW2::Form_Load() {
-    auto& app = forms::App();
-    SetWidth(basic::CLng(app.ScreenWidth() * 0.85));
-    SetHeight(basic::CLng(app.ScreenHeight() * 0.85));
-    SetTop(basic::CLng(app.ScreenHeight() * 0.1));
-    SetLeft(basic::CLng(app.ScreenWidth() * 0.1));
+    PlaceOnScreen(*this, 0.85, 0.85);
     try {
         drvDrive.SetDrive("c:");
         dirDirectory.SetPath(drvDrive.Drive() + kLastYearsFolder);

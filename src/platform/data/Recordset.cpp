@@ -145,34 +145,21 @@ bool Recordset::IsEmpty() const {
     return rows_->Empty();
 }
 
-void Recordset::MoveFirst() {
-    CheckOpen();
-    CheckInjected(RecordsetAction::Move);
-    LeavePending();
-    auto first = rows_->First();
-    if (!first) {
-        StandOn(-1);
-        bof_ = eof_ = true;
-        Notify(RecordsetEvent::CurrentChanged);
-        Fail(errNoCurrentRecord);
-    }
-    StandOn(std::move(first));
-    bof_ = eof_ = false;
-    Notify(RecordsetEvent::CurrentChanged);
-}
+void Recordset::MoveFirst() { MoveToEnd(false); }
+void Recordset::MoveLast() { MoveToEnd(true); }
 
-void Recordset::MoveLast() {
+void Recordset::MoveToEnd(bool last) {
     CheckOpen();
     CheckInjected(RecordsetAction::Move);
     LeavePending();
-    auto last = rows_->Last();
-    if (!last) {
+    auto end = last ? rows_->Last() : rows_->First();
+    if (!end) {
         StandOn(-1);
         bof_ = eof_ = true;
         Notify(RecordsetEvent::CurrentChanged);
         Fail(errNoCurrentRecord);
     }
-    StandOn(std::move(last));
+    StandOn(std::move(end));
     bof_ = eof_ = false;
     Notify(RecordsetEvent::CurrentChanged);
 }

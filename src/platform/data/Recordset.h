@@ -145,6 +145,7 @@ private:
     void Notify(RecordsetEvent event);
     void StandOn(std::int64_t rowid);     // loads the row; rowid < 0: no current row
     void StandOn(std::optional<Row> row); // a row as read; none: no current row
+    void MoveToEnd(bool last);            // MoveFirst, MoveLast
     void LeavePending();
     void UseLocks(); // opens the lock file; 3027 when no row can be locked
     void ReleaseLock();

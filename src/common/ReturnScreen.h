@@ -131,11 +131,11 @@ protected:
         forms::Label* label;
         int page;
         long left, top, width;
-        const char* text;
+        std::string text;
     };
     struct BoxCaption {
         forms::CheckBox* box;
-        const char* caption;
+        std::string caption;
     };
     // A text that belongs to a control (its hint).
     struct ControlText {

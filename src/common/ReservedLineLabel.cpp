@@ -1,11 +1,11 @@
 #include "common/ReservedLineLabel.h"
 
+#include "common/DottedCaption.h"
 #include "platform/forms/SimpleControls.h"
 #include "platform/forms/TextField.h"
 
 std::string ReservedLineCaption(const ReservedLine& line) {
-    return std::string(line.captionStart) + std::string(static_cast<std::size_t>(line.fullStops), '.') +
-           line.closingText;
+    return DottedCaption(line.captionStart, line.fullStops, line.closingText);
 }
 
 void RetireLine(forms::Label& caption, forms::TextField& field, const ReservedLine& line, RetiredField how) {

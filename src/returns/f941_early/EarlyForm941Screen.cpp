@@ -4,6 +4,7 @@
 
 #include "returns/f941_early/EarlyForm941Screen.h"
 
+#include "common/DottedCaption.h"
 #include "common/EmployeeCountCaption.h"
 #include "returns/f941/Form941Hints.h"
 
@@ -93,7 +94,7 @@ void EarlyForm941Screen::PutControls() {
 
     auto caption = [this](std::span<const CaptionText> captions) {
         for (const CaptionText& c : captions) {
-            const std::string text = c.text + std::string(c.dots, '.') + c.tail;
+            const std::string text = DottedCaption(c.text, c.dots, c.tail);
             forms::Control& control = Named(c.control);
             if (auto* label = dynamic_cast<forms::Label*>(&control)) {
                 label->SetCaption(text);

@@ -3,13 +3,13 @@
 #include "employers/frmEmployersDE.h"
 
 #include "common/CloseWithPendingChange.h"
+#include "common/DatabasePaths.h"
 #include "employers/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Errors.h"
 #include "platform/data/Transaction.h"
-#include "platform/files/ProgramFolder.h"
 
 #include <optional>
 #include <string>
@@ -66,7 +66,7 @@ void frmEmployersDE::Form_Load() {
     try {
         SetWidth(forms::App().ScreenWidth());
         SetHeight(static_cast<long>(forms::App().ScreenHeight() * 0.9));
-        datEmployers.SetDatabaseName(files::AppPath() + "\\tv941.mdb");
+        datEmployers.SetDatabaseName(MainDatabasePath());
         datEmployers.SetExclusive(false);
         cmdSaveRecord.SetEnabled(false);
         txtQtr_Yr.SetText("000");

@@ -1,9 +1,9 @@
 #include "shell/frm941MainScreen.h"
 
+#include "common/DatabasePaths.h"
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
-#include "platform/files/ProgramFolder.h"
 #include "shell/frmStartup.h"
 #include "utilities/frm941UtilityMenu.h"
 
@@ -60,7 +60,7 @@ void frm941MainScreen::Form_Load() {
 // large table is no error. The engine counts without reading the rows, so the
 // menu opens as fast with many employers as with a few.
 void frm941MainScreen::CountMainDatabaseRows() {
-    auto db = data::OpenDatabase(files::AppPath() + "\\tv941.mdb");
+    auto db = data::OpenDatabase(MainDatabasePath());
     BackupDescriptor().SetDatabase(db);
     BackupDescriptor().SetTableName(kCheckedTables[0]);
 

@@ -2,10 +2,6 @@
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
-#include "platform/files/ProgramFolder.h"
-
-std::string MainDatabasePath() { return files::AppPath() + "\\tv941.mdb"; }
-std::string IdDatabasePath() { return files::AppPath() + "\\db1099_id.mdb"; }
 
 std::string InClausePath(const std::string& path) {
     std::string quoted;

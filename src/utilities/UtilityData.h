@@ -1,19 +1,16 @@
 #pragma once
-// What the data utilities share: the paths of the program's two databases as
-// they name them, file paths put into the engine's SQL and the statements
+// What the data utilities share: the paths of the program's two databases
+// (DatabasePaths.h), file paths put into the engine's SQL and the statements
 // that move whole tables, the row walk that counts a table, and the text of
 // their generic error messages.
 
 #include <string>
 
+#include "common/DatabasePaths.h"
 #include "platform/basic/RuntimeError.h"
 namespace data {
 class Database;
 }
-
-// The program's folder followed by "\tv941.mdb" and "\db1099_id.mdb".
-std::string MainDatabasePath();
-std::string IdDatabasePath();
 
 // A path as the text of an IN '...' clause: apostrophes doubled, so that a
 // typed folder can never end the quoted name early.

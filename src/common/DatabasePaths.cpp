@@ -1,0 +1,6 @@
+#include "common/DatabasePaths.h"
+
+#include "platform/files/ProgramFolder.h"
+
+std::string MainDatabasePath() { return files::AppPath() + "\\tv941.mdb"; }
+std::string IdDatabasePath() { return files::AppPath() + "\\db1099_id.mdb"; }

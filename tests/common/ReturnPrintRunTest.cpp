@@ -105,6 +105,7 @@ TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndR
     ASSERT_EQ(printing::PrintLog::Documents().size(), 1u);
     EXPECT_EQ(printing::PrintLog::Documents()[0].status, printing::DocumentStatus::Aborted);
     EXPECT_EQ(screen.DMWin2.Engine().Trace().back(), "TextTop=0.92"); // nothing stored after
+    EXPECT_EQ(printing::PrintLog::Documents()[0].trace.back(), "TextTop=0.92");
 }
 
 } // namespace

@@ -21,8 +21,4 @@ TEST(ListingShapes, AMissingTaxIdOrPhonePrintsBlank) {
     EXPECT_EQ(ListingPhoneText(Text("   ")), " ");
 }
 
-TEST(ListingShapes, APhoneIsShownAsAreaCodeExchangeAndNumber) {
-    EXPECT_EQ(ListingPhoneText(Text("2175551234")), "(217) 555-1234");
-}
-
 } // namespace

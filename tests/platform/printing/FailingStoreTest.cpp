@@ -1,5 +1,6 @@
-// A store made to fail drives a print handler's error exit; only finished
-// documents ever reach the front end's hook.
+// A store made to fail names its control and fails once; a document printed
+// outside a request reaches the front end's hook at EndDoc. A handler's error
+// exit is checked through the print run (ReturnPrintRunTest) and DMWinTest.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,32 +52,10 @@ protected:
         printing::SetDocumentFinishedHandler(nullptr);
         printing::PrintLog::Reset();
     }
-    void RunInRequest(SmallPrintHandler& handler) {
-        handler.control.BeginRequest();
-        handler.Run();
-        handler.control.EndRequest();
-    }
 
     printing::PrintEngine control{"DMWin2"};
     std::vector<std::string> delivered;
 };
-
-TEST_F(FailingStoreTest, AHandlerFailingHalfWayLeavesAnAbortedDocumentThatIsNeverDelivered) {
-    control.FailStore({"ItemText", 2, 380, ""});
-    SmallPrintHandler handler{control};
-    RunInRequest(handler);
-
-    EXPECT_EQ(handler.failedWith, 380);
-    EXPECT_FALSE(handler.ranToTheEnd);
-    EXPECT_TRUE(delivered.empty());
-    auto log = printing::PrintLog::Documents();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].status, DocumentStatus::Aborted);
-    ASSERT_EQ(log[0].pages.size(), 1u);
-    EXPECT_EQ(log[0].pages[0].items.size(), 1u);
-    EXPECT_EQ(log[0].trace.back(), "TextLeft=1") << "the refused ItemText is not recorded";
-    EXPECT_EQ(log[0].trace.size(), 8u);
-}
 
 TEST_F(FailingStoreTest, TheRaisedErrorNamesTheControlAndFailsOnlyOnce) {
     control.FailStore({"", 3, 5, "Store refused"});
@@ -101,28 +80,6 @@ TEST_F(FailingStoreTest, OutsideARequestTheHookIsCalledAtEndDoc) {
     EXPECT_EQ(delivered.size(), 1u);
     control.AbortOpenDocument();
     EXPECT_EQ(delivered.size(), 1u);
-}
-
-TEST_F(FailingStoreTest, AnInjectedFaultFailsWhicheverControlReachesItFirst) {
-    printing::PrintLog::InjectStoreFault({"PrintText", 3, 9, ""});
-    printing::PrintEngine listing("DMWin1");
-    SmallPrintHandler first{listing};
-    first.Run();
-    SmallPrintHandler second{control};
-    second.Run();
-
-    EXPECT_EQ(first.failedWith, 9);
-    EXPECT_EQ(second.failedWith, 0);
-    EXPECT_EQ(delivered.size(), 1u);
-}
-
-TEST_F(FailingStoreTest, ResetClearsInjectedFaults) {
-    printing::PrintLog::InjectStoreFault({"StartDoc", 1, 9, ""});
-    printing::PrintLog::Reset();
-    SmallPrintHandler handler{control};
-    handler.Run();
-
-    EXPECT_TRUE(handler.ranToTheEnd);
 }
 
 } // namespace

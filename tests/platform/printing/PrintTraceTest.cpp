@@ -47,19 +47,6 @@ TEST_F(PrintTraceTest, AOnePageDocumentRecordsEveryStoreInOrder) {
     EXPECT_TRUE(engine.LastDocument()->Finished());
 }
 
-TEST_F(PrintTraceTest, StoresByNumberAndByNameRecordTheSameLines) {
-    engine.Store(10, "Listing");
-    engine.Store(3, true);
-    engine.Store(7, 8.5);
-    engine.Store(75, 0);
-    engine.Store(71, "Employer No:");
-    engine.Store("textwidth", 3.5);
-    engine.Store("PrintText", -1);
-
-    EXPECT_EQ(engine.Trace(), (Lines{R"(DocumentTitle="Listing")", "StartDoc=True", "PageWidth=8.5", "TextHeight=0",
-                                     R"(ItemText="Employer No:")", "TextWidth=3.5", "PrintText=True"}));
-}
-
 TEST_F(PrintTraceTest, ValuesAreRecordedInThePropertysOwnType) {
     engine.Store(Property::PageHeight, 11); // a whole number into a Double
     engine.Store(Property::FontSize, 12.5); // rounded half to even
@@ -97,13 +84,6 @@ TEST_F(PrintTraceTest, ARefusedStoreRaisesAndIsNotRecorded) {
 
     engine.Store(Property::FontSize, -32768);
     EXPECT_EQ(engine.Trace(), Lines{"FontSize=-32768"});
-}
-
-TEST_F(PrintTraceTest, ColumnValuesGoToItemTextAsTheyAre) {
-    engine.Store(Property::ItemText, data::Value{std::int64_t{1042}});
-    engine.Store(Property::ItemText, data::Value{std::string("ACME")});
-
-    EXPECT_EQ(engine.Trace(), (Lines{"ItemText=1042", R"(ItemText="ACME")"}));
 }
 
 } // namespace

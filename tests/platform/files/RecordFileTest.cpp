@@ -1,3 +1,5 @@
+// The preparer file as its screen uses it: record 1 written and read back
+// whole; a file of two records is checked in preparer_two_records.
 #include "platform/files/RecordFile.h"
 #include "ProgramFolderFixture.h"
 #include "platform/basic/Windows1252.h"
@@ -33,23 +35,6 @@ TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
     RecordFile again("pdpreparer.dat", 195);
     EXPECT_EQ(again.Get(1), AllByteValues());
     EXPECT_EQ(fs::file_size(Program() / "PdPreparer.DAT"), 195u);
-}
-
-TEST_F(RecordFiles, RecordsLieSideBySideAndRecordOneIsUntouchedByRecordTwo) {
-    RecordFile file("PdPreparer.DAT", 195);
-    file.Put(1, basic::Windows1252Field("ACME PAYROLL", 195));
-    file.Put(2, basic::Windows1252Field("SECOND", 195));
-    EXPECT_EQ(file.Length(), 390);
-    EXPECT_EQ(file.Get(1).substr(0, 13), "ACME PAYROLL ");
-    EXPECT_EQ(file.Get(2).substr(0, 6), "SECOND");
-}
-
-TEST_F(RecordFiles, ShortDataAndSkippedRecordsAreFilledWithBlanks) {
-    RecordFile file("PdPreparer.DAT", 10);
-    file.Put(3, "abc");
-    EXPECT_EQ(file.Length(), 30);
-    EXPECT_EQ(file.Get(1), std::string(10, ' '));
-    EXPECT_EQ(file.Get(3), "abc       ");
 }
 
 TEST_F(RecordFiles, ARecordPastTheEndReadsAsBlanksWithoutGrowingTheFile) {

@@ -18,9 +18,3 @@ inline PaidPreparerRecord ExamplePreparer() {
     r.FirmPreparerName = "JANE Q PREPARER";
     return r;
 }
-
-// The text filled up with blanks to the width.
-inline std::string Padded(std::string text, std::size_t width) {
-    text.resize(width, ' ');
-    return text;
-}

@@ -152,12 +152,4 @@ TEST_F(LoadedForms, ControlsAreFoundByNameAndIndex) {
     EXPECT_THROW(form.Label5(7), basic::RuntimeError);
 }
 
-TEST_F(LoadedForms, TheCloseBoxUnloadsOnlyThatScreen) {
-    forms::Screen<frmA>().Show();
-    forms::Screen<frmB>().Show();
-    forms::user::CloseWindow(forms::Screen<frmA>());
-    ASSERT_EQ(forms::App().Count(), 1);
-    EXPECT_EQ(forms::App().Item(0).Name(), "frmB");
-}
-
 } // namespace

@@ -41,15 +41,4 @@ TEST_F(FormsTest, AnAnswerThatTheBoxDoesNotOfferFailsTheTest) {
     EXPECT_THROW(forms::InputBox("Name?"), forms::UnexpectedDialog);
 }
 
-TEST_F(FormsTest, TheScenarioRunnersDialogsTakeTheDefaultButtonAndSayItWasNotScripted) {
-    auto& runner = forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
-    EXPECT_EQ(forms::MsgBox("Delete?", 276, "Delete Record"), forms::vbNo); // No is the default of 276
-    EXPECT_EQ(forms::MsgBox("Sure?", forms::vbYesNo + forms::vbQuestion), forms::vbYes);
-    EXPECT_EQ(forms::MsgBox("Done", forms::vbOKCancel), forms::vbOK);
-    EXPECT_EQ(forms::InputBox("Drive?", "Backup", "A:"), std::optional<std::string>("A:"));
-    ASSERT_EQ(runner.Boxes().size(), 4u);
-    EXPECT_FALSE(runner.Boxes()[0].scripted);
-    EXPECT_EQ(runner.Boxes()[0].button, forms::vbNo);
-}
-
 } // namespace

@@ -173,15 +173,6 @@ TEST_F(DocumentModelTest, StoresOutsideADocumentBuildNothing) {
     EXPECT_EQ(e.Trace().size(), 8u);
 }
 
-TEST_F(DocumentModelTest, ItemsBeforeAnyNewPageGoOnAFirstPage) {
-    e.Store(Property::StartDoc, true);
-    Item(0.5, 1.0, 2.0, 0, "early");
-    e.Store(Property::EndDoc, true);
-
-    ASSERT_EQ(e.LastDocument()->pages.size(), 1u);
-    EXPECT_EQ(e.LastDocument()->pages[0].items.at(0).text, "early");
-}
-
 // While nothing is kept for reading back, each page goes to the front end's
 // sink once the next one starts (or the document ends), with its own set-up,
 // and the document lets it go.

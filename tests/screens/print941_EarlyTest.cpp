@@ -35,7 +35,9 @@ protected:
                 EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << n;
                 EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << n;
                 EXPECT_EQ(item.height, row.Height) << "FieldNo " << n;
-                if (n != 8) EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << n; // 8 moves by quarter
+                if (n != 8) { // 8 moves by quarter
+                    EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << n;
+                }
             }
         }
         CloseForTheNextCase<Screen>();

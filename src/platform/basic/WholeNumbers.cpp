@@ -23,7 +23,6 @@ Whole ToWhole(double value) {
 
 } // namespace
 
-std::int16_t CInt(double value) { return ToWhole<std::int16_t>(value); }
 std::int32_t CLng(double value) { return ToWhole<std::int32_t>(value); }
 double Int(double value) { return std::floor(value); }
 

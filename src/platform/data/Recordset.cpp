@@ -383,17 +383,6 @@ Field& Recordset::Fields(int index) {
     return fields_[static_cast<size_t>(index)];
 }
 
-void Recordset::Requery() {
-    CheckOpen();
-    LeavePending();
-    rows_->Reload();
-    auto first = rows_->First();
-    bool found = first.has_value();
-    StandOn(std::move(first));
-    bof_ = eof_ = !found;
-    Notify(RecordsetEvent::CurrentChanged);
-}
-
 void Recordset::Close() {
     if (!open_) return;
     LeavePending();

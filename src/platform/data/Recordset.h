@@ -122,8 +122,6 @@ public:
     Field& Fields(int index);
     int FieldCount() const { return static_cast<int>(fields_.size()); }
 
-    // Re-reads the rows of the source and stands on the first.
-    void Requery();
     // Cancels a pending change and releases every lock; later calls raise 3420.
     void Close();
     bool IsOpen() const { return open_; }

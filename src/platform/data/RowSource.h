@@ -2,7 +2,7 @@
 // Internal: the rows of a recordset, reached one at a time by their rowid.
 // Without an ORDER BY the rows come in rowid order (the order they were
 // added) and every move is one indexed query that also reads the row; with an
-// ORDER BY the rowids are read once, in that order, at open and at Requery,
+// ORDER BY the rowids are read once, in that order, at open,
 // with each one's place among them, and a move reads the next of them that is
 // still there. The queries are prepared once per recordset and kept.
 // Each move is a read of its own, so it sees what other copies saved before

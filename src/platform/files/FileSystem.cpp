@@ -20,8 +20,6 @@ bool EndsWithSeparator(std::string_view path) { return !path.empty() && (path.ba
 
 bool IsDotName(const std::string& name) { return !name.empty() && name.front() == '.'; }
 
-bool IsWritable(const fs::path& path) { return ::access(path.c_str(), W_OK) == 0; }
-
 // The folder and the name pattern a Dir pattern stands for.
 std::pair<fs::path, std::string> FolderAndPattern(std::string_view pattern) {
     if (EndsWithSeparator(pattern) || pattern.empty()) return {Resolve(pattern), "*"};
@@ -70,29 +68,6 @@ bool FileExists(std::string_view path) {
 bool FolderExists(std::string_view path) {
     std::error_code error;
     return fs::is_directory(Resolve(path), error);
-}
-
-std::vector<std::string> SubFolderNames(std::string_view folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(Resolve(folder), error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        std::error_code statusError;
-        if (!IsDotName(name) && it->is_directory(statusError)) names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), LessCaseBlind);
-    return names;
-}
-
-int GetAttr(std::string_view path) {
-    fs::path native = Resolve(path);
-    std::error_code error;
-    auto status = fs::status(native, error);
-    if (error || !fs::exists(status)) basic::Raise(basic::errFileNotFound);
-    int attributes = fs::is_directory(status) ? kAttrDirectory : kAttrNormal;
-    if (!IsWritable(native)) attributes += kAttrReadOnly;
-    if (IsDotName(native.filename().string())) attributes += kAttrHidden;
-    return attributes;
 }
 
 std::int64_t FileLen(std::string_view path) {

@@ -31,14 +31,6 @@ bool HasOrdinaryFiles(std::string_view folder);
 // True when the path is an existing file (not a folder).
 bool FileExists(std::string_view path);
 bool FolderExists(std::string_view path);
-// The names of the folder's subfolders (no dot-names), sorted case-blind;
-// empty when it is no folder.
-std::vector<std::string> SubFolderNames(std::string_view folder);
-
-// GetAttr: kAttrDirectory for a folder, kAttrNormal for a file, plus
-// kAttrReadOnly when not writable and kAttrHidden for dot-names.
-// 53 when nothing is there.
-int GetAttr(std::string_view path);
 
 // FileLen: the length in bytes; 53 when there is no such file.
 std::int64_t FileLen(std::string_view path);

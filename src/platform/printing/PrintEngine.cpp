@@ -46,22 +46,17 @@ void PrintEngine::StoreChecked(const PropertyInfo& info, StoreValue value) {
 }
 
 void PrintEngine::CheckFaults(const PropertyInfo& info) {
-    StoreFault hit;
-    bool failed = PrintLog::TakeInjectedFault(info.name, hit);
-    for (auto it = faults_.begin(); !failed && it != faults_.end(); ++it) {
+    for (auto it = faults_.begin(); it != faults_.end(); ++it) {
         if (!it->fault.property.empty() && !FindProperty(it->fault.property)) continue;
         if (!it->fault.property.empty() && FindProperty(it->fault.property)->property != info.property) continue;
         if (++it->seen < it->fault.occurrence) continue;
-        hit = it->fault;
+        const StoreFault hit = it->fault;
         faults_.erase(it);
-        failed = true;
+        basic::Raise(hit.errorNumber, controlName_, hit.description);
     }
-    if (failed) basic::Raise(hit.errorNumber, controlName_, hit.description);
 }
 
 void PrintEngine::FailStore(StoreFault fault) { faults_.push_back({std::move(fault), 0}); }
-
-void PrintEngine::ClearFaults() { faults_.clear(); }
 
 const StoreValue::Variant& PrintEngine::ValueOf(Property property) const {
     return values_[static_cast<size_t>(property)];

@@ -70,10 +70,9 @@ public:
     void BeginRequest();
     void EndRequest();
 
-    // Makes a later store fail (see StoreFault); faults set here and faults
-    // injected process-wide (PrintLog.h) both apply.
+    // Makes a later store fail (see StoreFault), so that a printout's error
+    // path can be tried.
     void FailStore(StoreFault fault);
-    void ClearFaults();
 
 private:
     struct PendingFault {

@@ -26,15 +26,8 @@ public:
     static void SetKeepingDocuments(bool keep);
     static bool KeepingDocuments();
 
-    // A fault for the next stores of whichever control reaches it first,
-    // counted from now (for the scenario runner, which cannot reach the
-    // screens' engines directly).
-    static void InjectStoreFault(StoreFault fault);
-    static void ClearInjectedFaults();
-
     // Used by PrintEngine.
     static void Add(const PrintDocument& document);
-    static bool TakeInjectedFault(std::string_view property, StoreFault& fault);
     // Hands a finished document to the front end's hook, if one is set.
     static void DeliverFinished(const PrintDocument& document);
 };

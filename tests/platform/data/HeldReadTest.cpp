@@ -43,8 +43,12 @@ TEST_F(HeldReadTest, TheWalkFindsWhatSeparateReadsWould) {
         for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {
             numbers.push_back(NumberOf(*rows));
             if (NumberOf(*rows) == 120) db->Execute("UPDATE Employers SET EmployerName2 = 'DURING' WHERE EmployerNo = 90");
-            if (NumberOf(*rows) == 100) EXPECT_EQ("BEFORE", Text(rows->Fields("EmployerName2").Value()));
-            if (NumberOf(*rows) == 90) EXPECT_EQ("DURING", Text(rows->Fields("EmployerName2").Value()));
+            if (NumberOf(*rows) == 100) {
+                EXPECT_EQ("BEFORE", Text(rows->Fields("EmployerName2").Value()));
+            }
+            if (NumberOf(*rows) == 90) {
+                EXPECT_EQ("DURING", Text(rows->Fields("EmployerName2").Value()));
+            }
         }
     }
     ASSERT_EQ(149u, numbers.size());

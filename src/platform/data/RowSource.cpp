@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <sqlite3.h>
+#include <utility>
 
 namespace data {
 
@@ -37,6 +38,10 @@ std::string Placeholders(int count) {
     for (int i = 1; i <= count; ++i) list += (i > 1 ? ", ?" : "?") + std::to_string(i);
     return list;
 }
+
+// Rows written through the connection so far: read-ahead rows stand only
+// while it stays the same.
+std::int64_t ChangesThrough(sqlite3* db) { return static_cast<std::int64_t>(sqlite3_total_changes64(db)); }
 
 std::vector<Value> ValuesFrom(Statement& statement, int first) {
     std::vector<Value> values;
@@ -115,8 +120,8 @@ void RowSource::RenewHeldReadWhenDue() {
     const auto now = std::chrono::steady_clock::now();
     if (readHeld_ && now - readHeldSince_ < kLongestHeldRead) return;
     if (!readHolder_) {
-        readHolder_ = std::make_unique<Statement>(connection_->Handle(), "SELECT 1 FROM main.sqlite_schema",
-                                                  kSourceRecordset);
+        readHolder_ =
+            std::make_unique<Statement>(connection_->Handle(), "SELECT 1 FROM main.sqlite_schema", kSourceRecordset);
     }
     readHolder_->Reset();
     readHeld_ = false;
@@ -166,14 +171,10 @@ std::optional<Row> RowSource::FirstMemberFrom(size_t first) {
 std::optional<Row> RowSource::MemberAt(size_t index) {
     RenewHeldReadWhenDue();
     if (!readHeld_) return ReadRow(kMember, keys_[index]);
-    const auto changes = static_cast<std::int64_t>(sqlite3_total_changes64(connection_->Handle()));
-    const bool aheadValid = ahead_.heldRead == heldReadNumber_ && ahead_.changesWhenRead == changes;
+    const bool aheadValid =
+        ahead_.heldRead == heldReadNumber_ && ahead_.changesWhenRead == ChangesThrough(connection_->Handle());
     if (!aheadValid || index < ahead_.first || index >= ahead_.first + ahead_.rows.size()) ReadAheadFrom(index);
-    auto& row = ahead_.rows[index - ahead_.first];
-    if (!row) return std::nullopt;
-    std::optional<Row> taken = std::move(row);
-    row.reset();
-    return taken;
+    return std::exchange(ahead_.rows[index - ahead_.first], std::nullopt);
 }
 
 void RowSource::ReadAheadFrom(size_t first) {
@@ -181,7 +182,7 @@ void RowSource::ReadAheadFrom(size_t first) {
     ahead_.first = first;
     ahead_.rows.assign(count, std::nullopt);
     ahead_.heldRead = heldReadNumber_;
-    ahead_.changesWhenRead = static_cast<std::int64_t>(sqlite3_total_changes64(connection_->Handle()));
+    ahead_.changesWhenRead = ChangesThrough(connection_->Handle());
     Run run(Prepared(kMembers));
     for (int i = 0; i < kKeysReadAhead; ++i) {
         run->Bind(i + 1, i < static_cast<int>(count) ? Value{keys_[first + static_cast<size_t>(i)]} : Value{Null{}});

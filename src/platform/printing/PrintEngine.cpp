@@ -47,8 +47,10 @@ void PrintEngine::StoreChecked(const PropertyInfo& info, StoreValue value) {
 
 void PrintEngine::CheckFaults(const PropertyInfo& info) {
     for (auto it = faults_.begin(); it != faults_.end(); ++it) {
-        if (!it->fault.property.empty() && !FindProperty(it->fault.property)) continue;
-        if (!it->fault.property.empty() && FindProperty(it->fault.property)->property != info.property) continue;
+        if (!it->fault.property.empty()) {
+            const auto wanted = FindProperty(it->fault.property);
+            if (!wanted || wanted->property != info.property) continue;
+        }
         if (++it->seen < it->fault.occurrence) continue;
         const StoreFault hit = it->fault;
         faults_.erase(it);

@@ -3,8 +3,6 @@
 #include <atomic>
 #include <mutex>
 
-#include "platform/printing/PrintProperty.h"
-
 namespace printing {
 namespace {
 

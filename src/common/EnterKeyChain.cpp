@@ -45,6 +45,7 @@ void EnterKeyChain::KeyPressed(const forms::Control& field, int keyAscii) const 
     const Link* link = Find(field);
     if (link == nullptr) return;
     if (link->trigger == Trigger::Enter && keyAscii != forms::vbKeyReturn) return;
+    if (recompute_) recompute_();
     if (link->onEnter) link->onEnter();
     if (link->next != nullptr) MoveTo(*link->next);
 }
@@ -52,6 +53,7 @@ void EnterKeyChain::KeyPressed(const forms::Control& field, int keyAscii) const 
 void EnterKeyChain::Left(const forms::Control& field) const {
     const Link* link = Find(field);
     if (link == nullptr) return;
+    if (recompute_) recompute_();
     if (link->onLeave) link->onLeave();
     if (link->leavingMovesTo != nullptr) MoveTo(*link->leavingMovesTo);
 }

@@ -30,6 +30,9 @@ public:
 
     // Adds a link and wires the field's KeyPress and LostFocus events.
     void Add(Link link);
+    // What runs before a field's own Enter or leaving work: the screen's
+    // recomputing of the lines that follow from what was typed.
+    void SetRecomputing(std::function<void()> recompute) { recompute_ = std::move(recompute); }
     // A target that depends on the period, settled at load.
     void SetNext(forms::Control& field, forms::Control* next);
     forms::Control* NextOf(const forms::Control& field) const;
@@ -45,4 +48,5 @@ private:
     void Left(const forms::Control& field) const;
 
     std::vector<Link> links_;
+    std::function<void()> recompute_;
 };

@@ -44,7 +44,6 @@ std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages) {
 
 void ChainLines(LineTable lines, EnterKeyChain& chain) {
     for (const ReturnLine& line : lines) {
-        if (!line.recompute.onEnter && !line.recompute.onLeave && line.next == nullptr) continue;
         chain.Add(
             {line.field, line.recompute.onEnter, line.recompute.onLeave, line.next, line.trigger, line.leavingMovesTo});
     }

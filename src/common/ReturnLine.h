@@ -10,11 +10,13 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace forms {
 class Control;
-}
+class CurrencyField;
+} // namespace forms
 class LineAmtSlots;
 
 // The top of a line's row on a return screen's page, in twips.
@@ -64,12 +66,27 @@ enum class Tab { Stop, Skip };
 // a period opened without a row keeps some of them closed until Add.
 enum class Entry { Untouched, OpenedByAdd, ClosedUntilAdd };
 
-// What the field recomputes when Enter is pressed in it and when it loses
-// the focus (either may be empty).
+// A computed line: the fields it is computed from, and its value over their
+// current values. ComputedLines keeps the line equal to it.
+struct LineFormula {
+    std::vector<const forms::CurrencyField*> inputs;
+    std::function<double()> value;
+    explicit operator bool() const { return static_cast<bool>(value); }
+};
+
+// What the field does besides the screen's recomputing when Enter is pressed
+// in it and when it loses the focus (either may be empty; the computed lines
+// are already up to date when they run), and the formula of a computed line.
 struct LineRecompute {
     std::function<void()> onEnter;
     std::function<void()> onLeave;
+    LineFormula formula = {};
 };
+
+// A computed line's row: its inputs and its formula over them.
+inline LineRecompute Computed(std::vector<const forms::CurrencyField*> inputs, std::function<double()> value) {
+    return {{}, {}, LineFormula{std::move(inputs), std::move(value)}};
+}
 
 // A screen's recompute method run both on Enter and on leaving, or on
 // leaving only.
@@ -116,7 +133,8 @@ void BindLineColumns(LineTable lines, const char* dataControl);
 // highest tab index so that the page's buttons can follow its last field
 // (fields on the form itself count for no page).
 std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages);
-// Adds a chain link for each field that recomputes or moves on Enter.
+// Adds a chain link for each field: every field left or entered brings the
+// computed lines up to date first.
 void ChainLines(LineTable lines, EnterKeyChain& chain);
 // Fills the slots from the fields as they stand.
 void LoadLineSlots(LineTable lines, LineAmtSlots& slots);

@@ -129,6 +129,25 @@ void ReturnScreen::WriteBalance(double tax, double payments, forms::CurrencyFiel
     if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
 }
 
+LineRecompute ReturnScreen::BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
+    return Computed({&tax, &payments}, [&tax, &payments] { return ApplyBalanceRule(tax.Value(), payments.Value()).balanceDue; });
+}
+
+LineRecompute ReturnScreen::OverpaymentOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
+    return Computed({&tax, &payments}, [this, &tax, &payments] {
+        const BalanceOutcome outcome = ApplyBalanceRule(tax.Value(), payments.Value());
+        if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
+        return outcome.overpayment;
+    });
+}
+
+void ReturnScreen::WirePrint(std::function<void()> print) {
+    DMWin2.PrintRequest = [this, print = std::move(print)] {
+        RecomputeLines();
+        print();
+    };
+}
+
 forms::Control& ReturnScreen::Named(const char* name) const {
     forms::Control* control = ControlByName(name);
     if (control == nullptr) throw std::logic_error(Name() + " has no control " + name);
@@ -147,9 +166,25 @@ void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {
     Command4.SetTabIndex(lastOfPage[1] + 1);
     Command6.SetTabIndex(lastOfPage[2] + 1);
     ChainLines(lines_, chain_);
+    computed_.Use(lines_);
+    chain_.SetRecomputing([this] { RecomputeLines(); });
 }
 
-void ReturnScreen::LoadLineAmtFromFields() { LoadLineSlots(lines_, LineAmt); }
+void ReturnScreen::LoadLineAmtFromFields() {
+    LoadLineSlots(lines_, LineAmt);
+    computed_.Remember();
+}
+
+bool ReturnScreen::ChangePending() {
+    data::RecordsetPtr rows = datDollars.Recordset();
+    return rows && rows->EditMode() != data::dbEditNone;
+}
+
+void ReturnScreen::RecomputeLines() {
+    if (!ChangePending()) return;
+    // The slots mirror the lines on a screen whose lines are computed here.
+    if (computed_.Recompute() && computed_.Any()) LoadLineSlots(lines_, LineAmt);
+}
 
 std::vector<forms::Control*> ReturnScreen::FieldsAddEnables() {
     return LineFieldsWith(lines_, {Entry::OpenedByAdd, Entry::ClosedUntilAdd});
@@ -229,6 +264,7 @@ void ReturnScreen::cmdAddNew_Click() {
         txtEmployerNo.SetText(employer.EmployerNo);
         mskQtr_yr.SetText(employer.PeriodCode);
         AfterAddCopiedKey();
+        computed_.Remember();
         ShowRecordState(StepOfAdd());
         AddFocusField().SetFocus();
     } catch (const basic::RuntimeError& error) {
@@ -278,6 +314,7 @@ void ReturnScreen::cmdEditRecord_Click() {
 }
 
 void ReturnScreen::cmdSaveRecord_Click() {
+    RecomputeLines();
     if (!SaveChecksPass()) return;
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
         if (!StorePendingRow()) return;
@@ -361,7 +398,10 @@ void ReturnScreen::cmdClose_Click() {
 // employer screen back; otherwise no window would be left to go on from.
 // It never loads the employer screen anew (the unload-all may have gone first).
 void ReturnScreen::Form_Unload(int& Cancel) {
-    if (!MayCloseWithPendingChange(datDollars, [this] { return SaveChecksPass() && StorePendingRow(); })) {
+    if (!MayCloseWithPendingChange(datDollars, [this] {
+            RecomputeLines();
+            return SaveChecksPass() && StorePendingRow();
+        })) {
         Cancel = 1;
         return;
     }
@@ -369,15 +409,23 @@ void ReturnScreen::Form_Unload(int& Cancel) {
 }
 
 void ReturnScreen::Command2_Click() {
+    RecomputeLines();
     SSTab1.SetTab(1);
     FirstFieldOfPage1().SetFocus();
 }
 
 void ReturnScreen::Command4_Click() {
+    RecomputeLines();
     SSTab1.SetTab(2);
     FirstFieldOfPage2().SetFocus();
 }
 
-void ReturnScreen::Command5_Click() { SSTab1.SetTab(0); }
+void ReturnScreen::Command5_Click() {
+    RecomputeLines();
+    SSTab1.SetTab(0);
+}
 
-void ReturnScreen::Command6_Click() { SSTab1.SetTab(1); }
+void ReturnScreen::Command6_Click() {
+    RecomputeLines();
+    SSTab1.SetTab(1);
+}

@@ -6,6 +6,7 @@
 // LineAmt, EditMode and OverpaidFlag. Each screen puts its own lines, period
 // captions and Enter chains into it through the hooks below.
 
+#include "common/ComputedLines.h"
 #include "common/EnterKeyChain.h"
 #include "common/LineAmt.h"
 #include "common/RecordButtonStates.h"
@@ -15,6 +16,7 @@
 #include "platform/printing/DMWin.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -86,6 +88,14 @@ public:
     // opened and when Edit starts.
     virtual void LoadLineAmtFromFields();
 
+    // While an addition or edit is pending: rewrites every computed line
+    // whose inputs changed since the row was opened or last recomputed. Runs
+    // whenever a line field is left or Enter is pressed in it, and before
+    // Save, Print, a page button or a close that stores act.
+    void RecomputeLines();
+    // Whether an addition or edit is pending.
+    bool ChangePending();
+
     // The screen's line table.
     LineTable Lines() const { return lines_; }
     // The fields that an open period without a row keeps closed until Add.
@@ -151,6 +161,12 @@ protected:
     // and the overpayment written into their fields, OverpaidFlag set to
     // what they came to.
     void WriteBalance(double tax, double payments, forms::CurrencyField& balanceDue, forms::CurrencyField& overpayment);
+    // The balance due and the overpayment of that rule as the formulas of
+    // their lines; the overpayment's sets OverpaidFlag.
+    LineRecompute BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments);
+    LineRecompute OverpaymentOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments);
+    // The print control's request, run on the lines as they must be printed.
+    void WirePrint(std::function<void()> print);
     // The control of that name; a name the screen lacks is a fault in its tables.
     forms::Control& Named(const char* name) const;
 
@@ -171,4 +187,5 @@ private:
 
     std::string periodCode_;
     std::vector<ReturnLine> lines_;
+    ComputedLines computed_;
 };

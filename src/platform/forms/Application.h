@@ -22,6 +22,9 @@ class Observer;
 struct FocusRequest {
     Form* form;
     Control* target;
+    // The user's own move (a click, Tab, Shift+Tab): the leaving handlers
+    // of the control left cannot send the focus elsewhere.
+    bool byUser = false;
 };
 
 // The running program as the screens see it: the loaded forms, the screen,

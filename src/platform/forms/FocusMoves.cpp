@@ -28,6 +28,10 @@
 //  4. LostFocus of the control left. A move requested inside LostFocus
 //     replaces the target (a monthly check sends the focus back to month 1);
 //     a move back to the control just left gives it the focus again.
+//     When the user made the move (a click, Tab, Shift+Tab), the user's
+//     target stands: Validate may still keep the focus (Cancel, or a move to
+//     the control itself), but every other move Validate or LostFocus asks
+//     for is dropped. Only code's own moves (the Enter chains) go elsewhere.
 //  5. A target on a tab page not in front brings that page to the front;
 //     the focus changes; GotFocus of the new control. A move that GotFocus
 //     requests is a new move (back to step 2).
@@ -101,7 +105,7 @@ void BringPagesToFront(Control& target) {
 
 // One move on one form, steps 2 to 5. Returns the GotFocus handler's own
 // request, if it made one.
-bool MoveOnce(Form& form, Control* requested, Control*& nextRequest) {
+bool MoveOnce(Form& form, Control* requested, bool byUser, Control*& nextRequest) {
     Control* target = Settle(form, requested);
     if (target == nullptr) return false;
     Control* from = form.ActiveControl();
@@ -113,12 +117,12 @@ bool MoveOnce(Form& form, Control* requested, Control*& nextRequest) {
         Control* asked = nullptr;
         if (TakeRequest(form, asked)) {
             if (asked == from) cancel = true;
-            else target = Settle(form, asked);
+            else if (!byUser) target = Settle(form, asked);
         }
         if (cancel || target == nullptr) return false;
 
         from->Raise(from->LostFocus);
-        if (TakeRequest(form, asked)) {
+        if (TakeRequest(form, asked) && !byUser) {
             Control* settled = Settle(form, asked);
             if (settled != nullptr) target = settled;
         }
@@ -141,12 +145,12 @@ Control* FocusMoves::PreviousInChain(Form& form, Control* from) {
     return WalkChain(order, from, true);
 }
 
-void FocusMoves::Request(Form& form, Control* target) {
+void FocusMoves::Request(Form& form, Control* target, bool byUser) {
     if (!form.IsLoaded()) return;
     auto& pending = Pending();
     pending.erase(std::remove_if(pending.begin(), pending.end(), [&](const Waiting& r) { return r.form == &form; }),
                   pending.end());
-    pending.push_back({&form, target});
+    pending.push_back({&form, target, byUser});
     if (!App().InHandler() && !App().CarryingOutFocusMoves()) CarryOut();
 }
 
@@ -166,7 +170,7 @@ void FocusMoves::CarryOut() {
             Pending().erase(Pending().begin());
             if (!request.form->IsLoaded()) continue;
             Control* next = nullptr;
-            bool more = MoveOnce(*request.form, request.target, next);
+            bool more = MoveOnce(*request.form, request.target, request.byUser, next);
             ++moves;
             if (more) Pending().push_back({request.form, next});
         }
@@ -179,12 +183,12 @@ void FocusMoves::CarryOut() {
 
 void FocusMoves::TabFrom(Control& from) {
     Control* next = NextInChain(from.Owner(), &from, true);
-    if (next != nullptr) Request(from.Owner(), next);
+    if (next != nullptr) Request(from.Owner(), next, true);
 }
 
 void FocusMoves::BackTabFrom(Control& from) {
     Control* previous = PreviousInChain(from.Owner(), &from);
-    if (previous != nullptr) Request(from.Owner(), previous);
+    if (previous != nullptr) Request(from.Owner(), previous, true);
 }
 
 void FocusMoves::Forget(Form& form) {

@@ -10,8 +10,9 @@ class Form;
 class FocusMoves {
 public:
     // A move of the focus to `target` (null: the form's first tab stop, as
-    // when a form is shown). Waits while a handler runs.
-    static void Request(Form& form, Control* target);
+    // when a form is shown). Waits while a handler runs. A move `byUser`
+    // (a click, Tab, Shift+Tab) stands against the leaving handlers' requests.
+    static void Request(Form& form, Control* target, bool byUser = false);
     // Whether a move on `form` waits to be carried out.
     static bool Waits(const Form& form);
     // Carries out every waiting move (see FocusMoves.cpp).

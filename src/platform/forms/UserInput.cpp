@@ -68,7 +68,7 @@ bool PressedDespiteLeaving(const Control& control, const Form& form, const Contr
 bool FocusByMouse(Control& control) {
     if (!Reachable(control) || !control.CanTakeFocus()) return false;
     const bool hadFocus = control.HasFocus();
-    RunHandler([&] { control.SetFocus(); }, true);
+    RunHandler([&] { FocusMoves::Request(control.Owner(), &control, true); }, true);
     if (!control.HasFocus()) return false;
     auto* field = dynamic_cast<TextField*>(&control);
     if (field != nullptr && !hadFocus) field->CaretToEnd();

@@ -4,7 +4,6 @@
 // fields, the same LineAmt slots, the same rates and the same check of the
 // months against lines 12 and 10. Each screen's line table names which field
 // runs which of these.
-#include "common/LineAmt.h"
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnLine.h"
 
@@ -12,6 +11,8 @@
 #include <string>
 
 #include "platform/forms/CurrencyField.h"
+
+class ReturnScreen;
 
 struct Form941TaxLineFields {
     forms::CurrencyField& fpLine2;   // 2 wages, tips and other compensation
@@ -38,32 +39,33 @@ struct Form941TaxLineFields {
     forms::CurrencyField& fpLine11;  // 10
 };
 
+// The formulas of the computed lines 5a to 10, each for its row of the line
+// table: line 2 fills the 5a and 5c wages when it changes (what the user
+// types there afterwards stands); each tax is its amount at the line's rate,
+// rounded to cents; 5e sums the six taxes; line 6 = 3 + 5e + 5f in cents; the
+// hidden total holds lines 7 to 9; line 10 = line 6 + that total.
 class Form941TaxLines {
 public:
-    Form941TaxLines(const Form941TaxLineFields& fields, LineAmtSlots& lineAmt) : f_(fields), lineAmt_(lineAmt) {}
+    explicit Form941TaxLines(const Form941TaxLineFields& fields) : f_(fields) {}
 
-    void Line2_Recompute();
-    void Line3_Recompute();
-    void Line5a_Recompute();
-    void Line5ai_Recompute();
-    void Line5aii_Recompute();
-    void Line5b_Recompute();
-    void Line5c_Recompute();
-    void Line5d_Recompute();
-    void Line5f_Recompute();
-    // Line 7 brings the hidden total of the adjustments up to date; line 10
-    // follows when line 8 or 9 is left.
-    void Line7_Recompute();
-    void Line10_Recompute();
-    // After the slots were loaded from a row: the hidden total shows them.
-    void ShowAdjustmentsTotal();
+    LineRecompute Wages5a() const;
+    LineRecompute Tax5a() const;
+    LineRecompute Tax5ai() const;
+    LineRecompute Tax5aii() const;
+    LineRecompute Tax5b() const;
+    LineRecompute Wages5c() const;
+    LineRecompute Tax5c() const;
+    LineRecompute Tax5d() const;
+    LineRecompute Line5e() const;
+    LineRecompute Line6() const;
+    LineRecompute Adjustments() const;
+    LineRecompute Line10() const;
+    // While a change is pending, line 5f is brought to cents when it is
+    // entered or left, and the screen carries the rounded amount on.
+    LineRecompute Line5fToCents(ReturnScreen& screen) const;
 
 private:
-    double Sum5e() const;
-    void WriteLine6();
-
     Form941TaxLineFields f_;
-    LineAmtSlots& lineAmt_;
 };
 
 struct Form941MonthFields {
@@ -78,22 +80,17 @@ struct Form941MonthFields {
 
 class Form941Months {
 public:
-    Form941Months(const Form941MonthFields& fields, LineAmtSlots& lineAmt)
-        : f_(fields), lineAmt_(lineAmt), check_(fields.fpLine17A, fields.Check6) {}
+    Form941Months(const Form941MonthFields& fields)
+        : f_(fields), check_(fields.fpLine17A, fields.Check6) {}
 
-    // A line table's recompute of month 1, 2 or 3; month 3 runs the check.
-    LineRecompute OfMonth(int month);
-
-    // Month 1, 2 or 3 entered or left: the quarter's total.
-    void Month_Recompute(int month);
-    // Enter in month 3 and leaving it: the total, then the check.
-    void Month3_Enter();
-    void Month3_Leave();
+    // The quarter's total: the three months.
+    LineRecompute QuarterTotal() const;
+    // Month 3 entered or left: the check of the total against the tax.
+    LineRecompute Month3Check();
 
 private:
     std::optional<std::string> CompareMonthsWithTax() const;
 
     Form941MonthFields f_;
-    LineAmtSlots& lineAmt_;
     MonthlyTotalCheck check_;
 };

@@ -148,8 +148,6 @@ public:
     forms::MaskedField MaskEdBox1{*this, "MaskEdBox1"};
     forms::CurrencyField fpCurrency1{*this, "fpCurrency1"};
 
-    void LoadLineAmtFromFields() override;
-
     // Prints the return's pages 1 to 3 or its 941-V voucher.
     void DMWin2_PrintRequest();
     // The older, traced print run; no event or user action reaches it.
@@ -168,16 +166,9 @@ private:
     std::vector<ReturnLine> Form941Lines();
     void SetPeriodMoves(const std::string& code);
 
-    // --- line computations, one per field or group of fields ---
-    void RecomputeCredits();
-    void RecomputePayments();
-    void RecomputeLine13i();
-    void Line13i_Balance();
-
     // Lines 2 to 10 and the months of line 16, as every Form 941 screen has them.
     Form941TaxLines taxLines_{{fpLine2,  fpLine3,  fpLine6A, fpLine6B, fpL5a1c1,  fpL5a1c2,  fpL5a2c1, fpL5a2c2,
                                fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1, fpLine5D2, fpLine8,  fpLine5f,
-                               fpLine5,  fpLine9B, fpLine9A, fpLine9C, fpLine10,  fpLine11},
-                              LineAmt};
-    Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}, LineAmt};
+                               fpLine5,  fpLine9B, fpLine9A, fpLine9C, fpLine10,  fpLine11}};
+    Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}};
 };

@@ -15,7 +15,7 @@ frmDet941Covid0621::frmDet941Covid0621() : ReturnScreen("frmDet941Covid0621") {
     SetCaption("Form 941- Data Entry");
     LayOutLines();
     UseLines(Form941Lines());
-    DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
+    WirePrint([this] { DMWin2_PrintRequest(); });
 }
 
 void frmDet941Covid0621::LayOutLines() {

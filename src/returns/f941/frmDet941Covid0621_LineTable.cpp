@@ -1,19 +1,24 @@
 // The Form 941 screen's lines, one row each: the form line the field really
 // is, its column, where it stands, its LineAmt slots, whether Tab stops at it,
-// what Add opens, the printout item that prints its amount, what it
-// recomputes and where Enter moves on. The table's order is the tab order.
+// what Add opens, the printout item that prints its amount, the formula of
+// a computed line (or a field's own Enter and leaving work) and where Enter
+// moves on. The table's order is the tab order.
 
+#include "common/LineArithmetic.h"
 #include "returns/f941/Form941Slots.h"
 #include "returns/f941/frmDet941Covid0621.h"
 
 using namespace slot941;
 
 std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
-    using S = frmDet941Covid0621;
-    auto both = [this](void (S::*recompute)()) { return OnEnterAndLeave(this, recompute); };
-    using T = Form941TaxLines;
-    const LineRecompute credits = both(&S::RecomputeCredits);
-    const LineRecompute payments = both(&S::RecomputePayments);
+    const LineRecompute line11g = Computed({&fpLine11a, &fpLine11b, &fpLine11c, &fpLine11d, &fpL12aCobra}, [this] {
+        return SumOf({&fpLine11a, &fpLine11b, &fpLine11c, &fpLine11d, &fpL12aCobra});
+    });
+    const LineRecompute line12 = Computed({&fpLine11, &fpLine11g}, [this] { return fpLine11.Value() - fpLine11g.Value(); });
+    const LineRecompute line13g =
+        Computed({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f},
+                 [this] { return SumOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f}); });
+    const LineRecompute line13i = Computed({&fpLine13g, &fpLine13h}, [this] { return fpLine13g.Value() - fpLine13h.Value(); });
     constexpr Tab kStop = Tab::Stop;
     constexpr Tab kSkip = Tab::Skip;
     constexpr Entry kKept = Entry::Untouched;
@@ -27,58 +32,58 @@ std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
         // page 0: lines 1 to 11g
         {&mskNo_Employee, "1",  "No_Employee",          {0, 0,  kColumn1, 800},  {},                kStop, kClosed, 0,   {},                             &Check2},
         {&Check2,      "4",     "Not_Subj",             {0, 0,  6200, 4400},     {},                kStop, kClosed, 0,   {},                             &fpLine2},
-        {&fpLine2,     "2",     "L_2",                  {0, 1,  kColumn1},       {Line2},           kStop, kClosed, 10,  OnEnterAndLeave(&taxLines_, &T::Line2_Recompute),    &fpLine3},
-        {&fpLine3,     "3",     "L_3",                  {0, 2,  kColumn1},       {Line3},           kStop, kClosed, 11,  OnEnterAndLeave(&taxLines_, &T::Line3_Recompute),    &fpLine6A},
-        {&fpLine6A,    "5a",    "L_6A",                 {0, 3,  kColumn1},       {Wages5a},         kStop, kClosed, 13,  OnEnterAndLeave(&taxLines_, &T::Line5a_Recompute),   &fpL5a1c1},
-        {&fpLine6B,    "5a",    "L_6B",                 {0, 3,  kColumn2},       {Tax5a},           kSkip, kKept,   14},
-        {&fpL5a1c1,    "5a(i)", "L5a1c1",               {0, 4,  kColumn1},       {},                kStop, kKept,   24,  OnEnterAndLeave(&taxLines_, &T::Line5ai_Recompute),  &fpL5a2c1},
-        {&fpL5a1c2,    "5a(i)", "L5a1c2",               {0, 4,  kColumn2},       {Tax5ai},          kStop, kKept,   25},
-        {&fpL5a2c1,    "5a(ii)","L5a2c1",               {0, 5,  kColumn1},       {},                kStop, kKept,   26,  OnEnterAndLeave(&taxLines_, &T::Line5aii_Recompute), &fpLine6c},
-        {&fpL5a2c2,    "5a(ii)","L5a2c2",               {0, 5,  kColumn2},       {Tax5aii},         kStop, kKept,   28},
-        {&fpLine6c,    "5b",    "L_6C",                 {0, 6,  kColumn1},       {Tips5b},          kStop, kClosed, 15,  OnEnterAndLeave(&taxLines_, &T::Line5b_Recompute),   &fpLine7A},
-        {&fpLine6D,    "5b",    "L_6D",                 {0, 6,  kColumn2},       {Tax5b},           kSkip, kKept,   16},
-        {&fpLine7A,    "5c",    "L_7A",                 {0, 7,  kColumn1},       {Wages5c},         kStop, kClosed, 17,  OnEnterAndLeave(&taxLines_, &T::Line5c_Recompute),   &fpLine5d1},
-        {&fpLine7B,    "5c",    "L_7B",                 {0, 7,  kColumn2},       {Tax5c},           kSkip, kKept,   18},
-        {&fpLine5d1,   "5d",    "L_12",                 {0, 8,  kColumn1},       {Wages5d},         kStop, kClosed, 30,  OnEnterAndLeave(&taxLines_, &T::Line5d_Recompute),   &fpLine5f},
-        {&fpLine5D2,   "5d",    "L_13",                 {0, 8,  kColumn2},       {Tax5d},           kSkip, kKept,   31},
-        {&fpLine8,     "5e",    "L_8",                  {0, 10, kColumn2},       {Total5e},         kSkip, kKept,   19},
-        {&fpLine5f,    "5f",    "L6c_ExemptWages",      {0, 11, kColumn2},       {},                kStop, kKept,   27,  OnEnterAndLeave(&taxLines_, &T::Line5f_Recompute),   &fpLine9B},
-        {&fpLine5,     "6",     "L_5",                  {0, 12, kColumn2},       {},                kSkip, kKept,   20},
-        {&fpLine9B,    "7",     "L_9B",                 {0, 13, kColumn2},       {Adjustments},     kStop, kClosed, 21,  OnEnterAndLeave(&taxLines_, &T::Line7_Recompute),    &fpLine9A},
-        {&fpLine9A,    "8",     "L_9A",                 {0, 14, kColumn2},       {Adjustments},     kStop, kClosed, 22,  OnLeaveOnly(&taxLines_, &T::Line10_Recompute),&fpLine9C},
-        {&fpLine9C,    "9",     "L_9C",                 {0, 15, kColumn2},       {Adjustments},     kStop, kClosed, 23,  OnLeaveOnly(&taxLines_, &T::Line10_Recompute),&fpLine11a},
+        {&fpLine2,     "2",     "L_2",                  {0, 1,  kColumn1},       {Line2},           kStop, kClosed, 10,  {},                             &fpLine3},
+        {&fpLine3,     "3",     "L_3",                  {0, 2,  kColumn1},       {Line3},           kStop, kClosed, 11,  {},                             &fpLine6A},
+        {&fpLine6A,    "5a",    "L_6A",                 {0, 3,  kColumn1},       {Wages5a},         kStop, kClosed, 13,  taxLines_.Wages5a(),            &fpL5a1c1},
+        {&fpLine6B,    "5a",    "L_6B",                 {0, 3,  kColumn2},       {Tax5a},           kSkip, kKept,   14,  taxLines_.Tax5a()},
+        {&fpL5a1c1,    "5a(i)", "L5a1c1",               {0, 4,  kColumn1},       {},                kStop, kKept,   24,  {},                             &fpL5a2c1},
+        {&fpL5a1c2,    "5a(i)", "L5a1c2",               {0, 4,  kColumn2},       {Tax5ai},          kStop, kKept,   25,  taxLines_.Tax5ai()},
+        {&fpL5a2c1,    "5a(ii)","L5a2c1",               {0, 5,  kColumn1},       {},                kStop, kKept,   26,  {},                             &fpLine6c},
+        {&fpL5a2c2,    "5a(ii)","L5a2c2",               {0, 5,  kColumn2},       {Tax5aii},         kStop, kKept,   28,  taxLines_.Tax5aii()},
+        {&fpLine6c,    "5b",    "L_6C",                 {0, 6,  kColumn1},       {Tips5b},          kStop, kClosed, 15,  {},                             &fpLine7A},
+        {&fpLine6D,    "5b",    "L_6D",                 {0, 6,  kColumn2},       {Tax5b},           kSkip, kKept,   16,  taxLines_.Tax5b()},
+        {&fpLine7A,    "5c",    "L_7A",                 {0, 7,  kColumn1},       {Wages5c},         kStop, kClosed, 17,  taxLines_.Wages5c(),            &fpLine5d1},
+        {&fpLine7B,    "5c",    "L_7B",                 {0, 7,  kColumn2},       {Tax5c},           kSkip, kKept,   18,  taxLines_.Tax5c()},
+        {&fpLine5d1,   "5d",    "L_12",                 {0, 8,  kColumn1},       {Wages5d},         kStop, kClosed, 30,  {},                             &fpLine5f},
+        {&fpLine5D2,   "5d",    "L_13",                 {0, 8,  kColumn2},       {Tax5d},           kSkip, kKept,   31,  taxLines_.Tax5d()},
+        {&fpLine8,     "5e",    "L_8",                  {0, 10, kColumn2},       {Total5e},         kSkip, kKept,   19,  taxLines_.Line5e()},
+        {&fpLine5f,    "5f",    "L6c_ExemptWages",      {0, 11, kColumn2},       {},                kStop, kKept,   27,  taxLines_.Line5fToCents(*this), &fpLine9B},
+        {&fpLine5,     "6",     "L_5",                  {0, 12, kColumn2},       {},                kSkip, kKept,   20,  taxLines_.Line6()},
+        {&fpLine9B,    "7",     "L_9B",                 {0, 13, kColumn2},       {Adjustments},     kStop, kClosed, 21,  {},                             &fpLine9A},
+        {&fpLine9A,    "8",     "L_9A",                 {0, 14, kColumn2},       {Adjustments},     kStop, kClosed, 22,  {},                             &fpLine9C},
+        {&fpLine9C,    "9",     "L_9C",                 {0, 15, kColumn2},       {Adjustments},     kStop, kClosed, 23,  {},                             &fpLine11a},
         // the total of lines 7 to 9, kept for line 10 only and never shown
-        {&fpLine10,    "",      nullptr,                {0, 15, kColumn1},       {},                kSkip, kKept,   0},
-        {&fpLine11,    "10",    "L_11",                 {0, 16, kColumn2},       {Line10},          kSkip, kKept,   29},
-        {&fpLine11a,   "11a",   "L11a",                 {0, 17, kColumn2},       {Credits11ade},    kStop, kKept,   32,  credits,                      &fpLine11b},
-        {&fpLine11b,   "11b",   "L11b",                 {0, 18, kColumn2},       {Credit11b},       kStop, kKept,   33,  credits,                      &fpLine11d},
-        {&fpLine11c,   "11c",   "L11c",                 {0, 19, kColumn2},       {Credit11c},       kStop, kKept,   34,  credits,                      &fpLine11d},
-        {&fpLine11d,   "11d",   "L11d",                 {0, 20, kColumn2},       {Credits11ade},    kStop, kKept,   91,  credits,                      &fpL12aCobra},
-        {&fpL12aCobra, "11e",   "L12aCobra",            {0, 21, kColumn2},       {Credits11ade},    kStop, kKept,   108, credits,                      &MaskEdBox2},
+        {&fpLine10,    "",      nullptr,                {0, 15, kColumn1},       {},                kSkip, kKept,   0,   taxLines_.Adjustments()},
+        {&fpLine11,    "10",    "L_11",                 {0, 16, kColumn2},       {Line10},          kSkip, kKept,   29,  taxLines_.Line10()},
+        {&fpLine11a,   "11a",   "L11a",                 {0, 17, kColumn2},       {Credits11ade},    kStop, kKept,   32,  {},                           &fpLine11b},
+        {&fpLine11b,   "11b",   "L11b",                 {0, 18, kColumn2},       {Credit11b},       kStop, kKept,   33,  {},                           &fpLine11d},
+        {&fpLine11c,   "11c",   "L11c",                 {0, 19, kColumn2},       {Credit11c},       kStop, kKept,   34,  {},                           &fpLine11d},
+        {&fpLine11d,   "11d",   "L11d",                 {0, 20, kColumn2},       {Credits11ade},    kStop, kKept,   91,  {},                           &fpL12aCobra},
+        {&fpL12aCobra, "11e",   "L12aCobra",            {0, 21, kColumn2},       {Credits11ade},    kStop, kKept,   108, {},                           &MaskEdBox2},
         {&MaskEdBox2,  "11f",   "L12bCobraIndividuals", {0, 22, kColumn2, 800},  {},                kStop, kKept,   0,   {},                           &Command2},
-        {&fpLine11g,   "11g",   "L11g",                 {0, 23, kColumn2},       {Line11g},         kStop, kKept,   110, {},                           &Command2, EnterKeyChain::Trigger::AnyKey},
+        {&fpLine11g,   "11g",   "L11g",                 {0, 23, kColumn2},       {Line11g},         kStop, kKept,   110, line11g,                           &Command2, EnterKeyChain::Trigger::AnyKey},
         // page 1: lines 12 to 16
-        {&fpLine12,    "12",    "Line12",               {1, 0,  kColumn2},       {Line12},          kStop, kAdd,    92},
-        {&fpLine13a,   "13a",   "L13a",                 {1, 1,  kColumn2},       {Payments13aef},   kStop, kKept,   93,  payments,                     &fpLine13c},
-        {&fpLine13b,   "13b",   "L13b",                 {1, 2,  kColumn2},       {Payment13b},      kStop, kKept,   94,  payments,                     &fpLine13c},
-        {&fpLine13c,   "13c",   "L13c",                 {1, 3,  kColumn2},       {Payment13c},      kStop, kKept,   95,  payments,                     &fpLine13e},
-        {&fpLine13d,   "13d",   "L13d",                 {1, 4,  kColumn2},       {Payment13d},      kStop, kKept,   96,  payments,                     &fpLine13e},
-        {&fpLine13e,   "13e",   "L13e",                 {1, 5,  kColumn2},       {Payments13aef},   kStop, kKept,   111, payments,                     &fpLine13f},
-        {&fpLine13f,   "13f",   "L13f",                 {1, 6,  kColumn2},       {Payments13aef},   kStop, kKept,   112, payments,                     &fpLine13h},
-        {&fpLine13g,   "13g",   "L13g",                 {1, 7,  kColumn2},       {Line13g},         kStop, kKept,   97},
-        {&fpLine13h,   "13h",   "L13h",                 {1, 8,  kColumn2},       {Line13h},         kStop, kKept,   0,   both(&S::RecomputeLine13i),   &fpLine14, EnterKeyChain::Trigger::Enter, &fpLine14},
-        {&fpLine14,    "13i",   "L_14",                 {1, 9,  kColumn2},       {},                kStop, kClosed, 0,   both(&S::Line13i_Balance),    &fpLine17A},
-        {&fpLine15,    "14",    "L_15",                 {1, 10, kColumn2},       {},                kStop, kKept,   100},
-        {&fpLine16(1), "15",    "L_16",                 {1, 11, kColumn2},       {},                kStop, kKept,   101},
+        {&fpLine12,    "12",    "Line12",               {1, 0,  kColumn2},       {Line12},          kStop, kAdd,    92,  line12},
+        {&fpLine13a,   "13a",   "L13a",                 {1, 1,  kColumn2},       {Payments13aef},   kStop, kKept,   93,  {},                           &fpLine13c},
+        {&fpLine13b,   "13b",   "L13b",                 {1, 2,  kColumn2},       {Payment13b},      kStop, kKept,   94,  {},                           &fpLine13c},
+        {&fpLine13c,   "13c",   "L13c",                 {1, 3,  kColumn2},       {Payment13c},      kStop, kKept,   95,  {},                           &fpLine13e},
+        {&fpLine13d,   "13d",   "L13d",                 {1, 4,  kColumn2},       {Payment13d},      kStop, kKept,   96,  {},                           &fpLine13e},
+        {&fpLine13e,   "13e",   "L13e",                 {1, 5,  kColumn2},       {Payments13aef},   kStop, kKept,   111, {},                           &fpLine13f},
+        {&fpLine13f,   "13f",   "L13f",                 {1, 6,  kColumn2},       {Payments13aef},   kStop, kKept,   112, {},                           &fpLine13h},
+        {&fpLine13g,   "13g",   "L13g",                 {1, 7,  kColumn2},       {Line13g},         kStop, kKept,   97,  line13g},
+        {&fpLine13h,   "13h",   "L13h",                 {1, 8,  kColumn2},       {Line13h},         kStop, kKept,   0,   {},                           &fpLine14, EnterKeyChain::Trigger::Enter, &fpLine14},
+        {&fpLine14,    "13i",   "L_14",                 {1, 9,  kColumn2},       {},                kStop, kClosed, 0,   line13i,                      &fpLine17A},
+        {&fpLine15,    "14",    "L_15",                 {1, 10, kColumn2},       {},                kStop, kKept,   100, BalanceDueOf(fpLine12, fpLine14)},
+        {&fpLine16(1), "15",    "L_16",                 {1, 11, kColumn2},       {},                kStop, kKept,   101, OverpaymentOf(fpLine12, fpLine14)},
         {&Check3,      "15",    "Apply_Nxt",            {1, 12, kLabelLeft, 4000}, {},              kStop, kKept,   0},
         {&Check10,     "15",    "Refunded",             {1, 12, 4300, 2000},     {},                kStop, kKept,   0},
         {&Check6,      "16",    "Monthly",              {1, 14, kLabelLeft, 4000}, {},              kStop, kKept,   0,   {},                           &Check5},
         {&Check5,      "16",    "SemiWkly",             {1, 14, 4300, 3000},     {},                kStop, kKept,   0,   {},                           &Command4},
         // month 3's check decides where Enter goes
-        {&fpLine17A,   "16",    "L_20_A",               {1, 15, 2000},           {Month1},          kStop, kClosed, 0,   months_.OfMonth(1),                     &fpLine17B},
-        {&fpLine17B,   "16",    "L_20_B",               {1, 16, 2000},           {Month2},          kStop, kClosed, 0,   months_.OfMonth(2),                     &fpLine17C},
-        {&fpLine17C,   "16",    "L_20_C",               {1, 17, 2000},           {Month3},          kStop, kClosed, 0,   months_.OfMonth(3),                       nullptr},
-        {&fpLine17D,   "16",    "L_20_D",               {1, 18, 3100},           {QuarterTotal},    kStop, kKept,   0},
+        {&fpLine17A,   "16",    "L_20_A",               {1, 15, 2000},           {Month1},          kStop, kClosed, 0,   {},                                      &fpLine17B},
+        {&fpLine17B,   "16",    "L_20_B",               {1, 16, 2000},           {Month2},          kStop, kClosed, 0,   {},                                      &fpLine17C},
+        {&fpLine17C,   "16",    "L_20_C",               {1, 17, 2000},           {Month3},          kStop, kClosed, 0,   months_.Month3Check(),                    nullptr},
+        {&fpLine17D,   "16",    "L_20_D",               {1, 18, 3100},           {QuarterTotal},    kStop, kKept,   0,   months_.QuarterTotal()},
         // page 2: lines 17 to 28
         {&Check8,      "17",    "OutOfBusiness",        {2, 0,  kLabelLeft, 9800}, {},              kStop, kKept,   0,   {},                           &MaskEdBox2},
         {&Check1,      "18a",   "Seasonal",             {2, 1,  kLabelLeft, 9800}, {},              kStop, kClosed, 0,   {},                           &fpLine19},

@@ -5,4 +5,7 @@
 
 void frmDet941Covid::Form_Load() { LoadRowOfPeriod("Form 941- Data Entry"); }
 
-void frmDet941Covid::Command4_Click() { SSTab1.SetTab(2); }
+void frmDet941Covid::Command4_Click() {
+    RecomputeLines();
+    SSTab1.SetTab(2);
+}

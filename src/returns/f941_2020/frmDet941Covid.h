@@ -139,7 +139,6 @@ public:
     forms::Label Label7{*this, "Label7"};
 
     void Form_Load() override;
-    void LoadLineAmtFromFields() override;
     // Page 1's "Next -->" shows page 2 and leaves the focus where it is.
     void Command4_Click();
 
@@ -160,15 +159,9 @@ private:
     void SetAmountLimits();
     std::vector<ReturnLine> Form941Lines();
 
-    // --- lines 11a to 15 (lines 2 to 10 and 16 are every Form 941's) ---
-    void RecomputeCredits();
-    void RecomputeDeposits();
-    void Line13g_Recompute();
-    void Line13g_Balance();
-
+    // Lines 2 to 10 and the months of line 16, as every Form 941 screen has them.
     Form941TaxLines taxLines_{{fpLine2,  fpLine3,  fpLine6A, fpLine6B, fpL5a1c1,  fpL5a1c2,  fpL5a2c1, fpL5a2c2,
                                fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1, fpLine5D2, fpLine8,  fpLine5f,
-                               fpLine5,  fpLine9B, fpLine9A, fpLine9C, fpLine10,  fpLine11},
-                              LineAmt};
-    Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}, LineAmt};
+                               fpLine5,  fpLine9B, fpLine9A, fpLine9C, fpLine10,  fpLine11}};
+    Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}};
 };

@@ -24,7 +24,7 @@ frmDet941Covid::frmDet941Covid() : ReturnScreen("frmDet941Covid") {
     SetAmountLimits();
     UseLines(Form941Lines());
     Command4.Click = [this] { Command4_Click(); };
-    DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
+    WirePrint([this] { DMWin2_PrintRequest(); });
 }
 
 void frmDet941Covid::LayOutCaptions() {

@@ -67,7 +67,7 @@ EarlyForm941Screen::EarlyForm941Screen(std::string name, const EarlyForm941Desig
     SetFieldRules();
     PaintFocus();
     Check3.Click = [] {}; // ticking the box runs nothing more
-    DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
+    WirePrint([this] { DMWin2_PrintRequest(); });
 }
 
 void EarlyForm941Screen::LayOutScreen() {

@@ -7,7 +7,7 @@ frmDet944Covid::frmDet944Covid() : ReturnScreen("frmDet944Covid") {
     SetCaption("Form 944 - Data Entry");
     LayOutLines();
     UseLines(Form944Lines());
-    DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
+    WirePrint([this] { DMWin2_PrintRequest(); });
 }
 
 // The annual return's period selects no caption and retires no line; the

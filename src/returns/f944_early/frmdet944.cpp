@@ -20,7 +20,7 @@ frmdet944::frmdet944() : ReturnScreen("frmdet944") {
     LayOutScreen();
     UseLines(Form944Lines());
     PaintFocus();
-    DMWin2.PrintRequest = [this] { DMWin2_PrintRequest(); };
+    WirePrint([this] { DMWin2_PrintRequest(); });
 }
 
 std::array<forms::CurrencyField*, 12> frmdet944::MonthFields() {

@@ -1,0 +1,38 @@
+#pragma once
+// Keeps a return screen's computed lines equal to their formulas, whatever
+// order the user fills the lines in. The screen remembers its lines' values
+// when a pending change starts (Add, Edit, a row opened); each later
+// recompute compares every line with what was remembered and rewrites, in
+// dependency order, each computed line one of whose inputs changed, directly
+// or through another computed line. A computed line the user typed over keeps
+// the typed value until one of its inputs changes.
+
+#include "common/ReturnLine.h"
+
+#include <map>
+#include <vector>
+
+namespace forms {
+class CurrencyField;
+}
+
+class ComputedLines {
+public:
+    // Takes the table's formulas; a formula that depends on itself, directly
+    // or through others, is a fault in the table.
+    void Use(LineTable lines);
+    bool Any() const { return !order_.empty(); }
+
+    // The lines as they stand now are what later changes are measured
+    // against. Hidden lines bound to no column (working totals never shown
+    // nor stored) are computed first, for no stored row holds them.
+    void Remember();
+    // Rewrites what the changes since the last Remember or Recompute call
+    // for; returns whether any line's value changed.
+    bool Recompute();
+
+private:
+    std::vector<const ReturnLine*> order_; // the computed lines, each after its inputs
+    std::vector<const forms::CurrencyField*> tracked_;
+    std::map<const forms::CurrencyField*, double> remembered_;
+};

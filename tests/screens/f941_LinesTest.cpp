@@ -26,11 +26,13 @@ TEST_F(F941Lines, PassingLine2UnchangedKeepsTaxableWagesSetApart) {
 TEST_F(F941Lines, EmptiedAmountCountsAsZero) {
     frmDet941Covid0621& form = AddFirstQuarter();
     Enter(form.fpLine2, "1000");
+    Enter(form.fpLine3, "50");
+    EXPECT_EQ(form.fpLine5.Text(), "203"); // 50 + the 124 and 29 of 5a and 5c
     forms::user::TypeText(form.fpLine3, "");
     forms::user::PressKey(form.fpLine3, forms::vbKeyBack);
     forms::user::PressKey(form.fpLine3, forms::vbKeyReturn);
     EXPECT_EQ(form.fpLine3.Text(), "");
-    EXPECT_EQ(form.fpLine5.Text(), "0");
+    EXPECT_EQ(form.fpLine5.Text(), "153");
     forms::user::TypeText(form.fpLine2, "");
     forms::user::PressKey(form.fpLine2, forms::vbKeyBack);
     forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);

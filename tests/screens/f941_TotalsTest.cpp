@@ -46,12 +46,36 @@ TEST_F(F941Totals, Line13dCountsAlsoWhen13cIsLeft) {
     EXPECT_EQ(FocusName(form), "fpLine13g"); // quarters 2 to 4 skip 13f
 }
 
-TEST_F(F941Totals, LeavingLine13hAlwaysLandsOn13i) {
-    frmDet941Covid0621& form = EditStored("322", &frmEmployersDE::cmdQtr3, "L13a = 300, L13g = 300");
-    forms::user::FocusByMouse(form.fpLine13h);
+TEST_F(F941Totals, Line13hLeftByTheMouseRecomputes13iAndTheFocusStaysWhereClicked) {
+    frmDet941Covid0621& form = EditStored("322", &frmEmployersDE::cmdQtr3, "L13a = 300, L13g = 300, L_14 = 300");
+    forms::user::TypeText(form.fpLine13h, "50");
     forms::user::FocusByMouse(form.fpLine17B);
-    EXPECT_EQ(FocusName(form), "fpLine14");
+    EXPECT_EQ(FocusName(form), "fpLine17B");
+    EXPECT_EQ(form.fpLine14.Text(), "250");
+}
+
+TEST_F(F941Totals, ATypedOverTotalStandsUntilOneOfItsInputsChanges) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "Line12 = 500, L13a = 300, L13g = 300");
+    forms::user::Click(form.Command2);
+    Enter(form.fpLine13g, "350");
+    EXPECT_EQ(form.fpLine14.Text(), "350");
+    Enter(form.fpLine13h, "0"); // passing with the same amount is no change
+    Enter(form.fpLine13h, "50");
+    EXPECT_EQ(form.fpLine13g.Text(), "350");
     EXPECT_EQ(form.fpLine14.Text(), "300");
+    Enter(form.fpLine13a, "400");
+    EXPECT_EQ(form.fpLine13g.Text(), "400");
+    EXPECT_EQ(form.fpLine14.Text(), "350");
+    EXPECT_EQ(form.fpLine15.Text(), "150"); // 500 - 350
+}
+
+TEST_F(F941Totals, ClosingWithYesStoresTheLinesOfTheFieldStillBeingTyped) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "Line12 = 500, L13a = 300, L13g = 300");
+    forms::user::Click(form.Command2);
+    forms::user::TypeText(form.fpLine13a, "450");
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    forms::user::CloseWindow(form);
+    EXPECT_EQ(Query(MainPath(), "SELECT L13g, L_14, L_15, L_16 FROM DET941"), "450.0|450.0|50.0|0.0");
 }
 
 TEST_F(F941Totals, FirstQuarter2023Passes13fAnd11eOnToTheNextOpenField) {

@@ -132,7 +132,7 @@ TEST_F(FocusOrder, AMoveToAHiddenControlOrOneWithNowhereToGoNeverFails) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine2); // nowhere to go: stays
 }
 
-TEST_F(FocusOrder, ALostFocusHandlerThatMovesTheFocusBackDoesNotLoop) {
+TEST_F(FocusOrder, TheUsersClickStandsAgainstALostFocusHandlersMove) {
     auto& form = Shown();
     form.taxLine = 100;
     forms::user::TypeText(form.fpLine17C, "40");
@@ -141,8 +141,8 @@ TEST_F(FocusOrder, ALostFocusHandlerThatMovesTheFocusBackDoesNotLoop) {
 
     forms::user::FocusByMouse(form.cmdSaveRecord); // leaving month 3 with a wrong total
 
-    EXPECT_EQ(form.log.lines, (std::vector<std::string>{"LostFocus fpLine17C", "GotFocus fpLine17A"}));
-    EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
+    EXPECT_EQ(form.log.lines, (std::vector<std::string>{"LostFocus fpLine17C", "GotFocus cmdSaveRecord"}));
+    EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
     EXPECT_EQ(dialogs->Boxes().size(), 1u);
 }
 
@@ -183,11 +183,15 @@ TEST_F(FocusOrder, ValidateRunsFirstAndMayKeepTheFocus) {
                                                         "GotFocus cmdSaveRecord", "Click cmdSaveRecord"}));
 }
 
-TEST_F(FocusOrder, AMoveAskedForInValidateReplacesWhereTheUserWent) {
+TEST_F(FocusOrder, AMoveAskedForInValidateReplacesWhereCodeWentButNotWhereTheUserWent) {
     auto& form = Shown();
     form.fpLine2.SetFocus();
     form.fpLine2.Validate = [&](bool&) { form.fpLine17A.SetFocus(); };
     forms::user::FocusByMouse(form.cmdSaveRecord);
+    EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
+
+    form.fpLine2.SetFocus();
+    form.cmdSaveRecord.SetFocus();
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
     EXPECT_EQ(form.SSTab1.Tab(), 1);
 }

@@ -235,4 +235,32 @@ TEST_F(DesktopProgram, EnterInForm941LineOneShowsTheFocusOnTheLineFourCheckBox) 
     EXPECT_EQ(QApplication::focusWidget(), f941->WidgetNamed("fpLine3"));
 }
 
+TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTotals) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    ClickWidget(f941->WidgetNamed("cmdAddNew"));
+    QWidget* line2 = f941->WidgetNamed("fpLine2");
+    QWidget* line3 = f941->WidgetNamed("fpLine3");
+    ClickWidget(line2);
+    TypeKeys(line2, "10000");
+    ClickWidget(line3);
+    forms::Control* focused = forms::App().LoadedForm("frmDet941Covid0621")->ActiveControl();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->Name(), "fpLine3") << "the click did not leave the focus where it landed";
+    TypeKeys(line3, "1500");
+    {
+        BoxAnswerer answerer({QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("cmdSaveRecord"));
+        ProcessEvents();
+    }
+    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+                      ->OpenRecordset("SELECT L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
+    ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
+    // 5e: 10000 x 12.4% + 10000 x 2.9%; lines 6 and 10: line 3 + 5e.
+    EXPECT_EQ(data::ToText(stored->Fields("L_8").Value()), "1530");
+    EXPECT_EQ(data::ToText(stored->Fields("L_5").Value()), "3030");
+    EXPECT_EQ(data::ToText(stored->Fields("L_11").Value()), "3030");
+}
+
 } // namespace

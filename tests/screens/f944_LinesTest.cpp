@@ -53,32 +53,22 @@ TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
     EXPECT_EQ(form.fpLine7A.Text(), "1200");
 }
 
-TEST_F(F944Lines, LeavingTheLastCreditsMovesOnWithoutLooping) {
+TEST_F(F944Lines, ACreditLeftByAClickCountsAndTheFocusStaysWhereClicked) {
     frmDet944Covid& form = StartNewReturn();
-    forms::user::FocusByMouse(form.fpCurrency18);
-    forms::user::FocusByMouse(form.fpLine2);
-    EXPECT_EQ(FocusName(form), "fpCurrency19");
-    forms::user::FocusByMouse(form.fpLine2);
-    EXPECT_EQ(FocusName(form), "fpLongInteger2");
-    forms::user::FocusByMouse(form.fpLine2);
-    EXPECT_EQ(FocusName(form), "Command2");
+    TypeAndLeave(form.fpCurrency18, "30", form.fpLine2);
+    EXPECT_EQ(FocusName(form), "fpLine2");
+    EXPECT_EQ(form.fpLine12.Text(), "-30");
 }
 
-TEST_F(F944Lines, LaterChangesReachTheTotalsOnlyThroughTheirSteps) {
+TEST_F(F944Lines, ALaterChangeOfLineOneReachesEveryTotalAtOnce) {
     frmDet944Covid& form = StartNewReturn();
     EnterTaxes(form);
-    Enter(form.fpLine9A, "0");
-    // Line 1 changed after 4d: 4a and 4c follow, 4e and line 5 wait for 4d.
-    forms::user::TypeText(form.fpLine2, "1000");
-    forms::user::FocusByMouse(form.fpLine11a);
-    EXPECT_EQ(form.fpLine6B.Text(), "124");
-    EXPECT_EQ(form.fpLine8.Text(), "142.15");
-    EXPECT_EQ(form.fpLine5.Text(), "642.15");
-    // Passing 4d again brings 4e up to the taxes now shown.
-    forms::user::FocusByMouse(form.fpLine5d1);
-    forms::user::FocusByMouse(form.fpLine11a);
+    Enter(form.fpLine11a, "100");
+    // 4a and 4c taxes become 124 and 29: 4e = 142.15 + 62 + 14.5.
+    TypeAndLeave(form.fpLine2, "1000", form.fpLine11b);
     EXPECT_EQ(form.fpLine8.Text(), "218.65");
     EXPECT_EQ(form.fpLine5.Text(), "718.65");
+    EXPECT_EQ(form.fpLine12.Text(), "618.65");
 }
 
 TEST_F(F944Lines, AnEmptiedAmountCountsAsZero) {

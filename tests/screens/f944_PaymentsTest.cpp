@@ -1,19 +1,18 @@
 // What the scenarios leave out of lines 10 to 13 of the Form 944: 10j and
-// the months left by the mouse, 10e outside the chain, 10a reaching 10j
-// through 10i, and the Enter chain through lines 15 to 26.
+// the months left by the mouse, 10e outside the chain, a changed 10a reaching
+// 10j and the balance, and the Enter chain through lines 15 to 26.
 #include "returns_ScreenFolder.h"
 
 namespace {
 
 class F944Payments : public Form944Folder {};
 
-TEST_F(F944Payments, LeavingTenJComputesNothing) {
+TEST_F(F944Payments, TenJTypedOverAndLeftByAClickGivesTheBalance) {
     frmDet944Covid& form = StartNewReturn();
     form.fpLine12.SetText("900");
-    forms::user::FocusByMouse(form.fpLine15);
     TypeAndLeave(form.fpLine15, "600", form.fpLine14);
-    EXPECT_EQ(form.fpLine10.Text(), "");
-    EXPECT_EQ(form.OverpaidFlag, "");
+    EXPECT_EQ(form.fpLine10.Text(), "300");
+    EXPECT_EQ(FocusName(form), "fpLine14");
 }
 
 TEST_F(F944Payments, TenEOutsideTheChainStillCountsInTenHAndTenJ) {
@@ -37,37 +36,30 @@ TEST_F(F944Payments, TenEOutsideTheChainStillCountsInTenHAndTenJ) {
     EXPECT_EQ(form.fpLine15.Text(), "211");
 }
 
-TEST_F(F944Payments, ChangingTenAReachesTenJOnlyThroughTenI) {
+TEST_F(F944Payments, EnterInAnUnchangedTenJGoesOnByTheStoredBalance) {
+    AddAnnualRow("Line12 = 900, L13a = 600, L13f = 600, L_15 = 600, L_10 = 300");
+    frmDet944Covid& form = Open944();
+    forms::user::Click(form.cmdEditRecord);
+    forms::user::FocusByMouse(form.fpLine15);
+    forms::user::PressKey(form.fpLine15, forms::vbKeyReturn);
+    EXPECT_EQ(FocusName(form), "fpLine17A");
+}
+
+TEST_F(F944Payments, ChangingTenAReachesTenJAndTheOverpaymentAtOnce) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine13a, "100");
-    Enter(form.fpLine13d, "0");
-    Enter(form.fpLine13b, "0");
-    Enter(form.fpLine13c, "0");
-    Enter(form.fpLine14, "0");
+    Enter(form.fpLine14, "40");
     TypeAndLeave(form.fpLine13a, "300", form.fpLine12);
-    EXPECT_EQ(form.fpLine13f.Text(), "300");
-    EXPECT_EQ(form.fpLine15.Text(), "100");
-    // Leaving 10a went on to 10d, and 10d to 10g lead on to 10i in turn.
-    EXPECT_EQ(FocusName(form), "fpLine13d");
-    for (const char* expected : {"fpLine13b", "fpLine13c", "fpLine14"}) {
-        forms::user::FocusByMouse(form.fpLine12);
-        EXPECT_EQ(FocusName(form), expected);
-    }
-    TypeAndLeave(form.fpLine14, "0", form.fpLine12);
-    EXPECT_EQ(form.fpLine15.Text(), "300");
+    EXPECT_EQ(form.fpLine15.Text(), "260");
+    EXPECT_EQ(form.fpLine16(1).Text(), "260");
     EXPECT_EQ(FocusName(form), "fpLine12");
 }
 
-TEST_F(F944Payments, MonthsFromThreeOnCanOnlyBeLeftForward) {
+TEST_F(F944Payments, MonthsLeftByClicksCountAndLeaveTheFocusWhereClicked) {
     frmDet944Covid& form = StartNewReturn();
-    TypeAndLeave(form.fpLine17B, "20", form.fpLine12);
-    EXPECT_EQ(form.fpLine17D.Text(), "20");
-    EXPECT_EQ(FocusName(form), "fpLine12");
-
-    TypeAndLeave(form.fpLine17C, "30", form.fpLine12);
-    EXPECT_EQ(FocusName(form), "fpCurrency2");
-    forms::user::FocusByMouse(form.fpLine12);
-    EXPECT_EQ(FocusName(form), "fpCurrency3");
+    TypeAndLeave(form.fpLine17B, "20", form.fpCurrency7);
+    TypeAndLeave(form.fpCurrency7, "30", form.fpLine17A);
+    EXPECT_EQ(FocusName(form), "fpLine17A");
     EXPECT_EQ(form.fpLine17D.Text(), "50");
 }
 
@@ -80,7 +72,7 @@ TEST_F(F944Payments, PartThreeChainPassesTheReservedLines) {
     EXPECT_EQ(FocusName(form), "Command6");
     forms::user::FocusByMouse(form.fpCurrency15);
     forms::user::FocusByMouse(form.fpLine19);
-    EXPECT_EQ(FocusName(form), "Command6");
+    EXPECT_EQ(FocusName(form), "fpLine19");
 }
 
 } // namespace

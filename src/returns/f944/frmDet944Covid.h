@@ -178,26 +178,27 @@ private:
     static constexpr long kMonthFieldOffset = 1200;
     static constexpr int kFirstMonthRow = 13;
 
-    // --- lines 1 to 9 ---
-    void Line1_Recompute();
-    void Line2_Recompute();
-    void Line4a_Recompute();
-    void Line4ai_Recompute();
-    void Line4aii_Recompute();
-    void Line4b_Recompute();
-    void Line4c_Recompute();
-    void Line4d_Recompute();
-    void Line6_Recompute();
-    void Recompute944Credits();
+    // A tax: the amount at the rate, rounded to cents.
+    static LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
+    // A total: the parts added in the order given, not rounded.
+    static LineRecompute TotalOf(std::vector<const forms::CurrencyField*> parts);
+
+    // --- lines 1 to 9: the formulas of their computed lines ---
+    // Line 1 fills the 4a and 4c wages when it changes.
+    LineRecompute Line1_Seed();
+    LineRecompute Line4e_Formula();
+    LineRecompute Line5_Formula();
+    LineRecompute Line7_Formula();
+    LineRecompute Line8g_Formula();
+    LineRecompute Line9_Formula();
 
     // --- lines 10 to 13 ---
-    void Line10h_Recompute();
-    void Line10j_Recompute();
-    void Line10j_Balance();
-    void RecomputeYearTotal(int month);
+    LineRecompute Line10h_Formula();
+    LineRecompute Line10j_Formula();
+    LineRecompute YearTotal_Formula();
+    void Line10j_Enter();
     std::optional<std::string> CompareYearWithLine9();
-    void Month12_Enter();
-    void Month12_Leave();
+    LineRecompute Month12_Check();
 
-    MonthlyTotalCheck yearCheck_{fpLine17A, Check6};
+    MonthlyTotalCheck yearCheck_{fpLine17A, Check6, MonthlyTotalCheck::OnLeavePassed::MoveToDepositorBox};
 };

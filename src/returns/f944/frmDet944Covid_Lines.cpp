@@ -1,85 +1,42 @@
-// Lines 1 to 9 of the Form 944 screen: the social security and Medicare
-// taxes at their rates, line 5, the year's adjustments with line 7, and the
-// nonrefundable credits with line 9. The line table says which field runs
-// which on Enter and when it loses the focus.
+// Lines 1 to 9 of the Form 944 screen as formulas over the lines they come
+// from: line 1 fills the 4a and 4c wages when it changes (what the user types
+// there afterwards stands); each tax is its amount at the line's rate, rounded
+// to cents; 4e sums the six taxes; line 5 = line 2 + 4e; line 7 = line 5 +
+// line 6, the year's only adjustment; 8g sums the five credits (8f is a count
+// and never added in); line 9 = line 7 - 8g. Sums are not rounded.
 
 #include "returns/f944/frmDet944Covid.h"
 
 #include "common/LineArithmetic.h"
-#include "returns/f944/Form944Slots.h"
 
-using namespace slot944;
-
-namespace {
-
-TaxedLine Line4a(frmDet944Covid& s) { return {Wages4a, s.fpLine6A, rate::SocialSecurity, Tax4a, s.fpLine6B}; }
-TaxedLine Line4b(frmDet944Covid& s) { return {Tips4b, s.fpLine6c, rate::SocialSecurity, Tax4b, s.fpLine6D}; }
-TaxedLine Line4c(frmDet944Covid& s) { return {Wages4c, s.fpLine7A, rate::Medicare, Tax4c, s.fpLine7B}; }
-TaxedLine Line4d(frmDet944Covid& s) { return {Wages4d, s.fpLine5d1, rate::AdditionalMedicare, Tax4d, s.fpLine5D2}; }
-
-} // namespace
-
-void frmDet944Covid::Line1_Recompute() {
-    const double line1 = fpLine2.Value();
-    // Taxable wages the user set apart from line 1 stay as they are when
-    // line 1 is only passed through.
-    const bool changed = !LineAmt.IsSet(Line1) || LineAmt[Line1] != line1;
-    LineAmt.Set(Line1, line1);
-    if (!changed) return;
-    WriteTaxedLine(LineAmt, Line4a(*this), LineAmt[Line1]);
-    WriteTaxedLine(LineAmt, Line4c(*this), LineAmt[Line1]);
+LineRecompute frmDet944Covid::TaxAt(const forms::CurrencyField& amount, double rate) {
+    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
 }
 
-// Line 5 = line 2 + 4e, whichever of the two was left last.
-void frmDet944Covid::Line2_Recompute() {
-    LineAmt.Set(Line2, fpLine3.Value());
-    WriteAmount(fpLine5, LineAmt[Line2] + LineAmt[Total4e]);
+LineRecompute frmDet944Covid::TotalOf(std::vector<const forms::CurrencyField*> parts) {
+    return Computed(parts, [parts] {
+        double total = 0;
+        for (const forms::CurrencyField* part : parts) total += part->Value();
+        return total;
+    });
 }
 
-void frmDet944Covid::Line4a_Recompute() { RecomputeTaxedLine(LineAmt, Line4a(*this)); }
-
-void frmDet944Covid::Line4ai_Recompute() {
-    WriteAmount(fpL5a1c2, Tax(fpL5a1c1.Value(), rate::QualifiedLeave));
-    LineAmt.Set(Tax4ai, fpL5a1c2.Value());
-    LineAmt.Set(Tax4aii, fpL5a2c2.Value());
+LineRecompute frmDet944Covid::Line1_Seed() {
+    return Computed({&fpLine2}, [this] { return fpLine2.Value(); });
 }
 
-void frmDet944Covid::Line4aii_Recompute() {
-    WriteAmount(fpL5a2c2, Tax(fpL5a2c1.Value(), rate::QualifiedLeave));
-    LineAmt.Set(Tax4aii, fpL5a2c2.Value());
+LineRecompute frmDet944Covid::Line4e_Formula() {
+    return TotalOf({&fpLine6B, &fpL5a1c2, &fpL5a2c2, &fpLine6D, &fpLine7B, &fpLine5D2});
 }
 
-void frmDet944Covid::Line4b_Recompute() { RecomputeTaxedLine(LineAmt, Line4b(*this)); }
+LineRecompute frmDet944Covid::Line5_Formula() { return TotalOf({&fpLine3, &fpLine8}); }
 
-void frmDet944Covid::Line4c_Recompute() { RecomputeTaxedLine(LineAmt, Line4c(*this)); }
+LineRecompute frmDet944Covid::Line7_Formula() { return TotalOf({&fpLine5, &fpLine9A}); }
 
-// The only step that shows 4e and the full line 5.
-void frmDet944Covid::Line4d_Recompute() {
-    RecomputeTaxedLine(LineAmt, Line4d(*this));
-    LineAmt.Set(Total4e, 0);
-    for (int tax : {Tax4a, Tax4ai, Tax4aii, Tax4b, Tax4c, Tax4d}) LineAmt.Set(Total4e, LineAmt[Total4e] + LineAmt[tax]);
-    WriteAmount(fpLine8, LineAmt[Total4e]);
-    WriteAmount(fpLine5, LineAmt[Line2] + LineAmt[Total4e]);
+LineRecompute frmDet944Covid::Line8g_Formula() {
+    return TotalOf({&fpLine11a, &fpLine11b, &fpLine11c, &fpCurrency18, &fpCurrency19});
 }
 
-// Line 6 is the year's only adjustment, so it counts once however often the
-// field is left.
-void frmDet944Covid::Line6_Recompute() {
-    LineAmt.Set(Line6, fpLine9A.Value());
-    LineAmt.Set(Adjustments, LineAmt[Line6]);
-    LineAmt.Set(Line5PlusAdjustments, fpLine5.Value() + LineAmt[Adjustments]);
-    LineAmt.Set(Line7, LineAmt[Line5PlusAdjustments]);
-    WriteAmount(fpLine11, LineAmt[Line7]);
-}
-
-// 8g and line 9 from the five credits as they stand, whichever credit field
-// ran it; the number of individuals (8f) is never added in.
-void frmDet944Covid::Recompute944Credits() {
-    LineAmt.Set(Credit8a, fpLine11a.Value());
-    LineAmt.Set(Credit8b, fpLine11b.Value());
-    LineAmt.Set(Credits8cTo8e, fpLine11c.Value() + fpCurrency18.Value() + fpCurrency19.Value());
-    LineAmt.Set(Total8g, LineAmt[Credit8a] + LineAmt[Credit8b] + LineAmt[Credits8cTo8e]);
-    WriteAmount(fpLine11d, LineAmt[Total8g]);
-    LineAmt.Set(Line9, LineAmt[Line7] - LineAmt[Total8g]);
-    WriteAmount(fpLine12, LineAmt[Line9]);
+LineRecompute frmDet944Covid::Line9_Formula() {
+    return Computed({&fpLine11, &fpLine11d}, [this] { return fpLine11.Value() - fpLine11d.Value(); });
 }

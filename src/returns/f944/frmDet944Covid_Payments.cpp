@@ -1,14 +1,12 @@
-// Line 10 (deposits and refundable credits), the balance due or overpayment
-// of lines 11 and 12, and the twelve monthly liabilities of line 13 with the
+// Lines 10 to 13 of the Form 944 screen: the formulas of 10h, 10j and the
+// year's total of the twelve monthly liabilities (lines 11 and 12 are the
+// frame's balance rule), Enter in 10j going on by the balance, and the
 // year's check against line 9.
 
 #include "returns/f944/frmDet944Covid.h"
 
+#include "common/BalanceRule.h"
 #include "common/LineArithmetic.h"
-#include "platform/basic/Round.h"
-#include "returns/f944/Form944Slots.h"
-
-using namespace slot944;
 
 namespace {
 
@@ -17,41 +15,32 @@ constexpr const char* kYearTotalDiffers =
 
 } // namespace
 
-// 10h is rebuilt from the five fields as they stand every time.
-void frmDet944Covid::Line10h_Recompute() {
-    LineAmt.Set(Deposits10a, fpLine13a.Value());
-    LineAmt.Set(Credit10f, fpLine13b.Value());
-    LineAmt.Set(Credit10g, fpLine13c.Value());
-    LineAmt.Set(Credit10d, fpLine13d.Value());
-    LineAmt.Set(Reserved10e, fpLine13e.Value());
-    LineAmt.Set(Total10h, 0);
-    for (int part : {Deposits10a, Credit10f, Credit10g, Credit10d, Reserved10e}) {
-        LineAmt.Set(Total10h, LineAmt[Total10h] + LineAmt[part]);
-    }
-    WriteAmount(fpLine13f, LineAmt[Total10h]);
+// 10h = 10a + 10f + 10g + 10d + 10e, added in this order.
+LineRecompute frmDet944Covid::Line10h_Formula() {
+    return TotalOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e});
 }
 
-void frmDet944Covid::Line10j_Recompute() {
-    LineAmt.Set(Reserved10i, fpLine14.Value());
-    WriteAmount(fpLine15, LineAmt[Total10h] - LineAmt[Reserved10i]);
+// 10j = 10h - 10i.
+LineRecompute frmDet944Covid::Line10j_Formula() {
+    return Computed({&fpLine13f, &fpLine14}, [this] { return fpLine13f.Value() - fpLine14.Value(); });
 }
 
-// Lines 11 and 12 from line 9 and 10j as they stand (10j may be overtyped).
-void frmDet944Covid::Line10j_Balance() {
-    WriteBalance(fpLine12.Value(), fpLine15.Value(), fpLine10, fpLine16(1));
+LineRecompute frmDet944Covid::YearTotal_Formula() {
+    const std::array<forms::CurrencyField*, 12> months = MonthFields();
+    return TotalOf({months.begin(), months.end()});
+}
+
+// Enter in 10j goes on to the overpayment's box when line 9 and 10j, as they
+// stand, give an overpayment, and to month 1 otherwise; the flag follows them
+// even when neither changed since the row was opened.
+void frmDet944Covid::Line10j_Enter() {
+    const BalanceOutcome balance = ApplyBalanceRule(fpLine12.Value(), fpLine15.Value());
+    if (balance.overpaidFlag) OverpaidFlag = *balance.overpaidFlag;
     if (OverpaidFlag != "N") {
         Check3.SetFocus();
     } else {
         fpLine17A.SetFocus();
     }
-}
-
-void frmDet944Covid::RecomputeYearTotal(int month) {
-    const std::array<forms::CurrencyField*, 12> months = MonthFields();
-    LineAmt.Set(MonthSlot(month), months[month - 1]->Value());
-    LineAmt.Set(YearTotal, 0);
-    for (int m = 1; m <= 12; ++m) LineAmt.Set(YearTotal, LineAmt[YearTotal] + LineAmt[MonthSlot(m)]);
-    WriteAmount(fpLine17D, LineAmt[YearTotal]);
 }
 
 // The year's total must equal line 9 to the cent, in either direction.
@@ -65,15 +54,9 @@ std::optional<std::string> frmDet944Covid::CompareYearWithLine9() {
     return std::nullopt;
 }
 
-void frmDet944Covid::Month12_Enter() {
-    RecomputeYearTotal(12);
-    yearCheck_.OnEnter([this] { return CompareYearWithLine9(); });
-}
-
-// Leaving month 12 checks the year again; unlike the quarterly screen, a
-// passed check moves on to the monthly-depositor box here too.
-void frmDet944Covid::Month12_Leave() {
-    RecomputeYearTotal(12);
-    yearCheck_.OnLeave([this] { return CompareYearWithLine9(); });
-    if (!CompareYearWithLine9()) Check6.SetFocus();
+// Month 12 checks the year on Enter and on leaving; unlike the quarterly
+// screen, a passed check on leaving moves on to the monthly-depositor box too.
+LineRecompute frmDet944Covid::Month12_Check() {
+    return {[this] { yearCheck_.OnEnter([this] { return CompareYearWithLine9(); }); },
+            [this] { yearCheck_.OnLeave([this] { return CompareYearWithLine9(); }); }};
 }

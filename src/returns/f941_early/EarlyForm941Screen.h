@@ -1,9 +1,9 @@
 #pragma once
 // The Form 941 screen of the revisions before 2020: one page without tabs,
-// the current employer's return for the chosen period, its lines computed on
-// Enter only, the field with the focus painted light yellow. frmDet941 and
-// its earlier twin frmDet9412 are this one screen with their own design
-// (EarlyForm941Design): the differences are data.
+// the current employer's return for the chosen period, its computed lines
+// kept equal to their formulas, the field with the focus painted light
+// yellow. frmDet941 and its earlier twin frmDet9412 are this one screen with
+// their own design (EarlyForm941Design): the differences are data.
 
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
@@ -149,21 +149,10 @@ private:
     void PaintFocus();
     std::vector<ReturnLine> EarlyLines();
 
-    // --- line computations, run on Enter ---
-    void WriteLine6();
-    void Write5e();
-    void Line2_Enter();
-    void Line3_Enter();
-    void Line5a_Enter();
-    void Line5b_Enter();
-    void Line5c_Enter();
-    void Line5d_Enter();
-    void Line5f_Enter();
-    void Line7_Enter();
-    void Line8or9_Enter();
-    void Line11_Enter();
+    // --- the fields' own work; the line table holds the formulas ---
+    void Line5fToCents();
     void Deposits_Enter();
-    void Month_Enter(int month);
+    void Month3_Enter();
     std::optional<std::string> CompareMonthsWithTax();
 
     const EarlyForm941Design& design_;

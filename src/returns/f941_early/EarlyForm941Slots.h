@@ -10,9 +10,7 @@ using namespace slot941;
 enum : int {
     Line6AndAdjustments = 14,
     Deposits = 18,
-    SickPay = 25,          // line 8
-    FractionsOfCents = 26, // line 7, without its sign
-    TipsAndLife = 27,      // line 9, without its sign
+    SickPay = 25, // line 8
 };
 
 } // namespace slot941early

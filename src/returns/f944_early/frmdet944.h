@@ -1,11 +1,11 @@
 #pragma once
 // The Form 944 screen of an earlier revision of the form: the current
 // employer's row of its own table Det944 (one row per employer, no period),
-// one page without tabs, no Add. Its lines are computed on Enter only, the
-// months' total must equal line 9 before the row is saved, and the field with
-// the focus is light yellow. Nothing in the system opens it.
+// one page without tabs, no Add. Its computed lines follow their inputs while
+// an edit is pending, the months' total must equal line 9 before the row is
+// saved, and the field with the focus is light yellow. Nothing in the system
+// opens it.
 
-#include "common/LineArithmetic.h"
 #include "common/ReturnScreen.h"
 
 #include <array>
@@ -111,25 +111,24 @@ private:
     std::vector<ReturnLine> Form944Lines();
     std::array<forms::CurrencyField*, 12> MonthFields();
 
-    // --- line computations, run on Enter ---
-    void WriteLine5();
-    void WriteLine7();
-    void WriteLine9();
-    void Line1_Enter();
-    void Line2_Enter();
-    // The lines taxed at a rate; Enter in the amount of each runs TaxLine_Enter.
-    TaxedLine Line4a();
-    TaxedLine Line4b();
-    TaxedLine Line4c();
-    TaxedLine Line4d();
-    void TaxLine_Enter(const TaxedLine& line);
-    void Line4e_Enter();
-    void Line6_Enter();
-    void Line8_Enter();
-    void Line10_Enter();
-    void Month_Enter(int month);
-    void WriteYearTotal();
-    // The months' total written into line 13's total; true when it equals
-    // line 9 in cents, else the user is told and sent back to January.
+    // --- the computed lines' formulas ---
+    // Line 1's amount: the seed of the 4a and 4c wages.
+    LineRecompute WagesOfLine1();
+    // 4d's wages start again at 0 whenever line 1 changes.
+    LineRecompute NoWages4dAfterLine1();
+    LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
+    LineRecompute TaxesOf4e();
+    LineRecompute Line5Formula();
+    LineRecompute Line7Formula();
+    LineRecompute Line9Formula();
+    LineRecompute Line12Formula();
+    LineRecompute MonthsTotal();
+    double SumOfMonths();
+
+    // --- what Enter does besides: the chain's moves and the year check ---
+    LineRecompute Line10_Enter();
+    LineRecompute December_Enter();
+    // The twelve months, summed from their fields, against line 9 in cents;
+    // when they differ the user is told and sent back to January.
     bool YearMatchesLine9();
 };

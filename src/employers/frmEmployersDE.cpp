@@ -4,7 +4,7 @@
 
 #include "common/CloseWithPendingChange.h"
 #include "common/DatabasePaths.h"
-#include "employers/basCounter.h"
+#include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"

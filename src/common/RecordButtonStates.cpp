@@ -1,6 +1,8 @@
 #include "common/RecordButtonStates.h"
 
+#include "platform/forms/Bound.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
 
 #include <array>
 
@@ -11,23 +13,24 @@ enum State : char { Off = 0, On = 1, Kept = 2 };
 struct Row {
     RecordStep after;
     State add, edit, save, del, close, dat;
+    bool fieldsEditable; // the fields bound to the row
 };
 
 // clang-format off
 constexpr std::array<Row, 12> kStates{{
-    //  after                               Add   Edit  Save  Delete Close  datDollars
-    {RecordStep::Load,                    Off,  On,   Off,  On,    On,    On  },
-    {RecordStep::NoRowFound,              On,   Off,  Off,  Off,   On,    Off },
-    {RecordStep::AddOfferedAndAccepted,   Kept, Off,  On,   Off,   On,    Off },
-    {RecordStep::Add,                     Off,  Off,  On,   Off,   On,    Off },
-    {RecordStep::AddUntilSaved,           Off,  Off,  On,   Off,   Off,   Off },
-    {RecordStep::AddRefused,              On,   On,   Off,  On,    On,    On  },
-    {RecordStep::Edit,                    Off,  Off,  On,   Off,   Off,   Off },
-    {RecordStep::EditKeepingButtons,      Kept, Off,  On,   Kept,  Kept,  Off },
-    {RecordStep::EditFoundNoRow,          Kept, Off,  Off,  Off,   Kept,  Kept},
-    {RecordStep::Save,                    Off,  On,   Off,  On,    On,    On  },
-    {RecordStep::DeleteKeptRow,           On,   On,   Off,  On,    On,    Kept},
-    {RecordStep::DeleteLeftNoRow,         On,   Off,  Off,  Off,   On,    Off },
+    //  after                               Add   Edit  Save  Delete Close  datDollars  bound fields editable
+    {RecordStep::Load,                    Off,  On,   Off,  On,    On,    On,         false},
+    {RecordStep::NoRowFound,              On,   Off,  Off,  Off,   On,    Off,        false},
+    {RecordStep::AddOfferedAndAccepted,   Kept, Off,  On,   Off,   On,    Off,        true },
+    {RecordStep::Add,                     Off,  Off,  On,   Off,   On,    Off,        true },
+    {RecordStep::AddUntilSaved,           Off,  Off,  On,   Off,   Off,   Off,        true },
+    {RecordStep::AddRefused,              On,   On,   Off,  On,    On,    On,         false},
+    {RecordStep::Edit,                    Off,  Off,  On,   Off,   Off,   Off,        true },
+    {RecordStep::EditKeepingButtons,      Kept, Off,  On,   Kept,  Kept,  Off,        true },
+    {RecordStep::EditFoundNoRow,          Kept, Off,  Off,  Off,   Kept,  Kept,       false},
+    {RecordStep::Save,                    Off,  On,   Off,  On,    On,    On,         false},
+    {RecordStep::DeleteKeptRow,           On,   On,   Off,  On,    On,    Kept,       false},
+    {RecordStep::DeleteLeftNoRow,         On,   Off,  Off,  Off,   On,    Off,        false},
 }};
 // clang-format on
 
@@ -46,6 +49,7 @@ void ApplyRecordButtonStates(const RecordButtons& buttons, RecordStep step) {
         Apply(buttons.cmdDeleteRecord, row.del);
         Apply(buttons.cmdClose, row.close);
         Apply(buttons.datDollars, row.dat);
+        forms::SetBoundControlsReadOnly(buttons.datDollars.Owner(), buttons.datDollars.Name(), !row.fieldsEditable);
         return;
     }
 }

@@ -5,7 +5,9 @@ class Control;
 }
 
 // What a return screen's record commands leave enabled: the five record
-// buttons and the data control's arrows, after each step of its life.
+// buttons and the data control's arrows, after each step of its life; and
+// whether the fields bound to the data control take typing (only while an
+// addition or an edit is pending).
 enum class RecordStep {
     Load,                  // the screen was loaded
     NoRowFound,            // the Form 941 hand-over found no row for the period

@@ -50,14 +50,17 @@ void ControlView::ShowFocus() {
     widget_->update();
 }
 
+long ControlView::ShownBackColor() const { return control_.BackColor(); }
+
 void ControlView::ApplyColours() {
     const QPalette system = QApplication::palette();
     QPalette palette = widget_->palette();
     const QPalette::ColorRole back = BackRole();
     // A caption-like control left at the window colour keeps the window's
     // own background, as the screens were drawn.
-    const bool paintsBack = back != QPalette::Window || control_.BackColor() != forms::vbWindowBackground;
-    if (paintsBack) palette.setColor(back, QtColour(control_.BackColor(), system));
+    const long backColor = ShownBackColor();
+    const bool paintsBack = back != QPalette::Window || backColor != forms::vbWindowBackground;
+    if (paintsBack) palette.setColor(back, QtColour(backColor, system));
     // The text colour holds while the control is enabled; a disabled one
     // keeps the style's greyed text, so that it looks disabled.
     const QColor fore = QtColour(control_.ForeColor(), system);

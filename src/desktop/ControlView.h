@@ -67,6 +67,8 @@ protected:
     // The palette role the control's BackColor paints.
     virtual QPalette::ColorRole BackRole() const { return QPalette::Window; }
     virtual QPalette::ColorRole ForeRole() const { return QPalette::WindowText; }
+    // The colour number the background shows: the control's BackColor.
+    virtual long ShownBackColor() const;
 
 private:
     void ApplyColours();

@@ -1,5 +1,6 @@
 #include "desktop/FieldView.h"
 
+#include "platform/forms/Keys.h"
 #include "platform/forms/TextField.h"
 
 #include <QLineEdit>
@@ -32,6 +33,15 @@ void FieldView::Refresh() {
     if (edit_->text() != shown) edit_->setText(shown);
     edit_->setReadOnly(field_.Locked());
     PlaceCursor();
+}
+
+// A read-only field looks as the system's read-only edits do: the button
+// face behind its text where the screen left the window colour. Its caret
+// still shows, so the line edit itself stays editable in Qt's eyes (Qt hides
+// the caret of a read-only one); it never edits itself anyway.
+long FieldView::ShownBackColor() const {
+    const long colour = ControlView::ShownBackColor();
+    return field_.ReadOnly() && colour == forms::vbWindowBackground ? forms::vbButtonFace : colour;
 }
 
 void FieldView::ShowFocus() {

@@ -26,6 +26,7 @@ public:
 protected:
     QPalette::ColorRole BackRole() const override { return QPalette::Base; }
     QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
+    long ShownBackColor() const override;
 
 private:
     void PlaceCursor();

@@ -133,14 +133,32 @@ void FormWindow::RefreshCaption() {
 void FormWindow::ApplyGeometry() {
     if (detached_) return;
     const QRect outer = PixelRect(form_.Left(), form_.Top(), form_.Width(), form_.Height());
-    const WindowChrome chrome{kWindowFrame, menus_->Empty() ? 0 : menuBar()->sizeHint().height()};
-    designClient_ = ClientSize(outer.size(), chrome, ControlsExtent());
-    const QRect wanted(outer.topLeft(),
-                       QSize(designClient_.width() + kWindowFrame.left() + kWindowFrame.right(),
-                             designClient_.height() + kWindowFrame.top() + kWindowFrame.bottom() + chrome.menuBar));
-    const QRect placed = ClampToScreen(wanted, AvailableScreen(*this));
-    setGeometry(placed.marginsRemoved(kWindowFrame));
+    const int menuBarHeight = menus_->Empty() ? 0 : menuBar()->sizeHint().height();
+    designClient_ = ClientSize(outer.size(), WindowChrome{kWindowFrame, menuBarHeight}, ControlsExtent());
+    // A design larger than the screen is shown whole, scaled down: the
+    // window with its frame fits the screen's work area.
+    frame_ = FrameAround(frameGeometry(), geometry(), kWindowFrame);
+    const QRect available = AvailableScreen(*this);
+    const QSize room(available.width() - frame_.left() - frame_.right(),
+                     available.height() - frame_.top() - frame_.bottom() - menuBarHeight);
+    fitScale_ = FitScale(designClient_, room);
+    const QSize client(static_cast<int>(designClient_.width() * fitScale_),
+                       static_cast<int>(designClient_.height() * fitScale_) + menuBarHeight);
+    const QRect wanted(outer.topLeft(), client.grownBy(frame_));
+    setGeometry(ClampToScreen(wanted, available).marginsRemoved(frame_));
     PlaceViews();
+}
+
+bool FormWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window manager tells the frame it drew only once the window is
+    // up; a frame larger than allowed for is placed again, so that it too
+    // stays on the screen.
+    if (!detached_ && isVisible() && (event->type() == QEvent::Show || event->type() == QEvent::Move) &&
+        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_) {
+        ApplyGeometry();
+    }
+    return handled;
 }
 
 QSize FormWindow::ControlsExtent() const {
@@ -177,10 +195,12 @@ void FormWindow::Place(ControlView& view) {
         widget->setParent(parent);
         view.Refresh(); // a new parent hides the widget
     }
-    double sx = 1.0, sy = 1.0;
+    double sx = fitScale_, sy = fitScale_;
     if (scalesWithWindow_ && designClient_.width() > 0 && designClient_.height() > 0) {
         sx = static_cast<double>(canvas_->width()) / designClient_.width();
         sy = static_cast<double>(canvas_->height()) / designClient_.height();
+    }
+    if (sx != 1.0 || sy != 1.0 || widget->testAttribute(Qt::WA_SetFont)) {
         QFont font = ScreensFont();
         font.setPointSizeF(std::max(kSmallestFontPoints, font.pointSizeF() * std::min(sx, sy)));
         widget->setFont(font);

@@ -22,8 +22,9 @@ class MenuBarView;
 
 // The window of one loaded form: its caption, its place and size from the
 // form's twips (kept on the screen), a widget per control at the control's
-// twips, and the form's menus. Scaled with the window when the form carries
-// the screen-resizing placeholder. Every key, click and close of the window
+// twips, and the form's menus. A design larger than the screen is shown
+// scaled down to fit, fonts too; when the form carries the screen-resizing
+// placeholder, its controls scale with the window as the user resizes it. Every key, click and close of the window
 // goes to the form through the forms runtime's user input.
 class FormWindow : public QMainWindow {
     Q_OBJECT
@@ -55,6 +56,7 @@ public:
     QSize DesignClientSize() const { return designClient_; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -82,6 +84,10 @@ private:
     std::map<const forms::Control*, ControlView*> byControl_;
     std::map<const QObject*, ControlView*> byWidget_;
     QSize designClient_;
+    // The scale at which the design fits the screen (1: as designed), and
+    // the frame that was allowed for around the window.
+    double fitScale_ = 1.0;
+    QMargins frame_;
     bool detached_ = false;
     bool altAlone_ = false; // Alt is down and no other key came since
 };

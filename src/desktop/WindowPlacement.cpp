@@ -10,6 +10,20 @@ QSize ClientSize(QSize outer, const WindowChrome& chrome, QSize controlsExtent) 
     return QSize(std::max(width, controlsExtent.width()), std::max(height, controlsExtent.height()));
 }
 
+double FitScale(QSize design, QSize room) {
+    if (design.isEmpty()) return 1.0;
+    const double across = static_cast<double>(std::max(room.width(), 1)) / design.width();
+    const double down = static_cast<double>(std::max(room.height(), 1)) / design.height();
+    return std::min({1.0, across, down});
+}
+
+QMargins FrameAround(QRect frame, QRect client, QMargins allowance) {
+    return QMargins(std::max(allowance.left(), client.left() - frame.left()),
+                    std::max(allowance.top(), client.top() - frame.top()),
+                    std::max(allowance.right(), frame.right() - client.right()),
+                    std::max(allowance.bottom(), frame.bottom() - client.bottom()));
+}
+
 QRect ClampToScreen(QRect outer, QRect available) {
     QRect placed = outer;
     placed.setWidth(std::min(outer.width(), available.width()));

@@ -18,6 +18,15 @@ struct WindowChrome {
 // cut off).
 QSize ClientSize(QSize outer, const WindowChrome& chrome, QSize controlsExtent);
 
+// The scale at which a client area designed at `design` fits `room`: 1 when
+// it fits as designed, else the largest that keeps its proportions.
+double FitScale(QSize design, QSize room);
+
+// The margins around a window's client area: those the window manager
+// reports for the shown window, and no less than the screens' own allowance
+// on any side (before it is shown, nothing is reported).
+QMargins FrameAround(QRect frame, QRect client, QMargins allowance);
+
 // Moves and, when it must, shrinks a window's outer rectangle so that it
 // lies wholly on the available part of the screen. Screens that place
 // themselves partly beyond the display (a tenth in from the top-left at the

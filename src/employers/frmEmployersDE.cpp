@@ -4,7 +4,7 @@
 
 #include "common/CloseWithPendingChange.h"
 #include "common/DatabasePaths.h"
-#include "employers/basCounter.h"
+#include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"
@@ -37,14 +37,14 @@ bool IsBlank(const forms::TextField& field) { return basic::Len(basic::Trim(fiel
 void frmEmployersDE::ShowCommandState(CommandState state) {
     struct Row {
         CommandState state;
-        bool add, edit, remove, find, print, close, save, arrows;
+        bool add, edit, remove, find, print, close, save, arrows, fieldsEditable;
     };
     // clang-format off
     static const Row kStates[] = {
-        // state                    Add    Edit   Delete Find   Print  Close  Save   data control
-        {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true},
-        {CommandState::Entering,   false, false, false, false, false, false, true,  false},
-        {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false},
+        // state                    Add    Edit   Delete Find   Print  Close  Save   data control  bound fields editable
+        {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true,         false},
+        {CommandState::Entering,   false, false, false, false, false, false, true,  false,        true },
+        {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false,        false},
     };
     // clang-format on
     for (const Row& row : kStates) {
@@ -57,6 +57,7 @@ void frmEmployersDE::ShowCommandState(CommandState state) {
         cmdClose.SetEnabled(row.close);
         cmdSaveRecord.SetEnabled(row.save);
         datEmployers.SetEnabled(row.arrows);
+        forms::SetBoundControlsReadOnly(*this, datEmployers.Name(), !row.fieldsEditable);
     }
 }
 
@@ -68,7 +69,7 @@ void frmEmployersDE::Form_Load() {
         SetHeight(static_cast<long>(forms::App().ScreenHeight() * 0.9));
         datEmployers.SetDatabaseName(MainDatabasePath());
         datEmployers.SetExclusive(false);
-        cmdSaveRecord.SetEnabled(false);
+        ShowCommandState(CommandState::Browsing);
         txtQtr_Yr.SetText("000");
 
         datEmployers.Refresh();

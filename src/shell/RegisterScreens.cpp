@@ -22,6 +22,7 @@
 void RegisterScreens() {
     forms::RegisterScreen<frmStartup>("frmStartup");
     forms::RegisterScreen<frm941MainScreen>("frm941MainScreen");
+    forms::App().SetMainMenu("frm941MainScreen");
     forms::RegisterScreen<frm941UtilityMenu>("frm941UtilityMenu");
     forms::RegisterScreen<frmW2UtilityMenu>("frmW2UtilityMenu");
     forms::RegisterScreen<frmBackup>("frmBackup");

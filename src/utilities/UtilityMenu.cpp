@@ -2,7 +2,6 @@
 
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
-#include "shell/frm941MainScreen.h"
 #include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
 #include "utilities/frmImportW2.h"
@@ -74,5 +73,5 @@ void UtilityMenu::Command3_Click() {
 
 void UtilityMenu::Command4_Click() {
     Unload();
-    forms::Screen<frm941MainScreen>().Show();
+    forms::App().MainMenu().Show();
 }

@@ -1,6 +1,6 @@
 #include "utilities/convertw2.h"
 
-#include "employers/basCounter.h"
+#include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
 #include "platform/files/ProgramFolder.h"

@@ -25,6 +25,7 @@ public:
     forms::CommandButton cmdOK{*this, "cmdOK"};
     forms::CommandButton cmdCancel{*this, "cmdCancel"};
     forms::CommandButton cmdExit{*this, "cmdExit"};
+    forms::ResizeControl ReSize1{*this, "ReSize1"};
 
     void Form_Load() override;
 

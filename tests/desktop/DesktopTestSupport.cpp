@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <fstream>
 #include <unistd.h>
 
 namespace desktop_test {
@@ -25,16 +26,37 @@ namespace {
 constexpr int kPollMs = 20;
 constexpr int kPatiencePolls = 250; // five seconds
 
+// The offscreen screen is a laptop's that the screens must fit, 1366 x 768,
+// or the size TV_TEST_SCREEN names ("1280x800"). Qt reads it from a file.
+std::filesystem::path DescribeOffscreenScreen() {
+    const char* named = std::getenv("TV_TEST_SCREEN");
+    const std::string size = named != nullptr ? named : "1366x768";
+    const auto by = size.find('x');
+    const std::string width = size.substr(0, by);
+    const std::string height = by == std::string::npos ? width : size.substr(by + 1);
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("tv-screen-" + std::to_string(getpid()) + ".json");
+    std::ofstream(file) << R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": )" << width << R"(, "height": )"
+                        << height << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    return file;
+}
+
 } // namespace
 
 void EnsureApplication() {
     if (QApplication::instance() != nullptr) return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::filesystem::path screenFile;
+    if (platform == nullptr || std::string(platform) == "offscreen") {
+        screenFile = DescribeOffscreenScreen();
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenFile.string().c_str());
+    }
     static int argc = 1;
     static char name[] = "test_desktop";
     static char* argv[] = {name, nullptr};
     desktop::ProvideRuntimeFolder();
     static QApplication* application = new QApplication(argc, argv);
+    if (!screenFile.empty()) std::filesystem::remove(screenFile);
     desktop::SetUpApplication();
     (void)application;
 }

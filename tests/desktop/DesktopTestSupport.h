@@ -24,8 +24,8 @@
 
 namespace desktop_test {
 
-// The one QApplication of the test program (offscreen unless told
-// otherwise), set up as the program sets up its own.
+// The one QApplication of the test program (offscreen on a 1366 x 768 screen
+// unless told otherwise), set up as the program sets up its own.
 void EnsureApplication();
 
 // Lets queued window events run (posted events, deferred deletes).

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 
@@ -344,6 +345,18 @@ TEST_F(DesktopWindow, TheWindowIsPlacedFromTheFormsTwipsAndKeptOnTheScreen) {
     EXPECT_EQ(after.size(), before.size());
     EXPECT_GE(after.left(), 0) << "a window placed left of the display is brought onto it";
     EXPECT_EQ(after.top(), 100 + 26);
+}
+
+TEST_F(DesktopWindow, ADesignLargerThanTheScreenIsShownWholeScaledDown) {
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    form_->Move(0, 0, 3 * 15 * workArea.width(), 2 * 15 * workArea.height());
+    form_->mskPhone.Move(form_->Width() - 2000, form_->Height() - 1000, 1695, 300);
+    ProcessEvents();
+    QWidget* phone = Widget("mskPhone");
+    EXPECT_TRUE(workArea.contains(window_->frameGeometry()));
+    EXPECT_TRUE(window_->centralWidget()->rect().contains(phone->geometry())) << "the far corner's field is cut off";
+    EXPECT_NEAR(phone->width(), 113 / 3.0, 2) << "controls shrink in proportion";
+    EXPECT_LT(phone->font().pointSizeF(), 8.0) << "and so does their type";
 }
 
 TEST_F(DesktopWindow, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {

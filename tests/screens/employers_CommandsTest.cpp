@@ -2,6 +2,7 @@
 // window is measured: what the scenarios in tests/scenarios cannot set up.
 #include "employers_ScreenFolder.h"
 
+#include "common/CloseWithPendingChange.h"
 #include "platform/data/Recordset.h"
 
 namespace {
@@ -59,6 +60,7 @@ TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     EXPECT_EQ(Query(MainPath(), "SELECT City FROM Employers"), "HARTFORD");
     EXPECT_EQ(CommandStates(screen), kEntering);
     EXPECT_EQ(screen.mskCity.Text(), "BOSTON");
+    EXPECT_FALSE(screen.mskCity.ReadOnly()) << "the kept change can still be corrected";
 
     // A second Save stores the kept change.
     Dialogs().AnswerMsgBox(forms::vbOK);
@@ -81,6 +83,18 @@ TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     EXPECT_EQ(Dialogs().LastBox().title, "Add Record Error");
     EXPECT_EQ(Dialogs().LastBox().style, 48);
     EXPECT_EQ(CommandStates(screen), kBrowsing);
+    EXPECT_TRUE(screen.mskEmployerName1.ReadOnly());
+}
+
+TEST_F(EmployerEditing, TheCloseQuestionsNoDropsTheEditAndLeavesTheFieldsReadOnly) {
+    AddEmployer(7, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    Click(screen.cmdEditRecord);
+    forms::user::TypeText(screen.mskCity, "BOSTON");
+    Dialogs().AnswerMsgBox(forms::vbNo);
+    EXPECT_TRUE(MayCloseWithPendingChange(screen.datEmployers, [] { return false; }));
+    EXPECT_EQ(screen.mskCity.Text(), "HARTFORD");
+    EXPECT_TRUE(screen.mskCity.ReadOnly());
 }
 
 TEST_F(EmployerEditing, BackgroundClickChangesNothing) {

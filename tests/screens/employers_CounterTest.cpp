@@ -3,7 +3,7 @@
 #include "employers_OtherCopy.h"
 #include "employers_ScreenFolder.h"
 
-#include "employers/basCounter.h"
+#include "common/basCounter.h"
 
 #include <chrono>
 

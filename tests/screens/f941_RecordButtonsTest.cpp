@@ -50,6 +50,7 @@ TEST_F(F941RecordButtons, AddCancelledByTheEngineGoesBackToBrowsing) {
     EXPECT_EQ(Dialogs().LastBox().style, 48);
     EXPECT_EQ(Dialogs().LastBox().title, "Add Record Error");
     EXPECT_EQ(RecordButtons(form), "110111");
+    EXPECT_TRUE(form.fpLine2.ReadOnly());
 }
 
 TEST_F(F941RecordButtons, AnyOtherAddFailureIsReportedNotSwallowed) {
@@ -77,6 +78,7 @@ TEST_F(F941RecordButtons, FailedSaveIsReportedAndKeepsThePendingChange) {
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("The record was not saved. Error number 3260: ", 0), 0u);
     EXPECT_EQ(RecordButtons(form), "001000");
     EXPECT_EQ(form.fpLine2.Text(), "7000");
+    EXPECT_FALSE(form.fpLine2.ReadOnly()) << "the kept change can still be corrected";
 
     // Saving again, now that nothing stands in the way, stores the change.
     Dialogs().AnswerMsgBox(forms::vbOK);

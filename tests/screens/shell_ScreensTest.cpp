@@ -121,8 +121,9 @@ TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad) {
         forms::Form* form;
         long left, top, width, height;
     };
-    for (const auto& e : {Expected{&startup, 1920, 1080, 19200, 10800}, Expected{&menu, 1920, 1080, 19200, 10800},
-                          Expected{&utilities, 1920, 1080, 19200, 10260}}) {
+    // A tenth in from the corner, unless that would run past the screen's edge.
+    for (const auto& e : {Expected{&startup, 0, 0, 19200, 10800}, Expected{&menu, 0, 0, 19200, 10800},
+                          Expected{&utilities, 0, 540, 19200, 10260}}) {
         SCOPED_TRACE(e.form->Name());
         EXPECT_EQ(e.form->Left(), e.left);
         EXPECT_EQ(e.form->Top(), e.top);

@@ -84,6 +84,9 @@ public:
     Form& ScreenNamed(std::string_view name); // error 424 for an unknown name
     bool HasScreen(std::string_view name) const;
     std::vector<std::string> ScreenNames() const;
+    // The screen the program's menus return to, as registered.
+    void SetMainMenu(std::string name) { mainMenu_ = std::move(name); }
+    Form& MainMenu() { return ScreenNamed(mainMenu_); }
 
     // --- event handlers and the focus moves they ask for ---
     // Runs an event handler. The focus moves it asks for wait in the
@@ -128,6 +131,7 @@ private:
     std::function<std::vector<char>()> driveLetters_;
     std::vector<Form*> loaded_;
     std::vector<std::unique_ptr<Entry>> entries_;
+    std::string mainMenu_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::vector<FocusRequest> focusQueue_;
     int handlerDepth_ = 0;

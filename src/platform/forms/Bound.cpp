@@ -1,8 +1,27 @@
 #include "platform/forms/Bound.h"
 
 #include "platform/basic/NumberToText.h"
+#include "platform/basic/Strings.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
 
 namespace forms {
+
+void Bound::SetReadOnly(bool readOnly) {
+    if (readOnly == readOnly_) return;
+    readOnly_ = readOnly;
+    ReadOnlyChanged();
+}
+
+void SetBoundControlsReadOnly(const Form& form, std::string_view dataControlName, bool readOnly) {
+    for (Control* control : form.Controls()) {
+        auto* bound = dynamic_cast<Bound*>(control);
+        if (bound != nullptr && !bound->DataField().empty() &&
+            basic::SameNameCaseBlind(bound->DataSource(), dataControlName)) {
+            bound->SetReadOnly(readOnly);
+        }
+    }
+}
 
 std::string BoundValueText(const data::Value& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) return std::to_string(*whole);

@@ -39,7 +39,10 @@ void CheckBox::TakeKey(int keyAscii) {
     if (keyAscii == vbKeySpace) UserClick();
 }
 
-void CheckBox::UserClick() { SetValue(value_ == vbChecked ? vbUnchecked : vbChecked); }
+void CheckBox::UserClick() {
+    if (ReadOnly()) return;
+    SetValue(value_ == vbChecked ? vbUnchecked : vbChecked);
+}
 
 void CheckBox::ShowBoundValue(const data::Value& value) {
     bool checked = false;

@@ -21,7 +21,8 @@ private:
 };
 
 // A check box: Value 0 clear, 1 checked, 2 greyed. A click (or the space
-// key) toggles it; every change of Value, by code too, raises Click.
+// key) toggles it, unless it is read-only (Bound); every change of Value, by
+// code too, raises Click.
 class CheckBox : public Control, public Bound {
 public:
     using Control::Control;

@@ -38,6 +38,8 @@ void TextField::SetLocked(bool locked) {
     Changed("Locked");
 }
 
+void TextField::ReadOnlyChanged() { Changed("ReadOnly"); }
+
 void TextField::SetMaxLength(int length) {
     maxLength_ = length < 0 ? 0 : length;
     Changed("MaxLength");
@@ -94,6 +96,7 @@ bool TextField::Typeable(char32_t c) {
 }
 
 void TextField::TakeKey(int keyAscii) {
+    if (ReadOnly()) return;
     if (keyAscii == vbKeyBack) {
         Erase(kLeft);
         return;
@@ -113,7 +116,7 @@ void TextField::TakeKeyCode(int keyCode, int shift) {
     case vbKeyEnd: MoveCaret(kEnd, shifted); break;
     case vbKeyDelete:
         if (shifted) Cut();
-        else if (!ctrl) Erase(kRight);
+        else if (!ctrl && !ReadOnly()) Erase(kRight);
         break;
     case vbKeyInsert:
         if (shifted) Paste(App().GetClipboard().GetText());
@@ -162,12 +165,13 @@ void TextField::Copy() const {
 }
 
 void TextField::Cut() {
-    if (locked_ || SelLength() == 0) return;
+    if (locked_ || ReadOnly() || SelLength() == 0) return;
     Copy();
     Erase(kRight);
 }
 
 bool TextField::Paste(const std::string& text) {
+    if (ReadOnly()) return false;
     // A one-line field takes the first line of what is pasted.
     const std::string line = text.substr(0, text.find_first_of("\r\n"));
     return ReplaceSelection(basic::CodePointsOf(line), true);

@@ -12,7 +12,8 @@ namespace forms {
 // Backspace and Delete, the arrows, Home and End (with Shift they extend the
 // selection), Ctrl+A, and cut, copy and paste through the application's
 // clipboard. Each kind refuses the keys, and the pastes, that do not fit it.
-// Every change of the text raises Change.
+// Every change of the text raises Change. A read-only field (Bound) takes
+// none of the keys, cuts or pastes that would change it.
 //
 // Positions count characters (not bytes) of EditText(), the text the caret
 // moves over. Any character of code page 1252 can be typed or pasted; other
@@ -105,6 +106,7 @@ protected:
     // Whether a character can be typed at all: one of code page 1252, no
     // control character.
     static bool Typeable(char32_t c);
+    void ReadOnlyChanged() override;
 
 private:
     void Announce(bool textChanged);

@@ -1,4 +1,4 @@
-#include "employers/basCounter.h"
+#include "common/basCounter.h"
 
 #include "platform/basic/Rnd.h"
 #include "platform/basic/RuntimeError.h"

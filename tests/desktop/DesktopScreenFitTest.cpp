@@ -1,0 +1,76 @@
+// Every screen on a laptop's screen (1366 x 768 here; 1280 x 800 in its own
+// run): each window, frame included, lies within the screen's work area, and
+// every control it shows lies whole within the window and within what it
+// stands in.
+
+#include "DesktopTestSupport.h"
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/forms/Forms.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace desktop_test;
+
+QRect GlobalRect(const QWidget& widget) { return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()); }
+
+// "screen[.control]: what lies outside" for the window and its controls.
+std::vector<std::string> PartsOffTheScreen(const desktop::FormWindow& window, const QRect& workArea) {
+    std::vector<std::string> outside;
+    const std::string name = window.Model().Name();
+    if (!workArea.contains(window.frameGeometry())) outside.push_back(name + ": the window's frame");
+    const QRect canvas = GlobalRect(*window.centralWidget());
+    for (const forms::Control* control : window.Model().Controls()) {
+        const QWidget* widget = window.WidgetNamed(control->Name(), control->Index());
+        if (widget == nullptr || !widget->isVisible()) continue;
+        const QRect shown = GlobalRect(*widget);
+        if (!canvas.contains(shown) || !GlobalRect(*widget->parentWidget()).contains(shown)) {
+            outside.push_back(name + "." + control->Name() +
+                              (control->Index() >= 0 ? "(" + std::to_string(control->Index()) + ")" : ""));
+        }
+    }
+    return outside;
+}
+
+using SmallScreens = RunningProgram;
+
+TEST_F(SmallScreens, EveryScreenAndAllItsControlsLieOnTheScreen) {
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::string size = std::to_string(workArea.width()) + "x" + std::to_string(workArea.height());
+    ASSERT_TRUE(size == "1366x768" || size == "1280x800") << size;
+    Sql(kFirstEmployer);
+    ASSERT_NE(OpenEmployerScreen(), nullptr);
+    // Whatever the screens ask while they load is answered with its default.
+    forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+    int seen = 0;
+    for (const std::string& screen : forms::App().ScreenNames()) {
+        forms::App().RunHandler(
+            [&] {
+                try {
+                    forms::Screen(screen).Show();
+                } catch (const basic::RuntimeError&) {
+                    // A screen that cannot load here is checked as far as it came.
+                }
+            },
+            true);
+        ProcessEvents();
+        auto& app = forms::App();
+        for (int i = 0; i < app.Count(); ++i) {
+            desktop::FormWindow* window = frontEnd_->WindowOf(app.Item(i));
+            if (window == nullptr || !window->isVisible()) continue;
+            ++seen;
+            for (const std::string& part : PartsOffTheScreen(*window, workArea)) ADD_FAILURE() << size << " " << part;
+        }
+    }
+    EXPECT_GT(seen, 20);
+}
+
+} // namespace

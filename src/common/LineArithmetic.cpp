@@ -1,6 +1,5 @@
 #include "common/LineArithmetic.h"
 
-#include "common/LineAmt.h"
 #include "platform/basic/NumberToText.h"
 #include "platform/basic/Round.h"
 #include "platform/forms/CurrencyField.h"
@@ -15,18 +14,18 @@ double SumOf(std::initializer_list<const forms::CurrencyField*> fields) {
     return sum;
 }
 
-void WriteTax(LineAmtSlots& lineAmt, const TaxedLine& line) {
-    lineAmt.Set(line.taxSlot, Tax(lineAmt[line.amountSlot], line.rate));
-    WriteAmount(line.taxField, lineAmt[line.taxSlot]);
+LineRecompute TaxAt(const forms::CurrencyField& amount, double rate) {
+    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
 }
 
-void RecomputeTaxedLine(LineAmtSlots& lineAmt, const TaxedLine& line) {
-    lineAmt.Set(line.amountSlot, line.amountField.Value());
-    WriteTax(lineAmt, line);
+LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines) {
+    return Computed(lines, [lines] {
+        double total = 0;
+        for (const forms::CurrencyField* line : lines) total += line->Value();
+        return total;
+    });
 }
 
-void WriteTaxedLine(LineAmtSlots& lineAmt, const TaxedLine& line, double amount) {
-    lineAmt.Set(line.amountSlot, amount);
-    WriteAmount(line.amountField, lineAmt[line.amountSlot]);
-    WriteTax(lineAmt, line);
+LineRecompute FilledFrom(const forms::CurrencyField& line) {
+    return Computed({&line}, [&line] { return line.Value(); });
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The arithmetic every return screen's lines share: the social security and
 // Medicare rates, a tax product rounded to cents, writing an amount into a
-// line field, and a line taxed at a rate.
-#include <initializer_list>
+// line field, and the formulas most computed lines are made of.
+#include "common/ReturnLine.h"
 
-class LineAmtSlots;
+#include <initializer_list>
+#include <vector>
+
 namespace forms {
 class CurrencyField;
 }
@@ -23,20 +25,11 @@ void WriteAmount(forms::CurrencyField& field, double amount);
 // The sum of the fields' amounts; an empty field counts as 0.
 double SumOf(std::initializer_list<const forms::CurrencyField*> fields);
 
-// A line taxed at a rate (5a to 5d of Form 941, 4a to 4d of Form 944): its
-// amount of wages or tips and its tax, each with the LineAmt slot and the
-// field that hold it.
-struct TaxedLine {
-    int amountSlot;
-    forms::CurrencyField& amountField;
-    double rate;
-    int taxSlot;
-    forms::CurrencyField& taxField;
-};
-// The tax of the amount in the line's slot, into the tax's slot and field.
-void WriteTax(LineAmtSlots& lineAmt, const TaxedLine& line);
-// The amount as its field holds it into its slot, then the tax.
-void RecomputeTaxedLine(LineAmtSlots& lineAmt, const TaxedLine& line);
-// An amount given the line (line 2's wages, say) into its slot and field,
-// then the tax.
-void WriteTaxedLine(LineAmtSlots& lineAmt, const TaxedLine& line, double amount);
+// The formulas of computed lines (a row's `recompute`):
+// the tax of an amount at a rate, rounded to cents;
+LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
+// the sum of lines, added in their order, not rounded;
+LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines);
+// another line's amount, taken whenever that line changes (line 2 filling
+// the taxable wages); what the user types over it afterwards stands.
+LineRecompute FilledFrom(const forms::CurrencyField& line);

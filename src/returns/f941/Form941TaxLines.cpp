@@ -10,18 +10,11 @@ namespace {
 constexpr const char* kShortOfLine12 = "Oops. Line 16, column D is supposed to equal Line 12. Please review.";
 constexpr const char* kAboveLine10 = "Oops. Line 17, column D is supposed to equal Line 10. Please review.";
 
-LineRecompute TaxAt(const forms::CurrencyField& amount, double rate) {
-    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
-}
-
 } // namespace
 
 // --- lines 2 to 10 ---
 
-LineRecompute Form941TaxLines::Wages5a() const {
-    const forms::CurrencyField& line2 = f_.fpLine2;
-    return Computed({&line2}, [&line2] { return line2.Value(); });
-}
+LineRecompute Form941TaxLines::Wages5a() const { return FilledFrom(f_.fpLine2); }
 LineRecompute Form941TaxLines::Tax5a() const { return TaxAt(f_.fpLine6A, rate::SocialSecurity); }
 LineRecompute Form941TaxLines::Tax5ai() const { return TaxAt(f_.fpL5a1c1, rate::QualifiedLeave); }
 LineRecompute Form941TaxLines::Tax5aii() const { return TaxAt(f_.fpL5a2c1, rate::QualifiedLeave); }

@@ -15,18 +15,6 @@ using namespace slot941early;
 
 namespace {
 
-LineRecompute TaxAt(const forms::CurrencyField& amount, double rate) {
-    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
-}
-
-LineRecompute SumOfLines(std::vector<const forms::CurrencyField*> lines) {
-    return Computed(lines, [lines] {
-        double total = 0;
-        for (const forms::CurrencyField* line : lines) total += line->Value();
-        return total;
-    });
-}
-
 double Cents(const forms::CurrencyField& line) { return basic::Round(line.Value(), 2); }
 
 } // namespace
@@ -36,8 +24,8 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     auto enter = [this](void (S::*work)()) { return LineRecompute{[this, work] { (this->*work)(); }, {}}; };
     const bool credit = design_.showsCreditAndTotalTax;
     // Line 2's wages are the taxable wages of 5a and 5c when line 2 changes.
-    const LineRecompute line2Wages = Computed({&fpLine2}, [this] { return fpLine2.Value(); });
-    const LineRecompute line5e = SumOfLines({&fpLine6B, &fpLine6D, &fpLine7B, &fpLine5D2});
+    const LineRecompute line2Wages = FilledFrom(fpLine2);
+    const LineRecompute line5e = TotalOf({&fpLine6B, &fpLine6D, &fpLine7B, &fpLine5D2});
     const LineRecompute line6 = Computed({&fpLine3, &fpLine8, &fpCurrency1}, [this] {
         return basic::Round(SumOf({&fpLine3, &fpLine8, &fpCurrency1}), 2);
     });
@@ -76,8 +64,8 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
         {&fpLine9B,       "7",   "L_9B",                  OnForm(4920, 4080, 1215, 300),  {Adjustments},                    kStop, kAdd,   21,  {},                          &fpLine9A},
         {&fpLine9A,       "8",   "L_9A",                  OnForm(8760, 4080, 1215, 300),  {Adjustments, SickPay},           kStop, kAdd,   22,  {},                          &fpLine9C},
         {&fpLine9C,       "9",   "L_9C",                  OnForm(4920, 4440, 1215, 300),  {Adjustments},                    kStop, kAdd,   23,  {},                          afterLine9},
-        {&fpLine10,       "",    "L_10",                  OnForm(8760, 4440, 1215, 300),  {},                               kSkip, kKept,  0,   SumOfLines({&fpLine9B, &fpLine9A, &fpLine9C})},
-        {&fpLine11,       "10",  "L_11",                  OnForm(8760, 4920, 1215, 300),  {Line6AndAdjustments, Line10},    kSkip, kKept,  29,  SumOfLines({&fpLine5, &fpLine10})},
+        {&fpLine10,       "",    "L_10",                  OnForm(8760, 4440, 1215, 300),  {},                               kSkip, kKept,  0,   TotalOf({&fpLine9B, &fpLine9A, &fpLine9C})},
+        {&fpLine11,       "10",  "L_11",                  OnForm(8760, 4920, 1215, 300),  {Line6AndAdjustments, Line10},    kSkip, kKept,  29,  TotalOf({&fpLine5, &fpLine10})},
         {&fpLine12a,      "11",  "L12aCobra",             OnForm(5160, 5220, 1215, 300),  {},                               kStop, credit ? kAdd : kKept,
                                                                                                                                                24,   {},                          &fpLine14},
         {&fpLine11and12a, "12",  "L13TotalPayments",      OnForm(8760, 5520, 1215, 300),  {},                               kSkip, kKept,  0,   line12or13},
@@ -93,7 +81,7 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
         {&fpLine17B,      "16b", "L_20_B",                OnForm(3240, 7080, 1215, 300),  {Month2},                         kStop, kAdd,   0,   {},                          &fpLine17C},
         // the month check decides where Enter goes
         {&fpLine17C,      "16c", "L_20_C",                OnForm(5400, 7080, 1215, 300),  {Month3},                         kStop, kAdd,   0,   enter(&S::Month3_Enter),     nullptr},
-        {&fpLine17D,      "16d", "L_20_D",                OnForm(7560, 7080, 1215, 300),  {QuarterTotal},                   kSkip, kKept,  0,   SumOfLines({&fpLine17A, &fpLine17B, &fpLine17C})},
+        {&fpLine17D,      "16d", "L_20_D",                OnForm(7560, 7080, 1215, 300),  {QuarterTotal},                   kSkip, kKept,  0,   TotalOf({&fpLine17A, &fpLine17B, &fpLine17C})},
         // lines of older layouts, bound and never shown
         {&fpLongInt1,     "12b", "L12bCobraIndividuals",  OnForm(6480, 5220, 1215, 300),  {},                               kStop, kKept,  0,   {},                          &fpLine12a},
         {&fpLongInt2,     "6a",  "L6a_NoEmployees",       OnForm(6480, 3960, 1215, 300),  {},                               kSkip, kKept,  0,   {},                          &fpLongInt3},

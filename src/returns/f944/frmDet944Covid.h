@@ -179,9 +179,7 @@ private:
     static constexpr int kFirstMonthRow = 13;
 
     // A tax: the amount at the rate, rounded to cents.
-    static LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
     // A total: the parts added in the order given, not rounded.
-    static LineRecompute TotalOf(std::vector<const forms::CurrencyField*> parts);
 
     // --- lines 1 to 9: the formulas of their computed lines ---
     // Line 1 fills the 4a and 4c wages when it changes.

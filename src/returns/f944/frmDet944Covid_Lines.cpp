@@ -9,20 +9,8 @@
 
 #include "common/LineArithmetic.h"
 
-LineRecompute frmDet944Covid::TaxAt(const forms::CurrencyField& amount, double rate) {
-    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
-}
-
-LineRecompute frmDet944Covid::TotalOf(std::vector<const forms::CurrencyField*> parts) {
-    return Computed(parts, [parts] {
-        double total = 0;
-        for (const forms::CurrencyField* part : parts) total += part->Value();
-        return total;
-    });
-}
-
 LineRecompute frmDet944Covid::Line1_Seed() {
-    return Computed({&fpLine2}, [this] { return fpLine2.Value(); });
+    return FilledFrom(fpLine2);
 }
 
 LineRecompute frmDet944Covid::Line4e_Formula() {

@@ -116,7 +116,6 @@ private:
     LineRecompute WagesOfLine1();
     // 4d's wages start again at 0 whenever line 1 changes.
     LineRecompute NoWages4dAfterLine1();
-    LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
     LineRecompute TaxesOf4e();
     LineRecompute Line5Formula();
     LineRecompute Line7Formula();

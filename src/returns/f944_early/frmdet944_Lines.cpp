@@ -28,15 +28,11 @@ constexpr const char* kYearTitle = "Error in Monthly Tax Liabilities";
 // --- lines 1 to 9 ---
 
 LineRecompute frmdet944::WagesOfLine1() {
-    return Computed({&fpLine1}, [this] { return fpLine1.Value(); });
+    return FilledFrom(fpLine1);
 }
 
 LineRecompute frmdet944::NoWages4dAfterLine1() {
     return Computed({&fpLine1}, [] { return 0.0; });
-}
-
-LineRecompute frmdet944::TaxAt(const forms::CurrencyField& amount, double rate) {
-    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
 }
 
 LineRecompute frmdet944::TaxesOf4e() {

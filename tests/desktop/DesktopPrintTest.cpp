@@ -4,6 +4,7 @@
 // back.
 
 #include "DesktopTestSupport.h"
+#include "EdgeMarks.h"
 #include "PdfReading.h"
 #include "TestMetafile.h"
 
@@ -96,6 +97,45 @@ TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesTh
     ASSERT_FALSE(page1.isNull());
     EXPECT_LT(qGray(page1.pixel(400, 500)), 100) << "the metafile's line";
     EXPECT_GT(qGray(PdfPageRaster(pdf, 2, 100).pixel(400, 500)), 240) << "page 2 has no image";
+}
+
+TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOverIt) {
+    WriteEdgeMarkedSvg(folder_.Path() / "TF1P123C.svg");
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P223C.wmf", true);
+    WriteEdgeMarkedPdf(folder_.Path() / "TF1P323C.pdf");
+    WriteEdgeMarkedPng(folder_.Path() / "TF1V23.png");
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(form.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
+    }
+    {
+        BoxAnswerer answerer(
+            {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
+    }
+
+    constexpr int kDotsPerInch = 288;
+    constexpr double kPointsOff = 0.5;
+    const BarMiddles expected = ExpectedEdgeBars();
+    const struct {
+        const char* kind;
+        std::filesystem::path pdf;
+        int page;
+    } printed[] = {{"SVG", form, 1}, {"WMF", form, 2}, {"PDF", form, 3}, {"PNG", voucher, 1}};
+    for (const auto& image : printed) {
+        SCOPED_TRACE(image.kind);
+        const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(image.pdf, image.page, kDotsPerInch), kDotsPerInch);
+        EXPECT_NEAR(bars.left, expected.left, kPointsOff);
+        EXPECT_NEAR(bars.right, expected.right, kPointsOff);
+        EXPECT_NEAR(bars.top, expected.top, kPointsOff);
+        EXPECT_NEAR(bars.bottom, expected.bottom, kPointsOff);
+    }
 }
 
 } // namespace

@@ -61,13 +61,60 @@ TEST_F(DesktopPrinting, TheReturnPrintsToTheProposedPdfFileAndSaysWhereItWent) {
     ClickWidget(f941->WidgetNamed("DMWin2"));
 
     ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog or the saved file's box never came up";
-    const std::filesystem::path pdf = folder_.Path() / "printouts" / "Form 941 - Schedule A - ACME TOOLS.pdf";
+    const std::filesystem::path pdf = folder_.Path() / "printouts" / "ACME TOOLS - Form 941 2022 Q1.pdf";
     EXPECT_EQ(proposed.toStdString(), pdf.string());
     ASSERT_EQ(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[2].text.toStdString(), "The printout was saved as\n\n" + pdf.string());
     const std::vector<PdfPage> pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
+// Reads the file name the print dialog proposes and closes it unprinted.
+BoxAnswerer::Step ReadProposedFile(QString* proposed) {
+    return [proposed](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) *proposed = file->text();
+        dialog->reject();
+        return true;
+    };
+}
+
+TEST_F(DesktopPrinting, TheQuartersAndTheForm944OfOneEmployerProposeFilesOfTheirOwn) {
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '122')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '222')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '622')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    const struct {
+        const char* button;
+        const char* screen;
+        std::vector<BoxAnswerer::Answer> opening; // Form 944's caution
+        const char* proposed;
+    } returns[] = {
+        {"cmdQtr1", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q1.pdf"},
+        {"cmdQtr2", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q2.pdf"},
+        {"cmd944", "frmDet944Covid", {QMessageBox::Ok}, "ACME TOOLS - Form 944 2022.pdf"},
+    };
+    for (const auto& period : returns) {
+        SCOPED_TRACE(period.button);
+        {
+            BoxAnswerer opening(period.opening);
+            ClickWidget(employers->WidgetNamed(period.button));
+        }
+        desktop::FormWindow* screen = WindowOf(period.screen);
+        ASSERT_NE(screen, nullptr);
+        QString proposed;
+        {
+            BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, ReadProposedFile(&proposed)});
+            ClickWidget(screen->WidgetNamed("DMWin2"));
+            ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+        }
+        EXPECT_EQ(proposed.toStdString(), (folder_.Path() / "printouts" / period.proposed).string());
+        ClickWidget(screen->WidgetNamed("cmdClose"));
+        ProcessEvents();
+    }
 }
 
 TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesThoseMissing) {

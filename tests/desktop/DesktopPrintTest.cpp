@@ -3,6 +3,7 @@
 // answered, the print dialog told to print to a PDF file, and the file read
 // back.
 
+#include "CupsQueue.h"
 #include "DesktopTestSupport.h"
 #include "EdgeMarks.h"
 #include "PdfReading.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRect>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,72 @@ TEST_F(DesktopPrinting, TheQuartersAndTheForm944OfOneEmployerProposeFilesOfTheir
         ClickWidget(screen->WidgetNamed("cmdClose"));
         ProcessEvents();
     }
+}
+
+// The print dialog's choice of the printer named so, and its Print button.
+BoxAnswerer::Step PrintToPrinter(QString name) {
+    return [name](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (printers == nullptr || buttons == nullptr || printers->findText(name) < 0) {
+            dialog->reject();
+            return true;
+        }
+        printers->setCurrentIndex(printers->findText(name));
+        buttons->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+// The smallest rectangle holding every dark pixel of a page.
+QRect InkBounds(const QImage& page) {
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128) bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+TEST_F(DesktopPrinting, APrinterWhoseDefaultPaperIsA4PrintsTheReturnOnLetterItsItemsWhereTheFileHasThem) {
+    CupsQueue queue;
+    if (!queue.Unavailable().empty()) GTEST_SKIP() << queue.Unavailable();
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path file = folder_.Path() / "file.pdf";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(file.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "printing to a file did not finish";
+    }
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToPrinter(queue.Name())});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+        ASSERT_EQ(answerer.Seen().size(), 2u)
+            << "the printer was refused: " << answerer.Seen().back().text.toStdString();
+    }
+
+    const std::filesystem::path printed = queue.WaitForPdf();
+    ASSERT_FALSE(printed.empty()) << "the queue wrote no file";
+    const std::vector<PdfPage> pages = ReadPdfPages(printed);
+    ASSERT_EQ(pages.size(), 3u);
+    for (const PdfPage& page : pages) {
+        EXPECT_NEAR(page.width, 8.5 * kPointsPerInch, 0.5);
+        EXPECT_NEAR(page.height, 11 * kPointsPerInch, 0.5);
+    }
+    constexpr int kDotsPerInch = 144; // two dots a point
+    const QRect onPaper = InkBounds(PdfPageRaster(printed, 1, kDotsPerInch));
+    const QRect onFile = InkBounds(PdfPageRaster(file, 1, kDotsPerInch));
+    ASSERT_FALSE(onFile.isEmpty());
+    EXPECT_NEAR(onPaper.left(), onFile.left(), 2);
+    EXPECT_NEAR(onPaper.top(), onFile.top(), 2);
+    EXPECT_NEAR(onPaper.right(), onFile.right(), 2);
+    EXPECT_NEAR(onPaper.bottom(), onFile.bottom(), 2);
 }
 
 TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesThoseMissing) {

@@ -123,9 +123,10 @@ void ReturnPrintRun::AskDesigneeQuestion(const std::string& contactName, const s
     DesigneeChoice = yes ? "Y" : "N";
 }
 
-void ReturnPrintRun::StartDocument(const std::string& title) {
+void ReturnPrintRun::StartDocument(const std::string& title, const std::string& fileName) {
     control_.Store(Property::DocumentTitle, title);
     control_.Store(Property::StartDoc, true);
+    control_.Engine().NameFile(fileName);
 }
 
 void ReturnPrintRun::SetUpPage(const PrintPageSetUp& page, const std::function<void()>& beforePicture) {

@@ -13,7 +13,7 @@
 //       run.FieldNo = 115;
 //       run.ShowHourglass();
 //       if (run.AskYesNo("...", "...")) { ... }
-//       run.StartDocument("Print Form 941 - Schedule A");
+//       run.StartDocument("Print Form 941 - Schedule A", "ACME TOOLS - Form 941 2022 Q1");
 //       run.SetUpPage({"Page 1", "TAX941.TFL", "TF1P1226.wmf"});
 //       run.PrintItems(layout, 1, 39, [&](short n) { run.StoreItemText(TextOfItem(n)); });
 //       run.Finish();
@@ -117,7 +117,8 @@ public:
     void AskDesigneeQuestion(const std::string& contactName, const std::string& contactPhone,
                              const std::string& designeePIN, const std::string& form = "941");
 
-    void StartDocument(const std::string& title);
+    // The document, and the name it proposes for its file (PrintEngine::NameFile).
+    void StartDocument(const std::string& title, const std::string& fileName);
     // The page stores from PageCaption to TextFlag; beforePicture, when
     // given, runs between PageTemplate and PagePicture.
     void SetUpPage(const PrintPageSetUp& page, const std::function<void()>& beforePicture = {});

@@ -1,6 +1,7 @@
 #include "common/ReturnPrintout.h"
 
 #include "common/ControlReads.h"
+#include "common/PrintoutFileNames.h"
 #include "common/ReturnScreen.h"
 #include "common/TextShapes.h"
 #include "platform/forms/Control.h"
@@ -18,19 +19,30 @@ bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fiel
     return true;
 }
 
+std::string PrintoutFileName(const ReturnPrintoutPlan& plan, const EmployerHandOver& employer, bool voucher) {
+    const std::string period = *plan.formPeriodCode ? plan.formPeriodCode : employer.PeriodCode;
+    return ReturnPrintoutFileName(employer.EmployerName1, plan.form + std::string(voucher ? "-V" : ""), period);
+}
+
 void ReturnPrintout::Print(const ReturnPrintoutPlan& plan, const FieldLayout& layout,
                            const std::function<std::vector<PrintedPage>()>& returnPages,
                            const std::function<PrintedPage()>& voucherPage) {
     run_.PrintReturnOrVoucher(
         employer_, plan.questions,
-        [&] { PrintDocument(plan.returnDocumentTitle, layout, returnPages(), plan.questions.designeeForm, 0); },
-        [&] { PrintDocument(plan.voucherDocumentTitle, layout, {voucherPage()}, "", plan.voucherDrop); });
+        [&] {
+            PrintDocument(plan.returnDocumentTitle, PrintoutFileName(plan, employer_, false), layout, returnPages(),
+                          plan.questions.designeeForm, 0);
+        },
+        [&] {
+            PrintDocument(plan.voucherDocumentTitle, PrintoutFileName(plan, employer_, true), layout, {voucherPage()},
+                          "", plan.voucherDrop);
+        });
 }
 
-void ReturnPrintout::PrintDocument(const std::string& title, const FieldLayout& layout,
+void ReturnPrintout::PrintDocument(const std::string& title, const std::string& fileName, const FieldLayout& layout,
                                    const std::vector<PrintedPage>& pages, const std::string& designeeForm,
                                    double topOffset) {
-    run_.StartDocument(title);
+    run_.StartDocument(title, fileName);
     for (const PrintedPage& page : pages) {
         run_.SetUpPage(page.setUp);
         if (!designeeForm.empty() && &page == &pages.front()) {

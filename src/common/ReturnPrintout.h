@@ -33,7 +33,16 @@ struct ReturnPrintoutPlan {
     const char* returnDocumentTitle;
     const char* voucherDocumentTitle;
     double voucherDrop; // every voucher item sits this far below its layout row
+    // Names the printouts' files: "Form 941", its voucher "Form 941-V".
+    const char* form = "Form 941";
+    // The period code that names the files' year for a form without periods
+    // of its own; empty: the employer's chosen period.
+    const char* formPeriodCode = "";
 };
+
+// The name the return's printout (with `voucher`, its voucher's) proposes
+// for its file ("ACME TOOLS - Form 941-V 2022 Q1").
+std::string PrintoutFileName(const ReturnPrintoutPlan& plan, const EmployerHandOver& employer, bool voucher);
 
 class ReturnScreen;
 
@@ -59,8 +68,8 @@ public:
 
 private:
     // designeeForm: the form the designee question names; empty: not asked.
-    void PrintDocument(const std::string& title, const FieldLayout& layout, const std::vector<PrintedPage>& pages,
-                       const std::string& designeeForm, double topOffset);
+    void PrintDocument(const std::string& title, const std::string& fileName, const FieldLayout& layout,
+                       const std::vector<PrintedPage>& pages, const std::string& designeeForm, double topOffset);
 
     EmployerHandOver employer_;
     ReturnPrintRun run_;

@@ -81,7 +81,9 @@ struct PdfPageWriter::Pages {
         if (pageSize && pageSize->isEquivalentTo(size)) return;
         writer.setPageSize(size);
         pageSize = size;
-        pageDots = writer.pageLayout().fullRectPoints().size() / 72.0 * kDotsPerInch;
+        // The page as the writer laid it out, in its dots: the layout's own
+        // size in points is rounded to whole inches on the way.
+        pageDots = QSizeF(writer.width(), writer.height());
     }
 
     void UseFontOf(const printing::PageSetup& setup) {

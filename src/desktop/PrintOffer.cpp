@@ -45,9 +45,14 @@ bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error)
         }
         return true;
     }
+    // The forms are Letter pages whose items stand at their inches from the
+    // page's corner: the printer is asked for Letter whatever paper it takes
+    // by default, and not to scale the page to its printable area.
     QProcess spooler;
     spooler.start(QStringLiteral("lp"), {QStringLiteral("-d"), printer.printerName(), QStringLiteral("-n"),
-                                         QString::number(std::max(1, printer.copyCount())), pdfPath});
+                                         QString::number(std::max(1, printer.copyCount())), QStringLiteral("-o"),
+                                         QStringLiteral("media=Letter"), QStringLiteral("-o"),
+                                         QStringLiteral("print-scaling=none"), pdfPath});
     if (!spooler.waitForFinished(kSpoolerTimeoutMs) || spooler.exitStatus() != QProcess::NormalExit ||
         spooler.exitCode() != 0) {
         if (error) {

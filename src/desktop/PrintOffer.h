@@ -18,7 +18,8 @@ void OfferPrint(const printing::PrintDocument& document);
 
 // Sends a rendered PDF where the dialog's printer points: copied to the
 // chosen file when printing to a PDF file, otherwise handed to the system's
-// print spooler for that printer. False with the reason in `error`.
+// print spooler for that printer, asking it for Letter paper without scaling
+// whatever the printer's default. False with the reason in `error`.
 bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error);
 
 } // namespace desktop

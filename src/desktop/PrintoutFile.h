@@ -14,13 +14,13 @@ namespace desktop {
 inline constexpr const char* kPrintoutsFolder = "printouts";
 
 // The PDF file the print dialog proposes for a printout: in the printouts
-// folder (created when missing), named after the document's title (without
-// its leading "Print ") and, for a printout of one employer, the employer's
-// name as the printing screen shows it ("Form 941 - Schedule A - ACME
-// TOOLS.pdf"). Characters a file name cannot hold become "-".
+// folder (created when missing), under the name the printout gave its file
+// ("ACME TOOLS - Form 941 2022 Q1.pdf").
 QString ProposedPdfPath(const printing::PrintDocument& document);
 
-// The file name part for a document title and an employer name ("" for none).
-QString PrintoutFileName(const std::string& title, const std::string& employerName);
+// The file name part for a printout's own file name, or when it gave none
+// its document title without the leading "Print ". Characters a file name
+// cannot hold become "-".
+QString PrintoutFileName(const std::string& fileName, const std::string& title);
 
 } // namespace desktop

@@ -30,12 +30,15 @@ std::uint32_t DoubleWord(const std::string& bytes, std::size_t at) {
     return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
 }
 
-// libwmf plays a metafile without a placeable header in its logical units.
-// Its page is the window the records set; libwmf reports only the extent of
-// what is drawn, so the window is read from the records here.
-std::optional<wmfD_Rect> WindowOfRecords(const std::string& bytes) {
+// The window the records set first (origin and extent, in logical units);
+// libwmf reports only the extent of what is drawn, so it is read here.
+struct Window {
     std::optional<wmfD_Coord> origin, extent;
-    std::size_t at = kStandardHeaderBytes;
+};
+
+Window WindowOfRecords(const std::string& bytes, std::size_t firstRecord) {
+    Window window;
+    std::size_t at = firstRecord;
     while (at + 6 <= static_cast<std::size_t>(bytes.size())) {
         const std::uint32_t words = DoubleWord(bytes, at);
         const std::uint16_t function = Word(bytes, at + 4);
@@ -44,26 +47,36 @@ std::optional<wmfD_Rect> WindowOfRecords(const std::string& bytes) {
             // Parameters are stored y first.
             wmfD_Coord point{static_cast<float>(SignedWord(bytes, at + 8)),
                              static_cast<float>(SignedWord(bytes, at + 6))};
-            (function == kSetWindowOrg ? origin : extent) = point;
+            (function == kSetWindowOrg ? window.origin : window.extent) = point;
         }
-        if (origin && extent) break;
+        if (window.origin && window.extent) break;
         at += std::size_t{words} * 2;
     }
-    if (!extent || extent->x == 0 || extent->y == 0) return std::nullopt;
-    const wmfD_Coord from = origin.value_or(wmfD_Coord{0, 0});
-    const wmfD_Coord to{from.x + extent->x, from.y + extent->y};
-    return wmfD_Rect{{std::min(from.x, to.x), std::min(from.y, to.y)},
-                     {std::max(from.x, to.x), std::max(from.y, to.y)}};
+    return window;
 }
 
-// A placeable header's box is in metafile units; libwmf plays such a file in
-// points.
-wmfD_Rect PlaceableBox(const wmfPlaceableMetaHeader& header) {
-    const double scale = kPointsPerInch / (header.Inch ? header.Inch : 1440);
-    return wmfD_Rect{{static_cast<float>(std::min(header.Left, header.Right) * scale),
-                      static_cast<float>(std::min(header.Top, header.Bottom) * scale)},
-                     {static_cast<float>(std::max(header.Left, header.Right) * scale),
-                      static_cast<float>(std::max(header.Top, header.Bottom) * scale)}};
+// The metafile's page in the coordinates libwmf plays it in: a logical point
+// goes there as its distance from the window's origin, in points at the
+// placeable header's units an inch (logical units as they are without that
+// header), each axis turned where the window's extent is negative. The page
+// is the placeable header's box, or else the window itself.
+std::optional<wmfD_Rect> FrameOf(const std::string& bytes, const wmfPlaceableMetaHeader* placeable) {
+    const Window window =
+        WindowOfRecords(bytes, placeable ? kPlaceableHeaderBytes + kStandardHeaderBytes : kStandardHeaderBytes);
+    if (!placeable && (!window.extent || window.extent->x == 0 || window.extent->y == 0)) return std::nullopt;
+    const double scale = placeable ? kPointsPerInch / (placeable->Inch ? placeable->Inch : 1440) : 1.0;
+    const auto direction = [&](float extent) { return extent < 0 ? -scale : scale; };
+    const double xScale = direction(window.extent ? window.extent->x : 1);
+    const double yScale = direction(window.extent ? window.extent->y : 1);
+    const wmfD_Coord origin = window.origin.value_or(wmfD_Coord{0, 0});
+    const auto played = [&](double x, double y) {
+        return wmfD_Coord{static_cast<float>((x - origin.x) * xScale), static_cast<float>((y - origin.y) * yScale)};
+    };
+    const wmfD_Coord from = placeable ? played(placeable->Left, placeable->Top) : played(origin.x, origin.y);
+    const wmfD_Coord to = placeable ? played(placeable->Right, placeable->Bottom)
+                                    : played(origin.x + window.extent->x, origin.y + window.extent->y);
+    return wmfD_Rect{{std::min(from.x, to.x), std::min(from.y, to.y)},
+                     {std::max(from.x, to.x), std::max(from.y, to.y)}};
 }
 
 struct ApiDeleter {
@@ -94,12 +107,7 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
 
     wmfD_Rect drawn;
     if (wmf_scan(api.get(), 0, &drawn) != wmf_E_None) return std::nullopt;
-    std::optional<wmfD_Rect> frame;
-    if (api->File->placeable) {
-        frame = PlaceableBox(*api->File->pmh);
-    } else {
-        frame = WindowOfRecords(bytes);
-    }
+    std::optional<wmfD_Rect> frame = FrameOf(bytes, api->File->placeable ? api->File->pmh : nullptr);
     if (!frame || frame->BR.x <= frame->TL.x || frame->BR.y <= frame->TL.y) frame = drawn;
 
     wmf_svg_t* svg = WMF_SVG_GetData(api.get());

@@ -1,5 +1,6 @@
 #include "employers/frmPrintLists.h"
 
+#include "common/PrintoutFileNames.h"
 #include "employers/EmployerListingItems.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/ScopeExit.h"
@@ -71,6 +72,7 @@ void frmPrintLists::DMWin1_PrintRequest() {
     try {
         DMWin1.Store(Property::DocumentTitle, "Print Employers' Listing");
         DMWin1.Store(Property::StartDoc, true);
+        DMWin1.Engine().NameFile(ListingPrintoutFileName(ListDate));
         DMWin1.Store(Property::PageCaption, "Page " + std::to_string(PageNo));
         DMWin1.Store(Property::PageNote, "");
         DMWin1.Store(Property::PageWidth, 8.5);

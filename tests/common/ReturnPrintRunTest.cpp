@@ -92,7 +92,7 @@ TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndR
     run.Run([&] {
         run.ShowHourglass();
         pointerDuringRun = forms::App().MousePointer();
-        run.StartDocument("Print Form 941 - Schedule A");
+        run.StartDocument("Print Form 941 - Schedule A", "ACME TOOLS - Form 941 2022 Q1");
         run.SetUpPage({"Page 2", "TAX941.TFL", "TF1P2226.wmf"});
         run.PrintItems(layout, 40, 41, [&](short) { run.StoreItemText("ACME"); });
         run.Finish();

@@ -3,7 +3,9 @@
 // answered, the print dialog told to print to a PDF file, and the file read
 // back.
 
+#include "CupsQueue.h"
 #include "DesktopTestSupport.h"
+#include "EdgeMarks.h"
 #include "PdfReading.h"
 #include "TestMetafile.h"
 
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRect>
 
 #include <gtest/gtest.h>
 
@@ -60,13 +63,126 @@ TEST_F(DesktopPrinting, TheReturnPrintsToTheProposedPdfFileAndSaysWhereItWent) {
     ClickWidget(f941->WidgetNamed("DMWin2"));
 
     ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog or the saved file's box never came up";
-    const std::filesystem::path pdf = folder_.Path() / "printouts" / "Form 941 - Schedule A - ACME TOOLS.pdf";
+    const std::filesystem::path pdf = folder_.Path() / "printouts" / "ACME TOOLS - Form 941 2022 Q1.pdf";
     EXPECT_EQ(proposed.toStdString(), pdf.string());
     ASSERT_EQ(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[2].text.toStdString(), "The printout was saved as\n\n" + pdf.string());
     const std::vector<PdfPage> pages = ReadPdfPages(pdf);
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
+// Reads the file name the print dialog proposes and closes it unprinted.
+BoxAnswerer::Step ReadProposedFile(QString* proposed) {
+    return [proposed](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) *proposed = file->text();
+        dialog->reject();
+        return true;
+    };
+}
+
+TEST_F(DesktopPrinting, TheQuartersAndTheForm944OfOneEmployerProposeFilesOfTheirOwn) {
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '122')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '222')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '622')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    const struct {
+        const char* button;
+        const char* screen;
+        std::vector<BoxAnswerer::Answer> opening; // Form 944's caution
+        const char* proposed;
+    } returns[] = {
+        {"cmdQtr1", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q1.pdf"},
+        {"cmdQtr2", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q2.pdf"},
+        {"cmd944", "frmDet944Covid", {QMessageBox::Ok}, "ACME TOOLS - Form 944 2022.pdf"},
+    };
+    for (const auto& period : returns) {
+        SCOPED_TRACE(period.button);
+        {
+            BoxAnswerer opening(period.opening);
+            ClickWidget(employers->WidgetNamed(period.button));
+        }
+        desktop::FormWindow* screen = WindowOf(period.screen);
+        ASSERT_NE(screen, nullptr);
+        QString proposed;
+        {
+            BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, ReadProposedFile(&proposed)});
+            ClickWidget(screen->WidgetNamed("DMWin2"));
+            ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+        }
+        EXPECT_EQ(proposed.toStdString(), (folder_.Path() / "printouts" / period.proposed).string());
+        ClickWidget(screen->WidgetNamed("cmdClose"));
+        ProcessEvents();
+    }
+}
+
+// The print dialog's choice of the printer named so, and its Print button.
+BoxAnswerer::Step PrintToPrinter(QString name) {
+    return [name](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (printers == nullptr || buttons == nullptr || printers->findText(name) < 0) {
+            dialog->reject();
+            return true;
+        }
+        printers->setCurrentIndex(printers->findText(name));
+        buttons->button(QDialogButtonBox::Ok)->click();
+        return true;
+    };
+}
+
+// The smallest rectangle holding every dark pixel of a page.
+QRect InkBounds(const QImage& page) {
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128) bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+TEST_F(DesktopPrinting, APrinterWhoseDefaultPaperIsA4PrintsTheReturnOnLetterItsItemsWhereTheFileHasThem) {
+    CupsQueue queue;
+    if (!queue.Unavailable().empty()) GTEST_SKIP() << queue.Unavailable();
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path file = folder_.Path() / "file.pdf";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(file.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "printing to a file did not finish";
+    }
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToPrinter(queue.Name())});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+        ASSERT_EQ(answerer.Seen().size(), 2u)
+            << "the printer was refused: " << answerer.Seen().back().text.toStdString();
+    }
+
+    const std::filesystem::path printed = queue.WaitForPdf();
+    ASSERT_FALSE(printed.empty()) << "the queue wrote no file";
+    const std::vector<PdfPage> pages = ReadPdfPages(printed);
+    ASSERT_EQ(pages.size(), 3u);
+    for (const PdfPage& page : pages) {
+        EXPECT_NEAR(page.width, 8.5 * kPointsPerInch, 0.5);
+        EXPECT_NEAR(page.height, 11 * kPointsPerInch, 0.5);
+    }
+    constexpr int kDotsPerInch = 144; // two dots a point
+    const QRect onPaper = InkBounds(PdfPageRaster(printed, 1, kDotsPerInch));
+    const QRect onFile = InkBounds(PdfPageRaster(file, 1, kDotsPerInch));
+    ASSERT_FALSE(onFile.isEmpty());
+    EXPECT_NEAR(onPaper.left(), onFile.left(), 2);
+    EXPECT_NEAR(onPaper.top(), onFile.top(), 2);
+    EXPECT_NEAR(onPaper.right(), onFile.right(), 2);
+    EXPECT_NEAR(onPaper.bottom(), onFile.bottom(), 2);
 }
 
 TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesThoseMissing) {
@@ -96,6 +212,45 @@ TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesTh
     ASSERT_FALSE(page1.isNull());
     EXPECT_LT(qGray(page1.pixel(400, 500)), 100) << "the metafile's line";
     EXPECT_GT(qGray(PdfPageRaster(pdf, 2, 100).pixel(400, 500)), 240) << "page 2 has no image";
+}
+
+TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOverIt) {
+    WriteEdgeMarkedSvg(folder_.Path() / "TF1P123C.svg");
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P223C.wmf", true);
+    WriteEdgeMarkedPdf(folder_.Path() / "TF1P323C.pdf");
+    WriteEdgeMarkedPng(folder_.Path() / "TF1V23.png");
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(form.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
+    }
+    {
+        BoxAnswerer answerer(
+            {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
+    }
+
+    constexpr int kDotsPerInch = 288;
+    constexpr double kPointsOff = 0.5;
+    const BarMiddles expected = ExpectedEdgeBars();
+    const struct {
+        const char* kind;
+        std::filesystem::path pdf;
+        int page;
+    } printed[] = {{"SVG", form, 1}, {"WMF", form, 2}, {"PDF", form, 3}, {"PNG", voucher, 1}};
+    for (const auto& image : printed) {
+        SCOPED_TRACE(image.kind);
+        const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(image.pdf, image.page, kDotsPerInch), kDotsPerInch);
+        EXPECT_NEAR(bars.left, expected.left, kPointsOff);
+        EXPECT_NEAR(bars.right, expected.right, kPointsOff);
+        EXPECT_NEAR(bars.top, expected.top, kPointsOff);
+        EXPECT_NEAR(bars.bottom, expected.bottom, kPointsOff);
+    }
 }
 
 } // namespace

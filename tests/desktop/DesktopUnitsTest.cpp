@@ -121,10 +121,10 @@ TEST(DesktopUnits, PrintingToAPdfFileCopiesTheRenderedPdfThere) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(DesktopUnits, APrintoutsFileIsNamedAfterTheDocumentAndTheEmployerWithoutPathCharacters) {
-    EXPECT_EQ(desktop::PrintoutFileName("Print Employers' Listing", ""), "Employers' Listing.pdf");
-    EXPECT_EQ(desktop::PrintoutFileName("Print Form 941 - Payment Voucher", "A/B: TOOLS "),
-              "Form 941 - Payment Voucher - A-B- TOOLS.pdf");
+TEST(DesktopUnits, APrintoutsFileIsNamedAsThePrintoutNamesItElseAfterItsTitleWithoutPathCharacters) {
+    EXPECT_EQ(desktop::PrintoutFileName("A/B: TOOLS - Form 941-V 2022 Q1", "Print Form 941 - Payment Voucher"),
+              "A-B- TOOLS - Form 941-V 2022 Q1.pdf");
+    EXPECT_EQ(desktop::PrintoutFileName("", "Print Employers' Listing"), "Employers' Listing.pdf");
 }
 
 } // namespace

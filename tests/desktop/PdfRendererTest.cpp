@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "DesktopTestSupport.h"
+#include "EdgeMarks.h"
 #include "PdfReading.h"
 #include "TestMetafile.h"
 
@@ -214,6 +215,19 @@ TEST_F(PdfRendererTest, AMetafilePageImageIsDrawnAsVectorsUnderTheTextAtThePageS
         EXPECT_EQ(PdfImageCount(pdf), 0) << "vectors, not a picture";
         ExpectTestFormUnderTheText(PdfPageRaster(pdf, 1, kRasterDotsPerInch));
     }
+}
+
+TEST_F(PdfRendererTest, AMetafileWithoutPlaceableHeaderLandsOnThePageItsWindowStretchedOverIt) {
+    WriteEdgeMarkedMetafile(folder_ / "TF1P122C.wmf", false);
+    StartDocument();
+    StartPage("Page 1", "TF1P122C.wmf");
+    constexpr int kDotsPerInch = 288;
+    const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(Render(Finish()), 1, kDotsPerInch), kDotsPerInch);
+    const BarMiddles expected = ExpectedEdgeBars();
+    EXPECT_NEAR(bars.left, expected.left, 0.5);
+    EXPECT_NEAR(bars.right, expected.right, 0.5);
+    EXPECT_NEAR(bars.top, expected.top, 0.5);
+    EXPECT_NEAR(bars.bottom, expected.bottom, 0.5);
 }
 
 TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafileIsAbsent) {

@@ -12,4 +12,9 @@ namespace desktop_test {
 // header whose box is the page; without, only the window records set it.
 void WriteTestMetafile(const std::filesystem::path& file, bool placeable);
 
+// A frame of 10,000 x 20,000 units from (-3000, 1000), its window (and with
+// `placeable` its placeable header's box, at 2000 units an inch), holding the
+// black edge bars of EdgeMarks.h.
+void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable);
+
 } // namespace desktop_test

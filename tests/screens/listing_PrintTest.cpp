@@ -71,6 +71,13 @@ TEST_F(ListingPrint, WithNoEmployerItPrintsTheHeadingAndATotalOfNought) {
     EXPECT_EQ(forms::App().MousePointer(), forms::vbDefault);
 }
 
+TEST_F(ListingPrint, ItsFileIsNamedAfterTheProgramsDate) {
+    Print();
+    const auto documents = printing::PrintLog::FinishedDocuments();
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(documents[0].fileName, "Employer listing 2023-01-15");
+}
+
 TEST_F(ListingPrint, ARefusedStoreEndsTheListingWithAMessageAndNoEndDoc) {
     AddEmployer(42, "FIRM A");
     auto& listing = Listing();

@@ -52,6 +52,9 @@ enum class DocumentStatus { Open, Finished, Aborted };
 struct PrintDocument {
     std::string controlName;
     std::string title;
+    // The name the printout proposes for its file, without folder or
+    // extension ("ACME TOOLS - Form 941 2022 Q1"); empty: none named.
+    std::string fileName;
     DocumentStatus status = DocumentStatus::Open;
     std::vector<PrintPage> pages;
     // The stores that built it, as "Name=Value" lines, from the first store

@@ -199,6 +199,10 @@ void PrintEngine::Close(DocumentStatus status) {
 
 void PrintEngine::Deliver(const PrintDocument& document) { PrintLog::DeliverFinished(document); }
 
+void PrintEngine::NameFile(std::string name) {
+    if (open_) open_->fileName = std::move(name);
+}
+
 const PrintDocument* PrintEngine::OpenDocument() const { return open_ ? &*open_ : nullptr; }
 
 const PrintDocument* PrintEngine::LastDocument() const { return documents_.empty() ? nullptr : &documents_.back(); }

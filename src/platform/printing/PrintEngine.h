@@ -63,6 +63,11 @@ public:
     // Marks an open document aborted and closes it; nothing when none is open.
     void AbortOpenDocument();
 
+    // Names the file the open document proposes to be saved as (no folder,
+    // no extension), for the front end to offer; not a property of the
+    // control, so not traced. Nothing when no document is open.
+    void NameFile(std::string name);
+
     // A print request (the control's PrintRequest event) brackets the
     // handler: documents finished inside it reach the front end's hook only
     // when the request ends, and a document still open then is aborted.

@@ -44,7 +44,7 @@ void Form941TracedPrintout::Progress(const std::string& text) { forms::MsgBox(te
 
 void Form941TracedPrintout::PrintReturn(const Form941TracedDesign& design) {
     const FieldLayout& layout = design.layout;
-    run_.StartDocument(kPlan.returnDocumentTitle);
+    run_.StartDocument(kPlan.returnDocumentTitle, PrintoutFileName(kPlan, employer_, false));
     run_.SetUpPage({"Page 1", kForm941Template, Images(design).Page1});
     run_.AskDesigneeQuestion(employer_.ContactName, employer_.ContactPhone, employer_.DesigneePIN);
     run_.PrintItems(layout, 1, 39, [&](short n) { Page1Item(design, n); });
@@ -94,7 +94,7 @@ void Form941TracedPrintout::Page1Item(const Form941TracedDesign& design, short f
 }
 
 void Form941TracedPrintout::PrintVoucher(const Form941TracedDesign& design) {
-    run_.StartDocument(kPlan.voucherDocumentTitle);
+    run_.StartDocument(kPlan.voucherDocumentTitle, PrintoutFileName(kPlan, employer_, true));
     run_.SetUpPage({"Page 1", kVoucher941Template, Images(design).Voucher});
     run_.PrintItems(design.layout, 71, 80, design.voucherItem, kPlan.voucherDrop);
     run_.Finish();

@@ -19,7 +19,8 @@ const ReturnPrintoutPlan kForm941PrintoutPlan{
      "Print Part 6: For Paid Preparers only?"},
     "Print Form 941 - Schedule A",
     "Print Form 941 - Payment Voucher",
-    0.166};
+    0.166,
+    "Form 941"};
 
 void frmDet941Covid0621::DMWin2_PrintRequest() {
     ReturnPrintout printout(CurrentEmployer(), DMWin2);

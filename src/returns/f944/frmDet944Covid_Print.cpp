@@ -18,7 +18,8 @@ const ReturnPrintoutPlan kForm944PrintoutPlan{
      "Print Part 5: For Paid Preparers only?"},
     "Print Form 941 - Schedule A",
     "Print Form 941 - Payment Voucher",
-    0.166};
+    0.166,
+    "Form 944"};
 
 void frmDet944Covid::DMWin2_PrintRequest() {
     ReturnPrintout printout(CurrentEmployer(), DMWin2);

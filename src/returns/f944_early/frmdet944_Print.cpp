@@ -10,6 +10,9 @@ namespace {
 
 constexpr const char* kReturnTemplate = "TAX941.TFL";
 constexpr const char* kVoucherTemplate = "941-V.TFL";
+// The screen keeps one return per employer, of no period: its files are
+// named after the year of its form, whose pages are those of 2020.
+constexpr const char* kFormPeriodCode = "620";
 
 // The questions and titles as the users know them; the deposit states are
 // asked and change nothing.
@@ -22,7 +25,9 @@ ReturnPrintoutPlan EarlyForm944Plan() {
          "Print Part 6: For Paid Preparers only?"},
         "Print Form 944 - Pages 1 and 2",
         "Print Form 944 - Payment Voucher",
-        0.166};
+        0.166,
+        "Form 944",
+        kFormPeriodCode};
     plan.questions.depositStatesPrompt = "Click on Yes if deposits were made to a single state, Click No if deposits "
                                          "were made to Multiple States";
     plan.questions.depositStatesTitle = "Deposits made to a single state or to multiple states?";

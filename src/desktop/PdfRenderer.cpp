@@ -57,21 +57,39 @@ bool Fail(std::string* error, const std::string& why) {
     return false;
 }
 
+// The PDF's file. A write that failed is remembered: QFile forgets it at the
+// next write, and QPainter::end() reports none.
+class PdfFile : public QFile {
+public:
+    using QFile::QFile;
+    bool WriteFailed() const { return writeFailed_ || error() != QFileDevice::NoError; }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        const qint64 written = QFile::writeData(data, length);
+        if (written != length) writeFailed_ = true;
+        return written;
+    }
+
+private:
+    bool writeFailed_ = false;
+};
+
 } // namespace
 
 // The writer, and what the pages before set up (page size, font) so that a
 // page like the one before costs nothing to set up again.
 struct PdfPageWriter::Pages {
-    Pages(const std::string& path, const std::string& title) : path(path), writer(QString::fromStdString(path)) {
+    Pages(const std::string& path, const std::string& title)
+        : path(path), file(QString::fromStdString(path)), writer(&file) {
         writer.setResolution(kDotsPerInch);
         writer.setTitle(QString::fromStdString(title));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     }
 
     bool Begin(const printing::PageSetup& setup) {
-        QFile probe(QString::fromStdString(path));
-        if (!probe.open(QIODevice::WriteOnly)) return false;
-        probe.close();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        opened = true;
         SetPageSize(setup);
         return painter.begin(&writer);
     }
@@ -121,6 +139,8 @@ struct PdfPageWriter::Pages {
         DrawItems(page);
         // The page image may have changed the painter's font.
         if (!page.setup.picture.empty()) font.reset();
+        // A full disk stops the printout at the page it filled.
+        failed = file.WriteFailed();
     }
 
     bool Finish(std::string* error) {
@@ -130,15 +150,21 @@ struct PdfPageWriter::Pages {
             begun = true;
             failed = !Begin(blank);
         }
-        if (failed || !painter.end()) return Fail(error, "cannot write " + path);
-        return true;
+        if (painter.isActive() && !painter.end()) failed = true;
+        file.close();
+        if (!failed && !file.WriteFailed()) return true;
+        // Nothing half-written is left to be taken for the printout.
+        if (opened) file.remove();
+        return Fail(error, "Cannot write " + path);
     }
 
     std::string path;
+    PdfFile file;
     QPdfWriter writer;
     QPainter painter;
     bool begun = false;
     bool failed = false;
+    bool opened = false;
     std::optional<QPageSize> pageSize;
     QSizeF pageDots;
     std::optional<QFont> font;

@@ -20,7 +20,8 @@ namespace desktop {
 // `imagesNotDrawn` (optional), so that the user can be told.
 //
 // Returns false, writing nothing, for a document that is not finished, and
-// false when the file cannot be written; `error` (optional) then says why.
+// false when the file cannot be written whole (a full disk), leaving no file;
+// `error` (optional) then says why.
 bool RenderPdf(const printing::PrintDocument& document, const std::string& pdfPath, std::string* error = nullptr,
                std::vector<std::string>* imagesNotDrawn = nullptr);
 
@@ -34,7 +35,8 @@ public:
     PdfPageWriter& operator=(const PdfPageWriter&) = delete;
 
     void AddPage(const printing::PrintPage& page);
-    // Ends the file. False when it could not be written; `error` then says why.
+    // Ends the file. False when any of it could not be written, the file then
+    // removed; `error` says why.
     bool Finish(std::string* error = nullptr);
     // The page images that could not be drawn, each name once.
     const std::vector<std::string>& ImagesNotDrawn() const;

@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QRect>
 
+#include <functional>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,8 +39,8 @@ protected:
 // The print dialog's choice of printing to a PDF file named `path` (the
 // user's own name when given, else the one the dialog proposes), and its
 // Print button. `proposed` receives what the dialog proposed.
-BoxAnswerer::Step PrintToFile(QString path, QString* proposed) {
-    return [path, proposed](QWidget* modal) {
+BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<void()> beforePrint = {}) {
+    return [path, proposed, beforePrint](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
         if (dialog == nullptr) return false;
         auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
@@ -50,6 +53,7 @@ BoxAnswerer::Step PrintToFile(QString path, QString* proposed) {
         printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
         if (proposed != nullptr) *proposed = file->text();
         if (!path.isEmpty()) file->setText(path);
+        if (beforePrint) beforePrint();
         buttons->button(QDialogButtonBox::Ok)->click();
         return true;
     };
@@ -251,6 +255,32 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
         EXPECT_NEAR(bars.top, expected.top, kPointsOff);
         EXPECT_NEAR(bars.bottom, expected.bottom, kPointsOff);
     }
+}
+
+TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNeitherSavedNorOffered) {
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const QString notPrinted = QStringLiteral("The document could not be printed.\n\nCannot write ");
+    {
+        // Rendering the pages fills the disk: no print dialog, so no printer.
+        FileSizeLimit diskFull(4096);
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Seen().size(), 3u);
+        EXPECT_TRUE(answerer.Seen()[2].text.startsWith(notPrinted)) << answerer.Seen()[2].text.toStdString();
+    }
+    // The chosen file fills the disk.
+    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
+    std::unique_ptr<FileSizeLimit> diskFull;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                          PrintToFile(QString::fromStdString(pdf.string()), nullptr,
+                                      [&diskFull] { diskFull = std::make_unique<FileSizeLimit>(4096); }),
+                          QMessageBox::Ok});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+    diskFull.reset();
+    ASSERT_EQ(answerer.Seen().size(), 3u);
+    EXPECT_EQ(answerer.Seen()[2].text, notPrinted + QString::fromStdString(pdf.string()));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 } // namespace

@@ -18,6 +18,8 @@ constexpr std::size_t kStandardHeaderBytes = 18;
 constexpr std::uint16_t kSetWindowOrg = 0x020B;
 constexpr std::uint16_t kSetWindowExt = 0x020C;
 constexpr std::uint16_t kEndOfFile = 0x0000;
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kLargestRecordAt = 12; // in the standard header: its size in words
 
 std::uint16_t Word(const std::string& bytes, std::size_t at) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1])
@@ -28,6 +30,16 @@ std::int16_t SignedWord(const std::string& bytes, std::size_t at) { return stati
 
 std::uint32_t DoubleWord(const std::string& bytes, std::size_t at) {
     return Word(bytes, at) | static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16;
+}
+
+// libwmf sets aside room for the largest record the header claims before it
+// reads any: a claim the file cannot hold (1 GB in 89 bytes) is refused.
+bool LargestRecordFits(const std::string& bytes) {
+    const std::size_t header =
+        bytes.size() >= kPlaceableHeaderBytes && DoubleWord(bytes, 0) == kPlaceableKey ? kPlaceableHeaderBytes : 0;
+    if (bytes.size() < header + kStandardHeaderBytes) return false;
+    const std::uint64_t largest = std::uint64_t{DoubleWord(bytes, header + kLargestRecordAt)} * 2;
+    return largest <= bytes.size() - header - kStandardHeaderBytes;
 }
 
 // The window the records set first (origin and extent, in logical units);
@@ -89,6 +101,7 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
     std::ifstream file(wmf, std::ios::binary);
     if (!file) return std::nullopt;
     std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!LargestRecordFits(bytes)) return std::nullopt;
 
     wmfAPI_Options options{};
     options.function = wmf_svg_function;

@@ -297,4 +297,24 @@ TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndThe
     EXPECT_NE(FindWord(pages[1], "ACME2"), nullptr);
 }
 
+TEST_F(PdfRendererTest, AMetafileWhoseLargestRecordCannotFitInItIsNotDrawn) {
+    // libwmf would set aside what the header claims before reading a record.
+    for (bool placeable : {true, false}) {
+        SCOPED_TRACE(placeable ? "placeable header" : "standard header only");
+        const fs::path wmf = folder_ / "TF1P122C.wmf";
+        WriteTestMetafile(wmf, placeable);
+        {
+            std::fstream file(wmf, std::ios::binary | std::ios::in | std::ios::out);
+            file.seekp(placeable ? 22 + 12 : 12); // the standard header's largest record, in words
+            file.write("\x00\x00\x00\x20", 4); // 1 GB
+        }
+        StartDocument();
+        StartPage("Page 1", "TF1P122C.wmf");
+        Item(1.0, 2.0, 3.5, 0, "ACME");
+        std::vector<std::string> notDrawn;
+        ASSERT_TRUE(desktop::RenderPdf(Finish(), (folder_ / "out.pdf").string(), nullptr, &notDrawn));
+        EXPECT_EQ(notDrawn, (std::vector<std::string>{"TF1P122C.wmf"}));
+    }
+}
+
 } // namespace

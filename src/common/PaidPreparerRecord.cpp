@@ -63,7 +63,10 @@ PaidPreparerRecord PaidPreparerRecord::Trimmed() const {
 PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path) {
     const std::filesystem::path native = files::Resolve(path);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(native, error)) return PaidPreparerRecord::FromBytes("");
+    const auto status = std::filesystem::status(native, error);
+    if (status.type() == std::filesystem::file_type::not_found) return PaidPreparerRecord::FromBytes("");
+    // A folder or device of that name is a file that cannot be read.
+    if (status.type() != std::filesystem::file_type::regular) basic::Raise(basic::errPathFileAccess);
 
     std::ifstream in(native, std::ios::binary);
     if (!in) basic::Raise(basic::errPathFileAccess);

@@ -56,6 +56,6 @@ const std::array<PaidPreparerField, 10>& PaidPreparerLayout();
 // Reads record 1 of the file at `path` (a bare name resolves in the current
 // folder, found without regard to case). Never creates the file: a missing
 // file or one shorter than a record gives blank fields. A file that exists
-// but cannot be read raises basic::RuntimeError 75; a drive letter without a
-// folder raises 52.
+// but cannot be read, or is no regular file (a folder), raises
+// basic::RuntimeError 75; a drive letter without a folder raises 52.
 PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path = kPaidPreparerFileName);

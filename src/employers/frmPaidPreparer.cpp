@@ -141,7 +141,8 @@ void frmPaidPreparer::ShowCurrentRecord() {
         PreparerRecord =
             PreparerFile ? PaidPreparerRecord::FromBytes(PreparerFile->Get(CurrentRecord)) : ReadPaidPreparerRecord();
     } catch (const basic::RuntimeError& e) {
-        ReportFileError("read", e);
+        // Without the file open, the failure to open it was told already.
+        if (PreparerFile) ReportFileError("read", e);
         PreparerRecord = PaidPreparerRecord::FromBytes("");
     }
     for (const auto& row : kRows) (this->*row.field).SetText(basic::Trim(PreparerRecord.*row.recordField));

@@ -40,7 +40,8 @@ public:
     void Form_Unload(int& Cancel) override;
 
     // Reads record CurrentRecord into the fields and shows the record count
-    // in the caption.
+    // in the caption. A file the load could not open (and said so) is read
+    // if it can be, else the fields stay blank without a second message.
     void ShowCurrentRecord();
     // Writes the fields as record CurrentRecord. A file that cannot be
     // opened or written is reported; false then, and the typed values stay.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../platform/data/OtherUser.h"
 #include "ScreenTestSupport.h"
 #include "employers/frmPaidPreparer.h"
 
@@ -51,6 +52,20 @@ TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast) {
     EXPECT_EQ(order, (std::vector<std::string>{"txtFirmName", "txtFirmAddress", "txtFirmEIN", "txtFirmCity",
                                                "txtFirmState", "txtFirmZip", "txtFirmPhone", "txtFirmPTIN",
                                                "txtFirmSelfEmployed", "txtFirmPreparerName", "Command2", "Command3"}));
+}
+
+TEST_F(PreparerScreen, AFileThisUserMayNotReadIsReportedOnceAsTheLoadCannotOpenIt) {
+    WriteFile("PdPreparer.DAT", std::string(195, 'X'));
+    std::filesystem::permissions(Folder() / "PdPreparer.DAT", std::filesystem::perms::none);
+    // Root reads every file: only a user without the right is refused.
+    const int boxes = datatest::RunAsNobody([this] {
+        AnswerUnscriptedBoxesWithTheirDefault();
+        Opened();
+        if (Dialogs().Boxes().empty() || Dialogs().Boxes()[0].prompt.rfind("Can't open the Paid Preparer", 0) != 0)
+            return 100;
+        return static_cast<int>(Dialogs().Boxes().size());
+    });
+    EXPECT_EQ(boxes, 1);
 }
 
 // A folder of that name stands where the file should be: it cannot be

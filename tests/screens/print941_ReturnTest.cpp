@@ -158,4 +158,14 @@ TEST_F(Print941Return, ALineTwelveThatIsNoNumberStopsAtItsFirstUse) {
     EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
 }
 
+TEST_F(Print941Return, APreparerFileThatIsNoFileStopsThePrintAtThePreparersCase) {
+    std::filesystem::create_directory(Folder() / "PdPreparer.DAT");
+    auto& screen = OpenReturnOfTheEmployer("322");
+    PrintWith(screen, {forms::vbOK});
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_TRUE(Dialogs().Boxes()[0].prompt.ends_with(" for Case = 114")) << Dialogs().Boxes()[0].prompt;
+    EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
+}
+
 } // namespace

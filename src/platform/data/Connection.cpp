@@ -42,6 +42,8 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }
+    // A schema object the file brought that may not run here.
+    if (Contains(detail, "unsafe use of")) return errUnrecognizedFormat;
     if (Contains(detail, "no such table")) return errTableNotFound;
     if (Contains(detail, "no such column") || Contains(detail, "has no column")) return errUnknownName;
     if (Contains(detail, "already exists")) return errTableExists;
@@ -152,6 +154,12 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     if (rc != SQLITE_OK) {
         RaiseSqlite(connection->db_, rc, kSourceWorkspace, false);
     }
+    // Files come from elsewhere too (a backup, last year's databases): their
+    // triggers may not reach the engine's internals or the file's raw pages,
+    // nor may anything write the schema or a journal-less file behind the
+    // engine's back.
+    sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_extended_result_codes(connection->db_, 1);
     sqlite3_busy_timeout(connection->db_, kBusyTimeoutMs);
     RegisterEngineFunctions(connection->db_);

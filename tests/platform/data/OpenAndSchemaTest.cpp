@@ -183,4 +183,26 @@ TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused) {
     EXPECT_ENGINE_ERROR(rs->Update(), 3058);
 }
 
+// A file from elsewhere (last year's database, a copy from another machine)
+// may carry triggers of its own: one that would read the engine's internals
+// is refused as a damaged file, and nothing is stored.
+TEST_F(OpenAndSchemaTest, ATriggerThatReachesBeyondItsOwnTablesIsADamagedFile) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(raw,
+                                      "CREATE TABLE Seen (name TEXT);"
+                                      "CREATE TRIGGER Watch AFTER INSERT ON Employers BEGIN "
+                                      "INSERT INTO Seen SELECT name FROM pragma_function_list; END;",
+                                      nullptr, nullptr, nullptr));
+    sqlite3_close(raw);
+    auto db = OpenMain();
+
+    auto employers = db->OpenRecordset("Employers");
+    employers->AddNew();
+    employers->Fields("EmployerNo") = Value{std::int64_t{7}};
+    EXPECT_ENGINE_ERROR(employers->Update(), 3343);
+    employers->CancelUpdate();
+    EXPECT_TRUE(db->OpenRecordset("Employers")->Eof()) << "nothing stored";
+}
+
 } // namespace

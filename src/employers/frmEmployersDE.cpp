@@ -23,6 +23,10 @@ std::string ErrorReport(const basic::RuntimeError& error) {
     return "Error = " + std::to_string(error.Number()) + " " + error.Description();
 }
 
+// The data may not be changed at all: read-only, or the row locks the other
+// copies use cannot be taken.
+bool NoChangePossible(int number) { return number == data::errReadOnly || number == data::errCouldNotLockFile; }
+
 // Shows a screen another part of the program registers, when it is there.
 void ShowScreenNamed(const char* name) {
     if (forms::App().HasScreen(name)) forms::Screen(name).Show();
@@ -118,7 +122,7 @@ void frmEmployersDE::cmdAddRecord_Click() {
                               "to click on Edit before attempting to change information.",
                           forms::vbOKOnly + forms::vbExclamation, "Add Record Error");
             ShowCommandState(CommandState::Browsing);
-        } else if (error.Number() == data::errReadOnly) {
+        } else if (NoChangePossible(error.Number())) {
             forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Add Record Error");
         }
         return;
@@ -141,7 +145,7 @@ void frmEmployersDE::cmdEditRecord_Click() {
             cmdClose.SetEnabled(true);
         } else if (error.Number() == data::errRecordDeleted) {
             ReportDeletedEmployer("Edit Record Error");
-        } else if (error.Number() == data::errReadOnly) {
+        } else if (NoChangePossible(error.Number())) {
             forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Edit Record Error");
         }
         return;

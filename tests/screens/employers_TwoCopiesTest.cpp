@@ -83,4 +83,67 @@ TEST_F(EmployerTwoCopies, EmployersAddedAtOnceNeverShareANumber) {
     EXPECT_EQ(Counter(), std::to_string(2 * kEach + 1));
 }
 
+// The lock file deleted while two copies run: the other copy makes a new one
+// and edits the employer this copy edits. This copy's locks are in a file
+// nobody else sees, so it stores nothing more until it is started again.
+TEST_F(EmployerTwoCopies, ACopyWhoseLockFileWasDeletedRefusesEveryChange) {
+    AddEmployer(7, "ACME TOOLS");
+    int go[2], done[2];
+    ASSERT_EQ(::pipe(go), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        char status = 'x';
+        (void)!::read(go[0], &status, 1);
+        try {
+            auto database = data::OpenDatabase(MainPath());
+            auto rows = database->OpenRecordset("Employers", data::dbOpenTable);
+            rows->MoveFirst();
+            rows->Edit();
+            rows->Fields("EmployerName1") = data::Value{std::string("OTHER COPY")};
+            rows->Update();
+            status = 's';
+        } catch (const basic::RuntimeError&) {}
+        (void)!::write(done[1], &status, 1);
+        ::_exit(0);
+    }
+    ASSERT_GT(other, 0);
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdEditRecord);
+    ASSERT_TRUE(screen.cmdSaveRecord.Enabled());
+    std::filesystem::remove(MainPath() + ".locks");
+    char status = 0;
+    (void)!::write(go[1], "g", 1);
+    (void)!::read(done[0], &status, 1);
+    ::waitpid(other, nullptr, 0);
+    ASSERT_EQ(status, 's') << "the other copy stored its edit";
+
+    const std::string refused = "Error = 3050 Could not lock file.";
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Dialogs().LastBox().title, "Error saving record");
+    EXPECT_EQ(Dialogs().LastBox().prompt, refused);
+    EXPECT_TRUE(screen.cmdSaveRecord.Enabled()) << "the change stays pending";
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers"), "OTHER COPY");
+
+    Dialogs().AnswerMsgBox(forms::vbNo); // leave without saving
+    forms::user::CloseWindow(screen);
+    auto& again = OpenScreen();
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(again.cmdEditRecord);
+    EXPECT_EQ(Dialogs().LastBox().title, "Edit Record Error");
+    EXPECT_EQ(Dialogs().LastBox().prompt, refused);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(again.cmdAddRecord);
+    EXPECT_EQ(Dialogs().LastBox().title, "Add Record Error");
+    EXPECT_EQ(Dialogs().LastBox().prompt, refused);
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(again.cmdDeleteRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt, refused);
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
+}
+
 } // namespace

@@ -20,6 +20,7 @@ const std::map<int, const char*>& Descriptions() {
         {3026, "Not enough space on disk."},
         {3027, "Cannot update. Database or object is read-only."},
         {3044, "Not a valid path."},
+        {3050, "Could not lock file."},
         {3058, "Index or primary key cannot contain a Null value."},
         {3061, "Unknown name in the statement."},
         {3065, "Cannot execute a select query."},

@@ -16,6 +16,7 @@ enum ErrorNumber : int {
     errFileNotFound = 3024,
     errReadOnly = 3027,
     errInvalidPath = 3044,
+    errCouldNotLockFile = 3050,
     errNullInKey = 3058,
     errUnknownName = 3061,
     errCannotExecuteSelect = 3065,

@@ -109,7 +109,13 @@ void Recordset::RequireCurrent() const {
     if (currentDeleted_) Fail(errRecordDeleted);
 }
 
+void Recordset::RefuseWhenLockFileLost() const {
+    // Locks in a lock file the other copies no longer use exclude nobody.
+    if (LockFileLost(connection_->FilePath())) Fail(errCouldNotLockFile);
+}
+
 void Recordset::UseLocks() {
+    RefuseWhenLockFileLost();
     if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
     // Without a lock no row may change: another copy could be editing it.
     if (!locks_->Usable()) Fail(errReadOnly);
@@ -202,6 +208,7 @@ void Recordset::AddNew() {
     CheckOpen();
     CheckInjected(RecordsetAction::AddNew);
     if (readOnly_) Fail(errReadOnly);
+    RefuseWhenLockFileLost();
     LeavePending();
     beforeAdd_ = current_;
     beforeAddBof_ = bof_;
@@ -240,6 +247,7 @@ void Recordset::Update() {
     CheckOpen();
     if (editMode_ == dbEditNone) Fail(errNotInEditMode);
     CheckInjected(RecordsetAction::Update);
+    RefuseWhenLockFileLost();
     Notify(RecordsetEvent::BeforeUpdate);
 
     std::vector<int> written;

@@ -146,6 +146,7 @@ private:
     void MoveToEnd(bool last);            // MoveFirst, MoveLast
     void LeavePending();
     void UseLocks(); // opens the lock file; 3027 when no row can be locked
+    void RefuseWhenLockFileLost() const; // 3050 (LockFileLost)
     void ReleaseLock();
     void Find(const std::string& criteria, bool forward, bool fromEnd);
     void RequireCurrent() const;

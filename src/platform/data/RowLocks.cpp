@@ -1,8 +1,13 @@
 #include "platform/data/RowLocks.h"
 
+#include "platform/data/Connection.h"
+#include "platform/data/Errors.h"
+
 #include <cctype>
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,16 +50,49 @@ void ShareLikeDatabase(int fd, const std::string& databasePath) {
     ::fchmod(fd, database.st_mode & 0666);
 }
 
+// The lock file each database's rows were first locked in by this process,
+// by the lock file's path, and whether it was since found gone or replaced.
+struct KeptLockFile {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool lost = false;
+};
+
+std::mutex keptMutex;
+std::map<std::string, KeptLockFile> kept;
+
+bool SameFile(const struct stat& file, const KeptLockFile& keptFile) {
+    return file.st_dev == keptFile.device && file.st_ino == keptFile.inode;
+}
+
+// Notes the file just opened as the one kept to, or as lost when it is
+// another than the one first opened.
+void KeepTo(const std::string& path, int fd) {
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0) return;
+    std::lock_guard lock(keptMutex);
+    auto [it, first] = kept.try_emplace(path, KeptLockFile{opened.st_dev, opened.st_ino});
+    if (!first && !SameFile(opened, it->second)) it->second.lost = true;
+}
+
 } // namespace
 
 RowLockFile::RowLockFile(const std::string& databasePath) {
     const std::string path = LockFilePath(databasePath);
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd_ >= 0) {
-        ShareLikeDatabase(fd_, databasePath);
-        return;
-    }
-    if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ >= 0) ShareLikeDatabase(fd_, databasePath);
+    else if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ >= 0) KeepTo(path, fd_);
+}
+
+bool LockFileLost(const std::string& databasePath) {
+    const std::string path = LockFilePath(databasePath);
+    std::lock_guard lock(keptMutex);
+    auto it = kept.find(path);
+    if (it == kept.end()) return false;
+    struct stat now {};
+    if (::stat(path.c_str(), &now) != 0 || !SameFile(now, it->second)) it->second.lost = true;
+    return it->second.lost;
 }
 
 RowLockFile::~RowLockFile() {
@@ -79,6 +117,7 @@ bool RowLockFile::HeldByOther(const std::string& table, std::int64_t rowid) {
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
                        const std::vector<std::int64_t>& rowids) {
     if (rowids.empty()) return false;
+    if (LockFileLost(databasePath)) RaiseEngineError(errCouldNotLockFile, kSourceDatabase);
     struct stat ignored {};
     if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
     RowLockFile locks(databasePath);

@@ -17,7 +17,8 @@ class RowLockFile {
 public:
     // Opens the lock file, creating it when missing with the database file's
     // permissions and group, so that every user who may write the database
-    // may lock its rows.
+    // may lock its rows. The first file opened for the database is the one
+    // this process keeps to (LockFileLost).
     explicit RowLockFile(const std::string& databasePath);
     ~RowLockFile();
     RowLockFile(const RowLockFile&) = delete;
@@ -37,8 +38,16 @@ private:
     int fd_ = -1;
 };
 
+// Whether the lock file this process first opened for the database is gone
+// or replaced since (someone deleted it while the program ran): locks taken
+// now would not be seen by the copies that opened the other file, nor
+// theirs by this one. Once lost it stays lost until the program starts
+// again. False while this process never opened the lock file.
+bool LockFileLost(const std::string& databasePath);
+
 // Whether another holder has any of the rows. No lock file means nobody
 // holds a row; a lock file that cannot be opened for writing counts as held.
+// Raises 3050 when the lock file is lost (LockFileLost).
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
                        const std::vector<std::int64_t>& rowids);
 

@@ -154,10 +154,9 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     if (rc != SQLITE_OK) {
         RaiseSqlite(connection->db_, rc, kSourceWorkspace, false);
     }
-    // Files come from elsewhere too (a backup, last year's databases): their
-    // triggers may not reach the engine's internals or the file's raw pages,
-    // nor may anything write the schema or a journal-less file behind the
-    // engine's back.
+    // Files come from elsewhere too (a backup, last year's databases): the
+    // triggers and views they bring may not reach the engine's internals, and
+    // no statement may write the schema directly or turn the journal off.
     sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(connection->db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_extended_result_codes(connection->db_, 1);

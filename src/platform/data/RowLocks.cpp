@@ -61,7 +61,7 @@ struct KeptLockFile {
 std::mutex keptMutex;
 std::map<std::string, KeptLockFile> kept;
 
-bool SameFile(const struct stat& file, const KeptLockFile& keptFile) {
+bool IsKept(const struct stat& file, const KeptLockFile& keptFile) {
     return file.st_dev == keptFile.device && file.st_ino == keptFile.inode;
 }
 
@@ -72,7 +72,7 @@ void KeepTo(const std::string& path, int fd) {
     if (::fstat(fd, &opened) != 0) return;
     std::lock_guard lock(keptMutex);
     auto [it, first] = kept.try_emplace(path, KeptLockFile{opened.st_dev, opened.st_ino});
-    if (!first && !SameFile(opened, it->second)) it->second.lost = true;
+    if (!first && !IsKept(opened, it->second)) it->second.lost = true;
 }
 
 } // namespace
@@ -91,7 +91,7 @@ bool LockFileLost(const std::string& databasePath) {
     auto it = kept.find(path);
     if (it == kept.end()) return false;
     struct stat now {};
-    if (::stat(path.c_str(), &now) != 0 || !SameFile(now, it->second)) it->second.lost = true;
+    if (::stat(path.c_str(), &now) != 0 || !IsKept(now, it->second)) it->second.lost = true;
     return it->second.lost;
 }
 

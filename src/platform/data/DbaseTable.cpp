@@ -29,10 +29,12 @@ struct CloseDbf {
 };
 using DbfPtr = std::unique_ptr<DBFInfo, CloseDbf>;
 
-// The code page the header's language driver names. The DOS program's
-// tables name none; they were written in the Windows code page.
+// The code page the header's language driver names. A table that names
+// none (driver 0, as DOS programs wrote them) holds the DOS code page's
+// text, and the engine's dBASE driver reads it as such.
 const char* CodePageOf(int languageDriver) {
     switch (languageDriver) {
+    case 0x00:
     case 0x01: return "CP437";
     case 0x02: return "CP850";
     default: return nullptr; // 1252

@@ -54,6 +54,15 @@ TEST_F(DbaseFolder, ReadsTheRecordsInOrderWithoutPaddingOrDeletedOnesInUtf8) {
     EXPECT_EQ(rs->RecordCount(), 2);
 }
 
+TEST_F(DbaseFolder, ATableNamingNoCodePageIsReadInTheDosCodePage) {
+    DosTable table{"PAYERNAME1 C(30)", {{"JOS\xC3\x89 PE\xC3\x91" "A BAKERY"}}};
+    table.codepage = "";
+    dostables::WriteDosTable(TablePath(), table);
+    auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
+    auto rs = dos->OpenRecordset("Mmrpayer");
+    EXPECT_EQ(datatest::Text(rs->Fields("PAYERNAME1").Value()), "JOS\xC3\x89 PE\xC3\x91" "A BAKERY");
+}
+
 TEST_F(DbaseFolder, NothingIsWritten) {
     WritePayers();
     auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");

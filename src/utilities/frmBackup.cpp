@@ -74,6 +74,14 @@ void IgnoringErrors(Step step) {
     } catch (const basic::RuntimeError&) {}
 }
 
+// Takes away an unfinished backup and whatever the engine kept beside it
+// (its journal, a super-journal "-mj..."): a stale journal left by a try
+// that was cut off would otherwise be played back into the next new file.
+void RemoveUnfinishedBackup(const std::string& folder, const std::string& newFile) {
+    for (const auto& name : files::DirAll(newFile + "-*")) files::Kill(folder + "\\" + name);
+    if (files::FileExists(newFile)) files::Kill(newFile);
+}
+
 } // namespace
 
 frmBackup::frmBackup() : Form("frmBackup") {
@@ -149,7 +157,7 @@ void frmBackup::Command1_Click() {
         else forms::MsgBox("Click on OK after placing a Zip disc into the Zip Drive.", forms::vbOKOnly, kBackupTitle);
         const std::string backupFile = answer + "\\944Backup.mdb";
         if (!FolderReady(answer) || !OldBackupMayGo(answer, backupFile)) return;
-        WriteBackup(backupFile);
+        WriteBackup(answer, backupFile);
     } catch (const basic::RuntimeError& e) {
         ReportBackupError(e, answer);
     }
@@ -187,10 +195,11 @@ bool frmBackup::OldBackupMayGo(const std::string& answer, const std::string& bac
 
 // The new backup is written under another name beside the old one, which it
 // replaces only once all four tables are in it: a failure part-way leaves
-// the old backup as it was and takes the unfinished file away.
-void frmBackup::WriteBackup(const std::string& backupFile) {
+// the old backup as it was and takes the unfinished file away, and what an
+// earlier try left goes before this one starts.
+void frmBackup::WriteBackup(const std::string& folder, const std::string& backupFile) {
     const std::string newFile = backupFile + ".new";
-    if (files::FileExists(newFile)) files::Kill(newFile);
+    RemoveUnfinishedBackup(folder, newFile);
     try {
         auto backup = data::CreateDatabase(newFile, data::dbLangGeneral);
         if (!files::FileExists(newFile)) {
@@ -204,7 +213,7 @@ void frmBackup::WriteBackup(const std::string& backupFile) {
         backup->Close();
         files::ReplaceFile(newFile, backupFile);
     } catch (const basic::RuntimeError&) {
-        IgnoringErrors([&] { files::Kill(newFile); });
+        IgnoringErrors([&] { RemoveUnfinishedBackup(folder, newFile); });
         throw;
     }
     forms::MsgBox("Backup completed. Remove disc and label it as Tavrilo 941 Employer and 941 Dollar Backup as of "

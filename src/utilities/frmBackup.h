@@ -36,7 +36,7 @@ private:
     // Backup steps; each gives false when the backup ends there.
     bool FolderReady(const std::string& answer);
     bool OldBackupMayGo(const std::string& answer, const std::string& backupFile);
-    void WriteBackup(const std::string& backupFile); // says so when completed
+    void WriteBackup(const std::string& folder, const std::string& backupFile); // says so when completed
     void ReportBackupError(const basic::RuntimeError& error, const std::string& answer);
     // Restore steps.
     bool RestoreConfirmed(const std::string& answer, const std::string& backupFile);

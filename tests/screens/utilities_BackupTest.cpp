@@ -2,6 +2,7 @@
 // counts past the 16-bit range.
 #include "ScreenTestSupport.h"
 
+#include "KilledCopy.h"
 #include "utilities/frmBackup.h"
 
 namespace {
@@ -56,6 +57,22 @@ TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile) {
     Backup(screen, {forms::vbOK, forms::vbOK, forms::vbOK, forms::vbOK});
 
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3078 ", 0), 0u);
+    EXPECT_EQ(FilesInBackupFolder(), std::vector<std::string>{"944Backup.mdb"});
+    EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
+}
+
+TEST_F(BackupScreen, ABackupKilledAsItCommitsLeavesNothingOnceTheNextOneIsDone) {
+    const bool killed = killedcopy::RunKilledAt("944Backup.mdb.new-mj", [&] {
+        AnswerUnscriptedBoxesWithTheirDefault();
+        Backup(OpenScreen(), {});
+    });
+    ASSERT_TRUE(killed);
+    ASSERT_GT(FilesInBackupFolder().size(), 1u);
+
+    AnswerUnscriptedBoxesWithTheirDefault();
+    Backup(OpenScreen(), {});
+
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
     EXPECT_EQ(FilesInBackupFolder(), std::vector<std::string>{"944Backup.mdb"});
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
 }

@@ -10,6 +10,7 @@
 #include "utilities/frm941UtilityMenu.h"
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -266,33 +267,38 @@ bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& b
            forms::vbOK;
 }
 
-// The backup is opened, checked and counted before anything is deleted, and
-// the current tables are emptied and refilled in one transaction: a backup
-// that cannot be read whole, or a copy that fails, leaves the data as it was.
+// The backup is opened and checked before anything is deleted, and the
+// current tables are emptied and refilled in one transaction: a backup that
+// cannot be read whole, or any of its rows that cannot be stored as it is (a
+// duplicate key, a Null key, a value of the wrong kind, a text too long for
+// its column), fails the whole restore and leaves the data as it was. The
+// counts are those of the rows stored.
 void frmBackup::RestoreFrom(const std::string& backupFile) {
-    RowCounts counts;
     {
         auto backup = data::OpenDatabase(backupFile);
         for (const auto& table : kBackedUpTables) {
             if (!backup->HasTable(table.name))
                 data::RaiseEngineError(data::errTableNotFound, "DAO.Database", table.name);
         }
-        counts = CountRows(*backup);
         backup->Close();
     }
 
     const std::string fromBackup = InClausePath(backupFile);
     auto current = data::OpenDatabase(MainDatabasePath());
+    std::map<std::string, long long> stored;
     data::InOneTransaction(*current, [&] {
         for (const auto& table : kBackedUpTables)
-            current->Execute(DeleteAllRowsSql(table.name, SourceDatabaseOf(table)));
-        for (const auto& table : kBackedUpTables)
-            current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup));
+            current->Execute(DeleteAllRowsSql(table.name, SourceDatabaseOf(table)), data::dbFailOnError);
+        for (const auto& table : kBackedUpTables) {
+            current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup), data::dbFailOnError);
+            stored[table.name] = current->RecordsAffected();
+        }
     });
     current->Close();
 
-    forms::MsgBox(std::to_string(counts.employers) + " Employer, " + std::to_string(counts.det941) + " 941, and " +
-                      std::to_string(counts.det944) + " 944 Dollar records were restored from backup data.",
+    forms::MsgBox(std::to_string(stored["Employers"]) + " Employer, " + std::to_string(stored["Det941"]) +
+                      " 941, and " + std::to_string(stored["Det944"]) +
+                      " 944 Dollar records were restored from backup data.",
                   forms::vbOKOnly, kRestoreTitle);
 }
 

@@ -93,6 +93,36 @@ TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas) {
     EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40");
 }
 
+TEST_F(BackupScreen, ARowThatCannotBeStoredAsItIsRefusesTheWholeRestore) {
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    const std::string sound = BackupFile() + ".sound";
+    std::filesystem::copy_file(BackupFile(), sound);
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')");
+    Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 40");
+    const struct {
+        const char* fault;
+        const char* report;
+    } crafted[] = {
+        {"INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (1, 'ACME AGAIN')", "3022  "},
+        {"UPDATE Employers SET EmployerNo = NULL WHERE EmployerNo = 2", "3058  "},
+        {"UPDATE Employers SET EmployerNo = 'abc' WHERE EmployerNo = 2", "3421  "},
+        {"UPDATE Employers SET EmployerName1 = printf('%031d', 0) WHERE EmployerNo = 2", "3163  "},
+    };
+    for (const auto& [fault, report] : crafted) {
+        std::filesystem::copy_file(sound, BackupFile(), std::filesystem::copy_options::overwrite_existing);
+        Sql(BackupFile(), fault);
+        Dialogs().Clear();
+
+        Restore(screen);
+
+        EXPECT_EQ(Dialogs().Boxes().size(), 5u) << fault;
+        EXPECT_EQ(Dialogs().LastBox().prompt.rfind(report, 0), 0u) << fault;
+        EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "1;2;3") << fault;
+        EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40") << fault;
+    }
+}
+
 TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange) {
     Sql(MainPath(), "WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n WHERE i < 33000) "
                     "INSERT INTO Employers (EmployerNo, EmployerName1) SELECT i, 'FIRM ' || i FROM n");

@@ -5,6 +5,7 @@
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
 #include "platform/data/RowLocks.h"
+#include "platform/data/StoredValues.h"
 
 #include <sqlite3.h>
 
@@ -74,6 +75,7 @@ private:
     // (3260); the write lock this statement runs under keeps the rows as
     // they were counted until it ends.
     void RefuseRowsHeldByOthers(const ResolvedTable& target, const jet::ActionStatement& statement) {
+        if (!AnyRowLockHeldByOther(connection_.FileOf(target.schema))) return;
         std::vector<std::int64_t> rowids;
         Statement rows(connection_.Handle(), "SELECT rowid FROM " + target.Qualified() + Where(statement),
                        kSourceDatabase);
@@ -89,18 +91,25 @@ private:
         return static_cast<long>(sqlite3_changes(connection_.Handle()));
     }
 
-    // The columns a SELECT names, with their stored names and types.
-    std::vector<ColumnInfo> SourceColumns(const ResolvedTable& source, const std::vector<std::string>& names) {
-        auto all = connection_.Columns(source.schema, source.name);
+    // The columns of a table that a statement names (all of them when it
+    // names none), with their stored names and types; `unknown` is the error
+    // of a name the table lacks.
+    std::vector<ColumnInfo> ColumnsNamed(const ResolvedTable& table, const std::vector<std::string>& names,
+                                         int unknown) {
+        auto all = connection_.Columns(table.schema, table.name);
         if (names.empty()) return all;
         std::vector<ColumnInfo> chosen;
         for (const auto& name : names) {
             auto it = std::find_if(all.begin(), all.end(),
                                    [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
-            if (it == all.end()) RaiseEngineError(errUnknownName, kSourceDatabase, name);
+            if (it == all.end()) RaiseEngineError(unknown, kSourceDatabase, name);
             chosen.push_back(*it);
         }
         return chosen;
+    }
+
+    std::vector<ColumnInfo> SourceColumns(const ResolvedTable& source, const std::vector<std::string>& names) {
+        return ColumnsNamed(source, names, errUnknownName);
     }
 
     static std::string ColumnList(const std::vector<std::string>& names) {
@@ -119,21 +128,55 @@ private:
         }
         auto source = Existing(*statement.source);
         auto sourceColumns = SourceColumns(source, statement.sourceColumns);
-        std::vector<std::string> targetNames = statement.targetColumns;
-        std::vector<std::string> sourceNames;
-        for (const auto& column : sourceColumns) sourceNames.push_back(column.name);
-        if (targetNames.empty()) {
-            // SELECT * appends by column name, whatever the order of the columns.
-            auto targetColumns = connection_.Columns(target.schema, target.name);
-            for (const auto& name : sourceNames) {
-                auto it = std::find_if(targetColumns.begin(), targetColumns.end(),
-                                       [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
-                if (it == targetColumns.end()) RaiseEngineError(errUnknownFieldInInsert, kSourceDatabase, name);
-                targetNames.push_back(it->name);
-            }
+        // SELECT * appends by column name, whatever the order of the columns.
+        const std::vector<std::string>& named =
+            statement.targetColumns.empty() ? NamesOf(sourceColumns) : statement.targetColumns;
+        auto targetColumns = ColumnsNamed(target, named, errUnknownFieldInInsert);
+        const std::string into = head + " (" + ColumnList(NamesOf(targetColumns)) + ") SELECT ";
+        const std::string from = " FROM " + source.Qualified();
+        if (!failOnError_ || targetColumns.size() != sourceColumns.size())
+            return Write(into + ColumnList(NamesOf(sourceColumns)) + from + Where(statement));
+        return InsertStoredValues(into, from, statement, sourceColumns, targetColumns);
+    }
+
+    // A row that cannot be stored as it is fails the statement. The rows are
+    // copied as they are, with one check a row; only when some row needs a
+    // value converted is that copy undone and made again converting every
+    // value, which costs a call a value.
+    long InsertStoredValues(const std::string& into, const std::string& from, const jet::ActionStatement& statement,
+                            const std::vector<ColumnInfo>& sourceColumns,
+                            const std::vector<ColumnInfo>& targetColumns) {
+        std::vector<std::string> values, types;
+        std::string converted;
+        for (size_t i = 0; i < sourceColumns.size(); ++i) {
+            values.push_back(QuoteIdentifier(sourceColumns[i].name));
+            types.push_back(targetColumns[i].type);
+            converted += (converted.empty() ? "" : ", ") + StoredValueSql(values.back(), types.back());
         }
-        return Write(head + " (" + ColumnList(targetNames) + ") SELECT " + ColumnList(sourceNames) + " FROM " +
-                     source.Qualified() + Where(statement));
+        const std::string asTheyAre = StoredAsTheyAreSql(values, types);
+        const std::string where =
+            statement.where.empty() ? " WHERE " + asTheyAre : " WHERE (" + statement.where + ") AND " + asTheyAre;
+        connection_.Exec("SAVEPOINT engine_as_they_are", kSourceDatabase, true);
+        const long stored = Write(into + ColumnList(NamesOf(sourceColumns)) + from + where);
+        if (stored == RowsOf(from + Where(statement))) {
+            connection_.Exec("RELEASE engine_as_they_are", kSourceDatabase, true);
+            return stored;
+        }
+        connection_.Exec("ROLLBACK TO engine_as_they_are", kSourceDatabase, true);
+        connection_.Exec("RELEASE engine_as_they_are", kSourceDatabase, true);
+        return Write(into + converted + from + Where(statement));
+    }
+
+    long RowsOf(const std::string& fromWhere) {
+        Statement count(connection_.Handle(), "SELECT count(*)" + fromWhere, kSourceDatabase);
+        count.Step();
+        return static_cast<long>(std::get<std::int64_t>(count.Column(0)));
+    }
+
+    static std::vector<std::string> NamesOf(const std::vector<ColumnInfo>& columns) {
+        std::vector<std::string> names;
+        for (const auto& column : columns) names.push_back(column.name);
+        return names;
     }
 
     long SelectInto(const jet::ActionStatement& statement) {

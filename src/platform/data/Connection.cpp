@@ -29,6 +29,8 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_PRIMARYKEY: return errDuplicateKey;
     case SQLITE_CONSTRAINT_NOTNULL: return errNullInKey;
+    case SQLITE_MISMATCH: return errConversion;
+    case SQLITE_TOOBIG: return errFieldTooSmall;
     default: break;
     }
     switch (rc & 0xff) {

@@ -36,7 +36,10 @@ public:
     // SELECT * FROM S IN 'file' WHERE ..., UPDATE, and the same without IN.
     // The statement completes or fails as a whole. Without dbFailOnError, rows
     // that a key refuses are left out silently (as the engine does); with it,
-    // such a row fails the statement with 3022 and nothing is changed.
+    // such a row fails the statement with 3022 and nothing is changed, as
+    // does, in an INSERT ... SELECT, a Null where the target allows none
+    // (3058), a value its column cannot take (3421) and a text longer than
+    // its column's declared width (3163).
     void Execute(const std::string& sql, int options = 0);
     // Rows touched by the last Execute.
     long RecordsAffected() const { return recordsAffected_; }

@@ -28,6 +28,8 @@ const std::map<int, const char*>& Descriptions() {
         {3078, "The engine cannot find the input table or query."},
         {3127, "The INSERT INTO statement contains an unknown field name."},
         {3159, "Not a valid bookmark."},
+        {3163, "The field is too small to accept the amount of data you attempted to add. Try inserting or pasting "
+               "less data."},
         {3167, "Record is deleted."},
         {3170, "Could not find installable ISAM."},
         {3204, "Database already exists."},

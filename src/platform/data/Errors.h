@@ -25,6 +25,7 @@ enum ErrorNumber : int {
     errUnknownFieldInInsert = 3127,
     errNotInEditMode = 3020,
     errInvalidBookmark = 3159,
+    errFieldTooSmall = 3163,
     errRecordDeleted = 3167,
     errNoInstallableDriver = 3170,
     errDatabaseExists = 3204,

@@ -114,6 +114,23 @@ bool RowLockFile::HeldByOther(const std::string& table, std::int64_t rowid) {
     return false;
 }
 
+bool RowLockFile::AnyHeldByOther() {
+    if (fd_ < 0) return true;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 0; // every byte, to the end and beyond
+    lock.l_pid = 0;
+    return ::fcntl(fd_, F_OFD_GETLK, &lock) != 0 || lock.l_type != F_UNLCK;
+}
+
+bool AnyRowLockHeldByOther(const std::string& databasePath) {
+    struct stat ignored {};
+    if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
+    return RowLockFile(databasePath).AnyHeldByOther();
+}
+
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
                        const std::vector<std::int64_t>& rowids) {
     if (rowids.empty()) return false;

@@ -33,6 +33,9 @@ public:
     // Whether another holder has the row now (takes and drops it); true
     // when the file is not usable.
     bool HeldByOther(const std::string& table, std::int64_t rowid);
+    // Whether another holder has any row of the file; true when the file is
+    // not usable.
+    bool AnyHeldByOther();
 
 private:
     int fd_ = -1;
@@ -50,6 +53,12 @@ bool LockFileLost(const std::string& databasePath);
 // Raises 3050 when the lock file is lost (LockFileLost).
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
                        const std::vector<std::int64_t>& rowids);
+
+// Whether another holder has any row of the database at all, found with one
+// test of the whole lock file, so that a statement over many rows tests them
+// one by one only when somebody holds one. No lock file means nobody holds a
+// row; a lock file that cannot be opened for writing counts as held.
+bool AnyRowLockHeldByOther(const std::string& databasePath);
 
 // Whether this process may lock the database's rows: the lock file is
 // writable, or missing and the folder lets it be created.

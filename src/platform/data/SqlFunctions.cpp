@@ -2,6 +2,7 @@
 
 #include "platform/basic/Strings.h"
 #include "platform/basic/Utf8.h"
+#include "platform/data/StoredValues.h"
 
 #include <sqlite3.h>
 
@@ -128,6 +129,7 @@ void RegisterEngineFunctions(sqlite3* db) {
                                    nullptr);
     }
     sqlite3_create_collation_v2(db, kCaseBlind, SQLITE_UTF8, nullptr, CompareCaseBlind, nullptr);
+    RegisterStoredValues(db);
 }
 
 } // namespace data

@@ -8,8 +8,8 @@ struct sqlite3;
 
 namespace data {
 
-// Also registers kCaseBlind, the engine's comparison of texts without
-// regard to case for every letter of code page 1252 (é = É). SQLite's own
+// Also registers the checks of values for their columns (StoredValues.h) and kCaseBlind, the engine's comparison of texts
+// without regard to case for every letter of code page 1252 (é = É). SQLite's own
 // NOCASE folds ASCII letters only; for texts of ASCII alone the two agree,
 // so the tables keep NOCASE (any SQLite tool reads them) and only a
 // comparison with a text beyond ASCII uses kCaseBlind.

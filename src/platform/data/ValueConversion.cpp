@@ -12,21 +12,6 @@ namespace data {
 
 namespace {
 
-enum class Affinity { Integer, Real, Text };
-
-Affinity AffinityOf(std::string type) {
-    for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (type.find("INT") != std::string::npos) return Affinity::Integer;
-    if (type.find("CHAR") != std::string::npos || type.find("TEXT") != std::string::npos ||
-        type.find("CLOB") != std::string::npos)
-        return Affinity::Text;
-    if (type.find("REAL") != std::string::npos || type.find("DOUB") != std::string::npos ||
-        type.find("FLOA") != std::string::npos || type.find("NUM") != std::string::npos ||
-        type.find("DEC") != std::string::npos)
-        return Affinity::Real;
-    return Affinity::Text;
-}
-
 std::string Trimmed(const std::string& text) {
     size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
@@ -55,10 +40,27 @@ std::optional<double> NumberFromText(const std::string& text) {
 
 } // namespace
 
+ColumnAffinity AffinityOf(const std::string& declaredType) {
+    std::string type;
+    for (char c : declaredType) type += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (type.find("INT") != std::string::npos) return ColumnAffinity::Integer;
+    if (type.find("CHAR") != std::string::npos || type.find("TEXT") != std::string::npos ||
+        type.find("CLOB") != std::string::npos)
+        return ColumnAffinity::Text;
+    if (type.find("REAL") != std::string::npos || type.find("DOUB") != std::string::npos ||
+        type.find("FLOA") != std::string::npos || type.find("NUM") != std::string::npos ||
+        type.find("DEC") != std::string::npos)
+        return ColumnAffinity::Real;
+    return ColumnAffinity::Text;
+}
+
 Value ConvertForColumn(const std::string& declaredType, const Value& value) {
+    return ConvertForAffinity(AffinityOf(declaredType), value);
+}
+
+Value ConvertForAffinity(ColumnAffinity affinity, const Value& value) {
     if (IsNull(value)) return value;
-    Affinity affinity = AffinityOf(declaredType);
-    if (affinity == Affinity::Text) return ToText(value);
+    if (affinity == ColumnAffinity::Text) return ToText(value);
 
     double number = 0;
     if (const auto* text = std::get_if<std::string>(&value)) {
@@ -68,12 +70,12 @@ Value ConvertForColumn(const std::string& declaredType, const Value& value) {
         if (!parsed) ConversionError(value);
         number = *parsed;
     } else if (const auto* whole = std::get_if<std::int64_t>(&value)) {
-        if (affinity == Affinity::Integer) return *whole;
+        if (affinity == ColumnAffinity::Integer) return *whole;
         return static_cast<double>(*whole);
     } else {
         number = std::get<double>(value);
     }
-    if (affinity == Affinity::Real) return number;
+    if (affinity == ColumnAffinity::Real) return number;
     double rounded = std::nearbyint(number); // the default rounding: half to even
     if (!std::isfinite(rounded) || std::fabs(rounded) > 9.2e18) ConversionError(value);
     return static_cast<std::int64_t>(rounded);

@@ -12,4 +12,10 @@ namespace data {
 // Raises 3421 when the value cannot be taken by a column of that type.
 Value ConvertForColumn(const std::string& declaredType, const Value& value);
 
+// What a declared type makes of the values written into its column.
+enum class ColumnAffinity { Integer, Real, Text };
+ColumnAffinity AffinityOf(const std::string& declaredType);
+// ConvertForColumn for a column of that affinity.
+Value ConvertForAffinity(ColumnAffinity affinity, const Value& value);
+
 } // namespace data

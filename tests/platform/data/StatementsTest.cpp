@@ -108,6 +108,29 @@ TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt) {
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
+TEST_F(StatementsTest, WithFailOnErrorACopiedValueIsStoredAsItsColumnTakesIt) {
+    Backup();
+    auto backup = data::OpenDatabase(BackupFile());
+    backup->Execute("UPDATE Det941 SET No_Employee = 2.5 WHERE Qtr_Yr = '222'");
+    auto db = OpenMain();
+    db->Execute("DELETE * FROM Det941");
+    const std::string restore =
+        "INSERT INTO Det941 IN '" + MainPath() + "' SELECT * From Det941 IN '" + BackupFile() + "'";
+
+    db->Execute(restore, data::dbFailOnError);
+
+    EXPECT_EQ(3, db->RecordsAffected());
+    auto rows = db->OpenRecordset("SELECT * FROM Det941 WHERE Qtr_Yr = '222'");
+    EXPECT_EQ(Value{std::int64_t{2}}, rows->Fields("No_Employee").Value()); // rounded half to even
+    EXPECT_EQ(Value{2000.25}, rows->Fields("L_2").Value());
+    rows->Close();
+
+    db->Execute("DELETE * FROM Det941");
+    backup->Execute("UPDATE Det941 SET Qtr_Yr = '1222' WHERE Qtr_Yr = '122' AND EmployerNo = 2");
+    EXPECT_ENGINE_ERROR(db->Execute(restore, data::dbFailOnError), data::errFieldTooSmall);
+    EXPECT_EQ(0, Count(MainPath(), "Det941"));
+}
+
 TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail) {
     auto db = OpenMain();
     EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/nothing.mdb'"), 3024);

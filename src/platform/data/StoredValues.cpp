@@ -1,0 +1,194 @@
+#include "platform/data/StoredValues.h"
+
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/ValueConversion.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <charconv>
+#include <memory>
+#include <optional>
+
+namespace data {
+
+namespace {
+
+constexpr const char* kStoredValue = "engine_stored_value";
+constexpr const char* kStoredAsTheyAre = "engine_stored_as_they_are";
+// SQLite takes at most 127 arguments to a function.
+constexpr size_t kValuesPerCall = 100;
+
+// What a value's column takes: its affinity, and for text its width (0: no
+// limit). Written into the SQL as "affinity:width".
+struct ColumnSpec {
+    ColumnAffinity affinity = ColumnAffinity::Text;
+    long long width = 0;
+};
+
+ColumnSpec SpecOf(const std::string& declaredType) {
+    ColumnSpec spec{AffinityOf(declaredType), 0};
+    const size_t open = declaredType.find('(');
+    if (spec.affinity == ColumnAffinity::Text && open != std::string::npos) {
+        long long width = 0;
+        const char* end = declaredType.data() + declaredType.size();
+        auto result = std::from_chars(declaredType.data() + open + 1, end, width);
+        if (result.ec == std::errc() && result.ptr != end && *result.ptr == ')') spec.width = width;
+    }
+    return spec;
+}
+
+std::string SpecText(const ColumnSpec& spec) {
+    return std::to_string(static_cast<int>(spec.affinity)) + ":" + std::to_string(spec.width);
+}
+
+// Reads specs written by SpecText, separated by ","; false when the text is
+// not such a list.
+bool ReadSpecs(std::string_view text, std::vector<ColumnSpec>& specs) {
+    const char* at = text.data();
+    const char* end = at + text.size();
+    while (at < end) {
+        int affinity = -1;
+        long long width = 0;
+        auto first = std::from_chars(at, end, affinity);
+        if (first.ec != std::errc() || first.ptr == end || *first.ptr != ':') return false;
+        auto second = std::from_chars(first.ptr + 1, end, width);
+        if (second.ec != std::errc() || affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
+            return false;
+        specs.push_back({static_cast<ColumnAffinity>(affinity), width});
+        at = second.ptr;
+        if (at < end && *at++ != ',') return false;
+    }
+    return true;
+}
+
+long long CharacterCount(const unsigned char* text, size_t bytes) {
+    long long count = 0;
+    for (size_t i = 0; i < bytes; ++i) count += (text[i] & 0xC0) != 0x80;
+    return count;
+}
+
+bool FitsWidth(const ColumnSpec& spec, sqlite3_value* value) {
+    const auto bytes = static_cast<size_t>(sqlite3_value_bytes(value));
+    return spec.width == 0 || bytes <= static_cast<size_t>(spec.width) ||
+           CharacterCount(sqlite3_value_text(value), bytes) <= spec.width;
+}
+
+// Values that a column takes as they are: the most of every copy.
+bool TakenAsItIs(const ColumnSpec& spec, sqlite3_value* value) {
+    const int type = sqlite3_value_type(value);
+    if (type == SQLITE_NULL) return true;
+    switch (spec.affinity) {
+    case ColumnAffinity::Integer: return type == SQLITE_INTEGER;
+    case ColumnAffinity::Real: return type == SQLITE_FLOAT || type == SQLITE_INTEGER;
+    case ColumnAffinity::Text: return type == SQLITE_TEXT && FitsWidth(spec, value);
+    }
+    return false;
+}
+
+Value ValueOf(sqlite3_value* value) {
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_INTEGER: return static_cast<std::int64_t>(sqlite3_value_int64(value));
+    case SQLITE_FLOAT: return sqlite3_value_double(value);
+    case SQLITE_NULL: return Null{};
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return std::string(text ? text : "", static_cast<size_t>(sqlite3_value_bytes(value)));
+    }
+    }
+}
+
+void Refuse(sqlite3_context* context, int code, const char* why) {
+    sqlite3_result_error(context, why, -1);
+    sqlite3_result_error_code(context, code);
+}
+
+// The value as its column stores it; nothing (the statement refused) when
+// it cannot be stored.
+std::optional<Value> Stored(sqlite3_context* context, const ColumnSpec& spec, sqlite3_value* value) {
+    Value stored;
+    try {
+        stored = ConvertForAffinity(spec.affinity, ValueOf(value));
+    } catch (const basic::RuntimeError&) {
+        Refuse(context, SQLITE_MISMATCH, "a value of the wrong kind");
+        return std::nullopt;
+    }
+    if (const auto* text = std::get_if<std::string>(&stored); text && spec.width > 0) {
+        if (CharacterCount(reinterpret_cast<const unsigned char*>(text->data()), text->size()) > spec.width) {
+            Refuse(context, SQLITE_TOOBIG, "a text longer than its column");
+            return std::nullopt;
+        }
+    }
+    return stored;
+}
+
+void StoredValue(sqlite3_context* context, int, sqlite3_value** argv) {
+    const int affinity = sqlite3_value_int(argv[1]);
+    if (affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
+        return sqlite3_result_error(context, "no such column kind", -1);
+    const ColumnSpec spec{static_cast<ColumnAffinity>(affinity), sqlite3_value_int64(argv[2])};
+    if (TakenAsItIs(spec, argv[0])) return sqlite3_result_value(context, argv[0]);
+    const auto stored = Stored(context, spec, argv[0]);
+    if (!stored) return;
+    if (const auto* i = std::get_if<std::int64_t>(&*stored)) sqlite3_result_int64(context, *i);
+    else if (const auto* d = std::get_if<double>(&*stored)) sqlite3_result_double(context, *d);
+    else if (const auto* t = std::get_if<std::string>(&*stored))
+        sqlite3_result_text(context, t->data(), static_cast<int>(t->size()), SQLITE_TRANSIENT);
+    else sqlite3_result_null(context);
+}
+
+using Specs = std::vector<ColumnSpec>;
+
+void StoredAsTheyAre(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    // The specs are read once a statement and kept with it.
+    auto* specs = static_cast<Specs*>(sqlite3_get_auxdata(context, 0));
+    if (specs == nullptr) {
+        auto read = std::make_unique<Specs>();
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        if (!ReadSpecs(text ? text : "", *read) || read->size() != static_cast<size_t>(argc - 1))
+            return sqlite3_result_error(context, "the columns do not match the values", -1);
+        sqlite3_set_auxdata(context, 0, read.release(), [](void* kept) { delete static_cast<Specs*>(kept); });
+        specs = static_cast<Specs*>(sqlite3_get_auxdata(context, 0));
+        if (specs == nullptr) return sqlite3_result_error_nomem(context);
+    }
+    bool asTheyAre = true;
+    for (int i = 1; i < argc; ++i) {
+        const ColumnSpec& spec = (*specs)[static_cast<size_t>(i - 1)];
+        if (TakenAsItIs(spec, argv[i])) continue;
+        if (!Stored(context, spec, argv[i])) return;
+        asTheyAre = false;
+    }
+    sqlite3_result_int(context, asTheyAre ? 1 : 0);
+}
+
+} // namespace
+
+std::string StoredValueSql(const std::string& expression, const std::string& declaredType) {
+    const ColumnSpec spec = SpecOf(declaredType);
+    return std::string(kStoredValue) + "(" + expression + ", " + std::to_string(static_cast<int>(spec.affinity)) +
+           ", " + std::to_string(spec.width) + ")";
+}
+
+std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
+                               const std::vector<std::string>& declaredTypes) {
+    std::string condition;
+    for (size_t first = 0; first < expressions.size(); first += kValuesPerCall) {
+        std::string specs, values;
+        for (size_t i = first; i < std::min(first + kValuesPerCall, expressions.size()); ++i) {
+            specs += (specs.empty() ? "" : ",") + SpecText(SpecOf(declaredTypes[i]));
+            values += ", " + expressions[i];
+        }
+        condition += (condition.empty() ? "" : " AND ") + std::string(kStoredAsTheyAre) + "('" + specs + "'" +
+                     values + ")";
+    }
+    return condition.empty() ? "1" : condition;
+}
+
+void RegisterStoredValues(sqlite3* db) {
+    sqlite3_create_function_v2(db, kStoredValue, 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, StoredValue, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(db, kStoredAsTheyAre, -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, StoredAsTheyAre,
+                               nullptr, nullptr, nullptr);
+}
+
+} // namespace data

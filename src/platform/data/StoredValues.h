@@ -1,0 +1,29 @@
+#pragma once
+// Internal: the checks that let a statement copying rows from another table
+// store each value as a column of its declared type takes it
+// (ConvertForColumn), or fail as a whole: a value the column cannot take with
+// SQLITE_MISMATCH (3421), a text longer than the n characters of a "TEXT(n)"
+// type with SQLITE_TOOBIG (3163). Both are SQLite functions of the engine
+// (RegisterStoredValues), named here by the SQL that calls them.
+
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace data {
+
+// The value of `expression` as a column of that declared type stores it.
+std::string StoredValueSql(const std::string& expression, const std::string& declaredType);
+
+// A condition that holds when each value is stored as it is by its column
+// (declaredTypes in the same order), is false when some value needs
+// converting first (StoredValueSql), and fails the statement as
+// StoredValueSql does when a value cannot be stored at all. One call a row:
+// far cheaper than a conversion a value, for the many rows that need none.
+std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
+                               const std::vector<std::string>& declaredTypes);
+
+void RegisterStoredValues(sqlite3* db);
+
+} // namespace data

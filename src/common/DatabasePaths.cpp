@@ -4,3 +4,12 @@
 
 std::string MainDatabasePath() { return files::AppPath() + "\\tv941.mdb"; }
 std::string IdDatabasePath() { return files::AppPath() + "\\db1099_id.mdb"; }
+
+std::string InClausePath(const std::string& path) {
+    std::string quoted;
+    for (char c : path) {
+        quoted += c;
+        if (c == '\'') quoted += '\'';
+    }
+    return quoted;
+}

@@ -1,5 +1,6 @@
 #include "common/basCounter.h"
 
+#include "common/DatabasePaths.h"
 #include "platform/basic/Rnd.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/WholeNumbers.h"
@@ -65,7 +66,8 @@ long CounterRetryWaitMs(double uniform, int retry) {
     return base * retry * retry;
 }
 
-long GetNextCounter(const std::string& counterTable) {
+long GetNextCounter(const std::string& counterTable, data::Database* within) {
+    const std::string idPath = files::AppPath() + "\\db1099_ID.mdb";
     data::DatabasePtr idDatabase;
     data::RecordsetPtr counter;
     long drawn = -1;
@@ -73,8 +75,15 @@ long GetNextCounter(const std::string& counterTable) {
     // The draw, one statement a step: after a lock conflict the step that met
     // it runs again, not the whole draw.
     const std::array<std::function<void()>, 5> steps{
-        [&] { idDatabase = data::OpenDatabase(files::AppPath() + "\\db1099_ID.mdb"); },
-        [&] { counter = idDatabase->OpenRecordset(counterTable, data::dbOpenTable); },
+        [&] {
+            if (!within) idDatabase = data::OpenDatabase(idPath);
+        },
+        [&] {
+            counter = within ? within->OpenRecordset("SELECT * FROM " + counterTable + " IN '" + InClausePath(idPath) +
+                                                         "'",
+                                                     data::dbOpenDynaset)
+                             : idDatabase->OpenRecordset(counterTable, data::dbOpenTable);
+        },
         [&] { counter->MoveFirst(); },
         [&] {
             counter->Edit();
@@ -113,8 +122,9 @@ long GetNextCounter(const std::string& counterTable) {
     return drawn;
 }
 
-bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName) {
-    const long number = GetNextCounter(counterTable);
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
+                      data::Database* within) {
+    const long number = GetNextCounter(counterTable, within);
     if (number == -1) {
         forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly, "Error Saving Record");
         return false;

@@ -8,20 +8,27 @@
 namespace forms {
 class Form;
 }
+namespace data {
+class Database;
+}
 
 // Hands out NextCounter of the named counter table and stores it plus one.
 // A row another user holds is retried (five waits of growing length, real
 // time, letting the program's events run); gives -1 when no number can be
 // drawn. Errors other than lock conflicts are shown once (title
-// "ctrGetNextCounter") before -1 is returned.
-long GetNextCounter(const std::string& counterTable);
+// "ctrGetNextCounter") before -1 is returned. Given `within`, a database in a
+// transaction, the number is drawn inside that transaction (the ID database
+// attached to its connection), so that it is handed out only if the
+// transaction commits; else the draw is a transaction of its own.
+long GetNextCounter(const std::string& counterTable, data::Database* within = nullptr);
 
 // Draws a number from the counter table into the control named `controlName`
 // of `screen` (its text, in decimal digits). When no number can be drawn it
 // says "Can't Add Record; Counter Not Available" (title "Error Saving
 // Record"). True only when the number arrived in the control, so the caller
 // can cancel its addition instead of going on without a number.
-bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName);
+bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
+                      data::Database* within = nullptr);
 
 // How many milliseconds the counter waits before its retry number `retry`
 // (1 to 5), given a uniform random number in [0, 1): 5 to 24 ms times the

@@ -3,15 +3,6 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
 
-std::string InClausePath(const std::string& path) {
-    std::string quoted;
-    for (char c : path) {
-        quoted += c;
-        if (c == '\'') quoted += '\'';
-    }
-    return quoted;
-}
-
 std::string DeleteAllRowsSql(const std::string& table, const std::string& in) {
     return "DELETE * FROM " + table + " IN '" + in + "'";
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the data utilities share: the paths of the program's two databases
-// (DatabasePaths.h), file paths put into the engine's SQL and the statements
+// and file paths put into the engine's SQL (DatabasePaths.h), the statements
 // that move whole tables, the row walk that counts a table, and the text of
 // their generic error messages.
 
@@ -11,10 +11,6 @@
 namespace data {
 class Database;
 }
-
-// A path as the text of an IN '...' clause: apostrophes doubled, so that a
-// typed folder can never end the quoted name early.
-std::string InClausePath(const std::string& path);
 
 // The engine's statements that empty a table of a database file, and that
 // copy all of a table's rows from one file into the same table of another;

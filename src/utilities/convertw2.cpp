@@ -3,6 +3,7 @@
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
+#include "platform/data/Transaction.h"
 #include "platform/files/ProgramFolder.h"
 #include "utilities/UtilityData.h"
 #include "utilities/frm941UtilityMenu.h"
@@ -218,11 +219,23 @@ void convertw2::cmdConvert_Click() {
         // An empty Employers table (a fresh installation) is what the conversion is for.
         PassOverNoCurrentRecord([&] { Data3.Recordset()->MoveFirst(); });
         dos->MoveFirst();
+        // One transaction over both files, the employer numbers drawn inside
+        // it: a run cut off anywhere leaves the employers and the counter as
+        // they were.
+        data::InOneTransaction(*Data3.Database(), [&] { converted = ConvertRows(*dos); });
     } catch (const basic::RuntimeError& e) {
         ShowErrorNumber(e);
         return;
     }
-    while (!dos->Eof()) {
+    forms::MsgBox(std::to_string(converted) + " employers were converted from the DOS version of Tavrilo W-2",
+                  forms::vbOKOnly, kEmployersTitle);
+    PassOverNoCurrentRecord([&] { dos->MoveLast(); });
+    PassOverNoCurrentRecord([&] { Data3.Recordset()->MoveLast(); });
+}
+
+long long convertw2::ConvertRows(data::Recordset& dos) {
+    long long converted = 0;
+    while (!dos.Eof()) {
         try {
             const RowResult result = ConvertRow();
             if (result == RowResult::NoNumber) break; // the counter said so itself
@@ -232,16 +245,13 @@ void convertw2::cmdConvert_Click() {
             ReportRowError(e);
         }
         try {
-            dos->MoveNext();
+            dos.MoveNext();
         } catch (const basic::RuntimeError& e) {
             ShowErrorNumber(e);
             break;
         }
     }
-    forms::MsgBox(std::to_string(converted) + " employers were converted from the DOS version of Tavrilo W-2",
-                  forms::vbOKOnly, kEmployersTitle);
-    PassOverNoCurrentRecord([&] { dos->MoveLast(); });
-    PassOverNoCurrentRecord([&] { Data3.Recordset()->MoveLast(); });
+    return converted;
 }
 
 convertw2::RowResult convertw2::ConvertRow() {
@@ -249,7 +259,7 @@ convertw2::RowResult convertw2::ConvertRow() {
     auto employers = Data3.Recordset();
     PassOverNoCurrentRecord([&] { employers->MoveLast(); });
     employers->AddNew();
-    if (!AssignNextNumber(*this, "EMPLOYERS_ID", "txtEmployerNo")) {
+    if (!AssignNextNumber(*this, "EMPLOYERS_ID", "txtEmployerNo", Data3.Database().get())) {
         employers->CancelUpdate();
         return RowResult::NoNumber;
     }

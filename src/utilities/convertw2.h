@@ -59,6 +59,9 @@ private:
 
     // The outcome of one DOS row.
     enum class RowResult { Converted, Skipped, NoNumber };
+    // Converts the DOS rows from the current one to the end; gives how many
+    // became employers. Each row's failure is reported and the next goes on.
+    long long ConvertRows(data::Recordset& dos);
     RowResult ConvertRow();
     void FillFromDosRow();
     void ReportRowError(const basic::RuntimeError& error);

@@ -1,5 +1,6 @@
 // The DOS conversion from tables written by python3-dbf on drive A:, started
 // from the utility menu as a user starts it.
+#include "KilledCopy.h"
 #include "ScreenTestSupport.h"
 #include "support/DosTables.h"
 
@@ -94,6 +95,51 @@ TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted) {
     EXPECT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"),
               "ACME ALREADY;FIRST CO;THIRD CO");
+}
+
+// Boxes answered by their default button, but the process dies (kill -9)
+// the moment a box beginning with `killAt` shows.
+class DyingDialogs : public forms::ScriptedDialogs {
+public:
+    explicit DyingDialogs(std::string killAt)
+        : ScriptedDialogs(WhenUnscripted::DefaultButton), killAt_(std::move(killAt)) {}
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+        if (prompt.rfind(killAt_, 0) == 0) killedcopy::Die();
+        return ScriptedDialogs::MsgBox(prompt, style, title);
+    }
+
+private:
+    std::string killAt_;
+};
+
+TEST_F(DosConversion, ARunKilledHalfWayLeavesTheEmployersAndTheCounterAsTheyWere) {
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
+                    "VALUES (5, '1', '100000030', 'R', 'THIRTY ALREADY')");
+    std::vector<Row> payers;
+    for (int i = 1; i <= 60; ++i)
+        payers.push_back(Payer("FIRM " + std::to_string(i), std::to_string(100000000 + i), "1 A ST", "11111"));
+    WritePayers(payers);
+
+    const bool killed = killedcopy::RunKilled([&] {
+        StartConversion();
+        auto dying = std::make_shared<DyingDialogs>("A record already exists for FIRM 30");
+        dying->AnswerMsgBox(forms::vbYes);
+        forms::App().SetDialogs(dying);
+        forms::user::Click(forms::Screen<convertw2>().cmdConvert);
+    });
+    ASSERT_TRUE(killed);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers"), "THIRTY ALREADY");
+    EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "100");
+
+    StartConversion();
+    Convert();
+
+    EXPECT_EQ(Dialogs().LastBox().prompt, "59 employers were converted from the DOS version of Tavrilo W-2");
+    int duplicates = 0;
+    for (const auto& box : Dialogs().Boxes()) duplicates += box.prompt.rfind("A record already exists for", 0) == 0;
+    EXPECT_EQ(duplicates, 1);
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*), min(EmployerNo), max(EmployerNo) FROM Employers WHERE EmployerNo <> 5"),
+              "59|100|159");
 }
 
 TEST_F(DosConversion, WithoutACounterRowItStopsAtTheFirstEmployerWithOneMessage) {

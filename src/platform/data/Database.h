@@ -28,7 +28,9 @@ public:
 
     // A table name opens a table-type recordset (dbOpenDefault) or a dynaset;
     // an SQL text ("SELECT * FROM [T] WHERE ...") opens a dynaset. 3078 when
-    // the table does not exist.
+    // the table does not exist. Inside a transaction, "SELECT * FROM T IN
+    // 'file'" opens a table of another file, read and written within the
+    // same transaction; close it before the transaction ends (3001 outside one).
     RecordsetPtr OpenRecordset(const std::string& source, int type = dbOpenDefault, bool readOnly = false);
 
     // Runs one action statement in the engine's SQL: DELETE * FROM T IN 'file',

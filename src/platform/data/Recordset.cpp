@@ -36,14 +36,17 @@ Recordset::~Recordset() {
 
 void Recordset::Open() {
     jet::RecordSource parsed = jet::ParseRecordSource(source_);
-    if (parsed.table.file && connection_->SchemaFor(*parsed.table.file) != "main") {
+    schema_ = parsed.table.file ? connection_->SchemaFor(*parsed.table.file) : "main";
+    // Another file's table is read only inside a transaction, which keeps the
+    // file attached until it ends: one transaction over both files.
+    if (schema_ != "main" && !connection_->InTransaction()) {
         connection_->DetachAll();
-        Fail(errInvalidArgument, "a recordset reads its own database's tables");
+        Fail(errInvalidArgument, "a recordset reads another file's table only inside a transaction");
     }
-    std::string table = connection_->FindTable("main", parsed.table.name);
+    std::string table = connection_->FindTable(schema_, parsed.table.name);
     if (table.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, parsed.table.name);
 
-    std::vector<ColumnInfo> columns = connection_->Columns("main", table);
+    std::vector<ColumnInfo> columns = connection_->Columns(schema_, table);
     if (!parsed.columns.empty()) {
         std::vector<ColumnInfo> chosen;
         for (const auto& name : parsed.columns) {
@@ -60,7 +63,7 @@ void Recordset::Open() {
         fields_.push_back(Field(this, static_cast<int>(i), columns[i].name, columns[i].type));
         names.push_back(columns[i].name);
     }
-    rows_ = std::make_unique<RowSource>(connection_, table, names, parsed.where, parsed.orderBy);
+    rows_ = std::make_unique<RowSource>(connection_, schema_, table, names, parsed.where, parsed.orderBy);
     open_ = true;
     auto first = rows_->First();
     StandOn(first);
@@ -111,12 +114,12 @@ void Recordset::RequireCurrent() const {
 
 void Recordset::RefuseWhenLockFileLost() const {
     // Locks in a lock file the other copies no longer use exclude nobody.
-    if (LockFileLost(connection_->FilePath())) Fail(errCouldNotLockFile);
+    if (LockFileLost(connection_->FileOf(schema_))) Fail(errCouldNotLockFile);
 }
 
 void Recordset::UseLocks() {
     RefuseWhenLockFileLost();
-    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FilePath());
+    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FileOf(schema_));
     // Without a lock no row may change: another copy could be editing it.
     if (!locks_->Usable()) Fail(errReadOnly);
 }
@@ -254,7 +257,7 @@ void Recordset::Update() {
     for (size_t i = 0; i < fields_.size(); ++i) {
         if (changed_[i]) written.push_back(static_cast<int>(i));
     }
-    std::string table = "main." + QuoteIdentifier(rows_->Table());
+    std::string table = schema_ + "." + QuoteIdentifier(rows_->Table());
     if (editMode_ == dbEditAdd) {
         std::string names, marks;
         for (size_t k = 0; k < written.size(); ++k) {
@@ -319,7 +322,8 @@ void Recordset::Delete() {
     if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
     try {
         Statement remove(connection_->Handle(),
-                         "DELETE FROM main." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1", kSourceRecordset,
+                         "DELETE FROM " + schema_ + "." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1",
+                         kSourceRecordset,
                          true);
         remove.Bind(1, current_);
         remove.Step();

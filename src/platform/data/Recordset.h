@@ -154,6 +154,7 @@ private:
     void WriteField(int index, const data::Value& value);
 
     std::shared_ptr<Connection> connection_;
+    std::string schema_ = "main"; // where its table lies on the connection
     std::unique_ptr<RowSource> rows_;
     std::string source_;
     RecordsetType type_;

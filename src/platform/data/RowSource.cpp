@@ -52,11 +52,11 @@ std::vector<Value> ValuesFrom(Statement& statement, int first) {
 
 } // namespace
 
-RowSource::RowSource(std::shared_ptr<Connection> connection, std::string table, std::vector<std::string> columns,
-                     std::string where, std::string orderBy)
-    : connection_(std::move(connection)), table_(std::move(table)), where_(std::move(where)),
-      orderBy_(std::move(orderBy)) {
-    quotedTable_ = "main." + QuoteIdentifier(table_);
+RowSource::RowSource(std::shared_ptr<Connection> connection, std::string schema, std::string table,
+                     std::vector<std::string> columns, std::string where, std::string orderBy)
+    : connection_(std::move(connection)), schema_(std::move(schema)), table_(std::move(table)),
+      where_(std::move(where)), orderBy_(std::move(orderBy)) {
+    quotedTable_ = schema_ + "." + QuoteIdentifier(table_);
     for (const auto& column : columns) {
         if (!columnList_.empty()) columnList_ += ", ";
         columnList_ += QuoteIdentifier(column);
@@ -261,12 +261,14 @@ bool RowSource::HasCaseBlindIndexOn(const std::string& column) {
     if (known != indexedColumns_.end()) return known->second;
     bool found = false;
     Statement indexes(connection_->Handle(),
-                      "SELECT i.name FROM pragma_index_list(?1, 'main') AS i WHERE i.partial = 0", kSourceRecordset);
+                      "SELECT i.name FROM pragma_index_list(?1, ?2) AS i WHERE i.partial = 0", kSourceRecordset);
     indexes.Bind(1, table_);
+    indexes.Bind(2, schema_);
     while (!found && indexes.Step()) {
-        Statement first(connection_->Handle(), "SELECT name, coll FROM pragma_index_xinfo(?1, 'main') WHERE seqno = 0",
+        Statement first(connection_->Handle(), "SELECT name, coll FROM pragma_index_xinfo(?1, ?2) WHERE seqno = 0",
                         kSourceRecordset);
         first.Bind(1, indexes.Column(0));
+        first.Bind(2, schema_);
         found = first.Step() && basic::SameNameCaseBlind(ToText(first.Column(0)), column) &&
                 basic::SameNameCaseBlind(ToText(first.Column(1)), "NOCASE");
     }

@@ -34,8 +34,9 @@ struct Row {
 
 class RowSource {
 public:
-    RowSource(std::shared_ptr<Connection> connection, std::string table, std::vector<std::string> columns,
-              std::string where, std::string orderBy);
+    // The table lies in the connection's `schema` ("main", or a file attached to it).
+    RowSource(std::shared_ptr<Connection> connection, std::string schema, std::string table,
+              std::vector<std::string> columns, std::string where, std::string orderBy);
     ~RowSource();
 
     const std::string& Table() const { return table_; }
@@ -86,6 +87,7 @@ private:
     bool HasCaseBlindIndexOn(const std::string& column);
 
     std::shared_ptr<Connection> connection_;
+    std::string schema_;
     std::string table_;
     std::string quotedTable_;
     std::string columnList_;

@@ -175,11 +175,12 @@ std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
     for (size_t first = 0; first < expressions.size(); first += kValuesPerCall) {
         std::string specs, values;
         for (size_t i = first; i < std::min(first + kValuesPerCall, expressions.size()); ++i) {
-            specs += (specs.empty() ? "" : ",") + SpecText(SpecOf(declaredTypes[i]));
+            if (!specs.empty()) specs += ',';
+            specs += SpecText(SpecOf(declaredTypes[i]));
             values += ", " + expressions[i];
         }
-        condition += (condition.empty() ? "" : " AND ") + std::string(kStoredAsTheyAre) + "('" + specs + "'" +
-                     values + ")";
+        if (!condition.empty()) condition += " AND ";
+        condition += std::string(kStoredAsTheyAre) + "('" + specs + "'" + values + ")";
     }
     return condition.empty() ? "1" : condition;
 }

@@ -8,6 +8,7 @@
 
 #include "common/DatabasePaths.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/data/Errors.h"
 namespace data {
 class Database;
 }
@@ -25,7 +26,7 @@ void PassOverNoCurrentRecord(Move move) {
     try {
         move();
     } catch (const basic::RuntimeError& e) {
-        if (e.Number() != 3021) throw;
+        if (e.Number() != data::errNoCurrentRecord) throw;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/data/Errors.h"
 #include "utilities/convertw2.h"
 #include "utilities/frmBackup.h"
 #include "utilities/frmImportW2.h"
@@ -59,7 +60,7 @@ void UtilityMenu::Command2_Click() {
         forms::Screen<convertw2>().Unload();
         Show();
         const std::string reason =
-            e.Number() == 3044 ? "Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
+            e.Number() == data::errInvalidPath ? "Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
                                  "Tavrilo W-2 for DOS information in Drive A: and try conversion again."
                                : e.Description();
         forms::MsgBox("Error no. " + std::to_string(e.Number()) + " " + reason, forms::vbOKOnly, texts_.errorTitle);

@@ -225,7 +225,7 @@ void frmBackup::WriteBackup(const std::string& folder, const std::string& backup
 void frmBackup::ReportBackupError(const basic::RuntimeError& error, const std::string& answer) {
     switch (error.Number()) {
     case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kBackupTitle); break;
-    case 52:
+    case basic::errBadFileName:
         forms::MsgBox("Check that there is a formatted disc in drive " + answer +
                           " Or, you may need to try a different disc.",
                       forms::vbOKOnly, kBackupTitle);
@@ -305,7 +305,7 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
 void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::string& answer) {
     switch (error.Number()) {
     case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kRestoreTitle); break;
-    case 52: forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle); break;
+    case basic::errBadFileName: forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle); break;
     default: forms::MsgBox(ErrorReport(error, "  ", " "), forms::vbOKOnly); break;
     }
 }

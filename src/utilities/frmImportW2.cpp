@@ -2,6 +2,7 @@
 
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/data/Errors.h"
 #include "platform/data/Engine.h"
 #include "platform/data/Transaction.h"
 #include "platform/files/FileSystem.h"
@@ -82,7 +83,7 @@ void frmImportW2::Form_Load() {
         dirDirectory.SetPath(drvDrive.Drive() + kLastYearsFolder);
         lblDirName.SetCaption(dirDirectory.Path());
     } catch (const basic::RuntimeError& e) {
-        if (e.Number() != 76) return;
+        if (e.Number() != basic::errPathNotFound) return;
         forms::MsgBox("Please select the disk drive and directory where last year's data is located. Note: if you "
                       "used Tavrilo W-2 for DOS last year, you need to use the Convert Utility.",
                       forms::vbOKOnly + forms::vbInformation, "Unable to locate last year's files in default location");
@@ -180,13 +181,13 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
 
 void frmImportW2::ReportImportError(const basic::RuntimeError& error) {
     switch (error.Number()) {
-    case 3044:
+    case data::errInvalidPath:
         forms::MsgBox("The drive specified is not a valid drive. Please specify a removable drive, such as floppy "
                       "drive A: or a removable Zip Drive. Remember to enter the drive letter followed by a colon, "
                       "for example  A:  ",
                       forms::vbOKOnly, kTitle);
         break;
-    case 52:
+    case basic::errBadFileName:
         forms::MsgBox("Check that the backup disc is in drive " + drvDrive.Drive(), forms::vbOKOnly, kTitle);
         break;
     default: forms::MsgBox(ErrorReport(error, " ", ""), forms::vbOKOnly); break;

@@ -49,7 +49,7 @@ DateTime Today() {
 }
 
 void SetToday(int year, int month, int day) {
-    if (!IsRealDate(year, month, day)) Raise(5);
+    if (!IsRealDate(year, month, day)) Raise(errInvalidProcedureCall);
     FixedDay() = DateTime{year, month, day, 0, 0, 0};
 }
 

@@ -25,9 +25,9 @@ DigitPicture ReadPicture(std::string_view picture) {
     std::string_view whole = picture.substr(0, point);
     std::string_view decimals = result.hasPoint ? picture.substr(point + 1) : std::string_view{};
     for (char c : whole)
-        if (c != '#' && c != '0') Raise(5);
+        if (c != '#' && c != '0') Raise(errInvalidProcedureCall);
     for (char c : decimals)
-        if (c != '#' && c != '0') Raise(5);
+        if (c != '#' && c != '0') Raise(errInvalidProcedureCall);
     std::size_t firstZero = whole.find('0');
     if (firstZero != std::string_view::npos) result.minIntegerDigits = whole.size() - firstZero;
     std::size_t lastZero = decimals.rfind('0');

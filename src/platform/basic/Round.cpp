@@ -8,7 +8,7 @@
 namespace basic {
 
 double Round(double value, int digits) {
-    if (digits < 0 || digits > 22) Raise(5);
+    if (digits < 0 || digits > 22) Raise(errInvalidProcedureCall);
     if (!std::isfinite(value)) return value;
     // to_chars writes the exact binary value rounded to `digits` places, an
     // exact half to even; reading the text back gives the nearest double.

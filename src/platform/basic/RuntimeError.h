@@ -7,6 +7,7 @@ namespace basic {
 // The run time's own error numbers, as the code raises and tests them (the
 // database engine's are data::ErrorNumber).
 enum ErrorNumber : int {
+    errInvalidProcedureCall = 5,
     errOverflow = 6,
     errSubscriptOutOfRange = 9,
     errTypeMismatch = 13,
@@ -14,10 +15,13 @@ enum ErrorNumber : int {
     errFileNotFound = 53,
     errBadRecordLength = 59,
     errBadRecordNumber = 63,
+    errDeviceUnavailable = 68,
     errPathFileAccess = 75,
     errPathNotFound = 76,
     errObjectNotSet = 91,
     errInvalidUseOfNull = 94,
+    errControlArrayElementMissing = 340,
+    errInvalidPropertyValue = 380,
     errObjectRequired = 424,
 };
 

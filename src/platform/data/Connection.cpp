@@ -40,7 +40,7 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: return errUnrecognizedFormat;
     case SQLITE_CANTOPEN: return errFileNotFound;
-    case SQLITE_FULL: return 3026;
+    case SQLITE_FULL: return errDiskFull;
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }

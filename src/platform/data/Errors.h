@@ -14,6 +14,7 @@ enum ErrorNumber : int {
     errNoCurrentRecord = 3021,
     errDuplicateKey = 3022,
     errFileNotFound = 3024,
+    errDiskFull = 3026,
     errReadOnly = 3027,
     errInvalidPath = 3044,
     errCouldNotLockFile = 3050,

@@ -5,7 +5,7 @@
 namespace forms {
 
 void RaiseNoSuchElement(const std::string& name, int index) {
-    basic::Raise(340, name, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    basic::Raise(basic::errControlArrayElementMissing, name, "Control array element '" + std::to_string(index) + "' doesn't exist");
 }
 
 } // namespace forms

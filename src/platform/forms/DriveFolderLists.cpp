@@ -37,7 +37,7 @@ void DriveList::SetDrive(const std::string& drive) {
     if (!drive.empty() && std::isalpha(static_cast<unsigned char>(drive[0]))) {
         letter = std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0])))) + ":";
     }
-    if (letter.empty() || !IsFolder(letter + "\\")) basic::Raise(68, Name(), "Device unavailable");
+    if (letter.empty() || !IsFolder(letter + "\\")) basic::Raise(basic::errDeviceUnavailable, Name(), "Device unavailable");
     drive_ = letter;
     Changed("Drive");
     RaiseChange();

@@ -14,7 +14,7 @@ void TabControl::SetTabs(int count) {
 }
 
 void TabControl::SetTab(int page) {
-    if (page < 0 || page >= Tabs()) basic::Raise(380, Name(), "Invalid property value");
+    if (page < 0 || page >= Tabs()) basic::Raise(basic::errInvalidPropertyValue, Name(), "Invalid property value");
     if (page == tab_) return;
     int previous = tab_;
     tab_ = page;
@@ -23,12 +23,12 @@ void TabControl::SetTab(int page) {
 }
 
 const std::string& TabControl::TabCaption(int page) const {
-    if (page < 0 || page >= Tabs()) basic::Raise(380, Name(), "Invalid property value");
+    if (page < 0 || page >= Tabs()) basic::Raise(basic::errInvalidPropertyValue, Name(), "Invalid property value");
     return captions_[static_cast<std::size_t>(page)];
 }
 
 void TabControl::SetTabCaption(int page, const std::string& caption) {
-    if (page < 0 || page >= Tabs()) basic::Raise(380, Name(), "Invalid property value");
+    if (page < 0 || page >= Tabs()) basic::Raise(basic::errInvalidPropertyValue, Name(), "Invalid property value");
     captions_[static_cast<std::size_t>(page)] = caption;
     Changed("TabCaption");
 }

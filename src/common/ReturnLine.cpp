@@ -4,6 +4,7 @@
 #include "platform/forms/Bound.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/CurrencyField.h"
+#include "platform/forms/SimpleControls.h"
 
 #include <algorithm>
 #include <map>
@@ -16,6 +17,11 @@ void LayOutLineFields(LineTable lines,
         const long top = line.place.top == kTopOfRow ? LineTop(line.place.row) : line.place.top;
         onPage(*line.field, line.place.page, line.place.left, top, line.place.width, line.place.height);
         if (line.tab == Tab::Skip) line.field->SetTabStop(false);
+        for (const LineLabel& label : line.labels) {
+            label.label->SetCaption(label.text);
+            onPage(*label.label, line.place.page, label.left, label.top == kTopOfRow ? LineTop(line.place.row) : label.top,
+                   label.width, label.height);
+        }
     }
 }
 

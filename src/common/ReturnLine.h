@@ -10,12 +10,14 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace forms {
 class Control;
 class CurrencyField;
+class Label;
 } // namespace forms
 class LineAmtSlots;
 
@@ -105,9 +107,25 @@ enum class PrintWhen { Always, MonthlySchedule };
 
 inline constexpr short kNoPrintItem = 0;
 
+// A label that captions a line: the label, its text, and where it stands on
+// the row's page: at `left`, `width` wide, at the row's top unless `top` is
+// given (a screen without a pager gives the label's place in twips).
+struct LineLabel {
+    forms::Label* label;
+    std::string text;
+    long left = kLabelLeft;
+    long width = 0;
+    long top = kTopOfRow;
+    long height = kFieldHeight;
+};
+// A line's caption first, then any more labels it has (the rate beside a
+// taxed line, a caption's second line).
+using LineLabels = std::vector<LineLabel>;
+
 struct ReturnLine {
     forms::Control* field;
     const char* line;   // the form line it really is ("6", "13i"); "" for a box that is none
+    LineLabels labels;  // its caption, placed on its page
     const char* column; // the DET941 column it shows; nullptr: bound to nothing
     LinePlace place;
     LineSlots lineAmt = {};
@@ -125,7 +143,7 @@ using LineTable = std::span<const ReturnLine>;
 
 // The derivations; ReturnScreen::UseLines runs the first four.
 // Places each field on its page (left, top, width, height) and sets whether
-// Tab stops at it.
+// Tab stops at it; captions and places each row's labels on the row's page.
 void LayOutLineFields(LineTable lines, const std::function<void(forms::Control&, int, long, long, long, long)>& onPage);
 // Binds each field with a column to it, through the data control named.
 void BindLineColumns(LineTable lines, const char* dataControl);

@@ -16,6 +16,11 @@ inline constexpr long kWages = 4200;
 inline constexpr long kRate = 5700;
 inline constexpr long kRight = 8800;
 inline constexpr long kAmountWide = 1400;
+// The widths of a caption across the row, of the caption before 4a to 4d's
+// amounts, and of their rate captions.
+inline constexpr long kLineWide = kRight - kLeft - 100;
+inline constexpr long kTaxCaptionWide = kWages - kLeft - 100;
+inline constexpr long kRateWide = kRight - kRate - 100;
 // Line 6 and line 12 share their rows with line 7 and the two boxes.
 inline constexpr long kLine6 = 2400;
 inline constexpr long kLine7Caption = 3900;

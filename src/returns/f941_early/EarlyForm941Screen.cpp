@@ -83,35 +83,40 @@ void EarlyForm941Screen::LayOutScreen() {
     datDollars.SetRecordSource("DET941");
 }
 
-// Places, captions, hidden controls and tab order: frmDet941's, then the
-// design's own.
+// The frame's places and captions, the hidden controls, and the tab order:
+// the rows' order, the frame's controls among them where the design puts
+// them, then the labels.
 void EarlyForm941Screen::PutControls() {
-    auto place = [this](std::span<const ControlPlace> places) {
-        for (const ControlPlace& p : places) Named(p.control).Move(p.left, p.top, p.width, p.height);
-    };
-    place(kDet941Places);
-    place(design_.movedControls);
-
-    auto caption = [this](std::span<const CaptionText> captions) {
-        for (const CaptionText& c : captions) {
-            const std::string text = DottedCaption(c.text, c.dots, c.tail);
-            forms::Control& control = Named(c.control);
-            if (auto* label = dynamic_cast<forms::Label*>(&control)) {
-                label->SetCaption(text);
-            } else if (auto* box = dynamic_cast<forms::CheckBox*>(&control)) {
-                box->SetCaption(text);
-            } else {
-                dynamic_cast<forms::CommandButton&>(control).SetCaption(text);
-            }
+    for (const ControlPlace& p : kDet941Places) Named(p.control).Move(p.left, p.top, p.width, p.height);
+    for (const CaptionText& c : kDet941Captions) {
+        const std::string text = DottedCaption(c.text, c.dots, c.tail);
+        forms::Control& control = Named(c.control);
+        if (auto* label = dynamic_cast<forms::Label*>(&control)) {
+            label->SetCaption(text);
+        } else if (auto* box = dynamic_cast<forms::CheckBox*>(&control)) {
+            box->SetCaption(text);
+        } else {
+            dynamic_cast<forms::CommandButton&>(control).SetCaption(text);
         }
-    };
-    caption(kDet941Captions);
-    caption(design_.otherCaptions);
+    }
 
     for (const char* name : design_.hidden) Named(name).SetVisible(false);
     for (const char* name : design_.disabled) Named(name).SetEnabled(false);
+    // The rows keep the table's order; they are numbered again so that
+    // several frame controls may fall between two rows.
     int tabIndex = 0;
-    for (const char* name : design_.tabOrder) Named(name).SetTabIndex(tabIndex++);
+    auto frameAfter = [this, &tabIndex](const forms::Control* row) {
+        for (const FrameTab& tab : design_.frameTabs) {
+            if (tab.after == nullptr ? row == nullptr : row != nullptr && row->Name() == tab.after) {
+                Named(tab.control).SetTabIndex(tabIndex++);
+            }
+        }
+    };
+    frameAfter(nullptr);
+    for (const ReturnLine& line : Lines()) {
+        line.field->SetTabIndex(tabIndex++);
+        frameAfter(line.field);
+    }
     for (forms::Control* control : Controls()) {
         if (dynamic_cast<forms::Label*>(control) != nullptr) control->SetTabIndex(tabIndex++);
     }

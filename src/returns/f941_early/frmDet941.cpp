@@ -1,5 +1,5 @@
-// frmDet941's design: the base of the earlier Form 941 screens, so it moves
-// and recaptions nothing.
+// frmDet941's design: the base of the earlier Form 941 screens, so it
+// changes none of the line table's rows.
 
 #include "returns/f941_early/frmDet941.h"
 
@@ -10,17 +10,22 @@ constexpr const char* kHidden[] = {
     "fpCurrency3", "fpCurrency4", "Label46",    "Label7",     "Label41",     "Label40",    "Label44",
 };
 
-constexpr const char* kTabOrder[] = {
-    "cmdClose",      "txtEmployerName", "txtEmployerTaxId", "cmdAddNew",   "cmdEditRecord",  "cmdDeleteRecord",
-    "cmdSaveRecord", "Check1",          "Check2",           "Check3",      "Check4",         "Check5",
-    "Check6",        "txtEmployerNo",   "txtQtr_Yr",        "fpLongInt3",  "fpLongInt2",     "fpCurrency4",
-    "fpCurrency3",   "fpLongInt4",      "fpCurrency2",      "fpCurrency1", "fpLine11and12a", "fpLongInt1",
-    "fpLine12a",     "DMWin2",          "fpLine17D",        "fpLine17C",   "fpLine17B",      "fpLine17A",
-    "fpLine16",      "fpLine15",        "fpLine14",         "fpLine5D2",   "fpLine5d1",      "fpLine11",
-    "fpLine9C",      "fpLine9B",        "fpLine9A",         "fpLine10",    "fpLine8",        "fpLine7B",
-    "fpLine7A",      "fpLine6D",        "mskNo_Employee",   "mskQtr_yr",   "fpLine6c",       "fpLine6B",
-    "fpLine6A",      "fpLine5",         "fpLine3",          "fpLine2",
+// The buttons and the employer's fields tab before the first row.
+// clang-format off
+constexpr FrameTab kFrameTabs[] = {
+    {"cmdClose",         nullptr},
+    {"txtEmployerName",  nullptr},
+    {"txtEmployerTaxId", nullptr},
+    {"cmdAddNew",        nullptr},
+    {"cmdEditRecord",    nullptr},
+    {"cmdDeleteRecord",  nullptr},
+    {"cmdSaveRecord",    nullptr},
+    {"txtEmployerNo",    "Check6"},
+    {"txtQtr_Yr",        "Check6"},
+    {"DMWin2",           "fpLine12a"},
+    {"mskQtr_yr",        "mskNo_Employee"},
 };
+// clang-format on
 
 // A first quarter of 2018 moves the box of line 15's "apply to next return".
 constexpr LayoutRow kRowsOf118[] = {{35, 6.05, 10.26, 0.25, 2}};
@@ -28,11 +33,10 @@ constexpr PeriodLayoutRule kPeriodRules[] = {{"118", kRowsOf118}};
 
 const EarlyForm941Design kDesign{
     .clientHeight = 8370,
-    .movedControls = {},
-    .otherCaptions = {},
+    .lineChanges = {},
     .hidden = kHidden,
     .disabled = {},
-    .tabOrder = kTabOrder,
+    .frameTabs = kFrameTabs,
     .showsCreditAndTotalTax = true,
     .monthsShortMessage = "Oops. Line 16, column D is supposed to equal Line 12. Please review.",
     .print = {.otherRows = {}, .periodRules = kPeriodRules},

@@ -2,42 +2,41 @@
 
 #include "returns/f941_early/frmDet9412.h"
 
+#include "common/DottedCaption.h"
+
 namespace {
 
+// The rows that differ from frmDet941's, in the twin's tab order (a box may
+// follow one moved before it): its lines 11 to 14 are numbered and stand as on
+// its form, frmDet941's hidden lines 11 and 12 stand elsewhere, and each box
+// tabs next to its line.
 // clang-format off
-constexpr ControlPlace kMoved[] = {
-    {"Label24",        360,  4560, 4335, 255},
-    {"Label32",        360,  2640, 3855, 495},
-    {"fpLine14",       8760, 5280, 1215, 300},
-    {"Label28",        360,  5400, 7935, 255},
-    {"Label29",        8400, 5400, 735,  255},
-    {"fpLine15",       8760, 5640, 1215, 300},
-    {"Label30",        360,  5760, 8055, 255},
-    {"Label31",        8400, 5760, 375,  255},
-    {"fpLine16",       8760, 6000, 1215, 300},
-    {"Label33",        360,  6120, 8055, 330},
-    {"Label21",        8400, 6120, 375,  255},
-    {"fpLine12a",      6480, 5640, 1335, 300},
-    {"fpLine11and12a", 2520, 6120, 1695, 300},
-    {"Label20",        360,  6240, 2775, 255},
-    {"Label45",        360,  5880, 5535, 255},
-    {"fpLongInt4",     6840, 5280, 1215, 300},
-};
-
-constexpr CaptionText kCaptions[] = {
-    {"Label28", "11  Total deposits for the quarter, including overpayment applied from a prior quarter  ", 44},
-    {"Label29", "(11)"},
-    {"Label30", "12  Balance due (line 10 minus line 11)", 115},
-    {"Label31", "(12)"},
-    {"Label33", "13  Overpayment", 149},
-    {"Label21", "(13)"},
-    {"Label38", "14  Monthly Summary of Fed. Tax Liability:"},
-    {"Label34", "14  (a)"},
-    {"Label35", "14  (b)"},
-    {"Label36", "14  (c)"},
-    {"Label37", "14  (d)"},
-    {"Label20", "13   Lines 11 + 12a"},
-    {"Label45", "12d Exempt wages/tips paid to qualified employees March 19 - 31 ..... (12d)"},
+const LineChange kLineChanges[] = {
+    {"fpLongInt4",     Twips{6840, 5280, 1215, 300}},
+    {"fpLine11and12a", Twips{2520, 6120, 1695, 300}, {{"Label20", Twips{360, 6240, 2775, 255}, "13   Lines 11 + 12a"}}},
+    {"fpLine12a",      Twips{6480, 5640, 1335, 300},
+                       {{"Label45", Twips{360, 5880, 5535, 255}, "12d Exempt wages/tips paid to qualified employees March 19 - 31 ..... (12d)"}}},
+    {"Check6",         {}, {}, "fpLine12a"},
+    {"Check5",         {}, {{"Label38", {}, "14  Monthly Summary of Fed. Tax Liability:"}}, "Check6"},
+    {"fpLine17D",      {}, {{"Label37", {}, "14  (d)"}}},
+    {"fpLine17C",      {}, {{"Label36", {}, "14  (c)"}}},
+    {"fpLine17B",      {}, {{"Label35", {}, "14  (b)"}}},
+    {"fpLine17A",      {}, {{"Label34", {}, "14  (a)"}}},
+    {"Check4",         {}, {}, "fpLine17A"},
+    {"Check3",         {}, {}, "Check4"},
+    {"fpLine16",       Twips{8760, 6000, 1215, 300},
+                       {{"Label33", Twips{360, 6120, 8055, 330}, DottedCaption("13  Overpayment", 149)},
+                        {"Label21", Twips{8400, 6120, 375, 255}, "(13)"}}},
+    {"fpLine15",       Twips{8760, 5640, 1215, 300},
+                       {{"Label30", Twips{360, 5760, 8055, 255}, DottedCaption("12  Balance due (line 10 minus line 11)", 115)},
+                        {"Label31", Twips{8400, 5760, 375, 255}, "(12)"}}},
+    {"fpLine14",       Twips{8760, 5280, 1215, 300},
+                       {{"Label28", Twips{360, 5400, 7935, 255}, DottedCaption("11  Total deposits for the quarter, including overpayment applied from a prior quarter  ", 44)},
+                        {"Label29", Twips{8400, 5400, 735, 255}, "(11)"}}},
+    {"fpLine5d1",      {}, {{"Label32", Twips{360, 2640, 3855, 495}}}},
+    {"Check2",         {}, {}, "fpLine11"},
+    {"fpLine9C",       {}, {{"Label24", Twips{360, 4560, 4335, 255}}}},
+    {"Check1",         {}, {}, "mskNo_Employee"},
 };
 // clang-format on
 
@@ -49,17 +48,23 @@ constexpr const char* kHidden[] = {
 
 constexpr const char* kDisabled[] = {"fpLine12a"};
 
-constexpr const char* kTabOrder[] = {
-    "fpLongInt3",     "fpLongInt2",       "fpCurrency4",     "fpCurrency3",   "fpLongInt4",      "fpCurrency2",
-    "fpCurrency1",    "fpLine11and12a",   "fpLongInt1",      "fpLine12a",     "DMWin2",          "txtQtr_Yr",
-    "txtEmployerNo",  "Check6",           "Check5",          "fpLine17D",     "fpLine17C",       "fpLine17B",
-    "fpLine17A",      "Check4",           "Check3",          "fpLine16",      "fpLine15",        "fpLine14",
-    "fpLine5D2",      "fpLine5d1",        "fpLine11",        "Check2",        "fpLine9C",        "fpLine9B",
-    "fpLine9A",       "fpLine10",         "fpLine8",         "fpLine7B",      "fpLine7A",        "fpLine6D",
-    "mskNo_Employee", "mskQtr_yr",        "Check1",          "fpLine6c",      "fpLine6B",        "fpLine6A",
-    "fpLine5",        "fpLine3",          "fpLine2",         "cmdSaveRecord", "cmdDeleteRecord", "cmdEditRecord",
-    "cmdAddNew",      "txtEmployerTaxId", "txtEmployerName", "cmdClose",
+// The period's fields and Print tab after line 12a's row, the buttons and
+// the employer's fields after the last row.
+// clang-format off
+constexpr FrameTab kFrameTabs[] = {
+    {"DMWin2",           "fpLine12a"},
+    {"txtQtr_Yr",        "fpLine12a"},
+    {"txtEmployerNo",    "fpLine12a"},
+    {"mskQtr_yr",        "mskNo_Employee"},
+    {"cmdSaveRecord",    "fpLine2"},
+    {"cmdDeleteRecord",  "fpLine2"},
+    {"cmdEditRecord",    "fpLine2"},
+    {"cmdAddNew",        "fpLine2"},
+    {"txtEmployerTaxId", "fpLine2"},
+    {"txtEmployerName",  "fpLine2"},
+    {"cmdClose",         "fpLine2"},
 };
+// clang-format on
 
 // The printout's rows that stand elsewhere than frmDet941's, whatever the period.
 // clang-format off
@@ -110,11 +115,10 @@ constexpr PeriodLayoutRule kPeriodRules[] = {{"114", kRowsOf114}, {"116", kRowsO
 
 const EarlyForm941Design kDesign{
     .clientHeight = 8100,
-    .movedControls = kMoved,
-    .otherCaptions = kCaptions,
+    .lineChanges = kLineChanges,
     .hidden = kHidden,
     .disabled = kDisabled,
-    .tabOrder = kTabOrder,
+    .frameTabs = kFrameTabs,
     .showsCreditAndTotalTax = false,
     .monthsShortMessage = "Oops. Line 17, column D is supposed to equal Line 10. Please review.",
     .print = {.otherRows = kPrintRows, .periodRules = kPeriodRules},

@@ -16,6 +16,13 @@ Kind& ControlOf(const forms::Form& screen, std::string_view name, int index) {
     return *control;
 }
 
+template <class Kind>
+const Kind& ControlOf(const forms::Control& field) {
+    auto* control = dynamic_cast<const Kind*>(&field);
+    if (!control) basic::Raise(basic::errObjectRequired, field.Name());
+    return *control;
+}
+
 } // namespace
 
 const std::string& TextOf(const forms::Form& screen, std::string_view name, int index) {
@@ -29,6 +36,12 @@ double NumberOf(const forms::Form& screen, std::string_view name, int index) {
 int CheckValueOf(const forms::Form& screen, std::string_view name) {
     return ControlOf<forms::CheckBox>(screen, name, -1).Value();
 }
+
+const std::string& TextOf(const forms::Control& field) { return ControlOf<forms::TextField>(field).Text(); }
+
+double NumberOf(const forms::Control& field) { return basic::TextAsNumber(TextOf(field)); }
+
+int CheckValueOf(const forms::Control& field) { return ControlOf<forms::CheckBox>(field).Value(); }
 
 data::Recordset& RecordsetOf(const forms::Form& screen, std::string_view dataControl) {
     auto recordset = ControlOf<data::DataControl>(screen, dataControl, -1).Recordset();

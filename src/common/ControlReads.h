@@ -7,8 +7,9 @@
 #include <string_view>
 
 namespace forms {
+class Control;
 class Form;
-}
+} // namespace forms
 namespace data {
 class Recordset;
 }
@@ -19,5 +20,10 @@ const std::string& TextOf(const forms::Form& screen, std::string_view name, int 
 double NumberOf(const forms::Form& screen, std::string_view name, int index = -1);
 // A check box's Value (0 clear, 1 ticked, 2 greyed).
 int CheckValueOf(const forms::Form& screen, std::string_view name);
+// The same reads of a control the screen's line table names: 424 when it is
+// a control of another kind.
+const std::string& TextOf(const forms::Control& field);
+double NumberOf(const forms::Control& field);
+int CheckValueOf(const forms::Control& field);
 // The recordset of a data control; 91 when it has none open.
 data::Recordset& RecordsetOf(const forms::Form& screen, std::string_view dataControl);

@@ -78,7 +78,15 @@ std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_li
 
 const ReturnLine* LineOfPrintItem(LineTable lines, short fieldNo, PrintWhen when) {
     for (const ReturnLine& line : lines) {
-        if (line.printItem == fieldNo && line.printWhen == when && fieldNo != kNoPrintItem) return &line;
+        if (line.printItem.item == fieldNo && line.printItem.when == when && fieldNo != kNoPrintItem) return &line;
+    }
+    return nullptr;
+}
+
+const ReturnLine* LineOfItem(LineTable lines, short fieldNo) {
+    if (fieldNo == kNoPrintItem) return nullptr;
+    for (const ReturnLine& line : lines) {
+        if (line.printItem.item == fieldNo) return &line;
     }
     return nullptr;
 }

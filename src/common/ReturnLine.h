@@ -102,10 +102,22 @@ LineRecompute OnLeaveOnly(Screen* screen, void (Screen::*recompute)()) {
     return {{}, [screen, recompute] { (screen->*recompute)(); }};
 }
 
-// When the printout prints the field's amount.
-enum class PrintWhen { Always, MonthlySchedule };
+// When the printout prints the field's amount: always, or on the monthly
+// schedule only; or by the printout's own rule for that item (a box's mark,
+// a count, an amount under its own condition), which reaches the field
+// through its row.
+enum class PrintWhen { Always, MonthlySchedule, ByItemRule };
 
 inline constexpr short kNoPrintItem = 0;
+
+// The printout item (FieldNo, named by the form's layout) that prints the
+// field, and when.
+struct PrintItem {
+    constexpr PrintItem(short fieldNo = kNoPrintItem, PrintWhen printWhen = PrintWhen::Always)
+        : item(fieldNo), when(printWhen) {}
+    short item;
+    PrintWhen when;
+};
 
 // A label that captions a line: the label, its text, and where it stands on
 // the row's page: at `left`, `width` wide, at the row's top unless `top` is
@@ -131,12 +143,11 @@ struct ReturnLine {
     LineSlots lineAmt = {};
     Tab tab = Tab::Stop;
     Entry entry = Entry::Untouched;
-    short printItem = kNoPrintItem; // the printout item (FieldNo) that prints its amount
+    PrintItem printItem = {}; // the printout item that prints it
     LineRecompute recompute = {};
     forms::Control* next = nullptr; // where Enter moves; null: the Enter work moves itself
     EnterKeyChain::Trigger trigger = EnterKeyChain::Trigger::Enter;
     forms::Control* leavingMovesTo = nullptr; // where leaving the field also moves
-    PrintWhen printWhen = PrintWhen::Always;
 };
 
 using LineTable = std::span<const ReturnLine>;
@@ -158,5 +169,7 @@ void ChainLines(LineTable lines, EnterKeyChain& chain);
 void LoadLineSlots(LineTable lines, LineAmtSlots& slots);
 // The fields the record commands open or close.
 std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_list<Entry> entries);
-// The row whose amount the printout's item fieldNo prints; null when none.
+// The row whose amount the printout's item fieldNo prints `when`; null when none.
 const ReturnLine* LineOfPrintItem(LineTable lines, short fieldNo, PrintWhen when = PrintWhen::Always);
+// The row that names the printout's item fieldNo, however it prints; null when none.
+const ReturnLine* LineOfItem(LineTable lines, short fieldNo);

@@ -4,19 +4,26 @@
 #include "common/PrintoutFileNames.h"
 #include "common/ReturnScreen.h"
 #include "common/TextShapes.h"
+#include "platform/basic/RuntimeError.h"
 #include "platform/forms/Control.h"
 
 bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fieldNo, PrintWhen when,
                      const std::function<bool()>& applies) {
     const ReturnLine* line = LineOfPrintItem(screen.Lines(), fieldNo, when);
     if (line == nullptr) return false;
-    // Read by name as the printout reads every field: text that is no number stops the print.
     if (applies && !applies()) {
         run.StoreItemText(" ");
         return true;
     }
-    run.StoreItemText(FormatAmountOrBlank(NumberOf(screen, line->field->Name(), line->field->Index())));
+    // Text that is no number stops the print.
+    run.StoreItemText(FormatAmountOrBlank(NumberOf(*line->field)));
     return true;
+}
+
+const forms::Control& FieldOfItem(const ReturnScreen& screen, short fieldNo) {
+    const ReturnLine* line = LineOfItem(screen.Lines(), fieldNo);
+    if (line == nullptr) basic::Raise(basic::errObjectRequired, screen.Name() + ".item " + std::to_string(fieldNo));
+    return *line->field;
 }
 
 std::string PrintoutFileName(const ReturnPrintoutPlan& plan, const EmployerHandOver& employer, bool voucher) {

@@ -52,6 +52,11 @@ class ReturnScreen;
 bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fieldNo, PrintWhen when = PrintWhen::Always,
                      const std::function<bool()>& applies = {});
 
+// The field of the row that names item fieldNo, however it prints: how a
+// printout's own rules reach a line or a box. 424 when the screen's table
+// names no field for the item.
+const forms::Control& FieldOfItem(const ReturnScreen& screen, short fieldNo);
+
 class ReturnPrintout {
 public:
     ReturnPrintout(EmployerHandOver employer, printing::DMWin& control)

@@ -1,5 +1,6 @@
 // Every return screen's line table against what its rows name elsewhere: each
-// column is one of its table's, each printout item has a place on the page.
+// column is one of its table's, each printout item has a place on the page
+// and names one row only (the printout reaches the field through it).
 // (That each caption fits its label is checked in the real windows, by the
 // desktop's label test.)
 #include <gtest/gtest.h>
@@ -47,8 +48,12 @@ std::vector<std::string> Mismatches(const ReturnScreen& screen, const char* tabl
         if (line.column != nullptr && !HasColumn(*def, line.column)) {
             found.push_back(where + "no column " + line.column + " in " + table);
         }
-        if (line.printItem != kNoPrintItem && !Placed(layout, line.printItem)) {
-            found.push_back(where + "item " + std::to_string(line.printItem) + " has no place on the page");
+        const short item = line.printItem.item;
+        if (item != kNoPrintItem && !Placed(layout, item)) {
+            found.push_back(where + "item " + std::to_string(item) + " has no place on the page");
+        }
+        if (item != kNoPrintItem && LineOfItem(screen.Lines(), item) != &line) {
+            found.push_back(where + "item " + std::to_string(item) + " is named by another row too");
         }
     }
     return found;

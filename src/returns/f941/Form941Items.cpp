@@ -2,6 +2,7 @@
 
 #include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
+#include "returns/f941/Form941Layout.h"
 
 #include "common/ControlReads.h"
 #include "common/TextShapes.h"
@@ -9,6 +10,7 @@
 #include "platform/basic/TextToNumber.h"
 
 using basic::Left;
+using namespace item941;
 
 namespace {
 
@@ -25,29 +27,35 @@ constexpr double kScheduleLiability = 2499.99;
 
 } // namespace
 
-std::string Form941Items::Amount(const char* field, int index) const {
-    return FormatAmountOrBlank(NumberOf(screen_, field, index));
+std::string Form941Items::Amount(short item) const {
+    return FormatAmountOrBlank(NumberOf(FieldOfItem(screen_, item)));
 }
 
-const std::string& Form941Items::PeriodCode() const { return TextOf(screen_, "mskQtr_yr"); }
+const std::string& Form941Items::PeriodCode() const { return screen_.mskQtr_yr.Text(); }
 
 // An empty line 12 counts as 0; text that is no number stops the print.
-double Form941Items::Line12() const { return NumberOf(screen_, "fpLine12"); }
+double Form941Items::Line12() const { return NumberOf(FieldOfItem(screen_, item941::Line12)); }
+
+bool Form941Items::Ticked(short item) const { return CheckValueOf(FieldOfItem(screen_, item)) == 1; }
+
+std::string Form941Items::Box(short item) const { return CheckMark(CheckValueOf(FieldOfItem(screen_, item))); }
+
+void Form941Items::StoreBox(short item) { run_.StoreItemText(Box(item)); }
 
 void Form941Items::Page1Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
-    case 1: run_.StoreItemText(EinBoxesText(employer.Pyr_TaxId)); break;
-    case 8:
+    case EinBoxes: run_.StoreItemText(EinBoxesText(employer.Pyr_TaxId)); break;
+    case QuarterBox:
         StoreQuarterBoxTop();
         run_.StoreItemText("X");
         break;
-    case 9: run_.StoreItemText(CountOrBlank(NumberOf(screen_, "mskNo_Employee"))); break;
-    case 12: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check2"))); break;
+    case Line1Employees: run_.StoreItemText(CountOrBlank(NumberOf(FieldOfItem(screen_, Line1Employees)))); break;
+    case Line4Box: StoreBox(Line4Box); break;
     default:
-        // 35 and 36 have places but nothing to print: a blank, so that they
-        // never print line 11c's text a second time.
+        // Unused35 and Unused36 have places but nothing to print: a blank,
+        // so that they never print line 11c's text a second time.
         run_.StoreItemText(" ");
         break;
     }
@@ -64,64 +72,63 @@ void Form941Items::StoreQuarterBoxTop() {
 void Form941Items::Line16Box(short fieldNo) {
     run_.StoreItemText(" ");
     switch (fieldNo) {
-    case 43:
+    case Line16SmallBox:
         if (Line12() < kSmallLiability) run_.StoreItemText("X");
         break;
-    case 44:
-        if (Line12() > kScheduleLiability && CheckValueOf(screen_, "Check6") == 1) run_.StoreItemText("X");
+    case Line16MonthlyBox:
+        if (Line12() > kScheduleLiability && Ticked(Line16MonthlyBox)) run_.StoreItemText("X");
         break;
-    default: {
-        static constexpr const char* kMonths[] = {"fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D"};
-        if (CheckValueOf(screen_, "Check6") == 1 && Line12() > kScheduleLiability)
-            run_.StoreItemText(Amount(kMonths[fieldNo - 45]));
+    default: // the months and their total
+        if (Ticked(Line16MonthlyBox) && Line12() > kScheduleLiability)
+            StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
         break;
-    }
     }
 }
 
 void Form941Items::Page2Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo)) return;
     switch (fieldNo) {
-    case 40:
+    case HeaderName:
         run_.StoreItemText(" ");
         run_.StoreItemText(run_.Employer.EmployerName1);
         break;
-    case 41:
+    case HeaderEin:
         run_.StoreItemText(" ");
         run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId));
         break;
-    case 43:
-    case 44:
-    case 45:
-    case 46:
-    case 47:
-    case 48: Line16Box(fieldNo); break;
-    case 49: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check5"))); break;
-    case 102: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check3"))); break;
-    case 103: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check10"))); break;
-    case 109: {
+    case Line16SmallBox:
+    case Line16MonthlyBox:
+    case Line16Month1:
+    case Line16Month2:
+    case Line16Month3:
+    case Line16Total: Line16Box(fieldNo); break;
+    case Line16SemiweeklyBox:
+    case Line15ApplyBox:
+    case Line15RefundBox: StoreBox(fieldNo); break;
+    case Line11f: {
         // The count of individuals prints as the number itself, not as an amount.
-        const double individuals = basic::Val(TextOf(screen_, "MaskEdBox2"));
+        const double individuals = basic::Val(TextOf(FieldOfItem(screen_, Line11f)));
         if (individuals > 0) run_.StoreItemText(individuals);
         else run_.StoreItemText(" ");
         break;
     }
     default:
-        // 42, and 13h and 13i, which this revision never prints.
+        // Unused42, and 13h and 13i, which this revision never prints.
         run_.StoreItemText(" ");
         break;
     }
 }
 
 void Form941Items::Page3Item(short fieldNo) {
-    if (fieldNo == 40 || fieldNo == 41) return Page2Item(fieldNo);
+    if (fieldNo == HeaderName || fieldNo == HeaderEin) return Page2Item(fieldNo);
     if (StoreLineAmount(run_, screen_, fieldNo) || StoreSignatureItem(run_, employer_, fieldNo, FirmZipText)) return;
     switch (fieldNo) {
-    case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
-    case 83: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check1"))); break;
-    case 107: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check9"))); break;
+    case Line17Box:
+    case Line18aBox:
+    case Line18bBox: StoreBox(fieldNo); break;
     default:
-        // 50, 51, 52 and 82: places on the form this revision leaves empty.
+        // Unused50 to Unused52 and Unused82: places on the form this
+        // revision leaves empty.
         run_.StoreItemText(" ");
         break;
     }
@@ -129,5 +136,5 @@ void Form941Items::Page3Item(short fieldNo) {
 
 void Form941Items::VoucherItem(short fieldNo) {
     StoreVoucherItem(
-        run_, PeriodCode(), [this] { return Amount("fpLine15"); }, fieldNo);
+        run_, PeriodCode(), [this] { return Amount(Line14); }, fieldNo);
 }

@@ -20,16 +20,21 @@ public:
     void Page3Item(short fieldNo);   // 40, 41, 81 to 90, 104 to 107, 50 to 70
     void VoucherItem(short fieldNo); // 71 to 80
 
-    // The amount of a line field as the printout prints it.
-    std::string Amount(const char* field, int index = -1) const;
+    // The amount of the line that the screen's line table names for an item,
+    // as the printout prints it.
+    std::string Amount(short item) const;
+    // A box's mark, from the check box the screen's line table names for an
+    // item; and that mark stored as the item's text.
+    std::string Box(short item) const;
+    void StoreBox(short item);
     // Item 8: moves the quarter's box down from the first quarter's place.
     void StoreQuarterBoxTop();
     // The return screen's period code ("322").
     const std::string& PeriodCode() const;
-    const forms::Form& Screen() const { return screen_; }
 
 private:
     double Line12() const;
+    bool Ticked(short item) const;
     void Line16Box(short fieldNo);
 
     const ReturnScreen& screen_;

@@ -1,9 +1,8 @@
 #include "returns/f941/Form941TracedPrintout.h"
 
-#include "common/ControlReads.h"
-#include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 #include "platform/forms/Dialogs.h"
+#include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PrintoutPlan.h"
 
 namespace {
@@ -80,15 +79,15 @@ void Form941TracedPrintout::Page1Item(const Form941TracedDesign& design, short f
     case 25:
     case 26:
     case 28: run_.StoreItemText(" "); break;
-    case 32: run_.StoreItemText(items_.Amount("fpLine14")); break;
+    case 32: run_.StoreItemText(items_.Amount(item941::Line13i)); break;
     case 33: {
-        const std::string balanceDue = items_.Amount("fpLine15");
+        const std::string balanceDue = items_.Amount(item941::Line14);
         run_.VoucherChoice = balanceDue == " " ? "No" : "Yes";
         run_.StoreItemText(balanceDue);
         break;
     }
-    case 34: run_.StoreItemText(items_.Amount("fpLine16", 1)); break;
-    case 35: run_.StoreItemText(CheckMark(CheckValueOf(items_.Screen(), "Check3"))); break;
+    case 34: run_.StoreItemText(items_.Amount(item941::Line15)); break;
+    case 35: items_.StoreBox(item941::Line15ApplyBox); break;
     default: design.page1Item(fieldNo); break;
     }
 }

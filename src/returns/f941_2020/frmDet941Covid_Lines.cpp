@@ -8,6 +8,7 @@
 
 #include "common/DottedCaption.h"
 #include "common/LineArithmetic.h"
+#include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941Slots.h"
 
 namespace {
@@ -44,14 +45,16 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
     constexpr Tab kSkip = Tab::Skip;
     constexpr Entry kKept = Entry::Untouched;
     constexpr Entry kAdd = Entry::OpenedByAdd;
+    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
+    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
 
     // clang-format off
     return {
         // field       line    column              page row left         width   slots             tab    entry  print recompute                          Enter moves to
         // page 0: lines 1 to 11c
         {&mskNo_Employee, "1", {{&Label5(0), "Label5", kLabelLeft, 4100}},
-                                    "No_Employee",     {0, 0,  kColumn1, 800},     {},                kStop, kAdd,  0,   {},                                &Check2},
-        {&Check2,      "4", {},     "Not_Subj",        {0, 0,  6200, 4400},        {},                kStop, kAdd,  0,   {},                                &fpLine2},
+                                    "No_Employee",     {0, 0,  kColumn1, 800},     {},                kStop, kAdd,  {item941::Line1Employees, kByRule},   {},                                &Check2},
+        {&Check2,      "4", {},     "Not_Subj",        {0, 0,  6200, 4400},        {},                kStop, kAdd,  {item941::Line4Box, kByRule},   {},                                &fpLine2},
         {&fpLine2,     "2", {{&Label5(1), DottedCaption("2  Wages, tips and other compensation", 5, " (2)"), kLabelLeft, 4100}},
                                     "L_2",             {0, 1,  kColumn1},          {Line2},           kStop, kAdd,  10,  {},                                &fpLine3},
         {&fpLine3,     "3", {{&Label6, "3  Inc. tax withheld.... (3)", kLabelLeft, 4100}},
@@ -77,7 +80,7 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
         {&fpLine8,     "5e", {{&Label15, "5e  Total soc. sec. and Med. taxes (5a + 5a(i) + 5a(ii) +5b + 5c + 5d)  =  (5e)", kLabelLeft, kWide}},
                                     "L_8",             {0, 10, kColumn2},          {Total5e},         kSkip, kKept, 19,  taxLines_.Line5e()},
         {&fpLine5f,    "5f", {{&Label39, DottedCaption("5f Section 312(g) Notice and Demand -- Tax due on unreported tips (see instructions)", 19, " (5f)"), kLabelLeft, kWide}},
-                                    "L6c_ExemptWages", {0, 11, kColumn2},          {},                kStop, kKept, 0,   taxLines_.Line5fToCents(*this),    &fpLine9B},
+                                    "L6c_ExemptWages", {0, 11, kColumn2},          {},                kStop, kKept, {item941::Line5f, kByRule},   taxLines_.Line5fToCents(*this),    &fpLine9B},
         {&fpLine5,     "6", {{&Label42, "6 Total taxes before adjustmnets:     lines 3 + 5e + 5f  =   (6)", kLabelLeft, kWide}},
                                     "L_5",             {0, 12, kColumn2},          {},                kSkip, kKept, 20,  taxLines_.Line6()},
         {&fpLine9B,    "7", {{&Label19, "7  Current quarter's adjustment for fractions of cents..", kLabelLeft, kLeftHalf}},
@@ -120,23 +123,23 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
                                     "L_15",            {1, 10, kColumn2},          {},                kSkip, kKept, 100, BalanceDueOf(fpLine12, fpLine14)},
         {&fpLine16(1), "15", {{&Label33(1), DottedCaption("15  Overpayment", 10), kLabelLeft, 1800}},
                                     "L_16",            {1, 11, kColumn2},          {},                kSkip, kKept, 101, OverpaymentOf(fpLine12, fpLine14)},
-        {&Check3,      "15", {},    "Apply_Nxt",       {1, 11, 2000, 3800},        {},                kStop, kKept, 0},
-        {&Check4,      "15", {},    "Refunded",        {1, 11, 6000, 2000},        {},                kStop, kKept, 0},
-        {&Check6,      "16", {},    "Monthly",         {1, 14, kLabelLeft, 4000},  {},                kStop, kKept, 0,   {},                                &Check5},
-        {&Check5,      "16", {},    "SemiWkly",        {1, 14, 4300, 3000},        {},                kStop, kKept, 0,   {},                                &Command4},
+        {&Check3,      "15", {},    "Apply_Nxt",       {1, 11, 2000, 3800},        {},                kStop, kKept, {item941::Line15ApplyBox, kByRule}},
+        {&Check4,      "15", {},    "Refunded",        {1, 11, 6000, 2000},        {},                kStop, kKept, {item941::Line15RefundBox, kByRule}},
+        {&Check6,      "16", {},    "Monthly",         {1, 14, kLabelLeft, 4000},  {},                kStop, kKept, {item941::Line16MonthlyBox, kByRule},   {},                                &Check5},
+        {&Check5,      "16", {},    "SemiWkly",        {1, 14, 4300, 3000},        {},                kStop, kKept, {item941::Line16SemiweeklyBox, kByRule},   {},                                &Command4},
         // month 3's check decides where Enter goes
         {&fpLine17A,   "16", {{&Label29, "Month 1", 1500, 1400}, {&Label28, "Tax Liability:", kLabelLeft, 1300}},
-                                    "L_20_A",          {1, 15, 3000},              {Month1},          kStop, kAdd,  0,   {},                                           &fpLine17B},
+                                    "L_20_A",          {1, 15, 3000},              {Month1},          kStop, kAdd,  {item941::Line16Month1, kMonthly},   {},                                           &fpLine17B},
         {&fpLine17B,   "16", {{&Label30, "Month 2", 1500, 1400}},
-                                    "L_20_B",          {1, 16, 3000},              {Month2},          kStop, kAdd,  0,   {},                                           &fpLine17C},
+                                    "L_20_B",          {1, 16, 3000},              {Month2},          kStop, kAdd,  {item941::Line16Month2, kMonthly},   {},                                           &fpLine17C},
         {&fpLine17C,   "16", {{&Label31, "Month 3", 1500, 1400}},
-                                    "L_20_C",          {1, 17, 3000},              {Month3},          kStop, kAdd,  0,   months_.Month3Check(),                         nullptr},
+                                    "L_20_C",          {1, 17, 3000},              {Month3},          kStop, kAdd,  {item941::Line16Month3, kMonthly},   months_.Month3Check(),                         nullptr},
         {&fpLine17D,   "16", {{&Label34, "Total liability for quarter", kLabelLeft, 2800}, {&Label35, "Total must equal line 12.", 4800, 2800}},
-                                    "L_20_D",          {1, 18, 3000},              {QuarterTotal},    kStop, kKept, 0,   months_.QuarterTotal()},
+                                    "L_20_D",          {1, 18, 3000},              {QuarterTotal},    kStop, kKept, {item941::Line16Total, kMonthly},   months_.QuarterTotal()},
         // page 2: lines 17 to 25
         {&Check8,      "17", {{&Label59, "and enter the final date you paid wages", kLabelLeft, kWide, LineTop(2)}, {&Label60, "also attach a statement to your return. See instructions.", kLabelLeft, kWide, LineTop(3)}},
-                                    "OutOfBusiness",   {2, 0,  kLabelLeft, 11000}, {},                kStop, kKept, 0,   {},                                &Check1},
-        {&Check1,      "18", {},    "Seasonal",        {2, 1,  kLabelLeft, 11000}, {},                kStop, kAdd,  0,   {},                                &fpLine19},
+                                    "OutOfBusiness",   {2, 0,  kLabelLeft, 11000}, {},                kStop, kKept, {item941::Line17Box, kByRule},   {},                                &Check1},
+        {&Check1,      "18", {},    "Seasonal",        {2, 1,  kLabelLeft, 11000}, {},                kStop, kAdd,  {item941::Line18aBox, kByRule},   {},                                &fpLine19},
         {&fpLine19,    "19", {{&Label50, DottedCaption("19 Qualified health plan expenses allocable to qualified sick leave wages", 57, " (19)"), kLabelLeft, kWide}},
                                     "L_19",            {2, 4,  kColumn2},          {},                kStop, kKept, 84,   {},                                &fpLine20},
         {&fpLine20,    "20", {{&Label51, DottedCaption("20 Qualified health plan expenses allocable to qualified family leave wages", 55, " (20)"), kLabelLeft, kWide}},
@@ -149,9 +152,9 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
         {&fpLine23,    "23", {{&Label54, DottedCaption("23 Credit from Form 5884-C, line 11, for this quarter", 92, " (23)"), kLabelLeft, kWide}},
                                     "L23",             {2, 8,  kColumn2},          {},                kStop, kKept, 88,   {},                                &fpLine24},
         {&fpLine24,    "24", {{&Label55, "24 Qualified wages paid March 13 through March 31, 2020, for the employee retention", kLabelLeft, kWide, LineTop(9)}, {&Label56, DottedCaption("credit (use this line only for the second quarter filing of Form 941)", 71, " (24)"), kLabelLeft, kWide}},
-                                    "L24",             {2, 10, kColumn2},          {},                kStop, kKept, 0,   {},                                &fpLine25},
+                                    "L24",             {2, 10, kColumn2},          {},                kStop, kKept, {item941::Line24, kByRule},   {},                                &fpLine25},
         {&fpLine25,    "25", {{&Label57, "25 Qualified health plan expenses allocable to wages reported on line 24 (use this line only", kLabelLeft, kWide, LineTop(11)}, {&Label58, DottedCaption("for the second quarter filing of Form 941)", 108, " (25)"), kLabelLeft, kWide}},
-                                    "L25",             {2, 12, kColumn2},          {},                kStop, kKept, 0,   {},                                &cmdClose},
+                                    "L25",             {2, 12, kColumn2},          {},                kStop, kKept, {item941::Line25, kByRule},   {},                                &cmdClose},
     };
     // clang-format on
 }

@@ -1,9 +1,15 @@
 #include "returns/f941_early/EarlyForm941Items.h"
 
 #include "common/ControlReads.h"
+#include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 #include "common/TextShapes.h"
+#include "returns/f941/Form941Layout.h"
+#include "returns/f941_early/EarlyForm941Layout.h"
 #include "returns/f941_early/EarlyForm941Screen.h"
+
+using namespace item941;
+using namespace itemEarly941;
 
 namespace {
 
@@ -11,8 +17,6 @@ namespace {
 // the other the monthly schedule does; whole cents make one of them hold.
 constexpr double kSmallLiability = 2500.0;
 constexpr double kScheduleLiability = 2499.99;
-
-constexpr const char* kMonths[] = {"fpLine17A", "fpLine17B", "fpLine17C", "fpLine17D"};
 
 } // namespace
 
@@ -24,28 +28,26 @@ EarlyForm941Items::EarlyForm941Items(const EarlyForm941Screen& screen, const Emp
 // same box, moved down from the first quarter's for the others).
 void EarlyForm941Items::StoreQuarterBox() {
     run_.StoreItemText(" ");
-    form941_.Page1Item(8);
+    form941_.Page1Item(QuarterBox);
 }
 
 // A count of the older layouts: blank for 0, else its whole digits.
-void EarlyForm941Items::StoreCount(const char* field) { run_.StoreItemText(CountOrBlank(NumberOf(screen_, field))); }
-
-void EarlyForm941Items::StoreBox(const char* checkBox) {
-    run_.StoreItemText(CheckMark(CheckValueOf(screen_, checkBox)));
+void EarlyForm941Items::StoreCount(short item) {
+    run_.StoreItemText(CountOrBlank(NumberOf(FieldOfItem(screen_, item))));
 }
 
 void EarlyForm941Items::Page1Item(short fieldNo) {
     switch (fieldNo) {
-    case 8: StoreQuarterBox(); break;
-    case 25: StoreCount("fpLongInt1"); break;
-    case 26: run_.StoreItemText(FormatAmountOrBlank(NumberOf(screen_, screen_.TotalTax().Name()))); break;
-    case 27:
+    case QuarterBox: StoreQuarterBox(); break;
+    case CobraIndividuals:
+    case ExemptIndividuals: StoreCount(fieldNo); break;
+    case TotalTax: run_.StoreItemText(FormatAmountOrBlank(NumberOf(screen_.TotalTax()))); break;
+    case Line5f:
         run_.StoreItemText(" ");
         StoreLineAmount(run_, screen_, fieldNo);
         break;
-    case 35: StoreBox("Check3"); break;
-    case 36: StoreBox("Check4"); break;
-    case 37: StoreCount("fpLongInt4"); break;
+    case ApplyBox:
+    case RefundBox: form941_.StoreBox(fieldNo); break;
     default: form941_.Page1Item(fieldNo); break;
     }
 }
@@ -53,29 +55,38 @@ void EarlyForm941Items::Page1Item(short fieldNo) {
 // Line 16 (14 on the twin): the box for a small total tax, or the monthly
 // schedule's box, months and total.
 void EarlyForm941Items::StoreMonthlySchedule(short fieldNo) {
-    const double totalTax = NumberOf(screen_, screen_.TotalTax().Name());
-    const bool monthly = totalTax > kScheduleLiability && CheckValueOf(screen_, "Check6") == 1;
+    const double totalTax = NumberOf(screen_.TotalTax());
+    const bool monthly =
+        totalTax > kScheduleLiability && CheckValueOf(FieldOfItem(screen_, Line16MonthlyBox)) == 1;
     run_.StoreItemText(" ");
-    if (fieldNo == 43) {
+    if (fieldNo == Line16SmallBox) {
         if (totalTax < kSmallLiability) run_.StoreItemText("X");
-    } else if (fieldNo == 44) {
+    } else if (fieldNo == Line16MonthlyBox) {
         if (monthly) run_.StoreItemText("X");
     } else if (monthly) {
-        run_.StoreItemText(FormatAmountOrBlank(NumberOf(screen_, kMonths[fieldNo - 45])));
+        StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
     }
 }
 
 void EarlyForm941Items::Page2Item(short fieldNo) {
     // clang-format off
     switch (fieldNo) {
-    case 40: case 41: case 49: form941_.Page2Item(fieldNo); break;
-    case 43: case 44: case 45: case 46: case 47: case 48: StoreMonthlySchedule(fieldNo); break;
-    case 52:
-        run_.StoreItemText(" ");
-        if (CheckValueOf(screen_, "Check1") == 1) run_.StoreItemText("X");
+    case HeaderName: case HeaderEin: case Line16SemiweeklyBox: form941_.Page2Item(fieldNo); break;
+    case Line16SmallBox: case Line16MonthlyBox: case Line16Month1: case Line16Month2: case Line16Month3: case Line16Total:
+        StoreMonthlySchedule(fieldNo);
         break;
-    case 42: case 50: case 51: run_.StoreItemText(" "); break;
+    case SeasonalBox:
+        run_.StoreItemText(" ");
+        if (CheckValueOf(FieldOfItem(screen_, SeasonalBox)) == 1) run_.StoreItemText("X");
+        break;
+    case Unused42: case Unused50: case Unused51: run_.StoreItemText(" "); break;
     default: form941_.Page3Item(fieldNo); break; // the designee, signer and paid preparer
     }
     // clang-format on
+}
+
+// The voucher pays the balance due of line 14.
+void EarlyForm941Items::VoucherItem(short fieldNo) {
+    StoreVoucherItem(
+        run_, PeriodCode(), [this] { return form941_.Amount(BalanceDue); }, fieldNo);
 }

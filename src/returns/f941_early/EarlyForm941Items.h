@@ -16,14 +16,13 @@ public:
 
     void Page1Item(short fieldNo);                                     // 1 to 39
     void Page2Item(short fieldNo);                                     // 40 to 70
-    void VoucherItem(short fieldNo) { form941_.VoucherItem(fieldNo); } // 71 to 80
+    void VoucherItem(short fieldNo);                                   // 71 to 80
 
     const std::string& PeriodCode() const { return form941_.PeriodCode(); }
 
 private:
     void StoreQuarterBox();
-    void StoreCount(const char* field);
-    void StoreBox(const char* checkBox);
+    void StoreCount(short item);
     void StoreMonthlySchedule(short fieldNo);
 
     const EarlyForm941Screen& screen_;

@@ -10,6 +10,22 @@
 
 inline constexpr int kEarlyForm941LayoutRows = 81;
 
+// The items these printouts print by their own rules where the Form 941
+// printout has others; the rest they print as it does, under its names.
+namespace itemEarly941 {
+// clang-format off
+enum Item : short {
+    CobraIndividuals  = 25, // line 12b, the number of individuals
+    TotalTax          = 26, // line 12, the total tax
+    BalanceDue        = 33, // line 14
+    ApplyBox          = 35, // line 15 box: apply to next return
+    RefundBox         = 36, // line 15 box: refund
+    ExemptIndividuals = 37, // line 12c (older layout)
+    SeasonalBox       = 52, // the seasonal employer's box
+};
+// clang-format on
+} // namespace itemEarly941
+
 // Rows that stand elsewhere when the screen was loaded for `periodCode`.
 struct PeriodLayoutRule {
     const char* periodCode;

@@ -7,6 +7,8 @@
 // its line 13 after the deposits is frmDet941's line 12.
 
 #include "returns/f941_early/EarlyForm941Screen.h"
+#include "returns/f941/Form941Layout.h"
+#include "returns/f941_early/EarlyForm941Layout.h"
 #include "returns/f941_early/EarlyForm941Slots.h"
 
 #include "common/DottedCaption.h"
@@ -49,6 +51,8 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     constexpr Tab kSkip = Tab::Skip;
     constexpr Entry kKept = Entry::Untouched;
     constexpr Entry kAdd = Entry::OpenedByAdd;
+    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
+    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
     forms::Control* afterLine9 = credit ? static_cast<forms::Control*>(&fpLine12a) : &fpLine14;
 
     // The rows stand in tab order: the boxes, the lines of older layouts,
@@ -57,13 +61,13 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     std::vector<ReturnLine> lines = {
         // field          line   labels: label, text, left, top, width
         //                                         column                   place (left, top, width, height)  slots                         tab    entry   print recompute                  Enter moves to
-        {&Check1,         "", {},                  "Seasonal",              OnForm(1680, 480, 2775, 255),   {},                               kStop, kAdd,   0,   {},                          &mskNo_Employee},
-        {&Check2,         "4", {},                 "Not_Subj",              OnForm(120, 3000, 3135, 255),   {},                               kStop, kAdd,   0,   {},                          &fpCurrency1},
-        {&Check3,         "15", {},                "Apply_Nxt",             OnForm(4920, 6480, 3135, 255),  {},                               kStop, kAdd,   0,   {},                          &Check4},
-        {&Check4,         "15", {},                "Refunded",              OnForm(8160, 6480, 1455, 255),  {},                               kStop, kAdd,   0,   {},                          &Check5},
+        {&Check1,         "", {},                  "Seasonal",              OnForm(1680, 480, 2775, 255),   {},                               kStop, kAdd,   {itemEarly941::SeasonalBox, kByRule},   {},                          &mskNo_Employee},
+        {&Check2,         "4", {},                 "Not_Subj",              OnForm(120, 3000, 3135, 255),   {},                               kStop, kAdd,   {item941::Line4Box, kByRule},   {},                          &fpCurrency1},
+        {&Check3,         "15", {},                "Apply_Nxt",             OnForm(4920, 6480, 3135, 255),  {},                               kStop, kAdd,   {itemEarly941::ApplyBox, kByRule},   {},                          &Check4},
+        {&Check4,         "15", {},                "Refunded",              OnForm(8160, 6480, 1455, 255),  {},                               kStop, kAdd,   {itemEarly941::RefundBox, kByRule},   {},                          &Check5},
         {&Check5,         "16", {At(Label38, "16  Monthly Summary of Fed. Tax Liability:", 360, 6840, 3735)},
-                                                   "SemiWkly",              OnForm(4320, 6840, 2895, 255),  {},                               kStop, kAdd,   0,   {},                          &Check6},
-        {&Check6,         "16", {},                "Monthly",               OnForm(7440, 6840, 2655, 255),  {},                               kStop, kAdd,   0,   {},                          &fpLine17A},
+                                                   "SemiWkly",              OnForm(4320, 6840, 2895, 255),  {},                               kStop, kAdd,   {item941::Line16SemiweeklyBox, kByRule},   {},                          &Check6},
+        {&Check6,         "16", {},                "Monthly",               OnForm(7440, 6840, 2655, 255),  {},                               kStop, kAdd,   {item941::Line16MonthlyBox, kByRule},   {},                          &fpLine17A},
         // lines of older layouts, bound and never shown
         {&fpLongInt3,     "6b", {},                "L6b_NoEmployees",       OnForm(6480, 4320, 1215, 300),  {},                               kSkip, kKept,  0,   {},                          &fpCurrency1},
         {&fpLongInt2,     "6a", {At(Label41, "Lines 6a through 6d - Reserved for Future Use.", 360, 3960, 4095)},
@@ -72,7 +76,7 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
                                                    "L12e",                  OnForm(6480, 5820, 1215, 300),  {},                               kSkip, kKept,  39},
         {&fpCurrency3,    "12d", {},               "L12d_ExemptWages",      OnForm(5160, 5820, 1215, 300),  {},                               kStop, kKept,  38},
         {&fpLongInt4,     "12c", {At(Label49, "(12c)", 4440, 5580, 615)},
-                                                   "L12c_ExemptIndividuals",OnForm(5160, 5520, 1215, 300),  {},                               kStop, kKept,  0,   {},                          &fpCurrency3},
+                                                   "L12c_ExemptIndividuals",OnForm(5160, 5520, 1215, 300),  {},                               kStop, kKept,  {itemEarly941::ExemptIndividuals, kByRule},   {},                          &fpCurrency3},
         {&fpCurrency2,    "6d", {},                "L6d_ExemptTaxes",       OnForm(6480, 4680, 1215, 300),  {},                               kSkip, kKept,  28},
         {&fpCurrency1,    "5f", {At(Label39, DottedCaption("5f Section 312(g) Notice and Demand -- Tax due on unreported tips (see instructions)", 45), 360, 3360, 7935),
                                  At(Label50, "(5f)", 8400, 3360, 375)},
@@ -80,28 +84,28 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
         {&fpLine11and12a, "12", {At(Label20, "12 Total Tax  Line 10 - 11  (12)", 360, 5640, 7935)},
                                                    "L13TotalPayments",      OnForm(8760, 5520, 1215, 300),  {},                               kSkip, kKept,  0,   line12or13},
         {&fpLongInt1,     "12b", {At(Label8, "12b # of Individuals - COBRA", 6480, 4920, 2175)},
-                                                   "L12bCobraIndividuals",  OnForm(6480, 5220, 1215, 300),  {},                               kStop, kKept,  0,   {},                          &fpLine12a},
+                                                   "L12bCobraIndividuals",  OnForm(6480, 5220, 1215, 300),  {},                               kStop, kKept,  {itemEarly941::CobraIndividuals, kByRule},   {},                          &fpLine12a},
         {&fpLine12a,      "11", {At(Label45, "11  Qual. small bus. payroll tax credit for increasing research activities...(11)", 360, 5340, 4695),
                                  At(Label7, "12a COBRA payments", 5160, 4920, 1335)},
                                                    "L12aCobra",             OnForm(5160, 5220, 1215, 300),  {},                               kStop, credit ? kAdd : kKept,
                                                                                                                                                                     24,  {},                          &fpLine14},
         // the monthly summary
         {&fpLine17D,      "16d", {At(Label37, "16  (d)", 6840, 7200, 615)},
-                                                   "L_20_D",                OnForm(7560, 7080, 1215, 300),  {QuarterTotal},                   kSkip, kKept,  0,   TotalOf({&fpLine17A, &fpLine17B, &fpLine17C})},
+                                                   "L_20_D",                OnForm(7560, 7080, 1215, 300),  {QuarterTotal},                   kSkip, kKept,  {item941::Line16Total, kMonthly},   TotalOf({&fpLine17A, &fpLine17B, &fpLine17C})},
         // the month check decides where Enter goes
         {&fpLine17C,      "16c", {At(Label36, "16  (c)", 4680, 7200, 615)},
-                                                   "L_20_C",                OnForm(5400, 7080, 1215, 300),  {Month3},                         kStop, kAdd,   0,   enter(&S::Month3_Enter),     nullptr},
+                                                   "L_20_C",                OnForm(5400, 7080, 1215, 300),  {Month3},                         kStop, kAdd,   {item941::Line16Month3, kMonthly},   enter(&S::Month3_Enter),     nullptr},
         {&fpLine17B,      "16b", {At(Label35, "16  (b)", 2520, 7200, 615)},
-                                                   "L_20_B",                OnForm(3240, 7080, 1215, 300),  {Month2},                         kStop, kAdd,   0,   {},                          &fpLine17C},
+                                                   "L_20_B",                OnForm(3240, 7080, 1215, 300),  {Month2},                         kStop, kAdd,   {item941::Line16Month2, kMonthly},   {},                          &fpLine17C},
         {&fpLine17A,      "16a", {At(Label34, "16  (a)", 360, 7200, 615)},
-                                                   "L_20_A",                OnForm(1080, 7080, 1215, 300),  {Month1},                         kStop, kAdd,   0,   {},                          &fpLine17B},
+                                                   "L_20_A",                OnForm(1080, 7080, 1215, 300),  {Month1},                         kStop, kAdd,   {item941::Line16Month1, kMonthly},   {},                          &fpLine17B},
         // lines 13 to 15: the deposits and the balance
         {&fpLine16,       "15", {At(Label33, DottedCaption("15  Overpayment", 24), 360, 6600, 2655),
                                  At(Label21, "(15)", 3000, 6600, 375)},
                                                    "L_16",                  OnForm(3480, 6480, 1215, 300),  {},                               kSkip, kKept,  34,  OverpaymentOf(TotalTax(), fpLine14)},
         {&fpLine15,       "14", {At(Label30, DottedCaption("14  Balance due (line 10 minus lines 11 and 13)", 115), 360, 6240, 7935),
                                  At(Label31, "(14)", 8400, 6240, 375)},
-                                                   "L_15",                  OnForm(8760, 6120, 1215, 300),  {},                               kSkip, kKept,  33,  BalanceDueOf(TotalTax(), fpLine14)},
+                                                   "L_15",                  OnForm(8760, 6120, 1215, 300),  {},                               kSkip, kKept,  itemEarly941::BalanceDue, BalanceDueOf(TotalTax(), fpLine14)},
         // the deposits' balance decides where Enter goes
         {&fpLine14,       "13", {At(Label28, DottedCaption("13  Total deposits for the quarter, including overpayment applied from a prior quarter  ", 44), 360, 5940, 7935),
                                  At(Label29, "(13)", 8400, 5940, 375)},
@@ -137,7 +141,7 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
         {&fpLine6D,       "5b", {},                "L_6D",                  OnForm(7440, 1680, 1215, 300),  {Tax5b},                          kSkip, kKept,  16,  TaxAt(fpLine6c, rate::SocialSecurity)},
         {&mskNo_Employee, "1", {At(Label4, "Number of Employees in 3/12 pay period:", 4560, 480, 3735),
                                 At(Label43, "(1)", 8400, 480, 375)},
-                                                   "No_Employee",           OnForm(8760, 480, 735, 300),    {},                               kStop, kAdd,   0,   {},                          &fpLine2},
+                                                   "No_Employee",           OnForm(8760, 480, 735, 300),    {},                               kStop, kAdd,   {item941::Line1Employees, kByRule},   {},                          &fpLine2},
         {&fpLine6c,       "5b", {At(Label11, DottedCaption("    Taxable social security tips", 20, " (5b)"), 360, 1800, 3495),
                                  At(Label12, " X 12.4%  (.124)   =   (5b)                ", 5280, 1800, 2055)},
                                                    "L_6C",                  OnForm(3960, 1680, 1215, 300),  {Tips5b},                         kStop, kAdd,   15,  {},                          &fpLine7A},

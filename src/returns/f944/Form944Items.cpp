@@ -8,6 +8,7 @@
 #include "common/ReturnPrintout.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
+#include "returns/f944/Form944Layout.h"
 #include "returns/f944/Form944Shapes.h"
 
 namespace {
@@ -19,19 +20,19 @@ constexpr double kScheduleLiability = 2499.99;
 
 } // namespace
 
-const std::string& Form944Items::PeriodCode() const { return TextOf(screen_, "mskQtr_yr"); }
+using namespace item944;
 
-std::string Form944Items::Amount(const char* field, int index) const {
-    return FormatAmountOrBlank(NumberOf(screen_, field, index));
-}
+const std::string& Form944Items::PeriodCode() const { return screen_.mskQtr_yr.Text(); }
 
 // An empty line 9 counts as 0; text that is no number stops the print.
-double Form944Items::Line9() const { return NumberOf(screen_, "fpLine12"); }
+double Form944Items::Line9Amount() const { return NumberOf(FieldOfItem(screen_, Line9)); }
 
 bool Form944Items::MonthlyScheduleApplies() const {
-    const double line9 = Line9();
-    return CheckValueOf(screen_, "Check6") == 1 && line9 > kScheduleLiability;
+    const double line9 = Line9Amount();
+    return CheckValueOf(FieldOfItem(screen_, Line13MonthlyBox)) == 1 && line9 > kScheduleLiability;
 }
+
+void Form944Items::StoreBox(short item) { run_.StoreItemText(CheckMark(CheckValueOf(FieldOfItem(screen_, item)))); }
 
 void Form944Items::StoreWhen(bool condition, const std::string& text) { run_.StoreItemText(condition ? text : " "); }
 
@@ -39,9 +40,9 @@ void Form944Items::Page1Item(short fieldNo) {
     if (StoreLineAmount(run_, screen_, fieldNo) || StoreEmployerItem(run_, fieldNo)) return;
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
-    case 1: run_.StoreItemText(Form944EinBoxesText(employer.Pyr_TaxId)); break;
-    case 12: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check2"))); break;
-    default: run_.StoreItemText(" "); break; // 8, 9, 21, 23, 27, 35 to 37, 39
+    case EinBoxes: run_.StoreItemText(Form944EinBoxesText(employer.Pyr_TaxId)); break;
+    case Line3Box: StoreBox(Line3Box); break;
+    default: run_.StoreItemText(" "); break; // the unused places of page 1
     }
 }
 
@@ -53,23 +54,24 @@ void Form944Items::Page2Item(short fieldNo) {
                         [this] { return MonthlyScheduleApplies(); }))
         return;
     switch (fieldNo) {
-    case 40: run_.StoreItemText(run_.Employer.EmployerName1); break;
-    case 41: run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId)); break;
-    case 43: StoreWhen(Line9() < kSmallLiability, "X"); break;
-    case 44: StoreWhen(MonthlyScheduleApplies(), "X"); break;
-    case 49: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check5"))); break;
-    case 103: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check3"))); break;
-    case 104: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check4"))); break;
-    case 115: {
+    case HeaderName: run_.StoreItemText(run_.Employer.EmployerName1); break;
+    case HeaderEin: run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId)); break;
+    case Line13SmallBox: StoreWhen(Line9Amount() < kSmallLiability, "X"); break;
+    case Line13MonthlyBox: StoreWhen(MonthlyScheduleApplies(), "X"); break;
+    case SemiweeklyBox:
+    case ApplyBox:
+    case RefundBox: StoreBox(fieldNo); break;
+    case Line8f: {
         // The count goes to the print control as the field's own value.
-        if (NumberOf(screen_, "fpLongInteger2") > 0) {
-            run_.StoreItemText(static_cast<long long>(NumberOf(screen_, "fpLongInteger2")));
+        const forms::Control& individuals = FieldOfItem(screen_, Line8f);
+        if (NumberOf(individuals) > 0) {
+            run_.StoreItemText(static_cast<long long>(NumberOf(individuals)));
         } else {
             run_.StoreItemText(" ");
         }
         break;
     }
-    default: run_.StoreItemText(" "); break; // 42
+    default: run_.StoreItemText(" "); break; // Unused42
     }
 }
 
@@ -79,14 +81,15 @@ void Form944Items::Page3Item(short fieldNo) {
     }
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
-    case 40: run_.StoreItemText(employer.EmployerName1); break;
-    case 41: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
-    case 81: run_.StoreItemText(CheckMark(CheckValueOf(screen_, "Check8"))); break;
-    default: run_.StoreItemText(" "); break; // 82, 83, 50 to 52
+    case HeaderName: run_.StoreItemText(employer.EmployerName1); break;
+    case HeaderEin: run_.StoreItemText(EinText(employer.Pyr_TaxId)); break;
+    case Line14Box: StoreBox(Line14Box); break;
+    default: run_.StoreItemText(" "); break; // Unused82, Unused83, Unused50 to Unused52
     }
 }
 
 void Form944Items::VoucherItem(short fieldNo) {
     StoreVoucherItem(
-        run_, PeriodCode(), [this] { return Amount("fpLine10"); }, fieldNo);
+        run_, PeriodCode(), [this] { return FormatAmountOrBlank(NumberOf(FieldOfItem(screen_, Line11))); },
+        fieldNo);
 }

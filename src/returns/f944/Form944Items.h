@@ -24,9 +24,9 @@ public:
     const std::string& PeriodCode() const;
 
 private:
-    std::string Amount(const char* field, int index = -1) const;
-    double Line9() const;
+    double Line9Amount() const;
     bool MonthlyScheduleApplies() const;
+    void StoreBox(short item);
     void StoreWhen(bool condition, const std::string& text);
 
     const ReturnScreen& screen_;

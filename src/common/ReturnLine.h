@@ -134,6 +134,18 @@ struct LineLabel {
 // taxed line, a caption's second line).
 using LineLabels = std::vector<LineLabel>;
 
+// The short names the screens' line tables are written in.
+namespace lineTable {
+inline constexpr Tab kStop = Tab::Stop;
+inline constexpr Tab kSkip = Tab::Skip;
+inline constexpr Entry kKept = Entry::Untouched;
+inline constexpr Entry kAdd = Entry::OpenedByAdd;
+inline constexpr Entry kClosed = Entry::ClosedUntilAdd;
+inline constexpr PrintWhen kByRule = PrintWhen::ByItemRule;       // printed by the items code's own rule
+inline constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
+inline constexpr EnterKeyChain::Trigger kEnter = EnterKeyChain::Trigger::Enter;
+} // namespace lineTable
+
 struct ReturnLine {
     forms::Control* field;
     const char* line;   // the form line it really is ("6", "13i"); "" for a box that is none

@@ -20,13 +20,7 @@ std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
         Computed({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f},
                  [this] { return SumOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f}); });
     const LineRecompute line13i = Computed({&fpLine13g, &fpLine13h}, [this] { return fpLine13g.Value() - fpLine13h.Value(); });
-    constexpr Tab kStop = Tab::Stop;
-    constexpr Tab kSkip = Tab::Skip;
-    constexpr Entry kKept = Entry::Untouched;
-    constexpr Entry kAdd = Entry::OpenedByAdd;
-    constexpr Entry kClosed = Entry::ClosedUntilAdd;
-    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
-    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
+    using namespace lineTable;
 
     // 11d's and 13e's Enter targets depend on the quarter (SetPeriodMoves).
     // clang-format off

@@ -41,12 +41,7 @@ std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
                                            [this] { return SumOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d}); });
     // 13g = 13e less the advances of line 13f; leaving 13f always lands on 13g.
     const LineRecompute line13g = Computed({&fpLine13e, &fpLine13f}, [this] { return fpLine13e.Value() - fpLine13f.Value(); });
-    constexpr Tab kStop = Tab::Stop;
-    constexpr Tab kSkip = Tab::Skip;
-    constexpr Entry kKept = Entry::Untouched;
-    constexpr Entry kAdd = Entry::OpenedByAdd;
-    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
-    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
+    using namespace lineTable;
 
     // clang-format off
     return {

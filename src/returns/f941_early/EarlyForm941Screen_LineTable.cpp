@@ -47,12 +47,7 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     const LineRecompute line12or13 =
         credit ? Computed({&fpLine11, &fpLine12a}, [this] { return Cents(fpLine11) - Cents(fpLine12a); })
                : Computed({&fpLine14, &fpLine12a}, [this] { return Cents(fpLine14) + Cents(fpLine12a); });
-    constexpr Tab kStop = Tab::Stop;
-    constexpr Tab kSkip = Tab::Skip;
-    constexpr Entry kKept = Entry::Untouched;
-    constexpr Entry kAdd = Entry::OpenedByAdd;
-    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
-    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
+    using namespace lineTable;
     forms::Control* afterLine9 = credit ? static_cast<forms::Control*>(&fpLine12a) : &fpLine14;
 
     // The rows stand in tab order: the boxes, the lines of older layouts,

@@ -19,12 +19,7 @@ std::vector<ReturnLine> frmDet944Covid::Form944Lines() {
     const LineRecompute line1Wages = Line1_Seed();
     LineRecompute line10j = Line10j_Formula();
     line10j.onEnter = [this] { Line10j_Enter(); };
-    constexpr Tab kStop = Tab::Stop;
-    constexpr Entry kKept = Entry::Untouched;
-    constexpr Entry kAdd = Entry::OpenedByAdd;
-    constexpr auto kEnter = EnterKeyChain::Trigger::Enter;
-    constexpr PrintWhen kByRule = PrintWhen::ByItemRule;    // printed by the items code's own rule
-    constexpr PrintWhen kMonthly = PrintWhen::MonthlySchedule; // printed on the monthly schedule only
+    using namespace lineTable;
 
     // Line 3 (Check2) and the computed lines stay out of the Enter chain;
     // leaving 8c to 8f and 10a to 10g moves on as Enter does; Enter passes

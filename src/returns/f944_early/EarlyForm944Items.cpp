@@ -7,9 +7,11 @@
 #include "common/TextShapes.h"
 #include "platform/basic/Round.h"
 #include "platform/basic/Strings.h"
+#include "returns/f944_early/EarlyForm944PrintLayout.h"
 #include "returns/f944_early/frmdet944.h"
 
 using basic::RTrim;
+using namespace item944early;
 
 namespace {
 
@@ -30,22 +32,20 @@ std::string TaxIdBoxesText(const std::string& taxId) {
     return text;
 }
 
-void EarlyForm944Items::StoreBox(const char* checkBox) {
+void EarlyForm944Items::StoreBox(short item) {
     run_.StoreItemText(" ");
-    run_.StoreItemText(CheckMark(CheckValueOf(screen_, checkBox)));
+    run_.StoreItemText(CheckMark(CheckValueOf(FieldOfItem(screen_, item))));
 }
 
 void EarlyForm944Items::Page1Item(short fieldNo) {
     if (StoreEmployerItem(run_, fieldNo)) return;
     // clang-format off
     switch (fieldNo) {
-    case 1: run_.StoreItemText(TaxIdBoxesText(run_.Employer.Pyr_TaxId)); return;
-    case 8: case 22: case 25: case 31: run_.StoreItemText(" "); return;
-    case 11: StoreBox("Check2"); return;
-    case 24: run_.StoreItemText(CountOrBlank(NumberOf(screen_, "fpLine6E"))); return;
-    case 32: StoreBox("Check3"); return;
-    case 33: StoreBox("Check4"); return;
-    case 9: case 26: case 27: case 34: run_.StoreItemText(" "); break;
+    case EinBoxes: run_.StoreItemText(TaxIdBoxesText(run_.Employer.Pyr_TaxId)); return;
+    case Unused8: case Unused22: case Unused25: case Unused31: run_.StoreItemText(" "); return;
+    case Line3Box: case ApplyBox: case RefundBox: StoreBox(fieldNo); return;
+    case Line6eCount: run_.StoreItemText(CountOrBlank(NumberOf(FieldOfItem(screen_, Line6eCount)))); return;
+    case Line1: case Line7: case Line4e: case Line12: run_.StoreItemText(" "); break;
     default: break;
     }
     // clang-format on
@@ -55,12 +55,12 @@ void EarlyForm944Items::Page1Item(short fieldNo) {
 // Line 13: the box for a small line 9, or the monthly schedule's box, months
 // (by quarter: first months, second months, third months) and total.
 void EarlyForm944Items::StoreLiability(short fieldNo) {
-    const double line9 = basic::Round(NumberOf(screen_, "fpLine9"), 2);
+    const double line9 = basic::Round(NumberOf(FieldOfItem(screen_, Line9)), 2);
     const bool monthly = line9 > kScheduleLiability;
     run_.StoreItemText(" ");
-    if (fieldNo == 43) {
+    if (fieldNo == SmallLiabilityBox) {
         if (line9 < kSmallLiability) run_.StoreItemText("X");
-    } else if (fieldNo == 44) {
+    } else if (fieldNo == MonthlyBox) {
         if (monthly) run_.StoreItemText("X");
     } else if (monthly) {
         StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
@@ -79,55 +79,55 @@ void EarlyForm944Items::StoreSignatureItem(short fieldNo) {
         if (preparer) run_.StoreItemText(text);
     };
     switch (fieldNo) {
-    case 61: when(designee, "X"); break;
-    case 62: when(designee, RTrim(employer_.ContactName)); break;
-    case 63: when(designee, PinText(RTrim(employer_.DesigneePIN))); break;
-    case 64: when(!designee, "X"); break;
-    case 65: run_.StoreItemText(run_.Employer.NameOfSigner); break;
-    case 66: run_.StoreItemText(run_.Employer.TitleOfSigner); break;
-    case 67: run_.StoreItemText(FirmPhoneText(RTrim(employer_.SignersPhone))); break;
-    case 68: firmText(firm.FirmPreparerName); break;
-    case 69: firmText(firm.FirmPTIN); break;
-    case 70: firmText(firm.FirmSelfEmployed == "Y" ? "X" : " "); break;
-    case 71: firmText(firm.FirmName); break;
-    case 72: firmText(FirmEinText(firm.FirmEIN)); break;
-    case 73: firmText(firm.FirmAddress); break;
-    case 74: firmText(firm.FirmCity); break;
-    case 75: firmText(firm.FirmState); break;
-    case 76: firmText(FirmZipText(firm.FirmZip)); break;
-    case 77: firmText(FirmPhoneText(firm.FirmPhone)); break;
-    case 78:
+    case DesigneeYes: when(designee, "X"); break;
+    case DesigneeName: when(designee, RTrim(employer_.ContactName)); break;
+    case DesigneePin: when(designee, PinText(RTrim(employer_.DesigneePIN))); break;
+    case DesigneeNo: when(!designee, "X"); break;
+    case SignerName: run_.StoreItemText(run_.Employer.NameOfSigner); break;
+    case SignerTitle: run_.StoreItemText(run_.Employer.TitleOfSigner); break;
+    case SignerPhone: run_.StoreItemText(FirmPhoneText(RTrim(employer_.SignersPhone))); break;
+    case PreparerName: firmText(firm.FirmPreparerName); break;
+    case PreparerPtin: firmText(firm.FirmPTIN); break;
+    case SelfEmployedBox: firmText(firm.FirmSelfEmployed == "Y" ? "X" : " "); break;
+    case FirmName: firmText(firm.FirmName); break;
+    case FirmEin: firmText(FirmEinText(firm.FirmEIN)); break;
+    case FirmAddress: firmText(firm.FirmAddress); break;
+    case FirmCity: firmText(firm.FirmCity); break;
+    case FirmState: firmText(firm.FirmState); break;
+    case FirmZip: firmText(FirmZipText(firm.FirmZip)); break;
+    case FirmPhone: firmText(FirmPhoneText(firm.FirmPhone)); break;
+    case DesigneePhone:
         if (designee) run_.StoreItemText(FirmPhoneText(employer_.ContactPhone));
         break;
-    default: break; // 58 to 60 print nothing
+    default: break; // Unused58 to Unused60 print nothing
     }
 }
 
 void EarlyForm944Items::Page2Item(short fieldNo) {
-    if (fieldNo >= 43 && fieldNo <= 57) {
+    if (fieldNo >= SmallLiabilityBox && fieldNo <= YearTotal) {
         StoreLiability(fieldNo);
         return;
     }
-    if (fieldNo >= 58) {
+    if (fieldNo >= Unused58) {
         StoreSignatureItem(fieldNo);
         return;
     }
     run_.StoreItemText(" ");
-    if (fieldNo == 40) run_.StoreItemText(run_.Employer.EmployerName1);
-    if (fieldNo == 41) run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId));
+    if (fieldNo == HeaderName) run_.StoreItemText(run_.Employer.EmployerName1);
+    if (fieldNo == HeaderEin) run_.StoreItemText(EinText(run_.Employer.Pyr_TaxId));
 }
 
 void EarlyForm944Items::VoucherItem(short fieldNo) {
     const EmployerPrintTexts& employer = run_.Employer;
     switch (fieldNo) {
-    case 81: run_.StoreItemText(HeaderTaxId(employer_.IDType, employer.Pyr_TaxId)); break;
-    case 82: run_.StoreItemText(FormatAmountOrBlank(NumberOf(screen_, "fpLine11"))); break;
-    case 83: run_.StoreItemText(employer.EmployerName1); break;
-    case 86: run_.StoreItemText(employer.AddressLine2); break;
-    case 89:
+    case VoucherTaxId: run_.StoreItemText(HeaderTaxId(employer_.IDType, employer.Pyr_TaxId)); break;
+    case VoucherAmount: run_.StoreItemText(FormatAmountOrBlank(NumberOf(FieldOfItem(screen_, Line11)))); break;
+    case VoucherName: run_.StoreItemText(employer.EmployerName1); break;
+    case VoucherStreet: run_.StoreItemText(employer.AddressLine2); break;
+    case VoucherCityLine:
         run_.StoreItemText(
             CityLineText(employer.City, employer.State, employer.EmployerZipCode, employer.EmployerZipCodeExt));
         break;
-    default: run_.StoreItemText(" "); break; // 84, 85, 87, 88, 90
+    default: run_.StoreItemText(" "); break; // the unused places
     }
 }

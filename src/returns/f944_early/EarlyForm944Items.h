@@ -19,7 +19,7 @@ public:
     void VoucherItem(short fieldNo); // 81 to 90
 
 private:
-    void StoreBox(const char* checkBox);
+    void StoreBox(short item);
     void StoreLiability(short fieldNo);
     void StoreSignatureItem(short fieldNo);
 

@@ -8,17 +8,11 @@ using namespace item941;
 
 // Where each item of the Form 941 printout stands, in inches from the page's
 // top-left corner; the same for every period. Rows 40 and 41 (the page
-// header) serve pages 2 and 3 alike.
+// header) serve pages 2 and 3 alike; the employer's and the voucher's are
+// every Form 941 printout's.
 // clang-format off
-constexpr std::array<LayoutRow, 112> kForm941Rows = {{
+constexpr std::array<LayoutRow, 95> kForm941Rows = {{
 //  FieldNo                  X        Y   Width  Height
-    {EinBoxes,                 2.2,   1.125,  3.75, 0},
-    {EmployerName,             2.0,    1.45,  3.75, 0},
-    {TradeName,                1.7,     1.8,   3.5, 0},
-    {Street,                   1.2,    2.13,  3.75, 0},
-    {City,                     1.2,    2.48,  3.75, 0},
-    {State,                    3.9,    2.48,   4.2, 0},
-    {Zip,                      4.4,    2.48,  1.25, 0},
     {QuarterBox,              5.95,   1.433,   1.0, 0},
     {Line1Employees,         6.145,    3.92,   1.6, 2},
     {Line2,                  6.265,    4.24,   1.6, 2},
@@ -82,16 +76,6 @@ constexpr std::array<LayoutRow, 112> kForm941Rows = {{
     {PreparerPtin,             6.3,    8.38,  5.75, 0},
     {SelfEmployedBox,         7.66,    8.09,  5.75, 0},
     {DesigneePhone,            6.5,    5.58,  5.75, 0},
-    {VoucherEin,               1.1,     8.5,   1.5, 0},
-    {VoucherAmount,           5.95,     8.5,   1.8, 2},
-    {VoucherName,              3.5,    8.83,   4.4, 0},
-    {VoucherQuarter1,        0.735,    8.98,   0.2, 0},
-    {VoucherQuarter3,         1.91,    8.98,   0.2, 0},
-    {VoucherStreet,            3.5,    9.15,   4.4, 0},
-    {VoucherQuarter2,        0.735,   9.395,   0.2, 0},
-    {VoucherQuarter4,         1.91,   9.395,   0.2, 0},
-    {VoucherCityLine,          3.5,     9.5,   4.4, 0},
-    {VoucherBlank,             7.5,     9.9,   0.5, 0},
     {Line17Box,               6.72,    1.35,   0.2, 0},
     {Unused82,                3.01,    1.67,  1.25, 0},
     {Line18aBox,              6.72,    1.94,   0.2, 0},
@@ -127,9 +111,40 @@ constexpr std::array<LayoutRow, 112> kForm941Rows = {{
 }};
 // clang-format on
 
+// The employer's texts of page 1 and the 941-V voucher's rows (printed
+// 0.166 in lower).
+// clang-format off
+constexpr std::array<LayoutRow, 17> kForm941SharedRows = {{
+//  FieldNo              X        Y  Width  Height
+    {EinBoxes,           2.2,   1.125,  3.75, 0},
+    {EmployerName,       2.0,    1.45,  3.75, 0},
+    {TradeName,          1.7,     1.8,   3.5, 0},
+    {Street,             1.2,    2.13,  3.75, 0},
+    {City,               1.2,    2.48,  3.75, 0},
+    {State,              3.9,    2.48,   4.2, 0},
+    {Zip,                4.4,    2.48,  1.25, 0},
+    {VoucherEin,         1.1,     8.5,   1.5, 0},
+    {VoucherAmount,     5.95,     8.5,   1.8, 2},
+    {VoucherName,        3.5,    8.83,   4.4, 0},
+    {VoucherQuarter1,  0.735,    8.98,   0.2, 0},
+    {VoucherQuarter3,   1.91,    8.98,   0.2, 0},
+    {VoucherStreet,      3.5,    9.15,   4.4, 0},
+    {VoucherQuarter2,  0.735,   9.395,   0.2, 0},
+    {VoucherQuarter4,   1.91,   9.395,   0.2, 0},
+    {VoucherCityLine,    3.5,     9.5,   4.4, 0},
+    {VoucherBlank,       7.5,     9.9,   0.5, 0},
+}};
+// clang-format on
+
 } // namespace
 
+FieldLayout WithForm941SharedRows(int rowCount, std::span<const LayoutRow> rows) {
+    FieldLayout layout(rowCount, rows);
+    layout.Replace(kForm941SharedRows);
+    return layout;
+}
+
 const FieldLayout& Form941FieldLayout() {
-    static const FieldLayout layout(kForm941LayoutRows, kForm941Rows);
+    static const FieldLayout layout = WithForm941SharedRows(kForm941LayoutRows, kForm941Rows);
     return layout;
 }

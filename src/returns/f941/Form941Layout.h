@@ -8,6 +8,8 @@
 #include "common/PrintLayout.h"
 #include "common/ReturnItemNames.h"
 
+#include <span>
+
 inline constexpr int kForm941LayoutRows = 116;
 
 namespace item941 {
@@ -92,5 +94,10 @@ enum Item : short {
 };
 // clang-format on
 } // namespace item941
+
+// A printout's layout of rowCount rows: the rows given, and the employer's
+// texts of page 1 and the 941-V voucher's rows, which every Form 941
+// printout places alike.
+FieldLayout WithForm941SharedRows(int rowCount, std::span<const LayoutRow> rows);
 
 const FieldLayout& Form941FieldLayout();

@@ -2,8 +2,10 @@
 
 #include "platform/basic/Strings.h"
 #include "platform/forms/Dialogs.h"
-#include "returns/f941/Form941Layout.h"
+#include "returns/f941_early/EarlyForm941Layout.h"
 #include "returns/f941/Form941PrintoutPlan.h"
+
+using namespace itemEarly941;
 
 namespace {
 const ReturnPrintoutPlan& kPlan = kForm941PrintoutPlan;
@@ -75,19 +77,19 @@ void Form941TracedPrintout::PrintReturn(const Form941TracedDesign& design) {
 
 void Form941TracedPrintout::Page1Item(const Form941TracedDesign& design, short fieldNo) {
     switch (fieldNo) {
-    case 24:
-    case 25:
-    case 26:
-    case 28: run_.StoreItemText(" "); break;
-    case 32: run_.StoreItemText(items_.Amount(item941::Line13i)); break;
-    case 33: {
+    case Line11Credit:
+    case CobraIndividuals:
+    case TotalTax:
+    case ExemptTaxes: run_.StoreItemText(" "); break;
+    case Deposits: run_.StoreItemText(items_.Amount(item941::Line13i)); break;
+    case BalanceDue: {
         const std::string balanceDue = items_.Amount(item941::Line14);
         run_.VoucherChoice = balanceDue == " " ? "No" : "Yes";
         run_.StoreItemText(balanceDue);
         break;
     }
-    case 34: run_.StoreItemText(items_.Amount(item941::Line15)); break;
-    case 35: items_.StoreBox(item941::Line15ApplyBox); break;
+    case Overpayment: run_.StoreItemText(items_.Amount(item941::Line15)); break;
+    case ApplyBox: items_.StoreBox(item941::Line15ApplyBox); break;
     default: design.page1Item(fieldNo); break;
     }
 }

@@ -15,9 +15,12 @@ class ReturnScreen;
 struct Form941TracedDesign {
     Form941PageImages of2022; // a period ending in "22"
     Form941PageImages otherwise;
-    FieldLayout layout; // rows 0 to 80, the voucher's rows too
+    // Rows 0 to 80, the voucher's rows too: frmDet941's layout (its items
+    // named in itemEarly941), the traced run's places.
+    FieldLayout layout;
     // Page 1's items where the traced run prints what the print run does
-    // (all but 24 to 35); page 2's items 40 to 70; the voucher's 71 to 80.
+    // (all but 24 to 28 and 32 to 35); page 2's items 40 to 70; the
+    // voucher's 71 to 80.
     std::function<void(short fieldNo)> page1Item;
     std::function<void(short fieldNo)> page2Item;
     std::function<void(short fieldNo)> voucherItem;

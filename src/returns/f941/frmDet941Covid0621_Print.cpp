@@ -5,9 +5,9 @@
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PageImages.h"
 #include "returns/f941/Form941PrintoutPlan.h"
-#include "returns/f941/Form941TracedLayout.h"
 #include "returns/f941/Form941TracedPrintout.h"
 #include "returns/f941/frmDet941Covid0621.h"
+#include "returns/f941_early/EarlyForm941Layout.h"
 
 // The questions and titles of the Form 941 printout; every voucher item
 // sits 0.166 in below its layout row.
@@ -52,7 +52,7 @@ void frmDet941Covid0621::PrintFormTrace() {
     printout.Print({
         {"TF1P122C.wmf", "tf1p222C.wmf", "tf1p322C.wmf", "tf1v22.wmf"},
         {"tf1p123C.wmf", "tf1p223C.wmf", "tf1p323C.wmf", "tf1v23.wmf"},
-        Form941TracedFieldLayout(),
+        Det941FieldLayout(),
         [&](short n) { items.Page1Item(n); },
         [&](short n) { n <= 49 ? items.Page2Item(n) : items.Page3Item(n); },
         [&](short n) { items.VoucherItem(n); },

@@ -4,20 +4,12 @@
 #include "common/ReturnPrintout.h"
 #include "common/ReturnScreen.h"
 #include "common/TextShapes.h"
-#include "returns/f941/Form941Layout.h"
+#include "returns/f941_2020/Rev2020Layout.h"
+#include "returns/f941_early/EarlyForm941Layout.h"
 #include "platform/basic/Strings.h"
 
 using basic::Left;
-using namespace item941;
-
-namespace {
-
-// Where the traced run prints the refund box of line 15 and the seasonal
-// employer's box.
-constexpr short kTracedRefundBox = 36;
-constexpr short kTracedSeasonalBox = 52;
-
-} // namespace
+using namespace item2020;
 
 void Rev2020Items::BlankThen(const std::string& text) {
     run_.StoreItemText(" ");
@@ -75,12 +67,12 @@ void Rev2020Items::SignatureItem(short fieldNo) {
 void Rev2020Items::VoucherItem(short fieldNo) { live_.VoucherItem(fieldNo); }
 
 void Rev2020Items::TracedPage1Item(short fieldNo) {
-    if (fieldNo == kTracedRefundBox) return live_.StoreBox(Line15RefundBox);
+    if (fieldNo == itemEarly941::RefundBox) return live_.StoreBox(Line15RefundBox);
     Page1Item(fieldNo);
 }
 
 void Rev2020Items::TracedPage2Item(short fieldNo) {
     if (fieldNo <= Line16SemiweeklyBox) return Page2Item(fieldNo);
-    if (fieldNo == kTracedSeasonalBox) return BlankThen(live_.Box(Line18aBox));
+    if (fieldNo == itemEarly941::SeasonalBox) return BlankThen(live_.Box(Line18aBox));
     Page3Item(fieldNo);
 }

@@ -8,7 +8,6 @@
 #include "returns/f941_early/EarlyForm941Layout.h"
 #include "returns/f941_early/EarlyForm941Screen.h"
 
-using namespace item941;
 using namespace itemEarly941;
 
 namespace {

@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace itemEarly941;
+
 constexpr const char* kHidden[] = {
     "fpLongInt1",  "Label8",      "fpLongInt2", "fpLongInt3", "fpCurrency2", "fpLongInt4", "Label49",
     "fpCurrency3", "fpCurrency4", "Label46",    "Label7",     "Label41",     "Label40",    "Label44",
@@ -28,7 +30,7 @@ constexpr FrameTab kFrameTabs[] = {
 // clang-format on
 
 // A first quarter of 2018 moves the box of line 15's "apply to next return".
-constexpr LayoutRow kRowsOf118[] = {{35, 6.05, 10.26, 0.25, 2}};
+constexpr LayoutRow kRowsOf118[] = {{ApplyBox, 6.05, 10.26, 0.25, 2}};
 constexpr PeriodLayoutRule kPeriodRules[] = {{"118", kRowsOf118}};
 
 const EarlyForm941Design kDesign{

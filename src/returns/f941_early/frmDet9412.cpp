@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace itemEarly941;
+
 // The rows that differ from frmDet941's, in the twin's tab order (a box may
 // follow one moved before it): its lines 11 to 14 are numbered and stand as on
 // its form, frmDet941's hidden lines 11 and 12 stand elsewhere, and each box
@@ -69,46 +71,46 @@ constexpr FrameTab kFrameTabs[] = {
 // The printout's rows that stand elsewhere than frmDet941's, whatever the period.
 // clang-format off
 constexpr LayoutRow kPrintRows[] = {
-//  FieldNo      X        Y   Width  Height    item
-    {  10,   6.265,    4.25,   1.6, 2},  // line 2
-    {  11,   6.265,    4.58,   1.6, 2},  // line 3
-    {  13,     2.9,    5.34,   1.3, 2},  // line 5a wages
-    {  14,   4.692,    5.34,   1.4, 2},  // line 5a tax
-    {  15,     2.9,    5.59,   1.3, 2},  // line 5b tips
-    {  16,   4.692,    5.59,   1.4, 2},  // line 5b tax
-    {  17,     2.9,    5.84,   1.3, 2},  // line 5c wages
-    {  18,   4.692,    5.84,   1.4, 2},  // line 5c tax
-    {  19,   6.265,   6.517,   1.6, 2},  // line 5e
-    {  20,   6.267,   7.183,   1.6, 2},  // line 6
-    {  21,    6.48,    7.52,   1.4, 2},  // line 7
-    {  22,    6.48,    7.84,   1.4, 2},  // line 8
-    {  23,    6.48,    8.17,   1.4, 2},  // line 9
-    {  26,    6.48,     9.2,   1.4, 2},  // line 10, the total tax
-    {  27,    6.48,    6.85,   1.4, 2},  // line 5f
-    {  30,    2.59,    6.16,   1.6, 2},  // line 5d wages
-    {  31,    4.49,    6.16,   1.6, 2},  // line 5d tax
-    {  34,    3.97,   10.27,   1.4, 2},  // line 13, overpayment
-    {  35,    6.04,   10.27,  0.25, 2},  // line 13 box: apply to next return
-    {  36,    7.04,   10.27,  0.25, 2},  // line 13 box: refund
-    {  44,   1.593,    2.33,  0.16, 0},  // monthly depositor
+//  FieldNo                X        Y   Width  Height
+    {Line2,              6.265,    4.25,   1.6, 2},
+    {Line3,              6.265,    4.58,   1.6, 2},
+    {Line5aWages,          2.9,    5.34,   1.3, 2},
+    {Line5aTax,          4.692,    5.34,   1.4, 2},
+    {Line5bTips,           2.9,    5.59,   1.3, 2},
+    {Line5bTax,          4.692,    5.59,   1.4, 2},
+    {Line5cWages,          2.9,    5.84,   1.3, 2},
+    {Line5cTax,          4.692,    5.84,   1.4, 2},
+    {Line5e,             6.265,   6.517,   1.6, 2},
+    {Line6,              6.267,   7.183,   1.6, 2},
+    {Line7,               6.48,    7.52,   1.4, 2},
+    {Line8,               6.48,    7.84,   1.4, 2},
+    {Line9,               6.48,    8.17,   1.4, 2},
+    {TotalTax,            6.48,     9.2,   1.4, 2},
+    {Line5f,              6.48,    6.85,   1.4, 2},
+    {Line5dWages,         2.59,    6.16,   1.6, 2},
+    {Line5dTax,           4.49,    6.16,   1.6, 2},
+    {Overpayment,         3.97,   10.27,   1.4, 2},
+    {ApplyBox,            6.04,   10.27,  0.25, 2},
+    {RefundBox,           7.04,   10.27,  0.25, 2},
+    {Line16MonthlyBox,   1.593,    2.33,  0.16, 0},
 };
 
 // A first quarter of 2014 moves the tax column of lines 5a to 5c and the
 // overpayment boxes; a first quarter of 2016 moves lines 10 to 13 up.
 constexpr LayoutRow kRowsOf114[] = {
-    {  14,    4.69,    5.34,   1.4, 2},
-    {  16,    4.69,    5.59,   1.4, 2},
-    {  18,    4.69,    5.84,   1.4, 2},
-    {  35,    6.05,   10.27,  0.25, 2},
-    {  36,    7.05,   10.27,  0.25, 2},
+    {Line5aTax,           4.69,    5.34,   1.4, 2},
+    {Line5bTax,           4.69,    5.59,   1.4, 2},
+    {Line5cTax,           4.69,    5.84,   1.4, 2},
+    {ApplyBox,            6.05,   10.27,  0.25, 2},
+    {RefundBox,           7.05,   10.27,  0.25, 2},
 };
 constexpr LayoutRow kRowsOf116[] = {
-    {  26,    6.48,    9.19,   1.4, 2},
-    {  32,   6.273,    9.19,   1.6, 2},
-    {  33,   6.273,    9.52,   1.6, 2},
-    {  34,    3.97,    9.83,   1.4, 2},
-    {  35,    6.04,    9.84,  0.25, 2},
-    {  36,    7.04,    9.84,  0.25, 2},
+    {TotalTax,            6.48,    9.19,   1.4, 2},
+    {Deposits,           6.273,    9.19,   1.6, 2},
+    {BalanceDue,         6.273,    9.52,   1.6, 2},
+    {Overpayment,         3.97,    9.83,   1.4, 2},
+    {ApplyBox,            6.04,    9.84,  0.25, 2},
+    {RefundBox,           7.04,    9.84,  0.25, 2},
 };
 // clang-format on
 constexpr PeriodLayoutRule kPeriodRules[] = {{"114", kRowsOf114}, {"116", kRowsOf116}};

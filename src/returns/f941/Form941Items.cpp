@@ -1,5 +1,6 @@
 #include "returns/f941/Form941Items.h"
 
+#include "common/LiabilitySchedule.h"
 #include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 #include "returns/f941/Form941Layout.h"
@@ -19,11 +20,6 @@ constexpr double kQuarterBoxTop = 1.433;
 constexpr double kQuarter2Drop = 0.24;
 constexpr double kQuarter3Drop = 0.485;
 constexpr double kQuarter4Drop = 0.725;
-
-// Line 16: below this line 12 the first box applies, above the other the
-// monthly schedule does; whole cents make exactly one of them hold.
-constexpr double kSmallLiability = 2500;
-constexpr double kScheduleLiability = 2499.99;
 
 } // namespace
 
@@ -70,19 +66,8 @@ void Form941Items::StoreQuarterBoxTop() {
 }
 
 void Form941Items::Line16Box(short fieldNo) {
-    run_.StoreItemText(" ");
-    switch (fieldNo) {
-    case Line16SmallBox:
-        if (Line12() < kSmallLiability) run_.StoreItemText("X");
-        break;
-    case Line16MonthlyBox:
-        if (Line12() > kScheduleLiability && Ticked(Line16MonthlyBox)) run_.StoreItemText("X");
-        break;
-    default: // the months and their total
-        if (Ticked(Line16MonthlyBox) && Line12() > kScheduleLiability)
-            StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
-        break;
-    }
+    StoreLiabilityScheduleItem(run_, screen_, fieldNo, Line12(), Ticked(Line16MonthlyBox),
+                               {Line16SmallBox, Line16MonthlyBox});
 }
 
 void Form941Items::Page2Item(short fieldNo) {

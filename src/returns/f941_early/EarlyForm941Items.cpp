@@ -1,6 +1,7 @@
 #include "returns/f941_early/EarlyForm941Items.h"
 
 #include "common/ControlReads.h"
+#include "common/LiabilitySchedule.h"
 #include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 #include "common/TextShapes.h"
@@ -9,15 +10,6 @@
 #include "returns/f941_early/EarlyForm941Screen.h"
 
 using namespace itemEarly941;
-
-namespace {
-
-// Below this total tax the first box of the deposit schedule applies, above
-// the other the monthly schedule does; whole cents make one of them hold.
-constexpr double kSmallLiability = 2500.0;
-constexpr double kScheduleLiability = 2499.99;
-
-} // namespace
 
 EarlyForm941Items::EarlyForm941Items(const EarlyForm941Screen& screen, const EmployerHandOver& employer,
                                      ReturnPrintRun& run)
@@ -54,17 +46,9 @@ void EarlyForm941Items::Page1Item(short fieldNo) {
 // Line 16 (14 on the twin): the box for a small total tax, or the monthly
 // schedule's box, months and total.
 void EarlyForm941Items::StoreMonthlySchedule(short fieldNo) {
-    const double totalTax = NumberOf(screen_.TotalTax());
-    const bool monthly =
-        totalTax > kScheduleLiability && CheckValueOf(FieldOfItem(screen_, Line16MonthlyBox)) == 1;
-    run_.StoreItemText(" ");
-    if (fieldNo == Line16SmallBox) {
-        if (totalTax < kSmallLiability) run_.StoreItemText("X");
-    } else if (fieldNo == Line16MonthlyBox) {
-        if (monthly) run_.StoreItemText("X");
-    } else if (monthly) {
-        StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
-    }
+    StoreLiabilityScheduleItem(run_, screen_, fieldNo, NumberOf(screen_.TotalTax()),
+                               CheckValueOf(FieldOfItem(screen_, Line16MonthlyBox)) == 1,
+                               {Line16SmallBox, Line16MonthlyBox});
 }
 
 void EarlyForm941Items::Page2Item(short fieldNo) {

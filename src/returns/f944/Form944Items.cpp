@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/ControlReads.h"
+#include "common/LiabilitySchedule.h"
 #include "common/PrintLayout.h"
 #include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
@@ -10,15 +11,6 @@
 #include "platform/basic/Strings.h"
 #include "returns/f944/Form944Layout.h"
 #include "returns/f944/Form944Shapes.h"
-
-namespace {
-
-// Line 13: below this line 9 the small-liability box applies, above the
-// other the monthly schedule does.
-constexpr double kSmallLiability = 2500.0;
-constexpr double kScheduleLiability = 2499.99;
-
-} // namespace
 
 using namespace item944;
 

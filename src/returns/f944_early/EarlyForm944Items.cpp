@@ -1,6 +1,7 @@
 #include "returns/f944_early/EarlyForm944Items.h"
 
 #include "common/ControlReads.h"
+#include "common/LiabilitySchedule.h"
 #include "common/ReturnItems.h"
 #include "common/ReturnPrintout.h"
 #include "common/TaxIdShape.h"
@@ -12,15 +13,6 @@
 
 using basic::RTrim;
 using namespace item944early;
-
-namespace {
-
-// Below this line 9 the first box of line 13 applies; above the other the
-// monthly schedule does. Line 9 is taken in whole cents, so exactly one holds.
-constexpr double kSmallLiability = 2500.0;
-constexpr double kScheduleLiability = 2499.99;
-
-} // namespace
 
 std::string TaxIdBoxesText(const std::string& taxId) {
     static constexpr int kBlanksAfter[] = {3, 4, 3, 3, 3, 2, 3, 3};
@@ -55,16 +47,9 @@ void EarlyForm944Items::Page1Item(short fieldNo) {
 // Line 13: the box for a small line 9, or the monthly schedule's box, months
 // (by quarter: first months, second months, third months) and total.
 void EarlyForm944Items::StoreLiability(short fieldNo) {
-    const double line9 = basic::Round(NumberOf(FieldOfItem(screen_, Line9)), 2);
-    const bool monthly = line9 > kScheduleLiability;
-    run_.StoreItemText(" ");
-    if (fieldNo == SmallLiabilityBox) {
-        if (line9 < kSmallLiability) run_.StoreItemText("X");
-    } else if (fieldNo == MonthlyBox) {
-        if (monthly) run_.StoreItemText("X");
-    } else if (monthly) {
-        StoreLineAmount(run_, screen_, fieldNo, PrintWhen::MonthlySchedule);
-    }
+    // The form has no depositor's box: a liability of 2,500 is on the schedule.
+    StoreLiabilityScheduleItem(run_, screen_, fieldNo, basic::Round(NumberOf(FieldOfItem(screen_, Line9)), 2), true,
+                               {SmallLiabilityBox, MonthlyBox});
 }
 
 // The designee's, signer's and paid preparer's items: a blank first, then

@@ -145,7 +145,15 @@ void FormWindow::ApplyGeometry() {
     const QSize client(static_cast<int>(designClient_.width() * fitScale_),
                        static_cast<int>(designClient_.height() * fitScale_) + menuBarHeight);
     const QRect wanted(outer.topLeft(), client.grownBy(frame_));
-    setGeometry(ClampToScreen(wanted, available).marginsRemoved(frame_));
+    const QRect placed = ClampToScreen(wanted, available);
+    // The client goes where the frame allowed for puts it, and the frame the
+    // window manager draws is moved to match (move places the frame): asked
+    // for the client's place alone, a window manager that keeps the client
+    // there pushes the frame past the screen's edge by its own title bar.
+    const QRect clientPlace = placed.marginsRemoved(frame_);
+    const QRect drawnFrame = frameGeometry(), drawnClient = geometry();
+    resize(clientPlace.size());
+    move(clientPlace.topLeft() - (drawnClient.topLeft() - drawnFrame.topLeft()));
     PlaceViews();
 }
 

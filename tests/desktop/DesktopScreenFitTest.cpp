@@ -1,7 +1,8 @@
 // Every screen on a laptop's screen (1366 x 768 here; 1280 x 800 in its own
-// run): each window, frame included, lies within the screen's work area, and
-// every control it shows lies whole within the window and within what it
-// stands in.
+// run, and both again under a real window manager, whose frames the offscreen
+// platform does not draw): each window, frame included, lies within the
+// screen's work area, and every control it shows lies whole within the window
+// and within what it stands in.
 
 #include "DesktopTestSupport.h"
 
@@ -22,11 +23,18 @@ using namespace desktop_test;
 
 QRect GlobalRect(const QWidget& widget) { return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()); }
 
+std::string Shown(const QRect& r) {
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + " at " + std::to_string(r.x()) + "," +
+           std::to_string(r.y());
+}
+
 // "screen[.control]: what lies outside" for the window and its controls.
 std::vector<std::string> PartsOffTheScreen(const desktop::FormWindow& window, const QRect& workArea) {
     std::vector<std::string> outside;
     const std::string name = window.Model().Name();
-    if (!workArea.contains(window.frameGeometry())) outside.push_back(name + ": the window's frame");
+    if (!workArea.contains(window.frameGeometry())) {
+        outside.push_back(name + ": the window's frame, " + Shown(window.frameGeometry()) + ", off " + Shown(workArea));
+    }
     const QRect canvas = GlobalRect(*window.centralWidget());
     for (const forms::Control* control : window.Model().Controls()) {
         const QWidget* widget = window.WidgetNamed(control->Name(), control->Index());

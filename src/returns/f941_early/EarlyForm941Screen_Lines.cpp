@@ -29,14 +29,17 @@ void EarlyForm941Screen::Line5fToCents() {
 }
 
 // The balance decides where Enter in the deposits goes: a balance due
-// clears the overpayment's boxes and goes on to the depositor boxes; an
-// overpayment goes to the boxes as they are.
+// clears the overpayment's boxes (while a change is pending: a stored row
+// that is only browsed keeps showing what it holds) and goes on to the
+// depositor boxes; an overpayment goes to the boxes as they are.
 void EarlyForm941Screen::Deposits_Enter() {
     const BalanceOutcome outcome = ApplyBalanceRule(TotalTax().Value(), fpLine14.Value());
     if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
     if (OverpaidFlag == "N") {
-        Check3.SetValue(forms::vbUnchecked);
-        Check4.SetValue(forms::vbUnchecked);
+        if (ChangePending()) {
+            Check3.SetValue(forms::vbUnchecked);
+            Check4.SetValue(forms::vbUnchecked);
+        }
         Check5.SetFocus();
     } else {
         Check3.SetFocus();

@@ -7,11 +7,12 @@ class Control;
 }
 
 // The order in which Enter walks a return screen's fields, with what each
-// field recomputes. Enter in a field runs its Enter work and then moves the
-// focus to the field's next control; the move makes the field lose the focus,
-// which runs its leaving work. A move to a control that cannot take the focus
-// (a line the period retired) goes on along this chain to the first control
-// that can.
+// field does besides the screen's recomputing. Enter in a field brings the
+// computed lines up to date, runs its Enter work and then moves the focus to
+// the field's next control; the move makes the field lose the focus, which
+// brings the lines up to date again and runs its leaving work. A move to a
+// control that cannot take the focus (a line the period retired) goes on
+// along this chain to the first control that can.
 class EnterKeyChain {
 public:
     enum class Trigger {

@@ -90,18 +90,6 @@ inline LineRecompute Computed(std::vector<const forms::CurrencyField*> inputs, s
     return {{}, {}, LineFormula{std::move(inputs), std::move(value)}};
 }
 
-// A screen's recompute method run both on Enter and on leaving, or on
-// leaving only.
-template <class Screen>
-LineRecompute OnEnterAndLeave(Screen* screen, void (Screen::*recompute)()) {
-    std::function<void()> run = [screen, recompute] { (screen->*recompute)(); };
-    return {run, run};
-}
-template <class Screen>
-LineRecompute OnLeaveOnly(Screen* screen, void (Screen::*recompute)()) {
-    return {{}, [screen, recompute] { (screen->*recompute)(); }};
-}
-
 // When the printout prints the field's amount: always, or on the monthly
 // schedule only; or by the printout's own rule for that item (a box's mark,
 // a count, an amount under its own condition), which reaches the field

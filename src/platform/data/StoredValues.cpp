@@ -21,30 +21,30 @@ constexpr size_t kValuesPerCall = 100;
 
 // What a value's column takes: its affinity, and for text its width (0: no
 // limit). Written into the SQL as "affinity:width".
-struct ColumnSpec {
+struct ColumnRule {
     ColumnAffinity affinity = ColumnAffinity::Text;
     long long width = 0;
 };
 
-ColumnSpec SpecOf(const std::string& declaredType) {
-    ColumnSpec spec{AffinityOf(declaredType), 0};
+ColumnRule RuleOf(const std::string& declaredType) {
+    ColumnRule rule{AffinityOf(declaredType), 0};
     const size_t open = declaredType.find('(');
-    if (spec.affinity == ColumnAffinity::Text && open != std::string::npos) {
+    if (rule.affinity == ColumnAffinity::Text && open != std::string::npos) {
         long long width = 0;
         const char* end = declaredType.data() + declaredType.size();
         auto result = std::from_chars(declaredType.data() + open + 1, end, width);
-        if (result.ec == std::errc() && result.ptr != end && *result.ptr == ')') spec.width = width;
+        if (result.ec == std::errc() && result.ptr != end && *result.ptr == ')') rule.width = width;
     }
-    return spec;
+    return rule;
 }
 
-std::string SpecText(const ColumnSpec& spec) {
-    return std::to_string(static_cast<int>(spec.affinity)) + ":" + std::to_string(spec.width);
+std::string RuleText(const ColumnRule& rule) {
+    return std::to_string(static_cast<int>(rule.affinity)) + ":" + std::to_string(rule.width);
 }
 
-// Reads specs written by SpecText, separated by ","; false when the text is
+// Reads rules written by RuleText, separated by ","; false when the text is
 // not such a list.
-bool ReadSpecs(std::string_view text, std::vector<ColumnSpec>& specs) {
+bool ReadRules(std::string_view text, std::vector<ColumnRule>& rules) {
     const char* at = text.data();
     const char* end = at + text.size();
     while (at < end) {
@@ -55,7 +55,7 @@ bool ReadSpecs(std::string_view text, std::vector<ColumnSpec>& specs) {
         auto second = std::from_chars(first.ptr + 1, end, width);
         if (second.ec != std::errc() || affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
             return false;
-        specs.push_back({static_cast<ColumnAffinity>(affinity), width});
+        rules.push_back({static_cast<ColumnAffinity>(affinity), width});
         at = second.ptr;
         if (at < end && *at++ != ',') return false;
     }
@@ -68,20 +68,20 @@ long long CharacterCount(const unsigned char* text, size_t bytes) {
     return count;
 }
 
-bool FitsWidth(const ColumnSpec& spec, sqlite3_value* value) {
+bool FitsWidth(const ColumnRule& rule, sqlite3_value* value) {
     const auto bytes = static_cast<size_t>(sqlite3_value_bytes(value));
-    return spec.width == 0 || bytes <= static_cast<size_t>(spec.width) ||
-           CharacterCount(sqlite3_value_text(value), bytes) <= spec.width;
+    return rule.width == 0 || bytes <= static_cast<size_t>(rule.width) ||
+           CharacterCount(sqlite3_value_text(value), bytes) <= rule.width;
 }
 
 // Values that a column takes as they are: the most of every copy.
-bool TakenAsItIs(const ColumnSpec& spec, sqlite3_value* value) {
+bool TakenAsItIs(const ColumnRule& rule, sqlite3_value* value) {
     const int type = sqlite3_value_type(value);
     if (type == SQLITE_NULL) return true;
-    switch (spec.affinity) {
+    switch (rule.affinity) {
     case ColumnAffinity::Integer: return type == SQLITE_INTEGER;
     case ColumnAffinity::Real: return type == SQLITE_FLOAT || type == SQLITE_INTEGER;
-    case ColumnAffinity::Text: return type == SQLITE_TEXT && FitsWidth(spec, value);
+    case ColumnAffinity::Text: return type == SQLITE_TEXT && FitsWidth(rule, value);
     }
     return false;
 }
@@ -105,16 +105,16 @@ void Refuse(sqlite3_context* context, int code, const char* why) {
 
 // The value as its column stores it; nothing (the statement refused) when
 // it cannot be stored.
-std::optional<Value> Stored(sqlite3_context* context, const ColumnSpec& spec, sqlite3_value* value) {
+std::optional<Value> Stored(sqlite3_context* context, const ColumnRule& rule, sqlite3_value* value) {
     Value stored;
     try {
-        stored = ConvertForAffinity(spec.affinity, ValueOf(value));
+        stored = ConvertForAffinity(rule.affinity, ValueOf(value));
     } catch (const basic::RuntimeError&) {
         Refuse(context, SQLITE_MISMATCH, "a value of the wrong kind");
         return std::nullopt;
     }
-    if (const auto* text = std::get_if<std::string>(&stored); text && spec.width > 0) {
-        if (CharacterCount(reinterpret_cast<const unsigned char*>(text->data()), text->size()) > spec.width) {
+    if (const auto* text = std::get_if<std::string>(&stored); text && rule.width > 0) {
+        if (CharacterCount(reinterpret_cast<const unsigned char*>(text->data()), text->size()) > rule.width) {
             Refuse(context, SQLITE_TOOBIG, "a text longer than its column");
             return std::nullopt;
         }
@@ -126,9 +126,9 @@ void StoredValue(sqlite3_context* context, int, sqlite3_value** argv) {
     const int affinity = sqlite3_value_int(argv[1]);
     if (affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
         return sqlite3_result_error(context, "no such column kind", -1);
-    const ColumnSpec spec{static_cast<ColumnAffinity>(affinity), sqlite3_value_int64(argv[2])};
-    if (TakenAsItIs(spec, argv[0])) return sqlite3_result_value(context, argv[0]);
-    const auto stored = Stored(context, spec, argv[0]);
+    const ColumnRule rule{static_cast<ColumnAffinity>(affinity), sqlite3_value_int64(argv[2])};
+    if (TakenAsItIs(rule, argv[0])) return sqlite3_result_value(context, argv[0]);
+    const auto stored = Stored(context, rule, argv[0]);
     if (!stored) return;
     if (const auto* i = std::get_if<std::int64_t>(&*stored)) sqlite3_result_int64(context, *i);
     else if (const auto* d = std::get_if<double>(&*stored)) sqlite3_result_double(context, *d);
@@ -137,25 +137,25 @@ void StoredValue(sqlite3_context* context, int, sqlite3_value** argv) {
     else sqlite3_result_null(context);
 }
 
-using Specs = std::vector<ColumnSpec>;
+using ColumnRules = std::vector<ColumnRule>;
 
 void StoredAsTheyAre(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    // The specs are read once a statement and kept with it.
-    auto* specs = static_cast<Specs*>(sqlite3_get_auxdata(context, 0));
-    if (specs == nullptr) {
-        auto read = std::make_unique<Specs>();
+    // The rules are read once a statement and kept with it.
+    auto* rules = static_cast<ColumnRules*>(sqlite3_get_auxdata(context, 0));
+    if (rules == nullptr) {
+        auto read = std::make_unique<ColumnRules>();
         const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-        if (!ReadSpecs(text ? text : "", *read) || read->size() != static_cast<size_t>(argc - 1))
+        if (!ReadRules(text ? text : "", *read) || read->size() != static_cast<size_t>(argc - 1))
             return sqlite3_result_error(context, "the columns do not match the values", -1);
-        sqlite3_set_auxdata(context, 0, read.release(), [](void* kept) { delete static_cast<Specs*>(kept); });
-        specs = static_cast<Specs*>(sqlite3_get_auxdata(context, 0));
-        if (specs == nullptr) return sqlite3_result_error_nomem(context);
+        sqlite3_set_auxdata(context, 0, read.release(), [](void* kept) { delete static_cast<ColumnRules*>(kept); });
+        rules = static_cast<ColumnRules*>(sqlite3_get_auxdata(context, 0));
+        if (rules == nullptr) return sqlite3_result_error_nomem(context);
     }
     bool asTheyAre = true;
     for (int i = 1; i < argc; ++i) {
-        const ColumnSpec& spec = (*specs)[static_cast<size_t>(i - 1)];
-        if (TakenAsItIs(spec, argv[i])) continue;
-        if (!Stored(context, spec, argv[i])) return;
+        const ColumnRule& rule = (*rules)[static_cast<size_t>(i - 1)];
+        if (TakenAsItIs(rule, argv[i])) continue;
+        if (!Stored(context, rule, argv[i])) return;
         asTheyAre = false;
     }
     sqlite3_result_int(context, asTheyAre ? 1 : 0);
@@ -164,23 +164,23 @@ void StoredAsTheyAre(sqlite3_context* context, int argc, sqlite3_value** argv) {
 } // namespace
 
 std::string StoredValueSql(const std::string& expression, const std::string& declaredType) {
-    const ColumnSpec spec = SpecOf(declaredType);
-    return std::string(kStoredValue) + "(" + expression + ", " + std::to_string(static_cast<int>(spec.affinity)) +
-           ", " + std::to_string(spec.width) + ")";
+    const ColumnRule rule = RuleOf(declaredType);
+    return std::string(kStoredValue) + "(" + expression + ", " + std::to_string(static_cast<int>(rule.affinity)) +
+           ", " + std::to_string(rule.width) + ")";
 }
 
 std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
                                const std::vector<std::string>& declaredTypes) {
     std::string condition;
     for (size_t first = 0; first < expressions.size(); first += kValuesPerCall) {
-        std::string specs, values;
+        std::string rules, values;
         for (size_t i = first; i < std::min(first + kValuesPerCall, expressions.size()); ++i) {
-            if (!specs.empty()) specs += ',';
-            specs += SpecText(SpecOf(declaredTypes[i]));
+            if (!rules.empty()) rules += ',';
+            rules += RuleText(RuleOf(declaredTypes[i]));
             values += ", " + expressions[i];
         }
         if (!condition.empty()) condition += " AND ";
-        condition += std::string(kStoredAsTheyAre) + "('" + specs + "'" + values + ")";
+        condition += std::string(kStoredAsTheyAre) + "('" + rules + "'" + values + ")";
     }
     return condition.empty() ? "1" : condition;
 }

@@ -225,19 +225,26 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
     WriteEdgeMarkedPng(folder_.Path() / "TF1V23.png");
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf";
-    {
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf",
+                                metafiles = folder_.Path() / "metafiles.pdf";
+    const auto printForm = [&](const std::filesystem::path& pdf) {
         BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
-                              PrintToFile(QString::fromStdString(form.string()), nullptr), QMessageBox::Ok});
+                              PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
         ClickWidget(f941->WidgetNamed("DMWin2"));
-        ASSERT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
-    }
+        EXPECT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
+    };
+    printForm(form);
     {
         BoxAnswerer answerer(
             {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
         ClickWidget(f941->WidgetNamed("DMWin2"));
         ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
     }
+    // Metafiles that set a mapping of their own, named as the pages' images
+    // and so drawn before the SVG and PDF of the same base names.
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P123C.wmf", true, Mapping::Anisotropic);
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P323C.wmf", false, Mapping::Isotropic);
+    printForm(metafiles);
 
     constexpr int kDotsPerInch = 288;
     constexpr double kPointsOff = 0.5;
@@ -246,7 +253,12 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
         const char* kind;
         std::filesystem::path pdf;
         int page;
-    } printed[] = {{"SVG", form, 1}, {"WMF", form, 2}, {"PDF", form, 3}, {"PNG", voucher, 1}};
+    } printed[] = {{"SVG", form, 1},
+                   {"WMF, placeable", form, 2},
+                   {"PDF", form, 3},
+                   {"PNG", voucher, 1},
+                   {"WMF, placeable, anisotropic", metafiles, 1},
+                   {"WMF, isotropic", metafiles, 3}};
     for (const auto& image : printed) {
         SCOPED_TRACE(image.kind);
         const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(image.pdf, image.page, kDotsPerInch), kDotsPerInch);

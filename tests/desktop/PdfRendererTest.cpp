@@ -2,6 +2,8 @@
 // pdftotext -bbox / pdfimages, so what is checked is where the text really
 // landed on the page.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -306,7 +308,7 @@ TEST_F(PdfRendererTest, AMetafileWhoseLargestRecordCannotFitInItIsNotDrawn) {
         {
             std::fstream file(wmf, std::ios::binary | std::ios::in | std::ios::out);
             file.seekp(placeable ? 22 + 12 : 12); // the standard header's largest record, in words
-            file.write("\x00\x00\x00\x20", 4); // 1 GB
+            file.write("\x00\x00\x00\x20", 4);    // 1 GB
         }
         StartDocument();
         StartPage("Page 1", "TF1P122C.wmf");
@@ -314,6 +316,57 @@ TEST_F(PdfRendererTest, AMetafileWhoseLargestRecordCannotFitInItIsNotDrawn) {
         std::vector<std::string> notDrawn;
         ASSERT_TRUE(desktop::RenderPdf(Finish(), (folder_ / "out.pdf").string(), nullptr, &notDrawn));
         EXPECT_EQ(notDrawn, (std::vector<std::string>{"TF1P122C.wmf"}));
+    }
+}
+
+// The number of page images (0 or 1) a printout of one page over
+// TF1P122C.wmf leaves undrawn, rendered in a child process whose address
+// space may grow by 1 GB at most, as if memory ran out there; -1 when the
+// rendering failed or did not end within 20 s.
+int ImagesNotDrawnWithLittleMemory(const printing::PrintDocument& document, const fs::path& pdf) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(20);
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        rlimit limit{};
+        ::getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (rlim_t{1} << 30);
+        ::setrlimit(RLIMIT_AS, &limit);
+        std::vector<std::string> notDrawn;
+        const bool rendered = desktop::RenderPdf(document, pdf.string(), nullptr, &notDrawn);
+        ::_exit(rendered ? static_cast<int>(notDrawn.size()) : 100);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) != 100 ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(PdfRendererTest, AMetafileWhoseBitmapIsLargerThanAPageOrItsRecordIsNotDrawnNorGivenToLibwmf) {
+    // libwmf sets aside a bitmap's pixels as its header declares them before
+    // it reads them (65535 x 65535 at 8 bits: 4 GB), and skips what it takes
+    // for the rest of a header shorter than its fields for ever.
+    const struct {
+        const char* what;
+        TestBitmap bitmap;
+        int notDrawn;
+    } bitmaps[] = {
+        {"65535 x 65535 in 118 bytes", {65535, 65535, false, 4}, 1},
+        {"larger than a Letter page at 300 dpi, compressed", {3000, 3000, true, 4}, 1},
+        {"rows beyond its record", {2000, 2000, false, 4}, 1},
+        {"a header of 20 bytes", {4, 4, false, 16, 20}, 1},
+        {"held whole", {4, 4, false, 16}, 0},
+    };
+    for (BitmapRecord record : {BitmapRecord::StretchDib, BitmapRecord::DibPatternBrush}) {
+        for (const auto& bitmap : bitmaps) {
+            SCOPED_TRACE(
+                std::string(record == BitmapRecord::StretchDib ? "StretchDIBits: " : "DibCreatePatternBrush: ") +
+                bitmap.what);
+            WriteBitmapMetafile(folder_ / "TF1P122C.wmf", record, bitmap.bitmap);
+            StartDocument();
+            StartPage("Page 1", "TF1P122C.wmf");
+            EXPECT_EQ(ImagesNotDrawnWithLittleMemory(Finish(), folder_ / "out.pdf"), bitmap.notDrawn);
+        }
     }
 }
 

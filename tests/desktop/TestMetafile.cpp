@@ -18,9 +18,14 @@ constexpr int kPageWidth = 850, kPageHeight = 1100;
 
 enum Function : std::uint16_t {
     EndOfFile = 0x0000,
+    SetMapMode = 0x0103,
     SelectObject = 0x012D,
+    DibCreatePatternBrush = 0x0142,
     SetWindowOrg = 0x020B,
     SetWindowExt = 0x020C,
+    SetViewportOrg = 0x020D,
+    SetViewportExt = 0x020E,
+    StretchDib = 0x0F43,
     LineTo = 0x0213,
     MoveTo = 0x0214,
     CreatePenIndirect = 0x02FA,
@@ -35,6 +40,14 @@ Words Record(Function function, std::initializer_list<int> parameters) {
     const auto size = static_cast<std::uint32_t>(3 + parameters.size());
     Words record{static_cast<std::uint16_t>(size & 0xFFFF), static_cast<std::uint16_t>(size >> 16), function};
     for (int p : parameters) record.push_back(static_cast<std::uint16_t>(p));
+    return record;
+}
+
+// The record with `more` words after its parameters.
+Words Extended(Words record, const Words& more) {
+    record.insert(record.end(), more.begin(), more.end());
+    record[0] = static_cast<std::uint16_t>(record.size() & 0xFFFF);
+    record[1] = static_cast<std::uint16_t>(record.size() >> 16);
     return record;
 }
 
@@ -111,7 +124,7 @@ void WriteTestMetafile(const std::filesystem::path& file, bool placeable) {
                   placeable ? std::optional<Box>(Box{0, 0, kPageWidth, kPageHeight, kUnitsPerInch}) : std::nullopt);
 }
 
-void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable) {
+void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable, Mapping mapping) {
     constexpr int kWidth = 10000, kHeight = 20000, kOriginX = -3000, kOriginY = 1000;
     std::vector<Words> records{
         Record(SetWindowOrg, {kOriginY, kOriginX}),
@@ -121,6 +134,12 @@ void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable) 
         Record(CreatePenIndirect, {5 /* none */, 0, 0, 0, 0}),
         Record(SelectObject, {1}),
     };
+    constexpr int kIsotropic = 7, kAnisotropic = 8;
+    if (mapping == Mapping::Isotropic)
+        records.insert(records.begin() + 2, {Record(SetViewportOrg, {70, 50}), Record(SetViewportExt, {800, 600})});
+    if (mapping != Mapping::Default)
+        records.insert(records.begin(),
+                       Record(SetMapMode, {mapping == Mapping::Isotropic ? kIsotropic : kAnisotropic}));
     for (const EdgeBar& bar : kEdgeBars) {
         records.push_back(
             Record(Rectangle,
@@ -131,6 +150,29 @@ void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable) 
     WriteMetafile(file, records,
                   placeable ? std::optional<Box>(Box{kOriginX, kOriginY, kOriginX + kWidth, kOriginY + kHeight, 2000})
                             : std::nullopt);
+}
+
+void WriteBitmapMetafile(const std::filesystem::path& file, BitmapRecord record, const TestBitmap& bitmap) {
+    const auto low = [](int value) { return static_cast<std::uint16_t>(value & 0xFFFF); };
+    const auto high = [](int value) { return static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) >> 16); };
+    Words dib{low(bitmap.headerBytes),
+              high(bitmap.headerBytes),
+              low(bitmap.width),
+              high(bitmap.width),
+              low(bitmap.height),
+              high(bitmap.height),
+              1, // planes
+              8, // bits a pixel
+              static_cast<std::uint16_t>(bitmap.runLength ? 1 : 0),
+              0};
+    dib.resize(20 + (bitmap.bytesHeld + 1) / 2); // the rest of the header and the pixels: 0
+    const std::uint16_t width = low(bitmap.width), height = low(bitmap.height);
+    const Words carrier = record == BitmapRecord::StretchDib
+                              ? Record(StretchDib, {0x0020, 0x00CC /* copy */, 0 /* RGB colours */, height, width, 0, 0,
+                                                    100, 100, 100, 100})
+                              : Record(DibCreatePatternBrush, {5 /* pattern of a bitmap */, 0 /* RGB colours */});
+    WriteMetafile(file, {Extended(carrier, dib), Record(EndOfFile, {})},
+                  Box{0, 0, kPageWidth, kPageHeight, kUnitsPerInch});
 }
 
 } // namespace desktop_test

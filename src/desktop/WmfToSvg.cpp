@@ -134,6 +134,15 @@ std::string FrameProbe(std::string_view metafile, const std::vector<wmf::Record>
     return probe;
 }
 
+// A frame libwmf's SVG device draws in: larger than nothing, and no larger
+// than its whole units count (neither is true of infinity or NaN, which a
+// placeable header of 0 units an inch gives).
+bool Drawable(const wmfD_Rect& frame) {
+    constexpr float kLargest = 1e9f;
+    const float width = frame.BR.x - frame.TL.x, height = frame.BR.y - frame.TL.y;
+    return width > 0 && height > 0 && width <= kLargest && height <= kLargest;
+}
+
 // The metafile's page in the coordinates libwmf plays it in, as libwmf
 // itself maps it; nothing when the file names no page or libwmf cannot map it.
 std::optional<wmfD_Rect> FrameOf(std::string_view metafile) {
@@ -144,8 +153,7 @@ std::optional<wmfD_Rect> FrameOf(std::string_view metafile) {
     std::string probe = FrameProbe(metafile, records, *logical);
     Api api = OpenWithLibwmf(probe);
     wmfD_Rect frame;
-    if (!api || wmf_scan(api.get(), 0, &frame) != wmf_E_None) return std::nullopt;
-    if (frame.BR.x <= frame.TL.x || frame.BR.y <= frame.TL.y) return std::nullopt;
+    if (!api || wmf_scan(api.get(), 0, &frame) != wmf_E_None || !Drawable(frame)) return std::nullopt;
     return frame;
 }
 
@@ -161,6 +169,7 @@ std::optional<std::string> WmfToSvg(const std::filesystem::path& wmf) {
     wmfD_Rect drawn;
     if (!api || wmf_scan(api.get(), 0, &drawn) != wmf_E_None) return std::nullopt;
     wmfD_Rect frame = FrameOf(bytes).value_or(drawn);
+    if (!Drawable(frame)) return std::nullopt;
 
     wmf_svg_t* svg = WMF_SVG_GetData(api.get());
     svg->out = wmf_stream_create(api.get(), nullptr);

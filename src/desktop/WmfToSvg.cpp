@@ -100,12 +100,10 @@ std::optional<std::pair<Point, Point>> LogicalFrame(std::string_view metafile,
 
 void AppendRecord(std::string& metafile, std::uint16_t function, std::initializer_list<std::uint16_t> parameters) {
     const auto words = static_cast<std::uint32_t>(3 + parameters.size());
-    for (std::uint16_t word :
-         {static_cast<std::uint16_t>(words & 0xFFFF), static_cast<std::uint16_t>(words >> 16), function}) {
-        metafile.push_back(static_cast<char>(word & 0xFF));
-        metafile.push_back(static_cast<char>(word >> 8));
-    }
-    for (std::uint16_t word : parameters) {
+    std::vector<std::uint16_t> record{static_cast<std::uint16_t>(words & 0xFFFF),
+                                      static_cast<std::uint16_t>(words >> 16), function};
+    record.insert(record.end(), parameters);
+    for (std::uint16_t word : record) {
         metafile.push_back(static_cast<char>(word & 0xFF));
         metafile.push_back(static_cast<char>(word >> 8));
     }

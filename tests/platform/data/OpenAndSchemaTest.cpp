@@ -2,7 +2,7 @@
 // empty databases made from the one schema.
 
 #include "DataTestSupport.h"
-#include "OtherUser.h"
+#include "support/PermissionBits.h"
 
 #include <chrono>
 #include <csignal>
@@ -138,8 +138,8 @@ TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart) {
 // change says it is read-only.
 TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
     AddEmployer(*OpenMain(), 1, "ACME");
-    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
-    const int result = datatest::RunAsNobody([this] {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0555));
+    const int result = permissionbits::RunBoundByPermissions([this] {
         auto db = data::OpenDatabase(MainPath());
         auto rs = db->OpenRecordset("Employers");
         if (rs->RecordCount() != 1 || datatest::Text(rs->Fields("EmployerName1").Value()) != "ACME") return 1;
@@ -156,6 +156,7 @@ TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
             return error.Number() == 3027 ? 0 : 5;
         }
     });
+    ::chmod(Folder().c_str(), 0700);
     EXPECT_EQ(0, result);
 }
 

@@ -160,6 +160,21 @@ TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
     EXPECT_EQ(0, result);
 }
 
+// A database this user may not read is no missing file: the permission is.
+TEST_F(OpenAndSchemaTest, ADatabaseThisUserMayNotReadIsAMissingPermission) {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0));
+    const int raised = permissionbits::RunBoundByPermissions([this] {
+        try {
+            data::OpenDatabase(MainPath());
+            return 0;
+        } catch (const basic::RuntimeError& error) {
+            return error.Number() - 3000; // an exit code holds no more than 255
+        }
+    });
+    EXPECT_EQ(51, raised);
+}
+
 // A file an earlier release left in write-ahead mode is turned back to the
 // rollback journal, which copies on other machines and read-only folders need.
 TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal) {

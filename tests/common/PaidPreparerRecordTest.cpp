@@ -8,8 +8,8 @@
 
 #include "PaidPreparerExample.h"
 #include "common/PaidPreparerRecord.h"
-#include "platform/data/OtherUser.h"
 #include "platform/files/ProgramFolderFixture.h"
+#include "support/PermissionBits.h"
 
 namespace {
 
@@ -60,8 +60,8 @@ TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead) {
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError) {
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);
-    // Root reads every file: only a user without the right is refused.
-    EXPECT_EQ(datatest::RunAsNobody([] { return ErrorNumberOf([] { ReadPaidPreparerRecord(); }); }), 75);
+    EXPECT_EQ(permissionbits::RunBoundByPermissions([] { return ErrorNumberOf([] { ReadPaidPreparerRecord(); }); }),
+              75);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // looked at and found, and every change says the data is read-only.
 #include "employers_ScreenFolder.h"
 
-#include "../platform/data/OtherUser.h"
+#include "support/PermissionBits.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -16,7 +18,8 @@ bool SaidReadOnly(const forms::ScriptedDialogs& dialogs) {
 TEST_F(EmployerReadOnlyFolder, EmployersAreShownAndFoundAndChangesSayTheDataIsReadOnly) {
     AddEmployer(1, "ACME TOOLS");
     AddEmployer(2, "BAKER BROS");
-    const int result = datatest::RunAsNobody([this] {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0555));
+    const int result = permissionbits::RunBoundByPermissions([this] {
         AnswerUnscriptedBoxesWithTheirDefault();
         auto& screen = OpenScreen();
         if (screen.txtEmployerNo.Text() != "1") return 1;
@@ -33,6 +36,7 @@ TEST_F(EmployerReadOnlyFolder, EmployersAreShownAndFoundAndChangesSayTheDataIsRe
         if (!SaidReadOnly(Dialogs())) return 5;
         return 0;
     });
+    ::chmod(Folder().c_str(), 0755);
     EXPECT_EQ(0, result);
     EXPECT_EQ("2", Query(MainPath(), "SELECT COUNT(*) FROM Employers"));
 }

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "../platform/data/OtherUser.h"
 #include "ScreenTestSupport.h"
 #include "employers/frmPaidPreparer.h"
+#include "support/PermissionBits.h"
 
 namespace {
 
@@ -57,8 +57,7 @@ TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast) {
 TEST_F(PreparerScreen, AFileThisUserMayNotReadIsReportedOnceAsTheLoadCannotOpenIt) {
     WriteFile("PdPreparer.DAT", std::string(195, 'X'));
     std::filesystem::permissions(Folder() / "PdPreparer.DAT", std::filesystem::perms::none);
-    // Root reads every file: only a user without the right is refused.
-    const int boxes = datatest::RunAsNobody([this] {
+    const int boxes = permissionbits::RunBoundByPermissions([this] {
         AnswerUnscriptedBoxesWithTheirDefault();
         Opened();
         if (Dialogs().Boxes().empty() || Dialogs().Boxes()[0].prompt.rfind("Can't open the Paid Preparer", 0) != 0)

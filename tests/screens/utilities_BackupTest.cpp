@@ -3,7 +3,10 @@
 #include "ScreenTestSupport.h"
 
 #include "KilledCopy.h"
+#include "support/PermissionBits.h"
 #include "utilities/frmBackup.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -121,6 +124,42 @@ TEST_F(BackupScreen, ARowThatCannotBeStoredAsItIsRefusesTheWholeRestore) {
         EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "1;2;3") << fault;
         EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40") << fault;
     }
+}
+
+// Drive C: is a folder this user owns, as ./run lays it out (the home
+// folder): the proposed dated folder is made there. Where this user may not
+// write, neither a backup nor a folder for it can be made, and the box says
+// the permission is missing.
+TEST_F(BackupScreen, TheProposedFolderIsMadeOnDriveCAndAFolderThisUserMayNotWriteIsReportedAsSuch) {
+    const auto home = Folder() / "home";
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(Folder() / "drives");
+    std::filesystem::create_directory_symlink(home, Folder() / "drives" / "c");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(0, ::chown(home.c_str(), permissionbits::kNobody, permissionbits::kNobody));
+    }
+    ASSERT_EQ(0, ::chmod(BackupFolder().c_str(), 0555));
+    basic::SetToday(2023, 3, 7);
+
+    const int result = permissionbits::RunBoundByPermissions([&] {
+        AnswerUnscriptedBoxesWithTheirDefault();
+        auto& screen = forms::Screen<frmBackup>();
+        screen.Show();
+        forms::user::Click(screen.Command1);
+        if (Dialogs().LastBox().prompt.rfind("Backup completed.", 0) != 0) return 1;
+        for (const std::string& folder : {BackupFolder(), BackupFolder() + "\\2022"}) {
+            Dialogs().AnswerInputBox(folder);
+            forms::user::Click(screen.Command1);
+            if (Dialogs().LastBox().prompt.rfind("3051 ", 0) != 0) return 2;
+        }
+        return 0;
+    });
+    ::chmod(BackupFolder().c_str(), 0755);
+
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(Query((home / "941Backup for 2022 on Mar 07 2023" / "944Backup.mdb").string(),
+                    "SELECT count(*) FROM Employers"),
+              "2");
 }
 
 TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange) {

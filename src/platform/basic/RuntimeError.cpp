@@ -40,6 +40,7 @@ constexpr std::array kErrorTexts{
                       "the index, or redefine the index to permit duplicate entries and try again."},
     ErrorText{  3044, "Not a valid path. Make sure that the path name is spelled correctly and "
                       "that you are connected to the server on which the file resides."},
+    ErrorText{  3051, "You have no permission to create, read or change this file or folder."},
     ErrorText{  3260, "Couldn't update; currently locked by another user."},
     ErrorText{  3262, "Couldn't lock table; currently in use by another user."},
     ErrorText{  3426, "This action was cancelled by an associated object."},

@@ -23,6 +23,9 @@ enum ErrorNumber : int {
     errControlArrayElementMissing = 340,
     errInvalidPropertyValue = 380,
     errObjectRequired = 424,
+    // The engine's number for a file or folder this user has no permission
+    // to create, read or change; the file functions raise it as well.
+    errNoPermission = 3051,
 };
 
 // A run-time error as the screens see it: a number, the source that raised it

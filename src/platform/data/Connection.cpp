@@ -4,6 +4,7 @@
 #include "platform/data/IdleConnections.h"
 #include "platform/data/SqlFunctions.h"
 #include "platform/files/Paths.h"
+#include "platform/files/PermissionError.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -39,7 +40,10 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_READONLY: return errReadOnly;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: return errUnrecognizedFormat;
-    case SQLITE_CANTOPEN: return errFileNotFound;
+    case SQLITE_CANTOPEN:
+        return db && files::PermissionDenied(std::error_code(sqlite3_system_errno(db), std::generic_category()))
+                   ? errNoPermission
+                   : errFileNotFound;
     case SQLITE_FULL: return errDiskFull;
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
@@ -237,8 +241,10 @@ std::string Connection::SchemaFor(const std::string& systemPath) {
     namespace fs = std::filesystem;
     fs::path native = files::Resolve(systemPath);
     std::error_code ec;
-    if (!fs::is_directory(native.parent_path(), ec)) RaiseEngineError(errInvalidPath, kSourceDatabase, systemPath);
-    if (!fs::is_regular_file(native, ec)) RaiseEngineError(errFileNotFound, kSourceDatabase, systemPath);
+    if (!fs::is_directory(native.parent_path(), ec))
+        RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errInvalidPath, kSourceDatabase, systemPath);
+    if (!fs::is_regular_file(native, ec))
+        RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errFileNotFound, kSourceDatabase, systemPath);
     std::string nativePath = native.string();
     if (SameFile(nativePath, path_)) return "main";
     for (const auto& [attachedPath, schema] : attached_) {

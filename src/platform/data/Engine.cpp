@@ -5,7 +5,9 @@
 #include "platform/data/DbaseFolder.h"
 #include "platform/data/RowLocks.h"
 #include "platform/files/Paths.h"
+#include "platform/files/PermissionError.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <sched.h>
 #include <unistd.h>
@@ -21,7 +23,8 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The native file a system path names; 3044 when its folder does not exist.
+// The native file a system path names; 3044 when its folder does not exist,
+// 3051 when this user may not look into it.
 fs::path NativeFile(const std::string& path) {
     fs::path native;
     try {
@@ -31,8 +34,15 @@ fs::path NativeFile(const std::string& path) {
     }
     std::error_code ec;
     if (path.empty() || !fs::is_directory(native.parent_path(), ec))
-        RaiseEngineError(errInvalidPath, kSourceWorkspace, path);
+        RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errInvalidPath, kSourceWorkspace, path);
     return native;
+}
+
+// The folder part of a system path as the user wrote it (the path itself
+// when it names no folder).
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? path : path.substr(0, separator);
 }
 
 bool MayChange(const fs::path& file) {
@@ -51,7 +61,8 @@ DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readO
     }
     fs::path native = NativeFile(path);
     std::error_code ec;
-    if (!fs::is_regular_file(native, ec)) RaiseEngineError(errFileNotFound, kSourceWorkspace, path);
+    if (!fs::is_regular_file(native, ec))
+        RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errFileNotFound, kSourceWorkspace, path);
     // A file this user may not change, in a folder where its journal cannot
     // be made, or whose rows cannot be locked, is opened for reading: it can
     // be looked at and printed, and every change says it is read-only.
@@ -66,6 +77,12 @@ DatabasePtr CreateDatabase(const std::string& path, const std::string& locale) {
     fs::path native = NativeFile(path);
     std::error_code ec;
     if (fs::exists(native, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, path);
+    // SQLite tells no reason why it could not make the file (it tries again
+    // for reading and reports that try's failure): a folder this user may not
+    // write is named as the one the permission is missing for.
+    if (::access(native.parent_path().c_str(), W_OK | X_OK) != 0 &&
+        files::PermissionDenied(std::error_code(errno, std::generic_category())))
+        RaiseEngineError(errNoPermission, kSourceWorkspace, FolderOf(path));
     auto connection = Connection::Open(native.string(), false, true);
     // A backup is one self-contained file that may be carried away.
     connection->Exec("PRAGMA journal_mode = DELETE", kSourceWorkspace);

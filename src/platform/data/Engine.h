@@ -33,15 +33,17 @@ inline constexpr int dbFreeLocks = 1;
 
 // Opens an existing database file, shared for reading and writing. A missing
 // file is 3024 (never a new empty file), a missing folder or drive 3044, a
-// file that is not a database 3343. `exclusive` is accepted and ignored: the
-// system always shares. `connect` "" or "Access"; "dBASE III;" opens a folder
-// of dBASE III tables read-only (the path is the folder, each table a .dbf
-// file in it); any other driver is 3170.
+// file or folder this user may not read 3051, a file that is not a database
+// 3343. `exclusive` is accepted and ignored: the system always shares.
+// `connect` "" or "Access"; "dBASE III;" opens a folder of dBASE III tables
+// read-only (the path is the folder, each table a .dbf file in it); any other
+// driver is 3170.
 DatabasePtr OpenDatabase(const std::string& path, bool exclusive = false, bool readOnly = false,
                          const std::string& connect = "");
 
 // Creates a new, empty database file and opens it. An existing file is 3204,
-// a missing folder 3044. The locale text is the engine's (dbLangGeneral).
+// a missing folder 3044, a folder this user may not write 3051 (naming the
+// folder). The locale text is the engine's (dbLangGeneral).
 DatabasePtr CreateDatabase(const std::string& path, const std::string& locale);
 
 // The engine's idle call. Nothing is held between statements here, so it

@@ -48,7 +48,7 @@ const std::map<int, const char*>& Descriptions() {
 
 std::string EngineDescription(int number) {
     auto it = Descriptions().find(number);
-    return it == Descriptions().end() ? std::string() : std::string(it->second);
+    return it == Descriptions().end() ? basic::DescriptionOf(number) : std::string(it->second);
 }
 
 void RaiseEngineError(int number, const std::string& source, const std::string& detail) {

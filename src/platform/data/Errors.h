@@ -18,6 +18,7 @@ enum ErrorNumber : int {
     errReadOnly = 3027,
     errInvalidPath = 3044,
     errCouldNotLockFile = 3050,
+    errNoPermission = basic::errNoPermission, // 3051
     errNullInKey = 3058,
     errUnknownName = 3061,
     errCannotExecuteSelect = 3065,
@@ -39,7 +40,8 @@ enum ErrorNumber : int {
     errActionCancelled = 3426,
 };
 
-// The engine's own wording of an error number ("" for numbers it does not raise).
+// The engine's own wording of an error number: its own table's, else the run
+// time's (3051, which the file functions share); "" for numbers it does not raise.
 std::string EngineDescription(int number);
 
 // Raises basic::RuntimeError with the number, the given source (for example

@@ -9,6 +9,7 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/files/CaseBlindNames.h"
 #include "platform/files/Paths.h"
+#include "platform/files/PermissionError.h"
 
 namespace files {
 
@@ -84,14 +85,15 @@ void MkDir(std::string_view path) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(native, error))) basic::Raise(basic::errPathFileAccess);
     if (!fs::is_directory(native.parent_path(), error)) basic::Raise(basic::errPathNotFound);
-    if (!fs::create_directory(native, error) || error) basic::Raise(basic::errPathFileAccess);
+    if (!fs::create_directory(native, error) || error) RaiseFileError(error, basic::errPathFileAccess, path);
 }
 
 void MkDirAll(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
     fs::create_directories(native, error);
-    if (error || !fs::is_directory(native, error)) basic::Raise(basic::errPathFileAccess);
+    if (error) RaiseFileError(error, basic::errPathFileAccess, path);
+    if (!fs::is_directory(native, error)) basic::Raise(basic::errPathFileAccess);
 }
 
 void ReplaceFile(std::string_view from, std::string_view to) {
@@ -99,14 +101,14 @@ void ReplaceFile(std::string_view from, std::string_view to) {
     std::error_code error;
     if (!fs::is_regular_file(source, error)) basic::Raise(basic::errFileNotFound);
     fs::rename(source, Resolve(to), error);
-    if (error) basic::Raise(basic::errPathFileAccess);
+    if (error) RaiseFileError(error, basic::errPathFileAccess, to);
 }
 
 void Kill(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
     if (!fs::is_regular_file(native, error)) basic::Raise(basic::errFileNotFound);
-    if (!fs::remove(native, error) || error) basic::Raise(basic::errPathFileAccess);
+    if (!fs::remove(native, error) || error) RaiseFileError(error, basic::errPathFileAccess, path);
 }
 
 } // namespace files

@@ -9,6 +9,7 @@
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/files/Paths.h"
+#include "platform/files/PermissionError.h"
 
 namespace files {
 
@@ -34,7 +35,7 @@ RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(
     std::error_code error;
     if (!std::filesystem::is_directory(path_.parent_path(), error)) basic::Raise(basic::errPathNotFound);
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) basic::Raise(basic::errPathFileAccess);
+    if (fd_ < 0) RaiseFileError(std::error_code(errno, std::generic_category()), basic::errPathFileAccess, path);
 }
 
 RecordFile::~RecordFile() { Close(); }

@@ -12,7 +12,8 @@ namespace files {
 // sees them while this one stays open.
 //
 // Errors: 52 for a drive letter without a folder, 76 when the folder does not
-// exist, 75 when the file cannot be opened or written, 63 for a record number
+// exist, 3051 when this user may not make, read or write the file, 75 when it
+// cannot be opened or written otherwise, 63 for a record number
 // below 1, 59 for data longer than a record.
 class RecordFile {
 public:

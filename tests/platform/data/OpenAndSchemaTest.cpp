@@ -2,7 +2,7 @@
 // empty databases made from the one schema.
 
 #include "DataTestSupport.h"
-#include "OtherUser.h"
+#include "support/PermissionBits.h"
 
 #include <chrono>
 #include <csignal>
@@ -138,8 +138,8 @@ TEST_F(OpenAndSchemaTest, ACreationCutShortIsMadeWholeAtTheNextStart) {
 // change says it is read-only.
 TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
     AddEmployer(*OpenMain(), 1, "ACME");
-    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
-    const int result = datatest::RunAsNobody([this] {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0555));
+    const int result = permissionbits::RunBoundByPermissions([this] {
         auto db = data::OpenDatabase(MainPath());
         auto rs = db->OpenRecordset("Employers");
         if (rs->RecordCount() != 1 || datatest::Text(rs->Fields("EmployerName1").Value()) != "ACME") return 1;
@@ -156,7 +156,23 @@ TEST_F(OpenAndSchemaTest, ADatabaseInAReadOnlyFolderOpensForReading) {
             return error.Number() == 3027 ? 0 : 5;
         }
     });
+    ::chmod(Folder().c_str(), 0700);
     EXPECT_EQ(0, result);
+}
+
+// A database this user may not read is no missing file: the permission is.
+TEST_F(OpenAndSchemaTest, ADatabaseThisUserMayNotReadIsAMissingPermission) {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0755));
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0));
+    const int raised = permissionbits::RunBoundByPermissions([this] {
+        try {
+            data::OpenDatabase(MainPath());
+            return 0;
+        } catch (const basic::RuntimeError& error) {
+            return error.Number() - 3000; // an exit code holds no more than 255
+        }
+    });
+    EXPECT_EQ(51, raised);
 }
 
 // A file an earlier release left in write-ahead mode is turned back to the

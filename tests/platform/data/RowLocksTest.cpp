@@ -3,7 +3,7 @@
 // that dies leaves nothing behind.
 
 #include "DataTestSupport.h"
-#include "OtherUser.h"
+#include "support/PermissionBits.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -189,7 +189,7 @@ TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdi
     ASSERT_EQ(0, ::stat((MainPath() + ".locks").c_str(), &lockFile));
     EXPECT_EQ(0666u, lockFile.st_mode & 0777);
 
-    const auto editAsNobody = [this] {
+    const auto editElsewhere = [this] {
         try {
             auto other = data::OpenDatabase(MainPath())->OpenRecordset("Employers");
             other->Edit();
@@ -198,9 +198,9 @@ TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdi
             return error.Number() == 3027 ? 0 : 2;
         }
     };
-    EXPECT_EQ(1, datatest::RunAsNobody(editAsNobody)); // nobody may edit
-    ASSERT_EQ(0, ::chmod((MainPath() + ".locks").c_str(), 0644));
-    EXPECT_EQ(0, datatest::RunAsNobody(editAsNobody)); // nobody can lock: read-only
+    EXPECT_EQ(1, permissionbits::RunBoundByPermissions(editElsewhere)); // another writer may edit
+    ASSERT_EQ(0, ::chmod((MainPath() + ".locks").c_str(), 0444));
+    EXPECT_EQ(0, permissionbits::RunBoundByPermissions(editElsewhere)); // it cannot lock: read-only
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// Runs a check in a child process that the permission bits bind. Root may
+// read and write anything, so as root the child becomes the user nobody; any
+// other user is bound by the bits of its own files already. A test that
+// takes a permission away from everybody (owner, group and others) thus sees
+// the same refusal whoever runs it.
+
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace permissionbits {
+
+inline constexpr uid_t kNobody = 65534;
+
+// The check's result (its exit code), or -1 when it could not run.
+inline int RunBoundByPermissions(const std::function<int()>& check) {
+    pid_t child = ::fork();
+    if (child == 0) {
+        int code = 100;
+        if (::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)) {
+            try {
+                code = check();
+            } catch (...) {
+                code = 101;
+            }
+        }
+        ::_exit(code);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+} // namespace permissionbits

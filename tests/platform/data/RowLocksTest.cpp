@@ -159,10 +159,24 @@ TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing
 }
 
 // Another copy deleted the row this recordset stands on (or, bypassing the
-// locks, the row it edits): nothing is reported as done that was not.
-TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted) {
+// locks, the row it edits) and added one, which SQLite puts in the deleted
+// row's place: nothing reaches the new row, and nothing is reported as done
+// that was not.
+TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeletedWhateverTookItsPlace) {
+    auto other = OpenMain();
     auto rs = OpenMain()->OpenRecordset("Employers");
-    OpenMain()->Execute("DELETE * FROM Employers WHERE EmployerNo = 1");
+    rs->MoveLast();
+    other->Execute("DELETE * FROM Employers WHERE EmployerNo = 2");
+    AddEmployer(*other, 3, "THREE");
+    auto editingThree = other->OpenRecordset("Employers");
+    editingThree->MoveLast();
+    editingThree->Edit();
+    EXPECT_ENGINE_ERROR(rs->Edit(), 3167);
+    editingThree->CancelUpdate();
+
+    rs->MoveLast();
+    other->Execute("DELETE * FROM Employers WHERE EmployerNo = 3");
+    AddEmployer(*other, 4, "FOUR");
     EXPECT_ENGINE_ERROR(rs->Delete(), 3167);
 
     rs->MoveLast();
@@ -170,9 +184,16 @@ TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted) {
     rs->Fields("City") = Value{std::string("LOST")};
     sqlite3* raw = nullptr;
     ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
-    sqlite3_exec(raw, "DELETE FROM Employers", nullptr, nullptr, nullptr);
-    sqlite3_close(raw);
+    sqlite3_exec(raw, "DELETE FROM Employers WHERE EmployerNo = 4; INSERT INTO Employers (EmployerNo) VALUES (5)",
+                 nullptr, nullptr, nullptr);
     EXPECT_ENGINE_ERROR(rs->Update(), 3167);
+    sqlite3_stmt* fifth = nullptr;
+    sqlite3_prepare_v2(raw, "SELECT rowid, City IS NULL FROM Employers WHERE EmployerNo = 5", -1, &fifth, nullptr);
+    ASSERT_EQ(SQLITE_ROW, sqlite3_step(fifth));
+    EXPECT_EQ(2, sqlite3_column_int(fifth, 0)) << "the new row took the edited row's place";
+    EXPECT_EQ(1, sqlite3_column_int(fifth, 1));
+    sqlite3_finalize(fifth);
+    sqlite3_close(raw);
 }
 
 // Whoever makes the lock file makes it for every user who may write the

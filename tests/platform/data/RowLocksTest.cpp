@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -222,6 +223,45 @@ TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdi
     EXPECT_EQ(1, datatest::RunAsNobody(editAsNobody)); // nobody may edit
     ASSERT_EQ(0, ::chmod((MainPath() + ".locks").c_str(), 0644));
     EXPECT_EQ(0, datatest::RunAsNobody(editAsNobody)); // nobody can lock: read-only
+}
+
+// Something that is no file stands where the lock file belongs when the
+// program starts (a folder, a link to nothing, a pipe): the data is not
+// read-only, but no row can be locked in it, so every change says the file
+// cannot be locked, as when the lock file is replaced while the program
+// runs. Checked as another user, for whom the shapes' permissions count too.
+TEST_F(RowLocksTest, NoFileInTheLockFilesPlaceRefusesEveryChangeAsALockFileLost) {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0777));
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0666));
+    const std::string lockFile = MainPath() + ".locks";
+    const auto changesAsNobody = [this] {
+        auto db = OpenMain();
+        auto rows = db->OpenRecordset("Employers");
+        const auto refusal = [](const std::function<void()>& change) {
+            try {
+                change();
+                return 0;
+            } catch (const basic::RuntimeError& error) {
+                return error.Number();
+            }
+        };
+        if (!rows->Updatable()) return 1;
+        if (refusal([&] { rows->Edit(); }) != 3050) return 2;
+        if (refusal([&] { rows->AddNew(); }) != 3050) return 3;
+        if (refusal([&] { db->Execute("DELETE * FROM Employers", data::dbFailOnError); }) != 3050) return 4;
+        return 0;
+    };
+    const std::function<void()> shapes[] = {
+        [&] { std::filesystem::create_directory(lockFile); },
+        [&] { std::filesystem::create_symlink(Folder() + "/nowhere", lockFile); },
+        [&] { ::mkfifo(lockFile.c_str(), 0644); },
+    };
+    for (const auto& makeShape : shapes) {
+        std::filesystem::remove_all(lockFile);
+        makeShape();
+        EXPECT_EQ(0, datatest::RunAsNobody(changesAsNobody));
+    }
+    EXPECT_EQ(2, OpenMain()->OpenRecordset("Employers")->RecordCount());
 }
 
 } // namespace

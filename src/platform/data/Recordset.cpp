@@ -1,11 +1,13 @@
 #include "platform/data/Recordset.h"
 
 #include "platform/basic/Strings.h"
+#include "platform/data/Bookmarks.h"
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
 #include "platform/data/RowLocks.h"
 #include "platform/data/RowSource.h"
+#include "platform/data/Schema.h"
 #include "platform/data/ValueConversion.h"
 
 #include <sqlite3.h>
@@ -18,6 +20,24 @@ namespace {
 
 [[noreturn]] void Fail(int number, const std::string& detail = "") {
     RaiseEngineError(number, kSourceRecordset, detail);
+}
+
+// The columns whose values name a row besides its rowid: the table's first
+// key as the system defines it (EmployerNo; EmployerNo and Qtr_Yr). SQLite
+// gives a deleted row's rowid to the next row added, so the rowid alone
+// could name another copy's new row. A table without a key, or a file whose
+// table lacks its columns, is named by the rowid alone.
+std::vector<std::string> KeyColumns(const std::string& table, const std::vector<ColumnInfo>& columns) {
+    const TableDef* definition = FindTableDef(table);
+    if (!definition || definition->uniqueKeys.empty()) return {};
+    std::vector<std::string> key;
+    for (const auto& name : definition->uniqueKeys.front()) {
+        auto it = std::find_if(columns.begin(), columns.end(),
+                               [&](const auto& c) { return basic::SameNameCaseBlind(c.name, name); });
+        if (it == columns.end()) return {};
+        key.push_back(it->name);
+    }
+    return key;
 }
 
 } // namespace
@@ -47,6 +67,7 @@ void Recordset::Open() {
     if (table.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, parsed.table.name);
 
     std::vector<ColumnInfo> columns = connection_->Columns(schema_, table);
+    std::vector<std::string> key = KeyColumns(table, columns);
     if (!parsed.columns.empty()) {
         std::vector<ColumnInfo> chosen;
         for (const auto& name : parsed.columns) {
@@ -63,7 +84,8 @@ void Recordset::Open() {
         fields_.push_back(Field(this, static_cast<int>(i), columns[i].name, columns[i].type));
         names.push_back(columns[i].name);
     }
-    rows_ = std::make_unique<RowSource>(connection_, schema_, table, names, parsed.where, parsed.orderBy);
+    rows_ =
+        std::make_unique<RowSource>(connection_, schema_, table, names, std::move(key), parsed.where, parsed.orderBy);
     open_ = true;
     auto first = rows_->First();
     StandOn(first);
@@ -93,19 +115,15 @@ void Recordset::StandOn(std::optional<Row> row) {
     current_ = row ? row->rowid : -1;
     currentDeleted_ = false;
     values_.clear();
-    if (row) values_ = std::move(row->values);
+    currentKey_.clear();
+    if (!row) return;
+    values_ = std::move(row->values);
+    currentKey_ = std::move(row->key);
 }
 
-void Recordset::StandOn(std::int64_t rowid) {
-    current_ = -1;
-    currentDeleted_ = false;
-    values_.clear();
-    if (rowid < 0) return;
-    auto values = rows_->Load(rowid);
-    if (!values) return;
-    current_ = rowid;
-    values_ = std::move(*values);
-}
+void Recordset::StandOn(std::int64_t rowid) { StandOn(rowid < 0 ? std::nullopt : rows_->Load(rowid)); }
+
+std::optional<Row> Recordset::CurrentAsStored() { return rows_->LoadSame(current_, currentKey_); }
 
 void Recordset::RequireCurrent() const {
     if (current_ < 0) Fail(errNoCurrentRecord);
@@ -124,6 +142,16 @@ void Recordset::UseLocks() {
     if (!locks_->Usable()) Fail(errReadOnly);
 }
 
+void Recordset::LockCurrent() {
+    if (locks_->TryLock(rows_->Table(), current_)) return;
+    // The one holding the lock may hold a row added in this one's place.
+    if (!CurrentAsStored()) {
+        currentDeleted_ = true;
+        Fail(errRecordDeleted);
+    }
+    Fail(errRecordLocked);
+}
+
 void Recordset::ReleaseLock() {
     if (lockHeld_ && locks_) locks_->Unlock(rows_->Table(), lockedRow_);
     lockHeld_ = false;
@@ -138,7 +166,7 @@ void Recordset::LeavePending() {
     changed_.clear();
     ReleaseLock();
     if (wasAdd) {
-        StandOn(beforeAdd_);
+        StandOn(beforeAdd_ < 0 ? std::nullopt : rows_->LoadSame(beforeAdd_, beforeAddKey_));
         bof_ = beforeAddBof_;
         eof_ = beforeAddEof_;
     }
@@ -214,6 +242,7 @@ void Recordset::AddNew() {
     RefuseWhenLockFileLost();
     LeavePending();
     beforeAdd_ = current_;
+    beforeAddKey_ = currentKey_;
     beforeAddBof_ = bof_;
     beforeAddEof_ = eof_;
     buffer_.assign(fields_.size(), Null{});
@@ -229,17 +258,18 @@ void Recordset::Edit() {
     LeavePending();
     RequireCurrent();
     UseLocks();
-    if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
+    LockCurrent();
     lockHeld_ = true;
     lockedRow_ = current_;
     // Edit starts from the row as it is stored now, not as it was read.
-    auto fresh = rows_->Load(current_);
+    auto fresh = CurrentAsStored();
     if (!fresh) {
         ReleaseLock();
         currentDeleted_ = true;
         Fail(errRecordDeleted);
     }
-    values_ = *fresh;
+    values_ = std::move(fresh->values);
+    currentKey_ = std::move(fresh->key);
     buffer_ = values_;
     changed_.assign(fields_.size(), false);
     editMode_ = dbEditInProgress;
@@ -275,14 +305,15 @@ void Recordset::Update() {
         for (size_t k = 0; k < written.size(); ++k) {
             sets += (k ? ", " : "") + QuoteIdentifier(fields_[written[k]].Name()) + " = ?" + std::to_string(k + 1);
         }
-        Statement update(connection_->Handle(),
-                         "UPDATE " + table + " SET " + sets + " WHERE rowid = ?" + std::to_string(written.size() + 1),
+        const int same = static_cast<int>(written.size() + 1);
+        Statement update(connection_->Handle(), "UPDATE " + table + " SET " + sets + " WHERE " + rows_->SameRow(same),
                          kSourceRecordset, true);
         for (size_t k = 0; k < written.size(); ++k) update.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
-        update.Bind(static_cast<int>(written.size() + 1), current_);
+        rows_->BindSameRow(update, same, current_, currentKey_);
         update.Step();
-        // Another user deleted the row: nothing was written, and the edit
-        // stays pending so the caller can see what was not stored.
+        // Another user deleted the row (or it holds another key now):
+        // nothing was written, and the edit stays pending so the caller can
+        // see what was not stored.
         if (sqlite3_changes(connection_->Handle()) == 0) {
             currentDeleted_ = true;
             Fail(errRecordDeleted);
@@ -295,7 +326,7 @@ void Recordset::Update() {
             currentDeleted_ = true;
         }
     } else {
-        if (!rows_->Load(current_)) {
+        if (!CurrentAsStored()) {
             currentDeleted_ = true;
             Fail(errRecordDeleted);
         }
@@ -319,13 +350,13 @@ void Recordset::Delete() {
     RequireCurrent();
     UseLocks();
     // Held while the row goes, so nobody starts editing it meanwhile.
-    if (!locks_->TryLock(rows_->Table(), current_)) Fail(errRecordLocked);
+    LockCurrent();
     try {
         Statement remove(connection_->Handle(),
-                         "DELETE FROM " + schema_ + "." + QuoteIdentifier(rows_->Table()) + " WHERE rowid = ?1",
-                         kSourceRecordset,
-                         true);
-        remove.Bind(1, current_);
+                         "DELETE FROM " + schema_ + "." + QuoteIdentifier(rows_->Table()) + " WHERE " +
+                             rows_->SameRow(1),
+                         kSourceRecordset, true);
+        rows_->BindSameRow(remove, 1, current_, currentKey_);
         remove.Step();
     } catch (...) {
         locks_->Unlock(rows_->Table(), current_);
@@ -361,22 +392,17 @@ void Recordset::FindPrevious(const std::string& criteria) { Find(criteria, false
 std::string Recordset::Bookmark() const {
     CheckOpen();
     RequireCurrent();
-    return std::to_string(current_);
+    return BookmarkOf(Row{current_, {}, currentKey_});
 }
 
 void Recordset::SetBookmark(const std::string& bookmark) {
     CheckOpen();
-    std::int64_t rowid = -1;
-    try {
-        size_t used = 0;
-        rowid = std::stoll(bookmark, &used);
-        if (used != bookmark.size()) rowid = -1;
-    } catch (...) {
-        rowid = -1;
-    }
-    if (rowid < 0 || !rows_->Contains(rowid)) Fail(errInvalidBookmark);
+    auto marked = RowOfBookmark(bookmark);
+    if (!marked || !rows_->Contains(marked->rowid)) Fail(errInvalidBookmark);
+    auto row = rows_->LoadSame(marked->rowid, marked->key);
+    if (!row) Fail(errInvalidBookmark);
     LeavePending();
-    StandOn(rowid);
+    StandOn(std::move(row));
     bof_ = eof_ = false;
     Notify(RecordsetEvent::CurrentChanged);
 }

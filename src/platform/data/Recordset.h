@@ -61,6 +61,10 @@ private:
 // database's own file). Rows come in the order they were added. Moving
 // reads one row at a time, so a recordset of any size opens and moves fast.
 // Other connections' changes are seen at the next move.
+// Edit, Update and Delete act on the current row only while it still holds
+// the key it was read with (the table's first key, Schema.h): a row another
+// copy deleted counts as deleted (3167) even when a row added since took its
+// place in the file; one another copy only changed is the same row.
 class Recordset {
 public:
     ~Recordset();
@@ -113,7 +117,7 @@ public:
     bool NoMatch() const { return noMatch_; }
 
     // The current row's bookmark (3021 when none); setting one returns to
-    // that row (3159 when it no longer exists).
+    // that row (3159 when it no longer exists, whatever took its place).
     std::string Bookmark() const;
     void SetBookmark(const std::string& bookmark);
 
@@ -143,10 +147,14 @@ private:
     void Notify(RecordsetEvent event);
     void StandOn(std::int64_t rowid);     // loads the row; rowid < 0: no current row
     void StandOn(std::optional<Row> row); // a row as read; none: no current row
+    // The current row as stored now, nothing when another copy deleted it
+    // (or a row added since took its rowid).
+    std::optional<Row> CurrentAsStored();
     void MoveToEnd(bool last);            // MoveFirst, MoveLast
     void LeavePending();
     void UseLocks(); // opens the lock file; 3027 when no row can be locked
     void RefuseWhenLockFileLost() const; // 3050 (LockFileLost)
+    void LockCurrent();                  // 3260 when another holds the row, 3167 when it is gone
     void ReleaseLock();
     void Find(const std::string& criteria, bool forward, bool fromEnd);
     void RequireCurrent() const;
@@ -165,13 +173,15 @@ private:
     bool bof_ = true;
     bool eof_ = true;
     bool noMatch_ = false;
-    std::int64_t current_ = -1; // rowid of the current row, -1 when none
+    std::int64_t current_ = -1;           // rowid of the current row, -1 when none
+    std::vector<data::Value> currentKey_; // its key as read (RowSource: the table's key columns)
     bool currentDeleted_ = false;
     std::vector<data::Value> values_; // the current row as read
     EditModeValue editMode_ = dbEditNone;
     std::vector<data::Value> buffer_; // the pending AddNew or Edit
     std::vector<bool> changed_;
     std::int64_t beforeAdd_ = -1; // the row current when AddNew started
+    std::vector<data::Value> beforeAddKey_;
     bool beforeAddBof_ = true, beforeAddEof_ = true;
 
     std::unique_ptr<RowLockFile> locks_;

@@ -41,6 +41,15 @@ bool SetLock(int fd, short type, off_t offset) {
 
 std::string LockFilePath(const std::string& databasePath) { return databasePath + ".locks"; }
 
+// Whether something that is no file stands where the lock file belongs (a
+// folder, a link to nothing, a pipe): no copy can lock a row in it.
+bool NoFileInItsPlace(const std::string& path) {
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0) return false;
+    struct stat target {};
+    return ::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode);
+}
+
 // Gives a lock file just made the database file's permissions and group; the
 // creator's umask must not keep other users who may write the database out.
 void ShareLikeDatabase(int fd, const std::string& databasePath) {
@@ -89,7 +98,7 @@ bool LockFileLost(const std::string& databasePath) {
     const std::string path = LockFilePath(databasePath);
     std::lock_guard lock(keptMutex);
     auto it = kept.find(path);
-    if (it == kept.end()) return false;
+    if (it == kept.end()) return NoFileInItsPlace(path);
     struct stat now {};
     if (::stat(path.c_str(), &now) != 0 || !IsKept(now, it->second)) it->second.lost = true;
     return it->second.lost;
@@ -126,6 +135,7 @@ bool RowLockFile::AnyHeldByOther() {
 }
 
 bool AnyRowLockHeldByOther(const std::string& databasePath) {
+    if (LockFileLost(databasePath)) RaiseEngineError(errCouldNotLockFile, kSourceDatabase);
     struct stat ignored {};
     if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
     return RowLockFile(databasePath).AnyHeldByOther();
@@ -146,6 +156,8 @@ bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table
 
 bool RowsLockable(const std::string& databasePath) {
     const std::string path = LockFilePath(databasePath);
+    // Not read-only: every change is refused as the lock file's loss is.
+    if (NoFileInItsPlace(path)) return true;
     if (::access(path.c_str(), F_OK) == 0) return ::access(path.c_str(), R_OK | W_OK) == 0;
     std::string folder = databasePath.substr(0, databasePath.find_last_of('/') + 1);
     return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;

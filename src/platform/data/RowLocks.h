@@ -45,7 +45,9 @@ private:
 // or replaced since (someone deleted it while the program ran): locks taken
 // now would not be seen by the copies that opened the other file, nor
 // theirs by this one. Once lost it stays lost until the program starts
-// again. False while this process never opened the lock file.
+// again. While this process never opened the lock file: whether something
+// that is no file stands in its place (a folder, a link to nothing, a
+// pipe), in which no row can be locked.
 bool LockFileLost(const std::string& databasePath);
 
 // Whether another holder has any of the rows. No lock file means nobody
@@ -58,10 +60,14 @@ bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table
 // test of the whole lock file, so that a statement over many rows tests them
 // one by one only when somebody holds one. No lock file means nobody holds a
 // row; a lock file that cannot be opened for writing counts as held.
+// Raises 3050 when the lock file is lost (LockFileLost).
 bool AnyRowLockHeldByOther(const std::string& databasePath);
 
-// Whether this process may lock the database's rows: the lock file is
-// writable, or missing and the folder lets it be created.
+// Whether this process may lock the database's rows, or else must take the
+// database as read-only: the lock file is writable, or missing and the
+// folder lets it be created. Something that is no file in its place does not
+// make the database read-only: every change is refused as lost
+// (LockFileLost).
 bool RowsLockable(const std::string& databasePath);
 
 } // namespace data

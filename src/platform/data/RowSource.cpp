@@ -43,25 +43,18 @@ std::string Placeholders(int count) {
 // while it stays the same.
 std::int64_t ChangesThrough(sqlite3* db) { return static_cast<std::int64_t>(sqlite3_total_changes64(db)); }
 
-std::vector<Value> ValuesFrom(Statement& statement, int first) {
-    std::vector<Value> values;
-    values.reserve(static_cast<size_t>(statement.ColumnCount() - first));
-    for (int i = first; i < statement.ColumnCount(); ++i) values.push_back(statement.Column(i));
-    return values;
-}
-
 } // namespace
 
 RowSource::RowSource(std::shared_ptr<Connection> connection, std::string schema, std::string table,
-                     std::vector<std::string> columns, std::string where, std::string orderBy)
+                     std::vector<std::string> columns, std::vector<std::string> keyColumns, std::string where,
+                     std::string orderBy)
     : connection_(std::move(connection)), schema_(std::move(schema)), table_(std::move(table)),
-      where_(std::move(where)), orderBy_(std::move(orderBy)) {
+      columnCount_(columns.size()), keyColumns_(std::move(keyColumns)), where_(std::move(where)),
+      orderBy_(std::move(orderBy)) {
     quotedTable_ = schema_ + "." + QuoteIdentifier(table_);
-    for (const auto& column : columns) {
-        if (!columnList_.empty()) columnList_ += ", ";
-        columnList_ += QuoteIdentifier(column);
-    }
-    if (columnList_.empty()) columnList_ = "NULL";
+    selectList_ = "rowid";
+    for (const auto& column : columns) selectList_ += ", " + QuoteIdentifier(column);
+    for (const auto& column : keyColumns_) selectList_ += ", " + QuoteIdentifier(column);
     Reload();
 }
 
@@ -77,13 +70,14 @@ std::string RowSource::Filter(const std::string& extra) const {
 }
 
 std::string RowSource::SqlOf(Query query) const {
-    const std::string rows = "SELECT rowid, " + columnList_ + " FROM " + quotedTable_;
+    const std::string rows = "SELECT " + selectList_ + " FROM " + quotedTable_;
     switch (query) {
     case kFirst: return rows + Filter("") + " ORDER BY rowid LIMIT 1";
     case kLast: return rows + Filter("") + " ORDER BY rowid DESC LIMIT 1";
     case kAfter: return rows + Filter("rowid > ?1") + " ORDER BY rowid LIMIT 1";
     case kBefore: return rows + Filter("rowid < ?1") + " ORDER BY rowid DESC LIMIT 1";
     case kLoad: return rows + " WHERE rowid = ?1";
+    case kLoadSame: return rows + " WHERE " + SameRow(1);
     case kMember: return rows + Filter("rowid = ?1");
     case kMembers: return rows + Filter("rowid IN (" + Placeholders(kKeysReadAhead) + ")");
     case kContains: return "SELECT rowid FROM " + quotedTable_ + Filter("rowid = ?1");
@@ -139,7 +133,17 @@ std::optional<Row> RowSource::ReadRow(Query query, std::optional<std::int64_t> b
     Run run(Prepared(query));
     if (bound) run->Bind(1, *bound);
     if (!run->Step()) return std::nullopt;
-    return Row{std::get<std::int64_t>(run->Column(0)), ValuesFrom(*run, 1)};
+    return RowFrom(*run);
+}
+
+Row RowSource::RowFrom(const Statement& statement) const {
+    Row row{std::get<std::int64_t>(statement.Column(0)), {}, {}};
+    row.values.reserve(columnCount_);
+    for (size_t i = 0; i < columnCount_; ++i) row.values.push_back(statement.Column(static_cast<int>(i + 1)));
+    for (size_t i = 0; i < keyColumns_.size(); ++i) {
+        row.key.push_back(statement.Column(static_cast<int>(1 + columnCount_ + i)));
+    }
+    return row;
 }
 
 std::optional<size_t> RowSource::IndexOf(std::int64_t rowid) const {
@@ -188,7 +192,7 @@ void RowSource::ReadAheadFrom(size_t first) {
         run->Bind(i + 1, i < static_cast<int>(count) ? Value{keys_[first + static_cast<size_t>(i)]} : Value{Null{}});
     }
     while (run->Step()) {
-        Row row{std::get<std::int64_t>(run->Column(0)), ValuesFrom(*run, 1)};
+        Row row = RowFrom(*run);
         const size_t at = positions_.at(row.rowid);
         ahead_.rows[at - first] = std::move(row);
     }
@@ -250,10 +254,30 @@ bool RowSource::Contains(std::int64_t rowid) {
     return run->Step();
 }
 
-std::optional<std::vector<Value>> RowSource::Load(std::int64_t rowid) {
-    auto row = ReadRow(kLoad, rowid);
-    if (!row) return std::nullopt;
-    return std::move(row->values);
+std::optional<Row> RowSource::Load(std::int64_t rowid) { return ReadRow(kLoad, rowid); }
+
+std::optional<Row> RowSource::LoadSame(std::int64_t rowid, const std::vector<Value>& key) {
+    if (key.size() != keyColumns_.size()) return std::nullopt;
+    Run run(Prepared(kLoadSame));
+    BindSameRow(*run, 1, rowid, key);
+    if (!run->Step()) return std::nullopt;
+    return RowFrom(*run);
+}
+
+std::string RowSource::SameRow(int first) const {
+    std::string condition = "rowid = ?" + std::to_string(first);
+    for (size_t i = 0; i < keyColumns_.size(); ++i) {
+        condition +=
+            " AND " + QuoteIdentifier(keyColumns_[i]) + " IS ?" + std::to_string(first + 1 + static_cast<int>(i));
+    }
+    return condition;
+}
+
+void RowSource::BindSameRow(Statement& statement, int first, std::int64_t rowid, const std::vector<Value>& key) const {
+    statement.Bind(first, rowid);
+    for (size_t i = 0; i < keyColumns_.size(); ++i) {
+        statement.Bind(first + 1 + static_cast<int>(i), key.at(i));
+    }
 }
 
 bool RowSource::HasCaseBlindIndexOn(const std::string& column) {

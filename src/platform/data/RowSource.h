@@ -26,17 +26,22 @@ namespace data {
 class Connection;
 class Statement;
 
-// A row as read: its rowid and the values of the recordset's columns.
+// A row as read: its rowid, the values of the recordset's columns and those
+// of the table's key columns.
 struct Row {
     std::int64_t rowid = -1;
     std::vector<Value> values;
+    std::vector<Value> key;
 };
 
 class RowSource {
 public:
     // The table lies in the connection's `schema` ("main", or a file attached to it).
+    // `keyColumns` are the columns whose values name a row besides its rowid
+    // (none: the rowid alone).
     RowSource(std::shared_ptr<Connection> connection, std::string schema, std::string table,
-              std::vector<std::string> columns, std::string where, std::string orderBy);
+              std::vector<std::string> columns, std::vector<std::string> keyColumns, std::string where,
+              std::string orderBy);
     ~RowSource();
 
     const std::string& Table() const { return table_; }
@@ -49,8 +54,15 @@ public:
     // Whether Count() is 0, found without counting.
     bool Empty();
     bool Contains(std::int64_t rowid);
-    // The values of the row's columns, nothing when the row is gone.
-    std::optional<std::vector<Value>> Load(std::int64_t rowid);
+    // The row with that rowid, nothing when there is none.
+    std::optional<Row> Load(std::int64_t rowid);
+    // The row with that rowid while it still holds that key, nothing when it
+    // is gone: SQLite gives a deleted row's rowid to the next row added.
+    std::optional<Row> LoadSame(std::int64_t rowid, const std::vector<Value>& key);
+    // The condition "this row, holding this key" for a statement on the
+    // table, its parameters numbered from `first`, and their binding.
+    std::string SameRow(int first) const;
+    void BindSameRow(Statement& statement, int first, std::int64_t rowid, const std::vector<Value>& key) const;
     // The first row meeting a criterion (translated) after / before a row;
     // from the start (or end) when `from` is empty.
     std::optional<std::int64_t> Find(const std::string& criterion, std::optional<std::int64_t> from, bool forward);
@@ -65,13 +77,27 @@ public:
     void HoldReads(bool hold);
 
 private:
-    enum Query { kFirst, kLast, kAfter, kBefore, kLoad, kMember, kMembers, kContains, kCount, kAny, kQueryCount };
+    enum Query {
+        kFirst,
+        kLast,
+        kAfter,
+        kBefore,
+        kLoad,
+        kLoadSame,
+        kMember,
+        kMembers,
+        kContains,
+        kCount,
+        kAny,
+        kQueryCount
+    };
 
     std::string Filter(const std::string& extra) const;
     std::string SqlOf(Query query) const;
     Statement& Prepared(Query query);
     void RenewHeldReadWhenDue();
     std::optional<Row> ReadRow(Query query, std::optional<std::int64_t> bound);
+    Row RowFrom(const Statement& statement) const;
     std::optional<size_t> IndexOf(std::int64_t rowid) const;
     // The first key from index `first` on (backwards: before index `end`)
     // whose row is still in the recordset, read.
@@ -90,7 +116,9 @@ private:
     std::string schema_;
     std::string table_;
     std::string quotedTable_;
-    std::string columnList_;
+    std::string selectList_; // the rowid, the recordset's columns, the key's columns
+    size_t columnCount_ = 0;
+    std::vector<std::string> keyColumns_;
     std::string where_;
     std::string orderBy_;
     std::array<std::unique_ptr<Statement>, kQueryCount> statements_;

@@ -18,7 +18,8 @@ struct ColumnDef {
 struct TableDef {
     std::string name;
     std::vector<ColumnDef> columns;
-    std::vector<std::vector<std::string>> uniqueKeys; // each a list of column names
+    // Each a list of column names; the first names a row (Recordset.h).
+    std::vector<std::vector<std::string>> uniqueKeys;
     std::vector<std::string> notNull;                 // columns that may not hold Null
     // Text columns searched by their first letters (Find) or sorted on: each
     // gets an index, which compares without regard to case as its column does.

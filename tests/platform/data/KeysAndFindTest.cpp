@@ -80,7 +80,7 @@ TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase) 
     EXPECT_EQ("ÉCOLE DU NORD", Text(rs->Fields("EmployerName1").Value()));
 }
 
-TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt) {
+TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToItAndToNoOther) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");
     AddEmployer(*db, 2, "BAKER INC");
@@ -93,6 +93,7 @@ TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt) {
     rs->SetBookmark(mark);
     EXPECT_EQ("BAKER INC", Text(rs->Fields("EmployerName1").Value()));
     rs->Delete();
+    AddEmployer(*db, 3, "CARTER LLC"); // in the deleted row's place in the file
     EXPECT_ENGINE_ERROR(rs->SetBookmark(mark), 3159);
 }
 

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -159,10 +160,24 @@ TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing
 }
 
 // Another copy deleted the row this recordset stands on (or, bypassing the
-// locks, the row it edits): nothing is reported as done that was not.
-TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted) {
+// locks, the row it edits) and added one, which SQLite puts in the deleted
+// row's place: nothing reaches the new row, and nothing is reported as done
+// that was not.
+TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeletedWhateverTookItsPlace) {
+    auto other = OpenMain();
     auto rs = OpenMain()->OpenRecordset("Employers");
-    OpenMain()->Execute("DELETE * FROM Employers WHERE EmployerNo = 1");
+    rs->MoveLast();
+    other->Execute("DELETE * FROM Employers WHERE EmployerNo = 2");
+    AddEmployer(*other, 3, "THREE");
+    auto editingThree = other->OpenRecordset("Employers");
+    editingThree->MoveLast();
+    editingThree->Edit();
+    EXPECT_ENGINE_ERROR(rs->Edit(), 3167);
+    editingThree->CancelUpdate();
+
+    rs->MoveLast();
+    other->Execute("DELETE * FROM Employers WHERE EmployerNo = 3");
+    AddEmployer(*other, 4, "FOUR");
     EXPECT_ENGINE_ERROR(rs->Delete(), 3167);
 
     rs->MoveLast();
@@ -170,9 +185,16 @@ TEST_F(RowLocksTest, ChangingARowAnotherCopyDeletedIsRecordDeleted) {
     rs->Fields("City") = Value{std::string("LOST")};
     sqlite3* raw = nullptr;
     ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
-    sqlite3_exec(raw, "DELETE FROM Employers", nullptr, nullptr, nullptr);
-    sqlite3_close(raw);
+    sqlite3_exec(raw, "DELETE FROM Employers WHERE EmployerNo = 4; INSERT INTO Employers (EmployerNo) VALUES (5)",
+                 nullptr, nullptr, nullptr);
     EXPECT_ENGINE_ERROR(rs->Update(), 3167);
+    sqlite3_stmt* fifth = nullptr;
+    sqlite3_prepare_v2(raw, "SELECT rowid, City IS NULL FROM Employers WHERE EmployerNo = 5", -1, &fifth, nullptr);
+    ASSERT_EQ(SQLITE_ROW, sqlite3_step(fifth));
+    EXPECT_EQ(2, sqlite3_column_int(fifth, 0)) << "the new row took the edited row's place";
+    EXPECT_EQ(1, sqlite3_column_int(fifth, 1));
+    sqlite3_finalize(fifth);
+    sqlite3_close(raw);
 }
 
 // Whoever makes the lock file makes it for every user who may write the
@@ -201,6 +223,45 @@ TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdi
     EXPECT_EQ(1, permissionbits::RunBoundByPermissions(editElsewhere)); // another writer may edit
     ASSERT_EQ(0, ::chmod((MainPath() + ".locks").c_str(), 0444));
     EXPECT_EQ(0, permissionbits::RunBoundByPermissions(editElsewhere)); // it cannot lock: read-only
+}
+
+// Something that is no file stands where the lock file belongs when the
+// program starts (a folder, a link to nothing, a pipe): the data is not
+// read-only, but no row can be locked in it, so every change says the file
+// cannot be locked, as when the lock file is replaced while the program
+// runs. Checked as another user, for whom the shapes' permissions count too.
+TEST_F(RowLocksTest, NoFileInTheLockFilesPlaceRefusesEveryChangeAsALockFileLost) {
+    ASSERT_EQ(0, ::chmod(Folder().c_str(), 0777));
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0666));
+    const std::string lockFile = MainPath() + ".locks";
+    const auto changesAsNobody = [this] {
+        auto db = OpenMain();
+        auto rows = db->OpenRecordset("Employers");
+        const auto refusal = [](const std::function<void()>& change) {
+            try {
+                change();
+                return 0;
+            } catch (const basic::RuntimeError& error) {
+                return error.Number();
+            }
+        };
+        if (!rows->Updatable()) return 1;
+        if (refusal([&] { rows->Edit(); }) != 3050) return 2;
+        if (refusal([&] { rows->AddNew(); }) != 3050) return 3;
+        if (refusal([&] { db->Execute("DELETE * FROM Employers", data::dbFailOnError); }) != 3050) return 4;
+        return 0;
+    };
+    const std::function<void()> shapes[] = {
+        [&] { std::filesystem::create_directory(lockFile); },
+        [&] { std::filesystem::create_symlink(Folder() + "/nowhere", lockFile); },
+        [&] { ::mkfifo(lockFile.c_str(), 0644); },
+    };
+    for (const auto& makeShape : shapes) {
+        std::filesystem::remove_all(lockFile);
+        makeShape();
+        EXPECT_EQ(0, datatest::RunAsNobody(changesAsNobody));
+    }
+    EXPECT_EQ(2, OpenMain()->OpenRecordset("Employers")->RecordCount());
 }
 
 } // namespace

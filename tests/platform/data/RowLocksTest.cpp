@@ -259,7 +259,7 @@ TEST_F(RowLocksTest, NoFileInTheLockFilesPlaceRefusesEveryChangeAsALockFileLost)
     for (const auto& makeShape : shapes) {
         std::filesystem::remove_all(lockFile);
         makeShape();
-        EXPECT_EQ(0, datatest::RunAsNobody(changesAsNobody));
+        EXPECT_EQ(0, permissionbits::RunBoundByPermissions(changesAsNobody));
     }
     EXPECT_EQ(2, OpenMain()->OpenRecordset("Employers")->RecordCount());
 }

@@ -208,6 +208,9 @@ void ReturnScreen::WireFrameEvents() {
 
 void ReturnScreen::ShowRecordState(RecordStep step) {
     ApplyRecordButtonStates({cmdAddNew, cmdEditRecord, cmdSaveRecord, cmdDeleteRecord, cmdClose, datDollars}, step);
+    // The period is the row's key: Add and the hand-over write it from the
+    // period chosen on the employer screen, and the user never types it.
+    mskQtr_yr.SetReadOnly(true);
 }
 
 void ReturnScreen::Form_Load() {

@@ -143,7 +143,7 @@ LineRecompute ReturnScreen::OverpaymentOf(const forms::CurrencyField& tax, const
 
 void ReturnScreen::WirePrint(std::function<void()> print) {
     DMWin2.PrintRequest = [this, print = std::move(print)] {
-        RecomputeLines();
+        ReadyToStoreOrPrint();
         print();
     };
 }
@@ -178,6 +178,11 @@ void ReturnScreen::LoadLineAmtFromFields() {
 bool ReturnScreen::ChangePending() {
     data::RecordsetPtr rows = datDollars.Recordset();
     return rows && rows->EditMode() != data::dbEditNone;
+}
+
+void ReturnScreen::ReadyToStoreOrPrint() {
+    RecomputeLines();
+    SettleBeforeStoreOrPrint();
 }
 
 void ReturnScreen::RecomputeLines() {
@@ -317,7 +322,7 @@ void ReturnScreen::cmdEditRecord_Click() {
 }
 
 void ReturnScreen::cmdSaveRecord_Click() {
-    RecomputeLines();
+    ReadyToStoreOrPrint();
     if (!SaveChecksPass()) return;
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
         if (!StorePendingRow()) return;
@@ -402,7 +407,7 @@ void ReturnScreen::cmdClose_Click() {
 // It never loads the employer screen anew (the unload-all may have gone first).
 void ReturnScreen::Form_Unload(int& Cancel) {
     if (!MayCloseWithPendingChange(datDollars, [this] {
-            RecomputeLines();
+            ReadyToStoreOrPrint();
             return SaveChecksPass() && StorePendingRow();
         })) {
         Cancel = 1;

@@ -65,6 +65,11 @@ void ComputedLines::Remember() {
     for (const forms::CurrencyField* field : tracked_) remembered_[field] = field->Value();
 }
 
+double ComputedLines::RememberedValue(const forms::CurrencyField& field) const {
+    auto seen = remembered_.find(&field);
+    return seen == remembered_.end() ? 0 : seen->second;
+}
+
 bool ComputedLines::Recompute() {
     std::set<const forms::CurrencyField*> changed;
     for (const forms::CurrencyField* field : tracked_) {
@@ -78,6 +83,7 @@ bool ComputedLines::Recompute() {
         if (!inputChanged) continue;
         forms::CurrencyField& field = ComputedField(*line);
         const double before = field.Value();
+        if (line->recompute.formula.seed && before != 0 && before != RememberedValue(*inputs.front())) continue;
         const double now = line->recompute.formula.value();
         WriteAmount(field, now);
         if (now != before) changed.insert(&field);

@@ -5,7 +5,8 @@
 // recompute compares every line with what was remembered and rewrites, in
 // dependency order, each computed line one of whose inputs changed, directly
 // or through another computed line. A computed line the user typed over keeps
-// the typed value until one of its inputs changes.
+// the typed value until one of its inputs changes; a seeded line keeps it
+// even then, unless it held what its input held before the change, or 0.
 
 #include "common/ReturnLine.h"
 
@@ -32,6 +33,9 @@ public:
     bool Recompute();
 
 private:
+    // What the field held at the last Remember or Recompute call; 0 when unknown.
+    double RememberedValue(const forms::CurrencyField& field) const;
+
     std::vector<const ReturnLine*> order_; // the computed lines, each after its inputs
     std::vector<const forms::CurrencyField*> tracked_;
     std::map<const forms::CurrencyField*, double> remembered_;

@@ -27,5 +27,5 @@ LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines) {
 }
 
 LineRecompute FilledFrom(const forms::CurrencyField& line) {
-    return Computed({&line}, [&line] { return line.Value(); });
+    return SeededBy(line, [&line] { return line.Value(); });
 }

@@ -30,6 +30,6 @@ double SumOf(std::initializer_list<const forms::CurrencyField*> fields);
 LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
 // the sum of lines, added in their order, not rounded;
 LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines);
-// another line's amount, taken whenever that line changes (line 2 filling
-// the taxable wages); what the user types over it afterwards stands.
+// another line's amount, taken when that line changes (line 2 filling the
+// taxable wages) while the field still holds what that line held, or nothing.
 LineRecompute FilledFrom(const forms::CurrencyField& line);

@@ -73,6 +73,10 @@ enum class Entry { Untouched, OpenedByAdd, ClosedUntilAdd };
 struct LineFormula {
     std::vector<const forms::CurrencyField*> inputs;
     std::function<double()> value;
+    // A seed (line 2 filling the taxable wages): the line follows its one
+    // input only while it holds what that input held before the change, or
+    // nothing (0), so that a figure the user set apart stands.
+    bool seed = false;
     explicit operator bool() const { return static_cast<bool>(value); }
 };
 
@@ -88,6 +92,11 @@ struct LineRecompute {
 // A computed line's row: its inputs and its formula over them.
 inline LineRecompute Computed(std::vector<const forms::CurrencyField*> inputs, std::function<double()> value) {
     return {{}, {}, LineFormula{std::move(inputs), std::move(value)}};
+}
+
+// A seeded line's row: the line its value follows, and that value.
+inline LineRecompute SeededBy(const forms::CurrencyField& source, std::function<double()> value) {
+    return {{}, {}, LineFormula{{&source}, std::move(value), true}};
 }
 
 // When the printout prints the field's amount: always, or on the monthly

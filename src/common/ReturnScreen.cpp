@@ -143,7 +143,7 @@ LineRecompute ReturnScreen::OverpaymentOf(const forms::CurrencyField& tax, const
 
 void ReturnScreen::WirePrint(std::function<void()> print) {
     DMWin2.PrintRequest = [this, print = std::move(print)] {
-        RecomputeLines();
+        ReadyToStoreOrPrint();
         print();
     };
 }
@@ -180,6 +180,11 @@ bool ReturnScreen::ChangePending() {
     return rows && rows->EditMode() != data::dbEditNone;
 }
 
+void ReturnScreen::ReadyToStoreOrPrint() {
+    RecomputeLines();
+    SettleBeforeStoreOrPrint();
+}
+
 void ReturnScreen::RecomputeLines() {
     if (!ChangePending()) return;
     // The slots mirror the lines on a screen whose lines are computed here.
@@ -208,6 +213,9 @@ void ReturnScreen::WireFrameEvents() {
 
 void ReturnScreen::ShowRecordState(RecordStep step) {
     ApplyRecordButtonStates({cmdAddNew, cmdEditRecord, cmdSaveRecord, cmdDeleteRecord, cmdClose, datDollars}, step);
+    // The period is the row's key: Add and the hand-over write it from the
+    // period chosen on the employer screen, and the user never types it.
+    mskQtr_yr.SetReadOnly(true);
 }
 
 void ReturnScreen::Form_Load() {
@@ -314,7 +322,7 @@ void ReturnScreen::cmdEditRecord_Click() {
 }
 
 void ReturnScreen::cmdSaveRecord_Click() {
-    RecomputeLines();
+    ReadyToStoreOrPrint();
     if (!SaveChecksPass()) return;
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
         if (!StorePendingRow()) return;
@@ -399,7 +407,7 @@ void ReturnScreen::cmdClose_Click() {
 // It never loads the employer screen anew (the unload-all may have gone first).
 void ReturnScreen::Form_Unload(int& Cancel) {
     if (!MayCloseWithPendingChange(datDollars, [this] {
-            RecomputeLines();
+            ReadyToStoreOrPrint();
             return SaveChecksPass() && StorePendingRow();
         })) {
         Cancel = 1;

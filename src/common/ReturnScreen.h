@@ -133,6 +133,9 @@ protected:
     // Save's own checks before its question, and before a close stores the
     // pending change; false keeps the change pending (the check has said why).
     virtual bool SaveChecksPass() { return true; }
+    // Save, Print and a close that stores, once the lines are up to date:
+    // what the screen settles besides before the row is stored or printed.
+    virtual void SettleBeforeStoreOrPrint() {}
     // What Delete says when it leaves no row to show.
     virtual const char* NoRowLeftText() const;
 
@@ -179,6 +182,8 @@ protected:
 private:
     void LayOutFrame();
     void WireFrameEvents();
+    // The lines up to date and settled for Save, Print or a close that stores.
+    void ReadyToStoreOrPrint();
     // Save without its question: true when the row was stored; a failure is
     // reported and the change stays pending.
     bool StorePendingRow();

@@ -279,8 +279,13 @@ TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTot
     ClickWidget(f941->WidgetNamed("cmdAddNew"));
     QWidget* line2 = f941->WidgetNamed("fpLine2");
     QWidget* line3 = f941->WidgetNamed("fpLine3");
+    QWidget* wages5a = f941->WidgetNamed("fpLine6A");
     ClickWidget(line2);
     TypeKeys(line2, "10000");
+    // Leaving line 2 fills 5a as the click lands in it: the digits typed
+    // replace what it was filled with.
+    ClickWidget(wages5a);
+    TypeKeys(wages5a, "9000");
     ClickWidget(line3);
     forms::Control* focused = forms::App().LoadedForm("frmDet941Covid0621")->ActiveControl();
     ASSERT_NE(focused, nullptr);
@@ -292,12 +297,13 @@ TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTot
         ProcessEvents();
     }
     auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
+                      ->OpenRecordset("SELECT L_6A, L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
     ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
-    // 5e: 10000 x 12.4% + 10000 x 2.9%; lines 6 and 10: line 3 + 5e.
-    EXPECT_EQ(data::ToText(stored->Fields("L_8").Value()), "1530");
-    EXPECT_EQ(data::ToText(stored->Fields("L_5").Value()), "3030");
-    EXPECT_EQ(data::ToText(stored->Fields("L_11").Value()), "3030");
+    EXPECT_EQ(data::ToText(stored->Fields("L_6A").Value()), "9000");
+    // 5e: 9000 x 12.4% + 10000 x 2.9%; lines 6 and 10: line 3 + 5e.
+    EXPECT_EQ(data::ToText(stored->Fields("L_8").Value()), "1406");
+    EXPECT_EQ(data::ToText(stored->Fields("L_5").Value()), "2906");
+    EXPECT_EQ(data::ToText(stored->Fields("L_11").Value()), "2906");
 }
 
 } // namespace

@@ -1,12 +1,12 @@
-// The Form 941 screen's line 2 passed again unchanged, and amounts emptied
-// to count as zero.
+// The Form 941 screen's line 2 passed again unchanged or changed, and
+// amounts emptied to count as zero.
 #include "returns_ScreenFolder.h"
 
 namespace {
 
 class F941Lines : public Form941Folder {};
 
-TEST_F(F941Lines, PassingLine2UnchangedKeepsTaxableWagesSetApart) {
+TEST_F(F941Lines, PassingOrChangingLine2KeepsTaxableWagesSetApart) {
     frmDet941Covid0621& form = AddFirstQuarter();
     Enter(form.fpLine2, "1000");
     Enter(form.fpLine3, "150");
@@ -18,9 +18,10 @@ TEST_F(F941Lines, PassingLine2UnchangedKeepsTaxableWagesSetApart) {
     EXPECT_EQ(form.fpLine6A.Text(), "800");
     EXPECT_EQ(form.fpLine6B.Text(), "99.2");
 
+    // A changed line 2 fills 5c, which held what line 2 held, but not 5a.
     Enter(form.fpLine2, "1200");
-    EXPECT_EQ(form.fpLine6A.Text(), "1200");
-    EXPECT_EQ(form.fpLine6B.Text(), "148.8");
+    EXPECT_EQ(form.fpLine6A.Text(), "800");
+    EXPECT_EQ(form.fpLine7A.Text(), "1200");
 }
 
 TEST_F(F941Lines, EmptiedAmountCountsAsZero) {

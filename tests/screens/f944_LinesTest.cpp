@@ -37,7 +37,7 @@ TEST_F(F944Lines, LineTwoGivesLineFiveWithTheFourEShown) {
     EXPECT_EQ(form.fpLine5.Text(), "742.15");
 }
 
-TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
+TEST_F(F944Lines, PassingOrChangingLineOneKeepsWagesSetApartFromIt) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine2, "1000");
     Enter(form.fpLine3, "0");
@@ -47,9 +47,9 @@ TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
     forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
     EXPECT_EQ(form.fpLine6A.Text(), "800");
     EXPECT_EQ(form.fpLine6B.Text(), "99.2");
-    // A changed line 1 copies again.
+    // A changed line 1 fills 4c, which held what line 1 held, but not 4a.
     Enter(form.fpLine2, "1200");
-    EXPECT_EQ(form.fpLine6A.Text(), "1200");
+    EXPECT_EQ(form.fpLine6A.Text(), "800");
     EXPECT_EQ(form.fpLine7A.Text(), "1200");
 }
 
@@ -62,6 +62,7 @@ TEST_F(F944Lines, ACreditLeftByAClickCountsAndTheFocusStaysWhereClicked) {
 
 TEST_F(F944Lines, ALaterChangeOfLineOneReachesEveryTotalAtOnce) {
     frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "500"); // 4a and 4c follow line 1
     EnterTaxes(form);
     Enter(form.fpLine11a, "100");
     // 4a and 4c taxes become 124 and 29: 4e = 142.15 + 62 + 14.5.

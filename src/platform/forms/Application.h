@@ -99,6 +99,11 @@ public:
     bool CarryingOutFocusMoves() const { return carryingOutMoves_; }
     void SetCarryingOutFocusMoves(bool carrying) { carryingOutMoves_ = carrying; }
 
+    // The user's actions are numbered: each call of forms::user is one, with
+    // the calls it makes itself, so that one action can show a message once.
+    unsigned long UserActionNumber() const { return userActions_; }
+    void CountUserAction() { ++userActions_; }
+
     // Destroys the screens unloaded so far (their Form_Terminate runs first).
     // Done by itself at the end of every user action.
     void CollectUnloaded();
@@ -136,6 +141,7 @@ private:
     std::vector<FocusRequest> focusQueue_;
     int handlerDepth_ = 0;
     bool carryingOutMoves_ = false;
+    unsigned long userActions_ = 0;
 };
 
 // The application, as screen code writes it: App().Count().

@@ -15,7 +15,11 @@ void TextField::SetText(const std::string& text) {
     const std::string shownBefore = changed ? std::string() : DisplayText();
     text_ = std::move(stored);
     TextWritten();
-    CaretToEnd();
+    if (HasFocus() && !editedSinceFocus_) {
+        SelectAll();
+    } else {
+        CaretToEnd();
+    }
     // A write of the same text leaves the window alone, unless a mask's
     // places moved ("1_2" -> "12_").
     if (changed || DisplayText() != shownBefore) Announce(changed);
@@ -24,6 +28,7 @@ void TextField::SetText(const std::string& text) {
 void TextField::StoreEdit(const std::string& text, int caret) {
     const bool changed = text != text_;
     text_ = text;
+    editedSinceFocus_ = editedSinceFocus_ || changed;
     Select(caret, caret);
     Announce(changed);
 }
@@ -79,7 +84,10 @@ void TextField::CaretToEnd() {
     Select(end, end);
 }
 
-void TextField::FocusArrived() { SelectAll(); }
+void TextField::FocusArrived() {
+    editedSinceFocus_ = false;
+    SelectAll();
+}
 
 int TextField::CaretAtShown(int shown) const { return std::clamp(shown, 0, EditLength()); }
 

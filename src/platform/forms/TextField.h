@@ -24,7 +24,9 @@ public:
 
     const std::string& Text() const { return text_; }
     // Code writes the text (no limits but the kind's own normalising); the
-    // caret goes to the end of it.
+    // caret goes to the end of it, or, in a field that has the focus and was
+    // not typed in since it got it, the whole text is selected, as when the
+    // field is entered by Tab, so that what the user types next replaces it.
     void SetText(const std::string& text);
     // What a window shows (a mask's literals, an amount's format).
     virtual std::string DisplayText() const { return text_; }
@@ -119,6 +121,7 @@ private:
     int maxLength_ = 0;
     int anchor_ = 0;
     int caret_ = 0;
+    bool editedSinceFocus_ = false; // the user changed the text since the focus came
 };
 
 } // namespace forms

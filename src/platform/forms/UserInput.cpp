@@ -19,6 +19,21 @@
 namespace forms::user {
 namespace {
 
+// Each call below is one user action, with the calls it makes itself (a
+// click moves the focus first, typing a text presses its keys).
+class OneAction {
+public:
+    OneAction() {
+        if (depth_++ == 0) App().CountUserAction();
+    }
+    ~OneAction() { --depth_; }
+    OneAction(const OneAction&) = delete;
+    OneAction& operator=(const OneAction&) = delete;
+
+private:
+    static inline int depth_ = 0;
+};
+
 // Whether the user can reach the control at all: on a loaded form, enabled
 // and visible (a tab page behind is reached by clicking its tab first).
 bool Reachable(const Control& control) {
@@ -66,30 +81,40 @@ bool PressedDespiteLeaving(const Control& control, const Form& form, const Contr
 } // namespace
 
 bool FocusByMouse(Control& control) {
+    const OneAction action;
     if (!Reachable(control) || !control.CanTakeFocus()) return false;
     const bool hadFocus = control.HasFocus();
+    auto* field = dynamic_cast<TextField*>(&control);
+    const std::string before = field != nullptr ? field->Text() : std::string();
     RunHandler([&] { FocusMoves::Request(control.Owner(), &control, true); }, true);
     if (!control.HasFocus()) return false;
-    auto* field = dynamic_cast<TextField*>(&control);
-    if (field != nullptr && !hadFocus) field->CaretToEnd();
+    // A field whose text code rewrote while the focus came to it (the field
+    // left filled it) keeps all of its new text selected, as the focus left
+    // it, so that what the user types replaces it.
+    if (field != nullptr && !hadFocus && field->Text() == before) field->CaretToEnd();
     return true;
 }
 
 bool ClickAt(TextField& field, int shown) {
+    const OneAction action;
     // Where the click lands is read from what the field showed when clicked.
     const int caret = field.CaretAtShown(shown);
+    const std::string before = field.Text();
     if (!field.HasFocus() && !FocusByMouse(field)) return false;
-    field.SetSelStart(caret);
+    // The caret lands only in the text that was clicked.
+    if (field.Text() == before) field.SetSelStart(caret);
     return true;
 }
 
 bool TypeText(Control& control, std::string_view text) {
+    const OneAction action;
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
     if (auto* field = dynamic_cast<TextField*>(&control)) field->SelectAll();
     return TypeKeys(control, text);
 }
 
 bool TypeKeys(Control& control, std::string_view text) {
+    const OneAction action;
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
     Form& form = control.Owner();
     for (char32_t c : basic::CodePointsOf(text)) {
@@ -103,6 +128,7 @@ bool TypeKeys(Control& control, std::string_view text) {
 }
 
 bool PressKeyCode(Control& control, int keyCode, int shift) {
+    const OneAction action;
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
     RunHandler(
         [&] {
@@ -114,18 +140,21 @@ bool PressKeyCode(Control& control, int keyCode, int shift) {
 }
 
 bool PressKey(Control& control, int key) {
+    const OneAction action;
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
     KeyToFocused(control, key);
     return true;
 }
 
 bool PressShiftTab(Control& control) {
+    const OneAction action;
     if (!control.HasFocus() && !FocusByMouse(control)) return false;
     RunHandler([&] { FocusMoves::BackTabFrom(control); }, true);
     return true;
 }
 
 bool Click(Control& control) {
+    const OneAction action;
     if (!Reachable(control)) return false;
     if (control.Focusable() && !control.HasFocus()) {
         Form& form = control.Owner();
@@ -137,11 +166,13 @@ bool Click(Control& control) {
 }
 
 void ClickForm(Form& form) {
+    const OneAction action;
     if (!form.IsLoaded()) return;
     RunHandler([&] { form.Form_Click(); }, true);
 }
 
 void CloseWindow(Form& form) {
+    const OneAction action;
     RunHandler(
         [&] {
             int cancel = 0;
@@ -152,16 +183,19 @@ void CloseWindow(Form& form) {
 }
 
 void ChooseTab(TabControl& tabs, int page) {
+    const OneAction action;
     if (!Reachable(tabs)) return;
     RunHandler([&] { tabs.SetTab(page); }, true);
 }
 
 void ChooseDrive(DriveList& drives, std::string_view drive) {
+    const OneAction action;
     if (!Reachable(drives)) return;
     RunHandler([&] { drives.SetDrive(std::string(drive)); }, true);
 }
 
 void ChooseFolder(FolderList& folders, std::string_view path) {
+    const OneAction action;
     if (!Reachable(folders)) return;
     // A bare folder name is one inside the list's current folder.
     std::string chosen(path);

@@ -70,6 +70,11 @@ LineRecompute Form941Months::Month3Check() {
             [this] { check_.OnLeave([this] { return CompareMonthsWithTax(); }); }};
 }
 
+void Form941Months::CheckAtSave() {
+    forms::CurrencyField* const months[] = {&f_.fpLine17A, &f_.fpLine17B, &f_.fpLine17C};
+    check_.AtSave(months, [this] { return CompareMonthsWithTax(); });
+}
+
 // The months' total may not fall short of line 12 nor exceed line 10.
 std::optional<std::string> Form941Months::CompareMonthsWithTax() const {
     const double total = f_.fpLine17D.Value();

@@ -40,8 +40,8 @@ struct Form941TaxLineFields {
 };
 
 // The formulas of the computed lines 5a to 10, each for its row of the line
-// table: line 2 fills the 5a and 5c wages when it changes (what the user
-// types there afterwards stands); each tax is its amount at the line's rate,
+// table: line 2 fills the 5a and 5c wages when it changes, unless the user
+// set them apart (they hold neither what line 2 held nor 0); each tax is its amount at the line's rate,
 // rounded to cents; 5e sums the six taxes; line 6 = 3 + 5e + 5f in cents; the
 // hidden total holds lines 7 to 9; line 10 = line 6 + that total.
 class Form941TaxLines {
@@ -87,6 +87,8 @@ public:
     LineRecompute QuarterTotal() const;
     // Month 3 entered or left: the check of the total against the tax.
     LineRecompute Month3Check();
+    // Save, or a close that stores: the check once more, which only informs.
+    void CheckAtSave();
 
 private:
     std::optional<std::string> CompareMonthsWithTax() const;

@@ -3,3 +3,8 @@
 #include "returns/f941/frmDet941Covid0621.h"
 
 void frmDet941Covid0621::AfterAddCopiedKey() { MaskEdBox2.SetText("0"); }
+
+bool frmDet941Covid0621::SaveChecksPass() {
+    months_.CheckAtSave();
+    return true;
+}

@@ -160,6 +160,8 @@ protected:
     forms::Control& EditFocusField() override { return fpLine2; }
     forms::Control& FirstFieldOfPage1() override { return fpLine13a; }
     forms::Control& FirstFieldOfPage2() override { return fpLine19; }
+    // Months out of step with the tax are told of once more; Save goes on.
+    bool SaveChecksPass() override;
 
 private:
     void LayOutLines();

@@ -1,6 +1,7 @@
 // What the earlier Form 941 screens' fields do besides their formulas (the
 // line table holds those); each runs after the lines are brought up to date:
-// line 5f to cents, where the deposits' Enter goes, and the month check.
+// line 5f to cents, where the deposits' Enter goes, the month check, and
+// the overpayment's boxes at Save and Print.
 
 #include "returns/f941_early/EarlyForm941Screen.h"
 
@@ -29,21 +30,32 @@ void EarlyForm941Screen::Line5fToCents() {
 }
 
 // The balance decides where Enter in the deposits goes: a balance due
-// clears the overpayment's boxes (while a change is pending: a stored row
-// that is only browsed keeps showing what it holds) and goes on to the
-// depositor boxes; an overpayment goes to the boxes as they are.
+// clears the overpayment's boxes and goes on to the depositor boxes; an
+// overpayment goes to the boxes as they are.
 void EarlyForm941Screen::Deposits_Enter() {
     const BalanceOutcome outcome = ApplyBalanceRule(TotalTax().Value(), fpLine14.Value());
     if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
     if (OverpaidFlag == "N") {
-        if (ChangePending()) {
-            Check3.SetValue(forms::vbUnchecked);
-            Check4.SetValue(forms::vbUnchecked);
-        }
+        UntickOverpaymentBoxes();
         Check5.SetFocus();
     } else {
         Check3.SetFocus();
     }
+}
+
+// Whatever way the deposits were changed (a click away from them runs no
+// Enter), a return with no overpayment asks for none to be applied or
+// refunded. Boxes ticked before the deposits are typed stand until then.
+void EarlyForm941Screen::SettleBeforeStoreOrPrint() {
+    if (fpLine16.Value() == 0) UntickOverpaymentBoxes();
+}
+
+// Only while a change is pending: a stored row that is only browsed keeps
+// showing what it holds.
+void EarlyForm941Screen::UntickOverpaymentBoxes() {
+    if (!ChangePending()) return;
+    Check3.SetValue(forms::vbUnchecked);
+    Check4.SetValue(forms::vbUnchecked);
 }
 
 void EarlyForm941Screen::Month3_Enter() {

@@ -1,6 +1,6 @@
 // Lines 1 to 9 of the Form 944 screen as formulas over the lines they come
-// from: line 1 fills the 4a and 4c wages when it changes (what the user types
-// there afterwards stands); each tax is its amount at the line's rate, rounded
+// from: line 1 fills the 4a and 4c wages when it changes, unless the user set
+// them apart (they hold neither what line 1 held nor 0); each tax is its amount at the line's rate, rounded
 // to cents; 4e sums the six taxes; line 5 = line 2 + 4e; line 7 = line 5 +
 // line 6, the year's only adjustment; 8g sums the five credits (8f is a count
 // and never added in); line 9 = line 7 - 8g. Sums are not rounded.

@@ -1,7 +1,7 @@
 // Lines 10 to 13 of the Form 944 screen: the formulas of 10h, 10j and the
 // year's total of the twelve monthly liabilities (lines 11 and 12 are the
 // frame's balance rule), Enter in 10j going on by the balance, and the
-// year's check against line 9.
+// year's check against line 9, which Save repeats.
 
 #include "returns/f944/frmDet944Covid.h"
 
@@ -52,6 +52,11 @@ std::optional<std::string> frmDet944Covid::CompareYearWithLine9() {
         return std::string(kYearTotalDiffers);
     }
     return std::nullopt;
+}
+
+bool frmDet944Covid::SaveChecksPass() {
+    yearCheck_.AtSave(MonthFields(), [this] { return CompareYearWithLine9(); });
+    return true;
 }
 
 // Month 12 checks the year on Enter and on leaving; unlike the quarterly

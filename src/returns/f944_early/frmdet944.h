@@ -114,7 +114,8 @@ private:
     // --- the computed lines' formulas ---
     // Line 1's amount: the seed of the 4a and 4c wages.
     LineRecompute WagesOfLine1();
-    // 4d's wages start again at 0 whenever line 1 changes.
+    // 4d's wages start again at 0 when line 1 changes, unless the user set
+    // them apart (they held neither 0 nor what line 1 held).
     LineRecompute NoWages4dAfterLine1();
     LineRecompute TaxesOf4e();
     LineRecompute Line5Formula();

@@ -1,5 +1,6 @@
 // The earlier Form 944 screen's computed lines, each the formula of its row
-// in the line table: line 1 seeds the 4a and 4c wages (and 4d's back to 0),
+// in the line table: line 1 seeds the 4a and 4c wages (and 4d's back to 0;
+// a seed follows line 1 only while it holds what line 1 held, or nothing),
 // each tax is its amount at its rate in cents, 4e is the four taxes, line 5
 // is line 2 + 4e, line 7 is line 5 + line 6, line 9 is line 7 - line 8, the
 // balance is line 9 against line 10 in cents, and line 13's total is the
@@ -32,7 +33,7 @@ LineRecompute frmdet944::WagesOfLine1() {
 }
 
 LineRecompute frmdet944::NoWages4dAfterLine1() {
-    return Computed({&fpLine1}, [] { return 0.0; });
+    return SeededBy(fpLine1, [] { return 0.0; });
 }
 
 LineRecompute frmdet944::TaxesOf4e() {

@@ -135,4 +135,14 @@ TEST_F(FieldEditing, AGotFocusHandlerStillSeesTheFieldAndItsSelectionStands) {
     EXPECT_EQ(form.txtName.Text(), "The Acme");
 }
 
+TEST_F(FieldEditing, CodeRewritingTheFocusedFieldSelectsItWholeUntilTheUserTypesThere) {
+    forms::user::FocusByMouse(form.fpLine2);
+    form.fpLine2.SetText("30000");
+    forms::user::TypeKeys(form.fpLine2, "29000");
+    EXPECT_EQ(form.fpLine2.Text(), "29000");
+    // Once typed in, a rewrite leaves the caret after the text, nothing selected.
+    form.fpLine2.SetText("500");
+    EXPECT_EQ(form.fpLine2.SelLength(), 0);
+}
+
 } // namespace

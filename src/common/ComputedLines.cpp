@@ -65,7 +65,7 @@ void ComputedLines::Remember() {
     for (const forms::CurrencyField* field : tracked_) remembered_[field] = field->Value();
 }
 
-bool ComputedLines::Recompute() {
+void ComputedLines::Recompute() {
     std::set<const forms::CurrencyField*> changed;
     for (const forms::CurrencyField* field : tracked_) {
         auto seen = remembered_.find(field);
@@ -83,5 +83,4 @@ bool ComputedLines::Recompute() {
         if (now != before) changed.insert(&field);
     }
     for (const forms::CurrencyField* field : tracked_) remembered_[field] = field->Value();
-    return !changed.empty();
 }

@@ -70,7 +70,7 @@ double ComputedLines::RememberedValue(const forms::CurrencyField& field) const {
     return seen == remembered_.end() ? 0 : seen->second;
 }
 
-bool ComputedLines::Recompute() {
+void ComputedLines::Recompute() {
     std::set<const forms::CurrencyField*> changed;
     for (const forms::CurrencyField* field : tracked_) {
         auto seen = remembered_.find(field);
@@ -89,5 +89,4 @@ bool ComputedLines::Recompute() {
         if (now != before) changed.insert(&field);
     }
     for (const forms::CurrencyField* field : tracked_) remembered_[field] = field->Value();
-    return !changed.empty();
 }

@@ -22,15 +22,14 @@ public:
     // Takes the table's formulas; a formula that depends on itself, directly
     // or through others, is a fault in the table.
     void Use(LineTable lines);
-    bool Any() const { return !order_.empty(); }
 
     // The lines as they stand now are what later changes are measured
     // against. Hidden lines bound to no column (working totals never shown
     // nor stored) are computed first, for no stored row holds them.
     void Remember();
     // Rewrites what the changes since the last Remember or Recompute call
-    // for; returns whether any line's value changed.
-    bool Recompute();
+    // for.
+    void Recompute();
 
 private:
     // What the field held at the last Remember or Recompute call; 0 when unknown.

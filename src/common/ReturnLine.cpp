@@ -1,13 +1,10 @@
 #include "common/ReturnLine.h"
 
-#include "common/LineAmt.h"
 #include "platform/forms/Bound.h"
 #include "platform/forms/Control.h"
-#include "platform/forms/CurrencyField.h"
 #include "platform/forms/SimpleControls.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -53,19 +50,6 @@ void ChainLines(LineTable lines, EnterKeyChain& chain) {
         chain.Add(
             {line.field, line.recompute.onEnter, line.recompute.onLeave, line.next, line.trigger, line.leavingMovesTo});
     }
-}
-
-void LoadLineSlots(LineTable lines, LineAmtSlots& slots) {
-    std::map<int, double> sums;
-    for (const ReturnLine& line : lines) {
-        for (int slot : {line.lineAmt.first, line.lineAmt.second}) {
-            if (slot == kNoSlot) continue;
-            auto* amount = dynamic_cast<const forms::CurrencyField*>(line.field);
-            if (amount == nullptr) throw std::logic_error(line.field->Name() + " holds no amount for a slot");
-            sums[slot] += amount->Value();
-        }
-    }
-    for (const auto& [slot, sum] : sums) slots.Set(slot, sum);
 }
 
 std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_list<Entry> entries) {

@@ -1,9 +1,9 @@
 #pragma once
 // One row per field of a return screen: every fact about a line that the
-// screen, its Enter chain, its LineAmt slots and its printout need. A screen
+// screen, its Enter chain, its computed lines and its printout need. A screen
 // declares its controls as members and its lines as one table of ReturnLine;
-// the layout, the column binding, the tab order, the Enter chain, the slot
-// loading and the printout's amount items are all derived from that table.
+// the layout, the column binding, the tab order, the Enter chain, the
+// formulas and the printout's amount items are all derived from that table.
 
 #include "common/EnterKeyChain.h"
 
@@ -19,7 +19,6 @@ class Control;
 class CurrencyField;
 class Label;
 } // namespace forms
-class LineAmtSlots;
 
 // The top of a line's row on a return screen's page, in twips.
 constexpr long LineTop(int row) { return 800 + 270 * row; }
@@ -52,14 +51,6 @@ struct LinePlace {
 constexpr LinePlace OnForm(long left, long top, long width, long height) {
     return {kOnForm, 0, left, width, top, height};
 }
-
-// The LineAmt slots a row loads when a row is opened or Edit starts. A slot
-// that several rows name holds the sum of their amounts.
-inline constexpr int kNoSlot = -1;
-struct LineSlots {
-    int first = kNoSlot;
-    int second = kNoSlot;
-};
 
 // Whether Tab stops at the field (the screen computes the ones it skips).
 enum class Tab { Stop, Skip };
@@ -149,7 +140,6 @@ struct ReturnLine {
     LineLabels labels;  // its caption, placed on its page
     const char* column; // the DET941 column it shows; nullptr: bound to nothing
     LinePlace place;
-    LineSlots lineAmt = {};
     Tab tab = Tab::Stop;
     Entry entry = Entry::Untouched;
     PrintItem printItem = {}; // the printout item that prints it
@@ -174,8 +164,6 @@ std::vector<int> OrderLineTabs(LineTable lines, int firstTabIndex, int pages);
 // Adds a chain link for each field: every field left or entered brings the
 // computed lines up to date first.
 void ChainLines(LineTable lines, EnterKeyChain& chain);
-// Fills the slots from the fields as they stand.
-void LoadLineSlots(LineTable lines, LineAmtSlots& slots);
 // The fields the record commands open or close.
 std::vector<forms::Control*> LineFieldsWith(LineTable lines, std::initializer_list<Entry> entries);
 // The row whose amount the printout's item fieldNo prints `when`; null when none.

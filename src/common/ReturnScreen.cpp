@@ -3,7 +3,6 @@
 #include "common/BalanceRule.h"
 #include "common/CloseWithPendingChange.h"
 #include "common/EmployerHandOver.h"
-#include "common/LineArithmetic.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/NumberToText.h"
@@ -121,14 +120,6 @@ void ReturnScreen::SetHints(std::span<const NamedText> hints) {
     for (const NamedText& h : hints) Named(h.control).SetToolTipText(h.text);
 }
 
-void ReturnScreen::WriteBalance(double tax, double payments, forms::CurrencyField& balanceDue,
-                                forms::CurrencyField& overpayment) {
-    const BalanceOutcome outcome = ApplyBalanceRule(tax, payments);
-    WriteAmount(balanceDue, outcome.balanceDue);
-    WriteAmount(overpayment, outcome.overpayment);
-    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
-}
-
 LineRecompute ReturnScreen::BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
     return Computed({&tax, &payments}, [&tax, &payments] { return ApplyBalanceRule(tax.Value(), payments.Value()).balanceDue; });
 }
@@ -170,10 +161,7 @@ void ReturnScreen::UseLines(std::vector<ReturnLine> lines) {
     chain_.SetRecomputing([this] { RecomputeLines(); });
 }
 
-void ReturnScreen::LoadLineAmtFromFields() {
-    LoadLineSlots(lines_, LineAmt);
-    computed_.Remember();
-}
+void ReturnScreen::RememberLines() { computed_.Remember(); }
 
 bool ReturnScreen::ChangePending() {
     data::RecordsetPtr rows = datDollars.Recordset();
@@ -186,9 +174,7 @@ void ReturnScreen::ReadyToStoreOrPrint() {
 }
 
 void ReturnScreen::RecomputeLines() {
-    if (!ChangePending()) return;
-    // The slots mirror the lines on a screen whose lines are computed here.
-    if (computed_.Recompute() && computed_.Any()) LoadLineSlots(lines_, LineAmt);
+    if (ChangePending()) computed_.Recompute();
 }
 
 std::vector<forms::Control*> ReturnScreen::FieldsAddEnables() {
@@ -246,7 +232,7 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
             ShowRecordState(RecordStep::NoRowFound);
             return;
         }
-        LoadLineAmtFromFields();
+        RememberLines();
     } catch (const basic::RuntimeError& error) {
         forms::MsgBox(msg::kLoadFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
                       forms::vbExclamation, title);
@@ -265,7 +251,6 @@ void ReturnScreen::cmdAddNew_Click() {
     try {
         datDollars.Recordset()->AddNew();
         EditMode = 0;
-        LineAmt.ZeroSlots1To51();
         for (forms::Control* field : FieldsAddEnables()) field->SetEnabled(true);
         const EmployerHandOver employer = CurrentEmployer();
         RequireEmployerRow(employer);
@@ -304,7 +289,7 @@ void ReturnScreen::cmdEditRecord_Click() {
         ShowRecordState(StepOfEdit());
         SSTab1.SetTab(0);
         EditFocusField().SetFocus();
-        LoadLineAmtFromFields();
+        RememberLines();
     } catch (const basic::RuntimeError& error) {
         switch (error.Number()) {
         case data::errNoCurrentRecord:

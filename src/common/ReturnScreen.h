@@ -3,12 +3,11 @@
 // return row of the current employer and period, the header with the
 // employer's name and tax id, the five record buttons with their prompts and
 // reports, the three-page pager, the print control, and the screen-level
-// LineAmt, EditMode and OverpaidFlag. Each screen puts its own lines, period
-// captions and Enter chains into it through the hooks below.
+// EditMode and OverpaidFlag. Each screen puts its own lines, period captions
+// and Enter chains into it through the hooks below.
 
 #include "common/ComputedLines.h"
 #include "common/EnterKeyChain.h"
-#include "common/LineAmt.h"
 #include "common/RecordButtonStates.h"
 #include "common/ReturnLine.h"
 #include "platform/data/DataControl.h"
@@ -57,11 +56,11 @@ public:
     printing::DMWin DMWin2{*this, "DMWin2"};
 
     // --- screen-level state ---
-    // The lines' working values by slot; Add zeroes slots 1 to 51.
-    LineAmtSlots LineAmt;
-    // 0: the pending change is an added row; -1: an edit of the shown row.
+    // 0: the pending change is an added row; -1: an edit of the shown row
+    // (Save adds or updates by it).
     std::int16_t EditMode = 0;
     // "Y" when the payments exceed the tax, "N" otherwise; "" after load.
+    // The overpayment's formula sets it; Enter in the deposits goes on by it.
     std::string OverpaidFlag;
 
     // The period code the screen was loaded for ("122" ...).
@@ -83,10 +82,10 @@ public:
     // follows `step` (the hand-over uses it too).
     void ShowRecordState(RecordStep step);
 
-    // Fills LineAmt from the fields as the shown row has them, so that the
-    // line handlers' sums start from the stored values. Run when a row is
-    // opened and when Edit starts.
-    virtual void LoadLineAmtFromFields();
+    // Remembers the lines as the shown row has them (hidden working totals
+    // computed first), so that the computed lines follow the changes made
+    // from now on. Run when a row is opened and when Edit starts.
+    void RememberLines();
 
     // While an addition or edit is pending: rewrites every computed line
     // whose inputs changed since the row was opened or last recomputed. Runs
@@ -160,10 +159,6 @@ protected:
     void SetHints(std::span<const ControlText> hints);
     void SetHints(std::span<const NamedText> hints);
 
-    // The total tax against the payments (ApplyBalanceRule): the balance due
-    // and the overpayment written into their fields, OverpaidFlag set to
-    // what they came to.
-    void WriteBalance(double tax, double payments, forms::CurrencyField& balanceDue, forms::CurrencyField& overpayment);
     // The balance due and the overpayment of that rule as the formulas of
     // their lines; the overpayment's sets OverpaidFlag.
     LineRecompute BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments);

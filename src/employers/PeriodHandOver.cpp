@@ -37,7 +37,7 @@ ReturnScreen* HandOverPeriod(frmEmployersDE& employers, const PeriodHandOver& ha
     }
 
     if (returns.datDollars.Recordset()->RecordCount() != 0) {
-        returns.LoadLineAmtFromFields();
+        returns.RememberLines();
         return nullptr;
     }
     return &returns;

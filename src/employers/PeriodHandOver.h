@@ -15,8 +15,8 @@ struct PeriodHandOver {
 };
 
 // Opens the return screen that `screen` gives (loaded as it is first asked
-// for) and loads its LineAmt when the row exists. Returns the screen when it
-// stands on no row, so the caller can offer to start one; null when the row
+// for) and remembers its lines when the row exists. Returns the screen when
+// it stands on no row, so the caller can offer to start one; null when the row
 // was found or nothing was opened.
 ReturnScreen* HandOverPeriod(frmEmployersDE& employers, const PeriodHandOver& handOver,
                              const std::function<ReturnScreen&()>& screen);

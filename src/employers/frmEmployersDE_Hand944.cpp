@@ -25,7 +25,7 @@ std::string CautionText() {
 }
 
 // The user chose to enter the year's row now: the screen starts adding it,
-// as its own Add would, without clearing LineAmt.
+// as its own Add would.
 void StartAnnualRow(frmDet944Covid& form944, const std::string& employerNo) {
     form944.ShowRecordState(RecordStep::AddOfferedAndAccepted);
     form944.datDollars.Recordset()->AddNew();
@@ -33,7 +33,7 @@ void StartAnnualRow(frmDet944Covid& form944, const std::string& employerNo) {
     form944.txtEmployerNo.SetText(employerNo);
     form944.fpLine2.SetFocus();
     form944.mskQtr_yr.SetText(kAnnualCode);
-    form944.LoadLineAmtFromFields();
+    form944.RememberLines();
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The rules the return screens share: the line slots, the balance rule, the
-// monthly tolerance, the header's tax id and retired lines.
+// The rules the return screens share: the balance rule, the monthly
+// tolerance, the header's tax id and retired lines.
 #include <gtest/gtest.h>
 
 #include "common/BalanceRule.h"
-#include "common/LineAmt.h"
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReservedLineLabel.h"
 #include "common/TaxIdShape.h"
@@ -11,21 +10,6 @@
 #include "platform/forms/Forms.h"
 
 namespace {
-
-TEST(F941LineAmt, UnstoredSlotsCountAsZeroAndAddZeroesAllButSlot0) {
-    LineAmtSlots slots;
-    EXPECT_EQ(slots[12], 0);
-    EXPECT_FALSE(slots.IsSet(12));
-    slots.Set(0, 5);
-    slots.Set(12, 185.8);
-    EXPECT_EQ(slots[12], 185.8);
-    slots.ZeroSlots1To51();
-    EXPECT_EQ(slots[12], 0);
-    EXPECT_TRUE(slots.IsSet(51));
-    EXPECT_EQ(slots[0], 5);
-    EXPECT_THROW(slots.Set(52, 1), basic::RuntimeError);
-    EXPECT_THROW((void)slots[-1], basic::RuntimeError);
-}
 
 // The compared cases are checked through the Form 941 screen (F941Totals).
 TEST(F941BalanceRule, WithoutATotalNothingIsCompared) {

@@ -24,7 +24,8 @@ public:
     static void TabFrom(Control& from);
     // Shift+Tab from `from`.
     static void BackTabFrom(Control& from);
-    // The next control after `from` in TabIndex order that passes `accept`.
+    // The next tab stop after `from` in TabIndex order that can take the
+    // focus (on the shown page only, when `showingOnly`), going round.
     static Control* NextInChain(Form& form, Control* from, bool showingOnly);
     // The tab stop before `from` in TabIndex order, on the shown page.
     static Control* PreviousInChain(Form& form, Control* from);

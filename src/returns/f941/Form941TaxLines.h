@@ -1,7 +1,7 @@
 #pragma once
 // Lines 2 to 10 and the monthly liability of line 16, as every Form 941
 // screen computes them (the live screen and the 2020 revision's): the same
-// fields, the same LineAmt slots, the same rates and the same check of the
+// fields, the same rates and the same check of the
 // months against lines 12 and 10. Each screen's line table names which field
 // runs which of these.
 #include "common/MonthlyTotalCheck.h"

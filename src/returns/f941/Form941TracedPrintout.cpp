@@ -2,7 +2,7 @@
 
 #include "platform/basic/Strings.h"
 #include "platform/forms/Dialogs.h"
-#include "returns/f941_early/EarlyForm941Layout.h"
+#include "returns/f941/Det941Layout.h"
 #include "returns/f941/Form941PrintoutPlan.h"
 
 using namespace itemEarly941;

@@ -1,13 +1,13 @@
 // The Form 941 screen's print control: the return or its voucher, built from
 // the fields as they stand and the current employer of the employer screen.
 #include "common/EmployerHandOver.h"
+#include "returns/f941/Det941Layout.h"
 #include "returns/f941/Form941Items.h"
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/Form941PageImages.h"
 #include "returns/f941/Form941PrintoutPlan.h"
 #include "returns/f941/Form941TracedPrintout.h"
 #include "returns/f941/frmDet941Covid0621.h"
-#include "returns/f941_early/EarlyForm941Layout.h"
 
 // The questions and titles of the Form 941 printout; every voucher item
 // sits 0.166 in below its layout row.

@@ -4,9 +4,9 @@
 #include "common/ReturnPrintout.h"
 #include "common/ReturnScreen.h"
 #include "common/TextShapes.h"
-#include "returns/f941_2020/Rev2020Layout.h"
-#include "returns/f941_early/EarlyForm941Layout.h"
 #include "platform/basic/Strings.h"
+#include "returns/f941/Det941Layout.h"
+#include "returns/f941_2020/Rev2020Layout.h"
 
 using basic::Left;
 using namespace item2020;

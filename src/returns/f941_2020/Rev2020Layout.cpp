@@ -1,6 +1,6 @@
 #include "returns/f941_2020/Rev2020Layout.h"
 
-#include "returns/f941_early/EarlyForm941Layout.h"
+#include "returns/f941/Det941Layout.h"
 
 #include <array>
 

@@ -199,8 +199,10 @@ void ReturnScreen::WireFrameEvents() {
 
 void ReturnScreen::ShowRecordState(RecordStep step) {
     ApplyRecordButtonStates({cmdAddNew, cmdEditRecord, cmdSaveRecord, cmdDeleteRecord, cmdClose, datDollars}, step);
-    // The period is the row's key: Add and the hand-over write it from the
-    // period chosen on the employer screen, and the user never types it.
+    // The employer and the period are the row's key: Add and the hand-over
+    // write them from the employer screen's row and chosen period, and the
+    // user never types them (a typed key would store a row no button opens).
+    txtEmployerNo.SetReadOnly(true);
     mskQtr_yr.SetReadOnly(true);
 }
 

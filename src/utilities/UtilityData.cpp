@@ -11,6 +11,10 @@ std::string CopyAllRowsSql(const std::string& table, const std::string& to, cons
     return "INSERT INTO " + table + " IN '" + to + "' SELECT * From " + table + " IN '" + from + "'";
 }
 
+std::shared_ptr<data::Database> OpenToCopyFrom(const std::string& path) {
+    return data::OpenDatabase(path, false, true);
+}
+
 long long WalkRowCount(data::Database& database, const std::string& table) {
     auto rows = database.OpenRecordset(table, data::dbOpenTable);
     long long count = 0;

@@ -4,6 +4,7 @@
 // that move whole tables, the row walk that counts a table, and the text of
 // their generic error messages.
 
+#include <memory>
 #include <string>
 
 #include "common/DatabasePaths.h"
@@ -12,6 +13,11 @@
 namespace data {
 class Database;
 }
+
+// Opens a file the user's data is copied from (a backup, last year's
+// databases) for reading only: the copy never changes it, not even its
+// journal mode, which the program turns back only in its own databases.
+std::shared_ptr<data::Database> OpenToCopyFrom(const std::string& path);
 
 // The engine's statements that empty a table of a database file, and that
 // copy all of a table's rows from one file into the same table of another;

@@ -275,7 +275,7 @@ bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& b
 // counts are those of the rows stored.
 void frmBackup::RestoreFrom(const std::string& backupFile) {
     {
-        auto backup = data::OpenDatabase(backupFile);
+        auto backup = OpenToCopyFrom(backupFile);
         for (const auto& table : kBackedUpTables) {
             if (!backup->HasTable(table.name))
                 data::RaiseEngineError(data::errTableNotFound, "DAO.Database", table.name);

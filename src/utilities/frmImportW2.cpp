@@ -148,11 +148,11 @@ bool frmImportW2::PriorFilesChosen(const std::string& priorMain, const std::stri
 // and the tables are emptied and refilled in one transaction.
 void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::string& priorId) {
     {
-        auto prior = data::OpenDatabase(priorMain);
+        auto prior = OpenToCopyFrom(priorMain);
         WalkRowCount(*prior, "Employers");
         WalkRowCount(*prior, "DET941");
         prior->Close();
-        auto priorCounter = data::OpenDatabase(priorId);
+        auto priorCounter = OpenToCopyFrom(priorId);
         WalkRowCount(*priorCounter, "Employers_ID");
         priorCounter->Close();
     }

@@ -39,6 +39,11 @@ protected:
         forms::user::Click(screen.Command2);
     }
 
+    static std::string FileBytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
     std::vector<std::string> FilesInBackupFolder() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(Folder() / "BK"))
@@ -121,6 +126,19 @@ TEST_F(BackupScreen, ARowThatCannotBeStoredAsItIsRefusesTheWholeRestore) {
         EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "1;2;3") << fault;
         EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "40") << fault;
     }
+}
+
+TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    Sql(BackupFile(), "PRAGMA journal_mode = WAL");
+    const std::string before = FileBytes(BackupFile());
+
+    Restore(screen);
+
+    EXPECT_EQ(Dialogs().LastBox().prompt, "2 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_EQ(FileBytes(BackupFile()), before);
+    EXPECT_EQ(Query(BackupFile(), "PRAGMA journal_mode"), "wal");
 }
 
 TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange) {

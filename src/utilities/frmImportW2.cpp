@@ -162,14 +162,16 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
     const std::string fromMain = InClausePath(priorMain);
     const std::string fromId = InClausePath(priorId);
     auto current = data::OpenDatabase(MainDatabasePath());
-    // Any of last year's rows that cannot be stored as it is fails the whole
-    // import, as a restore does.
+    // Any of last year's rows that cannot be stored as it is, or a counter
+    // that could number no employer, fails the whole import, as a restore does.
     data::InOneTransaction(*current, [&] {
         for (const auto& table : kEmptied)
             current->Execute(DeleteAllRowsSql(table.name, table.inIdDatabase ? id : main), data::dbFailOnError);
         current->Execute(CopyAllRowsSql("Employers", main, fromMain), data::dbFailOnError);
         current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'", data::dbFailOnError);
         current->Execute(CopyAllRowsSql("Employers_ID", id, fromId), data::dbFailOnError);
+        RefuseReturnRowsWithoutKey(*current, "DET941");
+        RefuseCounterWithoutNumber(*current, id);
     });
     const long long employers = WalkRowCount(*current, "Employers");
     const long long returns = WalkRowCount(*current, "DET941");

@@ -113,6 +113,16 @@ TEST_F(BackupScreen, ARowThatCannotBeStoredAsItIsRefusesTheWholeRestore) {
         {"UPDATE Employers SET EmployerNo = NULL WHERE EmployerNo = 2", "3058  "},
         {"UPDATE Employers SET EmployerNo = 'abc' WHERE EmployerNo = 2", "3421  "},
         {"UPDATE Employers SET EmployerName1 = printf('%031d', 0) WHERE EmployerNo = 2", "3163  "},
+        // A return row without its key, or whose employer number has a fraction.
+        {"UPDATE Det941 SET EmployerNo = NULL, Qtr_Yr = NULL", "3058  "},
+        {"UPDATE Det941 SET Qtr_Yr = NULL", "3058  "},
+        {"INSERT INTO Det944 (EmployerNo, L_1) VALUES (NULL, 5)", "3058  "},
+        {"UPDATE Det941 SET EmployerNo = 2.5", "3421  "},
+        {"UPDATE Employers SET EmployerNo = 2.5 WHERE EmployerNo = 2", "3421  "},
+        // A counter that could number no employer.
+        {"DELETE FROM Employers_ID", "3343  "},
+        {"UPDATE Employers_ID SET NextCounter = NULL", "3343  "},
+        {"UPDATE Employers_ID SET NextCounter = ''", "3343  "},
     };
     for (const auto& [fault, report] : crafted) {
         std::filesystem::copy_file(sound, BackupFile(), std::filesystem::copy_options::overwrite_existing);
@@ -136,7 +146,8 @@ TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
 
     Restore(screen);
 
-    EXPECT_EQ(Dialogs().LastBox().prompt, "2 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "2 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
     EXPECT_EQ(FileBytes(BackupFile()), before);
     EXPECT_EQ(Query(BackupFile(), "PRAGMA journal_mode"), "wal");
 }

@@ -103,6 +103,12 @@ long GetNextCounter(const std::string& counterTable, data::Database* within) {
             steps[step]();
             ++step;
         } catch (const basic::RuntimeError& error) {
+            // The failure undid the transaction the number was to be drawn
+            // in (a full disk): its owner reports it and ends.
+            if (within && !within->InTransaction()) {
+                Release(counter, idDatabase);
+                throw;
+            }
             if (IsLockConflict(error.Number())) {
                 ++retries;
                 if (retries > kCounterMaxRetries) {

@@ -19,14 +19,17 @@ class Database;
 // "ctrGetNextCounter") before -1 is returned. Given `within`, a database in a
 // transaction, the number is drawn inside that transaction (the ID database
 // attached to its connection), so that it is handed out only if the
-// transaction commits; else the draw is a transaction of its own.
+// transaction commits; a failure that undoes that transaction (a full disk)
+// is raised to the caller instead of shown. Else the draw is a transaction
+// of its own.
 long GetNextCounter(const std::string& counterTable, data::Database* within = nullptr);
 
 // Draws a number from the counter table into the control named `controlName`
 // of `screen` (its text, in decimal digits). When no number can be drawn it
 // says "Can't Add Record; Counter Not Available" (title "Error Saving
 // Record"). True only when the number arrived in the control, so the caller
-// can cancel its addition instead of going on without a number.
+// can cancel its addition instead of going on without a number. What
+// GetNextCounter raises goes on to the caller.
 bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
                       data::Database* within = nullptr);
 

@@ -4,6 +4,7 @@
 // that move whole tables, the row walk that counts a table, and the text of
 // their generic error messages.
 
+#include <memory>
 #include <string>
 
 #include "common/DatabasePaths.h"
@@ -13,11 +14,26 @@ namespace data {
 class Database;
 }
 
+// Opens a file the user's data is copied from (a backup, last year's
+// databases) for reading only: the copy never changes it, not even its
+// journal mode, which the program turns back only in its own databases.
+std::shared_ptr<data::Database> OpenToCopyFrom(const std::string& path);
+
 // The engine's statements that empty a table of a database file, and that
 // copy all of a table's rows from one file into the same table of another;
 // each file as the text of an IN clause (InClausePath).
 std::string DeleteAllRowsSql(const std::string& table, const std::string& in);
 std::string CopyAllRowsSql(const std::string& table, const std::string& to, const std::string& from);
+
+// Checks on what a restore or an import has copied into the current tables,
+// inside its transaction, so that a refused file changes nothing. A row of
+// the return table (DET941 or Det944) without its key is refused (3058): the
+// files of earlier releases let such a row in, and no screen could open it.
+// A counter table whose first row does not hold a number, or that has no
+// row, is refused as a damaged file (3343): no employer could be added. The
+// ID database is named as the text of an IN clause (InClausePath).
+void RefuseReturnRowsWithoutKey(data::Database& current, const std::string& table);
+void RefuseCounterWithoutNumber(data::Database& current, const std::string& idDatabase);
 
 // Runs a move; "no current record" (the first move on an empty table) is
 // passed over, as the system's row walks do.

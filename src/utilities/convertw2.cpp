@@ -242,6 +242,9 @@ long long convertw2::ConvertRows(data::Recordset& dos) {
             if (result == RowResult::Converted) ++converted;
         } catch (const basic::RuntimeError& e) {
             Data3.Recordset()->CancelUpdate();
+            // After a full disk or a disk error the engine has undone the
+            // whole conversion: a later row would be stored on its own.
+            if (!Data3.Database()->InTransaction()) throw;
             ReportRowError(e);
         }
         try {

@@ -269,13 +269,14 @@ bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& b
 
 // The backup is opened and checked before anything is deleted, and the
 // current tables are emptied and refilled in one transaction: a backup that
-// cannot be read whole, or any of its rows that cannot be stored as it is (a
-// duplicate key, a Null key, a value of the wrong kind, a text too long for
-// its column), fails the whole restore and leaves the data as it was. The
+// cannot be read whole, any of its rows that cannot be stored as it is (a
+// duplicate key, a Null key, a key with a fraction, a value of the wrong
+// kind, a text too long for its column), or a counter that could number no
+// employer, fails the whole restore and leaves the data as it was. The
 // counts are those of the rows stored.
 void frmBackup::RestoreFrom(const std::string& backupFile) {
     {
-        auto backup = data::OpenDatabase(backupFile);
+        auto backup = OpenToCopyFrom(backupFile);
         for (const auto& table : kBackedUpTables) {
             if (!backup->HasTable(table.name))
                 data::RaiseEngineError(data::errTableNotFound, "DAO.Database", table.name);
@@ -293,6 +294,9 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
             current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup), data::dbFailOnError);
             stored[table.name] = current->RecordsAffected();
         }
+        RefuseReturnRowsWithoutKey(*current, "Det941");
+        RefuseReturnRowsWithoutKey(*current, "Det944");
+        RefuseCounterWithoutNumber(*current, InClausePath(IdDatabasePath()));
     });
     current->Close();
 

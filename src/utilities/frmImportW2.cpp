@@ -148,11 +148,11 @@ bool frmImportW2::PriorFilesChosen(const std::string& priorMain, const std::stri
 // and the tables are emptied and refilled in one transaction.
 void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::string& priorId) {
     {
-        auto prior = data::OpenDatabase(priorMain);
+        auto prior = OpenToCopyFrom(priorMain);
         WalkRowCount(*prior, "Employers");
         WalkRowCount(*prior, "DET941");
         prior->Close();
-        auto priorCounter = data::OpenDatabase(priorId);
+        auto priorCounter = OpenToCopyFrom(priorId);
         WalkRowCount(*priorCounter, "Employers_ID");
         priorCounter->Close();
     }
@@ -162,14 +162,16 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
     const std::string fromMain = InClausePath(priorMain);
     const std::string fromId = InClausePath(priorId);
     auto current = data::OpenDatabase(MainDatabasePath());
-    // Any of last year's rows that cannot be stored as it is fails the whole
-    // import, as a restore does.
+    // Any of last year's rows that cannot be stored as it is, or a counter
+    // that could number no employer, fails the whole import, as a restore does.
     data::InOneTransaction(*current, [&] {
         for (const auto& table : kEmptied)
             current->Execute(DeleteAllRowsSql(table.name, table.inIdDatabase ? id : main), data::dbFailOnError);
         current->Execute(CopyAllRowsSql("Employers", main, fromMain), data::dbFailOnError);
         current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'", data::dbFailOnError);
         current->Execute(CopyAllRowsSql("Employers_ID", id, fromId), data::dbFailOnError);
+        RefuseReturnRowsWithoutKey(*current, "DET941");
+        RefuseCounterWithoutNumber(*current, id);
     });
     const long long employers = WalkRowCount(*current, "Employers");
     const long long returns = WalkRowCount(*current, "DET941");

@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include <atomic>
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <unistd.h>
@@ -60,19 +59,6 @@ void EnsureApplication() {
     if (!screenFile.empty()) std::filesystem::remove(screenFile);
     desktop::SetUpApplication();
     (void)application;
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &before_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = before_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &before_);
-    std::signal(SIGXFSZ, handler_);
 }
 
 void ProcessEvents() {

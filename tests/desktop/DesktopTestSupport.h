@@ -15,7 +15,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 
 #include <filesystem>
 #include <functional>
@@ -72,21 +72,6 @@ private:
     std::vector<SeenBox> seen_;
     int unhandledPolls_ = 0;
     QObject timers_; // the polling stops with the answerer
-};
-
-// While it lives, no file this process writes may grow beyond `bytes`, as if
-// the disk were full there: a write past it fails instead of ending the
-// process (SIGXFSZ ignored).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit before_{};
-    void (*handler_)(int) = nullptr;
 };
 
 // The employer the desktop tests open the screens over.

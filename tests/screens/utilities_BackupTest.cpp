@@ -42,6 +42,11 @@ protected:
         forms::user::Click(screen.Command2);
     }
 
+    static std::string FileBytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
     std::vector<std::string> FilesInBackupFolder() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(Folder() / "BK"))
@@ -111,6 +116,16 @@ TEST_F(BackupScreen, ARowThatCannotBeStoredAsItIsRefusesTheWholeRestore) {
         {"UPDATE Employers SET EmployerNo = NULL WHERE EmployerNo = 2", "3058  "},
         {"UPDATE Employers SET EmployerNo = 'abc' WHERE EmployerNo = 2", "3421  "},
         {"UPDATE Employers SET EmployerName1 = printf('%031d', 0) WHERE EmployerNo = 2", "3163  "},
+        // A return row without its key, or whose employer number has a fraction.
+        {"UPDATE Det941 SET EmployerNo = NULL, Qtr_Yr = NULL", "3058  "},
+        {"UPDATE Det941 SET Qtr_Yr = NULL", "3058  "},
+        {"INSERT INTO Det944 (EmployerNo, L_1) VALUES (NULL, 5)", "3058  "},
+        {"UPDATE Det941 SET EmployerNo = 2.5", "3421  "},
+        {"UPDATE Employers SET EmployerNo = 2.5 WHERE EmployerNo = 2", "3421  "},
+        // A counter that could number no employer.
+        {"DELETE FROM Employers_ID", "3343  "},
+        {"UPDATE Employers_ID SET NextCounter = NULL", "3343  "},
+        {"UPDATE Employers_ID SET NextCounter = ''", "3343  "},
     };
     for (const auto& [fault, report] : crafted) {
         std::filesystem::copy_file(sound, BackupFile(), std::filesystem::copy_options::overwrite_existing);
@@ -160,6 +175,20 @@ TEST_F(BackupScreen, TheProposedFolderIsMadeOnDriveCAndAFolderThisUserMayNotWrit
     EXPECT_EQ(Query((home / "941Backup for 2022 on Mar 07 2023" / "944Backup.mdb").string(),
                     "SELECT count(*) FROM Employers"),
               "2");
+}
+
+TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    Sql(BackupFile(), "PRAGMA journal_mode = WAL");
+    const std::string before = FileBytes(BackupFile());
+
+    Restore(screen);
+
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "2 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_EQ(FileBytes(BackupFile()), before);
+    EXPECT_EQ(Query(BackupFile(), "PRAGMA journal_mode"), "wal");
 }
 
 TEST_F(BackupScreen, CountsGoPastTheSixteenBitRange) {

@@ -3,6 +3,7 @@
 #include "KilledCopy.h"
 #include "ScreenTestSupport.h"
 #include "support/DosTables.h"
+#include "support/FileSizeLimit.h"
 
 #include "utilities/convertw2.h"
 #include "utilities/frm941UtilityMenu.h"
@@ -24,6 +25,14 @@ const char* const kPayeeFields =
 
 Row Payer(const std::string& name, const std::string& taxId, const std::string& street, const std::string& zip) {
     return {"1", taxId, "R", "Y", name, "DBA " + name, street, "SPRINGFIELD", "IL", zip, "ST-1", "0007"};
+}
+
+// FIRM 1 to FIRM `count`, tax ids 100000001 on.
+std::vector<Row> Firms(int count) {
+    std::vector<Row> payers;
+    for (int i = 1; i <= count; ++i)
+        payers.push_back(Payer("FIRM " + std::to_string(i), std::to_string(100000000 + i), "1 A ST", "11111"));
+    return payers;
 }
 
 class DosConversion : public ScreenFolderTest {
@@ -115,10 +124,7 @@ private:
 TEST_F(DosConversion, ARunKilledHalfWayLeavesTheEmployersAndTheCounterAsTheyWere) {
     Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
                     "VALUES (5, '1', '100000030', 'R', 'THIRTY ALREADY')");
-    std::vector<Row> payers;
-    for (int i = 1; i <= 60; ++i)
-        payers.push_back(Payer("FIRM " + std::to_string(i), std::to_string(100000000 + i), "1 A ST", "11111"));
-    WritePayers(payers);
+    WritePayers(Firms(60));
 
     const bool killed = killedcopy::RunKilled([&] {
         StartConversion();
@@ -155,6 +161,25 @@ TEST_F(DosConversion, WithoutACounterRowItStopsAtTheFirstEmployerWithOneMessage)
     EXPECT_EQ(counterMessages, 1);
     EXPECT_EQ(Dialogs().LastBox().prompt, "0 employers were converted from the DOS version of Tavrilo W-2");
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
+}
+
+TEST_F(DosConversion, AFullDiskStopsItAtOnceWithOneMessageAndNothingConverted) {
+    WritePayers(Firms(300));
+    StartConversion();
+    // The disk fills as the counter's number is drawn, as an employer is
+    // stored, and as the whole is committed.
+    for (const rlim_t room : {4 * 1024, 16 * 1024, 48 * 1024}) {
+        Dialogs().Clear();
+        {
+            FileSizeLimit nearlyFull(room);
+            Convert();
+        }
+
+        EXPECT_EQ(Prompts(), "There are 300 Employers. Convert them now? | Error no. 3026 Not enough space on disk.")
+            << room;
+        EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0") << room;
+        EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "100") << room;
+    }
 }
 
 TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConverted) {

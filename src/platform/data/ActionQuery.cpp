@@ -136,7 +136,7 @@ private:
         const std::string from = " FROM " + source.Qualified();
         if (!failOnError_ || targetColumns.size() != sourceColumns.size())
             return Write(into + ColumnList(NamesOf(sourceColumns)) + from + Where(statement));
-        return InsertStoredValues(into, from, statement, sourceColumns, targetColumns);
+        return InsertStoredValues(into, from, statement, sourceColumns, target, targetColumns);
     }
 
     // A row that cannot be stored as it is fails the statement. The rows are
@@ -144,16 +144,21 @@ private:
     // value converted is that copy undone and made again converting every
     // value, which costs a call a value.
     long InsertStoredValues(const std::string& into, const std::string& from, const jet::ActionStatement& statement,
-                            const std::vector<ColumnInfo>& sourceColumns,
+                            const std::vector<ColumnInfo>& sourceColumns, const ResolvedTable& target,
                             const std::vector<ColumnInfo>& targetColumns) {
-        std::vector<std::string> values, types;
+        const std::vector<std::string> keys = UniqueKeyColumns(target);
+        std::vector<std::string> values;
+        std::vector<TargetColumn> columns;
         std::string converted;
         for (size_t i = 0; i < sourceColumns.size(); ++i) {
             values.push_back(QuoteIdentifier(sourceColumns[i].name));
-            types.push_back(targetColumns[i].type);
-            converted += (converted.empty() ? "" : ", ") + StoredValueSql(values.back(), types.back());
+            const bool inKey = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) {
+                return basic::SameNameCaseBlind(key, targetColumns[i].name);
+            });
+            columns.push_back({targetColumns[i].type, inKey});
+            converted += (converted.empty() ? "" : ", ") + StoredValueSql(values.back(), columns.back());
         }
-        const std::string asTheyAre = StoredAsTheyAreSql(values, types);
+        const std::string asTheyAre = StoredAsTheyAreSql(values, columns);
         const std::string where =
             statement.where.empty() ? " WHERE " + asTheyAre : " WHERE (" + statement.where + ") AND " + asTheyAre;
         connection_.Exec("SAVEPOINT engine_as_they_are", kSourceDatabase, true);
@@ -165,6 +170,19 @@ private:
         connection_.Exec("ROLLBACK TO engine_as_they_are", kSourceDatabase, true);
         connection_.Exec("RELEASE engine_as_they_are", kSourceDatabase, true);
         return Write(into + converted + from + Where(statement));
+    }
+
+    // The columns of the table's unique indexes.
+    std::vector<std::string> UniqueKeyColumns(const ResolvedTable& table) {
+        std::vector<std::string> names;
+        Statement keys(connection_.Handle(),
+                       "SELECT DISTINCT info.name FROM pragma_index_list(?1, ?2) AS list, "
+                       "pragma_index_info(list.name, ?2) AS info WHERE list.\"unique\"",
+                       kSourceDatabase);
+        keys.Bind(1, table.name);
+        keys.Bind(2, table.schema);
+        while (keys.Step()) names.push_back(ToText(keys.Column(0)));
+        return names;
     }
 
     long RowsOf(const std::string& fromWhere) {

@@ -6,6 +6,7 @@
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
+#include <cerrno>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -45,6 +46,12 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
                    ? errNoPermission
                    : errFileNotFound;
     case SQLITE_FULL: return errDiskFull;
+    case SQLITE_IOERR: {
+        // A write refused for want of room (the disk, the user's quota, the
+        // largest file the system lets this process write) is a full disk.
+        const int cause = db ? sqlite3_system_errno(db) : 0;
+        return cause == ENOSPC || cause == EDQUOT || cause == EFBIG ? errDiskFull : errDiskOrNetwork;
+    }
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }
@@ -291,6 +298,8 @@ void Connection::Commit() {
     inTransaction_ = false;
     DetachAll();
 }
+
+bool Connection::TransactionOpen() const { return inTransaction_ && sqlite3_get_autocommit(db_) == 0; }
 
 void Connection::Rollback() {
     if (sqlite3_get_autocommit(db_) == 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);

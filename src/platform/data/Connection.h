@@ -76,6 +76,9 @@ public:
     void Commit();
     void Rollback();
     bool InTransaction() const { return inTransaction_; }
+    // Whether the transaction Begin started is still open: SQLite rolls it
+    // back by itself after a full disk or an I/O error, before Rollback.
+    bool TransactionOpen() const;
 
     // The stored name of a table in a schema, found without regard to case,
     // or "" when there is none.

@@ -57,7 +57,7 @@ void Database::Rollback() {
     connection_->Rollback();
 }
 
-bool Database::InTransaction() const { return connection_ && connection_->InTransaction(); }
+bool Database::InTransaction() const { return connection_ && connection_->TransactionOpen(); }
 
 std::vector<std::string> Database::TableNames() const {
     CheckOpen();

@@ -51,6 +51,10 @@ public:
     void BeginTrans();
     void CommitTrans();
     void Rollback();
+    // True from BeginTrans to CommitTrans or Rollback, unless the engine has
+    // rolled the transaction back by itself on a failure that leaves nothing
+    // of it (a full disk, a disk or network error): then nothing done in it
+    // can be committed any more.
     bool InTransaction() const;
 
     // Table names as stored, in creation order.

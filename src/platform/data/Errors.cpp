@@ -19,6 +19,7 @@ const std::map<int, const char*>& Descriptions() {
         {3024, "Could not find file."},
         {3026, "Not enough space on disk."},
         {3027, "Cannot update. Database or object is read-only."},
+        {3043, "Disk or network error."},
         {3044, "Not a valid path."},
         {3050, "Could not lock file."},
         {3058, "Index or primary key cannot contain a Null value."},

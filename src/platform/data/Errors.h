@@ -16,6 +16,7 @@ enum ErrorNumber : int {
     errFileNotFound = 3024,
     errDiskFull = 3026,
     errReadOnly = 3027,
+    errDiskOrNetwork = 3043,
     errInvalidPath = 3044,
     errCouldNotLockFile = 3050,
     errNoPermission = basic::errNoPermission, // 3051

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -19,15 +20,19 @@ constexpr const char* kStoredAsTheyAre = "engine_stored_as_they_are";
 // SQLite takes at most 127 arguments to a function.
 constexpr size_t kValuesPerCall = 100;
 
-// What a value's column takes: its affinity, and for text its width (0: no
-// limit). Written into the SQL as "affinity:width".
+// What a value's column takes: its affinity, for text its width (0: no
+// limit), and whether its whole numbers are a key's. Written into the SQL as
+// "affinity:width:key".
 struct ColumnRule {
     ColumnAffinity affinity = ColumnAffinity::Text;
     long long width = 0;
+    bool wholeKey = false;
 };
 
-ColumnRule RuleOf(const std::string& declaredType) {
-    ColumnRule rule{AffinityOf(declaredType), 0};
+ColumnRule RuleOf(const TargetColumn& column) {
+    const std::string& declaredType = column.declaredType;
+    ColumnRule rule{AffinityOf(declaredType), 0, false};
+    rule.wholeKey = column.inUniqueKey && rule.affinity == ColumnAffinity::Integer;
     const size_t open = declaredType.find('(');
     if (rule.affinity == ColumnAffinity::Text && open != std::string::npos) {
         long long width = 0;
@@ -39,7 +44,8 @@ ColumnRule RuleOf(const std::string& declaredType) {
 }
 
 std::string RuleText(const ColumnRule& rule) {
-    return std::to_string(static_cast<int>(rule.affinity)) + ":" + std::to_string(rule.width);
+    return std::to_string(static_cast<int>(rule.affinity)) + ":" + std::to_string(rule.width) + ":" +
+           (rule.wholeKey ? "1" : "0");
 }
 
 // Reads rules written by RuleText, separated by ","; false when the text is
@@ -50,13 +56,15 @@ bool ReadRules(std::string_view text, std::vector<ColumnRule>& rules) {
     while (at < end) {
         int affinity = -1;
         long long width = 0;
+        int wholeKey = 0;
         auto first = std::from_chars(at, end, affinity);
         if (first.ec != std::errc() || first.ptr == end || *first.ptr != ':') return false;
         auto second = std::from_chars(first.ptr + 1, end, width);
-        if (second.ec != std::errc() || affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
-            return false;
-        rules.push_back({static_cast<ColumnAffinity>(affinity), width});
-        at = second.ptr;
+        if (second.ec != std::errc() || second.ptr == end || *second.ptr != ':') return false;
+        auto third = std::from_chars(second.ptr + 1, end, wholeKey);
+        if (third.ec != std::errc() || affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text)) return false;
+        rules.push_back({static_cast<ColumnAffinity>(affinity), width, wholeKey != 0});
+        at = third.ptr;
         if (at < end && *at++ != ',') return false;
     }
     return true;
@@ -98,6 +106,12 @@ Value ValueOf(sqlite3_value* value) {
     }
 }
 
+// Whether a number (or Null) has a fraction.
+bool HasFraction(const Value& number) {
+    const auto* real = std::get_if<double>(&number);
+    return real != nullptr && std::trunc(*real) != *real;
+}
+
 void Refuse(sqlite3_context* context, int code, const char* why) {
     sqlite3_result_error(context, why, -1);
     sqlite3_result_error_code(context, code);
@@ -109,6 +123,10 @@ std::optional<Value> Stored(sqlite3_context* context, const ColumnRule& rule, sq
     Value stored;
     try {
         stored = ConvertForAffinity(rule.affinity, ValueOf(value));
+        if (rule.wholeKey && HasFraction(ConvertForAffinity(ColumnAffinity::Real, ValueOf(value)))) {
+            Refuse(context, SQLITE_MISMATCH, "a key with a fraction");
+            return std::nullopt;
+        }
     } catch (const basic::RuntimeError&) {
         Refuse(context, SQLITE_MISMATCH, "a value of the wrong kind");
         return std::nullopt;
@@ -126,7 +144,8 @@ void StoredValue(sqlite3_context* context, int, sqlite3_value** argv) {
     const int affinity = sqlite3_value_int(argv[1]);
     if (affinity < 0 || affinity > static_cast<int>(ColumnAffinity::Text))
         return sqlite3_result_error(context, "no such column kind", -1);
-    const ColumnRule rule{static_cast<ColumnAffinity>(affinity), sqlite3_value_int64(argv[2])};
+    const ColumnRule rule{static_cast<ColumnAffinity>(affinity), sqlite3_value_int64(argv[2]),
+                          sqlite3_value_int(argv[3]) != 0};
     if (TakenAsItIs(rule, argv[0])) return sqlite3_result_value(context, argv[0]);
     const auto stored = Stored(context, rule, argv[0]);
     if (!stored) return;
@@ -163,20 +182,19 @@ void StoredAsTheyAre(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 } // namespace
 
-std::string StoredValueSql(const std::string& expression, const std::string& declaredType) {
-    const ColumnRule rule = RuleOf(declaredType);
+std::string StoredValueSql(const std::string& expression, const TargetColumn& column) {
+    const ColumnRule rule = RuleOf(column);
     return std::string(kStoredValue) + "(" + expression + ", " + std::to_string(static_cast<int>(rule.affinity)) +
-           ", " + std::to_string(rule.width) + ")";
+           ", " + std::to_string(rule.width) + ", " + (rule.wholeKey ? "1" : "0") + ")";
 }
 
-std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
-                               const std::vector<std::string>& declaredTypes) {
+std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions, const std::vector<TargetColumn>& columns) {
     std::string condition;
     for (size_t first = 0; first < expressions.size(); first += kValuesPerCall) {
         std::string rules, values;
         for (size_t i = first; i < std::min(first + kValuesPerCall, expressions.size()); ++i) {
             if (!rules.empty()) rules += ',';
-            rules += RuleText(RuleOf(declaredTypes[i]));
+            rules += RuleText(RuleOf(columns[i]));
             values += ", " + expressions[i];
         }
         if (!condition.empty()) condition += " AND ";
@@ -186,7 +204,7 @@ std::string StoredAsTheyAreSql(const std::vector<std::string>& expressions,
 }
 
 void RegisterStoredValues(sqlite3* db) {
-    sqlite3_create_function_v2(db, kStoredValue, 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, StoredValue, nullptr,
+    sqlite3_create_function_v2(db, kStoredValue, 4, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, StoredValue, nullptr,
                                nullptr, nullptr);
     sqlite3_create_function_v2(db, kStoredAsTheyAre, -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, StoredAsTheyAre,
                                nullptr, nullptr, nullptr);

@@ -4,6 +4,7 @@
 // amount into a line field, and the formulas most computed lines are made of.
 #include "common/ReturnLine.h"
 
+#include <span>
 #include <vector>
 
 namespace forms {

@@ -121,8 +121,9 @@ void ReturnScreen::SetHints(std::span<const NamedText> hints) {
 }
 
 LineRecompute ReturnScreen::BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
-    return Computed({&tax, &payments},
-                    [](std::span<const double> amounts) { return ApplyBalanceRule(amounts[0], amounts[1]).balanceDue; });
+    return Computed({&tax, &payments}, [](std::span<const double> amounts) {
+        return ApplyBalanceRule(amounts[0], amounts[1]).balanceDue;
+    });
 }
 
 LineRecompute ReturnScreen::OverpaymentOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {

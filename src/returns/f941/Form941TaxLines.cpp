@@ -19,7 +19,7 @@ LineRecompute Form941TaxLines::Tax5c() const { return TaxAt(f_.fpLine7A, rate::M
 LineRecompute Form941TaxLines::Tax5d() const { return TaxAt(f_.fpLine5d1, rate::AdditionalMedicare); }
 
 LineRecompute Form941TaxLines::Line5e() const {
-    std::vector<const forms::CurrencyField*> taxes = {&f_.fpLine6B, f_.fpL5a1c2, f_.fpL5a2c2,
+    std::vector<const forms::CurrencyField*> taxes = {&f_.fpLine6B, f_.fpL5a1c2,  f_.fpL5a2c2,
                                                       &f_.fpLine6D, &f_.fpLine7B, &f_.fpLine5D2};
     std::erase(taxes, nullptr);
     return TotalOf(std::move(taxes));
@@ -47,7 +47,8 @@ LineRecompute Form941TaxLines::Line5fToCents(ReturnScreen& screen) const {
 
 // --- line 16 ---
 
-std::optional<std::string> MonthsAgainstTax(double monthsTotal, double totalTax, const char* shortOfTax, double line10) {
+std::optional<std::string> MonthsAgainstTax(double monthsTotal, double totalTax, const char* shortOfTax,
+                                            double line10) {
     if (MonthlyTotalCheck::ExceedsBeyondTolerance(totalTax, monthsTotal)) return std::string(shortOfTax);
     if (MonthlyTotalCheck::ExceedsBeyondTolerance(monthsTotal, line10)) return std::string(kMonthsNotLine10);
     return std::nullopt;

@@ -162,8 +162,8 @@ private:
     const EarlyForm941Design& design_;
     // Lines 2 to 10 as every Form 941 screen has them, without the qualified
     // leave lines of the later revisions.
-    Form941TaxLines taxLines_{{fpLine2,   fpLine3,   fpLine6A, fpLine6B,    fpLine6c, fpLine6D,
-                               fpLine7A,  fpLine7B,  fpLine5d1, fpLine5D2,  fpLine8,  fpCurrency1,
-                               fpLine5,   fpLine9B,  fpLine9A, fpLine9C,    fpLine10, fpLine11}};
+    Form941TaxLines taxLines_{{fpLine2, fpLine3, fpLine6A, fpLine6B, fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1,
+                               fpLine5D2, fpLine8, fpCurrency1, fpLine5, fpLine9B, fpLine9A, fpLine9C, fpLine10,
+                               fpLine11}};
     MonthlyTotalCheck monthlyCheck_{fpLine17A, cmdSaveRecord};
 };

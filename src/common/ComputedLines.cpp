@@ -59,7 +59,7 @@ void ComputedLines::Use(LineTable lines) {
 
 void ComputedLines::Remember() {
     for (const ReturnLine* line : order_) {
-        if (line->column == nullptr) WriteAmount(ComputedField(*line), line->recompute.formula.value());
+        if (line->column == nullptr) WriteAmount(ComputedField(*line), line->recompute.formula.Value());
     }
     remembered_.clear();
     for (const forms::CurrencyField* field : tracked_) remembered_[field] = field->Value();
@@ -84,7 +84,7 @@ void ComputedLines::Recompute() {
         forms::CurrencyField& field = ComputedField(*line);
         const double before = field.Value();
         if (line->recompute.formula.seed && before != 0 && before != RememberedValue(*inputs.front())) continue;
-        const double now = line->recompute.formula.value();
+        const double now = line->recompute.formula.Value();
         WriteAmount(field, now);
         if (now != before) changed.insert(&field);
     }

@@ -4,28 +4,28 @@
 #include "platform/basic/Round.h"
 #include "platform/forms/CurrencyField.h"
 
-double Tax(double amount, double rate) { return basic::Round(amount * rate, 2); }
+#include <numeric>
+
+double Cents(double amount) { return basic::Round(amount, 2); }
+
+double Tax(double amount, double rate) { return Cents(amount * rate); }
 
 void WriteAmount(forms::CurrencyField& field, double amount) { field.SetText(basic::NumberText(amount)); }
 
-double SumOf(std::initializer_list<const forms::CurrencyField*> fields) {
-    double sum = 0;
-    for (const forms::CurrencyField* field : fields) sum += field->Value();
-    return sum;
-}
+double Total(std::span<const double> amounts) { return std::accumulate(amounts.begin(), amounts.end(), 0.0); }
 
 LineRecompute TaxAt(const forms::CurrencyField& amount, double rate) {
-    return Computed({&amount}, [&amount, rate] { return Tax(amount.Value(), rate); });
+    // The rate is part of the formula, not a field: the one formula here that
+    // keeps a value, and it reads its amount only through its input.
+    return {{}, {}, LineFormula{{&amount}, [rate](std::span<const double> amounts) { return Tax(amounts[0], rate); }}};
 }
 
-LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines) {
-    return Computed(lines, [lines] {
-        double total = 0;
-        for (const forms::CurrencyField* line : lines) total += line->Value();
-        return total;
-    });
+LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines) { return Computed(std::move(lines), Total); }
+
+LineRecompute DifferenceOf(const forms::CurrencyField& line, const forms::CurrencyField& less) {
+    return Computed({&line, &less}, [](std::span<const double> amounts) { return amounts[0] - amounts[1]; });
 }
 
 LineRecompute FilledFrom(const forms::CurrencyField& line) {
-    return SeededBy(line, [&line] { return line.Value(); });
+    return SeededBy(line, [](std::span<const double> amounts) { return amounts[0]; });
 }

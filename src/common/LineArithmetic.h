@@ -1,10 +1,10 @@
 #pragma once
 // The arithmetic every return screen's lines share: the social security and
-// Medicare rates, a tax product rounded to cents, writing an amount into a
-// line field, and the formulas most computed lines are made of.
+// Medicare rates, an amount or a tax product rounded to cents, writing an
+// amount into a line field, and the formulas most computed lines are made of.
 #include "common/ReturnLine.h"
 
-#include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace forms {
@@ -18,18 +18,23 @@ inline constexpr double Medicare = 0.029;
 inline constexpr double AdditionalMedicare = 0.009;
 } // namespace rate
 
-// A tax product, rounded to cents at once (half to even).
+// An amount rounded to cents (half to even).
+double Cents(double amount);
+// A tax product, rounded to cents at once.
 double Tax(double amount, double rate);
 // Writes a computed amount into a line field as plain number text.
 void WriteAmount(forms::CurrencyField& field, double amount);
-// The sum of the fields' amounts; an empty field counts as 0.
-double SumOf(std::initializer_list<const forms::CurrencyField*> fields);
+// The amounts added in their order, not rounded.
+double Total(std::span<const double> amounts);
 
-// The formulas of computed lines (a row's `recompute`):
+// The formulas of computed lines (a row's `recompute`), each over the fields
+// it names:
 // the tax of an amount at a rate, rounded to cents;
 LineRecompute TaxAt(const forms::CurrencyField& amount, double rate);
 // the sum of lines, added in their order, not rounded;
 LineRecompute TotalOf(std::vector<const forms::CurrencyField*> lines);
+// one line less another;
+LineRecompute DifferenceOf(const forms::CurrencyField& line, const forms::CurrencyField& less);
 // another line's amount, taken when that line changes (line 2 filling the
 // taxable wages) while the field still holds what that line held, or nothing.
 LineRecompute FilledFrom(const forms::CurrencyField& line);

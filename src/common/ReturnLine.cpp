@@ -2,11 +2,19 @@
 
 #include "platform/forms/Bound.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/CurrencyField.h"
 #include "platform/forms/SimpleControls.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+
+double LineFormula::Value() const {
+    std::vector<double> amounts;
+    amounts.reserve(inputs.size());
+    for (const forms::CurrencyField* input : inputs) amounts.push_back(input->Value());
+    return value(amounts);
+}
 
 void LayOutLineFields(LineTable lines,
                       const std::function<void(forms::Control&, int, long, long, long, long)>& onPage) {

@@ -60,15 +60,18 @@ enum class Tab { Stop, Skip };
 enum class Entry { Untouched, OpenedByAdd, ClosedUntilAdd };
 
 // A computed line: the fields it is computed from, and its value over their
-// current values. ComputedLines keeps the line equal to it.
+// amounts, given in the inputs' order. The value reads no field itself, so
+// that the inputs are all that the line follows.
 struct LineFormula {
     std::vector<const forms::CurrencyField*> inputs;
-    std::function<double()> value;
+    std::function<double(std::span<const double> amounts)> value;
     // A seed (line 2 filling the taxable wages): the line follows its one
     // input only while it holds what that input held before the change, or
     // nothing (0), so that a figure the user set apart stands.
     bool seed = false;
     explicit operator bool() const { return static_cast<bool>(value); }
+    // The value over the inputs' current amounts.
+    double Value() const;
 };
 
 // What the field does besides the screen's recomputing when Enter is pressed
@@ -80,14 +83,19 @@ struct LineRecompute {
     LineFormula formula = {};
 };
 
-// A computed line's row: its inputs and its formula over them.
-inline LineRecompute Computed(std::vector<const forms::CurrencyField*> inputs, std::function<double()> value) {
-    return {{}, {}, LineFormula{std::move(inputs), std::move(value)}};
+// A formula's code over its inputs' amounts: it captures nothing, so it can
+// read no field but its inputs. (LineArithmetic.h has the common formulas.)
+using AmountsFormula = double (*)(std::span<const double> amounts);
+
+// A computed line's row: its inputs and its formula over their amounts.
+inline LineRecompute Computed(std::vector<const forms::CurrencyField*> inputs, AmountsFormula value) {
+    return {{}, {}, LineFormula{std::move(inputs), value}};
 }
 
-// A seeded line's row: the line its value follows, and that value.
-inline LineRecompute SeededBy(const forms::CurrencyField& source, std::function<double()> value) {
-    return {{}, {}, LineFormula{{&source}, std::move(value), true}};
+// A seeded line's row: the line its value follows, and that value over the
+// line's amount.
+inline LineRecompute SeededBy(const forms::CurrencyField& source, AmountsFormula value) {
+    return {{}, {}, LineFormula{{&source}, value, true}};
 }
 
 // When the printout prints the field's amount: always, or on the monthly

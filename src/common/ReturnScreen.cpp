@@ -121,15 +121,18 @@ void ReturnScreen::SetHints(std::span<const NamedText> hints) {
 }
 
 LineRecompute ReturnScreen::BalanceDueOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
-    return Computed({&tax, &payments}, [&tax, &payments] { return ApplyBalanceRule(tax.Value(), payments.Value()).balanceDue; });
+    return Computed({&tax, &payments}, [](std::span<const double> amounts) {
+        return ApplyBalanceRule(amounts[0], amounts[1]).balanceDue;
+    });
 }
 
 LineRecompute ReturnScreen::OverpaymentOf(const forms::CurrencyField& tax, const forms::CurrencyField& payments) {
-    return Computed({&tax, &payments}, [this, &tax, &payments] {
-        const BalanceOutcome outcome = ApplyBalanceRule(tax.Value(), payments.Value());
-        if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
-        return outcome.overpayment;
-    });
+    // Reads its two inputs only; what it keeps besides its value is the flag.
+    return {{}, {}, LineFormula{{&tax, &payments}, [this](std::span<const double> amounts) {
+                                    const BalanceOutcome outcome = ApplyBalanceRule(amounts[0], amounts[1]);
+                                    if (outcome.overpaidFlag) OverpaidFlag = *outcome.overpaidFlag;
+                                    return outcome.overpayment;
+                                }}};
 }
 
 void ReturnScreen::WirePrint(std::function<void()> print) {

@@ -1,6 +1,7 @@
 // Every return screen's line table against what its rows name elsewhere: each
 // column is one of its table's, each printout item has a place on the page
-// and names one row only (the printout reaches the field through it).
+// and names one row only (the printout reaches the field through it); each
+// formula follows no field but its inputs.
 // (That each caption fits its label is checked in the real windows, by the
 // desktop's label test.)
 #include <gtest/gtest.h>
@@ -9,6 +10,9 @@
 #include "common/PrintLayout.h"
 #include "platform/basic/Strings.h"
 #include "platform/data/Schema.h"
+#include "platform/forms/CurrencyField.h"
+#include "platform/forms/Keys.h"
+#include "platform/forms/SimpleControls.h"
 #include "returns/f941/Form941Layout.h"
 #include "returns/f941/frmDet941Covid0621.h"
 #include "returns/f941_2020/Rev2020Layout.h"
@@ -22,6 +26,7 @@
 #include "returns/f944_early/frmdet944.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +64,58 @@ std::vector<std::string> Mismatches(const ReturnScreen& screen, const char* tabl
     return found;
 }
 
+// Whether the formula of the row follows the control: one of its inputs, or
+// a seed's own field (it follows its source only while it holds what the
+// source held).
+bool Follows(const ReturnLine& line, const forms::Control& control) {
+    const LineFormula& formula = line.recompute.formula;
+    if (formula.seed && line.field == &control) return true;
+    return std::any_of(formula.inputs.begin(), formula.inputs.end(),
+                       [&](const forms::CurrencyField* input) { return input == &control; });
+}
+
+// "screen.field: moves with control" for each formula whose value changes
+// with an amount or a box its inputs do not name: a line that would keep a
+// stale figure when that control changes.
+std::vector<std::string> UnnamedInputs(const ReturnScreen& screen) {
+    const LineTable lines = screen.Lines();
+    auto values = [&lines] {
+        std::vector<double> all;
+        for (const ReturnLine& line : lines) all.push_back(line.recompute.formula ? line.recompute.formula.Value() : 0);
+        return all;
+    };
+    std::vector<std::string> found;
+    // Sets the control otherwise; every formula that moves must follow it.
+    auto change = [&](const forms::Control& control, const std::function<void()>& setOtherwise) {
+        const std::vector<double> before = values();
+        setOtherwise();
+        const std::vector<double> after = values();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (before[i] != after[i] && !Follows(lines[i], control)) {
+                found.push_back(screen.Name() + "." + lines[i].field->Name() + ": moves with " + control.Name());
+            }
+        }
+    };
+    // Every amount a figure of its own, every box clear; then each in turn
+    // set otherwise and back: an amount to nothing and to a million (one of
+    // them moves a balance, whichever side the figures leave it on), a box
+    // ticked.
+    double figure = 100;
+    for (forms::Control* control : screen.Controls()) {
+        if (auto* amount = dynamic_cast<forms::CurrencyField*>(control)) amount->SetValue(figure += 37.13);
+        if (auto* box = dynamic_cast<forms::CheckBox*>(control)) box->SetValue(forms::vbUnchecked);
+    }
+    for (forms::Control* control : screen.Controls()) {
+        if (auto* amount = dynamic_cast<forms::CurrencyField*>(control)) {
+            for (double other : {0.0, 1e6, amount->Value()}) change(*amount, [=] { amount->SetValue(other); });
+        }
+        if (auto* box = dynamic_cast<forms::CheckBox*>(control)) {
+            for (int other : {forms::vbChecked, forms::vbUnchecked}) change(*box, [=] { box->SetValue(other); });
+        }
+    }
+    return found;
+}
+
 using LineTables = ScreenFolderTest;
 
 TEST_F(LineTables, EveryColumnIsItsTablesAndEveryPrintedAmountHasAPlace) {
@@ -73,6 +130,14 @@ TEST_F(LineTables, EveryColumnIsItsTablesAndEveryPrintedAmountHasAPlace) {
         add(Mismatches(*early, "DET941", EarlyForm941FieldLayout(early->Design().print, "219")));
     }
     for (const std::string& problem : found) ADD_FAILURE() << problem;
+}
+
+TEST_F(LineTables, EachFormulaFollowsNoFieldButItsInputs) {
+    for (ReturnScreen* screen : std::initializer_list<ReturnScreen*>{
+             &forms::Screen<frmDet941Covid0621>(), &forms::Screen<frmDet941Covid>(), &forms::Screen<frmDet941>(),
+             &forms::Screen<frmDet9412>(), &forms::Screen<frmDet944Covid>(), &forms::Screen<frmdet944>()}) {
+        for (const std::string& problem : UnnamedInputs(*screen)) ADD_FAILURE() << problem;
+    }
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #pragma once
 // Lines 2 to 10 and the monthly liability of line 16, as every Form 941
-// screen computes them (the live screen and the 2020 revision's): the same
-// fields, the same rates and the same check of the
-// months against lines 12 and 10. Each screen's line table names which field
-// runs which of these.
+// screen computes them (the live screen, the 2020 revision's and the earlier
+// ones): the same fields, the same rates and the same check of the months
+// against the total tax and line 10. Each screen's line table names which
+// field runs which of these.
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnLine.h"
 
@@ -19,10 +19,6 @@ struct Form941TaxLineFields {
     forms::CurrencyField& fpLine3;   // 3 federal income tax withheld
     forms::CurrencyField& fpLine6A;  // 5a wages
     forms::CurrencyField& fpLine6B;  // 5a tax
-    forms::CurrencyField& fpL5a1c1;  // 5a(i) wages
-    forms::CurrencyField& fpL5a1c2;  // 5a(i) tax
-    forms::CurrencyField& fpL5a2c1;  // 5a(ii) wages
-    forms::CurrencyField& fpL5a2c2;  // 5a(ii) tax
     forms::CurrencyField& fpLine6c;  // 5b tips
     forms::CurrencyField& fpLine6D;  // 5b tax
     forms::CurrencyField& fpLine7A;  // 5c wages and tips
@@ -37,12 +33,18 @@ struct Form941TaxLineFields {
     forms::CurrencyField& fpLine9C;  // 9
     forms::CurrencyField& fpLine10;  // the hidden total of 7 to 9
     forms::CurrencyField& fpLine11;  // 10
+    // The qualified leave wages and their taxes, 5a(i) and 5a(ii); the
+    // revisions before 2020 have none.
+    forms::CurrencyField* fpL5a1c1 = nullptr;
+    forms::CurrencyField* fpL5a1c2 = nullptr;
+    forms::CurrencyField* fpL5a2c1 = nullptr;
+    forms::CurrencyField* fpL5a2c2 = nullptr;
 };
 
 // The formulas of the computed lines 5a to 10, each for its row of the line
 // table: line 2 fills the 5a and 5c wages when it changes, unless the user
 // set them apart (they hold neither what line 2 held nor 0); each tax is its amount at the line's rate,
-// rounded to cents; 5e sums the six taxes; line 6 = 3 + 5e + 5f in cents; the
+// rounded to cents; 5e sums the taxes; line 6 = 3 + 5e + 5f in cents; the
 // hidden total holds lines 7 to 9; line 10 = line 6 + that total.
 class Form941TaxLines {
 public:
@@ -67,6 +69,16 @@ public:
 private:
     Form941TaxLineFields f_;
 };
+
+// What the month check says: the months' total short of line 12, the total
+// tax; above line 10 (and short of it on the earlier twin, whose total tax is
+// line 10).
+inline constexpr const char* kMonthsNotLine12 = "Oops. Line 16, column D is supposed to equal Line 12. Please review.";
+inline constexpr const char* kMonthsNotLine10 = "Oops. Line 17, column D is supposed to equal Line 10. Please review.";
+
+// The months' total may not fall short of the total tax (saying
+// `shortOfTax`) nor exceed line 10.
+std::optional<std::string> MonthsAgainstTax(double monthsTotal, double totalTax, const char* shortOfTax, double line10);
 
 struct Form941MonthFields {
     forms::CurrencyField& fpLine17A; // month 1

@@ -8,14 +8,10 @@
 #include "returns/f941/frmDet941Covid0621.h"
 
 std::vector<ReturnLine> frmDet941Covid0621::Form941Lines() {
-    const LineRecompute line11g = Computed({&fpLine11a, &fpLine11b, &fpLine11c, &fpLine11d, &fpL12aCobra}, [this] {
-        return SumOf({&fpLine11a, &fpLine11b, &fpLine11c, &fpLine11d, &fpL12aCobra});
-    });
-    const LineRecompute line12 = Computed({&fpLine11, &fpLine11g}, [this] { return fpLine11.Value() - fpLine11g.Value(); });
-    const LineRecompute line13g =
-        Computed({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f},
-                 [this] { return SumOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f}); });
-    const LineRecompute line13i = Computed({&fpLine13g, &fpLine13h}, [this] { return fpLine13g.Value() - fpLine13h.Value(); });
+    const LineRecompute line11g = TotalOf({&fpLine11a, &fpLine11b, &fpLine11c, &fpLine11d, &fpL12aCobra});
+    const LineRecompute line12 = DifferenceOf(fpLine11, fpLine11g);
+    const LineRecompute line13g = TotalOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d, &fpLine13e, &fpLine13f});
+    const LineRecompute line13i = DifferenceOf(fpLine13g, fpLine13h);
     using namespace lineTable;
 
     // 11d's and 13e's Enter targets depend on the quarter (SetPeriodMoves).

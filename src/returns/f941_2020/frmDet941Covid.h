@@ -162,8 +162,8 @@ private:
     std::vector<ReturnLine> Form941Lines();
 
     // Lines 2 to 10 and the months of line 16, as every Form 941 screen has them.
-    Form941TaxLines taxLines_{{fpLine2,  fpLine3,  fpLine6A, fpLine6B, fpL5a1c1,  fpL5a1c2,  fpL5a2c1, fpL5a2c2,
-                               fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1, fpLine5D2, fpLine8,  fpLine5f,
-                               fpLine5,  fpLine9B, fpLine9A, fpLine9C, fpLine10,  fpLine11}};
+    Form941TaxLines taxLines_{{fpLine2,   fpLine3,   fpLine6A,  fpLine6B,  fpLine6c,  fpLine6D, fpLine7A, fpLine7B,
+                               fpLine5d1, fpLine5D2, fpLine8,   fpLine5f,  fpLine5,   fpLine9B, fpLine9A, fpLine9C,
+                               fpLine10,  fpLine11,  &fpL5a1c1, &fpL5a1c2, &fpL5a2c1, &fpL5a2c2}};
     Form941Months months_{{fpLine17A, fpLine17B, fpLine17C, fpLine17D, fpLine12, fpLine11, Check6}};
 };

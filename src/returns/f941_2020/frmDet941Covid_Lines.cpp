@@ -19,13 +19,11 @@ constexpr long kTwoLines = 540;  // line 10's caption runs over two lines
 } // namespace
 
 std::vector<ReturnLine> frmDet941Covid::Form941Lines() {
-    const LineRecompute line11d = Computed({&fpLine11a, &fpLine11b, &fpLine11c},
-                                           [this] { return SumOf({&fpLine11a, &fpLine11b, &fpLine11c}); });
-    const LineRecompute line12 = Computed({&fpLine11, &fpLine11d}, [this] { return fpLine11.Value() - fpLine11d.Value(); });
-    const LineRecompute line13e = Computed({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d},
-                                           [this] { return SumOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d}); });
+    const LineRecompute line11d = TotalOf({&fpLine11a, &fpLine11b, &fpLine11c});
+    const LineRecompute line12 = DifferenceOf(fpLine11, fpLine11d);
+    const LineRecompute line13e = TotalOf({&fpLine13a, &fpLine13b, &fpLine13c, &fpLine13d});
     // 13g = 13e less the advances of line 13f; leaving 13f always lands on 13g.
-    const LineRecompute line13g = Computed({&fpLine13e, &fpLine13f}, [this] { return fpLine13e.Value() - fpLine13f.Value(); });
+    const LineRecompute line13g = DifferenceOf(fpLine13e, fpLine13f);
     using namespace lineTable;
 
     // clang-format off

@@ -7,6 +7,7 @@
 
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
+#include "returns/f941/Form941TaxLines.h"
 #include "returns/f941_early/EarlyForm941Design.h"
 
 #include <optional>
@@ -153,12 +154,16 @@ private:
     std::vector<ReturnLine> EarlyLines();
 
     // --- the fields' own work; the line table holds the formulas ---
-    void Line5fToCents();
     void Deposits_Enter();
     void UntickOverpaymentBoxes();
     void Month3_Enter();
     std::optional<std::string> CompareMonthsWithTax();
 
     const EarlyForm941Design& design_;
+    // Lines 2 to 10 as every Form 941 screen has them, without the qualified
+    // leave lines of the later revisions.
+    Form941TaxLines taxLines_{{fpLine2, fpLine3, fpLine6A, fpLine6B, fpLine6c, fpLine6D, fpLine7A, fpLine7B, fpLine5d1,
+                               fpLine5D2, fpLine8, fpCurrency1, fpLine5, fpLine9B, fpLine9A, fpLine9C, fpLine10,
+                               fpLine11}};
     MonthlyTotalCheck monthlyCheck_{fpLine17A, cmdSaveRecord};
 };

@@ -11,11 +11,8 @@
 
 #include "common/DottedCaption.h"
 #include "common/LineArithmetic.h"
-#include "platform/basic/Round.h"
 
 namespace {
-
-double Cents(const forms::CurrencyField& line) { return basic::Round(line.Value(), 2); }
 
 // A label on the form: its text, left, top and width in twips, as the
 // fields' places are written.
@@ -30,19 +27,13 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
     using S = EarlyForm941Screen;
     auto enter = [this](void (S::*work)()) { return LineRecompute{[this, work] { (this->*work)(); }, {}}; };
     const bool credit = design_.showsCreditAndTotalTax;
-    // Line 2's wages are the taxable wages of 5a and 5c when line 2 changes.
-    const LineRecompute line2Wages = FilledFrom(fpLine2);
-    const LineRecompute line5e = TotalOf({&fpLine6B, &fpLine6D, &fpLine7B, &fpLine5D2});
-    const LineRecompute line6 = Computed({&fpLine3, &fpLine8, &fpCurrency1}, [this] {
-        return basic::Round(SumOf({&fpLine3, &fpLine8, &fpCurrency1}), 2);
-    });
-    // 5f is brought to cents on Enter and on leaving it.
-    const LineRecompute line5f{[this] { Line5fToCents(); }, [this] { Line5fToCents(); }};
     // frmDet941's line 12 is line 10 less the credit of line 11; the twin's
     // hidden line 13 of an older layout is the deposits plus its line 12a.
     const LineRecompute line12or13 =
-        credit ? Computed({&fpLine11, &fpLine12a}, [this] { return Cents(fpLine11) - Cents(fpLine12a); })
-               : Computed({&fpLine14, &fpLine12a}, [this] { return Cents(fpLine14) + Cents(fpLine12a); });
+        credit ? Computed({&fpLine11, &fpLine12a},
+                          [](std::span<const double> amounts) { return Cents(amounts[0]) - Cents(amounts[1]); })
+               : Computed({&fpLine14, &fpLine12a},
+                          [](std::span<const double> amounts) { return Cents(amounts[0]) + Cents(amounts[1]); });
     using namespace lineTable;
     forms::Control* afterLine9 = credit ? static_cast<forms::Control*>(&fpLine12a) : &fpLine14;
 
@@ -71,7 +62,7 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
         {&fpCurrency2,    "6d", {},                "L6d_ExemptTaxes",       OnForm(6480, 4680, 1215, 300),  kSkip, kKept,  itemEarly941::ExemptTaxes},
         {&fpCurrency1,    "5f", {At(Label39, DottedCaption("5f Section 312(g) Notice and Demand -- Tax due on unreported tips (see instructions)", 45), 360, 3360, 7935),
                                  At(Label50, "(5f)", 8400, 3360, 375)},
-                                                   "L6c_ExemptWages",       OnForm(8760, 3240, 1215, 300),  kStop, kKept,  itemEarly941::Line5f,  line5f,                      &fpLine9B},
+                                                   "L6c_ExemptWages",       OnForm(8760, 3240, 1215, 300),  kStop, kKept,  itemEarly941::Line5f,  taxLines_.Line5fToCents(*this), &fpLine9B},
         {&fpLine11and12a, "12", {At(Label20, "12 Total Tax  Line 10 - 11  (12)", 360, 5640, 7935)},
                                                    "L13TotalPayments",      OnForm(8760, 5520, 1215, 300),  kSkip, kKept,  0,   line12or13},
         {&fpLongInt1,     "12b", {At(Label8, "12b # of Individuals - COBRA", 6480, 4920, 2175)},
@@ -102,14 +93,14 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
                                  At(Label29, "(13)", 8400, 5940, 375)},
                                                    "L_14",                  OnForm(8760, 5820, 1215, 300),  kStop, kAdd,   itemEarly941::Deposits,  enter(&S::Deposits_Enter),   nullptr},
         // lines 5d to 10
-        {&fpLine5D2,      "5d", {},                "L_13",                  OnForm(7440, 2520, 1215, 300),  kSkip, kKept,  itemEarly941::Line5dTax,  TaxAt(fpLine5d1, rate::AdditionalMedicare)},
+        {&fpLine5D2,      "5d", {},                "L_13",                  OnForm(7440, 2520, 1215, 300),  kSkip, kKept,  itemEarly941::Line5dTax,  taxLines_.Tax5d()},
         {&fpLine5d1,      "5d", {At(Label25, " Taxable wages & tips subject to", 360, 2400, 3495),
                                  At(Label32, DottedCaption(" Additional Medicare Tax withholding", 6, "(5d)"), 360, 2640, 3495),
                                  At(Label27, " X  0.9%   (.009)   =  (5d)", 5280, 2640, 2055)},
                                                    "L_12",                  OnForm(3960, 2520, 1215, 300),  kSkip, kAdd,   itemEarly941::Line5dWages,  {},                          &Check2},
         {&fpLine11,       "10", {At(Label22, DottedCaption("10  Total taxes after adjustments (combine lines 6 through  line 9)  ", 73), 360, 5040, 7935),
                                  At(Label19, "(10)", 8400, 5040, 375)},
-                                                   "L_11",                  OnForm(8760, 4920, 1215, 300),  kSkip, kKept,  itemEarly941::Line10,  TotalOf({&fpLine5, &fpLine10})},
+                                                   "L_11",                  OnForm(8760, 4920, 1215, 300),  kSkip, kKept,  itemEarly941::Line10,  taxLines_.Line10()},
         {&fpLine9C,       "9", {At(Label24, "9  Current quarter's adjustments for tips/group-term life in ..", 360, 4560, 4095),
                                 At(Label18, "(9)", 4440, 4560, 375)},
                                                    "L_9C",                  OnForm(4920, 4440, 1215, 300),  kStop, kAdd,   itemEarly941::Line9,  {},                          afterLine9},
@@ -120,28 +111,28 @@ std::vector<ReturnLine> EarlyForm941Screen::EarlyLines() {
                                 At(Label23, "(8)", 8400, 4200, 375)},
                                                    "L_9A",                  OnForm(8760, 4080, 1215, 300),  kStop, kAdd,   itemEarly941::Line8,  {},                          &fpLine9C},
         {&fpLine10,       "", {At(Label47, "Total adjustments.", 6960, 4560, 1455)},
-                                                   "L_10",                  OnForm(8760, 4440, 1215, 300),  kSkip, kKept,  0,   TotalOf({&fpLine9B, &fpLine9A, &fpLine9C})},
+                                                   "L_10",                  OnForm(8760, 4440, 1215, 300),  kSkip, kKept,  0,   taxLines_.Adjustments()},
         // lines 1 to 5e
         {&fpLine8,        "5e", {At(Label15, "5e  Total soc. sec. and Med. taxes (5a + 5b + 5c + 5d) ", 3360, 3000, 3495),
                                  At(Label16, "(5e)", 6960, 3000, 375)},
-                                                   "L_8",                   OnForm(7440, 2880, 1215, 300),  kSkip, kKept,  itemEarly941::Line5e,  line5e},
-        {&fpLine7B,       "5c", {},                "L_7B",                  OnForm(7440, 2040, 1215, 300),  kSkip, kKept,  itemEarly941::Line5cTax,  TaxAt(fpLine7A, rate::Medicare)},
+                                                   "L_8",                   OnForm(7440, 2880, 1215, 300),  kSkip, kKept,  itemEarly941::Line5e,  taxLines_.Line5e()},
+        {&fpLine7B,       "5c", {},                "L_7B",                  OnForm(7440, 2040, 1215, 300),  kSkip, kKept,  itemEarly941::Line5cTax,  taxLines_.Tax5c()},
         {&fpLine7A,       "5c", {At(Label13, DottedCaption(" Taxable Medicare wages and tips", 10, "(5c)"), 360, 2160, 3495),
                                  At(Label14, " X  2.9%   (.029)   =   (5c)                ", 5280, 2160, 2055)},
-                                                   "L_7A",                  OnForm(3960, 2040, 1215, 300),  kStop, kAdd,   itemEarly941::Line5cWages,  line2Wages,                  &fpLine5d1},
-        {&fpLine6D,       "5b", {},                "L_6D",                  OnForm(7440, 1680, 1215, 300),  kSkip, kKept,  itemEarly941::Line5bTax,  TaxAt(fpLine6c, rate::SocialSecurity)},
+                                                   "L_7A",                  OnForm(3960, 2040, 1215, 300),  kStop, kAdd,   itemEarly941::Line5cWages,  taxLines_.Wages5c(),         &fpLine5d1},
+        {&fpLine6D,       "5b", {},                "L_6D",                  OnForm(7440, 1680, 1215, 300),  kSkip, kKept,  itemEarly941::Line5bTax,  taxLines_.Tax5b()},
         {&mskNo_Employee, "1", {At(Label4, "Number of Employees in 3/12 pay period:", 4560, 480, 3735),
                                 At(Label43, "(1)", 8400, 480, 375)},
                                                    "No_Employee",           OnForm(8760, 480, 735, 300),    kStop, kAdd,   {itemEarly941::Line1Employees, kByRule},   {},                          &fpLine2},
         {&fpLine6c,       "5b", {At(Label11, DottedCaption("    Taxable social security tips", 20, " (5b)"), 360, 1800, 3495),
                                  At(Label12, " X 12.4%  (.124)   =   (5b)                ", 5280, 1800, 2055)},
                                                    "L_6C",                  OnForm(3960, 1680, 1215, 300),  kStop, kAdd,   itemEarly941::Line5bTips,  {},                          &fpLine7A},
-        {&fpLine6B,       "5a", {},                "L_6B",                  OnForm(7440, 1320, 1215, 300),  kSkip, kKept,  itemEarly941::Line5aTax,  TaxAt(fpLine6A, rate::SocialSecurity)},
+        {&fpLine6B,       "5a", {},                "L_6B",                  OnForm(7440, 1320, 1215, 300),  kSkip, kKept,  itemEarly941::Line5aTax,  taxLines_.Tax5a()},
         {&fpLine6A,       "5a", {At(Label9, DottedCaption("5  Taxable social security wages", 14, "  (5a)"), 360, 1440, 3495),
                                  At(Label10, " X 12.4%  (.124)   =   (5a)               ", 5280, 1440, 2055)},
-                                                   "L_6A",                  OnForm(3960, 1320, 1215, 300),  kStop, kAdd,   itemEarly941::Line5aWages,  line2Wages,                  &fpLine6c},
+                                                   "L_6A",                  OnForm(3960, 1320, 1215, 300),  kStop, kAdd,   itemEarly941::Line5aWages,  taxLines_.Wages5a(),         &fpLine6c},
         {&fpLine5,        "6", {At(Label42, "6 Total taxes before adjustmnets:     lines 3 + 5e + 5f  =   (6)", 360, 3720, 7935)},
-                                                   "L_5",                   OnForm(8760, 3600, 1215, 300),  kSkip, kKept,  itemEarly941::Line6,  line6},
+                                                   "L_5",                   OnForm(8760, 3600, 1215, 300),  kSkip, kKept,  itemEarly941::Line6,  taxLines_.Line6()},
         {&fpLine3,        "3", {At(Label6, DottedCaption("3  Income tax withheld", 11, " (3) "), 5280, 960, 3135)},
                                                    "L_3",                   OnForm(8760, 840, 1215, 300),   kStop, kAdd,   itemEarly941::Line3,  {},                          &fpLine6A},
         {&fpLine2,        "2", {At(Label5, DottedCaption("2  Wages, tips and other compensation", 20, " (2)"), 360, 960, 3495)},

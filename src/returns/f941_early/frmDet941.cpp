@@ -2,6 +2,7 @@
 // changes none of the line table's rows.
 
 #include "returns/f941_early/frmDet941.h"
+#include "returns/f941/Form941TaxLines.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ const EarlyForm941Design kDesign{
     .disabled = {},
     .frameTabs = kFrameTabs,
     .showsCreditAndTotalTax = true,
-    .monthsShortMessage = "Oops. Line 16, column D is supposed to equal Line 12. Please review.",
+    .monthsShortMessage = kMonthsNotLine12,
     .print = {.otherRows = {}, .periodRules = kPeriodRules},
 };
 

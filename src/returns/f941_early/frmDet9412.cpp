@@ -1,6 +1,7 @@
 // frmDet9412's design: where it differs from frmDet941.
 
 #include "returns/f941_early/frmDet9412.h"
+#include "returns/f941/Form941TaxLines.h"
 
 #include "common/DottedCaption.h"
 
@@ -122,7 +123,7 @@ const EarlyForm941Design kDesign{
     .disabled = kDisabled,
     .frameTabs = kFrameTabs,
     .showsCreditAndTotalTax = false,
-    .monthsShortMessage = "Oops. Line 17, column D is supposed to equal Line 10. Please review.",
+    .monthsShortMessage = kMonthsNotLine10,
     .print = {.otherRows = kPrintRows, .periodRules = kPeriodRules},
 };
 

@@ -25,6 +25,4 @@ LineRecompute frmDet944Covid::Line8g_Formula() {
     return TotalOf({&fpLine11a, &fpLine11b, &fpLine11c, &fpCurrency18, &fpCurrency19});
 }
 
-LineRecompute frmDet944Covid::Line9_Formula() {
-    return Computed({&fpLine11, &fpLine11d}, [this] { return fpLine11.Value() - fpLine11d.Value(); });
-}
+LineRecompute frmDet944Covid::Line9_Formula() { return DifferenceOf(fpLine11, fpLine11d); }

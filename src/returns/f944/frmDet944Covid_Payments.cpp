@@ -21,9 +21,7 @@ LineRecompute frmDet944Covid::Line10h_Formula() {
 }
 
 // 10j = 10h - 10i.
-LineRecompute frmDet944Covid::Line10j_Formula() {
-    return Computed({&fpLine13f, &fpLine14}, [this] { return fpLine13f.Value() - fpLine14.Value(); });
-}
+LineRecompute frmDet944Covid::Line10j_Formula() { return DifferenceOf(fpLine13f, fpLine14); }
 
 LineRecompute frmDet944Covid::YearTotal_Formula() {
     const std::array<forms::CurrencyField*, 12> months = MonthFields();

@@ -121,7 +121,6 @@ private:
     LineRecompute Line5Formula();
     LineRecompute Line7Formula();
     LineRecompute Line9Formula();
-    LineRecompute Line12Formula();
     LineRecompute MonthsTotal();
     double SumOfMonths();
 

@@ -66,7 +66,7 @@ std::vector<ReturnLine> frmdet944::Form944Lines() {
         {&fpLine11,    "11", {{&lblLine11, "11  Balance due......................................................................................[11]", kLeft, kLineWide, RowTop(13)}},
                              "L_11",      amount(kRight, 13),                kSkip, kKept, item944early::Line11, BalanceDueOf(fpLine9, fpLine10)},
         {&fpLine12,    "12", {{&lblLine12, "12  Overpayment:  ", kLeft, kLine12 - kLeft, RowTop(14)}},
-                             "L_12",      amount(kLine12, 14),               kSkip, kKept, item944early::Line12, Line12Formula()},
+                             "L_12",      amount(kLine12, 14),               kSkip, kKept, item944early::Line12, OverpaymentOf(fpLine9, fpLine10)},
         {&Check3,      "12", {},
                              "Apply_Nxt", box(kApplyBox, 14, 3700),          kStop, kKept, {item944early::ApplyBox, kByRule},  {},                       &Check4},
         {&Check4,      "12", {},

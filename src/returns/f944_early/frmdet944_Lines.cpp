@@ -33,34 +33,18 @@ LineRecompute frmdet944::WagesOfLine1() {
 }
 
 LineRecompute frmdet944::NoWages4dAfterLine1() {
-    return SeededBy(fpLine1, [] { return 0.0; });
+    return SeededBy(fpLine1, [](std::span<const double>) { return 0.0; });
 }
 
-LineRecompute frmdet944::TaxesOf4e() {
-    return Computed({&fpLine4A2, &fpLine4B2, &fpLine4C2, &fpLine4d2}, [this] {
-        return SumOf({&fpLine4A2, &fpLine4B2, &fpLine4C2, &fpLine4d2});
-    });
-}
+LineRecompute frmdet944::TaxesOf4e() { return TotalOf({&fpLine4A2, &fpLine4B2, &fpLine4C2, &fpLine4d2}); }
 
-LineRecompute frmdet944::Line5Formula() {
-    return Computed({&fpLine2, &fpLine8}, [this] { return fpLine2.Value() + fpLine8.Value(); });
-}
+LineRecompute frmdet944::Line5Formula() { return TotalOf({&fpLine2, &fpLine8}); }
 
-LineRecompute frmdet944::Line7Formula() {
-    return Computed({&fpLine5, &fpLine6A}, [this] { return fpLine5.Value() + fpLine6A.Value(); });
-}
+LineRecompute frmdet944::Line7Formula() { return TotalOf({&fpLine5, &fpLine6A}); }
 
-LineRecompute frmdet944::Line9Formula() {
-    return Computed({&fpLine7, &fpLine6D}, [this] { return fpLine7.Value() - fpLine6D.Value(); });
-}
+LineRecompute frmdet944::Line9Formula() { return DifferenceOf(fpLine7, fpLine6D); }
 
 // --- lines 10 to 12 ---
-
-// The screen keeps no overpayment flag: the overpayment alone.
-LineRecompute frmdet944::Line12Formula() {
-    return Computed({&fpLine9, &fpLine10},
-                    [this] { return ApplyBalanceRule(fpLine9.Value(), fpLine10.Value()).overpayment; });
-}
 
 // A balance due goes on to January, an overpayment to its two boxes.
 LineRecompute frmdet944::Line10_Enter() {
@@ -85,8 +69,7 @@ double frmdet944::SumOfMonths() {
 
 LineRecompute frmdet944::MonthsTotal() {
     const std::array<forms::CurrencyField*, 12> months = MonthFields();
-    return Computed(std::vector<const forms::CurrencyField*>(months.begin(), months.end()),
-                    [this] { return SumOfMonths(); });
+    return TotalOf({months.begin(), months.end()});
 }
 
 LineRecompute frmdet944::December_Enter() {

@@ -69,8 +69,8 @@ TEST_F(BackupScreen, AFailedCopyLeavesTheOldBackupWholeAndNoUnfinishedFile) {
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
 }
 
-TEST_F(BackupScreen, ABackupKilledAsItCommitsLeavesNothingOnceTheNextOneIsDone) {
-    const bool killed = killedcopy::RunKilledAt("944Backup.mdb.new-mj", [&] {
+TEST_F(BackupScreen, ABackupKilledAsItWritesLeavesNothingOnceTheNextOneIsDone) {
+    const bool killed = killedcopy::RunKilledAt("944Backup.mdb.new-journal", [&] {
         AnswerUnscriptedBoxesWithTheirDefault();
         Backup(OpenScreen(), {});
     });
@@ -177,17 +177,30 @@ TEST_F(BackupScreen, TheProposedFolderIsMadeOnDriveCAndAFolderThisUserMayNotWrit
               "2");
 }
 
+// A backup in write-ahead mode whose log still holds a row not yet folded
+// into the file: the restore reads the row and leaves the file and its log
+// as they were.
 TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
-    Sql(BackupFile(), "PRAGMA journal_mode = WAL");
-    const std::string before = FileBytes(BackupFile());
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(BackupFile().c_str(), &writer));
+    int keep = 1;
+    sqlite3_db_config(writer, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_exec(writer, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    sqlite3_file_control(writer, "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
+    sqlite3_exec(writer, "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(writer);
+    const std::string before = FileBytes(BackupFile()), logBefore = FileBytes(BackupFile() + "-wal");
+    ASSERT_FALSE(logBefore.empty());
 
     Restore(screen);
 
     EXPECT_EQ(Dialogs().LastBox().prompt,
-              "2 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
-    EXPECT_EQ(FileBytes(BackupFile()), before);
+              "3 Employer, 1 941, and 0 944 Dollar records were restored from backup data.");
+    EXPECT_TRUE(FileBytes(BackupFile()) == before);
+    EXPECT_TRUE(FileBytes(BackupFile() + "-wal") == logBefore);
     EXPECT_EQ(Query(BackupFile(), "PRAGMA journal_mode"), "wal");
 }
 

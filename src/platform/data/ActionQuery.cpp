@@ -54,15 +54,15 @@ public:
     }
 
 private:
-    ResolvedTable Resolve(const jet::TableRef& table) {
+    ResolvedTable Resolve(const jet::TableRef& table, Connection::Use use = Connection::Use::Change) {
         ResolvedTable resolved;
-        resolved.schema = table.file ? connection_.SchemaFor(*table.file) : "main";
+        resolved.schema = table.file ? connection_.SchemaFor(*table.file, use) : "main";
         resolved.name = connection_.FindTable(resolved.schema, table.name);
         return resolved;
     }
 
-    ResolvedTable Existing(const jet::TableRef& table) {
-        auto resolved = Resolve(table);
+    ResolvedTable Existing(const jet::TableRef& table, Connection::Use use = Connection::Use::Change) {
+        auto resolved = Resolve(table, use);
         if (resolved.name.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, table.name);
         return resolved;
     }
@@ -126,7 +126,7 @@ private:
                 statement.targetColumns.empty() ? "" : " (" + ColumnList(statement.targetColumns) + ")";
             return Write(head + columns + " " + statement.tail);
         }
-        auto source = Existing(*statement.source);
+        auto source = Existing(*statement.source, Connection::Use::CopyFrom);
         auto sourceColumns = SourceColumns(source, statement.sourceColumns);
         // SELECT * appends by column name, whatever the order of the columns.
         const std::vector<std::string>& named =
@@ -200,7 +200,7 @@ private:
     long SelectInto(const jet::ActionStatement& statement) {
         auto target = Resolve(statement.target);
         if (!target.name.empty()) RaiseEngineError(errTableExists, kSourceDatabase, statement.target.name);
-        auto source = Existing(*statement.source);
+        auto source = Existing(*statement.source, Connection::Use::CopyFrom);
         auto columns = SourceColumns(source, statement.sourceColumns);
         // The copy has the source's columns and types, in order, and no keys.
         std::string definition;
@@ -231,7 +231,8 @@ long RunActionQuery(Connection& connection, const std::string& sql, bool failOnE
         // Attach the files first, so that the write lock taken next covers
         // every file the statement touches.
         if (statement.target.file) connection.SchemaFor(*statement.target.file);
-        if (statement.source && statement.source->file) connection.SchemaFor(*statement.source->file);
+        if (statement.source && statement.source->file)
+            connection.SchemaFor(*statement.source->file, Connection::Use::CopyFrom);
         connection.Exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT engine_statement", kSourceDatabase, true);
         started = true;
         affected = ActionRunner(connection, failOnError).Run(statement);

@@ -6,6 +6,7 @@
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
+#include <cctype>
 #include <cerrno>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -64,6 +65,23 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
         Contains(detail, "unrecognized token"))
         return errSyntax;
     return errInvalidArgument;
+}
+
+// The file as a URI SQLite opens read-only: every character but the
+// unreserved ones and the separators percent-encoded.
+std::string ReadOnlyUri(const std::string& nativePath) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : nativePath) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += kHex[c >> 4];
+            uri += kHex[c & 15];
+        }
+    }
+    return uri + "?mode=ro";
 }
 
 } // namespace
@@ -161,7 +179,9 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     std::unique_ptr<Connection> connection(new Connection());
     connection->path_ = nativePath;
     connection->readOnly_ = readOnly;
-    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    // URIs let a file only copied from be attached read-only (SchemaFor); the
+    // connection's own path is always absolute, never a "file:" URI.
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     if (create) flags |= SQLITE_OPEN_CREATE;
     int rc = sqlite3_open_v2(nativePath.c_str(), &connection->db_, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -244,7 +264,7 @@ void Connection::Exec(const std::string& sql, const std::string& source, bool wr
     while (statement.Step()) {}
 }
 
-std::string Connection::SchemaFor(const std::string& systemPath) {
+std::string Connection::SchemaFor(const std::string& systemPath, Use use) {
     namespace fs = std::filesystem;
     fs::path native = files::Resolve(systemPath);
     std::error_code ec;
@@ -255,14 +275,24 @@ std::string Connection::SchemaFor(const std::string& systemPath) {
     std::string nativePath = native.string();
     if (SameFile(nativePath, path_)) return "main";
     for (const auto& [attachedPath, schema] : attached_) {
-        if (SameFile(attachedPath, nativePath)) return schema;
+        if (!SameFile(attachedPath, nativePath)) continue;
+        // Read-only for a copy, now to be changed: attached anew, which only
+        // a connection outside any transaction may do.
+        if (use == Use::Change && attachedReadOnly_.contains(schema) && sqlite3_get_autocommit(db_)) {
+            sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
+            attachedReadOnly_.erase(schema);
+            attached_.erase(attachedPath);
+            break;
+        }
+        return schema;
     }
     std::string schema = "infile" + std::to_string(nextAlias_++);
     // The path is bound, never pasted into the statement.
     Statement attach(db_, "ATTACH DATABASE ?1 AS " + schema, kSourceDatabase);
-    attach.Bind(1, nativePath);
+    attach.Bind(1, use == Use::CopyFrom ? ReadOnlyUri(nativePath) : nativePath);
     attach.Step();
     attached_[nativePath] = schema;
+    if (use == Use::CopyFrom) attachedReadOnly_.insert(schema);
     try {
         Statement probe(db_, "SELECT count(*) FROM " + schema + ".sqlite_master", kSourceDatabase);
         probe.Step();
@@ -286,6 +316,7 @@ void Connection::DetachAll() {
         sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
     }
     attached_.clear();
+    attachedReadOnly_.clear();
 }
 
 void Connection::Begin() {

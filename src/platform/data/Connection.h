@@ -6,6 +6,7 @@
 #include "platform/data/Value.h"
 
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,8 +66,12 @@ public:
     void Exec(const std::string& sql, const std::string& source, bool writing = true);
 
     // The schema name under which a file named in an IN clause is reached:
-    // "main" for this connection's own file, else the file is attached.
-    std::string SchemaFor(const std::string& systemPath);
+    // "main" for this connection's own file, else the file is attached. A
+    // file only copied from (a backup, last year's data) is attached
+    // read-only, so that reading it never changes it (a write-ahead log it
+    // brings is neither folded in nor removed).
+    enum class Use { Change, CopyFrom };
+    std::string SchemaFor(const std::string& systemPath, Use use = Use::Change);
     // The native path of the file behind a schema name SchemaFor gave.
     std::string FileOf(const std::string& schema) const;
     // Detaches the files of IN clauses (not inside a transaction).
@@ -105,6 +110,7 @@ private:
     bool inTransaction_ = false;
     bool keepable_ = false;
     std::map<std::string, std::string> attached_; // native path -> schema name
+    std::set<std::string> attachedReadOnly_;       // schema names
     int nextAlias_ = 1;
 };
 

@@ -53,8 +53,10 @@ bool IsNavigationKey(int code) {
 
 } // namespace
 
-FormWindow::FormWindow(forms::Form& form)
-    : form_(form), canvas_(new QWidget(this)), scalesWithWindow_(CarriesResizer(form)) {
+FormWindow::FormWindow(forms::Form& form) : form_(form), scalesWithWindow_(CarriesResizer(form)) {
+    // The canvas is made once every member holds its value: adding a child
+    // already sends this window an event.
+    canvas_ = new QWidget(this);
     setObjectName(ToQt(form.Name()));
     setFont(ScreensFont());
     setCentralWidget(canvas_);
@@ -158,11 +160,15 @@ void FormWindow::ApplyGeometry() {
 }
 
 bool FormWindow::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    // The deferred delete deletes this window inside the call: nothing of
+    // it may be read after that.
+    if (type == QEvent::DeferredDelete) return QMainWindow::event(event);
     const bool handled = QMainWindow::event(event);
     // The window manager tells the frame it drew only once the window is
     // up; a frame larger than allowed for is placed again, so that it too
     // stays on the screen.
-    if (!detached_ && isVisible() && (event->type() == QEvent::Show || event->type() == QEvent::Move) &&
+    if ((type == QEvent::Show || type == QEvent::Move) && !detached_ && isVisible() &&
         FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_) {
         ApplyGeometry();
     }

@@ -75,7 +75,7 @@ private:
     static bool CarriesResizer(const forms::Form& form);
 
     forms::Form& form_;
-    QWidget* canvas_;
+    QWidget* canvas_ = nullptr;
     // The form carries the screen-resizing placeholder: its controls scale
     // with the window.
     bool scalesWithWindow_;

@@ -91,7 +91,7 @@ void DesktopFrontEnd::FormLoaded(forms::Form& form) { EnsureWindow(form); }
 void DesktopFrontEnd::FormShown(forms::Form& form) {
     FormWindow& window = EnsureWindow(form);
     window.RefreshAll();
-    window.ApplyGeometry();
+    window.PlaceForShowing();
     window.show();
     window.raise();
     window.activateWindow();

@@ -57,9 +57,12 @@ DesktopFrontEnd::DesktopFrontEnd(PrintHandler onPrint) {
     app.SetDialogs(std::make_shared<QtDialogs>());
     app.SetClipboard(std::make_shared<SystemClipboard>());
     app.SetDoEventsHook([] { QCoreApplication::processEvents(); });
-    // Offered printouts are rendered page by page as they are printed.
-    if (!onPrint) RenderPagesAsTheyAreFinished();
-    printing::SetDocumentFinishedHandler(onPrint ? std::move(onPrint) : PrintHandler(OfferPrint));
+    if (!onPrint) {
+        // Offered printouts are rendered page by page as they are printed.
+        RenderPagesAsTheyAreFinished();
+        onPrint = [this](const printing::PrintDocument& document) { OfferPrint(document, printChoice_); };
+    }
+    printing::SetDocumentFinishedHandler(std::move(onPrint));
     app.SetObserver(this);
 }
 
@@ -91,7 +94,7 @@ void DesktopFrontEnd::FormLoaded(forms::Form& form) { EnsureWindow(form); }
 void DesktopFrontEnd::FormShown(forms::Form& form) {
     FormWindow& window = EnsureWindow(form);
     window.RefreshAll();
-    window.ApplyGeometry();
+    window.PlaceForShowing();
     window.show();
     window.raise();
     window.activateWindow();

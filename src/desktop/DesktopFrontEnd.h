@@ -1,4 +1,5 @@
 #pragma once
+#include "desktop/PrintChoice.h"
 #include "platform/forms/Observer.h"
 
 #include <QObject>
@@ -55,6 +56,7 @@ private:
     bool hourglass_ = false;
     bool ended_ = false;
     QObject timers_; // the checks for the end stop with the front end
+    PrintChoice printChoice_; // the print dialogs' last choice in this run
 };
 
 } // namespace desktop

@@ -53,8 +53,10 @@ bool IsNavigationKey(int code) {
 
 } // namespace
 
-FormWindow::FormWindow(forms::Form& form)
-    : form_(form), canvas_(new QWidget(this)), scalesWithWindow_(CarriesResizer(form)) {
+FormWindow::FormWindow(forms::Form& form) : form_(form), scalesWithWindow_(CarriesResizer(form)) {
+    // The canvas is made once every member holds its value: adding a child
+    // already sends this window an event.
+    canvas_ = new QWidget(this);
     setObjectName(ToQt(form.Name()));
     setFont(ScreensFont());
     setCentralWidget(canvas_);
@@ -132,6 +134,7 @@ void FormWindow::RefreshCaption() {
 
 void FormWindow::ApplyGeometry() {
     if (detached_) return;
+    stood_ = QRect(); // placed anew, as the form says
     const QRect outer = PixelRect(form_.Left(), form_.Top(), form_.Width(), form_.Height());
     const int menuBarHeight = menus_->Empty() ? 0 : menuBar()->sizeHint().height();
     designClient_ = ClientSize(outer.size(), WindowChrome{kWindowFrame, menuBarHeight}, ControlsExtent());
@@ -157,13 +160,36 @@ void FormWindow::ApplyGeometry() {
     PlaceViews();
 }
 
+void FormWindow::PlaceForShowing() {
+    if (stood_.isEmpty()) {
+        ApplyGeometry();
+        return;
+    }
+    setGeometry(stood_);
+    if (FrameLeavesScreen()) ApplyGeometry();
+}
+
+bool FormWindow::FrameLeavesScreen() const {
+    return !AvailableScreen(*this).contains(geometry().marginsAdded(FrameAround(frameGeometry(), geometry(), {})));
+}
+
+void FormWindow::setVisible(bool visible) {
+    if (!visible && isVisible()) stood_ = QRect(mapToGlobal(QPoint(0, 0)), size());
+    QMainWindow::setVisible(visible);
+}
+
 bool FormWindow::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    // The deferred delete deletes this window inside the call: nothing of
+    // it may be read after that.
+    if (type == QEvent::DeferredDelete) return QMainWindow::event(event);
     const bool handled = QMainWindow::event(event);
     // The window manager tells the frame it drew only once the window is
     // up; a frame larger than allowed for is placed again, so that it too
-    // stays on the screen.
-    if (!detached_ && isVisible() && (event->type() == QEvent::Show || event->type() == QEvent::Move) &&
-        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_) {
+    // stays on the screen. A window shown again is moved only when its
+    // frame would leave the screen: it stands where the user saw it.
+    if ((type == QEvent::Show || type == QEvent::Move) && !detached_ && isVisible() &&
+        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_ && (stood_.isEmpty() || FrameLeavesScreen())) {
         ApplyGeometry();
     }
     return handled;

@@ -46,6 +46,10 @@ public:
     void RefreshCaption();
     // Places the window as the form's Left, Top, Width and Height say.
     void ApplyGeometry();
+    // Before the window shows: placed as the form says the first time;
+    // shown again, it stands where it stood, unless its frame would leave
+    // the screen's work area.
+    void PlaceForShowing();
     // Shows the model's focus on the control's widget.
     void ShowFocus(const forms::Control* control);
 
@@ -54,6 +58,9 @@ public:
     QWidget* WidgetNamed(std::string_view name, int index = -1) const;
     // The client size the form was designed for, in pixels.
     QSize DesignClientSize() const { return designClient_; }
+
+    // Hidden, the window remembers where it stood.
+    void setVisible(bool visible) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -72,10 +79,11 @@ private:
     // that access key. True when the key went to the menus.
     bool MenuKey(const QKeyEvent& key);
     QSize ControlsExtent() const;
+    bool FrameLeavesScreen() const;
     static bool CarriesResizer(const forms::Form& form);
 
     forms::Form& form_;
-    QWidget* canvas_;
+    QWidget* canvas_ = nullptr;
     // The form carries the screen-resizing placeholder: its controls scale
     // with the window.
     bool scalesWithWindow_;
@@ -89,6 +97,10 @@ private:
     double fitScale_ = 1.0;
     QMargins frame_;
     bool detached_ = false;
+    // Where the client area stood on the screen when the window was last
+    // hidden (empty: never hidden), read from the display itself: a window
+    // manager may have moved it from where it was asked to stand.
+    QRect stood_;
     bool altAlone_ = false; // Alt is down and no other key came since
 };
 

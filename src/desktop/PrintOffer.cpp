@@ -3,7 +3,7 @@
 #include "desktop/MissingImagesLine.h"
 #include "desktop/PdfPageSink.h"
 #include "desktop/PdfRenderer.h"
-#include "desktop/PrintoutFile.h"
+#include "desktop/PrintChoice.h"
 #include "platform/printing/PrintDocument.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error)
     return true;
 }
 
-void OfferPrint(const printing::PrintDocument& document) {
+void OfferPrint(const printing::PrintDocument& document, PrintChoice& lastChoice) {
     // A long printout was rendered page by page as it was printed; any other
     // is rendered now.
     QTemporaryDir folder;
@@ -91,14 +91,13 @@ void OfferPrint(const printing::PrintDocument& document) {
     }
     QPrinter printer;
     printer.setDocName(QString::fromStdString(document.title));
-    // The dialog's file field proposes where a PDF file goes; a printer,
-    // where there is one, stays the first choice.
-    printer.setOutputFileName(ProposedPdfPath(document));
-    printer.setOutputFormat(QPrinter::NativeFormat);
+    lastChoice.Prepare(printer, document);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    lastChoice.StartOnFile(printer);
     dialog.setWindowTitle(QString::fromStdString(document.title.empty() ? "Print" : document.title));
     AddMissingImagesLine(dialog, imagesNotDrawn);
     if (dialog.exec() != QDialog::Accepted) return;
+    lastChoice.Remember(printer);
     QString deliverError;
     if (!DeliverPdf(pdfPath, printer, &deliverError)) {
         TellFailure(deliverError);

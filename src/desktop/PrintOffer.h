@@ -9,12 +9,15 @@ struct PrintDocument;
 
 namespace desktop {
 
+class PrintChoice;
+
 // What the program does with a finished printout: renders it to a PDF and
 // offers it in the print dialog, where the user picks a printer or printing
-// to a PDF file (the dialog proposes one in the printouts folder, named
-// after the document and the employer). A PDF file written is named in a
-// message box, and so is a failure.
-void OfferPrint(const printing::PrintDocument& document);
+// to a PDF file (the dialog starts on the choice made last, and proposes a
+// file named after the document and the employer, in the printouts folder
+// or the folder chosen last). A PDF file written is named in a message box,
+// and so is a failure.
+void OfferPrint(const printing::PrintDocument& document, PrintChoice& lastChoice);
 
 // Sends a rendered PDF where the dialog's printer points: copied to the
 // chosen file when printing to a PDF file, otherwise handed to the system's

@@ -76,15 +76,42 @@ TEST_F(DesktopPrinting, TheReturnPrintsToTheProposedPdfFileAndSaysWhereItWent) {
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
 }
 
-// Reads the file name the print dialog proposes and closes it unprinted.
-BoxAnswerer::Step ReadProposedFile(QString* proposed) {
-    return [proposed](QWidget* modal) {
+// Reads the file name the print dialog proposes, and the printer or file
+// output it starts on, and closes it unprinted.
+BoxAnswerer::Step ReadProposedFile(QString* proposed, QString* output = nullptr) {
+    return [proposed, output](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
         if (dialog == nullptr) return false;
         if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) *proposed = file->text();
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        if (output != nullptr && printers != nullptr) *output = printers->currentText();
         dialog->reject();
         return true;
     };
+}
+
+TEST_F(DesktopPrinting, EachPrintDialogStartsOnTheOutputAndInTheFolderChosenLast) {
+    // A printer in the list, where the print system can make one: the first
+    // dialog starts on it, so only a remembered choice starts on the file
+    // (without one, only the folder is checked).
+    CupsQueue queue;
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path chosen = folder_.Path() / "chosen";
+    std::filesystem::create_directory(chosen);
+    {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString((chosen / "mine.pdf").string()), nullptr),
+                              QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "printing to a file did not finish";
+    }
+    QString proposed, output;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, ReadProposedFile(&proposed, &output)});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+    ASSERT_EQ(answerer.Pending(), 0u) << "the second print dialog never came up";
+    EXPECT_EQ(proposed.toStdString(), (chosen / "ACME TOOLS - Form 941 2022 Q1.pdf").string());
+    if (queue.Unavailable().empty()) EXPECT_EQ(output.toStdString(), "Print to File (PDF)");
 }
 
 TEST_F(DesktopPrinting, TheQuartersAndTheForm944OfOneEmployerProposeFilesOfTheirOwn) {

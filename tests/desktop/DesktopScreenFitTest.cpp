@@ -9,6 +9,7 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/forms/Forms.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -79,6 +80,40 @@ TEST_F(SmallScreens, EveryScreenAndAllItsControlsLieOnTheScreen) {
         }
     }
     EXPECT_GT(seen, 20);
+}
+
+// Lets the window manager draw, place and report what the program asked of
+// it (on the offscreen platform, the program's own events alone).
+void LetTheWindowManagerAct() {
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        ProcessEvents();
+    } while (QGuiApplication::platformName() == "xcb" && waited.elapsed() < 250);
+}
+
+// Where the window's client area stands, asked of the display itself (Qt's
+// own figure for a window the window manager placed may be out of date); the
+// frame around it stands where it stood when the client does.
+std::string StandsAt(const QWidget& window) { return Shown(GlobalRect(window)); }
+
+TEST_F(SmallScreens, TheEmployerScreenStandsWhereItStoodEachTimeAReturnScreenCloses) {
+    Sql(kFirstEmployer);
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '122')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    LetTheWindowManagerAct();
+    const std::string stood = StandsAt(*employers);
+    for (int time = 1; time <= 5; ++time) {
+        ClickWidget(employers->WidgetNamed("cmdQtr1"));
+        desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+        ASSERT_NE(f941, nullptr);
+        LetTheWindowManagerAct();
+        ClickWidget(f941->WidgetNamed("cmdClose"));
+        LetTheWindowManagerAct();
+        ASSERT_TRUE(employers->isVisible());
+        EXPECT_EQ(StandsAt(*employers), stood) << "the return screen closed " << time << " times";
+    }
 }
 
 } // namespace

@@ -184,25 +184,30 @@ TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused) {
 }
 
 // A file from elsewhere (last year's database, a copy from another machine)
-// may carry triggers of its own: one that would read the engine's internals
+// may carry triggers of its own: one that would read the engine's internals,
+// or write a full-text index's own tables, which only the engine may write,
 // is refused as a damaged file, and nothing is stored.
 TEST_F(OpenAndSchemaTest, ATriggerThatReachesBeyondItsOwnTablesIsADamagedFile) {
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
-    ASSERT_EQ(SQLITE_OK, sqlite3_exec(raw,
-                                      "CREATE TABLE Seen (name TEXT);"
-                                      "CREATE TRIGGER Watch AFTER INSERT ON Employers BEGIN "
-                                      "INSERT INTO Seen SELECT name FROM pragma_function_list; END;",
-                                      nullptr, nullptr, nullptr));
-    sqlite3_close(raw);
-    auto db = OpenMain();
+    for (const char* action : {"INSERT INTO Seen SELECT name FROM pragma_function_list;", "DELETE FROM Notes_data;"}) {
+        SCOPED_TRACE(action);
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(SQLITE_OK, sqlite3_open(MainPath().c_str(), &raw));
+        const std::string schema = "DROP TRIGGER IF EXISTS Watch; DROP TABLE IF EXISTS Notes;"
+                                   "CREATE TABLE IF NOT EXISTS Seen (name TEXT);"
+                                   "CREATE VIRTUAL TABLE Notes USING fts5(body); INSERT INTO Notes VALUES ('kept');"
+                                   "CREATE TRIGGER Watch AFTER INSERT ON Employers BEGIN " +
+                                   std::string(action) + " END;";
+        ASSERT_EQ(SQLITE_OK, sqlite3_exec(raw, schema.c_str(), nullptr, nullptr, nullptr));
+        sqlite3_close(raw);
+        auto db = OpenMain();
 
-    auto employers = db->OpenRecordset("Employers");
-    employers->AddNew();
-    employers->Fields("EmployerNo") = Value{std::int64_t{7}};
-    EXPECT_ENGINE_ERROR(employers->Update(), 3343);
-    employers->CancelUpdate();
-    EXPECT_TRUE(db->OpenRecordset("Employers")->Eof()) << "nothing stored";
+        auto employers = db->OpenRecordset("Employers");
+        employers->AddNew();
+        employers->Fields("EmployerNo") = Value{std::int64_t{7}};
+        EXPECT_ENGINE_ERROR(employers->Update(), 3343);
+        employers->CancelUpdate();
+        EXPECT_TRUE(db->OpenRecordset("Employers")->Eof()) << "nothing stored";
+    }
 }
 
 } // namespace

@@ -112,21 +112,6 @@ TEST_F(DataControlTest, AddNewClearsTheFieldsAndUpdateStoresThem) {
     EXPECT_EQ("DELTA CO", StoredName(4));
 }
 
-TEST_F(DataControlTest, CancelUpdateShowsTheStoredRowAgain) {
-    auto rows = screen->datEmployers.Recordset();
-    rows->AddNew();
-    screen->mskEmployerName1.SetText("NEVER STORED");
-    rows->CancelUpdate();
-    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
-    EXPECT_EQ(3, rows->RecordCount());
-}
-
-TEST_F(DataControlTest, ADisabledControlsArrowsDoNothing) {
-    screen->datEmployers.SetEnabled(false);
-    screen->datEmployers.UserMove(data::DataControl::Arrow::Last);
-    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
-}
-
 TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock) {
     screen->datEmployers.Recordset()->Edit();
     screen->mskEmployerName1.SetText("NOT SAVED");
@@ -135,14 +120,6 @@ TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock) {
     auto other = OpenMain()->OpenRecordset("Employers");
     other->Edit(); // the lock went with the screen
     EXPECT_EQ("ACME CORP", Text(other->Fields("EmployerName1").Value()));
-}
-
-TEST_F(DataControlTest, AQueryRecordSourceWithNoRowShowsEmptyFields) {
-    auto& dat = screen->datEmployers;
-    dat.SetRecordSource("SELECT * FROM [Employers] WHERE [EmployerNo] = 99");
-    dat.Refresh();
-    EXPECT_EQ(0, dat.Recordset()->RecordCount());
-    EXPECT_EQ("", screen->mskEmployerName1.Text());
 }
 
 TEST_F(DataControlTest, AFieldBoundToAColumnThatIsNotThereIsReported) {

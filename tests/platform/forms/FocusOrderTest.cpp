@@ -306,15 +306,4 @@ TEST_F(FocusOrder, MessageBoxesRaiseNoFocusEvents) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
 }
 
-TEST_F(FocusOrder, ClicksOnDisabledControlsDoNothing) {
-    auto& form = Shown();
-    int clicks = 0;
-    form.cmdSaveRecord.Click = [&] { ++clicks; };
-    form.cmdSaveRecord.SetEnabled(false);
-    EXPECT_FALSE(forms::user::Click(form.cmdSaveRecord));
-    EXPECT_FALSE(forms::user::TypeText(form.cmdSaveRecord, "x"));
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
-}
-
 } // namespace

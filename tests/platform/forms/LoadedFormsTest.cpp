@@ -58,26 +58,6 @@ TEST_F(LoadedForms, CollectionKeepsLoadOrderAndClosesUpOnUnload) {
     }
 }
 
-TEST_F(LoadedForms, ShowLoadsFirstAndTheLoadRunsInsideShow) {
-    auto& a = forms::Screen<frmA>();
-    EXPECT_FALSE(a.IsLoaded());
-    a.Show();
-    EXPECT_EQ(gLog.lines, (std::vector<std::string>{"load frmA"}));
-    EXPECT_TRUE(a.IsLoaded());
-    EXPECT_TRUE(a.Visible());
-
-    a.Hide();
-    a.Show(); // hiding keeps it loaded: no second load
-    EXPECT_EQ(gLog.lines.size(), 1u);
-}
-
-TEST_F(LoadedForms, UnloadingAFormThatIsNotLoadedDoesNothing) {
-    auto& a = forms::Screen<frmA>();
-    a.Unload();
-    EXPECT_TRUE(gLog.lines.empty());
-    EXPECT_EQ(forms::App().Count(), 0);
-}
-
 TEST_F(LoadedForms, AnErrorInFormLoadReachesTheCallerOfShowAndLeavesTheFormLoadedHidden) {
     auto& a = forms::Screen<frmA>();
     a.loadError = "Invalid path";
@@ -124,32 +104,6 @@ TEST_F(LoadedForms, UnloadInAHandlerLetsTheHandlerFinishAndTheNextAccessIsFresh)
     EXPECT_FALSE(again.IsLoaded());
     again.Show();
     EXPECT_EQ(again.opened, 1);
-}
-
-TEST_F(LoadedForms, ScreensAreReachedByTheirNameWithoutRegardToCase) {
-    forms::RegisterScreen<frmB>("frmB");
-    forms::Screen("FRMB").Show();
-    EXPECT_TRUE(forms::Screen<frmB>().Visible());
-    EXPECT_EQ(&forms::Screen("frmB"), &forms::Screen<frmB>());
-    try {
-        forms::Screen("frmNobody");
-        FAIL() << "an unknown screen name was accepted";
-    } catch (const basic::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 424);
-    }
-}
-
-TEST_F(LoadedForms, ControlsAreFoundByNameAndIndex) {
-    struct frmArrays : forms::Form {
-        frmArrays() : Form("frmArrays") {}
-        forms::TextBox txtName{*this, "txtName"};
-        forms::ControlArray<forms::Label> Label5{*this, "Label5", {0, 1}};
-    } form;
-    EXPECT_EQ(form.ControlByName("TXTNAME"), &form.txtName);
-    EXPECT_EQ(form.ControlByName("Label5", 1), &form.Label5(1));
-    EXPECT_EQ(form.ControlByName("Label5"), nullptr);
-    EXPECT_EQ(form.Label5(0).Index(), 0);
-    EXPECT_THROW(form.Label5(7), basic::RuntimeError);
 }
 
 } // namespace

@@ -103,28 +103,6 @@ TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
     EXPECT_TRUE(mainMenu->isVisible());
 }
 
-TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {
-    Sql(kFirstEmployer);
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    EXPECT_TRUE(employers->isVisible());
-    auto* idType = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskIdType"));
-    ASSERT_NE(idType, nullptr);
-    EXPECT_EQ(idType->text(), "1") << "the first employer's row is shown";
-
-    ClickWidget(idType);
-    BoxAnswerer answerer({QMessageBox::Ok});
-    TypeKeys(idType, "3");
-
-    ASSERT_EQ(answerer.Seen().size(), 1u);
-    EXPECT_EQ(answerer.Seen()[0].text, "Employer's Tax Id Type must be 1 = EIN or 2 = SSN");
-    EXPECT_EQ(answerer.Seen()[0].title, "TaxId Type Error");
-    auto* field = employers->Model().ControlByName("mskIdType");
-    EXPECT_EQ(static_cast<forms::MaskedField*>(field)->Text(), "");
-    EXPECT_EQ(idType->text(), "_") << "the refused key never lands in the field";
-    EXPECT_TRUE(field->HasFocus());
-}
-
 TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     Sql(kFirstEmployer);
     Sql("INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country) "
@@ -141,36 +119,6 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
     ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
     EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
-}
-
-TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
-    Sql(kFirstEmployer);
-    desktop::FormWindow* f941 = OpenFirstQuarter();
-    ASSERT_NE(f941, nullptr);
-    ClickWidget(f941->WidgetNamed("cmdAddNew"));
-    QWidget* line2 = f941->WidgetNamed("fpLine2");
-    ClickWidget(line2);
-    TypeKeys(line2, "1000");
-    {
-        BoxAnswerer answerer({QMessageBox::Cancel});
-        f941->close();
-        ProcessEvents();
-        ASSERT_EQ(answerer.Seen().size(), 1u);
-        EXPECT_EQ(answerer.Seen()[0].title, "Close");
-        EXPECT_EQ(answerer.Seen()[0].text, "Save the changes to this record before closing?");
-    }
-    ASSERT_EQ(WindowOf("frmDet941Covid0621"), f941);
-    EXPECT_TRUE(f941->isVisible()) << "Cancel closed the window";
-    {
-        BoxAnswerer answerer({QMessageBox::Yes});
-        f941->close();
-        ProcessEvents();
-    }
-    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
-    EXPECT_TRUE(WindowOf("frmEmployersDE")->isVisible());
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 1000");
-    EXPECT_FALSE(stored->Eof()) << "Yes did not store the return";
 }
 
 TEST_F(DesktopProgram, KeysTypedIntoStoredFieldsWhileBrowsingChangeNeitherTheFieldNorTheRow) {
@@ -270,34 +218,6 @@ TEST_F(DesktopProgram, EnterInForm941LineOneShowsTheFocusOnTheLineFourCheckBox) 
     TypeIntoFocus("1000");
     EXPECT_EQ(line2->text(), "$1,000.00");
     EXPECT_EQ(QApplication::focusWidget(), f941->WidgetNamed("fpLine3"));
-}
-
-TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTotals) {
-    Sql(kFirstEmployer);
-    desktop::FormWindow* f941 = OpenFirstQuarter();
-    ASSERT_NE(f941, nullptr);
-    ClickWidget(f941->WidgetNamed("cmdAddNew"));
-    QWidget* line2 = f941->WidgetNamed("fpLine2");
-    QWidget* line3 = f941->WidgetNamed("fpLine3");
-    ClickWidget(line2);
-    TypeKeys(line2, "10000");
-    ClickWidget(line3);
-    forms::Control* focused = forms::App().LoadedForm("frmDet941Covid0621")->ActiveControl();
-    ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->Name(), "fpLine3") << "the click did not leave the focus where it landed";
-    TypeKeys(line3, "1500");
-    {
-        BoxAnswerer answerer({QMessageBox::Ok});
-        ClickWidget(f941->WidgetNamed("cmdSaveRecord"));
-        ProcessEvents();
-    }
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
-    ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
-    // 5e: 10000 x 12.4% + 10000 x 2.9%; lines 6 and 10: line 3 + 5e.
-    EXPECT_EQ(data::ToText(stored->Fields("L_8").Value()), "1530");
-    EXPECT_EQ(data::ToText(stored->Fields("L_5").Value()), "3030");
-    EXPECT_EQ(data::ToText(stored->Fields("L_11").Value()), "3030");
 }
 
 } // namespace

@@ -1,10 +1,8 @@
-// Printing the Form 944: every item at its layout row, the amounts and boxes
-// the scenarios leave out, the conditions of line 13, the 2021 images and
-// the error exit.
+// Printing the Form 944: the amounts and boxes the scenarios leave out, the
+// conditions of line 13, the 2021 images and the error exit.
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
-#include "returns/f944/Form944Layout.h"
 
 namespace {
 
@@ -15,29 +13,6 @@ protected:
         return OpenAnnualReturn();
     }
 };
-
-TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder) {
-    auto& screen = OpenForTheEmployer();
-    const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
-
-    const auto pages = PagesOf(trace);
-    ASSERT_EQ(pages.size(), 3u);
-    const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order944(), Page3Order944()};
-    const FieldLayout& layout = Form944FieldLayout();
-    for (int p = 0; p < 3; ++p) {
-        SCOPED_TRACE("page " + std::to_string(p + 1));
-        ASSERT_EQ(pages[p].items.size(), orders[p].size());
-        for (std::size_t i = 0; i < orders[p].size(); ++i) {
-            const LayoutRow& row = layout.Row(orders[p][i]);
-            const StoredItem& item = pages[p].items[i];
-            EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << orders[p][i];
-            EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << orders[p][i];
-            EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << orders[p][i];
-            EXPECT_EQ(item.height, row.Height) << "FieldNo " << orders[p][i];
-            EXPECT_EQ(item.texts.size(), 1u) << "FieldNo " << orders[p][i];
-        }
-    }
-}
 
 TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts) {
     auto& screen = OpenForTheEmployer({{"EmployerZipCodeExt", std::string("1234")}});

@@ -38,17 +38,4 @@ TEST_F(Print941Traced2020, APeriodEndingIn21EndsTheReturnBeforeTheVoucher) {
     EXPECT_EQ(printing::PrintLog::Documents().size(), 2u); // nothing aborted
 }
 
-TEST_F(Print941Traced2020, TheFirstQuarterOf2018MovesLine15sFirstBox) {
-    AddEmployer();
-    auto& screen = OpenReturn<frmDet941Covid>("118");
-    const auto documents = Trace(screen, 36, {forms::vbYes, forms::vbNo});
-
-    ASSERT_EQ(documents.size(), 1u);
-    const auto pages = PagesOf(documents[0].trace);
-    ASSERT_EQ(pages.size(), 3u);
-    EXPECT_DOUBLE_EQ(pages[0].items.at(34).left, 6.05);
-    EXPECT_EQ(pages[2].setup.at("PagePicture"), Quoted("tf1p321C.wmf"));
-    EXPECT_TRUE(pages[2].items.empty());
-}
-
 } // namespace

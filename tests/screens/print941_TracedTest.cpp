@@ -1,6 +1,5 @@
 // The older, traced print run kept on the Form 941 screen: progress boxes,
-// two pages of items and an empty page 3, and a "21" period that ends its
-// return before the voucher starts.
+// two pages of items and an empty page 3.
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
@@ -52,32 +51,6 @@ TEST_F(Print941Traced, TheReturnShowsItsThirtySixProgressBoxesAndPrintsTwoPagesO
     EXPECT_EQ(pages[0].items[32].Text(), Quoted("10.00")); // line 14 in place of 11b
     EXPECT_DOUBLE_EQ(pages[0].items[7].left, 5.87);
     EXPECT_EQ(forms::App().MousePointer(), 0);
-}
-
-TEST_F(Print941Traced, APeriodEndingIn21EndsTheReturnBeforeTheVoucher) {
-    AddEmployer();
-    auto& screen = OpenReturn("221");
-    screen.fpLine15.SetText("10");
-    Run(screen, 36, {forms::vbYes, forms::vbNo});
-
-    const auto documents = printing::PrintLog::FinishedDocuments();
-    ASSERT_EQ(documents.size(), 2u);
-    EXPECT_EQ(documents[0].title, "Print Form 941 - Schedule A");
-    EXPECT_EQ(documents[0].pages.size(), 2u);
-    EXPECT_EQ(documents[1].title, "Print Form 941 - Payment Voucher");
-    EXPECT_EQ(documents[1].pages.at(0).setup.picture, "tf1v23.wmf");
-    EXPECT_TRUE(printing::PrintLog::Documents().size() == 2u); // nothing aborted
-}
-
-TEST_F(Print941Traced, TheVoucherAnswerPrintsTheVoucherWithoutProgressBoxes) {
-    AddEmployer();
-    auto& screen = OpenReturn("122");
-    Run(screen, 0, {forms::vbNo});
-
-    EXPECT_TRUE(ProgressBoxes().empty());
-    const auto documents = printing::PrintLog::FinishedDocuments();
-    ASSERT_EQ(documents.size(), 1u);
-    EXPECT_EQ(documents[0].pages.at(0).setup.picture, "tf1v22.wmf");
 }
 
 } // namespace

@@ -98,15 +98,6 @@ TEST_F(FocusOrder, TheKeyReachesTheFieldAfterAHandlerThatMovesTheFocus) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17B);
 }
 
-TEST_F(FocusOrder, AHandlerThatZeroesTheKeyKeepsItFromTheField) {
-    auto& form = Shown();
-    form.fpLine2.KeyPress = [](int& KeyAscii) {
-        if (KeyAscii == '7') KeyAscii = 0;
-    };
-    forms::user::TypeText(form.fpLine2, "171");
-    EXPECT_EQ(form.fpLine2.Text(), "11");
-}
-
 TEST_F(FocusOrder, AMoveToADisabledControlLandsOnTheNextEnabledOneOfTheChain) {
     auto& form = Shown();
     form.fpLine17A.SetFocus();
@@ -223,26 +214,6 @@ TEST_F(FocusOrder, TabWalksEnabledVisibleTabStopsOfTheShownPage) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
 }
 
-TEST_F(FocusOrder, ShiftTabWalksTheSameTabStopsBackwards) {
-    auto& form = Shown();
-    form.SSTab1.SetTab(1);
-    form.fpLine17A.SetFocus();
-    form.fpLine17B.SetTabStop(false);
-    form.fpLine17C.SetEnabled(false);
-    form.log.Clear();
-
-    forms::user::PressShiftTab(form.fpLine17A); // fpLine2 is on the page behind
-    EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
-    forms::user::PressShiftTab(form.cmdSaveRecord);
-    EXPECT_EQ(form.ActiveControl(), &form.Check6);
-    forms::user::PressShiftTab(form.Check6);
-    EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
-    EXPECT_EQ(form.log.lines,
-              (std::vector<std::string>{"LostFocus fpLine17A", "GotFocus cmdSaveRecord", "LostFocus cmdSaveRecord",
-                                        "GotFocus Check6", "LostFocus Check6", "GotFocus fpLine17A"}))
-        << "no key handler sees Shift+Tab";
-}
-
 TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother) {
     auto& form = forms::Screen<frmLines>();
     form.Show();
@@ -266,33 +237,6 @@ TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother)
     forms::user::Click(opener.cmdOpen);
     EXPECT_EQ(fresh.ActiveControl(), &fresh.cmdSaveRecord);
     EXPECT_EQ(std::count(fresh.log.lines.begin(), fresh.log.lines.end(), "GotFocus fpLine2"), 0);
-}
-
-// A screen whose load sends the focus past its first field, as a screen
-// over an empty table sends it to Add.
-class frmLoadFocus : public forms::Form {
-public:
-    frmLoadFocus() : Form("frmLoadFocus") {
-        txtFirst.SetTabIndex(0);
-        cmdAdd.SetTabIndex(1);
-    }
-    forms::TextBox txtFirst{*this, "txtFirst"};
-    forms::CommandButton cmdAdd{*this, "cmdAdd"};
-
-protected:
-    void Form_Load() override { cmdAdd.SetFocus(); }
-};
-
-TEST_F(FocusOrder, AMoveAskedForByTheLoadOutlivesTheShowThatRanIt) {
-    struct frmOpener : forms::Form {
-        frmOpener() : Form("frmOpener") {
-            cmdOpen.Click = [] { forms::Screen<frmLoadFocus>().Show(); };
-        }
-        forms::CommandButton cmdOpen{*this, "cmdOpen"};
-    } opener;
-    opener.Show();
-    forms::user::Click(opener.cmdOpen);
-    EXPECT_EQ(forms::Screen<frmLoadFocus>().ActiveControl(), &forms::Screen<frmLoadFocus>().cmdAdd);
 }
 
 TEST_F(FocusOrder, MessageBoxesRaiseNoFocusEvents) {

@@ -72,29 +72,6 @@ TEST_F(OpenAndSchemaTest, AFileRewrittenInPlaceAfterItsDatabaseWasLetGoOpensAsIt
     EXPECT_EQ("ZENITH", datatest::Text(OpenMain()->OpenRecordset("Employers")->Fields("EmployerName1").Value()));
 }
 
-TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables) {
-    auto db = OpenMain();
-    EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());
-    EXPECT_EQ(27, db->OpenRecordset("Employees")->FieldCount());
-    // Every column a screen binds is checked by opening that screen; the
-    // types decide how amounts, flags and period codes are stored.
-    auto det941 = db->OpenRecordset("DET941");
-    EXPECT_EQ("REAL", det941->Fields("L_2").Type());
-    EXPECT_EQ("INTEGER", det941->Fields("Seasonal").Type());
-    EXPECT_EQ("TEXT(3)", det941->Fields("Qtr_Yr").Type());
-}
-
-TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder) {
-    auto rs = OpenMain()->OpenRecordset("Det944");
-    ASSERT_EQ(38, rs->FieldCount());
-    EXPECT_EQ("EmployerNo", rs->Fields(0).Name());
-    EXPECT_EQ("L_6B", rs->Fields(11).Name());
-    EXPECT_EQ("Apply_Nxt", rs->Fields(21).Name());
-    EXPECT_EQ("L_13A", rs->Fields(23).Name());
-    EXPECT_EQ("L_13M", rs->Fields(35).Name());
-    EXPECT_EQ("L_6F", rs->Fields(37).Name());
-}
-
 TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone) {
     {
         auto db = OpenMain();

@@ -24,14 +24,6 @@ class frmA : public frmLogged {
 public:
     frmA() : frmLogged("frmA") {}
 };
-class frmB : public frmLogged {
-public:
-    frmB() : frmLogged("frmB") {}
-};
-class frmC : public frmLogged {
-public:
-    frmC() : frmLogged("frmC") {}
-};
 
 class LoadedForms : public FormsTest {
 protected:
@@ -40,23 +32,6 @@ protected:
         gLog.Clear();
     }
 };
-
-TEST_F(LoadedForms, CollectionKeepsLoadOrderAndClosesUpOnUnload) {
-    forms::Screen<frmB>().Load();
-    forms::Screen<frmA>().Show();
-    forms::Screen<frmC>().Load();
-    forms::Screen<frmA>().Unload();
-
-    ASSERT_EQ(forms::App().Count(), 2);
-    EXPECT_EQ(forms::App().Item(0).Name(), "frmB");
-    EXPECT_EQ(forms::App().Item(1).Name(), "frmC");
-    try {
-        forms::App().Item(2);
-        FAIL() << "no error past the end";
-    } catch (const basic::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 9);
-    }
-}
 
 TEST_F(LoadedForms, AnErrorInFormLoadReachesTheCallerOfShowAndLeavesTheFormLoadedHidden) {
     auto& a = forms::Screen<frmA>();

@@ -4,8 +4,6 @@
 
 #include "DesktopTestSupport.h"
 
-#include "platform/data/Database.h"
-#include "platform/data/Engine.h"
 #include "platform/forms/Forms.h"
 
 #include <QApplication>
@@ -119,43 +117,6 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
     ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
     EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
-}
-
-TEST_F(DesktopProgram, KeysTypedIntoStoredFieldsWhileBrowsingChangeNeitherTheFieldNorTheRow) {
-    Sql(kFirstEmployer);
-    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_2) VALUES (1, '122', 2500)");
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    auto* city = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskCity"));
-    ASSERT_NE(city, nullptr);
-    EXPECT_EQ(city->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button))
-        << "a read-only field looks read-only";
-    const QString shown = city->text();
-    ClickWidget(city);
-    TypeKeys(city, "BOSTON");
-    PressKey(city, Qt::Key_Backspace);
-    EXPECT_EQ(city->text(), shown);
-
-    ClickWidget(employers->WidgetNamed("cmdQtr1"));
-    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
-    ASSERT_NE(f941, nullptr);
-    auto* line2 = qobject_cast<QLineEdit*>(f941->WidgetNamed("fpLine2"));
-    ASSERT_NE(line2, nullptr);
-    ClickWidget(line2);
-    TypeKeys(line2, "5000");
-    PressKey(line2, Qt::Key_Return, "\r");
-    EXPECT_EQ(line2->text(), "$2,500.00");
-    f941->close(); // nothing pending: no question
-    ProcessEvents();
-    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 2500");
-    EXPECT_FALSE(stored->Eof()) << "the stored row changed";
-
-    ClickWidget(employers->WidgetNamed("cmdEditRecord"));
-    ClickWidget(city);
-    TypeKeys(city, "X");
-    EXPECT_NE(city->text(), shown) << "Edit opens the field";
 }
 
 TEST_F(DesktopProgram, TheMainMenusCloseBoxLeavesAsExitDoes) {

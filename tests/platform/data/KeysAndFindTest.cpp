@@ -57,18 +57,6 @@ TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLetters) {
     EXPECT_EQ((std::vector<std::string>{"AZ", "Azure", "AZZ TOP", "az{"}), found);
 }
 
-TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase) {
-    auto db = OpenMain();
-    AddEmployer(*db, 1, "CAFE NORTE");
-    AddEmployer(*db, 2, "CAFÉ ÑANDÚ");
-    AddEmployer(*db, 3, "ÉCOLE DU NORD");
-    auto rs = db->OpenRecordset("Employers");
-    rs->FindFirst("left(EmployerName1, 6) = 'café ñ'");
-    EXPECT_EQ("CAFÉ ÑANDÚ", Text(rs->Fields("EmployerName1").Value()));
-    rs->FindFirst("left(EmployerName1, 2) = 'éc'");
-    EXPECT_EQ("ÉCOLE DU NORD", Text(rs->Fields("EmployerName1").Value()));
-}
-
 TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToIt) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");

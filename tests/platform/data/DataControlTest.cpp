@@ -1,6 +1,6 @@
 // The data control of a screen: bound fields show the current row after
-// every move, write their values at Update, and a pending change is never
-// written silently.
+// every move, an unloaded screen drops its pending edit and lock, and a
+// field bound to a missing column is reported.
 
 #include "DataTestSupport.h"
 

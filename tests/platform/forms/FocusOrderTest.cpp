@@ -98,18 +98,6 @@ TEST_F(FocusOrder, TheKeyReachesTheFieldAfterAHandlerThatMovesTheFocus) {
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17B);
 }
 
-TEST_F(FocusOrder, AMoveToADisabledControlLandsOnTheNextEnabledOneOfTheChain) {
-    auto& form = Shown();
-    form.fpLine17A.SetFocus();
-    form.fpLine17B.SetEnabled(false);
-    form.log.Clear();
-
-    forms::user::PressKey(form.fpLine17A, forms::vbKeyReturn);
-
-    EXPECT_EQ(form.ActiveControl(), &form.fpLine17C);
-    EXPECT_EQ(form.log.lines.back(), "GotFocus fpLine17C");
-}
-
 TEST_F(FocusOrder, AMoveToAHiddenControlOrOneWithNowhereToGoNeverFails) {
     auto& form = Shown();
     form.fpLine17A.SetFocus();

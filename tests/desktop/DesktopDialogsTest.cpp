@@ -81,15 +81,6 @@ TEST_F(DesktopDialogs, EscapeAndTheCloseBoxAnswerCancelOrTheOnlyOkAndNothingElse
     }
 }
 
-TEST_F(DesktopDialogs, ThePressedButtonIsTheAnswer) {
-    auto box = desktop::MakeMessageBox("Save?", forms::vbYesNoCancel, "");
-    box->button(QMessageBox::No)->click();
-    EXPECT_EQ(desktop::AnswerOf(*box, forms::vbYesNoCancel), forms::vbNo);
-
-    auto unanswered = desktop::MakeMessageBox("Save?", forms::vbOKCancel, "");
-    EXPECT_EQ(desktop::AnswerOf(*unanswered, forms::vbOKCancel), forms::vbCancel);
-}
-
 TEST_F(DesktopDialogs, AScreensBoxComesUpModalWithTheApplicationTitleWhenGivenNone) {
     forms::App().SetDialogs(std::make_shared<desktop::QtDialogs>());
     BoxAnswerer answerer({QMessageBox::No});

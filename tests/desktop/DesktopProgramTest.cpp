@@ -4,8 +4,6 @@
 
 #include "DesktopTestSupport.h"
 
-#include "platform/data/Database.h"
-#include "platform/data/Engine.h"
 #include "platform/forms/Forms.h"
 
 #include <QApplication>
@@ -103,28 +101,6 @@ TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
     EXPECT_TRUE(mainMenu->isVisible());
 }
 
-TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {
-    Sql(kFirstEmployer);
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    EXPECT_TRUE(employers->isVisible());
-    auto* idType = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskIdType"));
-    ASSERT_NE(idType, nullptr);
-    EXPECT_EQ(idType->text(), "1") << "the first employer's row is shown";
-
-    ClickWidget(idType);
-    BoxAnswerer answerer({QMessageBox::Ok});
-    TypeKeys(idType, "3");
-
-    ASSERT_EQ(answerer.Seen().size(), 1u);
-    EXPECT_EQ(answerer.Seen()[0].text, "Employer's Tax Id Type must be 1 = EIN or 2 = SSN");
-    EXPECT_EQ(answerer.Seen()[0].title, "TaxId Type Error");
-    auto* field = employers->Model().ControlByName("mskIdType");
-    EXPECT_EQ(static_cast<forms::MaskedField*>(field)->Text(), "");
-    EXPECT_EQ(idType->text(), "_") << "the refused key never lands in the field";
-    EXPECT_TRUE(field->HasFocus());
-}
-
 TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     Sql(kFirstEmployer);
     Sql("INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country) "
@@ -141,73 +117,6 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
     ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
     EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
-}
-
-TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
-    Sql(kFirstEmployer);
-    desktop::FormWindow* f941 = OpenFirstQuarter();
-    ASSERT_NE(f941, nullptr);
-    ClickWidget(f941->WidgetNamed("cmdAddNew"));
-    QWidget* line2 = f941->WidgetNamed("fpLine2");
-    ClickWidget(line2);
-    TypeKeys(line2, "1000");
-    {
-        BoxAnswerer answerer({QMessageBox::Cancel});
-        f941->close();
-        ProcessEvents();
-        ASSERT_EQ(answerer.Seen().size(), 1u);
-        EXPECT_EQ(answerer.Seen()[0].title, "Close");
-        EXPECT_EQ(answerer.Seen()[0].text, "Save the changes to this record before closing?");
-    }
-    ASSERT_EQ(WindowOf("frmDet941Covid0621"), f941);
-    EXPECT_TRUE(f941->isVisible()) << "Cancel closed the window";
-    {
-        BoxAnswerer answerer({QMessageBox::Yes});
-        f941->close();
-        ProcessEvents();
-    }
-    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
-    EXPECT_TRUE(WindowOf("frmEmployersDE")->isVisible());
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 1000");
-    EXPECT_FALSE(stored->Eof()) << "Yes did not store the return";
-}
-
-TEST_F(DesktopProgram, KeysTypedIntoStoredFieldsWhileBrowsingChangeNeitherTheFieldNorTheRow) {
-    Sql(kFirstEmployer);
-    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_2) VALUES (1, '122', 2500)");
-    desktop::FormWindow* employers = OpenEmployerScreen();
-    ASSERT_NE(employers, nullptr);
-    auto* city = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskCity"));
-    ASSERT_NE(city, nullptr);
-    EXPECT_EQ(city->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button))
-        << "a read-only field looks read-only";
-    const QString shown = city->text();
-    ClickWidget(city);
-    TypeKeys(city, "BOSTON");
-    PressKey(city, Qt::Key_Backspace);
-    EXPECT_EQ(city->text(), shown);
-
-    ClickWidget(employers->WidgetNamed("cmdQtr1"));
-    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
-    ASSERT_NE(f941, nullptr);
-    auto* line2 = qobject_cast<QLineEdit*>(f941->WidgetNamed("fpLine2"));
-    ASSERT_NE(line2, nullptr);
-    ClickWidget(line2);
-    TypeKeys(line2, "5000");
-    PressKey(line2, Qt::Key_Return, "\r");
-    EXPECT_EQ(line2->text(), "$2,500.00");
-    f941->close(); // nothing pending: no question
-    ProcessEvents();
-    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
-                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 2500");
-    EXPECT_FALSE(stored->Eof()) << "the stored row changed";
-
-    ClickWidget(employers->WidgetNamed("cmdEditRecord"));
-    ClickWidget(city);
-    TypeKeys(city, "X");
-    EXPECT_NE(city->text(), shown) << "Edit opens the field";
 }
 
 TEST_F(DesktopProgram, TheMainMenusCloseBoxLeavesAsExitDoes) {

@@ -151,25 +151,6 @@ TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPrete
     EXPECT_FALSE(error.empty());
 }
 
-TEST_F(PdfRendererTest, APrintoutThatDoesNotFitOnTheDiskIsReportedAndLeavesNoFile) {
-    StartDocument();
-    for (int page = 1; page <= 300; ++page) {
-        StartPage("Page " + std::to_string(page));
-        for (int line = 0; line < 40; ++line) Item(0.5, 0.5 + line * 0.25, 7.5, 0, "EMPLOYER " + std::to_string(line));
-    }
-    const auto& document = Finish();
-    const fs::path pdf = folder_ / "out.pdf";
-    std::string error;
-    bool written = true;
-    {
-        FileSizeLimit diskFull(64 * 1024);
-        written = desktop::RenderPdf(document, pdf.string(), &error);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, "Cannot write " + pdf.string());
-    EXPECT_FALSE(fs::exists(pdf));
-}
-
 // Where the test form's drawing lies (TestMetafile.h), read back from the
 // page as pdftoppm rasterises it.
 constexpr int kRasterDotsPerInch = 100;

@@ -1,5 +1,5 @@
-// The Form 941 screen's line 2 passed again unchanged or changed, and
-// amounts emptied to count as zero.
+// The Form 941 screen's line 2 passed again unchanged or changed, amounts
+// emptied to count as zero, and a tax rounded to cents.
 #include "returns_ScreenFolder.h"
 
 namespace {
@@ -39,6 +39,15 @@ TEST_F(F941Lines, EmptiedAmountCountsAsZero) {
     forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
     EXPECT_EQ(form.fpLine6A.Text(), "0");
     EXPECT_EQ(form.fpLine6B.Text(), "0");
+}
+
+// The tax is rounded on the product as stored: 1.25 x 12.4% lies just below
+// 0.155, so it is 0.15, where a rounding of the decimal half away from zero
+// would make it 0.16.
+TEST_F(F941Lines, ATaxIsRoundedToCentsOnTheProductAsStored) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    Enter(form.fpLine6A, "1.25");
+    EXPECT_EQ(form.fpLine6B.Text(), "0.15");
 }
 
 } // namespace

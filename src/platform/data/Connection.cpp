@@ -56,8 +56,9 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }
-    // A schema object the file brought that may not run here.
-    if (Contains(detail, "unsafe use of")) return errUnrecognizedFormat;
+    // A schema object the file brought that may not run here: one that reads
+    // the engine's internals, or writes what only the engine writes.
+    if (Contains(detail, "unsafe use of") || Contains(detail, "may not be modified")) return errUnrecognizedFormat;
     if (Contains(detail, "no such table")) return errTableNotFound;
     if (Contains(detail, "no such column") || Contains(detail, "has no column")) return errUnknownName;
     if (Contains(detail, "already exists")) return errTableExists;

@@ -21,10 +21,6 @@ TEST(NumberText, DropsTrailingZerosAndNeedsNoLeadingBlank) {
     EXPECT_EQ(NumberText(-0.03), "-0.03");
     EXPECT_EQ(NumberText(0.5), "0.5");
     EXPECT_EQ(NumberText(1000000), "1000000");
-}
-
-TEST(NumberText, ZeroIsPlainZeroWhateverItsSign) {
-    EXPECT_EQ(NumberText(0.0), "0");
     EXPECT_EQ(NumberText(-0.0), "0");
 }
 
@@ -42,14 +38,9 @@ TEST(NumberText, WritesAPointWhateverTheLocale) {
     EXPECT_EQ(Str(62.5), " 62.5");
 }
 
-TEST(Str, PutsABlankInTheSignPositionOfNonNegativeNumbers) {
+TEST(Str, PutsABlankInTheSignPositionAndNoZeroBeforeThePoint) {
     EXPECT_EQ(Str(3021), " 3021");
-    EXPECT_EQ(Str(0), " 0");
     EXPECT_EQ(Str(-7), "-7");
-    EXPECT_EQ(Str(12.25), " 12.25");
-}
-
-TEST(Str, WritesNoZeroBeforeThePoint) {
     EXPECT_EQ(Str(0.5), " .5");
     EXPECT_EQ(Str(-0.5), "-.5");
 }

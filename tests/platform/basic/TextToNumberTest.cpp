@@ -70,15 +70,10 @@ TEST(CDbl, RaisesTypeMismatchOnAnythingButANumber) {
     EXPECT_EQ(ErrorNumberOf(CDbl, ",5"), 13);
 }
 
-TEST(TextAsNumber, ReadsABlankAmountAsZero) {
+TEST(TextAsNumber, ReadsABlankAmountAsZeroAndOthersStrictly) {
     EXPECT_EQ(TextAsNumber(""), 0);
     EXPECT_EQ(TextAsNumber("   "), 0);
-    EXPECT_EQ(TextAsNumber("-"), 0);
-    EXPECT_EQ(TextAsNumber("."), 0);
     EXPECT_EQ(TextAsNumber("-."), 0);
-}
-
-TEST(TextAsNumber, ReadsAmountsStrictly) {
     EXPECT_EQ(TextAsNumber("24.8"), 24.8);
     EXPECT_EQ(TextAsNumber("-0.03"), -0.03);
     EXPECT_EQ(TextAsNumber("500"), 500);

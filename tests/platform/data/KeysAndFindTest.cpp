@@ -42,17 +42,6 @@ TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused) {
     EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
 }
 
-TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase) {
-    auto db = OpenMain();
-    AddEmployer(*db, 1, "ACME CORP");
-    AddEmployer(*db, 2, "SMITH TOOLS");
-    AddEmployer(*db, 3, "SMITHSON LLC");
-    auto rs = db->OpenRecordset("Employers");
-    rs->FindFirst("left(EmployerName1, 5) = 'smith'");
-    EXPECT_FALSE(rs->NoMatch());
-    EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
-}
-
 // The index on the name narrows the search; it must find every name that
 // begins with the letters, whatever their case, and nothing else.
 TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLetters) {
@@ -66,18 +55,6 @@ TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLetters) {
     for (byName->FindFirst(criterion); !byName->NoMatch(); byName->FindNext(criterion))
         found.push_back(Text(byName->Fields("EmployerName1").Value()));
     EXPECT_EQ((std::vector<std::string>{"AZ", "Azure", "AZZ TOP", "az{"}), found);
-}
-
-TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase) {
-    auto db = OpenMain();
-    AddEmployer(*db, 1, "CAFE NORTE");
-    AddEmployer(*db, 2, "CAFÉ ÑANDÚ");
-    AddEmployer(*db, 3, "ÉCOLE DU NORD");
-    auto rs = db->OpenRecordset("Employers");
-    rs->FindFirst("left(EmployerName1, 6) = 'café ñ'");
-    EXPECT_EQ("CAFÉ ÑANDÚ", Text(rs->Fields("EmployerName1").Value()));
-    rs->FindFirst("left(EmployerName1, 2) = 'éc'");
-    EXPECT_EQ("ÉCOLE DU NORD", Text(rs->Fields("EmployerName1").Value()));
 }
 
 TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToItAndToNoOther) {
@@ -106,31 +83,6 @@ TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText) {
     ASSERT_FALSE(rs->NoMatch());
     EXPECT_EQ("O'BRIEN FARMS", Text(rs->Fields("EmployerName1").Value()));
     EXPECT_ENGINE_ERROR(rs->FindFirst("left(EmployerName1, 3) = 'o'b'"), 3075);
-}
-
-TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod) {
-    auto db = OpenMain();
-    auto det = db->OpenRecordset("DET941");
-    for (auto [employer, period] : {std::pair{250, "322"}, {250, "122"}, {251, "322"}}) {
-        det->AddNew();
-        det->Fields("EmployerNo") = Value{std::int64_t{employer}};
-        det->Fields("Qtr_Yr") = Value{std::string(period)};
-        det->Update();
-    }
-    auto rs = db->OpenRecordset("SELECT * FROM [DET941] WHERE [EmployerNo] = 250 AND [Qtr_Yr] = '322'");
-    EXPECT_EQ(1, rs->RecordCount());
-    EXPECT_EQ(Value{std::int64_t{250}}, rs->Fields("EmployerNo").Value());
-    EXPECT_EQ("322", Text(rs->Fields("Qtr_Yr").Value()));
-    auto none = db->OpenRecordset("select * from det941 where EmployerNo = 250 and Qtr_Yr = '622'");
-    EXPECT_EQ(0, none->RecordCount());
-    EXPECT_TRUE(none->Eof());
-    // A row added through the query's recordset is found by MoveLast.
-    none->AddNew();
-    none->Fields("EmployerNo") = Value{std::int64_t{250}};
-    none->Fields("Qtr_Yr") = Value{std::string("622")};
-    none->Update();
-    none->MoveLast();
-    EXPECT_EQ("622", Text(none->Fields("Qtr_Yr").Value()));
 }
 
 } // namespace

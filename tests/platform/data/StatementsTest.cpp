@@ -142,16 +142,6 @@ TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail) {
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
-TEST_F(StatementsTest, KeywordsInAnyCaseAndBracketedNames) {
-    auto db = OpenMain();
-    db->Execute("delete * from [DET941] in '" + MainPath() + "' where [EmployerNo] = 1 and [Qtr_Yr] = '222'");
-    EXPECT_EQ(1, db->RecordsAffected());
-    db->Execute("Update Employers Set City = 'NEW HAVEN' Where EmployerName1 = 'acme corp'");
-    auto rs = db->OpenRecordset("SELECT * FROM Employers WHERE City = 'New Haven'");
-    EXPECT_EQ(1, rs->RecordCount());
-    EXPECT_EQ(2, Count(MainPath(), "DET941"));
-}
-
 TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt) {
     auto db = OpenMain();
     db->Execute("DELETE * FROM Employers WHERE EmployerName1 = 'x'' OR ''1''=''1'");
@@ -175,20 +165,6 @@ TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError) {
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
     db->Execute("DELETE * FROM Employers WHERE (EmployerNo = 1);");
     EXPECT_EQ(1, db->RecordsAffected());
-}
-
-TEST_F(StatementsTest, ATransactionCoversBothFilesAndRollsBack) {
-    auto db = OpenMain();
-    db->BeginTrans();
-    db->Execute("DELETE * FROM Employers IN '" + MainPath() + "'");
-    db->Execute("DELETE * FROM Employers_ID IN '" + IdPath() + "'");
-    db->Rollback();
-    EXPECT_EQ(2, Count(MainPath(), "Employers"));
-    EXPECT_EQ(1, Count(IdPath(), "Employers_ID"));
-    db->BeginTrans();
-    db->Execute("DELETE * FROM Employers_ID IN '" + IdPath() + "'");
-    db->CommitTrans();
-    EXPECT_EQ(0, Count(IdPath(), "Employers_ID"));
 }
 
 } // namespace

@@ -24,14 +24,6 @@ class frmA : public frmLogged {
 public:
     frmA() : frmLogged("frmA") {}
 };
-class frmB : public frmLogged {
-public:
-    frmB() : frmLogged("frmB") {}
-};
-class frmC : public frmLogged {
-public:
-    frmC() : frmLogged("frmC") {}
-};
 
 class LoadedForms : public FormsTest {
 protected:
@@ -40,43 +32,6 @@ protected:
         gLog.Clear();
     }
 };
-
-TEST_F(LoadedForms, CollectionKeepsLoadOrderAndClosesUpOnUnload) {
-    forms::Screen<frmB>().Load();
-    forms::Screen<frmA>().Show();
-    forms::Screen<frmC>().Load();
-    forms::Screen<frmA>().Unload();
-
-    ASSERT_EQ(forms::App().Count(), 2);
-    EXPECT_EQ(forms::App().Item(0).Name(), "frmB");
-    EXPECT_EQ(forms::App().Item(1).Name(), "frmC");
-    try {
-        forms::App().Item(2);
-        FAIL() << "no error past the end";
-    } catch (const basic::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 9);
-    }
-}
-
-TEST_F(LoadedForms, ShowLoadsFirstAndTheLoadRunsInsideShow) {
-    auto& a = forms::Screen<frmA>();
-    EXPECT_FALSE(a.IsLoaded());
-    a.Show();
-    EXPECT_EQ(gLog.lines, (std::vector<std::string>{"load frmA"}));
-    EXPECT_TRUE(a.IsLoaded());
-    EXPECT_TRUE(a.Visible());
-
-    a.Hide();
-    a.Show(); // hiding keeps it loaded: no second load
-    EXPECT_EQ(gLog.lines.size(), 1u);
-}
-
-TEST_F(LoadedForms, UnloadingAFormThatIsNotLoadedDoesNothing) {
-    auto& a = forms::Screen<frmA>();
-    a.Unload();
-    EXPECT_TRUE(gLog.lines.empty());
-    EXPECT_EQ(forms::App().Count(), 0);
-}
 
 TEST_F(LoadedForms, AnErrorInFormLoadReachesTheCallerOfShowAndLeavesTheFormLoadedHidden) {
     auto& a = forms::Screen<frmA>();
@@ -124,32 +79,6 @@ TEST_F(LoadedForms, UnloadInAHandlerLetsTheHandlerFinishAndTheNextAccessIsFresh)
     EXPECT_FALSE(again.IsLoaded());
     again.Show();
     EXPECT_EQ(again.opened, 1);
-}
-
-TEST_F(LoadedForms, ScreensAreReachedByTheirNameWithoutRegardToCase) {
-    forms::RegisterScreen<frmB>("frmB");
-    forms::Screen("FRMB").Show();
-    EXPECT_TRUE(forms::Screen<frmB>().Visible());
-    EXPECT_EQ(&forms::Screen("frmB"), &forms::Screen<frmB>());
-    try {
-        forms::Screen("frmNobody");
-        FAIL() << "an unknown screen name was accepted";
-    } catch (const basic::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 424);
-    }
-}
-
-TEST_F(LoadedForms, ControlsAreFoundByNameAndIndex) {
-    struct frmArrays : forms::Form {
-        frmArrays() : Form("frmArrays") {}
-        forms::TextBox txtName{*this, "txtName"};
-        forms::ControlArray<forms::Label> Label5{*this, "Label5", {0, 1}};
-    } form;
-    EXPECT_EQ(form.ControlByName("TXTNAME"), &form.txtName);
-    EXPECT_EQ(form.ControlByName("Label5", 1), &form.Label5(1));
-    EXPECT_EQ(form.ControlByName("Label5"), nullptr);
-    EXPECT_EQ(form.Label5(0).Index(), 0);
-    EXPECT_THROW(form.Label5(7), basic::RuntimeError);
 }
 
 } // namespace

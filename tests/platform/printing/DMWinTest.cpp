@@ -112,15 +112,4 @@ TEST_F(DMWinTest, WithoutKeepingDocumentsThePrintoutReachesTheFrontEndAndNothing
     EXPECT_TRUE(form.DMWin1.Engine().Trace().empty());
 }
 
-TEST_F(DMWinTest, EachRequestRecordsOnlyItsOwnStores) {
-    form.DMWin1.RaisePrintRequest();
-    form.DMWin1.RaisePrintRequest();
-
-    auto log = printing::PrintLog::Documents();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[1].trace.front(), R"(DocumentTitle="Print Employers' Listing")");
-    EXPECT_EQ(log[1].trace.back(), "EndDoc=True");
-    EXPECT_EQ(log[1].trace.size(), 6u);
-}
-
 } // namespace

@@ -164,13 +164,6 @@ ProgramFolder::~ProgramFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-QWidget* VisibleWindowTitled(const QString& title) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->windowTitle() == title) return w;
-    }
-    return nullptr;
-}
-
 void RunningProgram::SetUp() {
     EnsureApplication();
     if (OffersPrints()) {

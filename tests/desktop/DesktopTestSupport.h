@@ -91,8 +91,6 @@ private:
     std::filesystem::path path_;
 };
 
-// The visible top-level window whose title is `title` (null: none).
-QWidget* VisibleWindowTitled(const QString& title);
 // The entry of the window's menu bar (null: none).
 QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry);
 

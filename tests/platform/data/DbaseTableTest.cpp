@@ -71,12 +71,6 @@ TEST_F(DbaseFolder, NothingIsWritten) {
     EXPECT_ENGINE_ERROR(dos->Execute("DELETE * FROM Mmrpayer"), data::errReadOnly);
 }
 
-TEST_F(DbaseFolder, AMissingFolderIsAnInvalidPathAndAMissingTableIsNotFound) {
-    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/none", false, false, "dBASE III;"), data::errInvalidPath);
-    auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
-    EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayee"), data::errTableNotFound);
-}
-
 TEST_F(DbaseFolder, MalformedTablesAreAnUnrecognizedFormat) {
     WritePayers();
     std::ofstream(TablePath(), std::ios::trunc).close();

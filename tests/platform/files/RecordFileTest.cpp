@@ -20,12 +20,6 @@ std::string AllByteValues() {
 
 } // namespace
 
-TEST_F(RecordFiles, OpeningCreatesAMissingFileEmpty) {
-    RecordFile file("PdPreparer.DAT", 195);
-    EXPECT_TRUE(fs::exists(Program() / "PdPreparer.DAT"));
-    EXPECT_EQ(file.Length(), 0);
-}
-
 TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
     {
         RecordFile file("PdPreparer.DAT", 195);
@@ -41,13 +35,6 @@ TEST_F(RecordFiles, ARecordPastTheEndReadsAsBlanksWithoutGrowingTheFile) {
     RecordFile file("PdPreparer.DAT", 195);
     EXPECT_EQ(file.Get(1), std::string(195, ' '));
     EXPECT_EQ(file.Length(), 0);
-}
-
-TEST_F(RecordFiles, WritesAreSeenAtOnceByAnotherReader) {
-    RecordFile writer("PdPreparer.DAT", 195);
-    writer.Put(1, basic::Windows1252Field("FIRM", 195));
-    RecordFile reader("PdPreparer.DAT", 195);
-    EXPECT_EQ(reader.Get(1).substr(0, 4), "FIRM");
 }
 
 TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {

@@ -61,7 +61,7 @@ TEST_F(DriveFolderLists, CodeAndTheUserBothRaiseChange) {
     EXPECT_EQ(form.lblDirName.Caption(), "a:\\");
 }
 
-TEST_F(DriveFolderLists, AMissingFolderRaisesError76AndKeepsThePath) {
+TEST_F(DriveFolderLists, AMissingFolderOrADriveWithoutAFolderIsRefusedAndTheListsStayPut) {
     frmImport form;
     form.dirDirectory.SetPath("c:\\Program Files");
     try {
@@ -71,10 +71,6 @@ TEST_F(DriveFolderLists, AMissingFolderRaisesError76AndKeepsThePath) {
         EXPECT_EQ(e.Number(), 76);
     }
     EXPECT_EQ(form.dirDirectory.Path(), "c:\\Program Files");
-}
-
-TEST_F(DriveFolderLists, ADriveWithoutAFolderIsRefused) {
-    frmImport form;
     EXPECT_THROW(form.drvDrive.SetDrive("x:"), basic::RuntimeError);
     EXPECT_EQ(form.drvDrive.Drive(), "c:");
 }

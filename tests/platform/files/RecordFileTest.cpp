@@ -1,5 +1,6 @@
 // The preparer file as its screen uses it: record 1 written and read back
-// whole; a file of two records is checked in preparer_two_records.
+// whole. The file made at the first open, a record past its end read as
+// blanks and a file of two records are walked by the preparer scenarios.
 #include "platform/files/RecordFile.h"
 #include "ProgramFolderFixture.h"
 #include "platform/basic/Windows1252.h"
@@ -29,12 +30,6 @@ TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
     RecordFile again("pdpreparer.dat", 195);
     EXPECT_EQ(again.Get(1), AllByteValues());
     EXPECT_EQ(fs::file_size(Program() / "PdPreparer.DAT"), 195u);
-}
-
-TEST_F(RecordFiles, ARecordPastTheEndReadsAsBlanksWithoutGrowingTheFile) {
-    RecordFile file("PdPreparer.DAT", 195);
-    EXPECT_EQ(file.Get(1), std::string(195, ' '));
-    EXPECT_EQ(file.Length(), 0);
 }
 
 TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {

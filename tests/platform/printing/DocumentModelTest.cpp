@@ -2,6 +2,7 @@
 // what happens to a document that never gets EndDoc.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,17 +46,23 @@ protected:
         e.Store(Property::PrintText, true);
     }
 
+    // Schedule A's two pages, with `pageTwoStarted` run as page 2 begins.
+    void TwoPageReturn(const std::function<void()>& pageTwoStarted = [] {}) {
+        e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
+        e.Store(Property::StartDoc, true);
+        ReturnPage("Page 1", "TF1P122C.wmf");
+        Item(0.5, 1.0, 2.0, 0, "ACME");
+        ReturnPage("Page 2", "TF1P222C.wmf"); // its caption comes after page 1's last item
+        pageTwoStarted();
+        Item(5.95, 8.5, 1.8, 2, "1234.50");
+        e.Store(Property::EndDoc, true);
+    }
+
     printing::PrintEngine e{"DMWin2"};
 };
 
 TEST_F(DocumentModelTest, EachPageTakesTheSetUpStoredAroundItsNewPage) {
-    e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
-    e.Store(Property::StartDoc, true);
-    ReturnPage("Page 1", "TF1P122C.wmf");
-    Item(0.5, 1.0, 2.0, 0, "ACME");
-    ReturnPage("Page 2", "TF1P222C.wmf"); // its caption comes after page 1's last item
-    Item(5.95, 8.5, 1.8, 2, "1234.50");
-    e.Store(Property::EndDoc, true);
+    TwoPageReturn();
 
     const auto& d = *e.LastDocument();
     EXPECT_EQ(d.title, "Print Form 941 - Schedule A");
@@ -144,14 +151,8 @@ TEST_F(DocumentModelTest, WithASinkEachPageLeavesTheDocumentAsSoonAsItIsFinished
     printing::SetPageSinkMaker([&](const printing::PrintDocument&) { return sink; });
     printing::SetDocumentFinishedHandler([&](const printing::PrintDocument& d) { finished = d; });
 
-    e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
-    e.Store(Property::StartDoc, true);
-    ReturnPage("Page 1", "TF1P122C.wmf");
-    Item(0.5, 1.0, 2.0, 0, "ACME");
-    ReturnPage("Page 2", "TF1P222C.wmf");
-    const auto afterPageTwoStarted = sink->captions;
-    Item(5.95, 8.5, 1.8, 2, "1234.50");
-    e.Store(Property::EndDoc, true);
+    std::vector<std::string> afterPageTwoStarted;
+    TwoPageReturn([&] { afterPageTwoStarted = sink->captions; });
 
     EXPECT_EQ(afterPageTwoStarted, std::vector<std::string>{"Page 1"});
     EXPECT_EQ(sink->captions, (std::vector<std::string>{"Page 1", "Page 2"}));

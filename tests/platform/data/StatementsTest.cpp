@@ -29,16 +29,6 @@ protected:
             det->Fields("L_2") = Value{wages};
             det->Update();
         }
-        auto det944 = db->OpenRecordset("Det944");
-        det944->AddNew();
-        det944->Fields("EmployerNo") = Value{std::int64_t{2}};
-        det944->Fields("L_13M") = Value{12.5};
-        det944->Update();
-        auto id = data::OpenDatabase(IdPath());
-        auto counter = id->OpenRecordset("Employers_ID");
-        counter->Edit();
-        counter->Fields("NextCounter") = Value{std::int64_t{3}};
-        counter->Update();
     }
 
     std::string BackupFile() const { return backupFolder_ + "/944Backup.mdb"; }
@@ -60,10 +50,9 @@ protected:
     std::string backupFolder_;
 };
 
-TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys) {
+TEST_F(StatementsTest, ABackupsTablesKeepTheirColumnsInOrderButNoKeys) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
-
     auto source = OpenMain()->OpenRecordset("DET941");
     auto copy = backup->OpenRecordset("Det941");
     ASSERT_EQ(source->FieldCount(), copy->FieldCount());

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/basic/RuntimeError.h"
+#include "platform/basic/ErrorNumberOf.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/UserInput.h"
 #include "platform/printing/DMWin.h"
@@ -67,12 +67,7 @@ protected:
 // none from a handler that let an error out.
 TEST_F(DMWinTest, AHandlerThatLetsAnErrorOutLeavesItsDocumentAborted) {
     form.failHalfWay = true;
-    try {
-        form.DMWin1.RaisePrintRequest();
-        FAIL() << "the handler's error should reach the caller";
-    } catch (const basic::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 3021);
-    }
+    EXPECT_EQ(ErrorNumberOf([&] { form.DMWin1.RaisePrintRequest(); }), 3021); // the error reaches the caller
     EXPECT_TRUE(delivered.empty());
     EXPECT_EQ(form.DMWin1.Engine().OpenDocument(), nullptr);
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/basic/RuntimeError.h"
+#include "platform/basic/ErrorNumberOf.h"
 #include "platform/printing/PrintEngine.h"
 #include "platform/printing/PrintLog.h"
 
@@ -39,21 +39,13 @@ TEST_F(PrintTraceTest, ValuesAreRecordedInThePropertysOwnType) {
 }
 
 TEST_F(PrintTraceTest, ARefusedStoreRaisesAndIsNotRecorded) {
-    auto errorOf = [&](auto store) {
-        try {
-            store();
-        } catch (const basic::RuntimeError& e) {
-            return e.Number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(errorOf([&] { engine.Store(Property::FontSize, 32768); }), 6);
-    EXPECT_EQ(errorOf([&] { engine.Store(Property::FontSize, -32768.6); }), 6);
-    EXPECT_EQ(errorOf([&] { engine.Store(Property::TextLeft, "left"); }), 13);
-    EXPECT_EQ(errorOf([&] { engine.Store(Property::ItemText, data::Value{}); }), 13);
-    EXPECT_EQ(errorOf([&] { engine.Store(Property::PageCaption, data::Value{}); }), 94);
-    EXPECT_EQ(errorOf([&] { engine.Store(99, 1); }), 438);
-    EXPECT_EQ(errorOf([&] { engine.Store("NoSuchProperty", 1); }), 438);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::FontSize, 32768); }), 6);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::FontSize, -32768.6); }), 6);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::TextLeft, "left"); }), 13);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::ItemText, data::Value{}); }), 13);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::PageCaption, data::Value{}); }), 94);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(99, 1); }), 438);
+    EXPECT_EQ(ErrorNumberOf([&] { engine.Store("NoSuchProperty", 1); }), 438);
     EXPECT_TRUE(engine.Trace().empty());
 
     engine.Store(Property::FontSize, -32768);

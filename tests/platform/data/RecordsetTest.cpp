@@ -18,11 +18,8 @@ TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves) {
     EXPECT_TRUE(rs->Bof());
     EXPECT_EQ(0, rs->RecordCount());
     EXPECT_ENGINE_ERROR(rs->MoveFirst(), 3021);
-    EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
-    EXPECT_ENGINE_ERROR(rs->MoveNext(), 3021);
     EXPECT_ENGINE_ERROR(rs->Fields("EmployerName1").Value(), 3021);
     EXPECT_ENGINE_ERROR(rs->Edit(), 3021);
-    EXPECT_ENGINE_ERROR(rs->Delete(), 3021);
 }
 
 TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof) {

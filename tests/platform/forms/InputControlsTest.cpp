@@ -12,7 +12,6 @@ public:
     forms::CurrencyField fpLine2{*this, "fpLine2"};
     forms::CurrencyField fpLine9C{*this, "fpLine9C"};
     forms::CheckBox Check1{*this, "Check1"};
-    forms::Label lblDirName{*this, "lblDirName"};
 };
 
 class InputControls : public FormsTest {
@@ -70,8 +69,6 @@ TEST_F(InputControls, BoundFieldsShowStoredValuesAndGiveBackNullForEmpty) {
     EXPECT_EQ(std::get<std::string>(form.mskPyr_Taxid.BoundValue()), "123456789");
     form.Check1.ShowBoundValue(std::int64_t{-1});
     EXPECT_EQ(form.Check1.Value(), 1);
-    form.lblDirName.ShowBoundValue(data::Null{});
-    EXPECT_TRUE(data::IsNull(form.lblDirName.BoundValue()));
 }
 
 } // namespace

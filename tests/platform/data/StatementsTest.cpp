@@ -1,6 +1,7 @@
 // The engine's SQL as the system's backup and restore statements use it, on
 // a real path with an apostrophe and blanks; the utilities' own runs of them
-// are checked by the backup and import scenarios.
+// (the tables copied, rows a restore refuses left out) are checked by the
+// backup and import scenarios.
 
 #include "DataTestSupport.h"
 
@@ -28,16 +29,6 @@ protected:
             det->Fields("L_2") = Value{wages};
             det->Update();
         }
-        auto det944 = db->OpenRecordset("Det944");
-        det944->AddNew();
-        det944->Fields("EmployerNo") = Value{std::int64_t{2}};
-        det944->Fields("L_13M") = Value{12.5};
-        det944->Update();
-        auto id = data::OpenDatabase(IdPath());
-        auto counter = id->OpenRecordset("Employers_ID");
-        counter->Edit();
-        counter->Fields("NextCounter") = Value{std::int64_t{3}};
-        counter->Update();
     }
 
     std::string BackupFile() const { return backupFolder_ + "/944Backup.mdb"; }
@@ -59,14 +50,9 @@ protected:
     std::string backupFolder_;
 };
 
-TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys) {
+TEST_F(StatementsTest, ABackupsTablesKeepTheirColumnsInOrderButNoKeys) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
-    EXPECT_EQ((std::vector<std::string>{"Employers", "Det944", "Det941", "Employers_ID"}), backup->TableNames());
-    EXPECT_EQ(2, backup->OpenRecordset("Employers")->RecordCount());
-    EXPECT_EQ(3, backup->OpenRecordset("Det941")->RecordCount());
-    EXPECT_EQ(1, backup->OpenRecordset("Det944")->RecordCount());
-
     auto source = OpenMain()->OpenRecordset("DET941");
     auto copy = backup->OpenRecordset("Det941");
     ASSERT_EQ(source->FieldCount(), copy->FieldCount());
@@ -74,8 +60,6 @@ TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys
         EXPECT_EQ(source->Fields(i).Name(), copy->Fields(i).Name());
         EXPECT_EQ(source->Fields(i).Type(), copy->Fields(i).Type());
     }
-    copy->MoveLast();
-    EXPECT_EQ(Value{30.0}, copy->Fields("L_2").Value());
     // No keys came along: a duplicate row is accepted in the copy.
     backup->Execute("INSERT INTO Det941 SELECT * FROM Det941", data::dbFailOnError);
     EXPECT_EQ(6, backup->OpenRecordset("Det941")->RecordCount());
@@ -89,23 +73,6 @@ TEST_F(StatementsTest, ABackupOverAnExistingTableFailsAndChangesNothing) {
         3010);
     EXPECT_EQ(2, backup->OpenRecordset("Employers")->RecordCount());
     EXPECT_ENGINE_ERROR(data::CreateDatabase(BackupFile(), data::dbLangGeneral), 3204);
-}
-
-TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt) {
-    Backup();
-    auto backup = data::OpenDatabase(BackupFile());
-    {
-        auto db = OpenMain();
-        db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2");
-    }
-    // Employer 1 is still there: its row is refused, employer 2 comes back.
-    std::string restore =
-        "INSERT INTO Employers IN '" + MainPath() + "' SELECT * From Employers IN '" + BackupFile() + "'";
-    EXPECT_ENGINE_ERROR(backup->Execute(restore, data::dbFailOnError), 3022);
-    EXPECT_EQ(1, Count(MainPath(), "Employers")); // the failed statement changed nothing
-    backup->Execute(restore);
-    EXPECT_EQ(1, backup->RecordsAffected());
-    EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
 TEST_F(StatementsTest, WithFailOnErrorACopiedValueIsStoredAsItsColumnTakesIt) {
@@ -131,17 +98,6 @@ TEST_F(StatementsTest, WithFailOnErrorACopiedValueIsStoredAsItsColumnTakesIt) {
     EXPECT_EQ(0, Count(MainPath(), "Det941"));
 }
 
-TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail) {
-    auto db = OpenMain();
-    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/nothing.mdb'"), 3024);
-    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/no folder/x.mdb'"), 3044);
-    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM NoSuchTable"), 3078);
-    EXPECT_ENGINE_ERROR(db->Execute("SELECT * FROM Employers"), 3065);
-    EXPECT_ENGINE_ERROR(db->Execute("DROP TABLE Employers"), 3075);
-    EXPECT_FALSE(std::filesystem::exists(Folder() + "/nothing.mdb"));
-    EXPECT_EQ(2, Count(MainPath(), "Employers"));
-}
-
 TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt) {
     auto db = OpenMain();
     db->Execute("DELETE * FROM Employers WHERE EmployerName1 = 'x'' OR ''1''=''1'");
@@ -160,6 +116,8 @@ TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError) {
         EXPECT_ENGINE_ERROR(db->Execute(sql), 3075);
     auto rs = db->OpenRecordset("Employers");
     EXPECT_ENGINE_ERROR(rs->FindFirst("EmployerNo = 99) OR (1 = 1"), 3075);
+    EXPECT_ENGINE_ERROR(db->Execute("DROP TABLE Employers"), 3075);
+    EXPECT_ENGINE_ERROR(db->Execute("SELECT * FROM Employers"), 3065);
     rs->FindFirst("Mid(EmployerName1, 2, 9223372036854775807) = 'CME CORP'");
     EXPECT_FALSE(rs->NoMatch());
     EXPECT_EQ(2, Count(MainPath(), "Employers"));

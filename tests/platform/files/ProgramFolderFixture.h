@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/basic/RuntimeError.h"
+#include "platform/basic/ErrorNumberOf.h"
 #include "platform/files/ProgramFolder.h"
 
 // A fresh program folder under the system's temporary folder, made the
@@ -44,14 +44,3 @@ private:
     std::filesystem::path root_;
     std::filesystem::path previousCurrent_;
 };
-
-// The number of the run-time error a call raises, 0 when it raises none.
-template <typename Call>
-int ErrorNumberOf(Call call) {
-    try {
-        call();
-    } catch (const basic::RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}

@@ -5,21 +5,13 @@ namespace {
 class frmFields : public forms::Form {
 public:
     frmFields() : Form("frmFields") {
-        mskQtr_yr.SetMask("9/99");
         mskPyr_Taxid.SetMask("##-#######");
-        mskContactPhone.SetMask("(###) ###-####");
         fpLine9C.SetAllowNegative(true);
-        fpLongInt1.SetTabIndex(9);
     }
-    forms::MaskedField mskQtr_yr{*this, "mskQtr_yr"};
     forms::MaskedField mskPyr_Taxid{*this, "mskPyr_Taxid"};
-    forms::MaskedField mskContactPhone{*this, "mskContactPhone"};
     forms::CurrencyField fpLine2{*this, "fpLine2"};
     forms::CurrencyField fpLine9C{*this, "fpLine9C"};
-    forms::LongIntegerField fpLongInt1{*this, "fpLongInt1"};
     forms::CheckBox Check1{*this, "Check1"};
-    forms::Label lblDirName{*this, "lblDirName"};
-    forms::TextBox txtEmployerNo{*this, "txtEmployerNo"};
 };
 
 class InputControls : public FormsTest {
@@ -30,23 +22,6 @@ protected:
         form.Show();
     }
 };
-
-TEST_F(InputControls, AMaskRefusesWhatDoesNotFitAndStepsOverItsOwnLiterals) {
-    forms::user::TypeText(form.mskPyr_Taxid, "1x2-34567890123");
-    EXPECT_EQ(form.mskPyr_Taxid.Text(), "123456789"); // x refused, "-" stepped over, the rest past the end
-    forms::user::TypeText(form.mskContactPhone, "(555) 123-4567");
-    EXPECT_EQ(form.mskContactPhone.Text(), "5551234567");
-    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(555) 123-4567");
-}
-
-TEST_F(InputControls, CodeMayWriteAMaskedFieldWithOrWithoutItsLiterals) {
-    form.mskPyr_Taxid.SetText("12-3456789");
-    EXPECT_EQ(form.mskPyr_Taxid.Text(), "123456789");
-    form.mskContactPhone.SetText("(555) ___-____");
-    EXPECT_EQ(form.mskContactPhone.Text(), "555");
-    form.mskQtr_yr.SetText("122");
-    EXPECT_EQ(form.mskQtr_yr.Text(), "122");
-}
 
 TEST_F(InputControls, ACurrencyFieldTakesDigitsOnePointAndALeadingMinusWhereAllowed) {
     forms::user::TypeText(form.fpLine9C, "-0.03");
@@ -92,28 +67,8 @@ TEST_F(InputControls, BoundFieldsShowStoredValuesAndGiveBackNullForEmpty) {
 
     form.mskPyr_Taxid.ShowBoundValue(std::string("123456789"));
     EXPECT_EQ(std::get<std::string>(form.mskPyr_Taxid.BoundValue()), "123456789");
-    form.txtEmployerNo.ShowBoundValue(std::int64_t{17});
-    EXPECT_EQ(form.txtEmployerNo.Text(), "17");
     form.Check1.ShowBoundValue(std::int64_t{-1});
     EXPECT_EQ(form.Check1.Value(), 1);
-    form.lblDirName.ShowBoundValue(data::Null{});
-    EXPECT_TRUE(data::IsNull(form.lblDirName.BoundValue()));
-}
-
-TEST_F(InputControls, ALockedFieldTakesNoTypingButCodeStillWritesIt) {
-    form.txtEmployerNo.SetLocked(true);
-    forms::user::TypeText(form.txtEmployerNo, "9");
-    EXPECT_EQ(form.txtEmployerNo.Text(), "");
-    form.txtEmployerNo.SetText("9");
-    EXPECT_EQ(form.txtEmployerNo.Text(), "9");
-}
-
-TEST_F(InputControls, ALongIntegerFieldTakesDigitsOnly) {
-    forms::user::TypeText(form.fpLongInt1, "1a-2.5");
-    EXPECT_EQ(form.fpLongInt1.Text(), "125");
-    EXPECT_EQ(form.fpLongInt1.Value(), 125);
-    form.fpLongInt1.SetText("");
-    EXPECT_EQ(form.fpLongInt1.Value(), 0);
 }
 
 } // namespace

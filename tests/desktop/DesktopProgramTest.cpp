@@ -191,7 +191,7 @@ TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTot
         ClickWidget(f941->WidgetNamed("cmdSaveRecord"));
         ProcessEvents();
     }
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+    auto stored = data::OpenDatabase((folder_ / "TV941.MDB").string())
                       ->OpenRecordset("SELECT L_6A, L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
     ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
     EXPECT_EQ(data::ToText(stored->Fields("L_6A").Value()), "9000");

@@ -236,12 +236,19 @@ TEST_F(DesktopWindow, OnlyThePageInFrontShowsItsControls) {
     EXPECT_TRUE(Widget("Command2")->isVisible());
 }
 
-TEST_F(DesktopWindow, ControlsStandAtTheirTwipsFifteenToAPixelAndScaleWithTheWindowByTheResizingPlaceholder) {
+TEST_F(DesktopWindow, WindowsAndControlsStandAtTheirTwipsFifteenToAPixelAndScaleByTheResizingPlaceholder) {
     window_ = OpenEmployerScreen();
     ASSERT_NE(window_, nullptr);
     QWidget* quarter = Widget("cmdQtr1");
     EXPECT_EQ(quarter->parentWidget(), Widget<QGroupBox>("Frame1"));
     EXPECT_EQ(quarter->geometry(), QRect(16, 24, 80, 33));
+
+    forms::Form& employers = forms::Screen("frmEmployersDE");
+    const QRect before = window_->geometry();
+    employers.Move(-3000, 600, employers.Width(), employers.Height());
+    EXPECT_EQ(window_->geometry().size(), before.size());
+    EXPECT_GE(window_->geometry().left(), 0) << "a window placed left of the display is brought onto it";
+    EXPECT_EQ(window_->geometry().top(), 40 + 26);
 
     QWidget* canvas = window_->centralWidget();
     const QSize design = window_->DesignClientSize();
@@ -292,18 +299,6 @@ TEST_F(DesktopWindow, HidingTheFormHidesItsWindowAndEndsTheProgramUnlessShownAga
     startup.Hide();
     ProcessEvents();
     EXPECT_TRUE(frontEnd_->Ended()) << "the last shown window was hidden";
-}
-
-TEST_F(DesktopWindow, TheWindowIsPlacedFromTheFormsTwipsAndKeptOnTheScreen) {
-    window_ = OpenEmployerScreen();
-    ASSERT_NE(window_, nullptr);
-    forms::Form& employers = forms::Screen("frmEmployersDE");
-    const QRect before = window_->geometry();
-    employers.Move(-3000, 600, employers.Width(), employers.Height());
-    const QRect after = window_->geometry();
-    EXPECT_EQ(after.size(), before.size());
-    EXPECT_GE(after.left(), 0) << "a window placed left of the display is brought onto it";
-    EXPECT_EQ(after.top(), 40 + 26);
 }
 
 TEST_F(DesktopWindow, ADesignLargerThanTheScreenIsShownWholeScaledDown) {

@@ -103,7 +103,6 @@ void BoxAnswerer::Record(QWidget* modal) {
     seen.title = modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
-        seen.icon = box->icon();
         if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text();
     }
     seen_.push_back(seen);

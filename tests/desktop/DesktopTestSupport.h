@@ -46,7 +46,6 @@ void ClickWidgetAt(QWidget* widget, const QPointF& local);
 struct SeenBox {
     QString title;
     QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString defaultButton;
 };
 

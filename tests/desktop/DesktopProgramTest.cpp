@@ -81,14 +81,22 @@ TEST_F(DesktopProgram, StartsOnTheStartupWindowAndTheMainMenusCloseBoxLeavesAsEx
     }
 }
 
-TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
+TEST_F(DesktopProgram, AltAloneOrF10OpensTheStartupFileMenuForTheKeyboard) {
     auto* startup = qobject_cast<QMainWindow*>(WindowOf("frmStartup"));
     ASSERT_NE(startup, nullptr);
+    auto openMenu = [startup] {
+        QAction* file = startup->menuBar()->activeAction();
+        return file != nullptr && file->menu() != nullptr && file->menu()->isVisible() ? file->menu() : nullptr;
+    };
     PressKey(startup, Qt::Key_Alt, QString(), Qt::AltModifier);
-    QAction* file = startup->menuBar()->activeAction();
-    ASSERT_TRUE(file != nullptr && file->menu() != nullptr && file->menu()->isVisible()) << "no menu opened";
-    PressKey(file->menu(), Qt::Key_Down);
-    PressKey(file->menu(), Qt::Key_Return, "\r");
+    ASSERT_NE(openMenu(), nullptr) << "Alt opened no menu";
+    openMenu()->close();
+    ProcessEvents();
+    PressKey(startup, Qt::Key_F10);
+    QMenu* file = openMenu();
+    ASSERT_NE(file, nullptr) << "F10 opened no menu";
+    PressKey(file, Qt::Key_Down);
+    PressKey(file, Qt::Key_Return, "\r");
     ProcessEvents();
     QWidget* mainMenu = WindowOf("frm941MainScreen");
     ASSERT_NE(mainMenu, nullptr) << "Work with Forms 941 / 944 was not chosen";
@@ -183,7 +191,7 @@ TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTot
         ClickWidget(f941->WidgetNamed("cmdSaveRecord"));
         ProcessEvents();
     }
-    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+    auto stored = data::OpenDatabase((folder_ / "TV941.MDB").string())
                       ->OpenRecordset("SELECT L_6A, L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
     ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
     EXPECT_EQ(data::ToText(stored->Fields("L_6A").Value()), "9000");

@@ -46,7 +46,6 @@ void ClickWidgetAt(QWidget* widget, const QPointF& local);
 struct SeenBox {
     QString title;
     QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString defaultButton;
 };
 
@@ -80,22 +79,12 @@ inline constexpr const char* kFirstEmployer =
     "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
     "'06510')";
 
-// A fresh folder holding TV941.MDB and db1099_ID.mdb, removed at the end.
-class ProgramFolder {
-public:
-    ProgramFolder();
-    ~ProgramFolder();
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // The entry of the window's menu bar (null: none).
 QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry);
 
-// The whole program started over a fresh program folder, its screens in
-// real windows, reached through the menus and buttons a user clicks.
+// The whole program started over a fresh program folder (TV941.MDB and
+// db1099_ID.mdb, removed at the end), its screens in real windows, reached
+// through the menus and buttons a user clicks.
 class RunningProgram : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -115,7 +104,7 @@ protected:
     // quarter has no row yet answered: the Form 941 screen's window.
     desktop::FormWindow* OpenFirstQuarter();
 
-    ProgramFolder folder_;
+    std::filesystem::path folder_;
     std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;
 };
 

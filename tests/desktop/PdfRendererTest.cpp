@@ -81,12 +81,14 @@ protected:
         engine_.Store(Property::EndDoc, true);
         return *engine_.LastDocument();
     }
-    fs::path Render(const printing::PrintDocument& document) {
-        fs::path pdf = folder_ / "out.pdf";
+    // Renders the document to Pdf(); the page images it left undrawn.
+    std::vector<std::string> Render(const printing::PrintDocument& document) {
+        std::vector<std::string> notDrawn;
         std::string error;
-        EXPECT_TRUE(desktop::RenderPdf(document, pdf.string(), &error)) << error;
-        return pdf;
+        EXPECT_TRUE(desktop::RenderPdf(document, Pdf().string(), &error, &notDrawn)) << error;
+        return notDrawn;
     }
+    fs::path Pdf() const { return folder_ / "out.pdf"; }
 
     printing::PrintEngine engine_{"DMWin2"};
     fs::path previous_, folder_;
@@ -100,7 +102,8 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdgeEachOnIt
     StartPage("Page 2");
     Item(0.5, 0.6, 3.5, 0, "two");
     StartPage("Page 3");
-    auto pages = ReadPdfPages(Render(Finish()));
+    Render(Finish());
+    auto pages = ReadPdfPages(Pdf());
 
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0].words.size(), 2u);
@@ -125,17 +128,15 @@ TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPrete
     StartPage("Page 1");
     Item(5.95, 8.5, 1.8, 2, "1234.50");
     engine_.AbortOpenDocument();
-    fs::path pdf = folder_ / "out.pdf";
     std::string error;
-    EXPECT_FALSE(desktop::RenderPdf(*engine_.LastDocument(), pdf.string(), &error));
+    EXPECT_FALSE(desktop::RenderPdf(*engine_.LastDocument(), Pdf().string(), &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_FALSE(fs::exists(Pdf()));
 
     StartDocument();
     StartPage("Page 1");
-    const auto& document = Finish();
     error.clear();
-    EXPECT_FALSE(desktop::RenderPdf(document, (folder_ / "no-such-folder" / "out.pdf").string(), &error));
+    EXPECT_FALSE(desktop::RenderPdf(Finish(), (folder_ / "no-such-folder" / "out.pdf").string(), &error));
     EXPECT_FALSE(error.empty());
 }
 
@@ -175,13 +176,9 @@ TEST_F(PdfRendererTest, AMetafilePageImageIsDrawnAsVectorsUnderTheTextAtThePageS
         StartDocument();
         StartPage("Page 1", "TF1P122C.wmf");
         Item(1.1, 2.05, 3.5, 0, "MMMMMMMMMM");
-        std::vector<std::string> notDrawn;
-        fs::path pdf = folder_ / "out.pdf";
-        ASSERT_TRUE(desktop::RenderPdf(Finish(), pdf.string(), nullptr, &notDrawn));
-
-        EXPECT_TRUE(notDrawn.empty());
-        EXPECT_EQ(PdfImageCount(pdf), 0) << "vectors, not a picture";
-        ExpectTestFormUnderTheText(PdfPageRaster(pdf, 1, kRasterDotsPerInch));
+        EXPECT_TRUE(Render(Finish()).empty());
+        EXPECT_EQ(PdfImageCount(Pdf()), 0) << "vectors, not a picture";
+        ExpectTestFormUnderTheText(PdfPageRaster(Pdf(), 1, kRasterDotsPerInch));
     }
 }
 
@@ -193,12 +190,8 @@ TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafile
     WriteEdgeMarkedPng(folder_ / "TF1V22.png");
     StartDocument();
     for (const char* image : {"TF1P222C.wmf", "TF1P322C.wmf", "TF1V22.wmf"}) StartPage(image, image);
-    std::vector<std::string> notDrawn;
-    fs::path pdf = folder_ / "out.pdf";
-    ASSERT_TRUE(desktop::RenderPdf(Finish(), pdf.string(), nullptr, &notDrawn));
-
-    EXPECT_TRUE(notDrawn.empty());
-    EXPECT_EQ(PdfImageCount(pdf), 1) << "only the PNG is a picture";
+    EXPECT_TRUE(Render(Finish()).empty());
+    EXPECT_EQ(PdfImageCount(Pdf()), 1) << "only the PNG is a picture";
 }
 
 TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndTheImageIsReportedOnce) {
@@ -210,14 +203,9 @@ TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndThe
     StartPage("Page 2", "TF1P322C.wmf");
     Item(1.0, 2.0, 3.5, 0, "ACME2");
     StartPage("Page 3", "TF1P322C.wmf");
-    const auto& document = Finish();
-    std::vector<std::string> notDrawn;
-    fs::path pdf = folder_ / "out.pdf";
-    ASSERT_TRUE(desktop::RenderPdf(document, pdf.string(), nullptr, &notDrawn));
-
-    EXPECT_EQ(notDrawn, (std::vector<std::string>{"TF1P222C.wmf", "TF1P322C.wmf"}));
-    EXPECT_EQ(PdfImageCount(pdf), 0);
-    auto pages = ReadPdfPages(pdf);
+    EXPECT_EQ(Render(Finish()), (std::vector<std::string>{"TF1P222C.wmf", "TF1P322C.wmf"}));
+    EXPECT_EQ(PdfImageCount(Pdf()), 0);
+    auto pages = ReadPdfPages(Pdf());
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
     EXPECT_NE(FindWord(pages[1], "ACME2"), nullptr);
@@ -237,9 +225,7 @@ TEST_F(PdfRendererTest, AMetafileWhoseLargestRecordCannotFitInItIsNotDrawn) {
         StartDocument();
         StartPage("Page 1", "TF1P122C.wmf");
         Item(1.0, 2.0, 3.5, 0, "ACME");
-        std::vector<std::string> notDrawn;
-        ASSERT_TRUE(desktop::RenderPdf(Finish(), (folder_ / "out.pdf").string(), nullptr, &notDrawn));
-        EXPECT_EQ(notDrawn, (std::vector<std::string>{"TF1P122C.wmf"}));
+        EXPECT_EQ(Render(Finish()), (std::vector<std::string>{"TF1P122C.wmf"}));
     }
 }
 

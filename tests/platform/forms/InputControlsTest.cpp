@@ -48,6 +48,17 @@ TEST_F(InputControls, CodeMayWriteAMaskedFieldWithOrWithoutItsLiterals) {
     EXPECT_EQ(form.mskQtr_yr.Text(), "122");
 }
 
+TEST_F(InputControls, APasteLeavesOutWhatFitsNoPlaceAndADeleteClosesUpThePlacesAfterIt) {
+    forms::user::FocusByMouse(form.mskContactPhone);
+    forms::App().GetClipboard().SetText("(212) 555-12x34");
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyV, forms::vbCtrlMask);
+    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(212) 555-1234");
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyHome, 0);
+    for (int i = 0; i < 3; ++i) forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyRight, 0);
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyDelete, 0);
+    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(212) 551-234_");
+}
+
 TEST_F(InputControls, ACurrencyFieldTakesDigitsOnePointAndALeadingMinusWhereAllowed) {
     forms::user::TypeText(form.fpLine9C, "-0.03");
     EXPECT_EQ(form.fpLine9C.Text(), "-0.03");

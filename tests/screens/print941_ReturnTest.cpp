@@ -29,6 +29,8 @@ TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts) {
     EXPECT_EQ(items[2].Text(), Quoted("ACME TOOL WORKS"));
     EXPECT_EQ(items[3].Text(), Quoted("ACME"));
     EXPECT_EQ(items[4].Text(), Quoted("100 ELM ST"));
+    EXPECT_EQ(items[5].Text(), Quoted("HARTFORD"));
+    EXPECT_EQ(items[6].Text(), Quoted("CT"));
     EXPECT_EQ(items[7].Text(), Quoted("06101"));
     EXPECT_EQ(items[12].Text(), Quoted("X"));
     EXPECT_EQ(items[11].Text(), Quoted(" "));

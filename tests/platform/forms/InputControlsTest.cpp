@@ -6,9 +6,11 @@ class frmFields : public forms::Form {
 public:
     frmFields() : Form("frmFields") {
         mskPyr_Taxid.SetMask("##-#######");
+        mskContactPhone.SetMask("(###) ###-####");
         fpLine9C.SetAllowNegative(true);
     }
     forms::MaskedField mskPyr_Taxid{*this, "mskPyr_Taxid"};
+    forms::MaskedField mskContactPhone{*this, "mskContactPhone"};
     forms::CurrencyField fpLine2{*this, "fpLine2"};
     forms::CurrencyField fpLine9C{*this, "fpLine9C"};
     forms::CheckBox Check1{*this, "Check1"};
@@ -22,6 +24,17 @@ protected:
         form.Show();
     }
 };
+
+TEST_F(InputControls, APasteLeavesOutWhatFitsNoPlaceAndADeleteClosesUpThePlacesAfterIt) {
+    forms::user::FocusByMouse(form.mskContactPhone);
+    forms::App().GetClipboard().SetText("(212) 555-12x34");
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyV, forms::vbCtrlMask);
+    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(212) 555-1234");
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyHome, 0);
+    for (int i = 0; i < 3; ++i) forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyRight, 0);
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyDelete, 0);
+    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(212) 551-234_");
+}
 
 TEST_F(InputControls, ACurrencyFieldTakesDigitsOnePointAndALeadingMinusWhereAllowed) {
     forms::user::TypeText(form.fpLine9C, "-0.03");

@@ -148,16 +148,19 @@ void FormWindow::ApplyGeometry() {
     const QSize client(static_cast<int>(designClient_.width() * fitScale_),
                        static_cast<int>(designClient_.height() * fitScale_) + menuBarHeight);
     const QRect wanted(outer.topLeft(), client.grownBy(frame_));
-    const QRect placed = ClampToScreen(wanted, available);
+    PlaceFrame(ClampToScreen(wanted, available));
+    PlaceViews();
+}
+
+void FormWindow::PlaceFrame(const QRect& frame) {
     // The client goes where the frame allowed for puts it, and the frame the
     // window manager draws is moved to match (move places the frame): asked
     // for the client's place alone, a window manager that keeps the client
     // there pushes the frame past the screen's edge by its own title bar.
-    const QRect clientPlace = placed.marginsRemoved(frame_);
+    const QRect clientPlace = frame.marginsRemoved(frame_);
     const QRect drawnFrame = frameGeometry(), drawnClient = geometry();
     resize(clientPlace.size());
     move(clientPlace.topLeft() - (drawnClient.topLeft() - drawnFrame.topLeft()));
-    PlaceViews();
 }
 
 void FormWindow::PlaceForShowing() {
@@ -166,7 +169,20 @@ void FormWindow::PlaceForShowing() {
         return;
     }
     setGeometry(stood_);
-    if (FrameLeavesScreen()) ApplyGeometry();
+    if (FrameLeavesScreen()) MoveOntoScreen();
+}
+
+void FormWindow::MoveOntoScreen() {
+    // From where the user or the window manager left it, not from where the
+    // form asked to stand: the least move that brings it whole on the screen.
+    frame_ = FrameAround(frameGeometry(), geometry(), kWindowFrame);
+    const QRect frame = geometry().marginsAdded(frame_);
+    const QRect placed = ClampToScreen(frame, AvailableScreen(*this));
+    if (placed.size() != frame.size()) {
+        ApplyGeometry(); // no longer fits as it is: scaled anew
+        return;
+    }
+    PlaceFrame(placed);
 }
 
 bool FormWindow::FrameLeavesScreen() const {
@@ -187,10 +203,15 @@ bool FormWindow::event(QEvent* event) {
     // The window manager tells the frame it drew only once the window is
     // up; a frame larger than allowed for is placed again, so that it too
     // stays on the screen. A window shown again is moved only when its
-    // frame would leave the screen: it stands where the user saw it.
+    // frame would leave the screen, and only onto it: it stands where the
+    // user saw it.
     if ((type == QEvent::Show || type == QEvent::Move) && !detached_ && isVisible() &&
-        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_ && (stood_.isEmpty() || FrameLeavesScreen())) {
-        ApplyGeometry();
+        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_) {
+        if (stood_.isEmpty()) {
+            ApplyGeometry();
+        } else if (FrameLeavesScreen()) {
+            MoveOntoScreen();
+        }
     }
     return handled;
 }

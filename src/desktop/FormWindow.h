@@ -47,8 +47,9 @@ public:
     // Places the window as the form's Left, Top, Width and Height say.
     void ApplyGeometry();
     // Before the window shows: placed as the form says the first time;
-    // shown again, it stands where it stood, unless its frame would leave
-    // the screen's work area.
+    // shown again, it stands where it stood, wherever the user or the window
+    // manager had put it, moved only as far as it must to bring its frame
+    // whole onto the screen's work area.
     void PlaceForShowing();
     // Shows the model's focus on the control's widget.
     void ShowFocus(const forms::Control* control);
@@ -80,6 +81,9 @@ private:
     bool MenuKey(const QKeyEvent& key);
     QSize ControlsExtent() const;
     bool FrameLeavesScreen() const;
+    // Puts the window's outer rectangle, the frame allowed for, at `frame`.
+    void PlaceFrame(const QRect& frame);
+    void MoveOntoScreen();
     static bool CarriesResizer(const forms::Form& form);
 
     forms::Form& form_;

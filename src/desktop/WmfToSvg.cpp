@@ -22,6 +22,8 @@ namespace {
 
 using wmf::Word;
 
+constexpr std::uint16_t kSetMapMode = 0x0103;
+constexpr std::uint16_t kAnisotropic = 8;
 constexpr std::uint16_t kSetWindowOrg = 0x020B;
 constexpr std::uint16_t kSetWindowExt = 0x020C;
 constexpr std::uint16_t kExtFloodFill = 0x0548;
@@ -31,7 +33,7 @@ constexpr std::uint16_t kEndOfFile = 0x0000;
 // coordinates libwmf plays a metafile in (its mapping).
 // clang-format off
 constexpr std::array<std::uint16_t, 9> kMappingRecords{
-    0x0103,        // SetMapMode
+    kSetMapMode,   // SetMapMode
     kSetWindowOrg, // SetWindowOrg
     kSetWindowExt, // SetWindowExt
     0x020D,        // SetViewportOrg
@@ -72,12 +74,10 @@ struct Point {
     std::uint16_t x, y;
 };
 
-// The metafile's page in logical units: the placeable header's box, or else
-// the window its records set (origin and extent; the last set of each).
-std::optional<std::pair<Point, Point>> LogicalFrame(std::string_view metafile,
-                                                    const std::vector<wmf::Record>& records) {
-    if (wmf::IsPlaceable(metafile))
-        return std::pair{Point{Word(metafile, 6), Word(metafile, 8)}, Point{Word(metafile, 10), Word(metafile, 12)}};
+// The window the records set (the last origin and extent set), as its two
+// corners; nothing when they set no extent or its far corner is no point a
+// record can hold.
+std::optional<std::pair<Point, Point>> WindowSet(const std::vector<wmf::Record>& records) {
     std::optional<Point> origin, extent;
     for (const wmf::Record& record : records) {
         if (record.function == kSetWindowOrg || record.function == kSetWindowExt)
@@ -86,7 +86,6 @@ std::optional<std::pair<Point, Point>> LogicalFrame(std::string_view metafile,
     }
     if (!extent) return std::nullopt;
     const Point from = origin.value_or(Point{0, 0});
-    // The far corner must be a point a record can hold.
     const auto beyond = [](std::uint16_t start, std::uint16_t length) -> std::optional<std::uint16_t> {
         const int end = static_cast<std::int16_t>(start) + static_cast<std::int16_t>(length);
         if (end < std::numeric_limits<std::int16_t>::min() || end > std::numeric_limits<std::int16_t>::max())
@@ -96,6 +95,28 @@ std::optional<std::pair<Point, Point>> LogicalFrame(std::string_view metafile,
     const auto right = beyond(from.x, extent->x), bottom = beyond(from.y, extent->y);
     if (!right || !bottom) return std::nullopt;
     return std::pair{from, Point{*right, *bottom}};
+}
+
+bool SetsAnisotropicMapping(const std::vector<wmf::Record>& records) {
+    std::uint16_t mode = 0;
+    for (const wmf::Record& record : records) {
+        if (record.function == kSetMapMode) mode = Word(record.parameters, 0);
+    }
+    return mode == kAnisotropic;
+}
+
+// The metafile's page in logical units: the placeable header's box, or else
+// the window its records set. Under the anisotropic mapping the window is
+// the page whatever the header's box says: its records draw in the window's
+// units, stretched over the whole picture, as players show such a file.
+std::optional<std::pair<Point, Point>> LogicalFrame(std::string_view metafile,
+                                                    const std::vector<wmf::Record>& records) {
+    const bool placeable = wmf::IsPlaceable(metafile);
+    if (!placeable || SetsAnisotropicMapping(records)) {
+        if (auto window = WindowSet(records)) return window;
+    }
+    if (!placeable) return std::nullopt;
+    return std::pair{Point{Word(metafile, 6), Word(metafile, 8)}, Point{Word(metafile, 10), Word(metafile, 12)}};
 }
 
 void AppendRecord(std::string& metafile, std::uint16_t function, std::initializer_list<std::uint16_t> parameters) {

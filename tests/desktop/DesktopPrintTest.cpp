@@ -20,6 +20,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -192,6 +194,18 @@ TEST_F(DesktopPrinting, ThePrintDialogNamesThePageImagesMissingFromTheProgramFol
     EXPECT_FALSE(dialogLine.contains("TF1P123C")) << "the image named in other letters was not found";
 }
 
+// The return screen's Print button clicked and the printout printed to the
+// PDF file: the form's pages, or the voucher alone.
+enum class Printout { Form, Voucher };
+void PrintReturnToFile(desktop::FormWindow& screen, Printout printout, const std::filesystem::path& pdf) {
+    std::vector<BoxAnswerer::Answer> answers{QMessageBox::Yes, QMessageBox::No};
+    if (printout == Printout::Voucher) answers = {QMessageBox::No};
+    answers.insert(answers.end(), {PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
+    BoxAnswerer answerer(answers);
+    ClickWidget(screen.WidgetNamed("DMWin2"));
+    EXPECT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+}
+
 TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOverIt) {
     WriteEdgeMarkedSvg(folder_ / "TF1P123C.svg");
     WriteEdgeMarkedMetafile(folder_ / "TF1P223C.wmf", true);
@@ -201,26 +215,15 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
     ASSERT_NE(f941, nullptr);
     const std::filesystem::path form = folder_ / "form.pdf", voucher = folder_ / "voucher.pdf",
                                 metafiles = folder_ / "metafiles.pdf";
-    const auto printForm = [&](const std::filesystem::path& pdf) {
-        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
-                              PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
-        ClickWidget(f941->WidgetNamed("DMWin2"));
-        EXPECT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
-    };
-    printForm(form);
-    {
-        BoxAnswerer answerer(
-            {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
-        ClickWidget(f941->WidgetNamed("DMWin2"));
-        ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
-    }
+    PrintReturnToFile(*f941, Printout::Form, form);
+    PrintReturnToFile(*f941, Printout::Voucher, voucher);
     // Metafiles that set a mapping of their own, or have no placeable
     // header, named as the pages' images and so drawn before the SVG and PDF
     // of the same base names.
     WriteEdgeMarkedMetafile(folder_ / "TF1P123C.wmf", true, Mapping::Anisotropic);
     WriteEdgeMarkedMetafile(folder_ / "TF1P223C.wmf", false);
     WriteEdgeMarkedMetafile(folder_ / "TF1P323C.wmf", false, Mapping::Isotropic);
-    printForm(metafiles);
+    PrintReturnToFile(*f941, Printout::Form, metafiles);
 
     constexpr int kDotsPerInch = 288;
     constexpr double kPointsOff = 0.5;
@@ -243,6 +246,45 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
         EXPECT_NEAR(bars.right, expected.right, kPointsOff);
         EXPECT_NEAR(bars.top, expected.top, kPointsOff);
         EXPECT_NEAR(bars.bottom, expected.bottom, kPointsOff);
+    }
+}
+
+TEST_F(DesktopPrinting, AMetafileInTheAnisotropicMappingStretchesTheWindowItsRecordsSetOverTheWholePage) {
+    // Each page's image has the page's box in its placeable header; the
+    // windows its records draw in differ.
+    WriteWindowedMetafile(folder_ / "TF1P123C.wmf", {0, 0, 850, 1100});         // a tenth of the box
+    WriteWindowedMetafile(folder_ / "TF1P223C.wmf", {0, 0, 17000, 22000});      // twice the box
+    WriteWindowedMetafile(folder_ / "TF1P323C.wmf", {-500, -700, 8500, 11000}); // an origin of its own
+    WriteWindowedMetafile(folder_ / "TF1V23.wmf", {0, 0, 8500, 11000});         // the box itself
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path form = folder_ / "form.pdf", voucher = folder_ / "voucher.pdf";
+    PrintReturnToFile(*f941, Printout::Form, form);
+    PrintReturnToFile(*f941, Printout::Voucher, voucher);
+
+    constexpr int kDotsPerInch = 288;
+    constexpr double kPointsOff = 0.5, kReach = 0.25 * kPointsPerInch;
+    const struct {
+        const char* window;
+        std::filesystem::path pdf;
+        int page;
+    } printed[] = {{"a tenth of the frame", form, 1},
+                   {"twice the frame", form, 2},
+                   {"an origin of its own", form, 3},
+                   {"the frame", voucher, 1}};
+    for (const auto& image : printed) {
+        SCOPED_TRACE(image.window);
+        const QImage page = PdfPageRaster(image.pdf, image.page, kDotsPerInch);
+        for (const PageMark& mark : kPageMarks) {
+            const QPointF expected(mark.x * kPointsPerInch, mark.y * kPointsPerInch);
+            const std::optional<QPointF> middle = InkMiddleNear(page, kDotsPerInch, expected, kReach);
+            if (!middle) {
+                ADD_FAILURE() << "no mark near " << mark.x << ", " << mark.y << " in";
+                continue;
+            }
+            EXPECT_NEAR(middle->x(), expected.x(), kPointsOff) << "the mark at " << mark.x << ", " << mark.y << " in";
+            EXPECT_NEAR(middle->y(), expected.y(), kPointsOff) << "the mark at " << mark.x << ", " << mark.y << " in";
+        }
     }
 }
 

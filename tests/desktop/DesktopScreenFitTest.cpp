@@ -5,6 +5,7 @@
 // and within what it stands in.
 
 #include "DesktopTestSupport.h"
+#include "WindowManagerMove.h"
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/forms/Forms.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +116,56 @@ TEST_F(SmallScreens, TheEmployerScreenStandsWhereItStoodEachTimeAReturnScreenClo
         ASSERT_TRUE(employers->isVisible());
         EXPECT_EQ(StandsAt(*employers), stood) << "the return screen closed " << time << " times";
     }
+}
+
+// Lets the window manager act until it has told the window's frame, and
+// put its top-left corner at `at` when given (for two seconds at most).
+void LetTheWindowManagerFrame(const QWidget& window, std::optional<QPoint> at = std::nullopt) {
+    LetTheWindowManagerAct();
+    QElapsedTimer waited;
+    waited.start();
+    while ((window.frameGeometry() == window.geometry() || (at && window.frameGeometry().topLeft() != *at)) &&
+           waited.elapsed() < 2000) {
+        ProcessEvents();
+    }
+}
+
+TEST_F(SmallScreens, TheEmployerScreenTheUserMovedStandsWhereItWasMovedWhenAReturnScreenCloses) {
+    Sql(kFirstEmployer);
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '122')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    LetTheWindowManagerFrame(*employers);
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize frame = employers->frameGeometry().size();
+    // The frame's top-left corner in the work area's bottom-right corner,
+    // away from where the program put it.
+    const QPoint corner(workArea.right() + 1 - frame.width(), workArea.bottom() + 1 - frame.height());
+    ASSERT_NE(employers->frameGeometry().topLeft(), corner);
+    const auto moveAndReturn = [&](QPoint to) {
+        if (!MoveByWindowManager(*employers, to)) return false;
+        LetTheWindowManagerFrame(*employers, to);
+        EXPECT_EQ(Shown(employers->frameGeometry()), Shown(QRect(to, frame))) << "the window manager's move";
+        ClickWidget(employers->WidgetNamed("cmdQtr1"));
+        desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+        if (f941 == nullptr) return false;
+        LetTheWindowManagerAct();
+        ClickWidget(f941->WidgetNamed("cmdClose"));
+        LetTheWindowManagerFrame(*employers);
+        return employers->isVisible();
+    };
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "no window manager to move the window";
+
+    ASSERT_TRUE(moveAndReturn(corner));
+    EXPECT_EQ(Shown(employers->frameGeometry()), Shown(QRect(corner, frame)));
+    // Dragged partly past the work area's right edge: back onto it, as low
+    // as it was dragged, as far right as the borders the screens allow for
+    // (4 pixels a side) leave room.
+    ASSERT_TRUE(moveAndReturn(corner + QPoint(40, 0)));
+    const QRect stands = employers->frameGeometry();
+    EXPECT_TRUE(workArea.contains(stands)) << Shown(stands);
+    EXPECT_EQ(stands.top(), corner.y());
+    EXPECT_GE(stands.right(), workArea.right() - 4);
 }
 
 } // namespace

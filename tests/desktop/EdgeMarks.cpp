@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 
@@ -94,6 +95,27 @@ BarMiddles MeasureEdgeBars(const QImage& page, int dotsPerInch) {
 BarMiddles ExpectedEdgeBars() {
     return {kMarkMiddleNear * kLetterWidth, kMarkMiddleFar * kLetterWidth, kMarkMiddleNear * kLetterHeight,
             kMarkMiddleFar * kLetterHeight};
+}
+
+std::optional<QPointF> InkMiddleNear(const QImage& page, int dotsPerInch, QPointF near, double reach) {
+    const double pixelsPerPoint = dotsPerInch / kPointsPerInch;
+    const int left = std::max(0, static_cast<int>((near.x() - reach) * pixelsPerPoint));
+    const int top = std::max(0, static_cast<int>((near.y() - reach) * pixelsPerPoint));
+    const int right = std::min(page.width(), static_cast<int>((near.x() + reach) * pixelsPerPoint));
+    const int bottom = std::min(page.height(), static_cast<int>((near.y() + reach) * pixelsPerPoint));
+    double sumX = 0, sumY = 0;
+    long count = 0;
+    for (int py = top; py < bottom; ++py) {
+        for (int px = left; px < right; ++px) {
+            if (!Dark(page.pixel(px, py))) continue;
+            // Pixel n covers n to n + 1.
+            sumX += px + 0.5;
+            sumY += py + 0.5;
+            ++count;
+        }
+    }
+    if (count == 0) return std::nullopt;
+    return QPointF(sumX / count / pixelsPerPoint, sumY / count / pixelsPerPoint);
 }
 
 } // namespace desktop_test

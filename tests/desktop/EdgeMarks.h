@@ -6,8 +6,11 @@
 
 #include <QImage>
 
+#include <QPointF>
+
 #include <array>
 #include <filesystem>
+#include <optional>
 
 namespace desktop_test {
 
@@ -42,5 +45,26 @@ BarMiddles MeasureEdgeBars(const QImage& page, int dotsPerInch);
 
 // Where the bars of a page image drawn in place lie on the Letter page.
 BarMiddles ExpectedEdgeBars();
+
+// Square marks a page image draws, each 0.1 in wide, by their middles in
+// inches from the page's top-left corner: one near each corner of its frame
+// and two within it. Each lies on a hundredth of an inch, so that a window a
+// tenth of the page's thousandths holds it exactly.
+struct PageMark {
+    double x, y;
+};
+inline constexpr double kPageMarkHalf = 0.05;
+inline constexpr std::array<PageMark, 6> kPageMarks{{
+    {0.25, 0.25},  // top left
+    {8.25, 0.25},  // top right
+    {0.25, 10.75}, // bottom left
+    {8.25, 10.75}, // bottom right
+    {2.0, 3.0},
+    {6.0, 8.0},
+}};
+
+// The middle of the ink within `reach` points of `near` (both in points from
+// the top-left corner) on a rasterised page; nothing: no ink there.
+std::optional<QPointF> InkMiddleNear(const QImage& page, int dotsPerInch, QPointF near, double reach);
 
 } // namespace desktop_test

@@ -3,6 +3,7 @@
 #include "EdgeMarks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <initializer_list>
@@ -34,6 +35,9 @@ enum Function : std::uint16_t {
 };
 
 using Words = std::vector<std::uint16_t>;
+
+// SetMapMode's modes that stretch the window over the viewport.
+constexpr int kIsotropic = 7, kAnisotropic = 8;
 
 // A record: its size in words (u32), its function, its parameters.
 Words Record(Function function, std::initializer_list<int> parameters) {
@@ -134,7 +138,6 @@ void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable, 
         Record(CreatePenIndirect, {5 /* none */, 0, 0, 0, 0}),
         Record(SelectObject, {1}),
     };
-    constexpr int kIsotropic = 7, kAnisotropic = 8;
     if (mapping == Mapping::Isotropic)
         records.insert(records.begin() + 2, {Record(SetViewportOrg, {70, 50}), Record(SetViewportExt, {800, 600})});
     if (mapping != Mapping::Default)
@@ -150,6 +153,31 @@ void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable, 
     WriteMetafile(file, records,
                   placeable ? std::optional<Box>(Box{kOriginX, kOriginY, kOriginX + kWidth, kOriginY + kHeight, 2000})
                             : std::nullopt);
+}
+
+void WriteWindowedMetafile(const std::filesystem::path& file, const MetafileWindow& window) {
+    std::vector<Words> records{
+        Record(SetMapMode, {kAnisotropic}),
+        Record(SetWindowOrg, {window.top, window.left}),
+        Record(SetWindowExt, {window.height, window.width}),
+        Record(CreateBrushIndirect, {0 /* solid */, 0, 0 /* black */, 0}),
+        Record(SelectObject, {0}),
+        Record(CreatePenIndirect, {5 /* none */, 0, 0, 0, 0}),
+        Record(SelectObject, {1}),
+    };
+    // A point of the page, in inches, in the window's units.
+    const auto x = [&](double inches) {
+        return window.left + static_cast<int>(std::lround(inches / 8.5 * window.width));
+    };
+    const auto y = [&](double inches) {
+        return window.top + static_cast<int>(std::lround(inches / 11 * window.height));
+    };
+    for (const PageMark& mark : kPageMarks) {
+        records.push_back(Record(Rectangle, {y(mark.y + kPageMarkHalf), x(mark.x + kPageMarkHalf),
+                                             y(mark.y - kPageMarkHalf), x(mark.x - kPageMarkHalf)}));
+    }
+    records.push_back(Record(EndOfFile, {}));
+    WriteMetafile(file, records, Box{0, 0, 8500, 11000, 1000});
 }
 
 void WriteBitmapMetafile(const std::filesystem::path& file, BitmapRecord record, const TestBitmap& bitmap) {

@@ -24,6 +24,17 @@ enum class Mapping { Default, Anisotropic, Isotropic };
 // black edge bars of EdgeMarks.h.
 void WriteEdgeMarkedMetafile(const std::filesystem::path& file, bool placeable, Mapping mapping = Mapping::Default);
 
+// The window a page image's records set: its origin and extent.
+struct MetafileWindow {
+    int left, top, width, height;
+};
+
+// A placeable page of 8.5 x 11 in at 1000 units an inch (its box 0,0 to
+// 8500,11000) whose records set the anisotropic mapping and `window`, and
+// draw the page marks of EdgeMarks.h in the window's units, the window
+// standing for the whole page.
+void WriteWindowedMetafile(const std::filesystem::path& file, const MetafileWindow& window);
+
 // An 8-bit bitmap's header declaring `width` x `height` pixels, uncompressed
 // or run-length encoded, and `bytesHeld` bytes of its pixels after it; the
 // header's own size as it states it.

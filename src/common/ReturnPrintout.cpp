@@ -26,6 +26,13 @@ const forms::Control& FieldOfItem(const ReturnScreen& screen, short fieldNo) {
     return *line->field;
 }
 
+std::string BoxMarkOfItem(const ReturnScreen& screen, short fieldNo) {
+    const forms::Control& box = FieldOfItem(screen, fieldNo);
+    const OverpaymentBoxes& overpayment = screen.Overpayment();
+    if (overpayment.Holds(box) && !overpayment.Overpaid()) return " ";
+    return CheckMark(CheckValueOf(box));
+}
+
 std::string PrintoutFileName(const ReturnPrintoutPlan& plan, const EmployerHandOver& employer, bool voucher) {
     const std::string period = *plan.formPeriodCode ? plan.formPeriodCode : employer.PeriodCode;
     return ReturnPrintoutFileName(employer.EmployerName1, plan.form + std::string(voucher ? "-V" : ""), period);

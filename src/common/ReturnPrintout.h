@@ -57,6 +57,11 @@ bool StoreLineAmount(ReturnPrintRun& run, const ReturnScreen& screen, short fiel
 // names no field for the item.
 const forms::Control& FieldOfItem(const ReturnScreen& screen, short fieldNo);
 
+// The mark of the box that names item fieldNo: "X" when it is ticked, else
+// " ". The overpayment's boxes are marked only while the return shows an
+// overpayment: with none there is nothing to apply or refund.
+std::string BoxMarkOfItem(const ReturnScreen& screen, short fieldNo);
+
 class ReturnPrintout {
 public:
     ReturnPrintout(EmployerHandOver employer, printing::DMWin& control)

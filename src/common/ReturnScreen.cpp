@@ -171,9 +171,21 @@ bool ReturnScreen::ChangePending() {
     return rows && rows->EditMode() != data::dbEditNone;
 }
 
+// Whatever way the payments were changed (a click away from them runs no
+// Enter), a return with no overpayment asks for none to be applied or
+// refunded. Boxes ticked before the payments are typed stand until then.
 void ReturnScreen::ReadyToStoreOrPrint() {
     RecomputeLines();
-    SettleBeforeStoreOrPrint();
+    if (ChangePending()) overpaymentBoxes_.UntickWithoutOverpayment();
+}
+
+void ReturnScreen::UseOverpaymentBoxes(const forms::CurrencyField& overpayment, forms::CheckBox& apply,
+                                       forms::CheckBox& refund) {
+    overpaymentBoxes_.Use(overpayment, apply, refund);
+}
+
+void ReturnScreen::UntickOverpaymentBoxes() {
+    if (ChangePending()) overpaymentBoxes_.Untick();
 }
 
 void ReturnScreen::RecomputeLines() {

@@ -8,6 +8,7 @@
 
 #include "common/ComputedLines.h"
 #include "common/EnterKeyChain.h"
+#include "common/OverpaymentBoxes.h"
 #include "common/RecordButtonStates.h"
 #include "common/ReturnLine.h"
 #include "platform/data/DataControl.h"
@@ -97,6 +98,8 @@ public:
 
     // The screen's line table.
     LineTable Lines() const { return lines_; }
+    // The overpayment's line and its two boxes, as the printouts read them.
+    const OverpaymentBoxes& Overpayment() const { return overpaymentBoxes_; }
     // The fields that an open period without a row keeps closed until Add.
     std::vector<forms::Control*> FieldsClosedWithoutRow() const;
 
@@ -132,9 +135,12 @@ protected:
     // Save's own checks before its question, and before a close stores the
     // pending change; false keeps the change pending (the check has said why).
     virtual bool SaveChecksPass() { return true; }
-    // Save, Print and a close that stores, once the lines are up to date:
-    // what the screen settles besides before the row is stored or printed.
-    virtual void SettleBeforeStoreOrPrint() {}
+    // Names the overpayment's line and its two boxes, which Save, Print and
+    // a close that stores untick when the return shows no overpayment.
+    void UseOverpaymentBoxes(const forms::CurrencyField& overpayment, forms::CheckBox& apply, forms::CheckBox& refund);
+    // Unticks both boxes while a change is pending: a stored row that is
+    // only browsed keeps showing what it holds.
+    void UntickOverpaymentBoxes();
     // What Delete says when it leaves no row to show.
     virtual const char* NoRowLeftText() const;
 
@@ -177,7 +183,8 @@ protected:
 private:
     void LayOutFrame();
     void WireFrameEvents();
-    // The lines up to date and settled for Save, Print or a close that stores.
+    // The lines up to date, and the overpayment's boxes settled, for Save,
+    // Print or a close that stores.
     void ReadyToStoreOrPrint();
     // Save without its question: true when the row was stored; a failure is
     // reported and the change stays pending.
@@ -188,4 +195,5 @@ private:
     std::string periodCode_;
     std::vector<ReturnLine> lines_;
     ComputedLines computed_;
+    OverpaymentBoxes overpaymentBoxes_;
 };

@@ -109,9 +109,9 @@ TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals) {
 
     EXPECT_EQ(items[100].Text(), Quoted("1234.50"));
     EXPECT_EQ(items[101].Text(), Quoted(" "));
-    EXPECT_EQ(items[102].Text(), Quoted("X"));
-    EXPECT_EQ(items[99].Text(), Quoted(" ")); // 13i never prints
-    EXPECT_EQ(items[109].Text(), "12");       // a number, not an amount
+    EXPECT_EQ(items[102].Text(), Quoted(" ")); // ticked, but no overpayment
+    EXPECT_EQ(items[99].Text(), Quoted(" "));  // 13i never prints
+    EXPECT_EQ(items[109].Text(), "12");        // a number, not an amount
 }
 
 TEST_F(Print941Return, AnEmptyEmployerColumnPrintsBlankAndNeverStopsThePrint) {

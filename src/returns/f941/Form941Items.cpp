@@ -34,7 +34,7 @@ double Form941Items::Line12() const { return NumberOf(FieldOfItem(screen_, item9
 
 bool Form941Items::Ticked(short item) const { return CheckValueOf(FieldOfItem(screen_, item)) == 1; }
 
-std::string Form941Items::Box(short item) const { return CheckMark(CheckValueOf(FieldOfItem(screen_, item))); }
+std::string Form941Items::Box(short item) const { return BoxMarkOfItem(screen_, item); }
 
 void Form941Items::StoreBox(short item) { run_.StoreItemText(Box(item)); }
 

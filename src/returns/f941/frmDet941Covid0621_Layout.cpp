@@ -15,6 +15,7 @@ frmDet941Covid0621::frmDet941Covid0621() : ReturnScreen("frmDet941Covid0621") {
     SetCaption("Form 941- Data Entry");
     LayOutLines();
     UseLines(Form941Lines());
+    UseOverpaymentBoxes(fpLine16(1), Check3, Check10);
     WirePrint([this] { DMWin2_PrintRequest(); });
 }
 

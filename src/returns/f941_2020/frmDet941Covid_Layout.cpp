@@ -20,6 +20,7 @@ frmDet941Covid::frmDet941Covid() : ReturnScreen("frmDet941Covid") {
     LayOutCaptions();
     SetAmountLimits();
     UseLines(Form941Lines());
+    UseOverpaymentBoxes(fpLine16(1), Check3, Check4);
     Command4.Click = [this] { Command4_Click(); };
     WirePrint([this] { DMWin2_PrintRequest(); });
 }

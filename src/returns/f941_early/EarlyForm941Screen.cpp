@@ -63,6 +63,7 @@ EarlyForm941Screen::EarlyForm941Screen(std::string name, const EarlyForm941Desig
     : ReturnScreen(std::move(name)), design_(design) {
     LayOutScreen();
     UseLines(EarlyLines());
+    UseOverpaymentBoxes(fpLine16, Check3, Check4);
     PutControls();
     SetFieldRules();
     PaintFocus();

@@ -142,9 +142,6 @@ protected:
     // One page: nothing stands on pages 1 and 2.
     forms::Control& FirstFieldOfPage1() override { return Check1; }
     forms::Control& FirstFieldOfPage2() override { return Check1; }
-    // A return left with no overpayment is stored and printed asking for
-    // none to be applied or refunded.
-    void SettleBeforeStoreOrPrint() override;
 
 private:
     void LayOutScreen();
@@ -155,7 +152,6 @@ private:
 
     // --- the fields' own work; the line table holds the formulas ---
     void Deposits_Enter();
-    void UntickOverpaymentBoxes();
     void Month3_Enter();
     std::optional<std::string> CompareMonthsWithTax();
 

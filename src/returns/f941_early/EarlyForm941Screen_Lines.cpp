@@ -1,7 +1,6 @@
 // What the earlier Form 941 screens' fields do besides their formulas (the
 // line table holds those); each runs after the lines are brought up to date:
-// where the deposits' Enter goes, the month check, and the overpayment's
-// boxes at Save and Print.
+// where the deposits' Enter goes and the month check.
 
 #include "returns/f941_early/EarlyForm941Screen.h"
 
@@ -24,21 +23,6 @@ void EarlyForm941Screen::Deposits_Enter() {
     } else {
         Check3.SetFocus();
     }
-}
-
-// Whatever way the deposits were changed (a click away from them runs no
-// Enter), a return with no overpayment asks for none to be applied or
-// refunded. Boxes ticked before the deposits are typed stand until then.
-void EarlyForm941Screen::SettleBeforeStoreOrPrint() {
-    if (fpLine16.Value() == 0) UntickOverpaymentBoxes();
-}
-
-// Only while a change is pending: a stored row that is only browsed keeps
-// showing what it holds.
-void EarlyForm941Screen::UntickOverpaymentBoxes() {
-    if (!ChangePending()) return;
-    Check3.SetValue(forms::vbUnchecked);
-    Check4.SetValue(forms::vbUnchecked);
 }
 
 void EarlyForm941Screen::Month3_Enter() {

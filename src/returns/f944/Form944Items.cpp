@@ -24,7 +24,7 @@ bool Form944Items::MonthlyScheduleApplies() const {
     return CheckValueOf(FieldOfItem(screen_, Line13MonthlyBox)) == 1 && line9 > kScheduleLiability;
 }
 
-void Form944Items::StoreBox(short item) { run_.StoreItemText(CheckMark(CheckValueOf(FieldOfItem(screen_, item)))); }
+void Form944Items::StoreBox(short item) { run_.StoreItemText(BoxMarkOfItem(screen_, item)); }
 
 void Form944Items::StoreWhen(bool condition, const std::string& text) { run_.StoreItemText(condition ? text : " "); }
 

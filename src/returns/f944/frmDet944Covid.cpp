@@ -7,6 +7,7 @@ frmDet944Covid::frmDet944Covid() : ReturnScreen("frmDet944Covid") {
     SetCaption("Form 944 - Data Entry");
     LayOutLines();
     UseLines(Form944Lines());
+    UseOverpaymentBoxes(fpLine16(1), Check3, Check4);
     WirePrint([this] { DMWin2_PrintRequest(); });
 }
 

@@ -26,7 +26,7 @@ std::string TaxIdBoxesText(const std::string& taxId) {
 
 void EarlyForm944Items::StoreBox(short item) {
     run_.StoreItemText(" ");
-    run_.StoreItemText(CheckMark(CheckValueOf(FieldOfItem(screen_, item))));
+    run_.StoreItemText(BoxMarkOfItem(screen_, item));
 }
 
 void EarlyForm944Items::Page1Item(short fieldNo) {

@@ -19,6 +19,7 @@ constexpr const char* kNoRowLeft = "There are no more records for this employer.
 frmdet944::frmdet944() : ReturnScreen("frmdet944") {
     LayOutScreen();
     UseLines(Form944Lines());
+    UseOverpaymentBoxes(fpLine12, Check3, Check4);
     PaintFocus();
     WirePrint([this] { DMWin2_PrintRequest(); });
 }

@@ -49,6 +49,14 @@ TEST_F(ReadPaidPreparerFile, TheBareNameIsFoundInTheCurrentFolderInAnyLetterCase
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed(), ExamplePreparer());
 }
 
+TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead) {
+    PaidPreparerRecord second = ExamplePreparer();
+    second.FirmName = "SECOND";
+    WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes() + second.ToBytes());
+
+    EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
+}
+
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError) {
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);

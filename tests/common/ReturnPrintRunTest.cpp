@@ -59,16 +59,27 @@ TEST_F(ReturnPrintRunTest, AMissingColumnStopsTheRunNamingItsStepMarker) {
     run.Run([&] { run.ReadEmployerTexts(*employers); });
 
     ASSERT_EQ(dialogs->Boxes().size(), 1u);
+    EXPECT_EQ(dialogs->LastBox().style, forms::vbOKOnly);
+    EXPECT_EQ(dialogs->LastBox().title, "Tavrilo 941 / 944");
     const std::string& prompt = dialogs->LastBox().prompt;
     EXPECT_EQ(prompt.rfind("Error = 3265 Error source ", 0), 0u) << prompt;
     EXPECT_TRUE(prompt.ends_with(" for Case = 109")) << prompt;
 }
 
-TEST_F(ReturnPrintRunTest, AMissingPreparerFileIsReadAsBlanksAndNeverCreated) {
+TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated) {
     run.ReadPreparer();
     EXPECT_EQ(run.FieldNo, 114);
     EXPECT_EQ(run.Preparer, PaidPreparerRecord{});
     EXPECT_FALSE(std::filesystem::exists(Program() / kPaidPreparerFileName));
+
+    PaidPreparerRecord stored;
+    stored.FirmName = "ACME TAX";
+    stored.FirmZip = "62701";
+    WriteFile(Program() / kPaidPreparerFileName, stored.ToBytes().substr(0, 124)); // cut inside the ZIP
+    run.ReadPreparer();
+    EXPECT_EQ(run.Preparer.FirmName, "ACME TAX");
+    EXPECT_EQ(run.Preparer.FirmZip, "627"); // the part past the end reads as blanks
+    EXPECT_EQ(run.Preparer.FirmPhone, "");
 }
 
 TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndRestoresThePointer) {

@@ -16,10 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
-#include <string>
-
 namespace {
 
 using namespace desktop_test;
@@ -44,10 +40,13 @@ TEST_F(DesktopDialogs, TheStyleGivesTheButtonsIconAndDefault) {
         QMessageBox::Icon icon;
     };
     const Case cases[] = {
+        {forms::vbOKOnly, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
         {forms::vbOKCancel, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok, QMessageBox::NoIcon},
+        {forms::vbYesNo, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::NoIcon},
         {36, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::Question},
         {48, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Warning},
         {64, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::Information},
+        {260, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::NoIcon},
         {276, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::Critical},
         {324, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No, QMessageBox::Information},
     };
@@ -58,6 +57,8 @@ TEST_F(DesktopDialogs, TheStyleGivesTheButtonsIconAndDefault) {
         for (auto button : c.buttons) EXPECT_NE(box->button(button), nullptr);
         EXPECT_EQ(box->standardButton(box->defaultButton()), c.defaultButton);
         EXPECT_EQ(box->icon(), c.icon);
+        EXPECT_EQ(box->windowTitle(), "Title");
+        EXPECT_EQ(box->text(), "Question?");
     }
 }
 
@@ -80,6 +81,15 @@ TEST_F(DesktopDialogs, EscapeAndTheCloseBoxAnswerCancelOrTheOnlyOkAndNothingElse
     }
 }
 
+TEST_F(DesktopDialogs, ThePressedButtonIsTheAnswer) {
+    auto box = desktop::MakeMessageBox("Save?", forms::vbYesNoCancel, "");
+    box->button(QMessageBox::No)->click();
+    EXPECT_EQ(desktop::AnswerOf(*box, forms::vbYesNoCancel), forms::vbNo);
+
+    auto unanswered = desktop::MakeMessageBox("Save?", forms::vbOKCancel, "");
+    EXPECT_EQ(desktop::AnswerOf(*unanswered, forms::vbOKCancel), forms::vbCancel);
+}
+
 TEST_F(DesktopDialogs, AScreensBoxComesUpModalWithTheApplicationTitleWhenGivenNone) {
     forms::App().SetDialogs(std::make_shared<desktop::QtDialogs>());
     BoxAnswerer answerer({QMessageBox::No});
@@ -90,36 +100,47 @@ TEST_F(DesktopDialogs, AScreensBoxComesUpModalWithTheApplicationTitleWhenGivenNo
     EXPECT_EQ(answerer.Seen()[0].defaultButton, "&No");
 }
 
-// Each answer is given from a timer, with what the box showed noted.
-std::optional<std::string> InputBoxAnswered(const std::string& prompt, const std::string& offer,
-                                            std::function<void(QInputDialog*)> answer) {
-    QTimer::singleShot(20, [answer] {
-        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) answer(input);
-    });
-    return desktop::QtDialogs().InputBox(prompt, "BackUp", offer);
-}
-
-TEST_F(DesktopDialogs, AnInputBoxOffersItsDefaultReturnsTheTypedTextOrNothingAndStaysOnTheScreen) {
+TEST_F(DesktopDialogs, AnInputBoxOffersItsDefaultAndReturnsTheTypedText) {
+    desktop::QtDialogs dialogs;
     QString offered;
-    const auto typed = InputBoxAnswered("Enter the drive", "A:\\", [&offered](QInputDialog* input) {
+    QTimer::singleShot(20, [&offered] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (input == nullptr) return;
         offered = input->textValue();
         input->setTextValue("D:\\BACKUP");
         input->accept();
     });
+    const auto typed = dialogs.InputBox("Enter the drive", "BackUp", "A:\\");
     EXPECT_EQ(offered, "A:\\");
-    EXPECT_EQ(typed, "D:\\BACKUP");
+    ASSERT_TRUE(typed.has_value());
+    EXPECT_EQ(*typed, "D:\\BACKUP");
+}
 
-    std::string prompt;
-    for (int i = 0; i < 8; ++i) prompt += "Enter the letter of the drive to use for Backup purposes. ";
-    int width = 0, screenWidth = 0;
-    const auto cancelled = InputBoxAnswered(prompt, "A:\\", [&](QInputDialog* input) {
+TEST_F(DesktopDialogs, AnInputBoxWithALongPromptStaysOnTheScreen) {
+    desktop::QtDialogs dialogs;
+    int width = 0;
+    int screenWidth = 0;
+    QTimer::singleShot(20, [&] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (input == nullptr) return;
         width = input->frameGeometry().width();
         screenWidth = input->screen()->availableGeometry().width();
-        input->reject();
+        input->accept();
     });
-    EXPECT_FALSE(cancelled.has_value());
+    const std::string sentence = "Enter the letter of the drive to use for Backup purposes. ";
+    std::string prompt;
+    for (int i = 0; i < 8; ++i) prompt += sentence;
+    dialogs.InputBox(prompt, "BackUp", "A:\\");
     ASSERT_GT(width, 0);
-    EXPECT_LE(width, screenWidth) << "a long prompt widened the box off the screen";
+    EXPECT_LE(width, screenWidth);
+}
+
+TEST_F(DesktopDialogs, ACancelledInputBoxReturnsNothing) {
+    desktop::QtDialogs dialogs;
+    QTimer::singleShot(20, [] {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) input->reject();
+    });
+    EXPECT_FALSE(dialogs.InputBox("Find", "Find", "").has_value());
 }
 
 } // namespace

@@ -61,15 +61,32 @@ BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<voi
     };
 }
 
+TEST_F(DesktopPrinting, TheReturnPrintsToTheProposedPdfFileAndSaysWhereItWent) {
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    QString proposed;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, PrintToFile(QString(), &proposed), QMessageBox::Ok});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+
+    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog or the saved file's box never came up";
+    const std::filesystem::path pdf = folder_.Path() / "printouts" / "ACME TOOLS - Form 941 2022 Q1.pdf";
+    EXPECT_EQ(proposed.toStdString(), pdf.string());
+    ASSERT_EQ(answerer.Seen().size(), 3u);
+    EXPECT_EQ(answerer.Seen()[2].text.toStdString(), "The printout was saved as\n\n" + pdf.string());
+    const std::vector<PdfPage> pages = ReadPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_NE(FindWord(pages[0], "ACME"), nullptr);
+}
+
 // Reads the file name the print dialog proposes, and the printer or file
 // output it starts on, and closes it unprinted.
-BoxAnswerer::Step ReadProposedFile(QString* proposed, QString* output) {
+BoxAnswerer::Step ReadProposedFile(QString* proposed, QString* output = nullptr) {
     return [proposed, output](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
         if (dialog == nullptr) return false;
         if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) *proposed = file->text();
         auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-        if (printers != nullptr) *output = printers->currentText();
+        if (output != nullptr && printers != nullptr) *output = printers->currentText();
         dialog->reject();
         return true;
     };
@@ -82,27 +99,57 @@ TEST_F(DesktopPrinting, EachPrintDialogStartsOnTheOutputAndInTheFolderChosenLast
     CupsQueue queue;
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path chosen = folder_ / "chosen";
+    const std::filesystem::path chosen = folder_.Path() / "chosen";
     std::filesystem::create_directory(chosen);
-    const std::filesystem::path mine = chosen / "mine.pdf";
-    QString proposed, output;
     {
-        BoxAnswerer answerer(
-            {QMessageBox::Yes, QMessageBox::No, PrintToFile(QString::fromStdString(mine.string()), &proposed),
-             QMessageBox::Ok});
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString((chosen / "mine.pdf").string()), nullptr),
+                              QMessageBox::Ok});
         ClickWidget(f941->WidgetNamed("DMWin2"));
         ASSERT_EQ(answerer.Pending(), 0u) << "printing to a file did not finish";
-        EXPECT_EQ(answerer.Seen()[2].text.toStdString(), "The printout was saved as\n\n" + mine.string());
     }
-    // The first dialog proposes the printout's own name in the program's
-    // printouts folder.
-    EXPECT_EQ(proposed.toStdString(), (folder_ / "printouts" / "ACME TOOLS - Form 941 2022 Q1.pdf").string());
-    EXPECT_FALSE(ReadPdfPages(mine).empty());
+    QString proposed, output;
     BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, ReadProposedFile(&proposed, &output)});
     ClickWidget(f941->WidgetNamed("DMWin2"));
     ASSERT_EQ(answerer.Pending(), 0u) << "the second print dialog never came up";
     EXPECT_EQ(proposed.toStdString(), (chosen / "ACME TOOLS - Form 941 2022 Q1.pdf").string());
     if (queue.Unavailable().empty()) EXPECT_EQ(output.toStdString(), "Print to File (PDF)");
+}
+
+TEST_F(DesktopPrinting, TheQuartersAndTheForm944OfOneEmployerProposeFilesOfTheirOwn) {
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '122')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '222')");
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (1, '622')");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    const struct {
+        const char* button;
+        const char* screen;
+        std::vector<BoxAnswerer::Answer> opening; // Form 944's caution
+        const char* proposed;
+    } returns[] = {
+        {"cmdQtr1", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q1.pdf"},
+        {"cmdQtr2", "frmDet941Covid0621", {}, "ACME TOOLS - Form 941 2022 Q2.pdf"},
+        {"cmd944", "frmDet944Covid", {QMessageBox::Ok}, "ACME TOOLS - Form 944 2022.pdf"},
+    };
+    for (const auto& period : returns) {
+        SCOPED_TRACE(period.button);
+        {
+            BoxAnswerer opening(period.opening);
+            ClickWidget(employers->WidgetNamed(period.button));
+        }
+        desktop::FormWindow* screen = WindowOf(period.screen);
+        ASSERT_NE(screen, nullptr);
+        QString proposed;
+        {
+            BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, ReadProposedFile(&proposed)});
+            ClickWidget(screen->WidgetNamed("DMWin2"));
+            ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+        }
+        EXPECT_EQ(proposed.toStdString(), (folder_.Path() / "printouts" / period.proposed).string());
+        ClickWidget(screen->WidgetNamed("cmdClose"));
+        ProcessEvents();
+    }
 }
 
 // The print dialog's choice of the printer named so, and its Print button.
@@ -138,7 +185,7 @@ TEST_F(DesktopPrinting, APrinterWhoseDefaultPaperIsA4PrintsTheReturnOnLetterItsI
     if (!queue.Unavailable().empty()) GTEST_SKIP() << queue.Unavailable();
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path file = folder_ / "file.pdf";
+    const std::filesystem::path file = folder_.Path() / "file.pdf";
     {
         BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
                               PrintToFile(QString::fromStdString(file.string()), nullptr), QMessageBox::Ok});
@@ -171,27 +218,33 @@ TEST_F(DesktopPrinting, APrinterWhoseDefaultPaperIsA4PrintsTheReturnOnLetterItsI
     EXPECT_NEAR(onPaper.bottom(), onFile.bottom(), 2);
 }
 
-TEST_F(DesktopPrinting, ThePrintDialogNamesThePageImagesMissingFromTheProgramFolder) {
+TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesThoseMissing) {
     // The quarter has no row yet, so the screen's own period is empty: it
     // names the images of the other period column, TF1P123C.wmf and so on.
-    WriteTestMetafile(folder_ / "tf1p123c.wmf", true);
+    WriteTestMetafile(folder_.Path() / "tf1p123c.wmf", true);
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
+    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
     QString dialogLine;
     BoxAnswerer::Step readLine = [&dialogLine](QWidget* modal) {
-        auto* dialog = qobject_cast<QPrintDialog*>(modal);
-        if (dialog == nullptr) return false;
-        if (auto* line = dialog->findChild<QLabel*>(QStringLiteral("missingPageImages")))
+        if (qobject_cast<QPrintDialog*>(modal) == nullptr) return false;
+        if (auto* line = modal->findChild<QLabel*>(QStringLiteral("missingPageImages")))
             dialogLine = line->isVisible() ? line->text() : QStringLiteral("(hidden)");
-        dialog->reject();
-        return true;
+        return true; // the next step answers the dialog
     };
-    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine});
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine,
+                          PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
     ClickWidget(f941->WidgetNamed("DMWin2"));
 
     ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
     EXPECT_TRUE(dialogLine.contains("TF1P223C.wmf, TF1P323C.wmf")) << dialogLine.toStdString();
-    EXPECT_FALSE(dialogLine.contains("TF1P123C")) << "the image named in other letters was not found";
+    EXPECT_FALSE(dialogLine.contains("TF1P123C")) << dialogLine.toStdString();
+    EXPECT_EQ(PdfImageCount(pdf), 0);
+    ASSERT_EQ(ReadPdfPages(pdf).size(), 3u) << "the pages without their images print too";
+    const QImage page1 = PdfPageRaster(pdf, 1, 100);
+    ASSERT_FALSE(page1.isNull());
+    EXPECT_LT(qGray(page1.pixel(400, 500)), 100) << "the metafile's line";
+    EXPECT_GT(qGray(PdfPageRaster(pdf, 2, 100).pixel(400, 500)), 240) << "page 2 has no image";
 }
 
 // The return screen's Print button clicked and the printout printed to the
@@ -207,23 +260,32 @@ void PrintReturnToFile(desktop::FormWindow& screen, Printout printout, const std
 }
 
 TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOverIt) {
-    WriteEdgeMarkedSvg(folder_ / "TF1P123C.svg");
-    WriteEdgeMarkedMetafile(folder_ / "TF1P223C.wmf", true);
-    WriteEdgeMarkedPdf(folder_ / "TF1P323C.pdf");
-    WriteEdgeMarkedPng(folder_ / "TF1V23.png");
+    WriteEdgeMarkedSvg(folder_.Path() / "TF1P123C.svg");
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P223C.wmf", true);
+    WriteEdgeMarkedPdf(folder_.Path() / "TF1P323C.pdf");
+    WriteEdgeMarkedPng(folder_.Path() / "TF1V23.png");
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path form = folder_ / "form.pdf", voucher = folder_ / "voucher.pdf",
-                                metafiles = folder_ / "metafiles.pdf";
-    PrintReturnToFile(*f941, Printout::Form, form);
-    PrintReturnToFile(*f941, Printout::Voucher, voucher);
-    // Metafiles that set a mapping of their own, or have no placeable
-    // header, named as the pages' images and so drawn before the SVG and PDF
-    // of the same base names.
-    WriteEdgeMarkedMetafile(folder_ / "TF1P123C.wmf", true, Mapping::Anisotropic);
-    WriteEdgeMarkedMetafile(folder_ / "TF1P223C.wmf", false);
-    WriteEdgeMarkedMetafile(folder_ / "TF1P323C.wmf", false, Mapping::Isotropic);
-    PrintReturnToFile(*f941, Printout::Form, metafiles);
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf",
+                                metafiles = folder_.Path() / "metafiles.pdf";
+    const auto printForm = [&](const std::filesystem::path& pdf) {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        EXPECT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
+    };
+    printForm(form);
+    {
+        BoxAnswerer answerer(
+            {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
+    }
+    // Metafiles that set a mapping of their own, named as the pages' images
+    // and so drawn before the SVG and PDF of the same base names.
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P123C.wmf", true, Mapping::Anisotropic);
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P323C.wmf", false, Mapping::Isotropic);
+    printForm(metafiles);
 
     constexpr int kDotsPerInch = 288;
     constexpr double kPointsOff = 0.5;
@@ -237,7 +299,6 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
                    {"PDF", form, 3},
                    {"PNG", voucher, 1},
                    {"WMF, placeable, anisotropic", metafiles, 1},
-                   {"WMF, without placeable header", metafiles, 2},
                    {"WMF, isotropic", metafiles, 3}};
     for (const auto& image : printed) {
         SCOPED_TRACE(image.kind);
@@ -252,13 +313,13 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
 TEST_F(DesktopPrinting, AMetafileInTheAnisotropicMappingStretchesTheWindowItsRecordsSetOverTheWholePage) {
     // Each page's image has the page's box in its placeable header; the
     // windows its records draw in differ.
-    WriteWindowedMetafile(folder_ / "TF1P123C.wmf", {0, 0, 850, 1100});         // a tenth of the box
-    WriteWindowedMetafile(folder_ / "TF1P223C.wmf", {0, 0, 17000, 22000});      // twice the box
-    WriteWindowedMetafile(folder_ / "TF1P323C.wmf", {-500, -700, 8500, 11000}); // an origin of its own
-    WriteWindowedMetafile(folder_ / "TF1V23.wmf", {0, 0, 8500, 11000});         // the box itself
+    WriteWindowedMetafile(folder_.Path() / "TF1P123C.wmf", {0, 0, 850, 1100});         // a tenth of the box
+    WriteWindowedMetafile(folder_.Path() / "TF1P223C.wmf", {0, 0, 17000, 22000});      // twice the box
+    WriteWindowedMetafile(folder_.Path() / "TF1P323C.wmf", {-500, -700, 8500, 11000}); // an origin of its own
+    WriteWindowedMetafile(folder_.Path() / "TF1V23.wmf", {0, 0, 8500, 11000});         // the box itself
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path form = folder_ / "form.pdf", voucher = folder_ / "voucher.pdf";
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf";
     PrintReturnToFile(*f941, Printout::Form, form);
     PrintReturnToFile(*f941, Printout::Voucher, voucher);
 
@@ -292,8 +353,16 @@ TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNotSaved) {
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
     const QString notPrinted = QStringLiteral("The document could not be printed.\n\nCannot write ");
+    {
+        // Rendering the pages fills the disk: no print dialog, so no printer.
+        FileSizeLimit diskFull(4096);
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Seen().size(), 3u);
+        EXPECT_TRUE(answerer.Seen()[2].text.startsWith(notPrinted)) << answerer.Seen()[2].text.toStdString();
+    }
     // The chosen file fills the disk.
-    const std::filesystem::path pdf = folder_ / "chosen.pdf";
+    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
     std::unique_ptr<FileSizeLimit> diskFull;
     BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
                           PrintToFile(QString::fromStdString(pdf.string()), nullptr,

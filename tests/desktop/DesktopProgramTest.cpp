@@ -4,8 +4,8 @@
 
 #include "DesktopTestSupport.h"
 
+#include "platform/data/Database.h"
 #include "platform/data/Engine.h"
-#include "platform/data/Value.h"
 #include "platform/forms/Forms.h"
 
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QPushButton>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,10 @@
 namespace {
 
 using namespace desktop_test;
+
+const QString kStartupCaption = QStringLiteral("Tavrilo 941 / 944") + QString(43, QChar(' ')) +
+                                QStringLiteral("Tax Year 2022") + QString(43, QChar(' ')) +
+                                QStringLiteral("Rel. 22.04");
 
 using DesktopProgram = RunningProgram;
 
@@ -43,36 +48,39 @@ TEST(DesktopStart, TheProgramStartsWithoutWarningsWhenTheSessionNamesNoRuntimeFo
     EXPECT_FALSE(errors.contains(QStringLiteral("XDG_RUNTIME_DIR"))) << errors.toStdString();
 }
 
-// Its caption the scenarios check.
-TEST_F(DesktopProgram, StartsOnTheStartupWindowAndTheMainMenusCloseBoxLeavesAsExitDoes) {
-    QWidget* startup = WindowOf("frmStartup");
-    ASSERT_NE(startup, nullptr);
-    ASSERT_TRUE(startup->isVisible());
+TEST_F(DesktopProgram, StartsWithTheStartupWindowWhollyOnTheScreen) {
+    QWidget* startup = VisibleWindowTitled(kStartupCaption);
+    ASSERT_NE(startup, nullptr) << "no visible window captioned as the start-up screen";
+    EXPECT_EQ(startup, WindowOf("frmStartup"));
     // The screen asks for the display's size a tenth in from its corner; the
     // window is kept on the display instead of hanging off it.
     const QRect display = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(display.contains(startup->geometry())) << "window hangs off the display";
     EXPECT_GT(startup->width(), display.width() / 2);
+}
+
+TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuAndFileExitLeavesNoWindow) {
+    QWidget* startup = WindowOf("frmStartup");
+    ASSERT_NE(startup, nullptr);
     QAction* workWithForms = MenuEntry(startup, "File", "Work with Forms 941 / 944");
     ASSERT_NE(workWithForms, nullptr);
+
     workWithForms->trigger();
     ProcessEvents();
+
     QWidget* mainMenu = WindowOf("frm941MainScreen");
     ASSERT_NE(mainMenu, nullptr);
     EXPECT_TRUE(mainMenu->isVisible());
     EXPECT_FALSE(startup->isVisible()) << "the start-up window stays hidden behind the main menu";
+    QStringList captions;
+    for (auto* button : mainMenu->findChildren<QPushButton*>()) {
+        if (button->isVisible()) captions << button->text();
+    }
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{"E&xit", "Enter/Edit/Print Data", "Utility Programs"}));
 
-    BoxAnswerer answerer({QMessageBox::Yes});
-    mainMenu->close();
-    ProcessEvents();
-    ASSERT_EQ(answerer.Seen().size(), 1u);
-    EXPECT_EQ(answerer.Seen()[0].text, "Have you Backed Up your 941 data recently?");
-    EXPECT_EQ(answerer.Seen()[0].defaultButton, "&No");
-    EXPECT_EQ(WindowOf("frm941MainScreen"), nullptr);
-    EXPECT_TRUE(startup->isVisible());
-    EXPECT_FALSE(frontEnd_->Ended());
-
-    // File Exit leaves no window.
+    // The start-up screen is hidden now; its Exit is reached through the model.
+    ASSERT_EQ(forms::App().Count(), 2);
     forms::user::Click(*forms::Screen("frmStartup").ControlByName("mnuExit"));
     ProcessEvents();
     EXPECT_EQ(forms::App().Count(), 0);
@@ -81,26 +89,40 @@ TEST_F(DesktopProgram, StartsOnTheStartupWindowAndTheMainMenusCloseBoxLeavesAsEx
     }
 }
 
-TEST_F(DesktopProgram, AltAloneOrF10OpensTheStartupFileMenuForTheKeyboard) {
+TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
     auto* startup = qobject_cast<QMainWindow*>(WindowOf("frmStartup"));
     ASSERT_NE(startup, nullptr);
-    auto openMenu = [startup] {
-        QAction* file = startup->menuBar()->activeAction();
-        return file != nullptr && file->menu() != nullptr && file->menu()->isVisible() ? file->menu() : nullptr;
-    };
     PressKey(startup, Qt::Key_Alt, QString(), Qt::AltModifier);
-    ASSERT_NE(openMenu(), nullptr) << "Alt opened no menu";
-    openMenu()->close();
-    ProcessEvents();
-    PressKey(startup, Qt::Key_F10);
-    QMenu* file = openMenu();
-    ASSERT_NE(file, nullptr) << "F10 opened no menu";
-    PressKey(file, Qt::Key_Down);
-    PressKey(file, Qt::Key_Return, "\r");
+    QAction* file = startup->menuBar()->activeAction();
+    ASSERT_TRUE(file != nullptr && file->menu() != nullptr && file->menu()->isVisible()) << "no menu opened";
+    PressKey(file->menu(), Qt::Key_Down);
+    PressKey(file->menu(), Qt::Key_Return, "\r");
     ProcessEvents();
     QWidget* mainMenu = WindowOf("frm941MainScreen");
     ASSERT_NE(mainMenu, nullptr) << "Work with Forms 941 / 944 was not chosen";
     EXPECT_TRUE(mainMenu->isVisible());
+}
+
+TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    EXPECT_TRUE(employers->isVisible());
+    auto* idType = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskIdType"));
+    ASSERT_NE(idType, nullptr);
+    EXPECT_EQ(idType->text(), "1") << "the first employer's row is shown";
+
+    ClickWidget(idType);
+    BoxAnswerer answerer({QMessageBox::Ok});
+    TypeKeys(idType, "3");
+
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Employer's Tax Id Type must be 1 = EIN or 2 = SSN");
+    EXPECT_EQ(answerer.Seen()[0].title, "TaxId Type Error");
+    auto* field = employers->Model().ControlByName("mskIdType");
+    EXPECT_EQ(static_cast<forms::MaskedField*>(field)->Text(), "");
+    EXPECT_EQ(idType->text(), "_") << "the refused key never lands in the field";
+    EXPECT_TRUE(field->HasFocus());
 }
 
 TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
@@ -119,6 +141,89 @@ TEST_F(DesktopProgram, TheDataControlsArrowsMoveThroughTheEmployers) {
     EXPECT_TRUE(name->text().startsWith("BAKER BROS")) << name->text().toStdString();
     ClickWidget(arrows->findChild<QWidget*>("arrow0")); // first
     EXPECT_TRUE(name->text().startsWith("ACME TOOLS")) << name->text().toStdString();
+}
+
+TEST_F(DesktopProgram, TheReturnWindowsCloseBoxAsksBeforeItDropsWhatWasTyped) {
+    Sql(kFirstEmployer);
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    ClickWidget(f941->WidgetNamed("cmdAddNew"));
+    QWidget* line2 = f941->WidgetNamed("fpLine2");
+    ClickWidget(line2);
+    TypeKeys(line2, "1000");
+    {
+        BoxAnswerer answerer({QMessageBox::Cancel});
+        f941->close();
+        ProcessEvents();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].title, "Close");
+        EXPECT_EQ(answerer.Seen()[0].text, "Save the changes to this record before closing?");
+    }
+    ASSERT_EQ(WindowOf("frmDet941Covid0621"), f941);
+    EXPECT_TRUE(f941->isVisible()) << "Cancel closed the window";
+    {
+        BoxAnswerer answerer({QMessageBox::Yes});
+        f941->close();
+        ProcessEvents();
+    }
+    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
+    EXPECT_TRUE(WindowOf("frmEmployersDE")->isVisible());
+    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 1000");
+    EXPECT_FALSE(stored->Eof()) << "Yes did not store the return";
+}
+
+TEST_F(DesktopProgram, KeysTypedIntoStoredFieldsWhileBrowsingChangeNeitherTheFieldNorTheRow) {
+    Sql(kFirstEmployer);
+    Sql("INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_2) VALUES (1, '122', 2500)");
+    desktop::FormWindow* employers = OpenEmployerScreen();
+    ASSERT_NE(employers, nullptr);
+    auto* city = qobject_cast<QLineEdit*>(employers->WidgetNamed("mskCity"));
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button))
+        << "a read-only field looks read-only";
+    const QString shown = city->text();
+    ClickWidget(city);
+    TypeKeys(city, "BOSTON");
+    PressKey(city, Qt::Key_Backspace);
+    EXPECT_EQ(city->text(), shown);
+
+    ClickWidget(employers->WidgetNamed("cmdQtr1"));
+    desktop::FormWindow* f941 = WindowOf("frmDet941Covid0621");
+    ASSERT_NE(f941, nullptr);
+    auto* line2 = qobject_cast<QLineEdit*>(f941->WidgetNamed("fpLine2"));
+    ASSERT_NE(line2, nullptr);
+    ClickWidget(line2);
+    TypeKeys(line2, "5000");
+    PressKey(line2, Qt::Key_Return, "\r");
+    EXPECT_EQ(line2->text(), "$2,500.00");
+    f941->close(); // nothing pending: no question
+    ProcessEvents();
+    EXPECT_EQ(WindowOf("frmDet941Covid0621"), nullptr);
+    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
+                      ->OpenRecordset("SELECT L_2 FROM DET941 WHERE L_2 = 2500");
+    EXPECT_FALSE(stored->Eof()) << "the stored row changed";
+
+    ClickWidget(employers->WidgetNamed("cmdEditRecord"));
+    ClickWidget(city);
+    TypeKeys(city, "X");
+    EXPECT_NE(city->text(), shown) << "Edit opens the field";
+}
+
+TEST_F(DesktopProgram, TheMainMenusCloseBoxLeavesAsExitDoes) {
+    QAction* workWithForms = MenuEntry(WindowOf("frmStartup"), "File", "Work with Forms 941 / 944");
+    ASSERT_NE(workWithForms, nullptr);
+    workWithForms->trigger();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr);
+    BoxAnswerer answerer({QMessageBox::Yes});
+    mainMenu->close();
+    ProcessEvents();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Have you Backed Up your 941 data recently?");
+    EXPECT_EQ(WindowOf("frm941MainScreen"), nullptr);
+    EXPECT_TRUE(WindowOf("frmStartup")->isVisible());
+    EXPECT_FALSE(frontEnd_->Ended());
 }
 
 // Keys as the keyboard sends them: to whichever widget has Qt's focus,
@@ -191,7 +296,7 @@ TEST_F(DesktopProgram, Form941LinesTypedWithTheMouseAreSavedWithTheirComputedTot
         ClickWidget(f941->WidgetNamed("cmdSaveRecord"));
         ProcessEvents();
     }
-    auto stored = data::OpenDatabase((folder_ / "TV941.MDB").string())
+    auto stored = data::OpenDatabase((folder_.Path() / "TV941.MDB").string())
                       ->OpenRecordset("SELECT L_6A, L_8, L_5, L_11 FROM DET941 WHERE L_2 = 10000");
     ASSERT_FALSE(stored->Eof()) << "Save did not store the return";
     EXPECT_EQ(data::ToText(stored->Fields("L_6A").Value()), "9000");

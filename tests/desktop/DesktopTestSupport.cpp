@@ -103,6 +103,7 @@ void BoxAnswerer::Record(QWidget* modal) {
     seen.title = modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
+        seen.icon = box->icon();
         if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text();
     }
     seen_.push_back(seen);
@@ -148,20 +149,36 @@ void BoxAnswerer::Poll() {
     QTimer::singleShot(kPollMs, &timers_, [this] { Poll(); });
 }
 
-void RunningProgram::SetUp() {
+ProgramFolder::ProgramFolder() {
     static std::atomic<int> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tv941-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_ / "drives" / "a");
-    data::MakeEmptyDatabases(folder_.string());
+    path_ = std::filesystem::temp_directory_path() /
+            ("tv941-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_ / "drives" / "a");
+    data::MakeEmptyDatabases(path_.string());
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+QWidget* VisibleWindowTitled(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowTitle() == title) return w;
+    }
+    return nullptr;
+}
+
+void RunningProgram::SetUp() {
     EnsureApplication();
     if (OffersPrints()) {
         frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>();
     } else {
         frontEnd_ = std::make_unique<desktop::DesktopFrontEnd>([](const printing::PrintDocument&) {});
     }
-    desktop::UseProgramFolder(folder_);
+    desktop::UseProgramFolder(folder_.Path());
     ASSERT_TRUE(desktop::StartProgram());
 }
 
@@ -170,13 +187,10 @@ void RunningProgram::TearDown() {
     forms::App().Reset();
     frontEnd_.reset();
     ProcessEvents();
-    std::error_code ignored;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 void RunningProgram::Sql(const std::string& statement) const {
-    data::OpenDatabase((folder_ / "TV941.MDB").string())->Execute(statement);
+    data::OpenDatabase((folder_.Path() / "TV941.MDB").string())->Execute(statement);
 }
 
 desktop::FormWindow* RunningProgram::WindowOf(const char* screenName) const {

@@ -46,6 +46,7 @@ void ClickWidgetAt(QWidget* widget, const QPointF& local);
 struct SeenBox {
     QString title;
     QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString defaultButton;
 };
 
@@ -79,12 +80,24 @@ inline constexpr const char* kFirstEmployer =
     "State, EmployerZipCode) VALUES (1, 'ACME TOOLS', '1', '061234567', 'R', 'Y', '1 MAIN ST', 'NEW HAVEN', 'CT', "
     "'06510')";
 
+// A fresh folder holding TV941.MDB and db1099_ID.mdb, removed at the end.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The visible top-level window whose title is `title` (null: none).
+QWidget* VisibleWindowTitled(const QString& title);
 // The entry of the window's menu bar (null: none).
 QAction* MenuEntry(QWidget* window, const QString& menu, const QString& entry);
 
-// The whole program started over a fresh program folder (TV941.MDB and
-// db1099_ID.mdb, removed at the end), its screens in real windows, reached
-// through the menus and buttons a user clicks.
+// The whole program started over a fresh program folder, its screens in
+// real windows, reached through the menus and buttons a user clicks.
 class RunningProgram : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -104,7 +117,7 @@ protected:
     // quarter has no row yet answered: the Form 941 screen's window.
     desktop::FormWindow* OpenFirstQuarter();
 
-    std::filesystem::path folder_;
+    ProgramFolder folder_;
     std::unique_ptr<desktop::DesktopFrontEnd> frontEnd_;
 };
 

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <filesystem>
 #include <fstream>
@@ -98,7 +100,7 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdgeEachOnIt
     StartDocument();
     StartPage("Page 1");
     Item(5.95, 8.5, 1.8, 2, "1234.50");
-    Item(1.0, 2.0, 3.5, 0, "ÑANDÚ"); // accented letters print as themselves
+    Item(1.0, 2.0, 3.5, 0, "ACME");
     StartPage("Page 2");
     Item(0.5, 0.6, 3.5, 0, "two");
     StartPage("Page 3");
@@ -117,10 +119,21 @@ TEST_F(PdfRendererTest, PlacesAmountsRightAlignedAndTextsAtTheirLeftEdgeEachOnIt
     EXPECT_NEAR(amount->xMax, 7.75 * kPointsPerInch, 1.0);
     EXPECT_NEAR(amount->yMin, 8.5 * kPointsPerInch, 3.0);
     EXPECT_NEAR(amount->xMax - amount->xMin, 7 * 7.2, 1.0) << "Courier New 12 is 7.2 pt a character";
-    const PdfWord* name = FindWord(pages[0], "ÑANDÚ");
+    const PdfWord* name = FindWord(pages[0], "ACME");
     ASSERT_NE(name, nullptr);
     EXPECT_NEAR(name->xMin, 1.0 * kPointsPerInch, 1.0);
     EXPECT_NEAR(name->yMin, 2.0 * kPointsPerInch, 3.0);
+}
+
+TEST_F(PdfRendererTest, AccentedLettersPrintAsThemselves) {
+    StartDocument();
+    StartPage("Page 1");
+    Item(1.0, 2.0, 3.5, 0, "CAFÉ ÑANDÚ");
+    Render(Finish());
+    auto pages = ReadPdfPages(Pdf());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(FindWord(pages[0], "CAFÉ"), nullptr);
+    EXPECT_NE(FindWord(pages[0], "ÑANDÚ"), nullptr);
 }
 
 TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPretendedWritten) {
@@ -138,6 +151,25 @@ TEST_F(PdfRendererTest, AnUnfinishedDocumentOrAnUnwritablePathIsReportedNotPrete
     error.clear();
     EXPECT_FALSE(desktop::RenderPdf(Finish(), (folder_ / "no-such-folder" / "out.pdf").string(), &error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST_F(PdfRendererTest, APrintoutThatDoesNotFitOnTheDiskIsReportedAndLeavesNoFile) {
+    StartDocument();
+    for (int page = 1; page <= 300; ++page) {
+        StartPage("Page " + std::to_string(page));
+        for (int line = 0; line < 40; ++line) Item(0.5, 0.5 + line * 0.25, 7.5, 0, "EMPLOYER " + std::to_string(line));
+    }
+    const auto& document = Finish();
+    const fs::path pdf = folder_ / "out.pdf";
+    std::string error;
+    bool written = true;
+    {
+        FileSizeLimit diskFull(64 * 1024);
+        written = desktop::RenderPdf(document, pdf.string(), &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "Cannot write " + pdf.string());
+    EXPECT_FALSE(fs::exists(pdf));
 }
 
 // Where the test form's drawing lies (TestMetafile.h), read back from the
@@ -169,6 +201,28 @@ void ExpectTestFormUnderTheText(const QImage& page) {
     EXPECT_GT(grey, 20);
 }
 
+void WriteTestSvg(const fs::path& file) {
+    std::ofstream(file)
+        << R"(<svg xmlns="http://www.w3.org/2000/svg" width="8.5in" height="11in" viewBox="0 0 850 1100">
+<rect x="100" y="200" width="200" height="50" fill="#c8c8c8" stroke="black" stroke-width="1"/>
+<line x1="100" y1="500" x2="700" y2="500" stroke="black" stroke-width="5"/>
+</svg>
+)";
+}
+
+void WriteTestPdf(const fs::path& file) {
+    QPdfWriter writer(QString::fromStdString(file.string()));
+    writer.setResolution(100);
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(QRectF(100, 200, 200, 50));
+    painter.setPen(QPen(Qt::black, 5));
+    painter.drawLine(QPointF(100, 500), QPointF(700, 500));
+}
+
 TEST_F(PdfRendererTest, AMetafilePageImageIsDrawnAsVectorsUnderTheTextAtThePageScale) {
     for (bool placeable : {true, false}) {
         SCOPED_TRACE(placeable ? "placeable header" : "standard header only");
@@ -182,16 +236,40 @@ TEST_F(PdfRendererTest, AMetafilePageImageIsDrawnAsVectorsUnderTheTextAtThePageS
     }
 }
 
-// Where each lands is left to the printing tests; here, that SVG and PDF
-// stay vectors.
-TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafileIsAbsent) {
-    WriteEdgeMarkedSvg(folder_ / "TF1P222C.svg");
-    WriteEdgeMarkedPdf(folder_ / "tf1p322c.pdf");
-    WriteEdgeMarkedPng(folder_ / "TF1V22.png");
+TEST_F(PdfRendererTest, AMetafileWithoutPlaceableHeaderLandsOnThePageItsWindowStretchedOverIt) {
+    WriteEdgeMarkedMetafile(folder_ / "TF1P122C.wmf", false);
     StartDocument();
-    for (const char* image : {"TF1P222C.wmf", "TF1P322C.wmf", "TF1V22.wmf"}) StartPage(image, image);
+    StartPage("Page 1", "TF1P122C.wmf");
+    constexpr int kDotsPerInch = 288;
+    Render(Finish());
+    const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(Pdf(), 1, kDotsPerInch), kDotsPerInch);
+    const BarMiddles expected = ExpectedEdgeBars();
+    EXPECT_NEAR(bars.left, expected.left, 0.5);
+    EXPECT_NEAR(bars.right, expected.right, 0.5);
+    EXPECT_NEAR(bars.top, expected.top, 0.5);
+    EXPECT_NEAR(bars.bottom, expected.bottom, 0.5);
+}
+
+TEST_F(PdfRendererTest, AnSvgOrPdfOrPngOfTheImagesBaseNameIsDrawnWhenTheMetafileIsAbsent) {
+    WriteTestSvg(folder_ / "TF1P222C.svg");
+    WriteTestPdf(folder_ / "tf1p322c.pdf");
+    QImage png(85, 110, QImage::Format_RGB32);
+    png.fill(Qt::gray);
+    ASSERT_TRUE(png.save(QString::fromStdString((folder_ / "TF1V22.png").string()), "PNG"));
+    StartDocument();
+    for (const char* image : {"TF1P222C.wmf", "TF1P322C.wmf"}) {
+        StartPage(image, image);
+        Item(1.1, 2.05, 3.5, 0, "MMMMMMMMMM");
+    }
+    StartPage("Voucher", "TF1V22.wmf");
+    Item(1.0, 2.0, 3.5, 0, "ACME");
     EXPECT_TRUE(Render(Finish()).empty());
     EXPECT_EQ(PdfImageCount(Pdf()), 1) << "only the PNG is a picture";
+    for (int page : {1, 2}) {
+        SCOPED_TRACE(page == 1 ? "SVG" : "PDF");
+        ExpectTestFormUnderTheText(PdfPageRaster(Pdf(), page, kRasterDotsPerInch));
+    }
+    EXPECT_EQ(InkAt(PdfPageRaster(Pdf(), 3, kRasterDotsPerInch), 5.0, 8.0), Ink::Grey);
 }
 
 TEST_F(PdfRendererTest, APageWhoseImageIsMissingOrUnreadablePrintsItsTextsAndTheImageIsReportedOnce) {

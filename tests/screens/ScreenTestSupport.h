@@ -78,9 +78,20 @@ protected:
         return false;
     }
 
+    // The names of the loaded forms, in load order.
+    static std::vector<std::string> LoadedNames() {
+        std::vector<std::string> names;
+        for (int i = 0; i < forms::App().Count(); ++i) names.push_back(forms::App().Item(i).Name());
+        return names;
+    }
+
     // Whether a screen of that name is among the loaded forms (a screen that
     // unloaded is gone once the user action is over: never touch it then).
-    static bool FormLoaded(const std::string& name) { return forms::App().LoadedForm(name) != nullptr; }
+    static bool FormLoaded(const std::string& name) {
+        for (const std::string& loaded : LoadedNames())
+            if (loaded == name) return true;
+        return false;
+    }
 
     void WriteFile(const std::string& name, const std::string& content) const {
         std::ofstream(folder_ / name, std::ios::binary) << content;

@@ -1,7 +1,8 @@
-// The employer screen's load and its Add and Save where the engine fails:
-// what the scenarios in tests/scenarios cannot set up.
+// The employer screen's load and its Add and Save where the engine fails or the
+// window is measured: what the scenarios in tests/scenarios cannot set up.
 #include "employers_ScreenFolder.h"
 
+#include "common/CloseWithPendingChange.h"
 #include "platform/data/Recordset.h"
 
 namespace {
@@ -20,6 +21,13 @@ constexpr const char* kEntering = "00000010";
 using EmployerLoad = EmployerScreenFolder;
 using EmployerSave = EmployerScreenFolder;
 using EmployerEditing = EmployerScreenFolder;
+
+TEST_F(EmployerLoad, FillsTheScreenWidthAndNineTenthsOfItsHeight) {
+    AddEmployer(7, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    EXPECT_EQ(screen.Width(), forms::App().ScreenWidth());
+    EXPECT_EQ(screen.Height(), static_cast<long>(forms::App().ScreenHeight() * 0.9));
+}
 
 TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber) {
     std::filesystem::remove(MainPath());
@@ -76,6 +84,17 @@ TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     EXPECT_EQ(Dialogs().LastBox().style, 48);
     EXPECT_EQ(CommandStates(screen), kBrowsing);
     EXPECT_TRUE(screen.mskEmployerName1.ReadOnly());
+}
+
+TEST_F(EmployerEditing, TheCloseQuestionsNoDropsTheEditAndLeavesTheFieldsReadOnly) {
+    AddEmployer(7, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    Click(screen.cmdEditRecord);
+    forms::user::TypeText(screen.mskCity, "BOSTON");
+    Dialogs().AnswerMsgBox(forms::vbNo);
+    EXPECT_TRUE(MayCloseWithPendingChange(screen.datEmployers, [] { return false; }));
+    EXPECT_EQ(screen.mskCity.Text(), "HARTFORD");
+    EXPECT_TRUE(screen.mskCity.ReadOnly());
 }
 
 TEST_F(EmployerEditing, BackgroundClickChangesNothing) {

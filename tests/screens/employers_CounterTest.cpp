@@ -18,6 +18,15 @@ long MillisecondsSince(Clock::time_point start) {
 using EmployerCounter = EmployerScreenFolder;
 using EmployerCounterOnSave = EmployerScreenFolder;
 
+TEST_F(EmployerCounter, DrawHandsOutTheStoredNumberAndKeepsTheNext) {
+    SetCounter(100);
+    EXPECT_EQ(GetNextCounter("Employers_ID"), 100);
+    EXPECT_EQ(Counter(), "101");
+    EXPECT_EQ(GetNextCounter("EMPLOYERS_ID"), 101); // table names in any case
+    EXPECT_EQ(Counter(), "102");
+    EXPECT_TRUE(Dialogs().Boxes().empty());
+}
+
 TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber) {
     Sql(IdPath(), "DELETE FROM Employers_ID");
     Dialogs().AnswerMsgBox(forms::vbOK);
@@ -65,6 +74,19 @@ TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber) {
     ASSERT_TRUE(other.Holding());
     EXPECT_EQ(GetNextCounter("Employers_ID"), 70);
     EXPECT_EQ(Counter(), "71");
+}
+
+TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField) {
+    SetCounter(12);
+    AddEmployer(1, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    EXPECT_TRUE(AssignNextNumber(screen, "Employers_ID", "txtEmployerNo"));
+    EXPECT_EQ(screen.txtEmployerNo.Text(), "12");
+
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    EXPECT_FALSE(AssignNextNumber(screen, "Employers_ID", "txtNoSuchField"));
+    EXPECT_EQ(Dialogs().LastBox().title, "ctrAssignID");
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 424: ", 0), 0u);
 }
 
 TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage) {

@@ -1,4 +1,4 @@
-// The Form 941 screen's line 2 passed again unchanged, amounts
+// The Form 941 screen's line 2 passed again unchanged or changed, amounts
 // emptied to count as zero, and a tax rounded to cents.
 #include "returns_ScreenFolder.h"
 
@@ -17,6 +17,16 @@ TEST_F(F941Lines, PassingLine2UnchangedKeepsTaxableWagesSetApart) {
     forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
     EXPECT_EQ(form.fpLine6A.Text(), "800");
     EXPECT_EQ(form.fpLine6B.Text(), "99.2");
+}
+
+// A changed line 2 fills 5c, which held what line 2 held, but not 5a.
+TEST_F(F941Lines, AChangedLine2FillsOnlyTheWagesThatHeldWhatItHeld) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    Enter(form.fpLine2, "1000");
+    Enter(form.fpLine6A, "800");
+    Enter(form.fpLine2, "1200");
+    EXPECT_EQ(form.fpLine6A.Text(), "800");
+    EXPECT_EQ(form.fpLine7A.Text(), "1200");
 }
 
 TEST_F(F941Lines, EmptiedAmountCountsAsZero) {

@@ -30,6 +30,12 @@ TEST_F(F941Totals, CreditsCountEveryLineOnceWhicheverFieldIsLeft) {
     EXPECT_EQ(FocusName(form), "Command2");
 }
 
+TEST_F(F941Totals, CreditsAboveLine10GiveANegativeLine12) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L_11 = 100");
+    Enter(form.fpLine11a, "150");
+    EXPECT_EQ(form.fpLine12.Text(), "-50");
+}
+
 TEST_F(F941Totals, Line13dCountsAlsoWhen13cIsLeft) {
     frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "L13a = 100, L13d = 50");
     forms::user::Click(form.Command2);
@@ -61,6 +67,15 @@ TEST_F(F941Totals, ATypedOverTotalStandsUntilOneOfItsInputsChanges) {
     EXPECT_EQ(form.fpLine13g.Text(), "400");
     EXPECT_EQ(form.fpLine14.Text(), "350");
     EXPECT_EQ(form.fpLine15.Text(), "150"); // 500 - 350
+}
+
+TEST_F(F941Totals, ClosingWithYesStoresTheLinesOfTheFieldStillBeingTyped) {
+    frmDet941Covid0621& form = EditStored("222", &frmEmployersDE::cmdQtr2, "Line12 = 500, L13a = 300, L13g = 300");
+    forms::user::Click(form.Command2);
+    forms::user::TypeText(form.fpLine13a, "450");
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    forms::user::CloseWindow(form);
+    EXPECT_EQ(Query(MainPath(), "SELECT L13g, L_14, L_15, L_16 FROM DET941"), "450.0|450.0|50.0|0.0");
 }
 
 TEST_F(F941Totals, FirstQuarter2023Passes13fAnd11eOnToTheNextOpenField) {

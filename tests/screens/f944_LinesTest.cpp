@@ -1,5 +1,7 @@
-// Lines 1 to 9 of the Form 944 screen where the scenarios leave off: line 1
-// passed again unchanged, and a later change of line 1 reaching every total.
+// Lines 1 to 9 of the Form 944 screen where the scenarios leave off: the
+// totals of lines 4e, 5, 7, 8g and 9 and the Enter chain through page 0.
+// The taxes at their rates, rounded to cents, are the shared taxed lines'
+// (f944_lines, f941_early_lines).
 #include "returns_ScreenFolder.h"
 
 namespace {
@@ -18,6 +20,23 @@ protected:
     }
 };
 
+TEST_F(F944Lines, CreditsAboveLineSevenGiveANegativeLineNine) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine3, "100");
+    Enter(form.fpLine9A, "0");
+    Enter(form.fpLine11a, "150");
+    EXPECT_EQ(form.fpLine11.Text(), "100");
+    EXPECT_EQ(form.fpLine12.Text(), "-50");
+}
+
+TEST_F(F944Lines, LineTwoGivesLineFiveWithTheFourEShown) {
+    AddAnnualRow("L_3 = 500, L_8 = 142.15, L_5 = 642.15");
+    frmDet944Covid& form = Open944();
+    forms::user::Click(form.cmdEditRecord);
+    Enter(form.fpLine3, "600");
+    EXPECT_EQ(form.fpLine5.Text(), "742.15");
+}
+
 TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine2, "1000");
@@ -30,6 +49,23 @@ TEST_F(F944Lines, PassingLineOneKeepsWagesSetApartFromIt) {
     EXPECT_EQ(form.fpLine6B.Text(), "99.2");
 }
 
+// A changed line 1 fills 4c, which held what line 1 held, but not 4a.
+TEST_F(F944Lines, AChangedLineOneFillsOnlyTheWagesThatHeldWhatItHeld) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "1000");
+    Enter(form.fpLine6A, "800");
+    Enter(form.fpLine2, "1200");
+    EXPECT_EQ(form.fpLine6A.Text(), "800");
+    EXPECT_EQ(form.fpLine7A.Text(), "1200");
+}
+
+TEST_F(F944Lines, ACreditLeftByAClickCountsAndTheFocusStaysWhereClicked) {
+    frmDet944Covid& form = StartNewReturn();
+    TypeAndLeave(form.fpCurrency18, "30", form.fpLine2);
+    EXPECT_EQ(FocusName(form), "fpLine2");
+    EXPECT_EQ(form.fpLine12.Text(), "-30");
+}
+
 TEST_F(F944Lines, ALaterChangeOfLineOneReachesEveryTotalAtOnce) {
     frmDet944Covid& form = StartNewReturn();
     Enter(form.fpLine2, "500"); // 4a and 4c follow line 1
@@ -40,6 +76,14 @@ TEST_F(F944Lines, ALaterChangeOfLineOneReachesEveryTotalAtOnce) {
     EXPECT_EQ(form.fpLine8.Text(), "218.65");
     EXPECT_EQ(form.fpLine5.Text(), "718.65");
     EXPECT_EQ(form.fpLine12.Text(), "618.65");
+}
+
+TEST_F(F944Lines, AnEmptiedAmountCountsAsZero) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "500");
+    form.fpLine6A.SetText("");
+    forms::user::PressKey(form.fpLine6A, forms::vbKeyReturn);
+    EXPECT_EQ(form.fpLine6B.Text(), "0");
 }
 
 } // namespace

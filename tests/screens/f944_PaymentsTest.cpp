@@ -1,6 +1,6 @@
 // What the scenarios leave out of lines 10 to 13 of the Form 944: 10j and
-// the months left by the mouse, 10e outside the chain, and the Enter chain
-// through lines 15 to 26.
+// the months left by the mouse, 10e outside the chain, a changed 10a reaching
+// 10j and the balance, and the Enter chain through lines 15 to 26.
 #include "returns_ScreenFolder.h"
 
 namespace {
@@ -43,6 +43,16 @@ TEST_F(F944Payments, EnterInAnUnchangedTenJGoesOnByTheStoredBalance) {
     forms::user::FocusByMouse(form.fpLine15);
     forms::user::PressKey(form.fpLine15, forms::vbKeyReturn);
     EXPECT_EQ(FocusName(form), "fpLine17A");
+}
+
+TEST_F(F944Payments, ChangingTenAReachesTenJAndTheOverpaymentAtOnce) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine13a, "100");
+    Enter(form.fpLine14, "40");
+    TypeAndLeave(form.fpLine13a, "300", form.fpLine12);
+    EXPECT_EQ(form.fpLine15.Text(), "260");
+    EXPECT_EQ(form.fpLine16(1).Text(), "260");
+    EXPECT_EQ(FocusName(form), "fpLine12");
 }
 
 TEST_F(F944Payments, MonthsLeftByClicksCountAndLeaveTheFocusWhereClicked) {

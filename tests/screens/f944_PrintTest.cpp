@@ -1,8 +1,10 @@
-// Printing the Form 944: the amounts and boxes the scenarios leave out, the
-// conditions of line 13, the 2021 images and the error exit.
+// Printing the Form 944: every item at its layout row, the amounts and boxes
+// the scenarios leave out, the conditions of line 13, the 2021 images and
+// the error exit.
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
+#include "returns/f944/Form944Layout.h"
 
 namespace {
 
@@ -13,6 +15,48 @@ protected:
         return OpenAnnualReturn();
     }
 };
+
+TEST_F(Print944, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder) {
+    auto& screen = OpenForTheEmployer();
+    const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
+
+    const auto pages = PagesOf(trace);
+    ASSERT_EQ(pages.size(), 3u);
+    const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order944(), Page3Order944()};
+    const FieldLayout& layout = Form944FieldLayout();
+    for (int p = 0; p < 3; ++p) {
+        SCOPED_TRACE("page " + std::to_string(p + 1));
+        ASSERT_EQ(pages[p].items.size(), orders[p].size());
+        for (std::size_t i = 0; i < orders[p].size(); ++i) {
+            const LayoutRow& row = layout.Row(orders[p][i]);
+            const StoredItem& item = pages[p].items[i];
+            EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << orders[p][i];
+            EXPECT_DOUBLE_EQ(item.top, row.Y) << "FieldNo " << orders[p][i];
+            EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << orders[p][i];
+            EXPECT_EQ(item.height, row.Height) << "FieldNo " << orders[p][i];
+            EXPECT_EQ(item.texts.size(), 1u) << "FieldNo " << orders[p][i];
+        }
+    }
+}
+
+TEST_F(Print944, PageOneShapesTheAddressAndPrintsTheLinesAsAmounts) {
+    auto& screen = OpenForTheEmployer({{"EmployerZipCodeExt", std::string("1234")}});
+    screen.fpLine3.SetText("0.5");
+    screen.fpLine9A.SetText("-12");
+    screen.fpCurrency18.SetText("30");
+    screen.Check2.SetValue(1);
+    auto page1 = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[0];
+
+    EXPECT_EQ(page1[3].Text(), Quoted("ACME"));
+    EXPECT_EQ(page1[4].Text(), Quoted("100 ELM ST"));
+    EXPECT_EQ(page1[7].Text(), Quoted("06101-1234"));
+    EXPECT_EQ(page1[8].Text(), Quoted(" "));
+    EXPECT_EQ(page1[11].Text(), Quoted(".50"));
+    EXPECT_EQ(page1[12].Text(), Quoted("X"));
+    EXPECT_EQ(page1[22].Text(), Quoted("-12.00"));
+    EXPECT_EQ(page1[38].Text(), Quoted("30.00"));
+    EXPECT_EQ(page1[13].Text(), Quoted(" ")); // an empty line prints nothing
+}
 
 TEST_F(Print944, NoOverpaymentLeavesItsBoxesBlankEvenTheCheckedOne) {
     auto& screen = OpenForTheEmployer();
@@ -82,6 +126,18 @@ TEST_F(Print944, APeriodEndingTwentyOneTakesThe2021Images) {
     const auto voucher = PagesOf(PrintWith(screen, {forms::vbNo}));
     ASSERT_EQ(voucher.size(), 1u);
     EXPECT_EQ(voucher[0].setup.at("PagePicture"), Quoted("tf4v21.wmf"));
+}
+
+TEST_F(Print944, ALineNineThatIsNoNumberStopsThePrintAtItemFortyThree) {
+    auto& screen = OpenForTheEmployer();
+    screen.fpLine12.SetText("abc");
+    PrintWith(screen, {forms::vbYes, forms::vbNo, forms::vbOK});
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 13 Error source ", 0), 0u) << Dialogs().LastBox().prompt;
+    EXPECT_NE(Dialogs().LastBox().prompt.find(" for Case = 43"), std::string::npos);
+    EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
+    EXPECT_EQ(forms::App().MousePointer(), 0);
 }
 
 TEST_F(Print944, PrintingChangesNeitherTheFieldsNorTheRow) {

@@ -1,5 +1,6 @@
 // The Form 944 screen inside the shared frame: the columns its months and
-// lines are stored in.
+// lines are stored in, and Delete then Add. The frame's other record
+// buttons are checked through the Form 941 screen's scenario.
 #include "returns_ScreenFolder.h"
 
 namespace {
@@ -21,6 +22,26 @@ TEST_F(F944Screen, MonthsAndLinesLandInTheColumnsTheAnnualReturnUses) {
                          "L_18, L24"),
               "1.0|2.0|3.0|4.0|5.0|6.0|7.0|8.0|9.0|10.0|11.0|12.0");
     EXPECT_EQ(StoredRows("L11g, L12bCobraIndividuals, L13b, L13H"), "30.0|3|7.0|25.0");
+}
+
+TEST_F(F944Screen, DeletingTheRowThenAddStartsItAgain) {
+    AddAnnualRow("L_2 = 1000");
+    frmDet944Covid& form = Open944();
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(form.cmdDeleteRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt,
+              "There are no more records for this employer for this quarter. Click on Add Record or Close.");
+    EXPECT_EQ(RecordButtons(form), "100010");
+    EXPECT_EQ(StoredRows(), "");
+
+    forms::user::Click(form.cmdAddNew);
+    EXPECT_EQ(form.txtEmployerNo.Text(), "17");
+    EXPECT_EQ(form.mskQtr_yr.Text(), "622");
+    EXPECT_EQ(RecordButtons(form), "001010");
+    EXPECT_EQ(FocusName(form), "fpLine2");
+    SaveWithOk(form);
+    EXPECT_EQ(StoredRows(), "17|622");
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-// Printing the Form 941 return and its 941-V voucher: the amounts and boxes
-// the scenarios leave out (lines 17 to 28 of page 3 among them), each
-// period's images and the voucher's quarter box, and the error exits.
+// Printing the Form 941 return: every item at its layout row, the amounts and
+// boxes the scenarios leave out, each period's images, and the error exits.
 #include <gtest/gtest.h>
 
 #include "print_Folder.h"
+#include "returns/f941/Form941Layout.h"
 
 namespace {
 
@@ -18,6 +18,29 @@ protected:
 private:
     bool added_ = false;
 };
+
+TEST_F(Print941Return, EveryItemOfTheThreePagesSitsAtItsLayoutRowInOrder) {
+    auto& screen = OpenReturnOfTheEmployer("322");
+    screen.fpLine2.SetText("12345.67");
+    screen.fpLine15.SetText("0.5");
+    const auto trace = PrintWith(screen, {forms::vbYes, forms::vbNo});
+
+    const auto pages = PagesOf(trace);
+    ASSERT_EQ(pages.size(), 3u);
+    const std::vector<std::vector<int>> orders = {Page1Order(), Page2Order(), Page3Order()};
+    for (int p = 0; p < 3; ++p) {
+        SCOPED_TRACE("page " + std::to_string(p + 1));
+        ASSERT_EQ(pages[p].items.size(), orders[p].size());
+        for (std::size_t i = 0; i < orders[p].size(); ++i) {
+            const LayoutRow& row = Form941FieldLayout().Row(orders[p][i]);
+            const StoredItem& item = pages[p].items[i];
+            EXPECT_DOUBLE_EQ(item.left, row.X) << "FieldNo " << orders[p][i];
+            EXPECT_DOUBLE_EQ(item.width, row.Width) << "FieldNo " << orders[p][i];
+            EXPECT_EQ(item.height, row.Height) << "FieldNo " << orders[p][i];
+            EXPECT_FALSE(item.texts.empty()) << "FieldNo " << orders[p][i];
+        }
+    }
+}
 
 TEST_F(Print941Return, PageOneCarriesTheEmployerTheBoxesAndTheAmounts) {
     auto& screen = OpenReturnOfTheEmployer("322");
@@ -108,6 +131,7 @@ TEST_F(Print941Return, PageTwoHeaderBalanceAndCountOfIndividuals) {
     auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[1];
 
     EXPECT_EQ(items[100].Text(), Quoted("1234.50"));
+    EXPECT_DOUBLE_EQ(items[100].top, 6.58);
     EXPECT_EQ(items[101].Text(), Quoted(" "));
     EXPECT_EQ(items[102].Text(), Quoted(" ")); // ticked, but no overpayment
     EXPECT_EQ(items[99].Text(), Quoted(" "));  // 13i never prints
@@ -144,52 +168,6 @@ TEST_F(Print941Return, APreparerFileThatIsNoFileStopsThePrintAtThePreparersCase)
     ASSERT_EQ(Dialogs().Boxes().size(), 1u);
     EXPECT_TRUE(Dialogs().Boxes()[0].prompt.ends_with(" for Case = 114")) << Dialogs().Boxes()[0].prompt;
     EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
-}
-
-TEST_F(Print941Return, Page3LinesSeventeenToTwentyEightAndTheirBoxes) {
-    auto& screen = OpenReturnOfTheEmployer("122");
-    screen.Check8.SetValue(1);
-    screen.Check1.SetValue(2); // greyed prints nothing
-    screen.fpLine19.SetText("19.5");
-    screen.fpLine28.SetText("2800");
-    auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[2];
-
-    EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
-    EXPECT_EQ(items[81].Text(), Quoted("X"));
-    EXPECT_EQ(items[83].Text(), Quoted(" "));
-    EXPECT_EQ(items[84].Text(), Quoted("19.50"));
-    EXPECT_EQ(items[106].Text(), Quoted("2800.00"));
-    for (int n : {50, 51, 52, 82}) EXPECT_EQ(items[n].Text(), Quoted(" ")) << n;
-}
-
-TEST_F(Print941Return, VoucherTheYearChoosesTheImageAndTheQuarterDigitTheBox) {
-    struct Case {
-        const char* period;
-        const char* picture;
-        int markedItem; // index among the ten items
-    };
-    for (const Case& c : {Case{"122", "TF1V22.wmf", 3}, Case{"222", "TF1V22.wmf", 6}, Case{"422", "TF1V22.wmf", 7},
-                          Case{"123", "TF1V23.wmf", 3}}) {
-        SCOPED_TRACE(c.period);
-        auto& screen = OpenReturnOfTheEmployer(c.period);
-        const auto pages = PagesOf(PrintWith(screen, {forms::vbNo}));
-        ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted(c.picture));
-        for (int box : {3, 4, 6, 7})
-            EXPECT_EQ(pages[0].items[box].Text(), Quoted(box == c.markedItem ? "X" : " ")) << box;
-        CloseForTheNextCase();
-    }
-}
-
-TEST_F(Print941Return, VoucherNoBalanceDueLeavesTheAmountBlankAndAZipAloneHasNoHyphen) {
-    auto& screen = OpenReturnOfTheEmployer("322");
-    screen.fpLine15.SetText("0");
-    screen.fpLine16(1).SetText("55");
-    const auto pages = PagesOf(PrintWith(screen, {forms::vbNo}));
-    ASSERT_EQ(pages.size(), 1u);
-
-    EXPECT_EQ(pages[0].items[1].Text(), Quoted(" "));
-    EXPECT_EQ(pages[0].items[8].Text(), Quoted("HARTFORD CT 06101"));
 }
 
 } // namespace

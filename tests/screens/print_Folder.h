@@ -2,7 +2,7 @@
 // One employer on file, the employer screen standing on it with a period
 // chosen, and the Form 941 or Form 944 screen loaded for that period, for the
 // tests of the return printouts. The stores a print made are read back as
-// pages of items, each item with its top and the ItemTexts stored.
+// pages of items, each item with its placement and the ItemText stored last.
 #include "ScreenTestSupport.h"
 
 #include "employers/frmEmployersDE.h"
@@ -10,6 +10,9 @@
 #include "returns/f944/frmDet944Covid.h"
 
 struct StoredItem {
+    double width = 0;
+    int height = 0;
+    double left = 0;
     double top = 0;                 // the TextTop stored last
     std::vector<std::string> texts; // every ItemText stored, as traced
     std::string Text() const { return texts.empty() ? "" : texts.back(); }
@@ -37,6 +40,11 @@ inline std::vector<StoredPage> PagesOf(const std::vector<std::string>& trace) {
         if (name == "TextWidth") {
             pages.back().items.emplace_back();
             item = &pages.back().items.back();
+            item->width = std::stod(value);
+        } else if (item && name == "TextHeight") {
+            item->height = std::stoi(value);
+        } else if (item && name == "TextLeft") {
+            item->left = std::stod(value);
         } else if (item && name == "TextTop") {
             item->top = std::stod(value);
         } else if (item && name == "ItemText") {

@@ -4,8 +4,10 @@
 #include <sstream>
 #include <string>
 
+#include "ControlPath.h"
 #include "PrintTraceMatch.h"
 #include "ScenarioRunner.h"
+#include "ScriptLine.h"
 
 namespace {
 
@@ -75,6 +77,35 @@ TEST(ScenarioRunner, AnAnswerNeverUsedFailsAtTheLineThatQueuedIt) {
     EXPECT_TRUE(Reports(result, "probe.scenario:7: input \"A:\\\\\"\n    found: answer \"A:\\\" never used"));
 }
 
+TEST(ScenarioRunner, AnAnswerTheBoxDoesNotOfferFailsTheActionLine) {
+    auto result = RunScript(
+        kToMainMenu + "answer OK\n"
+                      "click frm941MainScreen.cmdExit\n"
+                      "expect msgbox 260 \"BackUp Reminder\" \"Have you Backed Up your 941 data recently?\"\n"
+                      "expect msgbox 4 \"BackUp Reminder\" \"Do you want to Back Up your 941 data now?\"\n"
+                      "expect msgbox 0 \"BackUp Reminder\" \"Select the BackUp/Restore button on the Utility Menu\"\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_TRUE(Reports(result, "probe.scenario:5: click frm941MainScreen.cmdExit\n    found: answer OK does not fit"));
+}
+
+TEST(ScenarioRunner, AnActionThatCannotBeDoneStopsTheScenario) {
+    auto result = RunScript(kToMainMenu + "click frm941MainScreen.cmdNothing\n"
+                                          "expect shown frmNothing\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_TRUE(Reports(result, "probe.scenario:4: click frm941MainScreen.cmdNothing\n"
+                                "    found: frm941MainScreen has no control cmdNothing"));
+    EXPECT_TRUE(Reports(result, "the scenario stops at line 4"));
+    EXPECT_FALSE(Reports(result, "frmNothing"));
+}
+
+TEST(ScenarioRunner, MalformedLinesAreReportedBeforeAnythingRuns) {
+    auto result = RunScript("fresh\nfile \"a.txt\" \"unclosed\n\nfile \"b\" \"\\q\"\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_TRUE(Reports(result, "probe.scenario:2: "));
+    EXPECT_TRUE(Reports(result, "probe.scenario:4: "));
+    EXPECT_TRUE(Reports(result, "unknown escape \\q"));
+}
+
 // Every scenario that writes and checks files and rows shows the passing side.
 TEST(ScenarioRunner, WrongFileAndDatabaseExpectationsFail) {
     auto failing = RunScript("fresh\n"
@@ -86,6 +117,39 @@ TEST(ScenarioRunner, WrongFileAndDatabaseExpectationsFail) {
     EXPECT_TRUE(Reports(failing, ":3: expect file \"x.txt\" 4\n    found: 3 bytes"));
     EXPECT_TRUE(Reports(failing, ":4: expect bytes \"x.txt\" 1 \"bd\"\n    found: \"bc\""));
     EXPECT_TRUE(Reports(failing, ":5: expect sql main \"SELECT count(*) FROM Employers\" \"1\"\n    found: \"0\""));
+}
+
+TEST(ScenarioScript, QuotedTextsResolveTheirEscapes) {
+    auto tokens = scenario::Tokenize(R"(type frm.txt "a \"b\" \\ \n\t\x41" Enter "")");
+    ASSERT_EQ(tokens.size(), 5u);
+    EXPECT_EQ(tokens[2].text, "a \"b\" \\ \n\tA");
+    EXPECT_TRUE(tokens[2].quoted);
+    EXPECT_FALSE(tokens[3].quoted);
+    EXPECT_EQ(tokens[4].text, "");
+    EXPECT_TRUE(tokens[4].quoted);
+    EXPECT_THROW(scenario::Tokenize(R"(x "\x4")"), std::invalid_argument);
+    EXPECT_THROW(scenario::Tokenize(R"(x "open)"), std::invalid_argument);
+    EXPECT_EQ(scenario::ScriptQuote("a\"\\\n\x01"), R"("a\"\\\n\x01")");
+}
+
+TEST(ScenarioScript, ControlNamesTakeAnIndexOrADataControlArrow) {
+    auto element = scenario::ParseControlPath("frmDet941Covid0621.Label5(12)");
+    ASSERT_TRUE(element);
+    EXPECT_EQ(element->form, "frmDet941Covid0621");
+    EXPECT_EQ(element->control, "Label5");
+    EXPECT_EQ(element->index, 12);
+
+    auto arrow = scenario::ParseControlPath("frmEmployersDE.datEmployers.Last");
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->control, "datEmployers");
+    EXPECT_EQ(arrow->arrow, "Last");
+
+    auto form = scenario::ParseControlPath("frmStartup");
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->control, "");
+
+    for (const char* bad : {"frm.dat.Up", "frm.a.b.c", "frm.Label5(", "frm.Label5(x)", "1frm.x", ""})
+        EXPECT_FALSE(scenario::ParseControlPath(bad)) << bad;
 }
 
 TEST(ScenarioPrintTrace, StoresMatchAsOneUnbrokenRunWithNumbersWithinTolerance) {

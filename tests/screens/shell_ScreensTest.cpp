@@ -69,6 +69,21 @@ protected:
     }
 };
 
+TEST_F(ShellScreens, FileExitUnloadsEveryOtherScreenPerPassUntilNoneIsLeft) {
+    forms::Screen<frmStartup>().Show();
+    forms::Screen<Probe<1>>().Load();
+    forms::Screen<Probe<2>>().Load();
+    forms::Screen<Probe<3>>().Load();
+
+    forms::user::Click(forms::Screen<frmStartup>().mnuExit);
+
+    // Pass 1 takes positions 0, 1, 2 of the shrinking list (start-up, probe 2,
+    // then runs past the end); pass 2 starts over with probes 1 and 3.
+    EXPECT_EQ(UnloadLog(), (std::vector<std::string>{"frmProbe2", "frmProbe1", "frmProbe3"}));
+    EXPECT_EQ(forms::App().Count(), 0);
+    EXPECT_TRUE(Dialogs().Boxes().empty());
+}
+
 TEST_F(ShellScreens, AnUnloadErrorOtherThanNineIsPassedOverSilently) {
     forms::Screen<frmStartup>().Show();
     forms::Screen<Probe<1>>().Load();

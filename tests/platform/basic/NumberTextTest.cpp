@@ -15,9 +15,16 @@ TEST(NumberText, WritesAtMostFifteenSignificantDigits) {
 }
 
 TEST(NumberText, DropsTrailingZerosAndNeedsNoLeadingBlank) {
+    EXPECT_EQ(NumberText(124), "124");
+    EXPECT_EQ(NumberText(-50), "-50");
     EXPECT_EQ(NumberText(62.50), "62.5");
     EXPECT_EQ(NumberText(-0.03), "-0.03");
+    EXPECT_EQ(NumberText(0.5), "0.5");
     EXPECT_EQ(NumberText(1000000), "1000000");
+}
+
+TEST(NumberText, ZeroIsPlainZeroWhateverItsSign) {
+    EXPECT_EQ(NumberText(0.0), "0");
     EXPECT_EQ(NumberText(-0.0), "0");
 }
 
@@ -35,9 +42,14 @@ TEST(NumberText, WritesAPointWhateverTheLocale) {
     EXPECT_EQ(Str(62.5), " 62.5");
 }
 
-TEST(Str, PutsABlankInTheSignPositionAndNoZeroBeforeThePoint) {
+TEST(Str, PutsABlankInTheSignPositionOfNonNegativeNumbers) {
     EXPECT_EQ(Str(3021), " 3021");
+    EXPECT_EQ(Str(0), " 0");
     EXPECT_EQ(Str(-7), "-7");
+    EXPECT_EQ(Str(12.25), " 12.25");
+}
+
+TEST(Str, WritesNoZeroBeforeThePoint) {
     EXPECT_EQ(Str(0.5), " .5");
     EXPECT_EQ(Str(-0.5), "-.5");
 }

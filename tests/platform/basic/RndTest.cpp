@@ -8,3 +8,16 @@ TEST(Rnd, DrawsTheClassicUnseededSequence) {
     EXPECT_NEAR(basic::Rnd(), 0.5334240, 5e-8);
     EXPECT_NEAR(basic::Rnd(), 0.5795186, 5e-8);
 }
+
+TEST(Rnd, StaysInsideZeroToOneAndRepeatsAfterARestart) {
+    basic::RestartRnd();
+    double first[50];
+    for (double& value : first) {
+        value = basic::Rnd();
+        EXPECT_GE(value, 0.0);
+        EXPECT_LT(value, 1.0);
+    }
+    basic::RestartRnd();
+    for (double value : first) EXPECT_EQ(basic::Rnd(), value);
+}
+

@@ -17,13 +17,16 @@ TEST(Round, TakesExactHalvesToTheEvenCent) {
 
 TEST(Round, DecidesOnTheExactBinaryValueOfTheProduct) {
     EXPECT_EQ(Round(200 * 0.009, 2), 1.8);
+    EXPECT_EQ(Round(750 * 0.009, 2), 6.75);
     // 2.675 is stored just below the half, so it goes down.
     EXPECT_EQ(Round(2.675, 2), 2.67);
     // 1.005 likewise lies below 1.005 exactly.
     EXPECT_EQ(Round(1.005, 2), 1.0);
     // Scaling by 100 first would land on an exact half and go the wrong way.
+    EXPECT_EQ(Round(0.005, 2), 0.01);
     EXPECT_EQ(Round(0.015, 2), 0.01);
     EXPECT_EQ(Round(0.025, 2), 0.03);
+    EXPECT_EQ(Round(0.075, 2), 0.07);
     EXPECT_EQ(Round(1000 * 0.124, 2), 124);
     EXPECT_EQ(Round(1234.56 * 0.062, 2), 76.54);
 }

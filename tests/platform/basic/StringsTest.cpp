@@ -8,9 +8,12 @@ TEST(TextPieces, NeverFailPastTheEndOfAText) {
     EXPECT_EQ(Left("Tavrilo", 3), "Tav");
     EXPECT_EQ(Left("ab", 10), "ab");
     EXPECT_EQ(Right("123456789", 7), "3456789");
+    EXPECT_EQ(Right("ab", 10), "ab");
+    EXPECT_EQ(Mid("123456789", 3), "3456789");
     EXPECT_EQ(Mid("123456789", 3, 2), "34");
     EXPECT_EQ(Mid("12345", 7, 2), "");
     EXPECT_EQ(Mid("12345", 4, 99), "45");
+    EXPECT_EQ(Left("", 2), "");
 }
 
 TEST(TextPieces, TakeNegativeCountsAndEarlyStartsAsNothing) {
@@ -33,6 +36,7 @@ TEST(Trimming, RemovesBlanksOnly) {
     EXPECT_EQ(RTrim("  x "), "  x");
     EXPECT_EQ(Trim("\tx\t"), "\tx\t");
     EXPECT_EQ(Trim("    "), "");
+    EXPECT_EQ(LTrim("   .00"), ".00");
 }
 
 TEST(Casing, ChangesAsciiAndLatinLetters) {

@@ -15,15 +15,22 @@ TEST(Val, ReadsTheLeadingNumberAndIgnoresTheRest) {
     EXPECT_EQ(Val(".5"), 0.5);
     EXPECT_EQ(Val("2e3x"), 2000);
     EXPECT_EQ(Val("2ex"), 2);
+}
+
+TEST(Val, GivesZeroWhenThereIsNoNumber) {
+    EXPECT_EQ(Val(""), 0);
     EXPECT_EQ(Val("abc"), 0);
     EXPECT_EQ(Val("-"), 0);
     EXPECT_EQ(Val("."), 0);
 }
 
-TEST(Val, SkipsBlanksInsideTheNumberReadsHexAndOverflowsBeyondTheDoubleRange) {
+TEST(Val, SkipsBlanksInsideTheNumberAndReadsHex) {
     EXPECT_EQ(Val(" 1 2 3"), 123);
     EXPECT_EQ(Val("&HFF"), 255);
     EXPECT_EQ(Val("&O17"), 15);
+}
+
+TEST(Val, RaisesOverflowForNumbersBeyondTheDoubleRange) {
     EXPECT_EQ(ErrorNumberOf([] { Val("1e999"); }), 6);
     EXPECT_EQ(ErrorNumberOf([] { Val("12e9223372036854775807"); }), 6);
     EXPECT_EQ(Val("1e-999"), 0);
@@ -41,18 +48,27 @@ TEST(CDbl, ConvertsWholeNumberTexts) {
 
 TEST(CDbl, RaisesTypeMismatchOnAnythingButANumber) {
     EXPECT_EQ(ErrorNumberOf([] { CDbl(""); }), 13);
+    EXPECT_EQ(ErrorNumberOf([] { CDbl("   "); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { CDbl("12abc"); }), 13);
+    EXPECT_EQ(ErrorNumberOf([] { CDbl("abc"); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { CDbl("1.2.3"); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { CDbl("-"); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { CDbl("1e"); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { CDbl(",5"); }), 13);
 }
 
-TEST(TextAsNumber, ReadsABlankAmountAsZeroAndOthersStrictly) {
+TEST(TextAsNumber, ReadsABlankAmountAsZero) {
     EXPECT_EQ(TextAsNumber(""), 0);
     EXPECT_EQ(TextAsNumber("   "), 0);
+    EXPECT_EQ(TextAsNumber("-"), 0);
+    EXPECT_EQ(TextAsNumber("."), 0);
     EXPECT_EQ(TextAsNumber("-."), 0);
+}
+
+TEST(TextAsNumber, ReadsAmountsStrictly) {
     EXPECT_EQ(TextAsNumber("24.8"), 24.8);
+    EXPECT_EQ(TextAsNumber("-0.03"), -0.03);
+    EXPECT_EQ(TextAsNumber("500"), 500);
     EXPECT_EQ(ErrorNumberOf([] { TextAsNumber("12x"); }), 13);
 }
 

@@ -4,6 +4,14 @@
 
 using namespace basic;
 
+TEST(Windows1252, RoundTripsLatinTextThroughOneBytePerCharacter) {
+    std::string bytes = Windows1252FromUtf8("Müller & Söhne €5");
+    // clang-format off
+    EXPECT_EQ(bytes, "M\xFCller & S\xF6hne \x80" "5");
+    // clang-format on
+    EXPECT_EQ(Utf8FromWindows1252(bytes), "Müller & Söhne €5");
+}
+
 TEST(Windows1252, ReplacesCharactersTheCodePageLacks) {
     // clang-format off
     EXPECT_EQ(Windows1252FromUtf8("a\xE2\x86\x92" "b"), "a?b");  // an arrow

@@ -9,6 +9,7 @@
 
 namespace {
 
+using data::Value;
 using datatest::Text;
 
 class frmTestEmployers : public forms::Form {
@@ -48,6 +49,11 @@ protected:
         DatabaseFolder::TearDown();
     }
 
+    std::string StoredName(long employerNo) const {
+        auto rs = OpenMain()->OpenRecordset("SELECT * FROM Employers WHERE EmployerNo = " + std::to_string(employerNo));
+        return Text(rs->Fields("EmployerName1").Value());
+    }
+
     std::unique_ptr<frmTestEmployers> screen;
 };
 
@@ -66,6 +72,59 @@ TEST_F(DataControlTest, BoundFieldsShowTheCurrentRowAfterEveryMove) {
     EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
     dat.UserMove(data::DataControl::Arrow::Previous);
     EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
+    dat.Recordset()->FindFirst("left(EmployerName1, 3) = 'car'");
+    EXPECT_EQ("3", screen->txtEmployerNo.Text());
+}
+
+TEST_F(DataControlTest, EditChangeUpdateWritesTheBoundFields) {
+    auto rows = screen->datEmployers.Recordset();
+    rows->MoveNext();
+    rows->Edit();
+    screen->mskEmployerName1.SetText("BAKER AND SONS");
+    rows->Update();
+    EXPECT_EQ("BAKER AND SONS", StoredName(2));
+    EXPECT_EQ("BAKER AND SONS", screen->mskEmployerName1.Text());
+    EXPECT_EQ("ACME CORP", StoredName(1));
+}
+
+TEST_F(DataControlTest, MovingAwayFromAPendingEditLeavesTheRowAsItWas) {
+    auto& dat = screen->datEmployers;
+    dat.Recordset()->Edit();
+    screen->mskEmployerName1.SetText("CHANGED BUT NOT SAVED");
+    dat.UserMove(data::DataControl::Arrow::Next);
+    EXPECT_EQ(data::dbEditNone, dat.Recordset()->EditMode());
+    dat.UserMove(data::DataControl::Arrow::First);
+    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
+    EXPECT_EQ("ACME CORP", StoredName(1));
+}
+
+TEST_F(DataControlTest, AddNewClearsTheFieldsAndUpdateStoresThem) {
+    auto rows = screen->datEmployers.Recordset();
+    rows->AddNew();
+    EXPECT_EQ("", screen->mskEmployerName1.Text());
+    screen->mskEmployerName1.SetText("DELTA CO");
+    screen->txtEmployerNo.SetText("4");
+    rows->Fields("Pyr_Taxid") = Value{std::string("444444444")};
+    rows->Update();
+    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text()); // back on the row current before AddNew
+    rows->MoveLast();
+    EXPECT_EQ("DELTA CO", screen->mskEmployerName1.Text());
+    EXPECT_EQ("DELTA CO", StoredName(4));
+}
+
+TEST_F(DataControlTest, CancelUpdateShowsTheStoredRowAgain) {
+    auto rows = screen->datEmployers.Recordset();
+    rows->AddNew();
+    screen->mskEmployerName1.SetText("NEVER STORED");
+    rows->CancelUpdate();
+    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
+    EXPECT_EQ(3, rows->RecordCount());
+}
+
+TEST_F(DataControlTest, ADisabledControlsArrowsDoNothing) {
+    screen->datEmployers.SetEnabled(false);
+    screen->datEmployers.UserMove(data::DataControl::Arrow::Last);
+    EXPECT_EQ("ACME CORP", screen->mskEmployerName1.Text());
 }
 
 TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock) {
@@ -76,6 +135,14 @@ TEST_F(DataControlTest, UnloadingTheScreenDropsAPendingEditAndItsLock) {
     auto other = OpenMain()->OpenRecordset("Employers");
     other->Edit(); // the lock went with the screen
     EXPECT_EQ("ACME CORP", Text(other->Fields("EmployerName1").Value()));
+}
+
+TEST_F(DataControlTest, AQueryRecordSourceWithNoRowShowsEmptyFields) {
+    auto& dat = screen->datEmployers;
+    dat.SetRecordSource("SELECT * FROM [Employers] WHERE [EmployerNo] = 99");
+    dat.Refresh();
+    EXPECT_EQ(0, dat.Recordset()->RecordCount());
+    EXPECT_EQ("", screen->mskEmployerName1.Text());
 }
 
 TEST_F(DataControlTest, AFieldBoundToAColumnThatIsNotThereIsReported) {

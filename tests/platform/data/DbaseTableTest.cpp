@@ -32,6 +32,11 @@ protected:
         edit(bytes);
         std::ofstream(TablePath(), std::ios::binary | std::ios::trunc) << bytes;
     }
+
+    void ExpectUnreadable() {
+        auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
+        EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayer"), data::errUnrecognizedFormat);
+    }
 };
 
 TEST_F(DbaseFolder, ReadsTheRecordsInOrderWithoutPaddingOrDeletedOnesInUtf8) {
@@ -66,21 +71,28 @@ TEST_F(DbaseFolder, NothingIsWritten) {
     EXPECT_ENGINE_ERROR(dos->Execute("DELETE * FROM Mmrpayer"), data::errReadOnly);
 }
 
-// An empty file, a header cut short, a record length that does not add up,
-// and records cut short.
+TEST_F(DbaseFolder, AMissingFolderIsAnInvalidPathAndAMissingTableIsNotFound) {
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/none", false, false, "dBASE III;"), data::errInvalidPath);
+    auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
+    EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayee"), data::errTableNotFound);
+}
+
 TEST_F(DbaseFolder, MalformedTablesAreAnUnrecognizedFormat) {
-    const std::function<void(std::string&)> damages[] = {
-        [](std::string& bytes) { bytes.clear(); },
-        [](std::string& bytes) { bytes.resize(40); },
-        [](std::string& bytes) { bytes[10] = static_cast<char>(bytes[10] + 3); },
-        [](std::string& bytes) { bytes.resize(bytes.size() - 20); },
-    };
-    for (const auto& damage : damages) {
-        WritePayers();
-        EditFile(damage);
-        auto dos = data::OpenDatabase(Folder(), false, false, "dBASE III;");
-        EXPECT_ENGINE_ERROR(dos->OpenRecordset("Mmrpayer"), data::errUnrecognizedFormat);
-    }
+    WritePayers();
+    std::ofstream(TablePath(), std::ios::trunc).close();
+    ExpectUnreadable();
+
+    WritePayers();
+    EditFile([](std::string& bytes) { bytes.resize(40); });
+    ExpectUnreadable();
+
+    WritePayers();
+    EditFile([](std::string& bytes) { bytes[10] = static_cast<char>(bytes[10] + 3); });
+    ExpectUnreadable();
+
+    WritePayers();
+    EditFile([](std::string& bytes) { bytes.resize(bytes.size() - 20); });
+    ExpectUnreadable();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// The unique key that refuses a duplicate employer, and finding an employer
-// by the first letters of the name as Find does; the scenarios walk both
-// through the screens, a Find that matches nothing included.
+// The unique key that refuses a duplicate employer (the scenarios check the
+// keys through the screens), and finding an employer by the first letters
+// of the name, as Find does.
 
 #include "DataTestSupport.h"
 
@@ -11,7 +11,7 @@ using datatest::Text;
 
 class KeysAndFindTest : public datatest::DatabaseFolder {};
 
-TEST_F(KeysAndFindTest, ADuplicateEmployerAddedOrEditedIsRefusedAtUpdateAndTheTableIsUnchanged) {
+TEST_F(KeysAndFindTest, ADuplicateEmployerIsRefusedAtUpdateAndTheTableIsUnchanged) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "SMITH TOOLS", "1", "061234567", "R");
     auto rs = db->OpenRecordset("Employers");
@@ -27,14 +27,30 @@ TEST_F(KeysAndFindTest, ADuplicateEmployerAddedOrEditedIsRefusedAtUpdateAndTheTa
     EXPECT_EQ(1, rs->RecordCount());
     rs->MoveFirst();
     EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
+}
 
-    AddEmployer(*db, 3, "OTHER TOOLS", "1", "222222222");
+TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE", "1", "111111111");
+    AddEmployer(*db, 2, "TWO", "1", "222222222");
+    auto rs = db->OpenRecordset("Employers");
     rs->MoveLast();
     rs->Edit();
-    rs->Fields("Pyr_Taxid") = Value{std::string("061234567")};
+    rs->Fields("Pyr_Taxid") = Value{std::string("111111111")};
     EXPECT_ENGINE_ERROR(rs->Update(), 3022);
     rs->CancelUpdate();
     EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
+}
+
+TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ACME CORP");
+    AddEmployer(*db, 2, "SMITH TOOLS");
+    AddEmployer(*db, 3, "SMITHSON LLC");
+    auto rs = db->OpenRecordset("Employers");
+    rs->FindFirst("left(EmployerName1, 5) = 'smith'");
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
 }
 
 // The index on the name narrows the search; it must find every name that
@@ -52,13 +68,27 @@ TEST_F(KeysAndFindTest, TheNameIndexFindsEveryNameBeginningWithTheLetters) {
     EXPECT_EQ((std::vector<std::string>{"AZ", "Azure", "AZZ TOP", "az{"}), found);
 }
 
-TEST_F(KeysAndFindTest, ABookmarkReturnsToItsRowAndToNoOther) {
+TEST_F(KeysAndFindTest, AccentedNamesAreKeptAsTypedAndFoundWithoutRegardToCase) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "CAFE NORTE");
+    AddEmployer(*db, 2, "CAFÉ ÑANDÚ");
+    AddEmployer(*db, 3, "ÉCOLE DU NORD");
+    auto rs = db->OpenRecordset("Employers");
+    rs->FindFirst("left(EmployerName1, 6) = 'café ñ'");
+    EXPECT_EQ("CAFÉ ÑANDÚ", Text(rs->Fields("EmployerName1").Value()));
+    rs->FindFirst("left(EmployerName1, 2) = 'éc'");
+    EXPECT_EQ("ÉCOLE DU NORD", Text(rs->Fields("EmployerName1").Value()));
+}
+
+TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToItAndToNoOther) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");
     AddEmployer(*db, 2, "BAKER INC");
     auto rs = db->OpenRecordset("Employers");
     rs->MoveLast();
     std::string mark = rs->Bookmark();
+    rs->FindFirst("left(EmployerName1, 6) = 'zzzzzz'");
+    EXPECT_TRUE(rs->NoMatch());
     rs->MoveFirst();
     rs->SetBookmark(mark);
     EXPECT_EQ("BAKER INC", Text(rs->Fields("EmployerName1").Value()));
@@ -76,6 +106,31 @@ TEST_F(KeysAndFindTest, ACriterionWithAnApostropheInsideQuotesIsText) {
     ASSERT_FALSE(rs->NoMatch());
     EXPECT_EQ("O'BRIEN FARMS", Text(rs->Fields("EmployerName1").Value()));
     EXPECT_ENGINE_ERROR(rs->FindFirst("left(EmployerName1, 3) = 'o'b'"), 3075);
+}
+
+TEST_F(KeysAndFindTest, TheHandOverQueryOpensTheOneRowOfTheEmployerAndPeriod) {
+    auto db = OpenMain();
+    auto det = db->OpenRecordset("DET941");
+    for (auto [employer, period] : {std::pair{250, "322"}, {250, "122"}, {251, "322"}}) {
+        det->AddNew();
+        det->Fields("EmployerNo") = Value{std::int64_t{employer}};
+        det->Fields("Qtr_Yr") = Value{std::string(period)};
+        det->Update();
+    }
+    auto rs = db->OpenRecordset("SELECT * FROM [DET941] WHERE [EmployerNo] = 250 AND [Qtr_Yr] = '322'");
+    EXPECT_EQ(1, rs->RecordCount());
+    EXPECT_EQ(Value{std::int64_t{250}}, rs->Fields("EmployerNo").Value());
+    EXPECT_EQ("322", Text(rs->Fields("Qtr_Yr").Value()));
+    auto none = db->OpenRecordset("select * from det941 where EmployerNo = 250 and Qtr_Yr = '622'");
+    EXPECT_EQ(0, none->RecordCount());
+    EXPECT_TRUE(none->Eof());
+    // A row added through the query's recordset is found by MoveLast.
+    none->AddNew();
+    none->Fields("EmployerNo") = Value{std::int64_t{250}};
+    none->Fields("Qtr_Yr") = Value{std::string("622")};
+    none->Update();
+    none->MoveLast();
+    EXPECT_EQ("622", Text(none->Fields("Qtr_Yr").Value()));
 }
 
 } // namespace

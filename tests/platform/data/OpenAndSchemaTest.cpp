@@ -19,18 +19,23 @@ using data::Value;
 
 class OpenAndSchemaTest : public datatest::DatabaseFolder {};
 
-TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCaseAndWhatIsNoDatabaseIsRefused) {
-    auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
-    EXPECT_TRUE(db->HasTable("det941"));
-    EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
-    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "Paradox 3.X;"), 3170);
-
+TEST_F(OpenAndSchemaTest, AMissingFileIsAnErrorAndNoFileIsCreated) {
     std::string missing = Folder() + "/missing.mdb";
     EXPECT_ENGINE_ERROR(data::OpenDatabase(missing), 3024);
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/no such folder/TV941.MDB"), 3044);
+}
+
+TEST_F(OpenAndSchemaTest, AFileThatIsNotADatabaseIsRefused) {
     std::ofstream(Folder() + "/junk.mdb") << "this is not a database file, just some text";
     EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/junk.mdb"), 3343);
+}
+
+TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase) {
+    auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
+    EXPECT_TRUE(db->HasTable("det941"));
+    EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "Paradox 3.X;"), 3170);
 }
 
 // Table names and columns are remembered between opens of a file, but a
@@ -65,6 +70,29 @@ TEST_F(OpenAndSchemaTest, AFileRewrittenInPlaceAfterItsDatabaseWasLetGoOpensAsIt
         into << from.rdbuf();
     }
     EXPECT_EQ("ZENITH", datatest::Text(OpenMain()->OpenRecordset("Employers")->Fields("EmployerName1").Value()));
+}
+
+TEST_F(OpenAndSchemaTest, TheMainDatabaseHoldsTheSystemsTables) {
+    auto db = OpenMain();
+    EXPECT_EQ((std::vector<std::string>{"Employers", "DET941", "Det944", "Employees", "W2Dollars"}), db->TableNames());
+    EXPECT_EQ(27, db->OpenRecordset("Employees")->FieldCount());
+    // Every column a screen binds is checked by opening that screen; the
+    // types decide how amounts, flags and period codes are stored.
+    auto det941 = db->OpenRecordset("DET941");
+    EXPECT_EQ("REAL", det941->Fields("L_2").Type());
+    EXPECT_EQ("INTEGER", det941->Fields("Seasonal").Type());
+    EXPECT_EQ("TEXT(3)", det941->Fields("Qtr_Yr").Type());
+}
+
+TEST_F(OpenAndSchemaTest, Det944Has38ColumnsInItsFixedOrder) {
+    auto rs = OpenMain()->OpenRecordset("Det944");
+    ASSERT_EQ(38, rs->FieldCount());
+    EXPECT_EQ("EmployerNo", rs->Fields(0).Name());
+    EXPECT_EQ("L_6B", rs->Fields(11).Name());
+    EXPECT_EQ("Apply_Nxt", rs->Fields(21).Name());
+    EXPECT_EQ("L_13A", rs->Fields(23).Name());
+    EXPECT_EQ("L_13M", rs->Fields(35).Name());
+    EXPECT_EQ("L_6F", rs->Fields(37).Name());
 }
 
 TEST_F(OpenAndSchemaTest, MakeEmptyDatabasesLeavesExistingFilesAlone) {
@@ -162,6 +190,13 @@ TEST_F(OpenAndSchemaTest, AFileInWriteAheadModeIsTurnedBackToTheRollbackJournal)
     EXPECT_STREQ("delete", reinterpret_cast<const char*>(sqlite3_column_text(mode, 0)));
     sqlite3_finalize(mode);
     sqlite3_close(raw);
+}
+
+TEST_F(OpenAndSchemaTest, AnEmployerWithoutANumberIsRefused) {
+    auto rs = OpenMain()->OpenRecordset("Employers");
+    rs->AddNew();
+    rs->Fields("EmployerName1") = Value{std::string("NO NUMBER")};
+    EXPECT_ENGINE_ERROR(rs->Update(), 3058);
 }
 
 // A file from elsewhere (last year's database, a copy from another machine)

@@ -18,8 +18,11 @@ TEST_F(RecordsetTest, EmptyTableStandsAtBothEndsAndRefusesMoves) {
     EXPECT_TRUE(rs->Bof());
     EXPECT_EQ(0, rs->RecordCount());
     EXPECT_ENGINE_ERROR(rs->MoveFirst(), 3021);
+    EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
+    EXPECT_ENGINE_ERROR(rs->MoveNext(), 3021);
     EXPECT_ENGINE_ERROR(rs->Fields("EmployerName1").Value(), 3021);
     EXPECT_ENGINE_ERROR(rs->Edit(), 3021);
+    EXPECT_ENGINE_ERROR(rs->Delete(), 3021);
 }
 
 TEST_F(RecordsetTest, RowsComeInTheOrderTheyWereAddedAndTheWalkEndsAtEof) {
@@ -58,13 +61,28 @@ TEST_F(RecordsetTest, DeleteLeavesNoCurrentRowUntilTheNextMove) {
     rs->MoveLast();
     EXPECT_EQ("ONE", Text(rs->Fields("EmployerName1").Value()));
     EXPECT_EQ(1, rs->RecordCount());
-    rs->Delete(); // the only row left
+}
+
+TEST_F(RecordsetTest, DeletingTheOnlyRowThenMovingLastIsNoCurrentRecord) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONLY");
+    auto rs = db->OpenRecordset("Employers");
+    rs->Delete();
     rs->MoveNext();
     EXPECT_TRUE(rs->Eof());
     EXPECT_ENGINE_ERROR(rs->MoveLast(), 3021);
 }
 
-TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndValuesTakeTheColumnsTypes) {
+TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndHoldNull) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_EQ("IdType", rs->Fields("IDType").Name());
+    EXPECT_TRUE(data::IsNull(rs->Fields("ContactName").Value()));
+    EXPECT_ENGINE_ERROR(rs->Fields("NoSuchColumn"), 3265);
+}
+
+TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("DET941");
     rs->AddNew();
@@ -75,11 +93,9 @@ TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndValuesTakeTheColumnsTy
     rs->Fields("Not_Subj") = Value{std::int64_t{1}};
     rs->Fields("No_Employee") = Value{2.5}; // whole-number columns round half to even
     EXPECT_ENGINE_ERROR(rs->Fields("L_5") = Value{std::string("abc")}, 3421);
-    EXPECT_ENGINE_ERROR(rs->Fields("NoSuchColumn"), 3265);
     rs->Update();
     rs->MoveFirst();
-    EXPECT_EQ(Value{std::int64_t{17}}, rs->Fields("employerNO").Value());
-    EXPECT_EQ("EmployerNo", rs->Fields("employerNO").Name());
+    EXPECT_EQ(Value{std::int64_t{17}}, rs->Fields("EmployerNo").Value());
     EXPECT_EQ(Value{62.5}, rs->Fields("L_2").Value());
     EXPECT_TRUE(data::IsNull(rs->Fields("L_3").Value()));
     EXPECT_EQ(Value{std::int64_t{2}}, rs->Fields("No_Employee").Value());
@@ -87,7 +103,7 @@ TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndValuesTakeTheColumnsTy
     EXPECT_EQ("500", data::ToText(Value{500.0}));
 }
 
-TEST_F(RecordsetTest, WritingOutsideAddNewOrEditOrAfterCloseIsRefused) {
+TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
     auto rs = db->OpenRecordset("Employers");
@@ -95,7 +111,12 @@ TEST_F(RecordsetTest, WritingOutsideAddNewOrEditOrAfterCloseIsRefused) {
     EXPECT_ENGINE_ERROR(rs->Update(), 3020);
     auto readOnly = db->OpenRecordset("Employers", data::dbOpenSnapshot);
     EXPECT_ENGINE_ERROR(readOnly->Edit(), 3027);
-    db->Close(); // closes its recordsets
+}
+
+TEST_F(RecordsetTest, AClosedDatabaseClosesItsRecordsets) {
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("Employers");
+    db->Close();
     EXPECT_ENGINE_ERROR(rs->RecordCount(), 3420);
     EXPECT_ENGINE_ERROR(db->OpenRecordset("Employers"), 3420);
 }

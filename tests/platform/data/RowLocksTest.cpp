@@ -28,15 +28,10 @@ protected:
     }
 };
 
-// Between connections and between two recordsets of one connection alike;
-// Update, CancelUpdate and Close each let the row go.
-TEST_F(RowLocksTest, EditOfARowAnotherRecordsetHoldsIsRefusedUntilItIsLetGo) {
-    auto db = OpenMain();
-    auto first = db->OpenRecordset("Employers");
-    auto sameConnection = db->OpenRecordset("Employers");
+TEST_F(RowLocksTest, EditOfARowAnotherConnectionHoldsIsRefusedUntilItsUpdate) {
+    auto first = OpenMain()->OpenRecordset("Employers");
     auto second = OpenMain()->OpenRecordset("Employers");
     first->Edit();
-    EXPECT_ENGINE_ERROR(sameConnection->Edit(), 3260);
     EXPECT_ENGINE_ERROR(second->Edit(), 3260);
     EXPECT_ENGINE_ERROR(second->Delete(), 3260);
     second->MoveNext();
@@ -50,12 +45,25 @@ TEST_F(RowLocksTest, EditOfARowAnotherRecordsetHoldsIsRefusedUntilItIsLetGo) {
     // Edit starts from the row as stored now.
     EXPECT_EQ("HARTFORD", Text(second->Fields("City").Value()));
     second->CancelUpdate();
+}
+
+TEST_F(RowLocksTest, CancelUpdateAndCloseReleaseTheLock) {
+    auto first = OpenMain()->OpenRecordset("Employers");
+    auto second = OpenMain()->OpenRecordset("Employers");
     first->Edit();
     first->CancelUpdate();
     second->Edit();
     second->Close();
     first->Edit();
     first->CancelUpdate();
+}
+
+TEST_F(RowLocksTest, TwoRecordsetsOfOneConnectionExcludeEachOther) {
+    auto db = OpenMain();
+    auto first = db->OpenRecordset("Employers");
+    auto second = db->OpenRecordset("Employers");
+    first->Edit();
+    EXPECT_ENGINE_ERROR(second->Edit(), 3260);
 }
 
 TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked) {
@@ -71,50 +79,84 @@ TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked) {
     EXPECT_EQ("Y", Text(OpenMain()->OpenRecordset("Employers")->Fields("City").Value()));
 }
 
-// Another process that edits the first employer and holds it until killed;
-// one that updates is walked by the scenarios of two copies.
-struct Holder {
-    pid_t pid;
-    int report;
-};
-
-Holder StartHolder(const std::string& mainPath) {
-    int report[2];
-    if (::pipe(report) != 0) throw std::runtime_error("pipe");
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        try {
-            auto rs = data::OpenDatabase(mainPath)->OpenRecordset("Employers");
-            rs->Edit();
-            rs->Fields("City") = Value{std::string("FROM CHILD")};
-            char ready = 'r';
-            if (::write(report[1], &ready, 1) != 1) ::_exit(3);
-            for (;;) ::pause();
-        } catch (...) {
-            ::_exit(2);
-        }
+// The other process: edits the first employer, reports through the pipe, and
+// then either updates when told or waits to be killed.
+void HoldRowInChild(const std::string& mainPath, int reportFd, int commandFd) {
+    try {
+        auto rs = data::OpenDatabase(mainPath)->OpenRecordset("Employers");
+        rs->Edit();
+        rs->Fields("City") = Value{std::string("FROM CHILD")};
+        char ready = 'r';
+        if (::write(reportFd, &ready, 1) != 1) ::_exit(3);
+        char command = 0;
+        if (::read(commandFd, &command, 1) == 1 && command == 'u') rs->Update();
+        ::_exit(0);
+    } catch (...) {
+        ::_exit(2);
     }
-    ::close(report[1]);
-    char ready = 0;
-    if (::read(report[0], &ready, 1) != 1 || ready != 'r') throw std::runtime_error("child did not edit");
-    return {pid, report[0]};
 }
 
-// A delete query refuses rows another process holds and changes nothing; a
-// holder that is killed leaves neither its lock nor its change behind.
-TEST_F(RowLocksTest, AKilledHolderBlocksNothingAfterItAndStoredNothing) {
-    Holder child = StartHolder(MainPath());
-    auto db = OpenMain();
-    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers", data::dbFailOnError), 3260);
-    EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
-    db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2", data::dbFailOnError);
-    auto rs = db->OpenRecordset("Employers");
+struct Child {
+    pid_t pid;
+    int report;
+    int command;
+};
+
+Child StartHolder(const std::string& mainPath) {
+    int report[2], command[2];
+    if (::pipe(report) != 0 || ::pipe(command) != 0) throw std::runtime_error("pipe");
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(report[0]);
+        ::close(command[1]);
+        HoldRowInChild(mainPath, report[1], command[0]);
+    }
+    ::close(report[1]);
+    ::close(command[0]);
+    char ready = 0;
+    if (::read(report[0], &ready, 1) != 1 || ready != 'r') throw std::runtime_error("child did not edit");
+    return {pid, report[0], command[1]};
+}
+
+TEST_F(RowLocksTest, AnotherProcessHoldingTheRowBlocksEditUntilItUpdates) {
+    Child child = StartHolder(MainPath());
+    auto rs = OpenMain()->OpenRecordset("Employers");
+    EXPECT_ENGINE_ERROR(rs->Edit(), 3260);
+    char update = 'u';
+    ASSERT_EQ(1, ::write(child.command, &update, 1));
+    int status = 0;
+    ::waitpid(child.pid, &status, 0);
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    rs->Edit();
+    EXPECT_EQ("FROM CHILD", Text(rs->Fields("City").Value()));
+    ::close(child.report);
+    ::close(child.command);
+}
+
+TEST_F(RowLocksTest, AKilledHolderDoesNotBlockForEver) {
+    Child child = StartHolder(MainPath());
+    auto rs = OpenMain()->OpenRecordset("Employers");
     EXPECT_ENGINE_ERROR(rs->Edit(), 3260);
     ::kill(child.pid, SIGKILL);
     ::waitpid(child.pid, nullptr, 0);
     rs->Edit();
-    EXPECT_EQ("", Text(rs->Fields("City").Value()));
+    EXPECT_EQ("", Text(rs->Fields("City").Value())); // the dead holder's change was never stored
     ::close(child.report);
+    ::close(child.command);
+}
+
+TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing) {
+    Child child = StartHolder(MainPath());
+    auto db = OpenMain();
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers WHERE EmployerNo = 1", data::dbFailOnError), 3260);
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers", data::dbFailOnError), 3260);
+    EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
+    db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2", data::dbFailOnError);
+    EXPECT_EQ(1, db->OpenRecordset("Employers")->RecordCount());
+    ::kill(child.pid, SIGKILL);
+    ::waitpid(child.pid, nullptr, 0);
+    ::close(child.report);
+    ::close(child.command);
 }
 
 // Another copy deleted the row this recordset stands on (or, bypassing the

@@ -1,7 +1,6 @@
 // The engine's SQL as the system's backup and restore statements use it, on
 // a real path with an apostrophe and blanks; the utilities' own runs of them
-// (the tables copied, rows a restore refuses left out) are checked by the
-// backup and import scenarios.
+// are checked by the backup and import scenarios.
 
 #include "DataTestSupport.h"
 
@@ -29,6 +28,16 @@ protected:
             det->Fields("L_2") = Value{wages};
             det->Update();
         }
+        auto det944 = db->OpenRecordset("Det944");
+        det944->AddNew();
+        det944->Fields("EmployerNo") = Value{std::int64_t{2}};
+        det944->Fields("L_13M") = Value{12.5};
+        det944->Update();
+        auto id = data::OpenDatabase(IdPath());
+        auto counter = id->OpenRecordset("Employers_ID");
+        counter->Edit();
+        counter->Fields("NextCounter") = Value{std::int64_t{3}};
+        counter->Update();
     }
 
     std::string BackupFile() const { return backupFolder_ + "/944Backup.mdb"; }
@@ -50,9 +59,14 @@ protected:
     std::string backupFolder_;
 };
 
-TEST_F(StatementsTest, ABackupsTablesKeepTheirColumnsInOrderButNoKeys) {
+TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());
+    EXPECT_EQ((std::vector<std::string>{"Employers", "Det944", "Det941", "Employers_ID"}), backup->TableNames());
+    EXPECT_EQ(2, backup->OpenRecordset("Employers")->RecordCount());
+    EXPECT_EQ(3, backup->OpenRecordset("Det941")->RecordCount());
+    EXPECT_EQ(1, backup->OpenRecordset("Det944")->RecordCount());
+
     auto source = OpenMain()->OpenRecordset("DET941");
     auto copy = backup->OpenRecordset("Det941");
     ASSERT_EQ(source->FieldCount(), copy->FieldCount());
@@ -60,6 +74,8 @@ TEST_F(StatementsTest, ABackupsTablesKeepTheirColumnsInOrderButNoKeys) {
         EXPECT_EQ(source->Fields(i).Name(), copy->Fields(i).Name());
         EXPECT_EQ(source->Fields(i).Type(), copy->Fields(i).Type());
     }
+    copy->MoveLast();
+    EXPECT_EQ(Value{30.0}, copy->Fields("L_2").Value());
     // No keys came along: a duplicate row is accepted in the copy.
     backup->Execute("INSERT INTO Det941 SELECT * FROM Det941", data::dbFailOnError);
     EXPECT_EQ(6, backup->OpenRecordset("Det941")->RecordCount());
@@ -73,6 +89,23 @@ TEST_F(StatementsTest, ABackupOverAnExistingTableFailsAndChangesNothing) {
         3010);
     EXPECT_EQ(2, backup->OpenRecordset("Employers")->RecordCount());
     EXPECT_ENGINE_ERROR(data::CreateDatabase(BackupFile(), data::dbLangGeneral), 3204);
+}
+
+TEST_F(StatementsTest, WithoutFailOnErrorRefusedRowsAreLeftOutWithIt) {
+    Backup();
+    auto backup = data::OpenDatabase(BackupFile());
+    {
+        auto db = OpenMain();
+        db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2");
+    }
+    // Employer 1 is still there: its row is refused, employer 2 comes back.
+    std::string restore =
+        "INSERT INTO Employers IN '" + MainPath() + "' SELECT * From Employers IN '" + BackupFile() + "'";
+    EXPECT_ENGINE_ERROR(backup->Execute(restore, data::dbFailOnError), 3022);
+    EXPECT_EQ(1, Count(MainPath(), "Employers")); // the failed statement changed nothing
+    backup->Execute(restore);
+    EXPECT_EQ(1, backup->RecordsAffected());
+    EXPECT_EQ(2, Count(MainPath(), "Employers"));
 }
 
 TEST_F(StatementsTest, WithFailOnErrorACopiedValueIsStoredAsItsColumnTakesIt) {
@@ -98,6 +131,27 @@ TEST_F(StatementsTest, WithFailOnErrorACopiedValueIsStoredAsItsColumnTakesIt) {
     EXPECT_EQ(0, Count(MainPath(), "Det941"));
 }
 
+TEST_F(StatementsTest, StatementsNamingMissingFilesOrTablesFail) {
+    auto db = OpenMain();
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/nothing.mdb'"), 3024);
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers IN '" + Folder() + "/no folder/x.mdb'"), 3044);
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM NoSuchTable"), 3078);
+    EXPECT_ENGINE_ERROR(db->Execute("SELECT * FROM Employers"), 3065);
+    EXPECT_ENGINE_ERROR(db->Execute("DROP TABLE Employers"), 3075);
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "/nothing.mdb"));
+    EXPECT_EQ(2, Count(MainPath(), "Employers"));
+}
+
+TEST_F(StatementsTest, KeywordsInAnyCaseAndBracketedNames) {
+    auto db = OpenMain();
+    db->Execute("delete * from [DET941] in '" + MainPath() + "' where [EmployerNo] = 1 and [Qtr_Yr] = '222'");
+    EXPECT_EQ(1, db->RecordsAffected());
+    db->Execute("Update Employers Set City = 'NEW HAVEN' Where EmployerName1 = 'acme corp'");
+    auto rs = db->OpenRecordset("SELECT * FROM Employers WHERE City = 'New Haven'");
+    EXPECT_EQ(1, rs->RecordCount());
+    EXPECT_EQ(2, Count(MainPath(), "DET941"));
+}
+
 TEST_F(StatementsTest, AQuoteInATextCannotEscapeIt) {
     auto db = OpenMain();
     db->Execute("DELETE * FROM Employers WHERE EmployerName1 = 'x'' OR ''1''=''1'");
@@ -116,13 +170,25 @@ TEST_F(StatementsTest, TextThatWouldEndItsStatementOrClauseIsASyntaxError) {
         EXPECT_ENGINE_ERROR(db->Execute(sql), 3075);
     auto rs = db->OpenRecordset("Employers");
     EXPECT_ENGINE_ERROR(rs->FindFirst("EmployerNo = 99) OR (1 = 1"), 3075);
-    EXPECT_ENGINE_ERROR(db->Execute("DROP TABLE Employers"), 3075);
-    EXPECT_ENGINE_ERROR(db->Execute("SELECT * FROM Employers"), 3065);
     rs->FindFirst("Mid(EmployerName1, 2, 9223372036854775807) = 'CME CORP'");
     EXPECT_FALSE(rs->NoMatch());
     EXPECT_EQ(2, Count(MainPath(), "Employers"));
     db->Execute("DELETE * FROM Employers WHERE (EmployerNo = 1);");
     EXPECT_EQ(1, db->RecordsAffected());
+}
+
+TEST_F(StatementsTest, ATransactionCoversBothFilesAndRollsBack) {
+    auto db = OpenMain();
+    db->BeginTrans();
+    db->Execute("DELETE * FROM Employers IN '" + MainPath() + "'");
+    db->Execute("DELETE * FROM Employers_ID IN '" + IdPath() + "'");
+    db->Rollback();
+    EXPECT_EQ(2, Count(MainPath(), "Employers"));
+    EXPECT_EQ(1, Count(IdPath(), "Employers_ID"));
+    db->BeginTrans();
+    db->Execute("DELETE * FROM Employers_ID IN '" + IdPath() + "'");
+    db->CommitTrans();
+    EXPECT_EQ(0, Count(IdPath(), "Employers_ID"));
 }
 
 } // namespace

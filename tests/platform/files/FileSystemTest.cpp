@@ -20,6 +20,16 @@ TEST_F(FolderTests, AFolderHoldsOrdinaryFilesOnlyWhenAListingFindsOne) {
     EXPECT_FALSE(HasOrdinaryFiles("missing"));
 }
 
+TEST_F(FolderTests, ExistenceTellsFilesFromFolders) {
+    WriteFile(Program() / "TV941.MDB", "db");
+    fs::create_directories(Program() / "Folder");
+    EXPECT_TRUE(FileExists("tv941.mdb"));
+    EXPECT_FALSE(FileExists("folder"));
+    EXPECT_TRUE(FolderExists("FOLDER"));
+    EXPECT_FALSE(FolderExists("tv941.mdb"));
+    EXPECT_FALSE(FileExists("db1099_ID.mdb"));
+}
+
 TEST_F(FolderTests, FileLengthCountsBytesAndMissingFilesAreNotFound) {
     WriteFile(Program() / "PdPreparer.DAT", std::string(390, ' '));
     EXPECT_EQ(FileLen("pdpreparer.dat"), 390);
@@ -43,10 +53,14 @@ TEST_F(Deletion, ReplaceFileSwapsInTheNewFileWhole) {
     EXPECT_EQ(ErrorNumberOf([] { ReplaceFile("944Backup.tmp", "x"); }), 53);
 }
 
-TEST_F(Deletion, KillRemovesAFileFoundCaseBlindButNeverAFolder) {
+TEST_F(Deletion, KillRemovesAFileFoundCaseBlind) {
     WriteFile(Program() / "Backup" / "944Backup.mdb", "x");
     Kill("backup\\944BACKUP.mdb");
     EXPECT_FALSE(fs::exists(Program() / "Backup" / "944Backup.mdb"));
+}
+
+TEST_F(Deletion, KillOfNothingOrOfAFolderIsFileNotFound) {
+    fs::create_directories(Program() / "Backup");
     EXPECT_EQ(ErrorNumberOf([] { Kill("none.mdb"); }), 53);
     EXPECT_EQ(ErrorNumberOf([] { Kill("Backup"); }), 53);
     EXPECT_TRUE(fs::is_directory(Program() / "Backup"));

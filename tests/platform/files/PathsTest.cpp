@@ -15,6 +15,15 @@ TEST_F(Paths, DriveLettersLieUnderTheProgramsDrivesFolder) {
     EXPECT_EQ(Resolve("A:"), Program() / "drives" / "a");
 }
 
+TEST_F(Paths, DriveFoldersMayBeLinksAndAreFoundWhateverTheirCase) {
+    fs::create_directories(Root() / "elsewhere");
+    fs::create_directories(Program() / "Drives");
+    fs::create_directory_symlink(Root() / "elsewhere", Program() / "Drives" / "F");
+    WriteFile(Root() / "elsewhere" / "Backup" / "944Backup.mdb", "x");
+    EXPECT_EQ(fs::canonical(Resolve("f:\\backup\\944BACKUP.MDB")),
+              fs::canonical(Root() / "elsewhere" / "Backup" / "944Backup.mdb"));
+}
+
 TEST_F(Paths, DriveCIsTheRootUnlessItHasAFolder) {
     EXPECT_EQ(Resolve("C:\\"), fs::path("/"));
     fs::create_directories(Program() / "drives" / "c");
@@ -28,6 +37,12 @@ TEST_F(Paths, ADriveWithoutAFolderIsABadFileName) {
     EXPECT_EQ(files::DriveLetters(), (std::vector<char>{'a', 'c'}));
 }
 
+TEST_F(Paths, BareNamesResolveInTheCurrentFolderWhateverTheirCase) {
+    WriteFile(Program() / "TV941.MDB", "db");
+    EXPECT_EQ(Resolve("tv941.mdb"), Program() / "TV941.MDB");
+    EXPECT_EQ(Resolve("PdPreparer.DAT"), Program() / "PdPreparer.DAT");
+}
+
 TEST_F(Paths, EveryPartIsLookedUpWithoutRegardToCase) {
     WriteFile(Program() / "Data" / "Old" / "TV941.MDB", "db");
     EXPECT_EQ(Resolve(files::AppPath() + "\\data\\OLD\\tv941.mdb"), Program() / "Data" / "Old" / "TV941.MDB");
@@ -39,6 +54,11 @@ TEST_F(Paths, DotsAreFollowedButNeverLeaveADrive) {
     fs::create_directories(Program() / "drives" / "a" / "sub");
     EXPECT_EQ(Resolve("A:\\sub\\..\\.\\x"), Program() / "drives" / "a" / "x");
     EXPECT_EQ(Resolve("A:\\..\\..\\x"), Program() / "drives" / "a" / "x");
+}
+
+TEST_F(Paths, ThereIsAlwaysAProgramFolderAndAnAppPathWithoutClosingSeparator) {
+    EXPECT_EQ(files::AppPath(), Program().string());
+    EXPECT_EQ(files::CurDir(), Program());
 }
 
 TEST_F(Paths, ChDirMovesTheCurrentFolderAndRefusesMissingOnes) {

@@ -1,6 +1,5 @@
 // The preparer file as its screen uses it: record 1 written and read back
-// whole. The file made at the first open, a record past its end read as
-// blanks and a file of two records are walked by the preparer scenarios.
+// whole; a file of two records is checked in preparer_two_records.
 #include "platform/files/RecordFile.h"
 #include "ProgramFolderFixture.h"
 #include "platform/basic/Windows1252.h"
@@ -21,6 +20,12 @@ std::string AllByteValues() {
 
 } // namespace
 
+TEST_F(RecordFiles, OpeningCreatesAMissingFileEmpty) {
+    RecordFile file("PdPreparer.DAT", 195);
+    EXPECT_TRUE(fs::exists(Program() / "PdPreparer.DAT"));
+    EXPECT_EQ(file.Length(), 0);
+}
+
 TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
     {
         RecordFile file("PdPreparer.DAT", 195);
@@ -30,6 +35,19 @@ TEST_F(RecordFiles, ARecordIsWrittenAndReadBackByteForByte) {
     RecordFile again("pdpreparer.dat", 195);
     EXPECT_EQ(again.Get(1), AllByteValues());
     EXPECT_EQ(fs::file_size(Program() / "PdPreparer.DAT"), 195u);
+}
+
+TEST_F(RecordFiles, ARecordPastTheEndReadsAsBlanksWithoutGrowingTheFile) {
+    RecordFile file("PdPreparer.DAT", 195);
+    EXPECT_EQ(file.Get(1), std::string(195, ' '));
+    EXPECT_EQ(file.Length(), 0);
+}
+
+TEST_F(RecordFiles, WritesAreSeenAtOnceByAnotherReader) {
+    RecordFile writer("PdPreparer.DAT", 195);
+    writer.Put(1, basic::Windows1252Field("FIRM", 195));
+    RecordFile reader("PdPreparer.DAT", 195);
+    EXPECT_EQ(reader.Get(1).substr(0, 4), "FIRM");
 }
 
 TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {

@@ -61,11 +61,15 @@ TEST_F(DriveFolderLists, CodeAndTheUserBothRaiseChange) {
     EXPECT_EQ(form.lblDirName.Caption(), "a:\\");
 }
 
-TEST_F(DriveFolderLists, AMissingFolderOrADriveWithoutAFolderIsRefusedAndTheListsStayPut) {
+TEST_F(DriveFolderLists, AMissingFolderRaisesError76AndKeepsThePath) {
     frmImport form;
     form.dirDirectory.SetPath("c:\\Program Files");
-    EXPECT_EQ(ErrorNumberOf([&] { form.dirDirectory.SetPath("c:\\Program Files\\Missing"); }), 76);
+    EXPECT_EQ(ErrorNumberOf([&] { form.dirDirectory.SetPath("c:\\Program Files (x86)\\Marbeck\\TV944-20-R02"); }), 76);
     EXPECT_EQ(form.dirDirectory.Path(), "c:\\Program Files");
+}
+
+TEST_F(DriveFolderLists, ADriveWithoutAFolderIsRefused) {
+    frmImport form;
     EXPECT_THROW(form.drvDrive.SetDrive("x:"), basic::RuntimeError);
     EXPECT_EQ(form.drvDrive.Drive(), "c:");
 }

@@ -19,6 +19,14 @@ public:
         }
         SSTab1.SetTabStop(false);
         for (forms::Control* c : Controls()) Watch(*c);
+        fpLine17A.KeyPress = [this](int& KeyAscii) {
+            Log("KeyPress fpLine17A");
+            if (KeyAscii == 13) fpLine17B.SetFocus();
+        };
+        fpLine17B.KeyPress = [this](int& KeyAscii) {
+            Log("KeyPress fpLine17B");
+            if (KeyAscii == 13) fpLine17C.SetFocus();
+        };
         fpLine17C.KeyPress = [this](int& KeyAscii) { fpLine17C_KeyPress(KeyAscii); };
         fpLine17C.LostFocus = [this] {
             Log("LostFocus fpLine17C");
@@ -70,12 +78,45 @@ protected:
     }
 };
 
+TEST_F(FocusOrder, EnterRunsKeyPressThenLostFocusOfTheFieldThenGotFocusOfTheTarget) {
+    auto& form = Shown();
+    form.fpLine17A.SetFocus();
+    form.log.Clear();
+
+    forms::user::PressKey(form.fpLine17A, forms::vbKeyReturn);
+
+    EXPECT_EQ(form.log.lines,
+              (std::vector<std::string>{"KeyPress fpLine17A", "LostFocus fpLine17A", "GotFocus fpLine17B"}));
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine17B);
+}
+
 TEST_F(FocusOrder, TheKeyReachesTheFieldAfterAHandlerThatMovesTheFocus) {
     auto& form = Shown();
     form.fpLine17A.KeyPress = [&](int&) { form.fpLine17B.SetFocus(); };
     forms::user::TypeText(form.fpLine17A, "5");
     EXPECT_EQ(form.fpLine17A.Text(), "5");
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17B);
+}
+
+TEST_F(FocusOrder, AHandlerThatZeroesTheKeyKeepsItFromTheField) {
+    auto& form = Shown();
+    form.fpLine2.KeyPress = [](int& KeyAscii) {
+        if (KeyAscii == '7') KeyAscii = 0;
+    };
+    forms::user::TypeText(form.fpLine2, "171");
+    EXPECT_EQ(form.fpLine2.Text(), "11");
+}
+
+TEST_F(FocusOrder, AMoveToADisabledControlLandsOnTheNextEnabledOneOfTheChain) {
+    auto& form = Shown();
+    form.fpLine17A.SetFocus();
+    form.fpLine17B.SetEnabled(false);
+    form.log.Clear();
+
+    forms::user::PressKey(form.fpLine17A, forms::vbKeyReturn);
+
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine17C);
+    EXPECT_EQ(form.log.lines.back(), "GotFocus fpLine17C");
 }
 
 TEST_F(FocusOrder, AMoveToAHiddenControlOrOneWithNowhereToGoNeverFails) {
@@ -105,8 +146,6 @@ TEST_F(FocusOrder, TheUsersClickStandsAgainstALostFocusHandlersMove) {
     EXPECT_EQ(dialogs->Boxes().size(), 1u);
 }
 
-// Enter runs KeyPress, then the field's LostFocus, then the target's
-// GotFocus; the message boxes between raise no focus events.
 TEST_F(FocusOrder, AFailingCheckOnEnterShowsItsMessageAgainAsTheFocusLeaves) {
     auto& form = Shown();
     form.taxLine = 100;
@@ -157,6 +196,18 @@ TEST_F(FocusOrder, AMoveAskedForInValidateReplacesWhereCodeWentButNotWhereTheUse
     EXPECT_EQ(form.SSTab1.Tab(), 1);
 }
 
+TEST_F(FocusOrder, AMoveOntoAPageBehindBringsThatPageToTheFront) {
+    auto& form = Shown();
+    int previous = -1;
+    form.SSTab1.TabClick = [&](int PreviousTab) { previous = PreviousTab; };
+    ASSERT_EQ(form.SSTab1.Tab(), 0);
+    form.fpLine17B.SetFocus();
+    EXPECT_EQ(form.SSTab1.Tab(), 1);
+    EXPECT_EQ(previous, 0);
+    EXPECT_TRUE(form.fpLine17B.IsShowing());
+    EXPECT_FALSE(form.fpLine2.IsShowing());
+}
+
 TEST_F(FocusOrder, TabWalksEnabledVisibleTabStopsOfTheShownPage) {
     auto& form = Shown();
     form.SSTab1.SetTab(1);
@@ -170,6 +221,26 @@ TEST_F(FocusOrder, TabWalksEnabledVisibleTabStopsOfTheShownPage) {
     EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
     forms::user::PressKey(form.cmdSaveRecord, forms::vbKeyTab); // fpLine2 is on the page behind
     EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
+}
+
+TEST_F(FocusOrder, ShiftTabWalksTheSameTabStopsBackwards) {
+    auto& form = Shown();
+    form.SSTab1.SetTab(1);
+    form.fpLine17A.SetFocus();
+    form.fpLine17B.SetTabStop(false);
+    form.fpLine17C.SetEnabled(false);
+    form.log.Clear();
+
+    forms::user::PressShiftTab(form.fpLine17A); // fpLine2 is on the page behind
+    EXPECT_EQ(form.ActiveControl(), &form.cmdSaveRecord);
+    forms::user::PressShiftTab(form.cmdSaveRecord);
+    EXPECT_EQ(form.ActiveControl(), &form.Check6);
+    forms::user::PressShiftTab(form.Check6);
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine17A);
+    EXPECT_EQ(form.log.lines,
+              (std::vector<std::string>{"LostFocus fpLine17A", "GotFocus cmdSaveRecord", "LostFocus cmdSaveRecord",
+                                        "GotFocus Check6", "LostFocus Check6", "GotFocus fpLine17A"}))
+        << "no key handler sees Shift+Tab";
 }
 
 TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother) {
@@ -195,6 +266,55 @@ TEST_F(FocusOrder, ShowingAFormFocusesItsFirstTabStopUnlessAHandlerChoseAnother)
     forms::user::Click(opener.cmdOpen);
     EXPECT_EQ(fresh.ActiveControl(), &fresh.cmdSaveRecord);
     EXPECT_EQ(std::count(fresh.log.lines.begin(), fresh.log.lines.end(), "GotFocus fpLine2"), 0);
+}
+
+// A screen whose load sends the focus past its first field, as a screen
+// over an empty table sends it to Add.
+class frmLoadFocus : public forms::Form {
+public:
+    frmLoadFocus() : Form("frmLoadFocus") {
+        txtFirst.SetTabIndex(0);
+        cmdAdd.SetTabIndex(1);
+    }
+    forms::TextBox txtFirst{*this, "txtFirst"};
+    forms::CommandButton cmdAdd{*this, "cmdAdd"};
+
+protected:
+    void Form_Load() override { cmdAdd.SetFocus(); }
+};
+
+TEST_F(FocusOrder, AMoveAskedForByTheLoadOutlivesTheShowThatRanIt) {
+    struct frmOpener : forms::Form {
+        frmOpener() : Form("frmOpener") {
+            cmdOpen.Click = [] { forms::Screen<frmLoadFocus>().Show(); };
+        }
+        forms::CommandButton cmdOpen{*this, "cmdOpen"};
+    } opener;
+    opener.Show();
+    forms::user::Click(opener.cmdOpen);
+    EXPECT_EQ(forms::Screen<frmLoadFocus>().ActiveControl(), &forms::Screen<frmLoadFocus>().cmdAdd);
+}
+
+TEST_F(FocusOrder, MessageBoxesRaiseNoFocusEvents) {
+    auto& form = Shown();
+    form.fpLine2.SetFocus();
+    form.log.Clear();
+    dialogs->AnswerMsgBox(forms::vbYes);
+    form.fpLine2.KeyPress = [](int&) { forms::MsgBox("Sure?", forms::vbYesNo, "Question"); };
+    forms::user::PressKey(form.fpLine2, 'x');
+    EXPECT_TRUE(form.log.lines.empty());
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
+}
+
+TEST_F(FocusOrder, ClicksOnDisabledControlsDoNothing) {
+    auto& form = Shown();
+    int clicks = 0;
+    form.cmdSaveRecord.Click = [&] { ++clicks; };
+    form.cmdSaveRecord.SetEnabled(false);
+    EXPECT_FALSE(forms::user::Click(form.cmdSaveRecord));
+    EXPECT_FALSE(forms::user::TypeText(form.cmdSaveRecord, "x"));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(form.ActiveControl(), &form.fpLine2);
 }
 
 } // namespace

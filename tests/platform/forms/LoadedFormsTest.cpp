@@ -7,16 +7,30 @@ namespace {
 EventLog gLog;
 
 // A screen that reports its load, unload and end to the log.
-class frmA : public forms::Form {
+class frmLogged : public forms::Form {
 public:
-    frmA() : Form("frmA") {}
+    explicit frmLogged(const std::string& name) : Form(name) {}
+    forms::TextBox Text1{*this, "Text1"};
     std::string loadError; // raised by Form_Load when not empty
     void Form_Load() override {
-        gLog("load frmA");
+        gLog("load " + Name());
         if (!loadError.empty()) basic::Raise(3044, Name(), loadError);
     }
-    void Form_Unload(int&) override { gLog("unload frmA"); }
-    void Form_Terminate() override { gLog("terminate frmA"); }
+    void Form_Unload(int&) override { gLog("unload " + Name()); }
+    void Form_Terminate() override { gLog("terminate " + Name()); }
+};
+
+class frmA : public frmLogged {
+public:
+    frmA() : frmLogged("frmA") {}
+};
+class frmB : public frmLogged {
+public:
+    frmB() : frmLogged("frmB") {}
+};
+class frmC : public frmLogged {
+public:
+    frmC() : frmLogged("frmC") {}
 };
 
 class LoadedForms : public FormsTest {
@@ -26,6 +40,43 @@ protected:
         gLog.Clear();
     }
 };
+
+TEST_F(LoadedForms, CollectionKeepsLoadOrderAndClosesUpOnUnload) {
+    forms::Screen<frmB>().Load();
+    forms::Screen<frmA>().Show();
+    forms::Screen<frmC>().Load();
+    forms::Screen<frmA>().Unload();
+
+    ASSERT_EQ(forms::App().Count(), 2);
+    EXPECT_EQ(forms::App().Item(0).Name(), "frmB");
+    EXPECT_EQ(forms::App().Item(1).Name(), "frmC");
+    try {
+        forms::App().Item(2);
+        FAIL() << "no error past the end";
+    } catch (const basic::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 9);
+    }
+}
+
+TEST_F(LoadedForms, ShowLoadsFirstAndTheLoadRunsInsideShow) {
+    auto& a = forms::Screen<frmA>();
+    EXPECT_FALSE(a.IsLoaded());
+    a.Show();
+    EXPECT_EQ(gLog.lines, (std::vector<std::string>{"load frmA"}));
+    EXPECT_TRUE(a.IsLoaded());
+    EXPECT_TRUE(a.Visible());
+
+    a.Hide();
+    a.Show(); // hiding keeps it loaded: no second load
+    EXPECT_EQ(gLog.lines.size(), 1u);
+}
+
+TEST_F(LoadedForms, UnloadingAFormThatIsNotLoadedDoesNothing) {
+    auto& a = forms::Screen<frmA>();
+    a.Unload();
+    EXPECT_TRUE(gLog.lines.empty());
+    EXPECT_EQ(forms::App().Count(), 0);
+}
 
 TEST_F(LoadedForms, AnErrorInFormLoadReachesTheCallerOfShowAndLeavesTheFormLoadedHidden) {
     auto& a = forms::Screen<frmA>();
@@ -68,6 +119,32 @@ TEST_F(LoadedForms, UnloadInAHandlerLetsTheHandlerFinishAndTheNextAccessIsFresh)
     EXPECT_FALSE(again.IsLoaded());
     again.Show();
     EXPECT_EQ(again.opened, 1);
+}
+
+TEST_F(LoadedForms, ScreensAreReachedByTheirNameWithoutRegardToCase) {
+    forms::RegisterScreen<frmB>("frmB");
+    forms::Screen("FRMB").Show();
+    EXPECT_TRUE(forms::Screen<frmB>().Visible());
+    EXPECT_EQ(&forms::Screen("frmB"), &forms::Screen<frmB>());
+    try {
+        forms::Screen("frmNobody");
+        FAIL() << "an unknown screen name was accepted";
+    } catch (const basic::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 424);
+    }
+}
+
+TEST_F(LoadedForms, ControlsAreFoundByNameAndIndex) {
+    struct frmArrays : forms::Form {
+        frmArrays() : Form("frmArrays") {}
+        forms::TextBox txtName{*this, "txtName"};
+        forms::ControlArray<forms::Label> Label5{*this, "Label5", {0, 1}};
+    } form;
+    EXPECT_EQ(form.ControlByName("TXTNAME"), &form.txtName);
+    EXPECT_EQ(form.ControlByName("Label5", 1), &form.Label5(1));
+    EXPECT_EQ(form.ControlByName("Label5"), nullptr);
+    EXPECT_EQ(form.Label5(0).Index(), 0);
+    EXPECT_THROW(form.Label5(7), basic::RuntimeError);
 }
 
 } // namespace

@@ -63,8 +63,19 @@ protected:
     bool handlerHadReturned = false;
 };
 
-// The front end gets a document only once the handler has returned, and
-// none from a handler that let an error out.
+TEST_F(DMWinTest, AClickPrintsAndTheFrontEndGetsTheDocumentAfterTheHandler) {
+    EXPECT_EQ(form.DMWin1.Caption(), "Employers");
+    forms::user::Click(form.DMWin1);
+
+    EXPECT_EQ(delivered, std::vector<std::string>{"Print Employers' Listing"});
+    EXPECT_TRUE(handlerHadReturned);
+    auto log = printing::PrintLog::Documents();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].controlName, "DMWin1");
+    EXPECT_EQ(log[0].status, DocumentStatus::Finished);
+    EXPECT_EQ(log[0].pages.at(0).items.at(0).text, "Employer No:");
+}
+
 TEST_F(DMWinTest, AHandlerThatLetsAnErrorOutLeavesItsDocumentAborted) {
     form.failHalfWay = true;
     EXPECT_EQ(ErrorNumberOf([&] { form.DMWin1.RaisePrintRequest(); }), 3021); // the error reaches the caller
@@ -72,16 +83,12 @@ TEST_F(DMWinTest, AHandlerThatLetsAnErrorOutLeavesItsDocumentAborted) {
     EXPECT_EQ(form.DMWin1.Engine().OpenDocument(), nullptr);
 
     form.failHalfWay = false;
-    EXPECT_EQ(form.DMWin1.Caption(), "Employers");
-    forms::user::Click(form.DMWin1);
-    EXPECT_EQ(delivered, std::vector<std::string>{"Print Employers' Listing"});
-    EXPECT_TRUE(handlerHadReturned);
+    form.DMWin1.RaisePrintRequest();
     auto log = printing::PrintLog::Documents();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].status, DocumentStatus::Aborted);
     EXPECT_EQ(log[1].status, DocumentStatus::Finished);
-    EXPECT_EQ(log[1].controlName, "DMWin1");
-    EXPECT_EQ(log[1].pages.at(0).items.at(0).text, "Employer No:");
+    EXPECT_EQ(delivered.size(), 1u);
 }
 
 // The program keeps nothing for reading back: what it printed is let go once
@@ -98,6 +105,17 @@ TEST_F(DMWinTest, WithoutKeepingDocumentsThePrintoutReachesTheFrontEndAndNothing
     EXPECT_TRUE(printing::PrintLog::Documents().empty());
     EXPECT_TRUE(form.DMWin1.Engine().Documents().empty());
     EXPECT_TRUE(form.DMWin1.Engine().Trace().empty());
+}
+
+TEST_F(DMWinTest, EachRequestRecordsOnlyItsOwnStores) {
+    form.DMWin1.RaisePrintRequest();
+    form.DMWin1.RaisePrintRequest();
+
+    auto log = printing::PrintLog::Documents();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].trace.front(), R"(DocumentTitle="Print Employers' Listing")");
+    EXPECT_EQ(log[1].trace.back(), "EndDoc=True");
+    EXPECT_EQ(log[1].trace.size(), 6u);
 }
 
 } // namespace

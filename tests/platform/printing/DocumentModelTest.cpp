@@ -2,7 +2,6 @@
 // what happens to a document that never gets EndDoc.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,23 +45,17 @@ protected:
         e.Store(Property::PrintText, true);
     }
 
-    // Schedule A's two pages, with `pageTwoStarted` run as page 2 begins.
-    void TwoPageReturn(const std::function<void()>& pageTwoStarted = [] {}) {
-        e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
-        e.Store(Property::StartDoc, true);
-        ReturnPage("Page 1", "TF1P122C.wmf");
-        Item(0.5, 1.0, 2.0, 0, "ACME");
-        ReturnPage("Page 2", "TF1P222C.wmf"); // its caption comes after page 1's last item
-        pageTwoStarted();
-        Item(5.95, 8.5, 1.8, 2, "1234.50");
-        e.Store(Property::EndDoc, true);
-    }
-
     printing::PrintEngine e{"DMWin2"};
 };
 
 TEST_F(DocumentModelTest, EachPageTakesTheSetUpStoredAroundItsNewPage) {
-    TwoPageReturn();
+    e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
+    e.Store(Property::StartDoc, true);
+    ReturnPage("Page 1", "TF1P122C.wmf");
+    Item(0.5, 1.0, 2.0, 0, "ACME");
+    ReturnPage("Page 2", "TF1P222C.wmf"); // its caption comes after page 1's last item
+    Item(5.95, 8.5, 1.8, 2, "1234.50");
+    e.Store(Property::EndDoc, true);
 
     const auto& d = *e.LastDocument();
     EXPECT_EQ(d.title, "Print Form 941 - Schedule A");
@@ -70,14 +63,54 @@ TEST_F(DocumentModelTest, EachPageTakesTheSetUpStoredAroundItsNewPage) {
     ASSERT_EQ(d.pages.size(), 2u);
     EXPECT_EQ(d.pages[0].setup.caption, "Page 1");
     EXPECT_EQ(d.pages[0].setup.picture, "TF1P122C.wmf");
+    EXPECT_EQ(d.pages[0].setup.templateFile, "TAX941.TFL");
     EXPECT_EQ(d.pages[0].setup.fontName, "Courier New");
+    EXPECT_EQ(d.pages[0].setup.fontSize, 12);
+    EXPECT_EQ(d.pages[0].setup.fontCode, 7);
+    EXPECT_DOUBLE_EQ(d.pages[0].setup.width, 8.5);
     EXPECT_EQ(d.pages[1].setup.caption, "Page 2");
     EXPECT_EQ(d.pages[1].setup.picture, "TF1P222C.wmf");
     ASSERT_EQ(d.pages[1].items.size(), 1u);
     const auto& amount = d.pages[1].items[0];
     EXPECT_DOUBLE_EQ(amount.left, 5.95);
+    EXPECT_DOUBLE_EQ(amount.top, 8.5);
+    EXPECT_DOUBLE_EQ(amount.width, 1.8);
     EXPECT_EQ(amount.code, 2);
     EXPECT_EQ(amount.text, "1234.50");
+}
+
+// The employer listing sets the geometry once before its first page and the
+// item width and height code once per page.
+TEST_F(DocumentModelTest, PropertiesKeepTheirValueUntilStoredAgain) {
+    e.Store(Property::DocumentTitle, "Print Employers' Listing");
+    e.Store(Property::StartDoc, true);
+    e.Store(Property::PageCaption, "Page 0");
+    e.Store(Property::PageWidth, 8.5);
+    e.Store(Property::PageHeight, 11.0);
+    e.Store(Property::PageCaption, "Page 1");
+    e.Store(Property::NewPage, true);
+    e.Store(Property::TextHeight, 0);
+    e.Store(Property::TextWidth, 3.5);
+    for (double top : {0.6, 0.8}) {
+        e.Store(Property::TextLeft, 2.7);
+        e.Store(Property::TextTop, top);
+        e.Store(Property::ItemText, "E M P L O Y E R    L I S T I N G");
+        e.Store(Property::PrintText, true);
+    }
+    e.Store(Property::PageCaption, "Page 2");
+    e.Store(Property::NewPage, true);
+    e.Store(Property::PrintText, true); // the last item again, on the new page
+    e.Store(Property::EndDoc, true);
+
+    const auto& d = *e.LastDocument();
+    ASSERT_EQ(d.pages.size(), 2u);
+    EXPECT_EQ(d.pages[0].setup.caption, "Page 1");
+    EXPECT_DOUBLE_EQ(d.pages[1].setup.height, 11.0);
+    ASSERT_EQ(d.pages[0].items.size(), 2u);
+    EXPECT_DOUBLE_EQ(d.pages[0].items[1].top, 0.8);
+    EXPECT_DOUBLE_EQ(d.pages[0].items[1].width, 3.5);
+    ASSERT_EQ(d.pages[1].items.size(), 1u);
+    EXPECT_EQ(d.pages[1].items[0].text, "E M P L O Y E R    L I S T I N G");
 }
 
 TEST_F(DocumentModelTest, ItemsPrintTheLastItemTextAndABlankPrintsNothing) {
@@ -125,6 +158,9 @@ TEST_F(DocumentModelTest, ADocumentWithoutEndDocIsAbortedAndLogged) {
     ASSERT_EQ(printing::PrintLog::FinishedDocuments().size(), 1u);
     EXPECT_EQ(printing::PrintLog::FinishedDocuments()[0].title, "second");
     EXPECT_EQ(e.OpenDocument(), nullptr);
+
+    printing::PrintLog::Reset();
+    EXPECT_TRUE(printing::PrintLog::Documents().empty());
 }
 
 TEST_F(DocumentModelTest, StoresOutsideADocumentBuildNothing) {
@@ -151,8 +187,14 @@ TEST_F(DocumentModelTest, WithASinkEachPageLeavesTheDocumentAsSoonAsItIsFinished
     printing::SetPageSinkMaker([&](const printing::PrintDocument&) { return sink; });
     printing::SetDocumentFinishedHandler([&](const printing::PrintDocument& d) { finished = d; });
 
-    std::vector<std::string> afterPageTwoStarted;
-    TwoPageReturn([&] { afterPageTwoStarted = sink->captions; });
+    e.Store(Property::DocumentTitle, "Print Form 941 - Schedule A");
+    e.Store(Property::StartDoc, true);
+    ReturnPage("Page 1", "TF1P122C.wmf");
+    Item(0.5, 1.0, 2.0, 0, "ACME");
+    ReturnPage("Page 2", "TF1P222C.wmf");
+    const auto afterPageTwoStarted = sink->captions;
+    Item(5.95, 8.5, 1.8, 2, "1234.50");
+    e.Store(Property::EndDoc, true);
 
     EXPECT_EQ(afterPageTwoStarted, std::vector<std::string>{"Page 1"});
     EXPECT_EQ(sink->captions, (std::vector<std::string>{"Page 1", "Page 2"}));

@@ -1,6 +1,5 @@
 // What the recorder writes for each store: the lines the screens' print
-// handlers are checked against. The order of the stores and the digits of a
-// Double are pinned by the scenarios' whole printouts.
+// handlers are checked against.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,6 +19,33 @@ protected:
     void SetUp() override { printing::PrintLog::Reset(); }
     printing::PrintEngine engine{"DMWin2"};
 };
+
+// The property names each store records are checked against the screens'
+// whole printouts in the scenarios; here the order, the document's own copy
+// and the round-trip digits of a Double.
+TEST_F(PrintTraceTest, AOnePageDocumentRecordsEveryStoreInOrder) {
+    engine.Store(Property::DocumentTitle, "Print Form 941 - Payment Voucher");
+    engine.Store(Property::StartDoc, true);
+    engine.Store(Property::NewPage, true);
+    engine.Store(Property::TextTop, 1.9180000000000001);
+    engine.Store(Property::TextTop, 8.5);
+    engine.Store(Property::ItemText, "1234.50");
+    engine.Store(Property::PrintText, true);
+    engine.Store(Property::EndDoc, true);
+
+    const Lines expected = {R"(DocumentTitle="Print Form 941 - Payment Voucher")",
+                            "StartDoc=True",
+                            "NewPage=True",
+                            "TextTop=1.9180000000000001",
+                            "TextTop=8.5",
+                            R"(ItemText="1234.50")",
+                            "PrintText=True",
+                            "EndDoc=True"};
+    EXPECT_EQ(engine.Trace(), expected);
+    ASSERT_NE(engine.LastDocument(), nullptr);
+    EXPECT_EQ(engine.LastDocument()->trace, expected);
+    EXPECT_TRUE(engine.LastDocument()->Finished());
+}
 
 TEST_F(PrintTraceTest, ValuesAreRecordedInThePropertysOwnType) {
     engine.Store(Property::PageHeight, 11); // a whole number into a Double

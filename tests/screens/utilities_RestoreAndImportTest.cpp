@@ -1,6 +1,10 @@
-// The employer counter after a restore and after a prior-year import: above
-// every employer number the copied and kept rows hold, or the file refused.
+// What a restore and a prior-year import read and leave: the employer
+// counter above every employer number the copied and kept rows hold, or the
+// file refused; files read wherever they lie, read-only media included.
 #include "ScreenTestSupport.h"
+
+#include "support/ReadOnlyMedia.h"
+#include "support/WriteAheadLog.h"
 
 #include "utilities/frmBackup.h"
 #include "utilities/frmImportW2.h"
@@ -9,22 +13,22 @@ namespace {
 
 enum class Copy { Restore, Import };
 
-class CounterAfterCopy : public ScreenFolderTest {
+class RestoreAndImport : public ScreenFolderTest {
 protected:
     void SetUp() override {
         ScreenFolderTest::SetUp();
         MakeDatabases();
         Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (17, 'ACME')");
         Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 18");
-        std::filesystem::create_directories(Folder() / "BK");
-        std::filesystem::create_directories(Folder() / "Last");
-        data::MakeEmptyDatabases((Folder() / "Last").string());
+        std::filesystem::create_directories(Media() / "BK");
+        std::filesystem::create_directories(Media() / "Last");
+        data::MakeEmptyDatabases((Media() / "Last").string());
         Sql(LastMain(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (17, 'ACME')");
         Sql(LastId(), "UPDATE Employers_ID SET NextCounter = 18");
 
         Dialogs().AnswerMsgBox(forms::vbOK); // the screen's count
         forms::Screen<frmBackup>().Show();
-        Dialogs().AnswerInputBox(Folder().string() + "/BK");
+        Dialogs().AnswerInputBox((Media() / "BK").string());
         Dialogs().AnswerMsgBox(forms::vbOK);
         Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(forms::Screen<frmBackup>().Command1);
@@ -32,9 +36,11 @@ protected:
             std::filesystem::copy_file(file, file + ".sound");
     }
 
-    std::string BackupFile() const { return (Folder() / "BK" / "944Backup.mdb").string(); }
-    std::string LastMain() const { return (Folder() / "Last" / data::kMainDatabaseFile).string(); }
-    std::string LastId() const { return (Folder() / "Last" / data::kIdDatabaseFile).string(); }
+    // The backup's folder and last year's, on the same disc.
+    std::filesystem::path Media() const { return Folder() / "media"; }
+    std::string BackupFile() const { return (Media() / "BK" / "944Backup.mdb").string(); }
+    std::string LastMain() const { return (Media() / "Last" / data::kMainDatabaseFile).string(); }
+    std::string LastId() const { return (Media() / "Last" / data::kIdDatabaseFile).string(); }
 
     // The files the copy reads, as they were made, with the current Form 944
     // rows (which the import keeps) emptied.
@@ -54,7 +60,7 @@ protected:
     // The user's restore or import, every question answered OK.
     void Run(Copy copy) {
         if (copy == Copy::Restore) {
-            Dialogs().AnswerInputBox(Folder().string() + "/BK");
+            Dialogs().AnswerInputBox((Media() / "BK").string());
             for (int i = 0; i < 4; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
             forms::user::Click(forms::Screen<frmBackup>().Command2);
             return;
@@ -62,7 +68,7 @@ protected:
         Dialogs().AnswerMsgBox(forms::vbOK); // last year's default folder is not there
         auto& screen = forms::Screen<frmImportW2>();
         screen.Show();
-        forms::user::ChooseFolder(screen.dirDirectory, (Folder() / "Last").string());
+        forms::user::ChooseFolder(screen.dirDirectory, (Media() / "Last").string());
         for (int i = 0; i < 3; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(screen.cmdOK);
         forms::user::Click(screen.cmdExit);
@@ -76,7 +82,7 @@ protected:
     std::string Counter() const { return Query(IdPath(), "SELECT NextCounter FROM Employers_ID"); }
 };
 
-TEST_F(CounterAfterCopy, ACounterBelowANumberInUseIsRaisedAndEveryRowKept) {
+TEST_F(RestoreAndImport, ACounterBelowANumberInUseIsRaisedAndEveryRowKept) {
     const struct {
         const char* what;
         std::string returnTable; // a return of employer `employerNo`, no employer row of it
@@ -116,7 +122,7 @@ TEST_F(CounterAfterCopy, ACounterBelowANumberInUseIsRaisedAndEveryRowKept) {
     }
 }
 
-TEST_F(CounterAfterCopy, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChangesNothing) {
+TEST_F(RestoreAndImport, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChangesNothing) {
     const struct {
         const char* what;
         const char* statement;
@@ -139,6 +145,30 @@ TEST_F(CounterAfterCopy, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChang
             EXPECT_EQ(Counter(), "18") << way << c.what;
             EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "3;17") << way << c.what;
         }
+    }
+}
+
+// Files in write-ahead mode on read-only media, where the engine cannot
+// keep its shared memory beside them: the backup with a row that stands only
+// in its log, last year's counter in that mode with its log folded in.
+TEST_F(RestoreAndImport, FilesInWriteAheadModeOnReadOnlyMediaAreReadWithTheRowsOnlyInTheirLog) {
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore" : "import";
+        StartAgain();
+        ASSERT_TRUE(ChangeOnlyInWriteAheadLog(RowsFrom(copy),
+                                              "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (20, 'GAMMA')"));
+        std::filesystem::remove(RowsFrom(copy) + "-shm");
+        Sql(LastId(), "PRAGMA journal_mode = WAL");
+        {
+            ReadOnlyMedia media(Media());
+            Run(copy);
+        }
+
+        EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << way << ": " << Prompts();
+        EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1 FROM Employers ORDER BY EmployerNo"),
+                  "17|ACME;20|GAMMA")
+            << way;
+        EXPECT_EQ(Counter(), "21") << way;
     }
 }
 

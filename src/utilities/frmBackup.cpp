@@ -296,7 +296,7 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
         }
         RefuseReturnRowsWithoutKey(*current, "Det941");
         RefuseReturnRowsWithoutKey(*current, "Det944");
-        RefuseCounterWithoutNumber(*current, InClausePath(IdDatabasePath()));
+        KeepCounterAboveNumbersInUse(*current, InClausePath(IdDatabasePath()));
     });
     current->Close();
 

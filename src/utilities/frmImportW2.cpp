@@ -171,7 +171,7 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
         current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'", data::dbFailOnError);
         current->Execute(CopyAllRowsSql("Employers_ID", id, fromId), data::dbFailOnError);
         RefuseReturnRowsWithoutKey(*current, "DET941");
-        RefuseCounterWithoutNumber(*current, id);
+        KeepCounterAboveNumbersInUse(*current, id);
     });
     const long long employers = WalkRowCount(*current, "Employers");
     const long long returns = WalkRowCount(*current, "DET941");

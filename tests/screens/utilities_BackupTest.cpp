@@ -4,6 +4,8 @@
 
 #include "KilledCopy.h"
 #include "support/PermissionBits.h"
+#include "support/ReadOnlyMedia.h"
+#include "support/WriteAheadLog.h"
 #include "utilities/frmBackup.h"
 
 #include <sys/stat.h>
@@ -177,21 +179,27 @@ TEST_F(BackupScreen, TheProposedFolderIsMadeOnDriveCAndAFolderThisUserMayNotWrit
               "2");
 }
 
+// Media no one may write (a write-protected disc, a read-only mount) are
+// named as a folder without the permission is, and nothing is left there.
+TEST_F(BackupScreen, AFolderOnReadOnlyMediaIsReportedAsOneWithoutThePermission) {
+    auto& screen = OpenScreen();
+    ReadOnlyMedia media(BackupFolder());
+
+    Backup(screen, {forms::vbOK, forms::vbOK});
+
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3051 ", 0), 0u) << Prompts();
+    EXPECT_NE(Dialogs().LastBox().prompt.find("(" + BackupFolder() + ")"), std::string::npos) << Prompts();
+    EXPECT_TRUE(FilesInBackupFolder().empty());
+}
+
 // A backup in write-ahead mode whose log still holds a row not yet folded
 // into the file: the restore reads the row and leaves the file and its log
 // as they were.
 TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
-    sqlite3* writer = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(BackupFile().c_str(), &writer));
-    int keep = 1;
-    sqlite3_db_config(writer, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    sqlite3_exec(writer, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
-    sqlite3_file_control(writer, "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
-    sqlite3_exec(writer, "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')", nullptr, nullptr,
-                 nullptr);
-    sqlite3_close(writer);
+    ASSERT_TRUE(
+        ChangeOnlyInWriteAheadLog(BackupFile(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')"));
     const std::string before = FileBytes(BackupFile()), logBefore = FileBytes(BackupFile() + "-wal");
     ASSERT_FALSE(logBefore.empty());
 

@@ -2,6 +2,7 @@
 
 #include "platform/data/Errors.h"
 #include "platform/data/IdleConnections.h"
+#include "platform/data/PrivateCopy.h"
 #include "platform/data/SqlFunctions.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <mutex>
@@ -109,6 +111,18 @@ bool SameFile(const std::string& a, const std::string& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+std::error_code EngineAccessRefusal(const std::string& nativePath, int mode) {
+    using AccessCall = int (*)(const char*, int);
+    AccessCall access = ::access;
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    if (vfs && vfs->iVersion >= 3 && vfs->xGetSystemCall) {
+        if (auto engines = reinterpret_cast<AccessCall>(vfs->xGetSystemCall(vfs, "access"))) access = engines;
+    }
+    errno = 0;
+    if (access(nativePath.c_str(), mode) == 0) return {};
+    return std::error_code(errno, std::generic_category());
+}
+
 // --- Statement ---
 
 Statement::Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing)
@@ -205,6 +219,15 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     return Shared(std::move(connection));
 }
 
+std::shared_ptr<Connection> Connection::OpenToCopyFrom(const std::string& nativePath) {
+    auto copy = PrivateCopy::WhereUnreadable(nativePath, kSourceWorkspace);
+    if (!copy) return Open(nativePath, true, false);
+    auto connection = Open(copy->Path(), true, false);
+    connection->path_ = nativePath;
+    connection->ownCopy_ = std::move(copy);
+    return connection;
+}
+
 std::shared_ptr<Connection> Connection::Shared(std::unique_ptr<Connection> connection) {
     return std::shared_ptr<Connection>(connection.release(), [](Connection* released) {
         std::unique_ptr<Connection> owned(released);
@@ -282,18 +305,21 @@ std::string Connection::SchemaFor(const std::string& systemPath, Use use) {
         if (use == Use::Change && attachedReadOnly_.contains(schema) && sqlite3_get_autocommit(db_)) {
             sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
             attachedReadOnly_.erase(schema);
+            attachedCopies_.erase(schema);
             attached_.erase(attachedPath);
             break;
         }
         return schema;
     }
     std::string schema = "infile" + std::to_string(nextAlias_++);
+    auto copy = use == Use::CopyFrom ? PrivateCopy::WhereUnreadable(nativePath, kSourceDatabase) : nullptr;
     // The path is bound, never pasted into the statement.
     Statement attach(db_, "ATTACH DATABASE ?1 AS " + schema, kSourceDatabase);
-    attach.Bind(1, use == Use::CopyFrom ? ReadOnlyUri(nativePath) : nativePath);
+    attach.Bind(1, use == Use::CopyFrom ? ReadOnlyUri(copy ? copy->Path() : nativePath) : nativePath);
     attach.Step();
     attached_[nativePath] = schema;
     if (use == Use::CopyFrom) attachedReadOnly_.insert(schema);
+    if (copy) attachedCopies_[schema] = std::move(copy);
     try {
         Statement probe(db_, "SELECT count(*) FROM " + schema + ".sqlite_master", kSourceDatabase);
         probe.Step();
@@ -318,6 +344,7 @@ void Connection::DetachAll() {
     }
     attached_.clear();
     attachedReadOnly_.clear();
+    attachedCopies_.clear();
 }
 
 void Connection::Begin() {

@@ -9,6 +9,7 @@
 #include <set>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 struct sqlite3;
@@ -51,10 +52,15 @@ private:
     bool writing_;
 };
 
+class PrivateCopy;
+
 class Connection {
 public:
     // Opens an existing file (never creates one) or, with create, a new one.
     static std::shared_ptr<Connection> Open(const std::string& nativePath, bool readOnly, bool create);
+    // Opens an existing file only to be read and copied from: where it
+    // cannot be read in place, a private copy of it (PrivateCopy.h).
+    static std::shared_ptr<Connection> OpenToCopyFrom(const std::string& nativePath);
     ~Connection();
 
     sqlite3* Handle() const { return db_; }
@@ -111,6 +117,10 @@ private:
     bool keepable_ = false;
     std::map<std::string, std::string> attached_; // native path -> schema name
     std::set<std::string> attachedReadOnly_;       // schema names
+    // The private copies read in place of the file opened or of attached
+    // files (by schema name), taken away after the connection lets them go.
+    std::unique_ptr<PrivateCopy> ownCopy_;
+    std::map<std::string, std::unique_ptr<PrivateCopy>> attachedCopies_;
     int nextAlias_ = 1;
 };
 
@@ -118,5 +128,10 @@ private:
 std::string QuoteIdentifier(const std::string& name);
 // True when two native paths name the same existing file.
 bool SameFile(const std::string& a, const std::string& b);
+// Why the engine may not reach a file or folder as `mode` (access(2)'s R_OK,
+// W_OK, X_OK) asks: EACCES without the permission, EROFS on read-only media;
+// empty when it may. Asked through the engine's own system call, so that the
+// answer is what the engine's own opens will meet there.
+std::error_code EngineAccessRefusal(const std::string& nativePath, int mode);
 
 } // namespace data

@@ -70,6 +70,17 @@ std::vector<std::string> Database::TableNames() const {
     return names;
 }
 
+Value Database::HighestValue(const std::string& table, const std::string& column) const {
+    CheckOpen();
+    const std::string stored = connection_->FindTable("main", table);
+    if (stored.empty()) RaiseEngineError(errTableNotFound, kSourceDatabase, table);
+    Statement highest(connection_->Handle(),
+                      "SELECT max(" + QuoteIdentifier(column) + ") FROM main." + QuoteIdentifier(stored),
+                      kSourceDatabase);
+    highest.Step();
+    return highest.Column(0);
+}
+
 bool Database::HasTable(const std::string& name) const {
     CheckOpen();
     return !connection_->FindTable("main", name).empty();

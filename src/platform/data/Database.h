@@ -57,6 +57,11 @@ public:
     // can be committed any more.
     bool InTransaction() const;
 
+    // The highest value a column of a table of this file holds, by one
+    // query (an index on the column answers it at once); Null when the
+    // table has no row. 3078 when there is no such table, 3061 no such column.
+    Value HighestValue(const std::string& table, const std::string& column) const;
+
     // Table names as stored, in creation order.
     std::vector<std::string> TableNames() const;
     bool HasTable(const std::string& name) const;

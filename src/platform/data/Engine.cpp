@@ -7,7 +7,6 @@
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <sched.h>
 #include <unistd.h>
@@ -46,9 +45,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool MayChange(const fs::path& file) {
-    fs::path folder = file.parent_path();
-    return ::access(file.c_str(), R_OK | W_OK) == 0 && ::access(folder.c_str(), W_OK | X_OK) == 0 &&
-           RowsLockable(file.string());
+    return !EngineAccessRefusal(file.string(), R_OK | W_OK) &&
+           !EngineAccessRefusal(file.parent_path().string(), W_OK | X_OK) && RowsLockable(file.string());
 }
 
 } // namespace
@@ -63,11 +61,13 @@ DatabasePtr OpenDatabase(const std::string& path, bool /*exclusive*/, bool readO
     std::error_code ec;
     if (!fs::is_regular_file(native, ec))
         RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errFileNotFound, kSourceWorkspace, path);
+    // A file asked for only to be read is one copied from (a backup, last
+    // year's data), read wherever it lies, read-only media included.
+    if (readOnly) return std::make_shared<Database>(path, native.string(), Connection::OpenToCopyFrom(native.string()));
     // A file this user may not change, in a folder where its journal cannot
     // be made, or whose rows cannot be locked, is opened for reading: it can
     // be looked at and printed, and every change says it is read-only.
-    if (!readOnly && !MayChange(native)) readOnly = true;
-    auto connection = Connection::Open(native.string(), readOnly, false);
+    auto connection = Connection::Open(native.string(), !MayChange(native), false);
     return std::make_shared<Database>(path, native.string(), connection);
 }
 
@@ -79,9 +79,9 @@ DatabasePtr CreateDatabase(const std::string& path, const std::string& locale) {
     if (fs::exists(native, ec)) RaiseEngineError(errDatabaseExists, kSourceWorkspace, path);
     // SQLite tells no reason why it could not make the file (it tries again
     // for reading and reports that try's failure): a folder this user may not
-    // write is named as the one the permission is missing for.
-    if (::access(native.parent_path().c_str(), W_OK | X_OK) != 0 &&
-        files::PermissionDenied(std::error_code(errno, std::generic_category())))
+    // write, or one on read-only media, is named as the one the permission
+    // is missing for.
+    if (files::PermissionDenied(EngineAccessRefusal(native.parent_path().string(), W_OK | X_OK)))
         RaiseEngineError(errNoPermission, kSourceWorkspace, FolderOf(path));
     auto connection = Connection::Open(native.string(), false, true);
     // A backup is one self-contained file that may be carried away.

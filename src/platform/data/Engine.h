@@ -35,6 +35,9 @@ inline constexpr int dbFreeLocks = 1;
 // file is 3024 (never a new empty file), a missing folder or drive 3044, a
 // file or folder this user may not read 3051, a file that is not a database
 // 3343. `exclusive` is accepted and ignored: the system always shares.
+// `readOnly` opens a file only to be read and copied from, wherever it lies:
+// one in write-ahead mode on read-only media is read from a private copy,
+// the rows that stand only in its log included.
 // `connect` "" or "Access"; "dBASE III;" opens a folder of dBASE III tables
 // read-only (the path is the folder, each table a .dbf file in it); any other
 // driver is 3170.
@@ -42,8 +45,8 @@ DatabasePtr OpenDatabase(const std::string& path, bool exclusive = false, bool r
                          const std::string& connect = "");
 
 // Creates a new, empty database file and opens it. An existing file is 3204,
-// a missing folder 3044, a folder this user may not write 3051 (naming the
-// folder). The locale text is the engine's (dbLangGeneral).
+// a missing folder 3044, a folder this user may not write or one on
+// read-only media 3051 (naming the folder). The locale text is the engine's (dbLangGeneral).
 DatabasePtr CreateDatabase(const std::string& path, const std::string& locale);
 
 // The engine's idle call. Nothing is held between statements here, so it

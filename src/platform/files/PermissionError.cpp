@@ -7,7 +7,8 @@
 namespace files {
 
 bool PermissionDenied(const std::error_code& error) {
-    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+           error == std::errc::read_only_file_system;
 }
 
 void RaiseFileError(const std::error_code& error, int otherwise, std::string_view path) {

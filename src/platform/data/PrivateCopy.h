@@ -1,0 +1,34 @@
+#pragma once
+// Internal: a database file in write-ahead mode can be read only where the
+// engine can keep its shared memory (the "-shm" file) beside it. On
+// read-only media, or in a folder this user may not write, such a file (and
+// the rows that stand only in its log, the "-wal" file) is read from a copy
+// of the file and its log in a private temporary folder, which goes when the
+// reader lets go. The file itself is never touched.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace data {
+
+class PrivateCopy {
+public:
+    // A copy of the file when it cannot be read where it lies, else nothing.
+    // A copy that cannot be made raises the engine's error for it (3026 for
+    // a full disk) under `source`.
+    static std::unique_ptr<PrivateCopy> WhereUnreadable(const std::string& nativePath, const std::string& source);
+    ~PrivateCopy();
+    PrivateCopy(const PrivateCopy&) = delete;
+    PrivateCopy& operator=(const PrivateCopy&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    PrivateCopy(std::filesystem::path folder, std::string path)
+        : folder_(std::move(folder)), path_(std::move(path)) {}
+    std::filesystem::path folder_;
+    std::string path_;
+};
+
+} // namespace data

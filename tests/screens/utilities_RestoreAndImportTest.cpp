@@ -1,0 +1,175 @@
+// What a restore and a prior-year import read and leave: the employer
+// counter above every employer number the copied and kept rows hold, or the
+// file refused; files read wherever they lie, read-only media included.
+#include "ScreenTestSupport.h"
+
+#include "support/ReadOnlyMedia.h"
+#include "support/WriteAheadLog.h"
+
+#include "utilities/frmBackup.h"
+#include "utilities/frmImportW2.h"
+
+namespace {
+
+enum class Copy { Restore, Import };
+
+class RestoreAndImport : public ScreenFolderTest {
+protected:
+    void SetUp() override {
+        ScreenFolderTest::SetUp();
+        MakeDatabases();
+        Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (17, 'ACME')");
+        Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 18");
+        std::filesystem::create_directories(Media() / "BK");
+        std::filesystem::create_directories(Media() / "Last");
+        data::MakeEmptyDatabases((Media() / "Last").string());
+        Sql(LastMain(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (17, 'ACME')");
+        Sql(LastId(), "UPDATE Employers_ID SET NextCounter = 18");
+
+        Dialogs().AnswerMsgBox(forms::vbOK); // the screen's count
+        forms::Screen<frmBackup>().Show();
+        Dialogs().AnswerInputBox((Media() / "BK").string());
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(forms::Screen<frmBackup>().Command1);
+        for (const auto& file : {BackupFile(), LastMain(), LastId()})
+            std::filesystem::copy_file(file, file + ".sound");
+    }
+
+    // The backup's folder and last year's, on the same disc.
+    std::filesystem::path Media() const { return Folder() / "media"; }
+    std::string BackupFile() const { return (Media() / "BK" / "944Backup.mdb").string(); }
+    std::string LastMain() const { return (Media() / "Last" / data::kMainDatabaseFile).string(); }
+    std::string LastId() const { return (Media() / "Last" / data::kIdDatabaseFile).string(); }
+
+    // The files the copy reads, as they were made, with the current Form 944
+    // rows (which the import keeps) emptied.
+    void StartAgain() {
+        for (const auto& file : {BackupFile(), LastMain(), LastId()})
+            std::filesystem::copy_file(file + ".sound", file, std::filesystem::copy_options::overwrite_existing);
+        Sql(MainPath(), "DELETE FROM Det944");
+        Dialogs().Clear();
+    }
+
+    // Where the copy takes its employers and Form 941 rows, the Form 944
+    // rows it leaves, and its counter from.
+    std::string RowsFrom(Copy copy) const { return copy == Copy::Restore ? BackupFile() : LastMain(); }
+    std::string Det944From(Copy copy) const { return copy == Copy::Restore ? BackupFile() : MainPath(); }
+    std::string CounterFrom(Copy copy) const { return copy == Copy::Restore ? BackupFile() : LastId(); }
+
+    // The user's restore or import, every question answered OK.
+    void Run(Copy copy) {
+        if (copy == Copy::Restore) {
+            Dialogs().AnswerInputBox((Media() / "BK").string());
+            for (int i = 0; i < 4; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
+            forms::user::Click(forms::Screen<frmBackup>().Command2);
+            return;
+        }
+        Dialogs().AnswerMsgBox(forms::vbOK); // last year's default folder is not there
+        auto& screen = forms::Screen<frmImportW2>();
+        screen.Show();
+        forms::user::ChooseFolder(screen.dirDirectory, (Media() / "Last").string());
+        for (int i = 0; i < 3; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(screen.cmdOK);
+        forms::user::Click(screen.cmdExit);
+    }
+
+    static bool Succeeded(const std::string& report) {
+        return report.find("records were restored") != std::string::npos ||
+               report.find("records were imported") != std::string::npos;
+    }
+
+    std::string Counter() const { return Query(IdPath(), "SELECT NextCounter FROM Employers_ID"); }
+};
+
+TEST_F(RestoreAndImport, ACounterBelowANumberInUseIsRaisedAndEveryRowKept) {
+    const struct {
+        const char* what;
+        std::string returnTable; // a return of employer `employerNo`, no employer row of it
+        int employerNo;
+        const char* counter;
+        const char* raisedTo;
+    } cases[] = {
+        {"a Form 941 return whose employer is gone", "Det941", 18, "18", "19"},
+        {"a Form 944 return whose employer is gone", "Det944", 25, "18", "26"},
+        {"counter 1 below employer 17", "", 0, "1", "18"},
+        {"counter 0 below employer 17", "", 0, "0", "18"},
+        {"counter -1 below employer 17", "", 0, "-1", "18"},
+        {"counter above the numbers in use", "", 0, "30", "30"},
+    };
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore: " : "import: ";
+        for (const auto& c : cases) {
+            StartAgain();
+            if (c.returnTable == "Det941") {
+                Sql(RowsFrom(copy), "INSERT INTO Det941 (EmployerNo, Qtr_Yr) VALUES (" +
+                                          std::to_string(c.employerNo) + ", '122')");
+            } else if (c.returnTable == "Det944") {
+                Sql(Det944From(copy), "INSERT INTO Det944 (EmployerNo) VALUES (" + std::to_string(c.employerNo) + ")");
+            }
+            Sql(CounterFrom(copy), std::string("UPDATE Employers_ID SET NextCounter = ") + c.counter);
+
+            Run(copy);
+
+            EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << way << c.what << ": " << Prompts();
+            EXPECT_EQ(Counter(), c.raisedTo) << way << c.what;
+            if (!c.returnTable.empty()) {
+                EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM " + c.returnTable),
+                          std::to_string(c.employerNo))
+                    << way << c.what;
+            }
+        }
+    }
+}
+
+TEST_F(RestoreAndImport, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChangesNothing) {
+    const struct {
+        const char* what;
+        const char* statement;
+        bool onCounter;
+    } cases[] = {
+        {"counter 2147483647", "UPDATE Employers_ID SET NextCounter = 2147483647", true},
+        {"counter 3000000000", "UPDATE Employers_ID SET NextCounter = 3000000000", true},
+        {"employer 2147483646 in use", "UPDATE Employers SET EmployerNo = 2147483646", false},
+    };
+    Sql(MainPath(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'BETA')");
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore: " : "import: ";
+        for (const auto& c : cases) {
+            StartAgain();
+            Sql(c.onCounter ? CounterFrom(copy) : RowsFrom(copy), c.statement);
+
+            Run(copy);
+
+            EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3343 ", 0), 0u) << way << c.what << ": " << Prompts();
+            EXPECT_EQ(Counter(), "18") << way << c.what;
+            EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "3;17") << way << c.what;
+        }
+    }
+}
+
+// Files in write-ahead mode on read-only media, where the engine cannot
+// keep its shared memory beside them: the backup with a row that stands only
+// in its log, last year's counter in that mode with its log folded in.
+TEST_F(RestoreAndImport, FilesInWriteAheadModeOnReadOnlyMediaAreReadWithTheRowsOnlyInTheirLog) {
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore" : "import";
+        StartAgain();
+        ASSERT_TRUE(ChangeOnlyInWriteAheadLog(RowsFrom(copy),
+                                              "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (20, 'GAMMA')"));
+        std::filesystem::remove(RowsFrom(copy) + "-shm");
+        Sql(LastId(), "PRAGMA journal_mode = WAL");
+        {
+            ReadOnlyMedia media(Media());
+            Run(copy);
+        }
+
+        EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << way << ": " << Prompts();
+        EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1 FROM Employers ORDER BY EmployerNo"),
+                  "17|ACME;20|GAMMA")
+            << way;
+        EXPECT_EQ(Counter(), "21") << way;
+    }
+}
+
+} // namespace

@@ -13,9 +13,11 @@
 namespace forms {
 namespace {
 
+// Never destroyed: screens let go at the program's very end may still
+// report to it after the other statics are gone.
 Observer& Nobody() {
-    static Observer nobody;
-    return nobody;
+    static auto* nobody = new Observer;
+    return *nobody;
 }
 
 // Without the program's drive mapping: C: is the root, other drives are absent.

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -23,10 +24,30 @@ namespace desktop {
 namespace {
 
 constexpr int kSpoolerTimeoutMs = 30000;
+constexpr qint64 kCopyChunkBytes = 64 * 1024;
 
 void TellFailure(const QString& why) {
     QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Print"),
                          QStringLiteral("The document could not be printed.\n\n") + why);
+}
+
+// The copy is written beside the target and takes its place only when
+// whole: a file printed over stays as it was when the new one cannot be
+// written, and no partial copy is left behind. Its writes are unbuffered,
+// so that one the disk cuts short is seen as such: a buffered flush passes
+// a short write over, and the commit would put a truncated file in place.
+bool CopyIntoPlace(const QString& from, const QString& target) {
+    QFile source(from);
+    QSaveFile copy(target);
+    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    std::vector<char> buffer(kCopyChunkBytes);
+    for (qint64 read; (read = source.read(buffer.data(), kCopyChunkBytes)) != 0;) {
+        if (read < 0 || copy.write(buffer.data(), read) != read) {
+            copy.cancelWriting();
+            return false;
+        }
+    }
+    return copy.commit();
 }
 
 } // namespace
@@ -38,8 +59,7 @@ bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error)
             if (error) *error = QStringLiteral("No file name was given.");
             return false;
         }
-        if (QFile::exists(target)) QFile::remove(target);
-        if (!QFile::copy(pdfPath, target)) {
+        if (!CopyIntoPlace(pdfPath, target)) {
             if (error) *error = QStringLiteral("Cannot write ") + target;
             return false;
         }

@@ -20,7 +20,8 @@ class PrintChoice;
 void OfferPrint(const printing::PrintDocument& document, PrintChoice& lastChoice);
 
 // Sends a rendered PDF where the dialog's printer points: copied to the
-// chosen file when printing to a PDF file, otherwise handed to the system's
+// chosen file when printing to a PDF file (a file of that name is replaced
+// only by a whole copy, and stays as it was otherwise), otherwise handed to the system's
 // print spooler for that printer, asking it for Letter paper without scaling
 // whatever the printer's default. False with the reason in `error`.
 bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error);

@@ -3,6 +3,7 @@
 #include "desktop/DesktopFrontEnd.h"
 #include "desktop/UserActions.h"
 #include "platform/files/Drives.h"
+#include "platform/files/FileSizeSignal.h"
 #include "platform/files/Paths.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
@@ -59,6 +60,7 @@ void SetUpApplication() {
     // folders, settings), so it must be a valid file name part; the windows
     // carry the screens' own captions.
     QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    files::FailWritesPastTheFileSizeLimit();
 }
 
 int RunProgram(int argc, char* argv[]) {

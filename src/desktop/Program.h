@@ -17,7 +17,8 @@ inline constexpr const char* kApplicationName = "Tavrilo941";
 void ProvideRuntimeFolder();
 
 // What the program sets on its QApplication before any window: its name,
-// and that closing a window never ends it by itself.
+// and that closing a window never ends it by itself; and that a write past
+// the file-size limit fails as on a full disk instead of ending it.
 void SetUpApplication();
 
 // Makes every screen reachable by name and shows the start-up screen

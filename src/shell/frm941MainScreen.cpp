@@ -1,5 +1,6 @@
 #include "shell/frm941MainScreen.h"
 
+#include "common/CloseBox.h"
 #include "common/DatabasePaths.h"
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
@@ -90,11 +91,9 @@ void frm941MainScreen::cmdUtility_Click() {
 }
 
 // The close box leaves the way Exit does: the backup reminder, then the
-// start-up screen; otherwise no window would be left to go on from.
+// start-up screen.
 void frm941MainScreen::Form_QueryUnload(int& Cancel, int UnloadMode) {
-    if (UnloadMode != forms::vbFormControlMenu) return;
-    Cancel = 1;
-    cmdExit_Click();
+    CloseBoxActsAs(Cancel, UnloadMode, [this] { cmdExit_Click(); });
 }
 
 void frm941MainScreen::cmdExit_Click() {

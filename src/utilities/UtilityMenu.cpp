@@ -1,5 +1,6 @@
 #include "utilities/UtilityMenu.h"
 
+#include "common/CloseBox.h"
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
@@ -37,6 +38,10 @@ UtilityMenu::UtilityMenu(const std::string& name, const UtilityMenuTexts& texts)
 }
 
 void UtilityMenu::Form_Load() { PlaceOnScreen(*this, 1, 0.95); }
+
+void UtilityMenu::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    CloseBoxActsAs(Cancel, UnloadMode, [this] { Command4_Click(); });
+}
 
 void UtilityMenu::Command1_Click() {
     forms::Screen<frmBackup>().Show();

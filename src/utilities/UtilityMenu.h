@@ -32,6 +32,7 @@ public:
     forms::ResizeControl ReSize1{*this, "ReSize1"};
 
     void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
 private:
     void Command1_Click();

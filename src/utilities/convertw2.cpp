@@ -1,5 +1,6 @@
 #include "utilities/convertw2.h"
 
+#include "common/CloseBox.h"
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
@@ -187,6 +188,10 @@ void convertw2::Form_Load() {
     Move(0, 0, Width(), Height());
     Data3.SetDatabaseName(MainDatabasePath());
     Data4.SetDatabaseName(MainDatabasePath());
+}
+
+void convertw2::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    CloseBoxActsAs(Cancel, UnloadMode, [this] { cmdClose_Click(); });
 }
 
 void convertw2::cmdClose_Click() {

@@ -52,6 +52,7 @@ public:
     forms::CheckBox Check1{*this, "Check1"};
 
     void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
 private:
     void cmdConvert_Click();

@@ -1,5 +1,6 @@
 #include "utilities/frmBackup.h"
 
+#include "common/CloseBox.h"
 #include "platform/basic/Clock.h"
 #include "platform/basic/Format.h"
 #include "platform/basic/RuntimeError.h"
@@ -315,6 +316,10 @@ void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::
 }
 
 // --- Exit ---
+
+void frmBackup::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    CloseBoxActsAs(Cancel, UnloadMode, [this] { Command3_Click(); });
+}
 
 void frmBackup::Command3_Click() {
     IgnoringErrors([&] {

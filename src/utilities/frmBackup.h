@@ -22,6 +22,7 @@ public:
     forms::CommandButton Command3{*this, "Command3"};
 
     void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 
     // The descriptor the load hands the main database to. It outlives the
     // screen: the database it holds stays open until the next load replaces it.

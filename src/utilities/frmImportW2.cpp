@@ -1,5 +1,6 @@
 #include "utilities/frmImportW2.h"
 
+#include "common/CloseBox.h"
 #include "common/ScreenPlacement.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
@@ -101,6 +102,10 @@ void frmImportW2::drvDrive_Change() {
 }
 
 void frmImportW2::dirDirectory_Change() { lblDirName.SetCaption(dirDirectory.Path()); }
+
+void frmImportW2::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    CloseBoxActsAs(Cancel, UnloadMode, [this] { cmdCancel_Click(); });
+}
 
 void frmImportW2::cmdCancel_Click() {
     Unload();

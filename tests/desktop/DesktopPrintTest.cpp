@@ -17,8 +17,11 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRect>
+#include <QTimer>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -40,7 +43,9 @@ protected:
 
 // The print dialog's choice of printing to a PDF file named `path` (the
 // user's own name when given, else the one the dialog proposes), and its
-// Print button. `proposed` receives what the dialog proposed.
+// Print button. `proposed` receives what the dialog proposed. The button is
+// pressed once this step is over, so that the question the dialog may ask on
+// it (a file to replace) is the next step's.
 BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<void()> beforePrint = {}) {
     return [path, proposed, beforePrint](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
@@ -56,7 +61,7 @@ BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<voi
         if (proposed != nullptr) *proposed = file->text();
         if (!path.isEmpty()) file->setText(path);
         if (beforePrint) beforePrint();
-        buttons->button(QDialogButtonBox::Ok)->click();
+        QTimer::singleShot(0, buttons->button(QDialogButtonBox::Ok), &QAbstractButton::click);
         return true;
     };
 }
@@ -373,6 +378,37 @@ TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNotSaved) {
     ASSERT_EQ(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[2].text, notPrinted + QString::fromStdString(pdf.string()));
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// Printed over an older file on a disk without room for the new one (a
+// file-size limit, whose signal the program's own set-up deals with): the
+// printout is said not to be written, the older file keeps its bytes, and
+// nothing else is left in the folder.
+TEST_F(DesktopPrinting, APrintoutThatDoesNotFitLeavesTheFileItWouldReplaceAsItWas) {
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path chosen = folder_ / "chosen";
+    std::filesystem::create_directory(chosen);
+    const std::filesystem::path pdf = chosen / "older.pdf";
+    const std::string olderBytes = "%PDF-1.4 an older printout " + std::string(20000, 'x');
+    std::ofstream(pdf, std::ios::binary) << olderBytes;
+    std::unique_ptr<FileSizeLimit> diskFull;
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                          PrintToFile(QString::fromStdString(pdf.string()), nullptr,
+                                      [&diskFull] {
+                                          diskFull = std::make_unique<FileSizeLimit>(
+                                              4096, FileSizeLimit::Signal::AsTheProgramSetIt);
+                                      }),
+                          QMessageBox::Yes, QMessageBox::Ok});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+    diskFull.reset();
+
+    ASSERT_EQ(answerer.Pending(), 0u);
+    EXPECT_EQ(answerer.Seen().back().text,
+              QStringLiteral("The document could not be printed.\n\nCannot write ") + QString::fromStdString(pdf.string()));
+    std::ifstream older(pdf, std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(older), {}) == olderBytes) << "the older file changed";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(chosen), {}), 1) << "a partial copy was left";
 }
 
 } // namespace

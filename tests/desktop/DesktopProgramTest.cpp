@@ -89,6 +89,33 @@ TEST_F(DesktopProgram, FileWorkWithFormsShowsTheMainMenuAndFileExitLeavesNoWindo
     }
 }
 
+TEST_F(DesktopProgram, TheUtilityWindowsCloseBoxesGoBackAsTheirExitDoesAndTheProgramGoesOn) {
+    QAction* workWithForms = MenuEntry(WindowOf("frmStartup"), "File", "Work with Forms 941 / 944");
+    ASSERT_NE(workWithForms, nullptr);
+    workWithForms->trigger();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr);
+    ClickWidget(WindowOf("frm941MainScreen")->WidgetNamed("cmdUtility"));
+    desktop::FormWindow* utilityMenu = WindowOf("frm941UtilityMenu");
+    ASSERT_NE(utilityMenu, nullptr);
+    {
+        BoxAnswerer answerer({QMessageBox::Ok});
+        ClickWidget(utilityMenu->WidgetNamed("Command1"));
+    }
+    QWidget* backup = WindowOf("frmBackup");
+    ASSERT_NE(backup, nullptr);
+
+    backup->close();
+    ProcessEvents();
+    EXPECT_EQ(WindowOf("frmBackup"), nullptr);
+    EXPECT_TRUE(utilityMenu->isVisible());
+    utilityMenu->close();
+    ProcessEvents();
+    EXPECT_EQ(WindowOf("frm941UtilityMenu"), nullptr);
+    EXPECT_TRUE(mainMenu->isVisible());
+    EXPECT_FALSE(frontEnd_->Ended());
+}
+
 TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
     auto* startup = qobject_cast<QMainWindow*>(WindowOf("frmStartup"));
     ASSERT_NE(startup, nullptr);

@@ -132,4 +132,17 @@ TEST_F(ShellScreens, ScreensAreSizedFromTheDisplayWhenTheyLoad) {
     }
 }
 
+// The program's end from the middle of its work: screens loaded, hidden and
+// shown, one with its tables open, are let go at the very end without
+// touching anything already freed. In a child process, whose end is the test.
+TEST_F(ShellScreens, TheProgramEndsWithScreensStillLoadedTouchingNothingFreed) {
+    OpenMainMenu();
+    forms::user::Click(forms::Screen<frm941MainScreen>().cmdUtility);
+    forms::user::Click(forms::Screen<frm941UtilityMenu>().Command1);
+    forms::RunHandler([] { forms::Screen("frmEmployersDE").Show(); }, true);
+    ASSERT_EQ(forms::App().Count(), 5);
+
+    EXPECT_EXIT(std::exit(0), ::testing::ExitedWithCode(0), "");
+}
+
 } // namespace

@@ -206,4 +206,15 @@ TEST_F(DosConversion, NoDriveAIsTheInvalidPathMessageOverTheMenu) {
               "Tavrilo W-2 for DOS information in Drive A: and try conversion again.");
 }
 
+TEST_F(DosConversion, TheCloseBoxLeavesAsCloseDoesBackToTheUtilityMenu) {
+    WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111")});
+    StartConversion();
+    ASSERT_TRUE(FormLoaded("convertw2"));
+
+    forms::user::CloseWindow(forms::Screen<convertw2>());
+
+    EXPECT_FALSE(FormLoaded("convertw2"));
+    EXPECT_TRUE(forms::Screen<frm941UtilityMenu>().Visible());
+}
+
 } // namespace

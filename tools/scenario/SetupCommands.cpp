@@ -9,7 +9,9 @@
 #include "platform/forms/Screens.h"
 #include "platform/printing/PrintLog.h"
 
+#include <algorithm>
 #include <fstream>
+#include <sys/resource.h>
 
 namespace scenario {
 namespace {
@@ -66,6 +68,21 @@ void Today(Session& session) {
     basic::SetToday(date->Year, date->Month, date->Day);
 }
 
+// The largest file the program may write from now on, as a nearly full disk
+// leaves room for; "none" lifts it. Exceeding it is the program's to handle.
+void SetFileSizeLimit(const std::string& size) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    if (size == "none") {
+        limit.rlim_cur = limit.rlim_max;
+    } else {
+        if (size.empty() || size.find_first_not_of("0123456789") != std::string::npos || size.size() > 15)
+            throw ActionFailed{"a file size limit is a number of bytes or none, not " + size};
+        limit.rlim_cur = std::min<rlim_t>(std::stoull(size), limit.rlim_max);
+    }
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) throw ActionFailed{"cannot set the file size limit"};
+}
+
 void Start(Session& session) {
     NeedArgs(session, 0, "start");
     NeedProgramFolder(session);
@@ -79,6 +96,7 @@ bool RunSetupCommand(Session& session) {
     const std::string& command = Args(session)[0].text;
     if (command == "fresh") {
         NeedArgs(session, 0, "fresh");
+        SetFileSizeLimit("none");
         session.Fresh();
     } else if (command == "sql") {
         Sql(session);
@@ -90,6 +108,9 @@ bool RunSetupCommand(Session& session) {
         Today(session);
     } else if (command == "start") {
         Start(session);
+    } else if (command == "limit") {
+        NeedArgs(session, 1, "limit BYTES|none");
+        SetFileSizeLimit(Args(session)[1].text);
     } else if (command == "copy") {
         NeedArgs(session, 1, "copy NAME");
         session.StartCopy(Args(session)[1].text);

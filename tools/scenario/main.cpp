@@ -3,12 +3,16 @@
 #include "Copies.h"
 #include "ScenarioRunner.h"
 
+#include "platform/files/FileSizeSignal.h"
+
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // As the program: a write past the file-size limit fails as on a full disk.
+    files::FailWritesPastTheFileSizeLimit();
     // Another copy of the program, started by a scenario's `copy NAME`.
     if (argc == 4 && std::string(argv[1]) == "--copy")
         return scenario::ServeAsCopy(argv[2], argv[3], scenario::kCopyChannel);

@@ -28,6 +28,23 @@ constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
+bool NoRoom(int cause) { return cause == ENOSPC || cause == EDQUOT || cause == EFBIG; }
+
+// Whether the failed operation was a write refused for want of room: the
+// disk, the user's quota, or the largest file the system lets this process
+// write. The system's error as SQLite reads it after its own clean-up may
+// have been cleared by then (a write wholly past the file-size limit), so
+// the error each of the connection's database files last met counts too.
+bool WriteFoundNoRoom(sqlite3* db) {
+    if (NoRoom(sqlite3_system_errno(db))) return true;
+    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
+        int cause = 0;
+        if (sqlite3_file_control(db, schema, SQLITE_FCNTL_LAST_ERRNO, &cause) == SQLITE_OK && NoRoom(cause))
+            return true;
+    }
+    return false;
+}
+
 int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     switch (rc) {
@@ -49,12 +66,7 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
                    ? errNoPermission
                    : errFileNotFound;
     case SQLITE_FULL: return errDiskFull;
-    case SQLITE_IOERR: {
-        // A write refused for want of room (the disk, the user's quota, the
-        // largest file the system lets this process write) is a full disk.
-        const int cause = db ? sqlite3_system_errno(db) : 0;
-        return cause == ENOSPC || cause == EDQUOT || cause == EFBIG ? errDiskFull : errDiskOrNetwork;
-    }
+    case SQLITE_IOERR: return db && WriteFoundNoRoom(db) ? errDiskFull : errDiskOrNetwork;
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }

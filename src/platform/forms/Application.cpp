@@ -13,9 +13,11 @@
 namespace forms {
 namespace {
 
+// Never destroyed: screens let go at the program's very end may still
+// report to it after the other statics are gone.
 Observer& Nobody() {
-    static Observer nobody;
-    return nobody;
+    static auto* nobody = new Observer;
+    return *nobody;
 }
 
 // Without the program's drive mapping: C: is the root, other drives are absent.
@@ -46,6 +48,21 @@ Application& Application::Instance() {
 }
 
 Application::Application() : dialogs_(std::make_shared<ScriptedDialogs>()) {}
+
+// The program's end, whatever screens are still loaded: they go without
+// their handlers and unseen (whoever watched is gone by now), and before any
+// member they would report to on their way is taken down.
+Application::~Application() {
+    observer_ = nullptr;
+    for (Form* form : loaded_) {
+        form->loaded_ = false;
+        form->visible_ = false;
+    }
+    loaded_.clear();
+    FocusMoves::DropAll();
+    unloaded_.clear();
+    for (auto& entry : entries_) entry->instance.reset();
+}
 
 Form& Application::Item(int index) const {
     if (index < 0 || index >= Count()) basic::Raise(basic::errSubscriptOutOfRange, "Forms", "Subscript out of range");

@@ -118,6 +118,7 @@ public:
 private:
     friend class Form;
     Application();
+    ~Application();
     void FormLoaded(Form& form);
     void FormUnloaded(Form& form);
 

@@ -387,7 +387,7 @@ TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNotSaved) {
 TEST_F(DesktopPrinting, APrintoutThatDoesNotFitLeavesTheFileItWouldReplaceAsItWas) {
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
-    const std::filesystem::path chosen = folder_ / "chosen";
+    const std::filesystem::path chosen = folder_.Path() / "chosen";
     std::filesystem::create_directory(chosen);
     const std::filesystem::path pdf = chosen / "older.pdf";
     const std::string olderBytes = "%PDF-1.4 an older printout " + std::string(20000, 'x');

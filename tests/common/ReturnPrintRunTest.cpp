@@ -82,6 +82,13 @@ TEST_F(ReturnPrintRunTest, PreparerFileIsReadTrimmedAndNeverCreated) {
     EXPECT_EQ(run.Preparer.FirmPhone, "");
 }
 
+TEST_F(ReturnPrintRunTest, AMissingPreparerFileIsReadAsBlanksAndNeverCreated) {
+    run.ReadPreparer();
+    EXPECT_EQ(run.FieldNo, 114);
+    EXPECT_EQ(run.Preparer, PaidPreparerRecord{});
+    EXPECT_FALSE(std::filesystem::exists(Program() / kPaidPreparerFileName));
+}
+
 TEST_F(ReturnPrintRunTest, AFailedStoreDiscardsTheHalfDocumentReportsTheItemAndRestoresThePointer) {
     const LayoutRow rows[] = {{40, 0.7, 0.92, 4.75, 0}, {41, 5.8, 0.92, 2.1, 0}};
     const FieldLayout layout(50, rows);

@@ -22,6 +22,13 @@ TEST(CountOrBlank, AZeroCountIsBlankOthersAreWholeDigits) {
     EXPECT_EQ(CountOrBlank(1500), "1500");
 }
 
+TEST(TextShapes, AZeroAmountOrCountPrintsNothing) {
+    EXPECT_EQ(FormatAmountOrBlank(0.004), " ");
+    EXPECT_EQ(FormatAmountOrBlank(-0.001), " ");
+    EXPECT_EQ(CountOrBlank(0), " ");
+    EXPECT_EQ(CountOrBlank(1500), "1500");
+}
+
 TEST(EinBoxes, NineDigitsFallIntoTheirBoxesAtTenCharactersToTheInch) {
     const std::string text = EinBoxesText("123456789");
     ASSERT_EQ(text.size(), 31u);
@@ -50,6 +57,14 @@ TEST(TaxIdShapes, EinShapeIsTwoDigitsHyphenSevenWhateverTheStoredForm) {
     EXPECT_EQ(FirmEinText("98-7654321"), "98-7654321");
 }
 
+TEST(TextShapes, ATaxIdIsShapedFromItsDigitsAndAShortOneLeavesTheLaterBoxesEmpty) {
+    EXPECT_EQ(EinBoxesText("12-3456789"), EinBoxesText("123456789"));
+    EXPECT_EQ(EinBoxesText("1234"), "1   2    3   4" + std::string(2 + 3 + 2 + 3 + 2, ' '));
+    EXPECT_EQ(EinText("12-3456789"), "12-3456789");
+    EXPECT_EQ(EinText(""), "-");
+    EXPECT_EQ(FirmEinText("98-7654321"), "98-7654321");
+}
+
 TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask) {
     EXPECT_EQ(ScreenPhoneText("8605551234"), "860 555  1234");
     EXPECT_EQ(FirmPhoneText("8605551234"), "860  555  1234");
@@ -63,6 +78,15 @@ TEST(PhoneShapes, TenDigitsGroupThreeThreeFourWhateverTheMask) {
 
 TEST(PinShape, FiveDigitsWithTwoBlanksBetween) {
     EXPECT_EQ(PinText("12345"), "1  2  3  4  5");
+    EXPECT_EQ(PinText(""), "        ");
+    EXPECT_EQ(PinText("1 2-3"), "1  2  3    ");
+}
+
+TEST(TextShapes, PhonesAndPinsAreShapedFromTheirDigitsWhateverTheMask) {
+    EXPECT_EQ(ScreenPhoneText("(860) 555-1234"), "860 555  1234");
+    EXPECT_EQ(FirmPhoneText("(860)555-1234"), "860  555  1234");
+    EXPECT_EQ(ScreenPhoneText(""), "   ");
+    EXPECT_EQ(FirmPhoneText(""), "    ");
     EXPECT_EQ(PinText(""), "        ");
     EXPECT_EQ(PinText("1 2-3"), "1  2  3    ");
 }
@@ -83,6 +107,14 @@ TEST(ZipShapes, FiveDigitsStayNineOrAnExtensionGetAHyphen) {
 TEST(CityLine, CityLosesTrailingBlanksStateAndZipStayAsHeld) {
     EXPECT_EQ(CityLineText("HARTFORD   ", "CT", "06101", " "), "HARTFORD CT 06101");
     EXPECT_EQ(CityLineText("HARTFORD", "CT", "06101", "4321"), "HARTFORD CT 06101-4321");
+}
+
+TEST(TextShapes, AZipTakesItsExtensionOnlyWhenThereIsOne) {
+    EXPECT_EQ(ZipText("06101", " "), "06101");
+    EXPECT_EQ(ZipText("06101", ""), "06101");
+    EXPECT_EQ(Form944FirmZipText("62701-123"), "62701-123");
+    EXPECT_EQ(Form944FirmZipText("6270112"), "6270112");
+    EXPECT_EQ(CityLineText("HARTFORD   ", "CT", "06101", " "), "HARTFORD CT 06101");
 }
 
 TEST(CheckMark, OnlyATickedBoxPrintsX) {

@@ -16,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 namespace {
 
 using namespace desktop_test;
@@ -141,6 +145,38 @@ TEST_F(DesktopDialogs, ACancelledInputBoxReturnsNothing) {
         if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) input->reject();
     });
     EXPECT_FALSE(dialogs.InputBox("Find", "Find", "").has_value());
+}
+
+// Each answer is given from a timer, with what the box showed noted.
+std::optional<std::string> InputBoxAnswered(const std::string& prompt, const std::string& offer,
+                                            std::function<void(QInputDialog*)> answer) {
+    QTimer::singleShot(20, [answer] {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) answer(input);
+    });
+    return desktop::QtDialogs().InputBox(prompt, "BackUp", offer);
+}
+
+TEST_F(DesktopDialogs, AnInputBoxOffersItsDefaultReturnsTheTypedTextOrNothingAndStaysOnTheScreen) {
+    QString offered;
+    const auto typed = InputBoxAnswered("Enter the drive", "A:\\", [&offered](QInputDialog* input) {
+        offered = input->textValue();
+        input->setTextValue("D:\\BACKUP");
+        input->accept();
+    });
+    EXPECT_EQ(offered, "A:\\");
+    EXPECT_EQ(typed, "D:\\BACKUP");
+
+    std::string prompt;
+    for (int i = 0; i < 8; ++i) prompt += "Enter the letter of the drive to use for Backup purposes. ";
+    int width = 0, screenWidth = 0;
+    const auto cancelled = InputBoxAnswered(prompt, "A:\\", [&](QInputDialog* input) {
+        width = input->frameGeometry().width();
+        screenWidth = input->screen()->availableGeometry().width();
+        input->reject();
+    });
+    EXPECT_FALSE(cancelled.has_value());
+    ASSERT_GT(width, 0);
+    EXPECT_LE(width, screenWidth) << "a long prompt widened the box off the screen";
 }
 
 } // namespace

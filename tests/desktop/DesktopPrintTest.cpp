@@ -252,6 +252,29 @@ TEST_F(DesktopPrinting, TheReturnPrintsOverTheFormsPageImagesAndTheDialogNamesTh
     EXPECT_GT(qGray(PdfPageRaster(pdf, 2, 100).pixel(400, 500)), 240) << "page 2 has no image";
 }
 
+TEST_F(DesktopPrinting, ThePrintDialogNamesThePageImagesMissingFromTheProgramFolder) {
+    // The quarter has no row yet, so the screen's own period is empty: it
+    // names the images of the other period column, TF1P123C.wmf and so on.
+    WriteTestMetafile(folder_.Path() / "tf1p123c.wmf", true);
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    QString dialogLine;
+    BoxAnswerer::Step readLine = [&dialogLine](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        if (dialog == nullptr) return false;
+        if (auto* line = dialog->findChild<QLabel*>(QStringLiteral("missingPageImages")))
+            dialogLine = line->isVisible() ? line->text() : QStringLiteral("(hidden)");
+        dialog->reject();
+        return true;
+    };
+    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No, readLine});
+    ClickWidget(f941->WidgetNamed("DMWin2"));
+
+    ASSERT_EQ(answerer.Pending(), 0u) << "the print dialog never came up";
+    EXPECT_TRUE(dialogLine.contains("TF1P223C.wmf, TF1P323C.wmf")) << dialogLine.toStdString();
+    EXPECT_FALSE(dialogLine.contains("TF1P123C")) << "the image named in other letters was not found";
+}
+
 // The return screen's Print button clicked and the printout printed to the
 // PDF file: the form's pages, or the voucher alone.
 enum class Printout { Form, Voucher };
@@ -304,6 +327,60 @@ TEST_F(DesktopPrinting, PageImagesOfEveryKindLandOnThePageTheirFramesStretchedOv
                    {"PDF", form, 3},
                    {"PNG", voucher, 1},
                    {"WMF, placeable, anisotropic", metafiles, 1},
+                   {"WMF, isotropic", metafiles, 3}};
+    for (const auto& image : printed) {
+        SCOPED_TRACE(image.kind);
+        const BarMiddles bars = MeasureEdgeBars(PdfPageRaster(image.pdf, image.page, kDotsPerInch), kDotsPerInch);
+        EXPECT_NEAR(bars.left, expected.left, kPointsOff);
+        EXPECT_NEAR(bars.right, expected.right, kPointsOff);
+        EXPECT_NEAR(bars.top, expected.top, kPointsOff);
+        EXPECT_NEAR(bars.bottom, expected.bottom, kPointsOff);
+    }
+}
+
+TEST_F(DesktopPrinting, PageImagesOfEveryKindWithOrWithoutAPlaceableHeaderLandOnThePageTheirFramesStretchedOverIt) {
+    WriteEdgeMarkedSvg(folder_.Path() / "TF1P123C.svg");
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P223C.wmf", true);
+    WriteEdgeMarkedPdf(folder_.Path() / "TF1P323C.pdf");
+    WriteEdgeMarkedPng(folder_.Path() / "TF1V23.png");
+    desktop::FormWindow* f941 = OpenFirstQuarter();
+    ASSERT_NE(f941, nullptr);
+    const std::filesystem::path form = folder_.Path() / "form.pdf", voucher = folder_.Path() / "voucher.pdf",
+                                metafiles = folder_.Path() / "metafiles.pdf";
+    const auto printForm = [&](const std::filesystem::path& pdf) {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(pdf.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        EXPECT_EQ(answerer.Pending(), 0u) << "the form's print dialog never came up";
+    };
+    printForm(form);
+    {
+        BoxAnswerer answerer(
+            {QMessageBox::No, PrintToFile(QString::fromStdString(voucher.string()), nullptr), QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        ASSERT_EQ(answerer.Pending(), 0u) << "the voucher's print dialog never came up";
+    }
+    // Metafiles that set a mapping of their own, or have no placeable
+    // header, named as the pages' images and so drawn before the SVG and PDF
+    // of the same base names.
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P123C.wmf", true, Mapping::Anisotropic);
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P223C.wmf", false);
+    WriteEdgeMarkedMetafile(folder_.Path() / "TF1P323C.wmf", false, Mapping::Isotropic);
+    printForm(metafiles);
+
+    constexpr int kDotsPerInch = 288;
+    constexpr double kPointsOff = 0.5;
+    const BarMiddles expected = ExpectedEdgeBars();
+    const struct {
+        const char* kind;
+        std::filesystem::path pdf;
+        int page;
+    } printed[] = {{"SVG", form, 1},
+                   {"WMF, placeable", form, 2},
+                   {"PDF", form, 3},
+                   {"PNG", voucher, 1},
+                   {"WMF, placeable, anisotropic", metafiles, 1},
+                   {"WMF, without placeable header", metafiles, 2},
                    {"WMF, isotropic", metafiles, 3}};
     for (const auto& image : printed) {
         SCOPED_TRACE(image.kind);

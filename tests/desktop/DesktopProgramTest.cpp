@@ -130,6 +130,28 @@ TEST_F(DesktopProgram, AltAloneOpensTheStartupFileMenuForTheKeyboard) {
     EXPECT_TRUE(mainMenu->isVisible());
 }
 
+TEST_F(DesktopProgram, AltAloneOrF10OpensTheStartupFileMenuForTheKeyboard) {
+    auto* startup = qobject_cast<QMainWindow*>(WindowOf("frmStartup"));
+    ASSERT_NE(startup, nullptr);
+    auto openMenu = [startup] {
+        QAction* file = startup->menuBar()->activeAction();
+        return file != nullptr && file->menu() != nullptr && file->menu()->isVisible() ? file->menu() : nullptr;
+    };
+    PressKey(startup, Qt::Key_Alt, QString(), Qt::AltModifier);
+    ASSERT_NE(openMenu(), nullptr) << "Alt opened no menu";
+    openMenu()->close();
+    ProcessEvents();
+    PressKey(startup, Qt::Key_F10);
+    QMenu* file = openMenu();
+    ASSERT_NE(file, nullptr) << "F10 opened no menu";
+    PressKey(file, Qt::Key_Down);
+    PressKey(file, Qt::Key_Return, "\r");
+    ProcessEvents();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr) << "Work with Forms 941 / 944 was not chosen";
+    EXPECT_TRUE(mainMenu->isVisible());
+}
+
 TEST_F(DesktopProgram, TaxIdTypeRefusesThreeWithItsMessage) {
     Sql(kFirstEmployer);
     desktop::FormWindow* employers = OpenEmployerScreen();
@@ -251,6 +273,44 @@ TEST_F(DesktopProgram, TheMainMenusCloseBoxLeavesAsExitDoes) {
     EXPECT_EQ(WindowOf("frm941MainScreen"), nullptr);
     EXPECT_TRUE(WindowOf("frmStartup")->isVisible());
     EXPECT_FALSE(frontEnd_->Ended());
+}
+
+// Its caption the scenarios check.
+TEST_F(DesktopProgram, StartsOnTheStartupWindowAndTheMainMenusCloseBoxLeavesAsExitDoes) {
+    QWidget* startup = WindowOf("frmStartup");
+    ASSERT_NE(startup, nullptr);
+    ASSERT_TRUE(startup->isVisible());
+    // The screen asks for the display's size a tenth in from its corner; the
+    // window is kept on the display instead of hanging off it.
+    const QRect display = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(display.contains(startup->geometry())) << "window hangs off the display";
+    EXPECT_GT(startup->width(), display.width() / 2);
+    QAction* workWithForms = MenuEntry(startup, "File", "Work with Forms 941 / 944");
+    ASSERT_NE(workWithForms, nullptr);
+    workWithForms->trigger();
+    ProcessEvents();
+    QWidget* mainMenu = WindowOf("frm941MainScreen");
+    ASSERT_NE(mainMenu, nullptr);
+    EXPECT_TRUE(mainMenu->isVisible());
+    EXPECT_FALSE(startup->isVisible()) << "the start-up window stays hidden behind the main menu";
+
+    BoxAnswerer answerer({QMessageBox::Yes});
+    mainMenu->close();
+    ProcessEvents();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].text, "Have you Backed Up your 941 data recently?");
+    EXPECT_EQ(answerer.Seen()[0].defaultButton, "&No");
+    EXPECT_EQ(WindowOf("frm941MainScreen"), nullptr);
+    EXPECT_TRUE(startup->isVisible());
+    EXPECT_FALSE(frontEnd_->Ended());
+
+    // File Exit leaves no window.
+    forms::user::Click(*forms::Screen("frmStartup").ControlByName("mnuExit"));
+    ProcessEvents();
+    EXPECT_EQ(forms::App().Count(), 0);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<desktop::FormWindow*>(w), nullptr) << "a form's window outlived its form";
+    }
 }
 
 // Keys as the keyboard sends them: to whichever widget has Qt's focus,

@@ -170,4 +170,50 @@ TEST_F(Print941Return, APreparerFileThatIsNoFileStopsThePrintAtThePreparersCase)
     EXPECT_TRUE(printing::PrintLog::FinishedDocuments().empty());
 }
 
+TEST_F(Print941Return, Page3LinesSeventeenToTwentyEightAndTheirBoxes) {
+    auto& screen = OpenReturnOfTheEmployer("122");
+    screen.Check8.SetValue(1);
+    screen.Check1.SetValue(2); // greyed prints nothing
+    screen.fpLine19.SetText("19.5");
+    screen.fpLine28.SetText("2800");
+    auto items = ReturnItems(PrintWith(screen, {forms::vbYes, forms::vbNo}))[2];
+
+    EXPECT_EQ(items[41].Text(), Quoted("06-1234567"));
+    EXPECT_EQ(items[81].Text(), Quoted("X"));
+    EXPECT_EQ(items[83].Text(), Quoted(" "));
+    EXPECT_EQ(items[84].Text(), Quoted("19.50"));
+    EXPECT_EQ(items[106].Text(), Quoted("2800.00"));
+    for (int n : {50, 51, 52, 82}) EXPECT_EQ(items[n].Text(), Quoted(" ")) << n;
+}
+
+TEST_F(Print941Return, VoucherTheYearChoosesTheImageAndTheQuarterDigitTheBox) {
+    struct Case {
+        const char* period;
+        const char* picture;
+        int markedItem; // index among the ten items
+    };
+    for (const Case& c : {Case{"122", "TF1V22.wmf", 3}, Case{"222", "TF1V22.wmf", 6}, Case{"422", "TF1V22.wmf", 7},
+                          Case{"123", "TF1V23.wmf", 3}}) {
+        SCOPED_TRACE(c.period);
+        auto& screen = OpenReturnOfTheEmployer(c.period);
+        const auto pages = PagesOf(PrintWith(screen, {forms::vbNo}));
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(pages[0].setup.at("PagePicture"), Quoted(c.picture));
+        for (int box : {3, 4, 6, 7})
+            EXPECT_EQ(pages[0].items[box].Text(), Quoted(box == c.markedItem ? "X" : " ")) << box;
+        CloseForTheNextCase();
+    }
+}
+
+TEST_F(Print941Return, VoucherNoBalanceDueLeavesTheAmountBlankAndAZipAloneHasNoHyphen) {
+    auto& screen = OpenReturnOfTheEmployer("322");
+    screen.fpLine15.SetText("0");
+    screen.fpLine16(1).SetText("55");
+    const auto pages = PagesOf(PrintWith(screen, {forms::vbNo}));
+    ASSERT_EQ(pages.size(), 1u);
+
+    EXPECT_EQ(pages[0].items[1].Text(), Quoted(" "));
+    EXPECT_EQ(pages[0].items[8].Text(), Quoted("HARTFORD CT 06101"));
+}
+
 } // namespace

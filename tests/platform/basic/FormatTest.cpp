@@ -52,3 +52,9 @@ TEST(FormatDate, IgnoresTheLocalesMonthNames) {
     ForeignLocale foreign;
     EXPECT_EQ(Format(DateTime{2023, 3, 7}, "MMM DD YYYY"), "Mar 07 2023");
 }
+
+TEST(Format, WritesAPointAndEnglishMonthsWithTwoDigitDaysWhateverTheLocale) {
+    ForeignLocale foreign;
+    EXPECT_EQ(Format(1234.5, "#########.00"), "1234.50");
+    EXPECT_EQ(Format(DateTime{2023, 3, 7}, "MMM DD YYYY"), "Mar 07 2023");
+}

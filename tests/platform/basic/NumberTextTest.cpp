@@ -53,3 +53,10 @@ TEST(Str, WritesNoZeroBeforeThePoint) {
     EXPECT_EQ(Str(0.5), " .5");
     EXPECT_EQ(Str(-0.5), "-.5");
 }
+
+TEST(Str, PutsABlankInTheSignPositionAndNoZeroBeforeThePoint) {
+    EXPECT_EQ(Str(3021), " 3021");
+    EXPECT_EQ(Str(-7), "-7");
+    EXPECT_EQ(Str(0.5), " .5");
+    EXPECT_EQ(Str(-0.5), "-.5");
+}

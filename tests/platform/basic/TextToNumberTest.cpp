@@ -36,6 +36,15 @@ TEST(Val, RaisesOverflowForNumbersBeyondTheDoubleRange) {
     EXPECT_EQ(Val("1e-999"), 0);
 }
 
+TEST(Val, SkipsBlanksInsideTheNumberReadsHexAndOverflowsBeyondTheDoubleRange) {
+    EXPECT_EQ(Val(" 1 2 3"), 123);
+    EXPECT_EQ(Val("&HFF"), 255);
+    EXPECT_EQ(Val("&O17"), 15);
+    EXPECT_EQ(ErrorNumberOf([] { Val("1e999"); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { Val("12e9223372036854775807"); }), 6);
+    EXPECT_EQ(Val("1e-999"), 0);
+}
+
 TEST(CDbl, ConvertsWholeNumberTexts) {
     EXPECT_EQ(CDbl("62.5"), 62.5);
     EXPECT_EQ(CDbl("  -0.03 "), -0.03);
@@ -69,6 +78,14 @@ TEST(TextAsNumber, ReadsAmountsStrictly) {
     EXPECT_EQ(TextAsNumber("24.8"), 24.8);
     EXPECT_EQ(TextAsNumber("-0.03"), -0.03);
     EXPECT_EQ(TextAsNumber("500"), 500);
+    EXPECT_EQ(ErrorNumberOf([] { TextAsNumber("12x"); }), 13);
+}
+
+TEST(TextAsNumber, ReadsABlankAmountAsZeroAndOthersStrictly) {
+    EXPECT_EQ(TextAsNumber(""), 0);
+    EXPECT_EQ(TextAsNumber("   "), 0);
+    EXPECT_EQ(TextAsNumber("-."), 0);
+    EXPECT_EQ(TextAsNumber("24.8"), 24.8);
     EXPECT_EQ(ErrorNumberOf([] { TextAsNumber("12x"); }), 13);
 }
 

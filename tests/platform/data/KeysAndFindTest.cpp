@@ -42,6 +42,32 @@ TEST_F(KeysAndFindTest, AnEditThatCreatesADuplicateIsRefused) {
     EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
 }
 
+TEST_F(KeysAndFindTest, ADuplicateEmployerAddedOrEditedIsRefusedAtUpdateAndTheTableIsUnchanged) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "SMITH TOOLS", "1", "061234567", "R");
+    auto rs = db->OpenRecordset("Employers");
+    rs->AddNew();
+    rs->Fields("EmployerNo") = Value{std::int64_t{2}};
+    rs->Fields("EmployerName1") = Value{std::string("OTHER NAME")};
+    rs->Fields("IdType") = Value{std::string("1")};
+    rs->Fields("Pyr_Taxid") = Value{std::string("061234567")};
+    rs->Fields("TypePayer") = Value{std::string("r")}; // the key ignores case, as the engine does
+    EXPECT_ENGINE_ERROR(rs->Update(), 3022);
+    EXPECT_EQ(data::dbEditAdd, rs->EditMode()); // still pending: the screen cancels it
+    rs->CancelUpdate();
+    EXPECT_EQ(1, rs->RecordCount());
+    rs->MoveFirst();
+    EXPECT_EQ("SMITH TOOLS", Text(rs->Fields("EmployerName1").Value()));
+
+    AddEmployer(*db, 3, "OTHER TOOLS", "1", "222222222");
+    rs->MoveLast();
+    rs->Edit();
+    rs->Fields("Pyr_Taxid") = Value{std::string("061234567")};
+    EXPECT_ENGINE_ERROR(rs->Update(), 3022);
+    rs->CancelUpdate();
+    EXPECT_EQ("222222222", Text(rs->Fields("Pyr_Taxid").Value()));
+}
+
 TEST_F(KeysAndFindTest, FindFirstWithLeftMatchesTheNameWithoutRegardToCase) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ACME CORP");
@@ -89,6 +115,21 @@ TEST_F(KeysAndFindTest, NoMatchKeepsTheRowAndABookmarkReturnsToItAndToNoOther) {
     std::string mark = rs->Bookmark();
     rs->FindFirst("left(EmployerName1, 6) = 'zzzzzz'");
     EXPECT_TRUE(rs->NoMatch());
+    rs->MoveFirst();
+    rs->SetBookmark(mark);
+    EXPECT_EQ("BAKER INC", Text(rs->Fields("EmployerName1").Value()));
+    rs->Delete();
+    AddEmployer(*db, 3, "CARTER LLC"); // in the deleted row's place in the file
+    EXPECT_ENGINE_ERROR(rs->SetBookmark(mark), 3159);
+}
+
+TEST_F(KeysAndFindTest, ABookmarkReturnsToItsRowAndToNoOther) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ACME CORP");
+    AddEmployer(*db, 2, "BAKER INC");
+    auto rs = db->OpenRecordset("Employers");
+    rs->MoveLast();
+    std::string mark = rs->Bookmark();
     rs->MoveFirst();
     rs->SetBookmark(mark);
     EXPECT_EQ("BAKER INC", Text(rs->Fields("EmployerName1").Value()));

@@ -38,6 +38,20 @@ TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCase) {
     EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "Paradox 3.X;"), 3170);
 }
 
+TEST_F(OpenAndSchemaTest, NamesAreFoundWithoutRegardToCaseAndWhatIsNoDatabaseIsRefused) {
+    auto db = data::OpenDatabase(Folder() + "\\tv941.mdb");
+    EXPECT_TRUE(db->HasTable("det941"));
+    EXPECT_EQ(Folder() + "/TV941.MDB", db->FilePath());
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(MainPath(), false, false, "Paradox 3.X;"), 3170);
+
+    std::string missing = Folder() + "/missing.mdb";
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(missing), 3024);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/no such folder/TV941.MDB"), 3044);
+    std::ofstream(Folder() + "/junk.mdb") << "this is not a database file, just some text";
+    EXPECT_ENGINE_ERROR(data::OpenDatabase(Folder() + "/junk.mdb"), 3343);
+}
+
 // Table names and columns are remembered between opens of a file, but a
 // change of the schema by anyone is seen at the next open.
 TEST_F(OpenAndSchemaTest, ATableAddedOrChangedByAnotherConnectionIsSeenAtTheNextOpen) {

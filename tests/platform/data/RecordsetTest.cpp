@@ -103,6 +103,29 @@ TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes) {
     EXPECT_EQ("500", data::ToText(Value{500.0}));
 }
 
+TEST_F(RecordsetTest, FieldsAreFoundWithoutRegardToCaseAndValuesTakeTheColumnsTypes) {
+    auto db = OpenMain();
+    auto rs = db->OpenRecordset("DET941");
+    rs->AddNew();
+    rs->Fields("EmployerNo") = Value{std::string("17")};
+    rs->Fields("Qtr_Yr") = Value{std::string("122")};
+    rs->Fields("L_2") = Value{std::string("62.5")};
+    rs->Fields("L_3") = Value{std::string("")};
+    rs->Fields("Not_Subj") = Value{std::int64_t{1}};
+    rs->Fields("No_Employee") = Value{2.5}; // whole-number columns round half to even
+    EXPECT_ENGINE_ERROR(rs->Fields("L_5") = Value{std::string("abc")}, 3421);
+    EXPECT_ENGINE_ERROR(rs->Fields("NoSuchColumn"), 3265);
+    rs->Update();
+    rs->MoveFirst();
+    EXPECT_EQ(Value{std::int64_t{17}}, rs->Fields("employerNO").Value());
+    EXPECT_EQ("EmployerNo", rs->Fields("employerNO").Name());
+    EXPECT_EQ(Value{62.5}, rs->Fields("L_2").Value());
+    EXPECT_TRUE(data::IsNull(rs->Fields("L_3").Value()));
+    EXPECT_EQ(Value{std::int64_t{2}}, rs->Fields("No_Employee").Value());
+    EXPECT_EQ("24.8", data::ToText(Value{24.8}));
+    EXPECT_EQ("500", data::ToText(Value{500.0}));
+}
+
 TEST_F(RecordsetTest, WritingOutsideAddNewOrEditIsRefused) {
     auto db = OpenMain();
     AddEmployer(*db, 1, "ONE");
@@ -117,6 +140,19 @@ TEST_F(RecordsetTest, AClosedDatabaseClosesItsRecordsets) {
     auto db = OpenMain();
     auto rs = db->OpenRecordset("Employers");
     db->Close();
+    EXPECT_ENGINE_ERROR(rs->RecordCount(), 3420);
+    EXPECT_ENGINE_ERROR(db->OpenRecordset("Employers"), 3420);
+}
+
+TEST_F(RecordsetTest, WritingOutsideAddNewOrEditOrAfterCloseIsRefused) {
+    auto db = OpenMain();
+    AddEmployer(*db, 1, "ONE");
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_ENGINE_ERROR(rs->Fields("City") = Value{std::string("X")}, 3020);
+    EXPECT_ENGINE_ERROR(rs->Update(), 3020);
+    auto readOnly = db->OpenRecordset("Employers", data::dbOpenSnapshot);
+    EXPECT_ENGINE_ERROR(readOnly->Edit(), 3027);
+    db->Close(); // closes its recordsets
     EXPECT_ENGINE_ERROR(rs->RecordCount(), 3420);
     EXPECT_ENGINE_ERROR(db->OpenRecordset("Employers"), 3420);
 }

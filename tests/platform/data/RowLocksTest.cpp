@@ -66,6 +66,36 @@ TEST_F(RowLocksTest, TwoRecordsetsOfOneConnectionExcludeEachOther) {
     EXPECT_ENGINE_ERROR(second->Edit(), 3260);
 }
 
+// Between connections and between two recordsets of one connection alike;
+// Update, CancelUpdate and Close each let the row go.
+TEST_F(RowLocksTest, EditOfARowAnotherRecordsetHoldsIsRefusedUntilItIsLetGo) {
+    auto db = OpenMain();
+    auto first = db->OpenRecordset("Employers");
+    auto sameConnection = db->OpenRecordset("Employers");
+    auto second = OpenMain()->OpenRecordset("Employers");
+    first->Edit();
+    EXPECT_ENGINE_ERROR(sameConnection->Edit(), 3260);
+    EXPECT_ENGINE_ERROR(second->Edit(), 3260);
+    EXPECT_ENGINE_ERROR(second->Delete(), 3260);
+    second->MoveNext();
+    second->Edit(); // another row is free
+    second->CancelUpdate();
+    second->MoveFirst();
+
+    first->Fields("City") = Value{std::string("HARTFORD")};
+    first->Update();
+    second->Edit();
+    // Edit starts from the row as stored now.
+    EXPECT_EQ("HARTFORD", Text(second->Fields("City").Value()));
+    second->CancelUpdate();
+    first->Edit();
+    first->CancelUpdate();
+    second->Edit();
+    second->Close();
+    first->Edit();
+    first->CancelUpdate();
+}
+
 TEST_F(RowLocksTest, AWriteBlockedByAnotherWritersTransactionIsLocked) {
     auto writer = OpenMain();
     writer->BeginTrans();
@@ -155,6 +185,24 @@ TEST_F(RowLocksTest, ADeleteQueryRefusesRowsAnotherProcessHoldsAndChangesNothing
     EXPECT_EQ(1, db->OpenRecordset("Employers")->RecordCount());
     ::kill(child.pid, SIGKILL);
     ::waitpid(child.pid, nullptr, 0);
+    ::close(child.report);
+    ::close(child.command);
+}
+
+// A delete query refuses rows another process holds and changes nothing; a
+// holder that is killed leaves neither its lock nor its change behind.
+TEST_F(RowLocksTest, AKilledHolderBlocksNothingAfterItAndStoredNothing) {
+    Child child = StartHolder(MainPath());
+    auto db = OpenMain();
+    EXPECT_ENGINE_ERROR(db->Execute("DELETE * FROM Employers", data::dbFailOnError), 3260);
+    EXPECT_EQ(2, db->OpenRecordset("Employers")->RecordCount());
+    db->Execute("DELETE * FROM Employers WHERE EmployerNo = 2", data::dbFailOnError);
+    auto rs = db->OpenRecordset("Employers");
+    EXPECT_ENGINE_ERROR(rs->Edit(), 3260);
+    ::kill(child.pid, SIGKILL);
+    ::waitpid(child.pid, nullptr, 0);
+    rs->Edit();
+    EXPECT_EQ("", Text(rs->Fields("City").Value()));
     ::close(child.report);
     ::close(child.command);
 }

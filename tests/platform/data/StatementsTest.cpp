@@ -81,6 +81,21 @@ TEST_F(StatementsTest, BackupCopiesTheFourTablesWithTheirColumnsInOrderAndNoKeys
     EXPECT_EQ(6, backup->OpenRecordset("Det941")->RecordCount());
 }
 
+TEST_F(StatementsTest, ABackupsTablesKeepTheirColumnsInOrderButNoKeys) {
+    Backup();
+    auto backup = data::OpenDatabase(BackupFile());
+    auto source = OpenMain()->OpenRecordset("DET941");
+    auto copy = backup->OpenRecordset("Det941");
+    ASSERT_EQ(source->FieldCount(), copy->FieldCount());
+    for (int i = 0; i < source->FieldCount(); ++i) {
+        EXPECT_EQ(source->Fields(i).Name(), copy->Fields(i).Name());
+        EXPECT_EQ(source->Fields(i).Type(), copy->Fields(i).Type());
+    }
+    // No keys came along: a duplicate row is accepted in the copy.
+    backup->Execute("INSERT INTO Det941 SELECT * FROM Det941", data::dbFailOnError);
+    EXPECT_EQ(6, backup->OpenRecordset("Det941")->RecordCount());
+}
+
 TEST_F(StatementsTest, ABackupOverAnExistingTableFailsAndChangesNothing) {
     Backup();
     auto backup = data::OpenDatabase(BackupFile());

@@ -65,3 +65,12 @@ TEST_F(Deletion, KillOfNothingOrOfAFolderIsFileNotFound) {
     EXPECT_EQ(ErrorNumberOf([] { Kill("Backup"); }), 53);
     EXPECT_TRUE(fs::is_directory(Program() / "Backup"));
 }
+
+TEST_F(Deletion, KillRemovesAFileFoundCaseBlindButNeverAFolder) {
+    WriteFile(Program() / "Backup" / "944Backup.mdb", "x");
+    Kill("backup\\944BACKUP.mdb");
+    EXPECT_FALSE(fs::exists(Program() / "Backup" / "944Backup.mdb"));
+    EXPECT_EQ(ErrorNumberOf([] { Kill("none.mdb"); }), 53);
+    EXPECT_EQ(ErrorNumberOf([] { Kill("Backup"); }), 53);
+    EXPECT_TRUE(fs::is_directory(Program() / "Backup"));
+}

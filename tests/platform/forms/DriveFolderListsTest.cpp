@@ -74,4 +74,13 @@ TEST_F(DriveFolderLists, ADriveWithoutAFolderIsRefused) {
     EXPECT_EQ(form.drvDrive.Drive(), "c:");
 }
 
+TEST_F(DriveFolderLists, AMissingFolderOrADriveWithoutAFolderIsRefusedAndTheListsStayPut) {
+    frmImport form;
+    form.dirDirectory.SetPath("c:\\Program Files");
+    EXPECT_EQ(ErrorNumberOf([&] { form.dirDirectory.SetPath("c:\\Program Files\\Missing"); }), 76);
+    EXPECT_EQ(form.dirDirectory.Path(), "c:\\Program Files");
+    EXPECT_THROW(form.drvDrive.SetDrive("x:"), basic::RuntimeError);
+    EXPECT_EQ(form.drvDrive.Drive(), "c:");
+}
+
 } // namespace

@@ -431,7 +431,7 @@ TEST_F(DesktopPrinting, AMetafileInTheAnisotropicMappingStretchesTheWindowItsRec
     }
 }
 
-TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNotSaved) {
+TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNeitherSavedNorOffered) {
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
     const QString notPrinted = QStringLiteral("The document could not be printed.\n\nCannot write ");

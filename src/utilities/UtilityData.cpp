@@ -1,8 +1,8 @@
 #include "utilities/UtilityData.h"
 
 #include "platform/basic/RuntimeError.h"
-#include "platform/basic/Strings.h"
 #include "platform/data/Engine.h"
+#include "platform/data/Schema.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,11 +22,15 @@ std::shared_ptr<data::Database> OpenToCopyFrom(const std::string& path) {
 }
 
 void RefuseReturnRowsWithoutKey(data::Database& current, const std::string& table) {
-    // The key of DET941 is the employer and the period; of Det944, the employer.
-    const bool byPeriod = basic::SameNameCaseBlind(table, "DET941");
-    auto rows = current.OpenRecordset("SELECT * FROM " + table + " WHERE EmployerNo IS NULL" +
-                                          (byPeriod ? " OR Qtr_Yr IS NULL" : ""),
-                                      data::dbOpenDynaset, true);
+    // The table's key as the table definitions name it (DET941: the employer
+    // and the period; Det944: the employer).
+    const data::TableDef* definition = data::FindTableDef(table);
+    if (!definition || definition->uniqueKeys.empty())
+        data::RaiseEngineError(data::errTableNotFound, "DAO.Database", table);
+    std::string keyMissing;
+    for (const std::string& column : definition->uniqueKeys.front())
+        keyMissing += (keyMissing.empty() ? "" : " OR ") + column + " IS NULL";
+    auto rows = current.OpenRecordset("SELECT * FROM " + table + " WHERE " + keyMissing, data::dbOpenDynaset, true);
     const bool found = !rows->Eof();
     rows->Close();
     if (found) data::RaiseEngineError(data::errNullInKey, "DAO.Database", table);
@@ -72,8 +76,7 @@ std::int64_t HighestNumberInUse(data::Database& current) {
 } // namespace
 
 void KeepCounterAboveNumbersInUse(data::Database& current, const std::string& idDatabase) {
-    auto counter =
-        current.OpenRecordset("SELECT * FROM Employers_ID IN '" + idDatabase + "'", data::dbOpenDynaset);
+    auto counter = current.OpenRecordset("SELECT * FROM Employers_ID IN '" + idDatabase + "'", data::dbOpenDynaset);
     if (counter->Eof()) RefuseCounter();
     const std::int64_t next = CounterNumber(counter->Fields("NextCounter").Value());
     const std::int64_t highest = HighestNumberInUse(current);

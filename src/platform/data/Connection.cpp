@@ -310,18 +310,19 @@ std::string Connection::SchemaFor(const std::string& systemPath, Use use) {
         RaiseEngineError(files::PermissionDenied(ec) ? errNoPermission : errFileNotFound, kSourceDatabase, systemPath);
     std::string nativePath = native.string();
     if (SameFile(nativePath, path_)) return "main";
-    for (const auto& [attachedPath, schema] : attached_) {
-        if (!SameFile(attachedPath, nativePath)) continue;
+    for (auto entry = attached_.begin(); entry != attached_.end(); ++entry) {
+        if (!SameFile(entry->first, nativePath)) continue;
+        const std::string attachedSchema = entry->second;
         // Read-only for a copy, now to be changed: attached anew, which only
         // a connection outside any transaction may do.
-        if (use == Use::Change && attachedReadOnly_.contains(schema) && sqlite3_get_autocommit(db_)) {
-            sqlite3_exec(db_, ("DETACH DATABASE " + schema).c_str(), nullptr, nullptr, nullptr);
-            attachedReadOnly_.erase(schema);
-            attachedCopies_.erase(schema);
-            attached_.erase(attachedPath);
+        if (use == Use::Change && attachedReadOnly_.contains(attachedSchema) && sqlite3_get_autocommit(db_)) {
+            sqlite3_exec(db_, ("DETACH DATABASE " + attachedSchema).c_str(), nullptr, nullptr, nullptr);
+            attachedReadOnly_.erase(attachedSchema);
+            attachedCopies_.erase(attachedSchema);
+            attached_.erase(entry);
             break;
         }
-        return schema;
+        return attachedSchema;
     }
     std::string schema = "infile" + std::to_string(nextAlias_++);
     auto copy = use == Use::CopyFrom ? PrivateCopy::WhereUnreadable(nativePath, kSourceDatabase) : nullptr;

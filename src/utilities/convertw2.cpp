@@ -229,6 +229,13 @@ void convertw2::cmdConvert_Click() {
         // they were.
         data::InOneTransaction(*Data3.Database(), [&] { converted = ConvertRows(*dos); });
     } catch (const basic::RuntimeError& e) {
+        // Nothing of the run is stored: the screen shows the employers as
+        // they are, neither one the run was adding nor one it had added.
+        try {
+            Data3.Refresh();
+        } catch (const basic::RuntimeError&) {
+            // The message below is what the user needs to hear.
+        }
         ShowErrorNumber(e);
         return;
     }

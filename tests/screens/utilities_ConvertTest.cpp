@@ -179,6 +179,8 @@ TEST_F(DosConversion, AFullDiskStopsItAtOnceWithOneMessageAndNothingConverted) {
             << room;
         EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0") << room;
         EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "100") << room;
+        // Nor does the screen show an employer the run was adding or had added.
+        EXPECT_EQ(forms::Screen<convertw2>().Text105.Text(), "") << room;
     }
 }
 

@@ -363,12 +363,14 @@ void Connection::DetachAll() {
 void Connection::Begin() {
     Exec("BEGIN IMMEDIATE", kSourceWorkspace, true);
     inTransaction_ = true;
+    ++transactionNumber_;
 }
 
 void Connection::Commit() {
     Exec("COMMIT", kSourceWorkspace, true);
     inTransaction_ = false;
     DetachAll();
+    TellEnlisted(true);
 }
 
 bool Connection::TransactionOpen() const { return inTransaction_ && sqlite3_get_autocommit(db_) == 0; }
@@ -377,6 +379,23 @@ void Connection::Rollback() {
     if (sqlite3_get_autocommit(db_) == 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     inTransaction_ = false;
     DetachAll();
+    TellEnlisted(false);
+}
+
+void Connection::Enlist(const void* who, std::function<void(bool committed)> onEnd) {
+    Withdraw(who);
+    enlisted_.emplace_back(who, std::move(onEnd));
+}
+
+void Connection::Withdraw(const void* who) {
+    std::erase_if(enlisted_, [who](const auto& entry) { return entry.first == who; });
+}
+
+void Connection::TellEnlisted(bool committed) {
+    // Each may withdraw or enlist others as it is told; none is told twice.
+    auto told = std::move(enlisted_);
+    enlisted_.clear();
+    for (auto& [who, onEnd] : told) onEnd(committed);
 }
 
 namespace {

@@ -5,9 +5,11 @@
 
 #include "platform/data/Value.h"
 
+#include <cstdint>
+#include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -90,6 +92,14 @@ public:
     // Whether the transaction Begin started is still open: SQLite rolls it
     // back by itself after a full disk or an I/O error, before Rollback.
     bool TransactionOpen() const;
+    // Which transaction Begin started last (counting from 1), 0 outside one.
+    std::uint64_t TransactionNumber() const { return inTransaction_ ? transactionNumber_ : 0; }
+    // Someone who changed rows inside the transaction and must hear how it
+    // ends: committed, or undone (by Rollback, whether or not SQLite had
+    // already undone it by itself). Told once, then forgotten; enlisting
+    // again in the same transaction replaces the earlier word.
+    void Enlist(const void* who, std::function<void(bool committed)> onEnd);
+    void Withdraw(const void* who);
 
     // The stored name of a table in a schema, found without regard to case,
     // or "" when there is none.
@@ -114,9 +124,12 @@ private:
     std::string path_;
     bool readOnly_ = false;
     bool inTransaction_ = false;
+    std::uint64_t transactionNumber_ = 0;
+    std::vector<std::pair<const void*, std::function<void(bool committed)>>> enlisted_;
+    void TellEnlisted(bool committed);
     bool keepable_ = false;
     std::map<std::string, std::string> attached_; // native path -> schema name
-    std::set<std::string> attachedReadOnly_;       // schema names
+    std::set<std::string> attachedReadOnly_;      // schema names
     // The private copies read in place of the file opened or of attached
     // files (by schema name), taken away after the connection lets them go.
     std::unique_ptr<PrivateCopy> ownCopy_;

@@ -44,7 +44,8 @@ std::vector<std::string> KeyColumns(const std::string& table, const std::vector<
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, std::string source, RecordsetType type, bool readOnly)
     : connection_(std::move(connection)), source_(std::move(source)), type_(type),
-      readOnly_(readOnly || type == dbOpenSnapshot || connection_->ReadOnly()) {
+      readOnly_(readOnly || type == dbOpenSnapshot || connection_->ReadOnly()),
+      openedInTransaction_(connection_->TransactionNumber()) {
     Open();
 }
 
@@ -153,7 +154,7 @@ void Recordset::LockCurrent() {
 }
 
 void Recordset::ReleaseLock() {
-    if (lockHeld_ && locks_) locks_->Unlock(rows_->Table(), lockedRow_);
+    if (lockHeld_) UnlockRow(lockedRow_);
     lockHeld_ = false;
     lockedRow_ = -1;
 }
@@ -298,6 +299,7 @@ void Recordset::Update() {
                                           : "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
         Statement insert(connection_->Handle(), sql, kSourceRecordset, true);
         for (size_t k = 0; k < written.size(); ++k) insert.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
+        KeepStandingForRollback();
         insert.Step();
         LeavePending(); // back on the row current before AddNew
     } else if (!written.empty()) {
@@ -310,6 +312,7 @@ void Recordset::Update() {
                          kSourceRecordset, true);
         for (size_t k = 0; k < written.size(); ++k) update.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
         rows_->BindSameRow(update, same, current_, currentKey_);
+        KeepStandingForRollback();
         update.Step();
         // Another user deleted the row (or it holds another key now):
         // nothing was written, and the edit stays pending so the caller can
@@ -319,6 +322,7 @@ void Recordset::Update() {
             Fail(errRecordDeleted);
         }
         std::int64_t row = current_;
+        KeepLockUntilTransactionEnds();
         LeavePending();
         StandOn(row);
         if (current_ < 0) {
@@ -351,6 +355,7 @@ void Recordset::Delete() {
     UseLocks();
     // Held while the row goes, so nobody starts editing it meanwhile.
     LockCurrent();
+    KeepStandingForRollback();
     try {
         Statement remove(connection_->Handle(),
                          "DELETE FROM " + schema_ + "." + QuoteIdentifier(rows_->Table()) + " WHERE " +
@@ -359,10 +364,10 @@ void Recordset::Delete() {
         rows_->BindSameRow(remove, 1, current_, currentKey_);
         remove.Step();
     } catch (...) {
-        locks_->Unlock(rows_->Table(), current_);
+        UnlockRow(current_);
         throw;
     }
-    locks_->Unlock(rows_->Table(), current_);
+    UnlockRow(current_);
     values_.clear();
     currentDeleted_ = true;
     if (sqlite3_changes(connection_->Handle()) == 0) Fail(errRecordDeleted); // another user deleted it first
@@ -425,7 +430,10 @@ void Recordset::Close() {
     if (!open_) return;
     LeavePending();
     ReleaseLock();
-    locks_.reset();
+    connection_->Withdraw(this);
+    keptForTransaction_ = 0;
+    lockedUntilTransactionEnds_.clear();
+    locks_.reset(); // lets go of the locks kept for a transaction too
     observer_ = nullptr;
     rows_->Release();
     open_ = false;

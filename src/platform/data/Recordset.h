@@ -150,9 +150,9 @@ private:
     // The current row as stored now, nothing when another copy deleted it
     // (or a row added since took its rowid).
     std::optional<Row> CurrentAsStored();
-    void MoveToEnd(bool last);            // MoveFirst, MoveLast
+    void MoveToEnd(bool last); // MoveFirst, MoveLast
     void LeavePending();
-    void UseLocks(); // opens the lock file; 3027 when no row can be locked
+    void UseLocks();                     // opens the lock file; 3027 when no row can be locked
     void RefuseWhenLockFileLost() const; // 3050 (LockFileLost)
     void LockCurrent();                  // 3260 when another holds the row, 3167 when it is gone
     void ReleaseLock();
@@ -187,6 +187,39 @@ private:
     std::unique_ptr<RowLockFile> locks_;
     bool lockHeld_ = false;
     std::int64_t lockedRow_ = -1;
+
+    // A transaction the recordset's changes belong to (RecordsetTransaction.cpp):
+    // a rollback returns it to where it stood before its first change in it,
+    // so that the change can be made again; a commit lets that go.
+    struct Standing {
+        std::int64_t current = -1;
+        std::vector<data::Value> currentKey;
+        bool currentDeleted = false;
+        std::vector<data::Value> values;
+        bool bof = true, eof = true;
+        EditModeValue editMode = dbEditNone;
+        std::vector<data::Value> buffer;
+        std::vector<bool> changed;
+        std::int64_t beforeAdd = -1;
+        std::vector<data::Value> beforeAddKey;
+        bool beforeAddBof = true, beforeAddEof = true;
+        bool lockHeld = false;
+        std::int64_t lockedRow = -1;
+    };
+    Standing Now() const;
+    void StandAgain(Standing standing);
+    // Called as a change is about to be stored or a row deleted.
+    void KeepStandingForRollback();
+    bool ChangingInTransaction() const { return keptForTransaction_ != 0; }
+    void TransactionEnded(bool committed);
+    void UnlockRow(std::int64_t rowid);
+    // An edit stored inside a transaction keeps its row locked until the
+    // transaction ends, so that a rollback gives the edit back with its lock.
+    void KeepLockUntilTransactionEnds();
+    std::uint64_t openedInTransaction_ = 0; // left alone by that transaction
+    std::uint64_t keptForTransaction_ = 0;  // the transaction `beforeTransaction_` is kept for
+    Standing beforeTransaction_;
+    std::vector<std::int64_t> lockedUntilTransactionEnds_;
 
     std::function<void(RecordsetEvent)> observer_;
     std::vector<std::pair<RecordsetAction, int>> injected_;

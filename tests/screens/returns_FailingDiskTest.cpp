@@ -1,0 +1,172 @@
+// Save and Delete on a disk that fails: each write and sync the action makes
+// fails in turn, the commit's too, and after each failure nothing is stored
+// or deleted, the screen stands as it stood, and the next try goes on.
+#include "returns_ScreenFolder.h"
+
+#include "returns/f941_2020/frmDet941Covid.h"
+#include "support/FailingDisk.h"
+
+#include <functional>
+
+namespace {
+
+using forms::user::Click;
+
+// What the user sees of a screen: every bound field's value, every
+// control's enabled state, the caption of its data control.
+std::string ScreenAsShown(forms::Form& form) {
+    std::string shown;
+    for (forms::Control* control : form.Controls()) {
+        shown += control->Name() + (control->Enabled() ? "+" : "-");
+        if (auto* bound = dynamic_cast<forms::Bound*>(control); bound && !bound->DataField().empty())
+            shown += "=" + data::ToText(bound->BoundValue());
+        shown += " ";
+    }
+    return shown;
+}
+
+// Runs `act` with the first, then the second... write or sync of the
+// database files failing, until an act makes them all and goes through;
+// `checkUnchanged` runs after each failed act. Gives how many failed.
+int FailEachWriteAndSyncInTurn(FailingDisk& disk, const std::function<void()>& act,
+                               const std::function<void()>& checkUnchanged) {
+    for (int nth = 1;; ++nth) {
+        disk.FailWriteOrSync(nth);
+        act();
+        if (!disk.Struck()) return nth - 1;
+        SCOPED_TRACE("write or sync " + std::to_string(nth) + " failed");
+        checkUnchanged();
+        if (::testing::Test::HasFailure() || nth > 100) return nth;
+    }
+}
+
+// The engine's error for a failing disk, as the screens show it.
+constexpr const char* kDiskError = "3043: Disk or network error.";
+// A save or delete writes the journal, syncs it, writes the file, syncs
+// it: at least four chances for the disk to fail, two of them in the commit.
+constexpr int kAtLeastTheCommitsWritesAndSyncs = 4;
+
+template <class Folder>
+class FailingDiskAt : public Folder {
+protected:
+    // Installed before the folder's databases are made, so that every
+    // connection to them goes through it.
+    FailingDisk disk_;
+
+    // Save with OK, each write and sync failing in turn; checks the screen
+    // and the stored rows after each failure, and the row stored at last.
+    template <class Screen>
+    void SaveNewRowThroughEachFailure(Screen& form, const std::string& table, const std::string& stored) {
+        const std::string rowsBefore = this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table);
+        const std::string before = ScreenAsShown(form);
+        const int failed = FailEachWriteAndSyncInTurn(
+            disk_,
+            [&] {
+                this->Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
+                this->Dialogs().AnswerMsgBox(forms::vbOK); // The record was not saved.
+                Click(form.cmdSaveRecord);
+            },
+            [&] {
+                EXPECT_NE(this->Dialogs().LastBox().prompt.find(kDiskError), std::string::npos)
+                    << this->Dialogs().LastBox().prompt;
+                EXPECT_EQ(this->Dialogs().LastBox().title, "Save Record Error");
+                EXPECT_EQ(this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table), rowsBefore);
+                EXPECT_EQ(ScreenAsShown(form), before);
+            });
+        EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
+        EXPECT_EQ(this->Dialogs().LastBox().prompt, "Save this Record?");
+        EXPECT_EQ(this->Query(this->MainPath(), "SELECT EmployerNo, L_2 FROM " + table + " ORDER BY rowid"), stored);
+        EXPECT_EQ(this->Query(this->MainPath(), "PRAGMA integrity_check"), "ok");
+    }
+};
+
+using Form941OnAFailingDisk = FailingDiskAt<Form941Folder>;
+using Form944OnAFailingDisk = FailingDiskAt<Form944Folder>;
+using EmployersOnAFailingDisk = FailingDiskAt<EmployerScreenFolder>;
+
+TEST_F(Form941OnAFailingDisk, ANewReturnNotSavedKeepsWhatWasTypedAndIsSavedByTheNextTry) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    Enter(form.fpLine2, "1000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0");
+    EXPECT_EQ(RecordButtons(form), "010111");
+}
+
+TEST_F(Form944OnAFailingDisk, ANewReturnNotSavedKeepsWhatWasTypedAndIsSavedByTheNextTry) {
+    frmDet944Covid& form = StartNewReturn();
+    Enter(form.fpLine2, "1000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0");
+}
+
+TEST_F(Form941OnAFailingDisk, ANewReturnOfThe2020FormNotSavedIsSavedByTheNextTry) {
+    EmployerScreen().txtQtr_Yr.SetText("221");
+    Dialogs().AnswerMsgBox(forms::vbOK); // no row for the period yet
+    auto& form = forms::Screen<frmDet941Covid>();
+    form.Show();
+    Click(form.cmdAddNew);
+    Enter(form.fpLine2, "1000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0");
+}
+
+TEST_F(Form941OnAFailingDisk, AnEditNotSavedStaysPendingAndIsSavedByTheNextTry) {
+    // The edit is stored outside a transaction, and was kept before too.
+    AddReturnRow("122", "L_2 = 500");
+    frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1);
+    Click(form.cmdEditRecord);
+    Enter(form.fpLine2, "1000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0");
+}
+
+TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNextTry) {
+    AddEmployer(7, "BAKER BROS");
+    SetCounter(8);
+    auto& screen = OpenScreen();
+    Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "ACME TOOLS", "061234567");
+    int failed = 0;
+    // Each Save draws a number of its own from the counter's file first:
+    // only the main file's writes and syncs fail.
+    for (int nth = 1;; ++nth, ++failed) {
+        disk_.FailWriteOrSync(nth, EIO, MainPath());
+        Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
+        Dialogs().AnswerMsgBox(forms::vbOK); // the error
+        Click(screen.cmdSaveRecord);
+        if (!disk_.Struck()) break;
+        EXPECT_NE(Dialogs().LastBox().prompt.find("3043"), std::string::npos) << Dialogs().LastBox().prompt;
+        EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
+        EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
+        ASSERT_TRUE(screen.cmdSaveRecord.Enabled());
+    }
+    EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "BAKER BROS;ACME TOOLS");
+}
+
+TEST_F(EmployersOnAFailingDisk, AnEmployerNotDeletedStaysWithItsReturnsAndIsDeletedByTheNextTry) {
+    AddEmployer(7, "ACME TOOLS");
+    AddEmployer(8, "BAKER BROS");
+    AddReturnRow(7, "122");
+    Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (7)");
+    auto& screen = OpenScreen();
+    const std::string before = ScreenAsShown(screen);
+    const int failed = FailEachWriteAndSyncInTurn(
+        disk_,
+        [&] {
+            Dialogs().AnswerMsgBox(forms::vbYes);
+            Dialogs().AnswerMsgBox(forms::vbYes);
+            Dialogs().AnswerMsgBox(forms::vbOK); // Error = ...
+            Click(screen.cmdDeleteRecord);
+        },
+        [&] {
+            EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3043 ", 0), 0u) << Dialogs().LastBox().prompt;
+            EXPECT_EQ(Query(MainPath(), "SELECT (SELECT COUNT(*) FROM Employers) || (SELECT COUNT(*) FROM DET941) "
+                                        "|| (SELECT COUNT(*) FROM Det944)"),
+                      "211");
+            EXPECT_EQ(ScreenAsShown(screen), before);
+        });
+    EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "8");
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM DET941"), "0");
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Det944"), "0");
+    EXPECT_EQ(screen.mskEmployerName1.Text(), "BAKER BROS");
+}
+
+} // namespace

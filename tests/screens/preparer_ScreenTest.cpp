@@ -1,5 +1,5 @@
 // The preparer screen: its record count from a file of odd length, its tab
-// order, and how it copes with a file it cannot use.
+// order, and how it copes with a file it cannot use or a disk without room.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +7,8 @@
 
 #include "ScreenTestSupport.h"
 #include "employers/frmPaidPreparer.h"
+#include "support/FileContent.h"
+#include "support/FileSizeLimit.h"
 #include "support/PermissionBits.h"
 
 namespace {
@@ -22,6 +24,34 @@ protected:
     frmPaidPreparer& Opened() {
         Screen().Show();
         return Screen();
+    }
+
+    static void TypeFirm(frmPaidPreparer& screen, const std::string& name, const std::string& ein,
+                         const std::string& address, const std::string& city) {
+        TypeText(screen.txtFirmName, name);
+        TypeText(screen.txtFirmEIN, ein);
+        TypeText(screen.txtFirmAddress, address);
+        TypeText(screen.txtFirmCity, city);
+    }
+
+    // The record's bytes as the screen stores these fields, the others empty.
+    static std::string FirmRecord(const std::string& name, const std::string& ein, const std::string& address,
+                                  const std::string& city) {
+        PaidPreparerRecord record;
+        record.FirmName = name;
+        record.FirmEIN = ein;
+        record.FirmAddress = address;
+        record.FirmCity = city;
+        return record.ToBytes();
+    }
+
+    std::string PreparerFileBytes() const { return FileContent(Folder() / "PdPreparer.DAT"); }
+
+    // Save with room on the disk for only the first `bytes` bytes of the file.
+    void SaveWithRoomFor(frmPaidPreparer& screen, rlim_t bytes) {
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        FileSizeLimit nearlyFull(bytes);
+        Click(screen.Command2);
     }
 };
 
@@ -41,6 +71,30 @@ TEST_F(PreparerScreen, AFileTooBigToCountIsReportedAsUnusable) {
     EXPECT_EQ(Opened().Caption(), "Paid Preparer Setup Information Record 1 / 1");
     ASSERT_EQ(Dialogs().Boxes().size(), 1u);
     EXPECT_EQ(Dialogs().Boxes()[0].prompt, "Can't open the Paid Preparer file PdPreparer.DAT. Error # 6 Overflow");
+}
+
+TEST_F(PreparerScreen, ASaveThatDoesNotFitKeepsTheOldRecordWholeUntilTheRetryStoresTheNewOne) {
+    TypeFirm(Opened(), "old firm", "111111111", "1 old road", "oldtown");
+    Click(Screen().Command2);
+    CloseWindow(Screen());
+    auto& screen = Opened();
+    TypeFirm(screen, "new firm", "222222222", "2 new road", "newtown");
+
+    SaveWithRoomFor(screen, 70);
+    EXPECT_EQ(PreparerFileBytes(), FirmRecord("OLD FIRM", "111111111", "1 OLD ROAD", "OLDTOWN"));
+    EXPECT_EQ(Prompts(), "Can't save the Paid Preparer file PdPreparer.DAT. Error # 61 Disk full");
+    EXPECT_EQ(screen.txtFirmCity.Text(), "NEWTOWN");
+
+    Click(screen.Command2);
+    EXPECT_EQ(PreparerFileBytes(), FirmRecord("NEW FIRM", "222222222", "2 NEW ROAD", "NEWTOWN"));
+}
+
+TEST_F(PreparerScreen, AFirstSaveThatDoesNotFitLeavesTheFileEmpty) {
+    auto& screen = Opened();
+    TypeFirm(screen, "new firm", "222222222", "2 new road", "newtown");
+
+    SaveWithRoomFor(screen, 100);
+    EXPECT_EQ(PreparerFileBytes(), "");
 }
 
 TEST_F(PreparerScreen, TheFieldsFollowTheirRowsInTabOrderWithSaveAndCloseLast) {

@@ -26,6 +26,7 @@ constexpr std::array kErrorTexts{
     ErrorText{    52, "Bad file name or number"},
     ErrorText{    53, "File not found"},
     ErrorText{    59, "Bad record length"},
+    ErrorText{    61, "Disk full"},
     ErrorText{    63, "Bad record number"},
     ErrorText{    75, "Path/File access error"},
     ErrorText{    76, "Path not found"},

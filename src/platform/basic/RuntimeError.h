@@ -14,6 +14,7 @@ enum ErrorNumber : int {
     errBadFileName = 52,
     errFileNotFound = 53,
     errBadRecordLength = 59,
+    errDiskFull = 61,
     errBadRecordNumber = 63,
     errDeviceUnavailable = 68,
     errPathFileAccess = 75,

@@ -4,6 +4,7 @@
 #include "platform/data/IdleConnections.h"
 #include "platform/data/PrivateCopy.h"
 #include "platform/data/SqlFunctions.h"
+#include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
@@ -28,18 +29,17 @@ constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-bool NoRoom(int cause) { return cause == ENOSPC || cause == EDQUOT || cause == EFBIG; }
-
 // Whether the failed operation was a write refused for want of room: the
 // disk, the user's quota, or the largest file the system lets this process
 // write. The system's error as SQLite reads it after its own clean-up may
 // have been cleared by then (a write wholly past the file-size limit), so
 // the error each of the connection's database files last met counts too.
 bool WriteFoundNoRoom(sqlite3* db) {
-    if (NoRoom(sqlite3_system_errno(db))) return true;
+    if (files::NoRoomToWrite(sqlite3_system_errno(db))) return true;
     for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
         int cause = 0;
-        if (sqlite3_file_control(db, schema, SQLITE_FCNTL_LAST_ERRNO, &cause) == SQLITE_OK && NoRoom(cause))
+        if (sqlite3_file_control(db, schema, SQLITE_FCNTL_LAST_ERRNO, &cause) == SQLITE_OK &&
+            files::NoRoomToWrite(cause))
             return true;
     }
     return false;

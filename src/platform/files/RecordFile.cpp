@@ -1,5 +1,6 @@
 #include "platform/files/RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
@@ -15,16 +17,56 @@ namespace files {
 
 namespace {
 
-// Writes all of `bytes` at `offset`; false on any failure.
-bool WriteAt(int fd, std::string_view bytes, std::int64_t offset) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<std::int64_t>(done));
+// How far a write got: the bytes that reached the file, and the system's
+// error that stopped it, if anything did.
+struct WriteOutcome {
+    std::size_t written = 0;
+    bool whole = true;
+    int systemError = 0;
+};
+
+// Writes `bytes` at `offset`, as far as the system lets it.
+WriteOutcome WriteAt(int fd, std::string_view bytes, std::int64_t offset) {
+    WriteOutcome outcome;
+    while (outcome.written < bytes.size()) {
+        ssize_t n = ::pwrite(fd, bytes.data() + outcome.written, bytes.size() - outcome.written,
+                             offset + static_cast<std::int64_t>(outcome.written));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n <= 0) {
+            outcome.whole = false;
+            outcome.systemError = n < 0 ? errno : 0;
+            return outcome;
+        }
+        outcome.written += static_cast<std::size_t>(n);
+    }
+    return outcome;
+}
+
+// Up to `size` bytes from `offset`, fewer where the file ends.
+std::string ReadAt(int fd, std::int64_t offset, std::size_t size) {
+    std::string bytes(size, '\0');
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::pread(fd, bytes.data() + done, size - done, offset + static_cast<std::int64_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) basic::Raise(basic::errPathFileAccess);
+        if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    bytes.resize(done);
+    return bytes;
+}
+
+// Leaves the file as it stood before a write from `start` stopped after
+// `written` bytes: its old length first, which also frees what room the
+// write took, then the bytes the write replaced. Should this fail as well
+// (the disk failing outright), the file may keep part of the new bytes;
+// nothing more can be done here, and the caller reports the write's own
+// error all the same.
+void PutBack(int fd, std::int64_t start, std::string_view replaced, std::int64_t oldLength, std::size_t written) {
+    if (start + static_cast<std::int64_t>(written) > oldLength)
+        while (::ftruncate(fd, oldLength) != 0 && errno == EINTR) {}
+    WriteAt(fd, replaced.substr(0, std::min(written, replaced.size())), start);
 }
 
 } // namespace
@@ -71,32 +113,31 @@ std::int64_t RecordFile::Length() const {
 
 std::string RecordFile::Get(std::int64_t recordNumber) const {
     RequireOpen();
-    std::int64_t offset = OffsetOf(recordNumber);
-    std::string record(static_cast<std::size_t>(recordLength_), ' ');
-    std::size_t done = 0;
-    while (done < record.size()) {
-        ssize_t n = ::pread(fd_, record.data() + done, record.size() - done, offset + static_cast<std::int64_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) basic::Raise(basic::errPathFileAccess);
-        if (n == 0) break; // past the end: the rest stays blank
-        done += static_cast<std::size_t>(n);
-    }
+    std::string record = ReadAt(fd_, OffsetOf(recordNumber), static_cast<std::size_t>(recordLength_));
+    record.resize(static_cast<std::size_t>(recordLength_), ' '); // past the end: the rest stays blank
     return record;
 }
 
 void RecordFile::Put(std::int64_t recordNumber, std::string_view bytes) {
     RequireOpen();
     if (bytes.size() > static_cast<std::size_t>(recordLength_)) basic::Raise(basic::errBadRecordLength);
-    std::int64_t offset = OffsetOf(recordNumber);
-    std::int64_t length = Length();
-    if (offset > length) {
-        // Records skipped over read as blanks, never as stray zero bytes.
-        if (!WriteAt(fd_, std::string(static_cast<std::size_t>(offset - length), ' '), length))
-            basic::Raise(basic::errPathFileAccess);
-    }
-    std::string record(bytes);
-    record.resize(static_cast<std::size_t>(recordLength_), ' ');
-    if (!WriteAt(fd_, record, offset)) basic::Raise(basic::errPathFileAccess);
+    const std::int64_t offset = OffsetOf(recordNumber);
+    const std::int64_t oldLength = Length();
+    // One write from the old end when the record lies past it: the records
+    // skipped over read as blanks, never as stray zero bytes, and the fill
+    // goes or stays with the record.
+    const std::int64_t start = std::min(offset, oldLength);
+    std::string fillAndRecord(static_cast<std::size_t>(offset - start), ' ');
+    fillAndRecord += bytes;
+    fillAndRecord.resize(fillAndRecord.size() + static_cast<std::size_t>(recordLength_) - bytes.size(), ' ');
+
+    const std::string replaced =
+        ReadAt(fd_, start, std::min(fillAndRecord.size(), static_cast<std::size_t>(oldLength - start)));
+    const WriteOutcome outcome = WriteAt(fd_, fillAndRecord, start);
+    if (outcome.whole) return;
+    // A record is written whole or not at all: the old one stays readable.
+    PutBack(fd_, start, replaced, oldLength, outcome.written);
+    basic::Raise(NoRoomToWrite(outcome.systemError) ? basic::errDiskFull : basic::errPathFileAccess);
 }
 
 void RecordFile::Close() {

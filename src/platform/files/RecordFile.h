@@ -12,9 +12,10 @@ namespace files {
 // sees them while this one stays open.
 //
 // Errors: 52 for a drive letter without a folder, 76 when the folder does not
-// exist, 3051 when this user may not make, read or write the file, 75 when it
-// cannot be opened or written otherwise, 63 for a record number
-// below 1, 59 for data longer than a record.
+// exist, 3051 when this user may not make, read or write the file, 61 when
+// there is no room to write (a full disk, the user's quota, the file-size
+// limit), 75 when it cannot be opened or written otherwise, 63 for a record
+// number below 1, 59 for data longer than a record.
 class RecordFile {
 public:
     RecordFile(std::string_view path, int recordLength);
@@ -32,7 +33,9 @@ public:
     // record past the end of the file reads as blanks.
     std::string Get(std::int64_t recordNumber) const;
     // Put: writes the record; shorter data is filled up with blanks. Writing
-    // past the end fills the records between with blanks.
+    // past the end fills the records between with blanks. The record is
+    // written whole or not at all: a write cut short leaves the file's bytes
+    // and length as they were.
     void Put(std::int64_t recordNumber, std::string_view bytes);
 
     bool IsOpen() const { return fd_ >= 0; }

@@ -3,6 +3,8 @@
 #include "platform/files/RecordFile.h"
 #include "ProgramFolderFixture.h"
 #include "platform/basic/Windows1252.h"
+#include "support/FileContent.h"
+#include "support/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 using files::RecordFile;
@@ -56,6 +58,22 @@ TEST_F(RecordFiles, BadRecordNumbersAndLengthsAreRefused) {
     EXPECT_EQ(ErrorNumberOf([&] { file.Put(1, std::string(11, 'x')); }), 59);
     file.Close();
     EXPECT_EQ(ErrorNumberOf([&] { file.Get(1); }), 52);
+}
+
+// Room on the disk for the first 17 bytes of a file of 10-byte records that
+// holds one and a half: a record over the half, and one past the end behind
+// blanks, each stop partway and are undone.
+TEST_F(RecordFiles, ARecordThatDoesNotFitLeavesTheFileAsItWas) {
+    const std::string before = "AAAAAAAAAABBBBB";
+    WriteFile(Program() / "PdPreparer.DAT", before);
+    RecordFile file("PdPreparer.DAT", 10);
+    FileSizeLimit nearlyFull(17);
+
+    EXPECT_EQ(ErrorNumberOf([&] { file.Put(2, "CCCCCCCCCC"); }), 61);
+    EXPECT_EQ(FileContent(Program() / "PdPreparer.DAT"), before);
+
+    EXPECT_EQ(ErrorNumberOf([&] { file.Put(3, "DDDDDDDDDD"); }), 61);
+    EXPECT_EQ(FileContent(Program() / "PdPreparer.DAT"), before);
 }
 
 TEST_F(RecordFiles, AMissingFolderIsPathNotFound) {

@@ -1,0 +1,11 @@
+#pragma once
+// A write the system refused for want of room (a full disk, the user's
+// quota, or the largest file this process may write, `ulimit -f`) is told
+// apart from every other failure, so that it is reported as a full disk.
+namespace files {
+
+// Whether the system's error of a failed write (an errno value) says there
+// was no room for it.
+bool NoRoomToWrite(int systemError);
+
+} // namespace files

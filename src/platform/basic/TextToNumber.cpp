@@ -16,10 +16,11 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
-// The power of ten of a clean decimal text's leading digit, to tell an
-// overflow from an underflow.
-long DecimalMagnitude(const std::string& clean) {
-    std::size_t mark = clean.find('e');
+// The power of ten of a decimal text's leading digit ("-12.5e3" gives 4), to
+// tell an overflow from an underflow.
+long DecimalMagnitude(std::string_view number) {
+    const std::string clean(number);
+    std::size_t mark = clean.find_first_of("eE");
     std::string mantissa = clean.substr(0, mark);
     long exponent = mark == std::string::npos ? 0 : std::strtol(clean.c_str() + mark + 1, nullptr, 10);
     // Far beyond any double's range either way; kept small enough to add to.
@@ -35,18 +36,10 @@ long DecimalMagnitude(const std::string& clean) {
 
 // Converts a clean decimal text ("-12.5e3") correctly rounded; 6 on overflow.
 double DecimalValue(const std::string& clean) {
-    if (clean.empty()) return 0.0;
-    double result = 0.0;
-    const char* first = clean.data();
-    if (*first == '+') ++first;
-    auto [end, error] = std::from_chars(first, clean.data() + clean.size(), result);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // Underflow to zero is harmless; only overflow is an error.
-        if (DecimalMagnitude(clean) > 0) Raise(errOverflow);
-        return 0.0;
-    }
-    if (error != std::errc()) return 0.0;
+    std::string_view number = clean;
+    if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    const double result = PlainNumber(number);
+    if (std::isinf(result)) Raise(errOverflow);
     return result;
 }
 
@@ -192,6 +185,18 @@ double TextAsNumber(std::string_view text) {
         if (compact == empty) return 0.0;
     }
     return CDbl(text);
+}
+
+double PlainNumber(std::string_view text) {
+    double result = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the result alone: say which way it fell out.
+        const std::string_view number = text.substr(0, static_cast<std::size_t>(end - text.data()));
+        if (DecimalMagnitude(number) <= 0) return 0.0;
+        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    }
+    return error == std::errc() ? result : 0.0;
 }
 
 } // namespace basic

@@ -18,4 +18,10 @@ double CDbl(std::string_view text);
 // otherwise the strict conversion above (13 on anything that is not a number).
 double TextAsNumber(std::string_view text);
 
+// A plain number text ("-12.5", "1E+300") as written into a field: its leading
+// number, "." the decimal point whatever the locale, 0 when it starts with
+// none. A number too large for a double reads as infinity with its sign, never
+// as 0, so that a range check refuses it; one too small to tell from 0 is 0.
+double PlainNumber(std::string_view text);
+
 } // namespace basic

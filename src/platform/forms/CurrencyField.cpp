@@ -1,6 +1,8 @@
 #include "platform/forms/CurrencyField.h"
 
 #include "platform/basic/NumberToText.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/basic/TextToNumber.h"
 #include "platform/basic/Utf8.h"
 
 #include <algorithm>
@@ -59,13 +61,7 @@ std::string Grouped(const std::string& digits) {
 
 std::string AmountText(double amount) { return basic::NumberText(amount); }
 
-double AmountOf(const std::string& text) {
-    std::string bare = Bare(text);
-    double value = 0;
-    auto [end, error] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
-    (void)end;
-    return error == std::errc() ? value : 0.0;
-}
+double AmountOf(const std::string& text) { return basic::PlainNumber(Bare(text)); }
 
 CurrencyField::CurrencyField(Form& owner, std::string name, int index) : TextField(owner, std::move(name), index) {}
 
@@ -117,6 +113,8 @@ int CurrencyField::CaretAtShown(int shown) const {
 std::string CurrencyField::DisplayText() const {
     if (Text().empty() || HasFocus()) return Text();
     double value = Value();
+    // An amount past a double's range (written by code, or stored) shows as written.
+    if (!std::isfinite(value)) return Text();
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 2);
     if (error != std::errc()) return Text();
@@ -139,9 +137,14 @@ long long LongIntegerField::Value() const {
     std::string bare = Bare(Text());
     long long value = 0;
     auto [end, error] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
-    (void)end;
-    if (error == std::errc()) return value;
-    return static_cast<long long>(std::llround(AmountOf(Text())));
+    if (error == std::errc() && end == bare.data() + bare.size()) return value;
+    // Any other number ("12.7", a stored 1E+20) rounds to a whole one; past a
+    // long long it has none, which no caller may take for 0 or for whatever
+    // llround makes of it.
+    const double amount = AmountOf(Text());
+    constexpr double kPastLongLong = 0x1p63;
+    if (!(amount >= -kPastLongLong && amount < kPastLongLong)) basic::Raise(basic::errOverflow, Name());
+    return std::llround(amount);
 }
 
 void LongIntegerField::SetValue(long long value) { SetText(std::to_string(value)); }

@@ -16,7 +16,8 @@ public:
     CurrencyField(Form& owner, std::string name, int index = -1);
     std::string Kind() const override { return "CurrencyField"; }
 
-    // The amount; "" (or text that is no number) reads as 0.
+    // The amount; "" (or text that is no number) reads as 0, a number past a
+    // double's range as infinity.
     double Value() const;
     void SetValue(double amount); // writes the plain number text
 
@@ -49,7 +50,9 @@ public:
     LongIntegerField(Form& owner, std::string name, int index = -1);
     std::string Kind() const override { return "LongIntegerField"; }
 
-    long long Value() const; // "" reads as 0
+    // "" reads as 0, a number that is not whole rounds; one past a long
+    // long's range raises 6 "Overflow".
+    long long Value() const;
     void SetValue(long long value);
 
     bool AllowNegative() const { return allowNegative_; }
@@ -73,7 +76,8 @@ private:
 
 // The plain number text of an amount: 62.5 -> "62.5", 124 -> "124".
 std::string AmountText(double amount);
-// Reads plain number text; "" and text that is no number give 0.
+// Reads plain number text; "" and text that is no number give 0, a number
+// past a double's range infinity with its sign (basic::PlainNumber).
 double AmountOf(const std::string& text);
 
 } // namespace forms

@@ -1,8 +1,7 @@
 #include "platform/forms/SimpleControls.h"
 
+#include "platform/basic/TextToNumber.h"
 #include "platform/forms/Keys.h"
-
-#include <charconv>
 
 namespace forms {
 
@@ -49,10 +48,7 @@ void CheckBox::ShowBoundValue(const data::Value& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value)) checked = *whole != 0;
     else if (const auto* number = std::get_if<double>(&value)) checked = *number != 0;
     else if (const auto* text = std::get_if<std::string>(&value)) {
-        double n = 0;
-        auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), n);
-        (void)end;
-        checked = (error == std::errc() && n != 0) || *text == "True" || *text == "true";
+        checked = basic::PlainNumber(*text) != 0 || *text == "True" || *text == "true";
     }
     SetValue(checked ? vbChecked : vbUnchecked);
 }

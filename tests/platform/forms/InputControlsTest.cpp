@@ -1,4 +1,5 @@
 #include "FormsTestSupport.h"
+#include "platform/basic/ErrorNumberOf.h"
 
 namespace {
 
@@ -198,6 +199,21 @@ TEST_F(InputControls, ALongIntegerFieldTakesDigitsOnly) {
     EXPECT_EQ(form.fpLongInt1.Value(), 125);
     form.fpLongInt1.SetText("");
     EXPECT_EQ(form.fpLongInt1.Value(), 0);
+}
+
+// A stored number past a long long's range is shown as stored; saving it
+// raises 6 "Overflow" (Save reports it) instead of storing 0 or another number.
+TEST_F(InputControls, ALongIntegerFieldNeverSavesANumberPastALongLongAsAnother) {
+    for (const data::Value& stored : {data::Value(std::string(400, '9')), data::Value(1e20)}) {
+        form.fpLongInt1.ShowBoundValue(stored);
+        EXPECT_EQ(form.fpLongInt1.Text(), forms::BoundValueText(stored));
+        EXPECT_EQ(ErrorNumberOf([&] { form.fpLongInt1.BoundValue(); }), 6) << form.fpLongInt1.Text();
+    }
+}
+
+TEST_F(InputControls, ACheckBoxShowsAStoredNumberPastADoublesRangeTicked) {
+    form.Check1.ShowBoundValue(std::string("1e999"));
+    EXPECT_EQ(form.Check1.Value(), forms::vbChecked);
 }
 
 TEST_F(InputControls, MenuEntriesRaiseClickWithoutMovingTheFocus) {

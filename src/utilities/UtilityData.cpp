@@ -103,6 +103,10 @@ long long WalkRowCount(data::Database& database, const std::string& table) {
     return count;
 }
 
+int HandledNumberOf(const basic::RuntimeError& error) {
+    return error.Source() == data::kSourceEngine ? 0 : error.Number();
+}
+
 std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,
                         const std::string& afterSource) {
     return std::to_string(error.Number()) + afterNumber + error.Source() + afterSource + error.Description();

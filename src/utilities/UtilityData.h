@@ -57,6 +57,12 @@ void PassOverNoCurrentRecord(Move move) {
 // number of rows; an empty table counts 0. Counts are not limited to 16 bits.
 long long WalkRowCount(data::Database& database, const std::string& table);
 
+// The number the utilities' handlers choose their message by: the error's
+// own, except for one met in the engine's temporary folder (0), which is no
+// drive or disc the user gave and so takes the generic message, which names
+// that folder.
+int HandledNumberOf(const basic::RuntimeError& error);
+
 // The error's number, `afterNumber`, its source, `afterSource` and its
 // description: the shape of the utilities' generic error messages.
 std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,

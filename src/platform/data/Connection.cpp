@@ -28,13 +28,10 @@ constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-bool NoRoom(int cause) { return cause == ENOSPC || cause == EDQUOT || cause == EFBIG; }
-
-// Whether the failed operation was a write refused for want of room: the
-// disk, the user's quota, or the largest file the system lets this process
-// write. The system's error as SQLite reads it after its own clean-up may
-// have been cleared by then (a write wholly past the file-size limit), so
-// the error each of the connection's database files last met counts too.
+// Whether the failed operation was a write refused for want of room. The
+// system's error as SQLite reads it after its own clean-up may have been
+// cleared by then (a write wholly past the file-size limit), so the error
+// each of the connection's database files last met counts too.
 bool WriteFoundNoRoom(sqlite3* db) {
     if (NoRoom(sqlite3_system_errno(db))) return true;
     for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
@@ -134,6 +131,8 @@ std::error_code EngineAccessRefusal(const std::string& nativePath, int mode) {
     if (access(nativePath.c_str(), mode) == 0) return {};
     return std::error_code(errno, std::generic_category());
 }
+
+bool NoRoom(int cause) { return cause == ENOSPC || cause == EDQUOT || cause == EFBIG; }
 
 // --- Statement ---
 

@@ -134,4 +134,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // answer is what the engine's own opens will meet there.
 std::error_code EngineAccessRefusal(const std::string& nativePath, int mode);
 
+// Whether a system error (errno) refused a write for want of room: the disk,
+// the user's quota, or the largest file the system lets this process write.
+bool NoRoom(int cause);
+
 } // namespace data

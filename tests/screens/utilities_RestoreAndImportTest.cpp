@@ -182,6 +182,26 @@ TEST_F(RestoreAndImport, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChang
     }
 }
 
+// The main menu does without Det944, so such a file reaches the utilities:
+// the import leaves that table as it finds it, absent too, and the restore,
+// which would replace it, refuses the file and changes nothing.
+TEST_F(RestoreAndImport, AMainFileWithoutItsForm944TableTakesTheImportButNotTheRestore) {
+    Sql(MainPath(), "DROP TABLE Det944");
+    Sql(BackupFile(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (30, 'DELTA')");
+    Sql(LastMain(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (25, 'BETA')");
+
+    Run(Copy::Restore);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3078 ", 0), 0u) << Prompts();
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "17");
+    EXPECT_EQ(Counter(), "18");
+
+    Dialogs().Clear();
+    Run(Copy::Import);
+    EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << Prompts();
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "17;25");
+    EXPECT_EQ(Counter(), "26");
+}
+
 // Files in write-ahead mode on read-only media, where the engine cannot
 // keep its shared memory beside them: the backup with a row that stands only
 // in its log, last year's counter in that mode with its log folded in.

@@ -61,10 +61,12 @@ std::int64_t CounterNumber(const data::Value& value) {
 }
 
 // The highest employer number any row holds, 0 when there is none. The
-// copy has let in only whole numbers as keys.
+// copy has let in only whole numbers as keys. A table the file does not
+// have holds none (the import leaves Det944 as it finds it, if at all).
 std::int64_t HighestNumberInUse(data::Database& current) {
     std::int64_t highest = 0;
     for (const char* table : kNumberedTables) {
+        if (!current.HasTable(table)) continue;
         const data::Value value = current.HighestValue(table, "EmployerNo");
         if (const auto* whole = std::get_if<std::int64_t>(&value)) highest = std::max(highest, *whole);
         else if (const auto* real = std::get_if<double>(&value))
@@ -101,6 +103,10 @@ long long WalkRowCount(data::Database& database, const std::string& table) {
     if (count > 0) rows->MoveFirst();
     rows->Close();
     return count;
+}
+
+int HandledNumberOf(const basic::RuntimeError& error) {
+    return error.Source() == data::kSourceEngine ? 0 : error.Number();
 }
 
 std::string ErrorReport(const basic::RuntimeError& error, const std::string& afterNumber,

@@ -32,14 +32,14 @@ std::string CopyAllRowsSql(const std::string& table, const std::string& to, cons
 void RefuseReturnRowsWithoutKey(data::Database& current, const std::string& table);
 
 // Leaves the counter above every employer number the employer and return
-// tables hold, so that no new employer takes the number of rows kept from
-// another (the returns of an employer since deleted stay, under a number no
-// one will take again). A counter below that is raised, one below 1 too; the
-// rows stay as they are. A counter table whose first row holds no whole
-// number, or none that could number an employer without passing the largest
-// long integer (a counter above 2147483646, or a number in use that high),
-// is refused as a damaged file (3343). The ID database is named as the text
-// of an IN clause (InClausePath).
+// tables hold (those the file has), so that no new employer takes the number
+// of rows kept from another (the returns of an employer since deleted stay,
+// under a number no one will take again). A counter below that is raised,
+// one below 1 too; the rows stay as they are. A counter table whose first row
+// holds no whole number, or none that could number an employer without
+// passing the largest long integer (a counter above 2147483646, or a number
+// in use that high), is refused as a damaged file (3343). The ID database is
+// named as the text of an IN clause (InClausePath).
 void KeepCounterAboveNumbersInUse(data::Database& current, const std::string& idDatabase);
 
 // Runs a move; "no current record" (the first move on an empty table) is
@@ -56,6 +56,12 @@ void PassOverNoCurrentRecord(Move move) {
 // Walks a table-type recordset from its first row to its end and gives the
 // number of rows; an empty table counts 0. Counts are not limited to 16 bits.
 long long WalkRowCount(data::Database& database, const std::string& table);
+
+// The number the utilities' handlers choose their message by: the error's
+// own, except for one met in the engine's temporary folder (0), which is no
+// drive or disc the user gave and so takes the generic message, which names
+// that folder.
+int HandledNumberOf(const basic::RuntimeError& error);
 
 // The error's number, `afterNumber`, its source, `afterSource` and its
 // description: the shape of the utilities' generic error messages.

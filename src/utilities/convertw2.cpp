@@ -10,6 +10,7 @@
 #include "utilities/frm941UtilityMenu.h"
 
 #include <array>
+#include <cctype>
 
 namespace {
 
@@ -101,14 +102,21 @@ constexpr std::array<MappedColumn, 14> kFieldMapping = {{
     {&convertw2::Text114, &convertw2::Text12, Rule::AsIs},
 }};
 
+// Five digits, a dash and four: the four after the dash; nine digits
+// written without the dash: the four after the fifth.
+std::string ZipExtension(const std::string& zip) {
+    if (zip.size() <= 5) return "    ";
+    if (std::isdigit(static_cast<unsigned char>(zip[5]))) return zip.substr(5, 4);
+    return zip.substr(6);
+}
+
 std::string Mapped(Rule rule, const std::string& value) {
     switch (rule) {
     case Rule::AsIs: return value;
     case Rule::First22: return value.substr(0, 22);
     case Rule::Blank22: return std::string(22, ' ');
     case Rule::Zip: return value.substr(0, 5);
-    // Five digits, a dash and four: the four after the dash.
-    case Rule::ZipExtension: return value.size() > 5 ? value.substr(std::min<size_t>(6, value.size())) : "    ";
+    case Rule::ZipExtension: return ZipExtension(value);
     }
     return value;
 }

@@ -308,7 +308,7 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
 }
 
 void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::string& answer) {
-    switch (error.Number()) {
+    switch (HandledNumberOf(error)) {
     case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kRestoreTitle); break;
     case basic::errBadFileName: forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle); break;
     default: forms::MsgBox(ErrorReport(error, "  ", " "), forms::vbOKOnly); break;

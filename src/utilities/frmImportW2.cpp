@@ -187,7 +187,7 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
 }
 
 void frmImportW2::ReportImportError(const basic::RuntimeError& error) {
-    switch (error.Number()) {
+    switch (HandledNumberOf(error)) {
     case data::errInvalidPath:
         forms::MsgBox("The drive specified is not a valid drive. Please specify a removable drive, such as floppy "
                       "drive A: or a removable Zip Drive. Remember to enter the drive letter followed by a colon, "

@@ -68,6 +68,21 @@ TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits) {
     EXPECT_EQ(Counter(), "40");
 }
 
+// Each wait takes its length from the program's one unseeded random
+// sequence (restarted for each test): giving up after five waits leaves the
+// sequence at its sixth number, after four or six at another.
+TEST_F(EmployerCounter, TheSixthLockConflictGivesUpAfterFiveWaits) {
+    SetCounter(40);
+    OtherCopy other(IdPath(), "Employers_ID");
+    ASSERT_TRUE(other.Holding());
+    EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
+    const double next = basic::Rnd();
+
+    basic::RestartRnd();
+    for (int wait = 1; wait <= 5; ++wait) basic::Rnd();
+    EXPECT_EQ(next, basic::Rnd());
+}
+
 TEST_F(EmployerCounter, LockThatClearsDuringAWaitStillHandsOutTheNumber) {
     SetCounter(70);
     OtherCopy other(IdPath(), "Employers_ID", 60);

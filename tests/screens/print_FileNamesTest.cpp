@@ -34,6 +34,8 @@ TEST_F(PrintoutFileNames, EachReturnAndVoucherIsNamedAfterItsFormYearAndQuarter)
     using forms::vbNo, forms::vbYes;
     EXPECT_EQ(FileNameOf<frmDet941Covid0621>("122", {vbYes, vbNo}), "ACME TOOL WORKS - Form 941 2022 Q1");
     EXPECT_EQ(FileNameOf<frmDet941Covid0621>("123", {vbNo}), "ACME TOOL WORKS - Form 941-V 2023 Q1");
+    EXPECT_EQ(FileNameOf<frmDet941Covid0621>("422", {vbYes, vbNo}), "ACME TOOL WORKS - Form 941 2022 Q4");
+    EXPECT_EQ(FileNameOf<frmDet941Covid0621>("422", {vbNo}), "ACME TOOL WORKS - Form 941-V 2022 Q4");
     EXPECT_EQ(FileNameOf<frmDet944Covid>("622", {vbYes, vbNo}), "ACME TOOL WORKS - Form 944 2022");
     EXPECT_EQ(FileNameOf<frmDet944Covid>("622", {vbNo}), "ACME TOOL WORKS - Form 944-V 2022");
     EXPECT_EQ(FileNameOf<frmDet941Covid>("320", {vbYes, vbNo}), "ACME TOOL WORKS - Form 941 2020 Q3");

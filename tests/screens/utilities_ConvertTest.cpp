@@ -83,12 +83,22 @@ TEST_F(DosConversion, EveryEmployerButTheSampleBecomesANewNumberedRowInAnEmptyTa
     // clang-format off
     EXPECT_EQ(Employers(), "100|ACME TOOLS|" + blanks + "|1234567890123456789012|12345|6789;" +
                                "101|universal widgets inc|" + blanks + "|2 LOW ST|54321|    ;" +
-                               "102|SIX CO|" + blanks + "|3 ODD ST|12345|NULL");
+                               "102|SIX CO|" + blanks + "|3 ODD ST|12345|6");
     // clang-format on
     EXPECT_EQ(Query(MainPath(), "SELECT IdType, Pyr_Taxid, TypePayer, Country, EmployerName2, City, State, StateId, "
                                 "EstabNo FROM Employers WHERE EmployerNo = 100"),
               "1|222222222|R|Y|DBA ACME TOOLS|SPRINGFIELD|IL|ST-1|0007");
     EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "103");
+}
+
+TEST_F(DosConversion, ANineDigitZipWithoutItsDashKeepsTheWholeExtension) {
+    WritePayers({Payer("DASHED CO", "111111111", "1 A ST", "62701-1234"),
+                 Payer("UNDASHED CO", "222222222", "2 B ST", "627011234")});
+    StartConversion();
+    Convert();
+
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerZipCode, EmployerZipCodeExt FROM Employers ORDER BY rowid"),
+              "62701|1234;62701|1234");
 }
 
 TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted) {

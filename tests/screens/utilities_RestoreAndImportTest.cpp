@@ -3,11 +3,16 @@
 // file refused; files read wherever they lie, read-only media included.
 #include "ScreenTestSupport.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/ReadOnlyMedia.h"
 #include "support/WriteAheadLog.h"
 
 #include "utilities/frmBackup.h"
 #include "utilities/frmImportW2.h"
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -42,11 +47,13 @@ protected:
     std::string LastMain() const { return (Media() / "Last" / data::kMainDatabaseFile).string(); }
     std::string LastId() const { return (Media() / "Last" / data::kIdDatabaseFile).string(); }
 
-    // The files the copy reads, as they were made, with the current Form 944
-    // rows (which the import keeps) emptied.
+    // The files the copy reads, as they were made (no log beside them), with
+    // the current Form 944 rows (which the import keeps) emptied.
     void StartAgain() {
-        for (const auto& file : {BackupFile(), LastMain(), LastId()})
+        for (const auto& file : {BackupFile(), LastMain(), LastId()}) {
             std::filesystem::copy_file(file + ".sound", file, std::filesystem::copy_options::overwrite_existing);
+            for (const char* beside : {"-wal", "-shm"}) std::filesystem::remove(file + beside);
+        }
         Sql(MainPath(), "DELETE FROM Det944");
         Dialogs().Clear();
     }
@@ -80,6 +87,33 @@ protected:
     }
 
     std::string Counter() const { return Query(IdPath(), "SELECT NextCounter FROM Employers_ID"); }
+
+    // The file the copy takes its employers from, in write-ahead mode with a
+    // new employer 20 only in its log, on read-only media: read through a
+    // copy in the temporary folder.
+    void OnlyReadableThroughACopy(Copy copy) {
+        ASSERT_TRUE(ChangeOnlyInWriteAheadLog(RowsFrom(copy),
+                                              "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (20, 'GAMMA')"));
+        std::filesystem::remove(RowsFrom(copy) + "-shm");
+    }
+};
+
+// The system's temporary folder named by TMPDIR for a test's while.
+class TemporaryFolderNamed {
+public:
+    explicit TemporaryFolderNamed(const std::filesystem::path& folder) {
+        if (const char* named = std::getenv("TMPDIR")) before_ = named;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TemporaryFolderNamed() {
+        if (before_) ::setenv("TMPDIR", before_->c_str(), 1);
+        else ::unsetenv("TMPDIR");
+    }
+    TemporaryFolderNamed(const TemporaryFolderNamed&) = delete;
+    TemporaryFolderNamed& operator=(const TemporaryFolderNamed&) = delete;
+
+private:
+    std::optional<std::string> before_;
 };
 
 TEST_F(RestoreAndImport, ACounterBelowANumberInUseIsRaisedAndEveryRowKept) {
@@ -148,6 +182,26 @@ TEST_F(RestoreAndImport, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChang
     }
 }
 
+// The main menu does without Det944, so such a file reaches the utilities:
+// the import leaves that table as it finds it, absent too, and the restore,
+// which would replace it, refuses the file and changes nothing.
+TEST_F(RestoreAndImport, AMainFileWithoutItsForm944TableTakesTheImportButNotTheRestore) {
+    Sql(MainPath(), "DROP TABLE Det944");
+    Sql(BackupFile(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (30, 'DELTA')");
+    Sql(LastMain(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (25, 'BETA')");
+
+    Run(Copy::Restore);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3078 ", 0), 0u) << Prompts();
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "17");
+    EXPECT_EQ(Counter(), "18");
+
+    Dialogs().Clear();
+    Run(Copy::Import);
+    EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << Prompts();
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "17;25");
+    EXPECT_EQ(Counter(), "26");
+}
+
 // Files in write-ahead mode on read-only media, where the engine cannot
 // keep its shared memory beside them: the backup with a row that stands only
 // in its log, last year's counter in that mode with its log folded in.
@@ -155,9 +209,7 @@ TEST_F(RestoreAndImport, FilesInWriteAheadModeOnReadOnlyMediaAreReadWithTheRowsO
     for (Copy copy : {Copy::Restore, Copy::Import}) {
         const std::string way = copy == Copy::Restore ? "restore" : "import";
         StartAgain();
-        ASSERT_TRUE(ChangeOnlyInWriteAheadLog(RowsFrom(copy),
-                                              "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (20, 'GAMMA')"));
-        std::filesystem::remove(RowsFrom(copy) + "-shm");
+        OnlyReadableThroughACopy(copy);
         Sql(LastId(), "PRAGMA journal_mode = WAL");
         {
             ReadOnlyMedia media(Media());
@@ -169,6 +221,62 @@ TEST_F(RestoreAndImport, FilesInWriteAheadModeOnReadOnlyMediaAreReadWithTheRowsO
                   "17|ACME;20|GAMMA")
             << way;
         EXPECT_EQ(Counter(), "21") << way;
+    }
+}
+
+// A temporary folder that cannot take the copy of a file on read-only media
+// is refused in one box that names it, with nothing changed; the retry with
+// a usable one reads the file.
+TEST_F(RestoreAndImport, ATemporaryFolderThatCannotTakeTheCopyIsNamedInOneRefusalAndTheRetryWorks) {
+    const std::filesystem::path temporary = Folder() / "temporary";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::optional<rlim_t> room; // the room left on its disk
+        const char* number;
+    } cases[] = {
+        {"missing", [] {}, std::nullopt, "3044 "},
+        {"a file", [&] { std::ofstream(temporary) << "x"; }, std::nullopt, "3044 "},
+        {"full", [&] { std::filesystem::create_directories(temporary); }, 4096, "3026 "},
+    };
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore: " : "import: ";
+        for (const auto& c : cases) {
+            StartAgain();
+            Sql(MainPath(), "DELETE FROM Employers WHERE EmployerNo <> 17");
+            Sql(IdPath(), "UPDATE Employers_ID SET NextCounter = 18");
+            std::filesystem::remove_all(temporary);
+            c.make();
+            OnlyReadableThroughACopy(copy);
+            {
+                ReadOnlyMedia media(Media());
+                TemporaryFolderNamed named(temporary);
+                std::optional<FileSizeLimit> nearlyFull;
+                if (c.room) nearlyFull.emplace(*c.room);
+                Run(copy);
+            }
+
+            const auto& boxes = Dialogs().Boxes();
+            ASSERT_GE(boxes.size(), 2u) << way << c.what;
+            EXPECT_EQ(boxes.back().prompt.rfind(c.number, 0), 0u) << way << c.what << ": " << Prompts();
+            EXPECT_TRUE(boxes.back().prompt.ends_with("(" + temporary.string() + ")"))
+                << way << c.what << ": " << Prompts();
+            EXPECT_EQ(boxes[boxes.size() - 2].prompt.rfind("Is it Okay to proceed", 0), 0u) << way << c.what;
+            EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "17") << way << c.what;
+            EXPECT_EQ(Counter(), "18") << way << c.what;
+            if (std::filesystem::is_directory(temporary)) {
+                EXPECT_TRUE(std::filesystem::is_empty(temporary)) << way << c.what;
+            }
+
+            Dialogs().Clear();
+            {
+                ReadOnlyMedia media(Media());
+                Run(copy);
+            }
+            EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << way << c.what << ": " << Prompts();
+            EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "17;20")
+                << way << c.what;
+        }
     }
 }
 

@@ -41,6 +41,11 @@ enum ErrorNumber : int {
     errActionCancelled = 3426,
 };
 
+// The source of the errors the engine meets in its own temporary folder,
+// where it reads a copy of a file it cannot read where it lies: they name
+// that folder, no file or folder the user named.
+inline constexpr const char* kSourceEngine = "DAO.DBEngine";
+
 // The engine's own wording of an error number: its own table's, else the run
 // time's (3051, which the file functions share); "" for numbers it does not raise.
 std::string EngineDescription(int number);

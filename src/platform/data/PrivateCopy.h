@@ -15,8 +15,10 @@ namespace data {
 class PrivateCopy {
 public:
     // A copy of the file when it cannot be read where it lies, else nothing.
-    // A copy that cannot be made raises the engine's error for it (3026 for
-    // a full disk) under `source`.
+    // A temporary folder (TMPDIR, else /tmp) that cannot take the copy raises
+    // the engine's error naming that folder under kSourceEngine (3044 missing
+    // or no folder, 3051 closed to this user, 3026 full); a file that cannot
+    // be read raises its error naming the file under `source`.
     static std::unique_ptr<PrivateCopy> WhereUnreadable(const std::string& nativePath, const std::string& source);
     ~PrivateCopy();
     PrivateCopy(const PrivateCopy&) = delete;

@@ -12,8 +12,8 @@ namespace {
 
 using forms::user::Click;
 
-// What the user sees of a screen: every bound field's value, every
-// control's enabled state, the caption of its data control.
+// What the user sees of a screen: every bound field's value and every
+// control's enabled state.
 std::string ScreenAsShown(forms::Form& form) {
     std::string shown;
     for (forms::Control* control : form.Controls()) {
@@ -26,12 +26,13 @@ std::string ScreenAsShown(forms::Form& form) {
 }
 
 // Runs `act` with the first, then the second... write or sync of the
-// database files failing, until an act makes them all and goes through;
-// `checkUnchanged` runs after each failed act. Gives how many failed.
+// database files (with `onlyOf`, of that one) failing, until an act makes
+// them all and goes through; `checkUnchanged` runs after each failed act.
+// Gives how many failed.
 int FailEachWriteAndSyncInTurn(FailingDisk& disk, const std::function<void()>& act,
-                               const std::function<void()>& checkUnchanged) {
+                               const std::function<void()>& checkUnchanged, const std::string& onlyOf = "") {
     for (int nth = 1;; ++nth) {
-        disk.FailWriteOrSync(nth);
+        disk.FailWriteOrSync(nth, EIO, onlyOf);
         act();
         if (!disk.Struck()) return nth - 1;
         SCOPED_TRACE("write or sync " + std::to_string(nth) + " failed");
@@ -122,20 +123,22 @@ TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNex
     auto& screen = OpenScreen();
     Click(screen.cmdAddRecord);
     TypeSavableEmployer(screen, "ACME TOOLS", "061234567");
-    int failed = 0;
     // Each Save draws a number of its own from the counter's file first:
     // only the main file's writes and syncs fail.
-    for (int nth = 1;; ++nth, ++failed) {
-        disk_.FailWriteOrSync(nth, EIO, MainPath());
-        Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
-        Dialogs().AnswerMsgBox(forms::vbOK); // the error
-        Click(screen.cmdSaveRecord);
-        if (!disk_.Struck()) break;
-        EXPECT_NE(Dialogs().LastBox().prompt.find("3043"), std::string::npos) << Dialogs().LastBox().prompt;
-        EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
-        EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
-        ASSERT_TRUE(screen.cmdSaveRecord.Enabled());
-    }
+    const int failed = FailEachWriteAndSyncInTurn(
+        disk_,
+        [&] {
+            Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
+            Dialogs().AnswerMsgBox(forms::vbOK); // the error
+            Click(screen.cmdSaveRecord);
+        },
+        [&] {
+            EXPECT_NE(Dialogs().LastBox().prompt.find("3043"), std::string::npos) << Dialogs().LastBox().prompt;
+            EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
+            EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
+            EXPECT_TRUE(screen.cmdSaveRecord.Enabled());
+        },
+        MainPath());
     EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "BAKER BROS;ACME TOOLS");
 }

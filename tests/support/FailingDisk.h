@@ -36,8 +36,6 @@ public:
     }
     // Whether the chosen write or sync came and failed.
     bool Struck() const { return Layer().failAt != 0 && Layer().count >= Layer().failAt; }
-    // The writes and syncs since FailWriteOrSync.
-    int WritesAndSyncs() const { return Layer().count; }
 
 private:
     struct File {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -210,7 +211,6 @@ private:
     void StandAgain(Standing standing);
     // Called as a change is about to be stored or a row deleted.
     void KeepStandingForRollback();
-    bool ChangingInTransaction() const { return keptForTransaction_ != 0; }
     void TransactionEnded(bool committed);
     void UnlockRow(std::int64_t rowid);
     // An edit stored inside a transaction keeps its row locked until the
@@ -219,7 +219,7 @@ private:
     std::uint64_t openedInTransaction_ = 0; // left alone by that transaction
     std::uint64_t keptForTransaction_ = 0;  // the transaction `beforeTransaction_` is kept for
     Standing beforeTransaction_;
-    std::vector<std::int64_t> lockedUntilTransactionEnds_;
+    std::set<std::int64_t> lockedUntilTransactionEnds_;
 
     std::function<void(RecordsetEvent)> observer_;
     std::vector<std::pair<RecordsetAction, int>> injected_;

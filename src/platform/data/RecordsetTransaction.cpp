@@ -15,7 +15,7 @@
 #include "platform/data/RowLocks.h"
 #include "platform/data/RowSource.h"
 
-#include <algorithm>
+#include <set>
 #include <utility>
 
 namespace data {
@@ -52,34 +52,27 @@ void Recordset::KeepStandingForRollback() {
 }
 
 void Recordset::KeepLockUntilTransactionEnds() {
-    if (!ChangingInTransaction() || !lockHeld_) return;
-    if (std::find(lockedUntilTransactionEnds_.begin(), lockedUntilTransactionEnds_.end(), lockedRow_) ==
-        lockedUntilTransactionEnds_.end())
-        lockedUntilTransactionEnds_.push_back(lockedRow_);
+    if (keptForTransaction_ != 0 && lockHeld_) lockedUntilTransactionEnds_.insert(lockedRow_);
 }
 
 void Recordset::UnlockRow(std::int64_t rowid) {
-    if (!locks_) return;
-    if (std::find(lockedUntilTransactionEnds_.begin(), lockedUntilTransactionEnds_.end(), rowid) !=
-        lockedUntilTransactionEnds_.end())
-        return;
-    locks_->Unlock(rows_->Table(), rowid);
+    if (locks_ && !lockedUntilTransactionEnds_.contains(rowid)) locks_->Unlock(rows_->Table(), rowid);
 }
 
 void Recordset::TransactionEnded(bool committed) {
     keptForTransaction_ = 0;
     Standing before = std::exchange(beforeTransaction_, Standing{});
     // The lock the recordset stands with afterwards stays; the others go.
-    std::vector<std::int64_t> release = std::exchange(lockedUntilTransactionEnds_, {});
+    std::set<std::int64_t> release = std::exchange(lockedUntilTransactionEnds_, {});
     std::int64_t keep = lockHeld_ ? lockedRow_ : -1;
     if (!committed) {
-        if (lockHeld_) release.push_back(lockedRow_);
+        if (lockHeld_) release.insert(lockedRow_);
         keep = before.lockHeld ? before.lockedRow : -1;
     }
     for (std::int64_t row : release) {
         if (row != keep) UnlockRow(row);
     }
-    if (committed || !open_) return;
+    if (committed) return;
     StandAgain(std::move(before));
     try {
         Notify(RecordsetEvent::CurrentChanged);

@@ -367,15 +367,16 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
         return true;
     }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        if (view.OnPress() == ControlView::Press::WidgetOnly) return false;
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        const auto& mouse = *static_cast<QMouseEvent*>(event);
         auto* field = dynamic_cast<forms::TextField*>(&control);
-        const auto at = view.CharacterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (field != nullptr && at) {
-            // The caret goes where the click landed, in the text as shown.
-            Act([field, n = *at] { forms::user::ClickAt(*field, n); });
-            return true;
+        if (const auto at = view.CharacterAt(mouse.position().toPoint()); field != nullptr && at) {
+            return fieldMouse_.Route(view, *field, *at, mouse, [this](const auto& action) { Act(action); });
         }
+        if (event->type() == QEvent::MouseMove) return false;
+        fieldMouse_.PressedElsewhere();
+        if (view.OnPress() == ControlView::Press::WidgetOnly) return false;
         if (!control.HasFocus()) Act([&control] { forms::user::FocusByMouse(control); });
         return view.OnPress() == ControlView::Press::FocusOnly;
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include "desktop/FieldMouse.h"
+
 #include <QMainWindow>
 #include <QSize>
 
@@ -106,6 +108,7 @@ private:
     // manager may have moved it from where it was asked to stand.
     QRect stood_;
     bool altAlone_ = false; // Alt is down and no other key came since
+    FieldMouse fieldMouse_;
 };
 
 } // namespace desktop

@@ -86,12 +86,35 @@ void TypeKeys(QWidget* widget, const QString& text) {
 
 void ClickWidget(QWidget* widget) { ClickWidgetAt(widget, QPointF(widget->width() / 2.0, widget->height() / 2.0)); }
 
-void ClickWidgetAt(QWidget* widget, const QPointF& local) {
-    const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, const QPointF& local, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, widget->mapToGlobal(local), button, held, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+void ClickWidgetAt(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers modifiers) {
+    SendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton, modifiers);
+    SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton, modifiers);
+}
+
+void DoubleClickWidgetAt(QWidget* widget, const QPointF& local) {
+    ClickWidgetAt(widget, local);
+    SendMouse(widget, QEvent::MouseButtonDblClick, local, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton);
+}
+
+void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to) {
+    constexpr int kSteps = 4;
+    SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= kSteps; ++step) {
+        SendMouse(widget, QEvent::MouseMove, from + (to - from) * step / kSteps, Qt::LeftButton);
+    }
+    SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
 BoxAnswerer::BoxAnswerer(std::vector<Answer> answers) : steps_(std::move(answers)) {

@@ -39,8 +39,14 @@ void PressKey(QWidget* widget, int qtKey, const QString& text = QString(),
 void TypeKeys(QWidget* widget, const QString& text);
 // A left click in the middle of the widget (press and release).
 void ClickWidget(QWidget* widget);
-// A left click at a point of the widget.
-void ClickWidgetAt(QWidget* widget, const QPointF& local);
+// A left click at a point of the widget (Shift held: a Shift+click).
+void ClickWidgetAt(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A left double-click at a point of the widget, as the mouse sends it:
+// press, release, double-click, release.
+void DoubleClickWidgetAt(QWidget* widget, const QPointF& local);
+// The left button pressed at `from`, the pointer moved with it held to `to`
+// in steps, and released there.
+void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to);
 
 // A modal box the test saw and answered.
 struct SeenBox {

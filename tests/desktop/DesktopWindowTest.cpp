@@ -158,6 +158,81 @@ TEST_F(DesktopWindow, AClickLandsTheCaretBetweenTheDigitsShownAndTabSelectsAllTo
     EXPECT_EQ(amount->text(), "$1,750.00");
 }
 
+// The point of a painted line edit (grab() it first) before character
+// `character` of what it shows.
+QPointF PointBefore(QLineEdit* edit, int character) {
+    const int middle = edit->height() / 2;
+    int x = 0;
+    while (x < edit->width() && edit->cursorPositionAt(QPoint(x, middle)) < character) ++x;
+    return QPointF(x, middle);
+}
+
+TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingReplaces) {
+    enum class Gesture { DoubleClick, Drag, ShiftClick };
+    struct Case {
+        const char* field;
+        Gesture gesture;
+        int from, to; // characters of what the field shows while edited
+        const char* typed;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"fpLine2", Gesture::DoubleClick, 2, 2, "999", "999"},
+        {"txtName", Gesture::DoubleClick, 7, 7, "WORKS", "ACME WORKS INC"},
+        {"fpLine2", Gesture::Drag, 6, 0, "4000", "4000"},
+        {"txtName", Gesture::Drag, 5, 10, "X", "ACME X INC"},
+        {"fpLine2", Gesture::ShiftClick, 6, 0, "77", "77"},
+        {"txtName", Gesture::ShiftClick, 14, 5, "LLC", "ACME LLC"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + std::to_string(static_cast<int>(c.gesture)));
+        form_->fpLine2.SetText("1234.5");
+        form_->txtName.SetText("ACME TOOLS INC");
+        forms::user::FocusByMouse(form_->cmdSave);
+        auto& field = dynamic_cast<forms::TextField&>(*form_->ControlByName(c.field));
+        auto* edit = Widget<QLineEdit>(c.field);
+        ProcessEvents();
+        // The press brings the focus: an amount then shows its plain number.
+        ClickWidgetAt(edit, QPointF(edit->width() - 2, edit->height() / 2.0));
+        ASSERT_TRUE(field.HasFocus());
+        edit->grab();
+        switch (c.gesture) {
+        case Gesture::DoubleClick: DoubleClickWidgetAt(edit, PointBefore(edit, c.from)); break;
+        case Gesture::Drag: DragAcross(edit, PointBefore(edit, c.from), PointBefore(edit, c.to)); break;
+        case Gesture::ShiftClick:
+            ClickWidgetAt(edit, PointBefore(edit, c.from));
+            ClickWidgetAt(edit, PointBefore(edit, c.to), Qt::ShiftModifier);
+            break;
+        }
+        EXPECT_EQ(edit->selectedText().toStdString(), field.SelText()) << "the window shows the field's selection";
+        TypeKeys(edit, c.typed);
+        EXPECT_EQ(field.Text(), c.result);
+    }
+}
+
+TEST_F(DesktopWindow, AGestureWhosePressAHandlerSentElsewhereSelectsNothingAndRunsTheHandlersOnce) {
+    int arrived = 0;
+    form_->fpLine2.GotFocus = [this, &arrived] {
+        ++arrived;
+        form_->mskPhone.SetFocus();
+    };
+    form_->fpLine2.SetText("1234.5");
+    auto* amount = Widget<QLineEdit>("fpLine2");
+    amount->grab();
+    const auto selections = [this] {
+        return std::vector<int>{form_->fpLine2.SelStart(), form_->fpLine2.SelLength(), form_->mskPhone.SelStart(),
+                                form_->mskPhone.SelLength()};
+    };
+    ClickWidgetAt(amount, PointBefore(amount, 9));
+    const std::vector<int> asThePressLeftThem = selections();
+    DragAcross(amount, PointBefore(amount, 9), PointBefore(amount, 1));
+    EXPECT_EQ(selections(), asThePressLeftThem);
+    DoubleClickWidgetAt(amount, PointBefore(amount, 1));
+    EXPECT_EQ(selections(), asThePressLeftThem);
+    EXPECT_EQ(arrived, 3) << "once a press: the click, the drag's and the double-click's first";
+    EXPECT_TRUE(form_->mskPhone.HasFocus());
+}
+
 TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers) {
     ClickWidget(Widget("cmdSave"));
     EXPECT_EQ(form_->saveClicks, 1);

@@ -4,6 +4,7 @@
 #include "platform/basic/Windows1252.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Keys.h"
+#include "platform/forms/TextWords.h"
 
 #include <algorithm>
 
@@ -79,6 +80,13 @@ void TextField::SetSelText(const std::string& text) { ReplaceSelection(basic::Co
 
 void TextField::SelectAll() { Select(0, EditLength()); }
 
+void TextField::ExtendSelectionTo(int position) { Select(anchor_, position); }
+
+void TextField::SelectWordAt(int position) {
+    const auto [first, last] = WordAround(basic::CodePointsOf(EditText()), position);
+    Select(first, last);
+}
+
 void TextField::CaretToEnd() {
     const int end = CaretStop(0, kEnd);
     Select(end, end);
@@ -118,8 +126,8 @@ void TextField::TakeKeyCode(int keyCode, int shift) {
     const bool shifted = (shift & vbShiftMask) != 0;
     const bool ctrl = (shift & vbCtrlMask) != 0;
     switch (keyCode) {
-    case vbKeyLeft: MoveCaret(kLeft, shifted); break;
-    case vbKeyRight: MoveCaret(kRight, shifted); break;
+    case vbKeyLeft: MoveCaret(ctrl ? kWordLeft : kLeft, shifted); break;
+    case vbKeyRight: MoveCaret(ctrl ? kWordRight : kRight, shifted); break;
     case vbKeyHome: MoveCaret(kHome, shifted); break;
     case vbKeyEnd: MoveCaret(kEnd, shifted); break;
     case vbKeyDelete:
@@ -148,13 +156,29 @@ void TextField::TakeKeyCode(int keyCode, int shift) {
 
 void TextField::MoveCaret(int move, bool extend) {
     int target = 0;
-    if (!extend && SelLength() > 0 && (move == kLeft || move == kRight)) {
+    if (move == kWordLeft || move == kWordRight) {
+        target = WordStop(move);
+    } else if (!extend && SelLength() > 0 && (move == kLeft || move == kRight)) {
         // An arrow without Shift leaves a selection at its own side.
         target = move == kLeft ? SelStart() : SelStart() + SelLength();
     } else {
         target = CaretStop(caret_, move);
     }
     Select(extend ? anchor_ : target, target);
+}
+
+int TextField::WordStop(int move) const {
+    const std::u32string chars = basic::CodePointsOf(EditText());
+    if (move == kWordRight) return CaretAtShown(WordStartAfter(chars, caret_));
+    // A word that starts on a mask's literal starts, for the caret, at the
+    // place after it; one that gives no place before the caret is passed over.
+    int start = caret_;
+    int target = caret_;
+    while (target == caret_ && start > 0) {
+        start = WordStartBefore(chars, start);
+        target = CaretAtShown(start);
+    }
+    return std::min(target, caret_);
 }
 
 int TextField::CaretStop(int position, int move) const {

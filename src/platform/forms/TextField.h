@@ -10,8 +10,9 @@ namespace forms {
 // that code writes freely and that the user edits as in the platform's edit
 // controls: a caret and a selection, typing that replaces the selection,
 // Backspace and Delete, the arrows, Home and End (with Shift they extend the
-// selection), Ctrl+A, and cut, copy and paste through the application's
-// clipboard. Each kind refuses the keys, and the pastes, that do not fit it.
+// selection; with Ctrl the arrows go by words), Ctrl+A, the mouse's drag,
+// Shift+click and double-click, and cut, copy and paste through the
+// application's clipboard. Each kind refuses the keys, and the pastes, that do not fit it.
 // Every change of the text raises Change. A read-only field (Bound) takes
 // none of the keys, cuts or pastes that would change it.
 //
@@ -52,6 +53,11 @@ public:
     // Replaces the selection, as pasting the text would.
     void SetSelText(const std::string& text);
     void SelectAll();
+    // The mouse: a drag or a Shift+click moves the caret to `position`, the
+    // selection's other end staying where it was.
+    void ExtendSelectionTo(int position);
+    // A double-click: the word at `position` of EditText() (TextWords.h).
+    void SelectWordAt(int position);
     // The caret after the last character (a mask: after its last filled place).
     void CaretToEnd();
 
@@ -62,7 +68,7 @@ public:
     bool Focusable() const override { return true; }
     // Characters and Backspace.
     void TakeKey(int keyAscii) override;
-    // Arrows, Home, End (Shift extends), Delete, Ctrl+A, Ctrl+C / Ctrl+Insert,
+    // Arrows (Ctrl by words), Home, End (Shift extends), Delete, Ctrl+A, Ctrl+C / Ctrl+Insert,
     // Ctrl+X / Shift+Delete, Ctrl+V / Shift+Insert.
     void TakeKeyCode(int keyCode, int shift) override;
     // A field entered by Tab, by Enter or by code has all its text selected
@@ -90,6 +96,7 @@ protected:
     // The part of EditText() from `start` for `length` characters, as copied.
     virtual std::string TextOfRange(int start, int length) const;
     static constexpr int kLeft = -1, kRight = 1, kHome = -2, kEnd = 2;
+    static constexpr int kWordLeft = -3, kWordRight = 3;
 
     // Whether the kind takes the character at all.
     virtual bool TakesCharacter(char32_t /*c*/) const { return true; }
@@ -114,6 +121,7 @@ private:
     void Announce(bool textChanged);
     void Select(int anchor, int caret);
     void MoveCaret(int move, bool extend);
+    int WordStop(int move) const;
     int EditLength() const;
 
     std::string text_;

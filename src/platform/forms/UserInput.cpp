@@ -102,7 +102,29 @@ bool ClickAt(TextField& field, int shown) {
     const std::string before = field.Text();
     if (!field.HasFocus() && !FocusByMouse(field)) return false;
     // The caret lands only in the text that was clicked.
-    if (field.Text() == before) field.SetSelStart(caret);
+    if (field.Text() != before) return false;
+    field.SetSelStart(caret);
+    return true;
+}
+
+bool DragTo(TextField& field, int shown) {
+    const OneAction action;
+    if (!field.HasFocus()) return false;
+    field.ExtendSelectionTo(field.CaretAtShown(shown));
+    return true;
+}
+
+bool DoubleClickAt(TextField& field, int shown) {
+    const OneAction action;
+    if (!field.HasFocus()) return false;
+    field.SelectWordAt(shown);
+    return true;
+}
+
+bool ShiftClickAt(TextField& field, int shown) {
+    const OneAction action;
+    if (!field.HasFocus()) return ClickAt(field, shown);
+    field.ExtendSelectionTo(field.CaretAtShown(shown));
     return true;
 }
 

@@ -23,9 +23,20 @@ namespace user {
 bool FocusByMouse(Control& control);
 
 // A click into a field before character `shown` of what it shows: the
-// focus comes (when it is elsewhere) and the caret goes there. False when
-// the field cannot take the focus.
+// focus comes (when it is elsewhere) and the caret goes there. True when the
+// caret landed there, so that the rest of the gesture (a drag, the second
+// click of a double-click) goes on from it; false when the field did not
+// take the focus or keeps the text code rewrote as it came, all selected.
 bool ClickAt(TextField& field, int shown);
+// The rest of a gesture in the field that has the focus (in any other,
+// nothing happens and they return false): the pointer dragged, the button
+// held, to before character `shown` selects from where the press landed to
+// there; a double-click selects the word there.
+bool DragTo(TextField& field, int shown);
+bool DoubleClickAt(TextField& field, int shown);
+// Shift+click: in the field that has the focus, selects from the caret (the
+// selection's fixed end) to the click; into another field, a plain click.
+bool ShiftClickAt(TextField& field, int shown);
 
 // Focuses the control, selects its text so that typing replaces it, then
 // types the text as TypeKeys does.

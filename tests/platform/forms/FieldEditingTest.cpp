@@ -62,6 +62,44 @@ TEST_F(FieldEditing, ShiftExtendsTheSelectionAndTypingReplacesIt) {
     EXPECT_EQ(form.txtName.SelLength(), 9);
 }
 
+TEST_F(FieldEditing, CtrlArrowsGoToWordStartsAndWithShiftSelectTheWordTypingReplaces) {
+    const int word = forms::vbCtrlMask, wordShift = forms::vbCtrlMask | forms::vbShiftMask;
+    forms::user::TypeText(form.txtName, "ACME TOOLS INC");
+    Press(form.txtName, forms::vbKeyLeft, wordShift);
+    forms::user::TypeKeys(form.txtName, "LLC");
+    EXPECT_EQ(form.txtName.Text(), "ACME TOOLS LLC");
+    // An amount is one word: the whole number.
+    forms::user::TypeText(form.fpLine2, "12345.99");
+    Press(form.fpLine2, forms::vbKeyLeft, wordShift);
+    forms::user::TypeKeys(form.fpLine2, "15000");
+    EXPECT_EQ(form.fpLine2.Text(), "15000");
+
+    struct Move {
+        forms::TextField& field;
+        int key;
+        int caret;
+    };
+    forms::user::TypeText(form.mskPhone, "2125551234"); // "(212) 555-1234"
+    Press(form.txtName, forms::vbKeyEnd);
+    const Move moves[] = {
+        {form.txtName, forms::vbKeyLeft, 11},
+        {form.txtName, forms::vbKeyLeft, 5},
+        {form.txtName, forms::vbKeyLeft, 0},
+        {form.txtName, forms::vbKeyRight, 5},
+        {form.txtName, forms::vbKeyRight, 11},
+        {form.txtName, forms::vbKeyRight, 14},
+        // A word that starts on a literal starts at the place after it.
+        {form.mskPhone, forms::vbKeyLeft, 6},
+        {form.mskPhone, forms::vbKeyLeft, 1},
+        {form.mskPhone, forms::vbKeyRight, 6},
+    };
+    for (const Move& m : moves) {
+        Press(m.field, m.key, word);
+        EXPECT_EQ(std::make_pair(m.field.SelStart(), m.field.SelLength()), std::make_pair(m.caret, 0))
+            << m.field.Name() << " " << m.key;
+    }
+}
+
 TEST_F(FieldEditing, DeleteTakesTheCharacterAfterTheCaretOrTheSelection) {
     forms::user::TypeText(form.txtName, "ABCD");
     form.txtName.SetSelStart(1);

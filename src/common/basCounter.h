@@ -28,8 +28,8 @@ long GetNextCounter(const std::string& counterTable, data::Database* within = nu
 // of `screen` (its text, in decimal digits). When no number can be drawn it
 // says "Can't Add Record; Counter Not Available" (title "Error Saving
 // Record"). True only when the number arrived in the control, so the caller
-// can cancel its addition instead of going on without a number. What
-// GetNextCounter raises goes on to the caller.
+// never goes on without a number. What GetNextCounter raises goes on to the
+// caller.
 bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
                       data::Database* within = nullptr);
 

@@ -227,13 +227,9 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
 
     if (!EntryIsComplete()) return false;
 
-    if (EditMode == 0 && !AssignNextNumber(*this, "Employers_ID", "txtEmployerNo")) {
-        // Without a number the employer cannot be stored: drop the addition.
-        CancelPendingChange();
-        ShowCommandState(CommandState::Browsing);
-        cmdClose.SetFocus();
-        return false;
-    }
+    // Without a number the employer cannot be stored yet; what was typed
+    // stays pending, so that Save draws again once the counter can give one.
+    if (EditMode == 0 && !AssignNextNumber(*this, "Employers_ID", "txtEmployerNo")) return false;
 
     const bool store = !askFirst || forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record") == forms::vbOK;
     try {

@@ -9,15 +9,6 @@ namespace {
 
 using forms::user::Click;
 
-// Add, Edit, Delete, Find, Print List, Close, Save, data control.
-std::string CommandStates(frmEmployersDE& s) {
-    return Enabled({&s.cmdAddRecord, &s.cmdEditRecord, &s.cmdDeleteRecord, &s.cmdFind, &s.cmdPrint, &s.cmdClose,
-                    &s.cmdSaveRecord, &s.datEmployers});
-}
-
-constexpr const char* kBrowsing = "11111101";
-constexpr const char* kEntering = "00000010";
-
 using EmployerLoad = EmployerScreenFolder;
 using EmployerSave = EmployerScreenFolder;
 using EmployerEditing = EmployerScreenFolder;

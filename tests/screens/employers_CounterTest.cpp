@@ -4,8 +4,11 @@
 #include "employers_ScreenFolder.h"
 
 #include "common/basCounter.h"
+#include "support/FileSizeLimit.h"
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -104,29 +107,60 @@ TEST_F(EmployerCounter, AssignPutsTheNumberIntoTheNamedField) {
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 424: ", 0), 0u);
 }
 
-TEST_F(EmployerCounterOnSave, NoNumberCancelsTheAdditionWithOneMessage) {
+// Whatever keeps the counter from handing out a number, Save (or the close
+// box's Yes) says so and keeps the addition as typed, asking nothing more;
+// once the cause is gone, Save draws the number and stores the employer.
+TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
     AddEmployer(7, "ACME TOOLS");
     SetCounter(90);
     OtherCopy other(IdPath(), "Employers_ID");
     ASSERT_TRUE(other.Holding());
     auto& screen = OpenScreen();
-    forms::user::Click(screen.cmdAddRecord);
-    TypeSavableEmployer(screen, "DELTA CO", "061234567");
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    forms::user::Click(screen.cmdSaveRecord);
-    other.Release();
+    std::optional<FileSizeLimit> diskFull;
+    const std::string noNumber = "Can't Add Record; Counter Not Available";
+    const struct Cause {
+        std::string name, taxId;
+        std::function<void()> make, mend;
+        std::string boxes;
+    } causes[] = {
+        {"HELD CO", "061234567", [] {}, [&] { other.Release(); }, noNumber},
+        {"EMPTY CO", "071234567", [&] { Sql(IdPath(), "DELETE FROM Employers_ID"); },
+         [&] { Sql(IdPath(), "INSERT INTO Employers_ID (NextCounter) VALUES (91)"); },
+         "Error 3021: No current record. | " + noNumber},
+        // No file may grow: neither the counter's file nor its journal.
+        {"FULL CO", "081234567", [&] { diskFull.emplace(0); }, [&] { diskFull.reset(); },
+         "Error 3026: Not enough space on disk. | " + noNumber},
+    };
+    for (const Cause& cause : causes) {
+        forms::user::Click(screen.cmdAddRecord);
+        TypeSavableEmployer(screen, cause.name, cause.taxId);
+        cause.make();
+        const std::string counter = Counter();
+        Dialogs().Clear();
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(screen.cmdSaveRecord);
+        EXPECT_EQ(Prompts(), cause.boxes) << cause.name; // no "Save this Record?"
+        EXPECT_EQ(Dialogs().LastBox().title, "Error Saving Record");
+        EXPECT_EQ(screen.mskEmployerName1.Text(), cause.name);
+        EXPECT_EQ(CommandStates(screen), kEntering) << cause.name;
+        EXPECT_EQ(Counter(), counter) << cause.name;
 
-    ASSERT_EQ(Dialogs().Boxes().size(), 1u) << Prompts(); // no "Save this Record?" follows
-    EXPECT_EQ(Dialogs().LastBox().prompt, "Can't Add Record; Counter Not Available");
-    EXPECT_EQ(Dialogs().LastBox().title, "Error Saving Record");
-    EXPECT_EQ(Dialogs().LastBox().style, 0);
-    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
-    EXPECT_EQ(screen.datEmployers.Recordset()->EditMode(), data::dbEditNone);
-    EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
-    EXPECT_TRUE(screen.cmdAddRecord.Enabled());
-    EXPECT_FALSE(screen.cmdSaveRecord.Enabled());
-    EXPECT_TRUE(screen.cmdClose.HasFocus());
-    EXPECT_EQ(Counter(), "90");
+        Dialogs().Clear();
+        Dialogs().AnswerMsgBox(forms::vbYes);
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::CloseWindow(screen);
+        EXPECT_EQ(Prompts(), "Save the changes to this record before closing? | " + cause.boxes) << cause.name;
+        ASSERT_TRUE(screen.IsLoaded());
+        EXPECT_EQ(screen.datEmployers.Recordset()->EditMode(), data::dbEditAdd) << cause.name;
+
+        cause.mend();
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(screen.cmdSaveRecord);
+    }
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, TRIM(EmployerName1) FROM Employers"),
+              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO");
 }
 
 TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {

@@ -43,6 +43,14 @@ protected:
         return screen;
     }
 
+    // Add, Edit, Delete, Find, Print List, Close, Save, data control.
+    static std::string CommandStates(frmEmployersDE& s) {
+        return Enabled({&s.cmdAddRecord, &s.cmdEditRecord, &s.cmdDeleteRecord, &s.cmdFind, &s.cmdPrint, &s.cmdClose,
+                        &s.cmdSaveRecord, &s.datEmployers});
+    }
+    static constexpr const char* kBrowsing = "11111101";
+    static constexpr const char* kEntering = "00000010";
+
     // Types the fields Save checks, a US address with a state and zip code.
     static void TypeSavableEmployer(frmEmployersDE& screen, const std::string& name, const std::string& taxId,
                                     const std::string& kind = "R") {

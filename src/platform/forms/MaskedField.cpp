@@ -210,22 +210,46 @@ void MaskedField::StoreContent(const std::u32string& content, int caret) {
     StoreEdit(basic::Utf8Of(typed), caret);
 }
 
+bool MaskedField::Paste(const std::string& text) {
+    // The whole of it, so that a second line is refused rather than lost.
+    if (!HasMask()) return TextField::Paste(text);
+    return !ReadOnly() && ReplaceSelection(basic::CodePointsOf(text), true);
+}
+
+bool MaskedField::DigitsOnly() const {
+    return std::all_of(positions_.begin(), positions_.end(),
+                       [](const Position& p) { return p.place && (p.rule == '#' || p.rule == '9'); });
+}
+
+bool MaskedField::SkippedFromPaste(const std::u32string& content, char32_t c) const {
+    // Punctuation and blanks between a phone's or an ID's digits, while a
+    // place is free; anything else would be lost.
+    if (c == '\r' || c == '\n' || basic::IsLetter(c) || (c >= '0' && c <= '9')) return false;
+    return content.find(char32_t{0}) != std::u32string::npos && !DigitsOnly();
+}
+
 bool MaskedField::ReplaceSelection(std::u32string_view typed, bool pasting) {
     if (!HasMask()) return TextField::ReplaceSelection(typed, pasting);
     if (Locked()) return false;
     std::u32string content = content_;
     TakeOut(content, PlaceFrom(SelStart()), PlaceFrom(SelStart() + SelLength()));
     int caret = PositionOf(PlaceFrom(SelStart()));
+    // Blank space around a paste (a copied cell's line end) is none of its content.
+    constexpr std::u32string_view kBlankSpace = U" \t\r\n";
+    const auto first = typed.find_first_not_of(kBlankSpace);
+    const auto last = typed.find_last_not_of(kBlankSpace);
     bool took = false;
-    for (char32_t c : typed) {
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const char32_t c = typed[i];
         const int k = PlaceFrom(caret);
         if (Typeable(c) && PutIn(content, k, c)) {
             caret = PositionOf(k + 1);
             took = true;
         } else if (SteppedOver(caret, c)) {
             took = true;
-        } else if (!pasting) {
-            // A key that fits no place is refused; a paste goes on without it.
+        } else if (!pasting || (i >= first && i <= last && !SkippedFromPaste(content, c))) {
+            // A key that fits no place is refused, and so is the whole of a
+            // paste that would lose a character.
             return false;
         }
     }

@@ -20,6 +20,11 @@ namespace forms {
 // place (refused when the last place is taken); a literal typed where it
 // stands is stepped over. Backspace and Delete clear a place, the
 // characters after it closing up, so the places stay filled from the first.
+// A paste goes in as its keys would, stepping over the punctuation and blanks
+// between a phone's or an ID's digits; it is refused whole when it would lose
+// a character: a letter or digit that fits no place, anything past the last
+// free place or on a second line, and, in a mask of digits alone, anything
+// but the blank space around it.
 class MaskedField : public TextField {
 public:
     MaskedField(Form& owner, std::string name, int index = -1);
@@ -37,6 +42,7 @@ public:
     std::string DisplayText() const override;
     std::string EditText() const override { return DisplayText(); }
     int CaretAtShown(int shown) const override;
+    bool Paste(const std::string& text) override;
 
 protected:
     std::string Normalised(const std::string& written) const override;
@@ -55,6 +61,8 @@ private:
     };
     void Parse();
     bool HasMask() const { return !positions_.empty(); }
+    // Digit places and no literal: a count, a PIN.
+    bool DigitsOnly() const;
     int Places() const { return static_cast<int>(placeAt_.size()); }
     const Position& PlacePosition(int k) const {
         return positions_[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])];
@@ -73,6 +81,10 @@ private:
     // the first empty place. False when it does not fit or no place is free.
     bool PutIn(std::u32string& content, int k, char32_t c) const;
     bool SteppedOver(int caret, char32_t c) const;
+    // A character of a paste that goes into no place and is no literal,
+    // while `content` holds what went in so far: true skips it, false
+    // refuses the paste.
+    bool SkippedFromPaste(const std::u32string& content, char32_t c) const;
     void StoreContent(const std::u32string& content, int caret);
 
     std::string mask_;

@@ -78,7 +78,7 @@ public:
     void Copy() const;
     void Cut();
     // Pastes the text at the caret (its first line). False when refused.
-    bool Paste(const std::string& text);
+    virtual bool Paste(const std::string& text);
 
     // "" is Null for the column.
     void ShowBoundValue(const data::Value& value) override;

@@ -128,13 +128,49 @@ TEST_F(FieldEditing, CutCopyAndPasteGoThroughTheClipboard) {
     EXPECT_EQ(form.pressed.size(), 4U); // the chords typed nothing
 }
 
-TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesAndStepsOverItsLiterals) {
-    forms::App().GetClipboard().SetText("12-3456789");
-    Press(form.mskTaxid, 'V', forms::vbCtrlMask);
-    EXPECT_EQ(form.mskTaxid.Text(), "123456789");
-    forms::App().GetClipboard().SetText("(212) 555-12x34");
-    Press(form.mskPhone, 'V', forms::vbCtrlMask);
-    EXPECT_EQ(form.mskPhone.DisplayText(), "(212) 555-1234");
+TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesOrIsRefusedWholeWhenItWouldLoseACharacter) {
+    struct Row {
+        const char* mask;
+        const char* held;
+        int selStart, selLength;
+        const char* pasted;
+        const char* taken; // nullptr: refused
+    };
+    // clang-format off
+    const Row rows[] = {
+        // mask            held     selection  pasted               taken
+        {"99999",          "",      0, 0,      "12.7",              nullptr},
+        {"99999",          "",      0, 0,      "12,345",            nullptr},
+        {"99999",          "9",     0, 1,      "123456789012",      nullptr},
+        {"99999",          "9",     0, 1,      "  42\r\n",          "42"},
+        {"99999",          "12",    2, 0,      "3456",              nullptr},
+        {"##-#######",     "",      0, 0,      "06-1234567",        "061234567"},
+        {"(999)999-9999",  "",      0, 0,      "(212) 555-1234",    "2125551234"},
+        {"(999)999-9999",  "",      0, 0,      "(212) 555-12x34",   nullptr},
+        {"(999)999-9999",  "",      0, 0,      "(212)\r\n555-1234", nullptr},
+        {">CCCC",          "",      0, 0,      "Acme.",             nullptr},
+    };
+    // clang-format on
+    forms::user::FocusByMouse(form.mskCity);
+    int changes = 0;
+    form.mskCity.Change = [&] { ++changes; };
+    for (const Row& row : rows) {
+        form.mskCity.SetMask(row.mask);
+        form.mskCity.SetText(row.held);
+        form.mskCity.SetSelStart(row.selStart);
+        form.mskCity.SetSelLength(row.selLength);
+        changes = 0;
+        forms::App().GetClipboard().SetText(row.pasted);
+        Press(form.mskCity, 'V', forms::vbCtrlMask);
+        if (row.taken != nullptr) {
+            EXPECT_EQ(form.mskCity.Text(), row.taken) << row.pasted;
+        } else {
+            EXPECT_EQ(form.mskCity.Text(), row.held) << row.pasted;
+            EXPECT_EQ(form.mskCity.SelStart(), row.selStart) << row.pasted;
+            EXPECT_EQ(form.mskCity.SelLength(), row.selLength) << row.pasted;
+            EXPECT_EQ(changes, 0) << row.pasted;
+        }
+    }
 }
 
 TEST_F(FieldEditing, TheCaretOfAMaskStepsOverLiteralsAndThePlacesAfterItCloseUpOrMoveOn) {

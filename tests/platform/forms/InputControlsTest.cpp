@@ -36,10 +36,13 @@ protected:
     }
 };
 
-TEST_F(InputControls, APasteLeavesOutWhatFitsNoPlaceAndADeleteClosesUpThePlacesAfterIt) {
+TEST_F(InputControls, APasteThatWouldLoseACharacterIsRefusedAndADeleteClosesUpThePlacesAfterIt) {
     forms::user::FocusByMouse(form.mskContactPhone);
     forms::App().GetClipboard().SetText("(212) 555-12x34");
     forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyV, forms::vbCtrlMask);
+    EXPECT_EQ(form.mskContactPhone.DisplayText(), "(___) ___-____");
+    forms::App().GetClipboard().SetText("(212) 555-1234");
+    forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyInsert, forms::vbShiftMask);
     EXPECT_EQ(form.mskContactPhone.DisplayText(), "(212) 555-1234");
     forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyHome, 0);
     for (int i = 0; i < 3; ++i) forms::user::PressKeyCode(form.mskContactPhone, forms::vbKeyRight, 0);

@@ -225,6 +225,8 @@ bool MaskedField::SkippedFromPaste(const std::u32string& content, char32_t c) co
     // Punctuation and blanks between a phone's or an ID's digits, while a
     // place is free; anything else would be lost.
     if (c == '\r' || c == '\n' || basic::IsLetter(c) || (c >= '0' && c <= '9')) return false;
+    // A character the code page lacks is lost as a letter would be (Ł in "Łódź").
+    if (!Typeable(c) && c != '\t') return false;
     return content.find(char32_t{0}) != std::u32string::npos && !DigitsOnly();
 }
 

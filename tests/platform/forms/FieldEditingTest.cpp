@@ -149,6 +149,7 @@ TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesOrIsRefusedWholeWhenItWouldLos
         {"(999)999-9999",  "",      0, 0,      "(212) 555-12x34",   nullptr},
         {"(999)999-9999",  "",      0, 0,      "(212)\r\n555-1234", nullptr},
         {">CCCC",          "",      0, 0,      "Acme.",             nullptr},
+        {">CCCC",          "",      0, 0,      "Łódź",              nullptr},
     };
     // clang-format on
     forms::user::FocusByMouse(form.mskCity);

@@ -46,6 +46,16 @@ TEST_F(F941Lines, EmptiedAmountCountsAsZero) {
     EXPECT_EQ(form.fpLine6B.Text(), "0");
 }
 
+// A stored line 3 that is no number counts as 0 however it is spelled.
+TEST_F(F941Lines, AStoredLine3ThatIsNoNumberCountsAsZero) {
+    AddReturnRow("122", "L_3 = 'NaN'");
+    frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1);
+    forms::user::Click(form.cmdEditRecord);
+    Enter(form.fpLine2, "1000");
+    EXPECT_EQ(form.fpLine3.Text(), "NaN");
+    EXPECT_EQ(form.fpLine5.Text(), "153");
+}
+
 // The tax is rounded on the product as stored: 1.25 x 12.4% lies just below
 // 0.155, so it is 0.15, where a rounding of the decimal half away from zero
 // would make it 0.16.

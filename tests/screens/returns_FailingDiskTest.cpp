@@ -6,7 +6,9 @@
 #include "returns/f941_2020/frmDet941Covid.h"
 #include "support/FailingDisk.h"
 
+#include <cstring>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -27,22 +29,27 @@ std::string ScreenAsShown(forms::Form& form) {
 
 // Runs `act` with the first, then the second... write or sync of the
 // database files (with `onlyOf`, of that one) failing, until an act makes
-// them all and goes through; `checkUnchanged` runs after each failed act.
-// Gives how many failed.
-int FailEachWriteAndSyncInTurn(FailingDisk& disk, const std::function<void()>& act,
-                               const std::function<void()>& checkUnchanged, const std::string& onlyOf = "") {
+// them all and goes through; the failures take the system errors of
+// `causes` in turn. `checkUnchanged` runs after each failed act, given its
+// cause. Gives how many failed.
+int FailEachWriteAndSyncInTurn(FailingDisk& disk, const std::vector<int>& causes, const std::function<void()>& act,
+                               const std::function<void(int cause)>& checkUnchanged, const std::string& onlyOf = "") {
     for (int nth = 1;; ++nth) {
-        disk.FailWriteOrSync(nth, EIO, onlyOf);
+        const int cause = causes[static_cast<std::size_t>(nth - 1) % causes.size()];
+        disk.FailWriteOrSync(nth, cause, onlyOf);
         act();
         if (!disk.Struck()) return nth - 1;
-        SCOPED_TRACE("write or sync " + std::to_string(nth) + " failed");
-        checkUnchanged();
+        SCOPED_TRACE("write or sync " + std::to_string(nth) + " failed with " + std::strerror(cause));
+        checkUnchanged(cause);
         if (::testing::Test::HasFailure() || nth > 100) return nth;
     }
 }
 
-// The engine's error for a failing disk, as the screens show it.
-constexpr const char* kDiskError = "3043: Disk or network error.";
+// The engine's error the screens show for a write or sync that failed:
+// "Not enough space on disk." when there was no room for it, "Disk or
+// network error." otherwise.
+std::string EngineErrorFor(int cause) { return cause == EIO ? "3043" : "3026"; }
+
 // A save or delete writes the journal, syncs it, writes the file, syncs
 // it: at least four chances for the disk to fail, two of them in the commit.
 constexpr int kAtLeastTheCommitsWritesAndSyncs = 4;
@@ -54,21 +61,24 @@ protected:
     // connection to them goes through it.
     FailingDisk disk_;
 
-    // Save with OK, each write and sync failing in turn; checks the screen
-    // and the stored rows after each failure, and the row stored at last.
+    // Save with OK, each write and sync failing in turn with the errors of
+    // `causes`; checks the screen and the stored rows after each failure,
+    // and the row stored at last.
     template <class Screen>
-    void SaveNewRowThroughEachFailure(Screen& form, const std::string& table, const std::string& stored) {
+    void SaveNewRowThroughEachFailure(Screen& form, const std::string& table, const std::string& stored,
+                                      const std::vector<int>& causes = {EIO}) {
         const std::string rowsBefore = this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table);
         const std::string before = ScreenAsShown(form);
         const int failed = FailEachWriteAndSyncInTurn(
-            disk_,
+            disk_, causes,
             [&] {
                 this->Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
                 this->Dialogs().AnswerMsgBox(forms::vbOK); // The record was not saved.
                 Click(form.cmdSaveRecord);
             },
-            [&] {
-                EXPECT_NE(this->Dialogs().LastBox().prompt.find(kDiskError), std::string::npos)
+            [&](int cause) {
+                EXPECT_NE(this->Dialogs().LastBox().prompt.find("Error number " + EngineErrorFor(cause) + ": "),
+                          std::string::npos)
                     << this->Dialogs().LastBox().prompt;
                 EXPECT_EQ(this->Dialogs().LastBox().title, "Save Record Error");
                 EXPECT_EQ(this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table), rowsBefore);
@@ -78,6 +88,7 @@ protected:
         EXPECT_EQ(this->Dialogs().LastBox().prompt, "Save this Record?");
         EXPECT_EQ(this->Query(this->MainPath(), "SELECT EmployerNo, L_2 FROM " + table + " ORDER BY rowid"), stored);
         EXPECT_EQ(this->Query(this->MainPath(), "PRAGMA integrity_check"), "ok");
+        this->Dialogs().Clear(); // the answer for an error box the last try did not show
     }
 };
 
@@ -117,6 +128,25 @@ TEST_F(Form941OnAFailingDisk, AnEditNotSavedStaysPendingAndIsSavedByTheNextTry) 
     SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0");
 }
 
+// Each failed save is told by what failed that time, never by an earlier
+// failure the database file still remembers: no room at each write and
+// sync in turn (the file's own sync the last), the save made, a failing
+// disk, then no room again.
+TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    Enter(form.fpLine2, "1000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0", {ENOSPC});
+    Click(form.cmdEditRecord);
+    Enter(form.fpLine2, "2000");
+    disk_.FailWriteOrSync(1, EIO);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(form.cmdSaveRecord);
+    EXPECT_NE(Dialogs().LastBox().prompt.find("Error number 3043: Disk or network error."), std::string::npos)
+        << Dialogs().LastBox().prompt;
+    SaveNewRowThroughEachFailure(form, "DET941", "17|2000.0", {ENOSPC});
+}
+
 TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNextTry) {
     AddEmployer(7, "BAKER BROS");
     SetCounter(8);
@@ -126,13 +156,13 @@ TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNex
     // Each Save draws a number of its own from the counter's file first:
     // only the main file's writes and syncs fail.
     const int failed = FailEachWriteAndSyncInTurn(
-        disk_,
+        disk_, {EIO},
         [&] {
             Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
             Dialogs().AnswerMsgBox(forms::vbOK); // the error
             Click(screen.cmdSaveRecord);
         },
-        [&] {
+        [&](int) {
             EXPECT_NE(Dialogs().LastBox().prompt.find("3043"), std::string::npos) << Dialogs().LastBox().prompt;
             EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers"), "1");
             EXPECT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
@@ -143,6 +173,8 @@ TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNex
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "BAKER BROS;ACME TOOLS");
 }
 
+// The disk fails and the user's quota is used up by turns: each failure is
+// told by its own cause, at the journal's writes in the commit too.
 TEST_F(EmployersOnAFailingDisk, AnEmployerNotDeletedStaysWithItsReturnsAndIsDeletedByTheNextTry) {
     AddEmployer(7, "ACME TOOLS");
     AddEmployer(8, "BAKER BROS");
@@ -151,15 +183,16 @@ TEST_F(EmployersOnAFailingDisk, AnEmployerNotDeletedStaysWithItsReturnsAndIsDele
     auto& screen = OpenScreen();
     const std::string before = ScreenAsShown(screen);
     const int failed = FailEachWriteAndSyncInTurn(
-        disk_,
+        disk_, {EIO, EDQUOT},
         [&] {
             Dialogs().AnswerMsgBox(forms::vbYes);
             Dialogs().AnswerMsgBox(forms::vbYes);
             Dialogs().AnswerMsgBox(forms::vbOK); // Error = ...
             Click(screen.cmdDeleteRecord);
         },
-        [&] {
-            EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3043 ", 0), 0u) << Dialogs().LastBox().prompt;
+        [&](int cause) {
+            EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = " + EngineErrorFor(cause) + " ", 0), 0u)
+                << Dialogs().LastBox().prompt;
             EXPECT_EQ(Query(MainPath(), "SELECT (SELECT COUNT(*) FROM Employers) || (SELECT COUNT(*) FROM DET941) "
                                         "|| (SELECT COUNT(*) FROM Det944)"),
                       "211");

@@ -3,13 +3,16 @@
 // the database files the engine opens (the databases, their journals) are
 // reached through a thin layer over the engine's own file layer that counts
 // their writes and syncs and fails the one chosen with a system error (EIO,
-// a failing disk or a lost network share; ENOSPC, a full disk), as the disk
-// itself would. Failing each write and sync of an action in turn shows what
-// the user sees wherever the fault strikes, at the commit too.
+// a failing disk or a lost network share; ENOSPC, a full disk; EDQUOT, a
+// quota used up), as the disk itself would. Failing each write and sync of
+// an action in turn shows what the user sees wherever the fault strikes, at
+// the commit too.
 #include <cerrno>
 #include <cstring>
 #include <sqlite3.h>
 #include <string>
+
+#include "platform/data/FileLayer.h"
 
 class FailingDisk {
 public:
@@ -39,8 +42,9 @@ public:
 
 private:
     struct File {
-        sqlite3_file base;
-        const char* name; // SQLite keeps it until the file is closed
+        data::filelayer::File layered; // the file below follows this one
+        const char* name;              // SQLite keeps it until the file is closed
+        int lastErrno;                 // of the failure it last met here; -1: none
         sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
     };
 
@@ -108,65 +112,49 @@ private:
         if (!layer.onlyOf.empty() && (!name || std::string(name).rfind(layer.onlyOf, 0) != 0)) return false;
         return ++layer.count == layer.failAt;
     }
-    static int Fail(int code) {
-        errno = Layer().cause;
-        return Layer().cause == ENOSPC ? SQLITE_FULL : code;
+    // Fails as SQLite's own layer does: a write the full disk refused is
+    // full; any other failure is an I/O error whose system error the file
+    // keeps until it is closed (SQLITE_FCNTL_LAST_ERRNO).
+    static int Fail(sqlite3_file* file, int code) {
+        const int cause = Layer().cause;
+        const bool full = code == SQLITE_IOERR_WRITE && cause == ENOSPC;
+        reinterpret_cast<File*>(file)->lastErrno = full ? 0 : cause;
+        errno = cause;
+        return full ? SQLITE_FULL : code;
     }
-
-    static sqlite3_file* Real(sqlite3_file* file) { return reinterpret_cast<File*>(file)->real(); }
 
     static int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
         State& layer = Layer();
         auto* own = reinterpret_cast<File*>(file);
         std::memset(own, 0, sizeof(File));
+        own->layered.below = own->real();
         own->name = name;
+        own->lastErrno = -1;
         int rc = layer.real->xOpen(layer.real, name, own->real(), flags, outFlags);
-        const sqlite3_io_methods* real = own->real()->pMethods;
-        if (!real) return rc;
-        layer.methods = *real;
-        FillMethods(layer.methods);
-        own->base.pMethods = &layer.methods;
+        if (!own->real()->pMethods) return rc;
+        layer.methods = Methods();
+        own->layered.base.pMethods = &layer.methods;
         return rc;
     }
 
-    static void FillMethods(sqlite3_io_methods& m) {
-        m.xClose = [](sqlite3_file* f) { return Real(f)->pMethods->xClose(Real(f)); };
-        m.xRead = [](sqlite3_file* f, void* out, int amount, sqlite3_int64 offset) {
-            return Real(f)->pMethods->xRead(Real(f), out, amount, offset);
-        };
+    static sqlite3_io_methods Methods() {
+        using data::filelayer::Below;
+        sqlite3_io_methods m = data::filelayer::PassingOn();
         m.xWrite = [](sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset) {
-            if (Strikes(f)) return Fail(SQLITE_IOERR_WRITE);
-            return Real(f)->pMethods->xWrite(Real(f), data, amount, offset);
+            if (Strikes(f)) return Fail(f, SQLITE_IOERR_WRITE);
+            return Below(f)->pMethods->xWrite(Below(f), data, amount, offset);
         };
-        m.xTruncate = [](sqlite3_file* f, sqlite3_int64 size) { return Real(f)->pMethods->xTruncate(Real(f), size); };
         m.xSync = [](sqlite3_file* f, int flags) {
-            if (Strikes(f)) return Fail(SQLITE_IOERR_FSYNC);
-            return Real(f)->pMethods->xSync(Real(f), flags);
-        };
-        m.xFileSize = [](sqlite3_file* f, sqlite3_int64* size) { return Real(f)->pMethods->xFileSize(Real(f), size); };
-        m.xLock = [](sqlite3_file* f, int lock) { return Real(f)->pMethods->xLock(Real(f), lock); };
-        m.xUnlock = [](sqlite3_file* f, int lock) { return Real(f)->pMethods->xUnlock(Real(f), lock); };
-        m.xCheckReservedLock = [](sqlite3_file* f, int* out) {
-            return Real(f)->pMethods->xCheckReservedLock(Real(f), out);
+            if (Strikes(f)) return Fail(f, SQLITE_IOERR_FSYNC);
+            return Below(f)->pMethods->xSync(Below(f), flags);
         };
         m.xFileControl = [](sqlite3_file* f, int op, void* arg) {
-            return Real(f)->pMethods->xFileControl(Real(f), op, arg);
+            if (op == SQLITE_FCNTL_LAST_ERRNO && reinterpret_cast<File*>(f)->lastErrno >= 0) {
+                *static_cast<int*>(arg) = reinterpret_cast<File*>(f)->lastErrno;
+                return SQLITE_OK;
+            }
+            return Below(f)->pMethods->xFileControl(Below(f), op, arg);
         };
-        m.xSectorSize = [](sqlite3_file* f) { return Real(f)->pMethods->xSectorSize(Real(f)); };
-        m.xDeviceCharacteristics = [](sqlite3_file* f) { return Real(f)->pMethods->xDeviceCharacteristics(Real(f)); };
-        m.xShmMap = [](sqlite3_file* f, int page, int size, int extend, void volatile** out) {
-            return Real(f)->pMethods->xShmMap(Real(f), page, size, extend, out);
-        };
-        m.xShmLock = [](sqlite3_file* f, int offset, int n, int flags) {
-            return Real(f)->pMethods->xShmLock(Real(f), offset, n, flags);
-        };
-        m.xShmBarrier = [](sqlite3_file* f) { Real(f)->pMethods->xShmBarrier(Real(f)); };
-        m.xShmUnmap = [](sqlite3_file* f, int remove) { return Real(f)->pMethods->xShmUnmap(Real(f), remove); };
-        m.xFetch = [](sqlite3_file* f, sqlite3_int64 offset, int amount, void** out) {
-            return Real(f)->pMethods->xFetch(Real(f), offset, amount, out);
-        };
-        m.xUnfetch = [](sqlite3_file* f, sqlite3_int64 offset, void* page) {
-            return Real(f)->pMethods->xUnfetch(Real(f), offset, page);
-        };
+        return m;
     }
 };

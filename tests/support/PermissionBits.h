@@ -5,10 +5,10 @@
 // takes a permission away from everybody (owner, group and others) thus sees
 // the same refusal whoever runs it.
 
-#include <functional>
 #include <grp.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "support/ChildProcess.h"
 
 namespace permissionbits {
 
@@ -16,21 +16,11 @@ inline constexpr uid_t kNobody = 65534;
 
 // The check's result (its exit code), or -1 when it could not run.
 inline int RunBoundByPermissions(const std::function<int()>& check) {
-    pid_t child = ::fork();
-    if (child == 0) {
-        int code = 100;
-        if (::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)) {
-            try {
-                code = check();
-            } catch (...) {
-                code = 101;
-            }
-        }
-        ::_exit(code);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
+    return childprocess::Run([&] {
+        if (::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0))
+            return check();
+        return 100;
+    });
 }
 
 } // namespace permissionbits

@@ -189,7 +189,7 @@ double TextAsNumber(std::string_view text) {
 
 double PlainNumber(std::string_view text) {
     double result = 0.0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
+    auto [end, error] = NumberInDigits(text.data(), text.data() + text.size(), result);
     if (error == std::errc::result_out_of_range) {
         // from_chars leaves the result alone: say which way it fell out.
         const std::string_view number = text.substr(0, static_cast<std::size_t>(end - text.data()));
@@ -197,6 +197,12 @@ double PlainNumber(std::string_view text) {
         return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
     }
     return error == std::errc() ? result : 0.0;
+}
+
+std::from_chars_result NumberInDigits(const char* first, const char* last, double& value) {
+    const char* number = first != last && *first == '-' ? first + 1 : first;
+    if (number == last || !(IsDigit(*number) || *number == '.')) return {first, std::errc::invalid_argument};
+    return std::from_chars(first, last, value);
 }
 
 } // namespace basic

@@ -1,4 +1,5 @@
 #pragma once
+#include <charconv>
 #include <string_view>
 
 namespace basic {
@@ -23,5 +24,10 @@ double TextAsNumber(std::string_view text);
 // none. A number too large for a double reads as infinity with its sign, never
 // as 0, so that a range check refuses it; one too small to tell from 0 is 0.
 double PlainNumber(std::string_view text);
+
+// std::from_chars for a number written in digits, "-" its only sign: the
+// words it takes as well (nan, inf, infinity, in any case) are no number
+// here, so that no stored text and no property's text reads as one.
+std::from_chars_result NumberInDigits(const char* first, const char* last, double& value);
 
 } // namespace basic

@@ -4,6 +4,7 @@
 #include "platform/data/IdleConnections.h"
 #include "platform/data/PrivateCopy.h"
 #include "platform/data/SqlFunctions.h"
+#include "platform/data/WriteFailures.h"
 #include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
@@ -29,22 +30,6 @@ constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-// Whether the failed operation was a write refused for want of room: the
-// disk, the user's quota, or the largest file the system lets this process
-// write. The system's error as SQLite reads it after its own clean-up may
-// have been cleared by then (a write wholly past the file-size limit), so
-// the error each of the connection's database files last met counts too.
-bool WriteFoundNoRoom(sqlite3* db) {
-    if (files::NoRoomToWrite(sqlite3_system_errno(db))) return true;
-    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
-        int cause = 0;
-        if (sqlite3_file_control(db, schema, SQLITE_FCNTL_LAST_ERRNO, &cause) == SQLITE_OK &&
-            files::NoRoomToWrite(cause))
-            return true;
-    }
-    return false;
-}
-
 int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     switch (rc) {
@@ -66,7 +51,12 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
                    ? errNoPermission
                    : errFileNotFound;
     case SQLITE_FULL: return errDiskFull;
-    case SQLITE_IOERR: return db && WriteFoundNoRoom(db) ? errDiskFull : errDiskOrNetwork;
+    case SQLITE_IOERR:
+        // A write refused for want of room (the disk, the user's quota, the
+        // largest file the system lets this process write) is a full disk:
+        // the write of this operation, never an older failure that SQLite
+        // still keeps for the connection or its file.
+        return files::NoRoomToWrite(writefailures::FirstSystemError()) ? errDiskFull : errDiskOrNetwork;
     case SQLITE_CONSTRAINT: return errDuplicateKey;
     default: break;
     }
@@ -140,6 +130,7 @@ std::error_code EngineAccessRefusal(const std::string& nativePath, int mode) {
 Statement::Statement(sqlite3* db, const std::string& sql, const std::string& source, bool writing)
     : db_(db), source_(source), writing_(writing) {
     const char* tail = nullptr;
+    writefailures::Forget();
     int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
@@ -166,6 +157,7 @@ void Statement::Bind(int index, const Value& value) {
 }
 
 bool Statement::Step() {
+    writefailures::Forget();
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
@@ -210,7 +202,8 @@ std::shared_ptr<Connection> Connection::Open(const std::string& nativePath, bool
     // connection's own path is always absolute, never a "file:" URI.
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     if (create) flags |= SQLITE_OPEN_CREATE;
-    int rc = sqlite3_open_v2(nativePath.c_str(), &connection->db_, flags, nullptr);
+    writefailures::Forget();
+    int rc = sqlite3_open_v2(nativePath.c_str(), &connection->db_, flags, writefailures::LayerName());
     if (rc != SQLITE_OK) {
         RaiseSqlite(connection->db_, rc, kSourceWorkspace, false);
     }

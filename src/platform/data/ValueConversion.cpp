@@ -3,8 +3,9 @@
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
 
+#include "platform/basic/TextToNumber.h"
+
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -29,7 +30,7 @@ std::optional<double> NumberFromText(const std::string& text) {
     const char* end = text.data() + text.size();
     if (begin != end && *begin == '+') ++begin;
     double number = 0;
-    auto result = std::from_chars(begin, end, number);
+    auto result = basic::NumberInDigits(begin, end, number);
     if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
     return number;
 }

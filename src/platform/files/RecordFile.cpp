@@ -77,7 +77,12 @@ RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(
     std::error_code error;
     if (!std::filesystem::is_directory(path_.parent_path(), error)) basic::Raise(basic::errPathNotFound);
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) RaiseFileError(std::error_code(errno, std::generic_category()), basic::errPathFileAccess, path);
+    if (fd_ < 0) {
+        // Making a missing file takes room too: a folder entry and a node.
+        const int systemError = errno;
+        RaiseFileError(std::error_code(systemError, std::generic_category()),
+                       NoRoomToWrite(systemError) ? basic::errDiskFull : basic::errPathFileAccess, path);
+    }
 }
 
 RecordFile::~RecordFile() { Close(); }

@@ -13,9 +13,9 @@ namespace files {
 //
 // Errors: 52 for a drive letter without a folder, 76 when the folder does not
 // exist, 3051 when this user may not make, read or write the file, 61 when
-// there is no room to write (a full disk, the user's quota, the file-size
-// limit), 75 when it cannot be opened or written otherwise, 63 for a record
-// number below 1, 59 for data longer than a record.
+// there is no room to make or write it (a full disk, the user's quota, the
+// file-size limit), 75 when it cannot be opened or written otherwise, 63 for
+// a record number below 1, 59 for data longer than a record.
 class RecordFile {
 public:
     RecordFile(std::string_view path, int recordLength);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/Strings.h"
+#include "platform/basic/TextToNumber.h"
 #include "platform/printing/ValueText.h"
 
 namespace printing {
@@ -25,7 +25,7 @@ std::optional<double> NumberIn(const std::string& text) {
     if (t.empty()) return std::nullopt;
     const char* begin = t.data() + (t.front() == '+' ? 1 : 0);
     double value = 0;
-    auto result = std::from_chars(begin, t.data() + t.size(), value);
+    auto result = basic::NumberInDigits(begin, t.data() + t.size(), value);
     if (result.ec != std::errc() || result.ptr != t.data() + t.size()) return std::nullopt;
     return value;
 }

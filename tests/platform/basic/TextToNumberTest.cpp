@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ForeignLocale.h"
 #include "platform/basic/ErrorNumberOf.h"
 #include "platform/basic/TextToNumber.h"
@@ -87,6 +89,13 @@ TEST(TextAsNumber, ReadsABlankAmountAsZeroAndOthersStrictly) {
     EXPECT_EQ(TextAsNumber("-."), 0);
     EXPECT_EQ(TextAsNumber("24.8"), 24.8);
     EXPECT_EQ(ErrorNumberOf([] { TextAsNumber("12x"); }), 13);
+}
+
+// The words the standard library reads as numbers are text like any other.
+TEST(PlainNumber, ReadsAWordAsNoNumberWhateverItsCaseAndSign) {
+    for (const char* word : {"abc", "NaN", "inf", "-Infinity", "+INF", "nan(1)"})
+        EXPECT_EQ(basic::PlainNumber(word), 0) << word;
+    EXPECT_EQ(basic::PlainNumber("-1e999"), -HUGE_VAL);
 }
 
 TEST(TextAsNumber, ReadsThePointWhateverTheLocale) {

@@ -92,7 +92,8 @@ TEST_F(RecordsetTest, ValuesTakeTheColumnsTypes) {
     rs->Fields("L_3") = Value{std::string("")};
     rs->Fields("Not_Subj") = Value{std::int64_t{1}};
     rs->Fields("No_Employee") = Value{2.5}; // whole-number columns round half to even
-    EXPECT_ENGINE_ERROR(rs->Fields("L_5") = Value{std::string("abc")}, 3421);
+    for (const char* noNumber : {"abc", "NaN", "inf", "-Infinity"})
+        EXPECT_ENGINE_ERROR(rs->Fields("L_5") = Value{std::string(noNumber)}, 3421);
     rs->Update();
     rs->MoveFirst();
     EXPECT_EQ(Value{std::int64_t{17}}, rs->Fields("EmployerNo").Value());

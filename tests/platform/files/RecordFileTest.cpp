@@ -5,6 +5,7 @@
 #include "platform/basic/Windows1252.h"
 #include "support/FileContent.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoRoomForNewFiles.h"
 
 namespace fs = std::filesystem;
 using files::RecordFile;
@@ -74,6 +75,13 @@ TEST_F(RecordFiles, ARecordThatDoesNotFitLeavesTheFileAsItWas) {
 
     EXPECT_EQ(ErrorNumberOf([&] { file.Put(3, "DDDDDDDDDD"); }), 61);
     EXPECT_EQ(FileContent(Program() / "PdPreparer.DAT"), before);
+}
+
+TEST_F(RecordFiles, AFileThatFindsNoRoomToBeMadeIsDiskFull) {
+    const int error =
+        noroom::RunWhereNoFileFits(Program(), [] { return ErrorNumberOf([] { RecordFile("PdPreparer.DAT", 195); }); });
+    if (error == noroom::kCannotFillHere) GTEST_SKIP() << "this system lets no folder be made full here";
+    EXPECT_EQ(error, 61);
 }
 
 TEST_F(RecordFiles, AMissingFolderIsPathNotFound) {

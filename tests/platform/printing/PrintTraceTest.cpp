@@ -67,7 +67,8 @@ TEST_F(PrintTraceTest, ValuesAreRecordedInThePropertysOwnType) {
 TEST_F(PrintTraceTest, ARefusedStoreRaisesAndIsNotRecorded) {
     EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::FontSize, 32768); }), 6);
     EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::FontSize, -32768.6); }), 6);
-    EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::TextLeft, "left"); }), 13);
+    for (const char* noNumber : {"left", "NaN", "inf", "-Infinity"})
+        EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::TextLeft, noNumber); }), 13) << noNumber;
     EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::ItemText, data::Value{}); }), 13);
     EXPECT_EQ(ErrorNumberOf([&] { engine.Store(Property::PageCaption, data::Value{}); }), 94);
     EXPECT_EQ(ErrorNumberOf([&] { engine.Store(99, 1); }), 438);

@@ -1,0 +1,22 @@
+#pragma once
+// The engine's files (the databases, their journals) are reached through a
+// thin layer over SQLite's own file layer that notes the system's error of a
+// write, sync or truncation as it fails. SQLite keeps only the error a
+// database file last met, until the file is closed, and none of its
+// journal's once that is gone: what failed this time is told from here.
+
+namespace data::writefailures {
+
+// The layer's name, to open a connection through; registered on first use.
+// Its files are opened through the file layer that is SQLite's default at
+// the time.
+const char* LayerName();
+
+// Forgets what failed so far on this thread.
+void Forget();
+
+// The system's error (an errno value) of the first write, sync or
+// truncation that failed on this thread since Forget; 0 when none did.
+int FirstSystemError();
+
+} // namespace data::writefailures

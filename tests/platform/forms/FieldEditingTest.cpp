@@ -63,41 +63,31 @@ TEST_F(FieldEditing, ShiftExtendsTheSelectionAndTypingReplacesIt) {
 }
 
 TEST_F(FieldEditing, CtrlArrowsGoToWordStartsAndWithShiftSelectTheWordTypingReplaces) {
-    const int word = forms::vbCtrlMask, wordShift = forms::vbCtrlMask | forms::vbShiftMask;
     forms::user::TypeText(form.txtName, "ACME TOOLS INC");
-    Press(form.txtName, forms::vbKeyLeft, wordShift);
+    Press(form.txtName, forms::vbKeyLeft, forms::vbCtrlMask | forms::vbShiftMask);
     forms::user::TypeKeys(form.txtName, "LLC");
     EXPECT_EQ(form.txtName.Text(), "ACME TOOLS LLC");
     // An amount is one word: the whole number.
     forms::user::TypeText(form.fpLine2, "12345.99");
-    Press(form.fpLine2, forms::vbKeyLeft, wordShift);
+    Press(form.fpLine2, forms::vbKeyLeft, forms::vbCtrlMask | forms::vbShiftMask);
     forms::user::TypeKeys(form.fpLine2, "15000");
     EXPECT_EQ(form.fpLine2.Text(), "15000");
 
-    struct Move {
-        forms::TextField& field;
-        int key;
-        int caret;
-    };
+    // The carets from the end; a word that starts on a mask's literal starts
+    // at the place after it.
     forms::user::TypeText(form.mskPhone, "2125551234"); // "(212) 555-1234"
-    Press(form.txtName, forms::vbKeyEnd);
-    const Move moves[] = {
-        {form.txtName, forms::vbKeyLeft, 11},
-        {form.txtName, forms::vbKeyLeft, 5},
-        {form.txtName, forms::vbKeyLeft, 0},
-        {form.txtName, forms::vbKeyRight, 5},
-        {form.txtName, forms::vbKeyRight, 11},
-        {form.txtName, forms::vbKeyRight, 14},
-        // A word that starts on a literal starts at the place after it.
-        {form.mskPhone, forms::vbKeyLeft, 6},
-        {form.mskPhone, forms::vbKeyLeft, 1},
-        {form.mskPhone, forms::vbKeyRight, 6},
+    const auto stops = [this](forms::TextField& field, std::initializer_list<int> keys) {
+        std::vector<int> carets;
+        Press(field, forms::vbKeyEnd);
+        for (int key : keys) {
+            Press(field, key, forms::vbCtrlMask);
+            carets.push_back(field.SelLength() == 0 ? field.SelStart() : -1);
+        }
+        return carets;
     };
-    for (const Move& m : moves) {
-        Press(m.field, m.key, word);
-        EXPECT_EQ(std::make_pair(m.field.SelStart(), m.field.SelLength()), std::make_pair(m.caret, 0))
-            << m.field.Name() << " " << m.key;
-    }
+    const int left = forms::vbKeyLeft, right = forms::vbKeyRight;
+    EXPECT_EQ(stops(form.txtName, {left, left, left, right, right, right}), (std::vector<int>{11, 5, 0, 5, 11, 14}));
+    EXPECT_EQ(stops(form.mskPhone, {left, left, right}), (std::vector<int>{6, 1, 6}));
 }
 
 TEST_F(FieldEditing, DeleteTakesTheCharacterAfterTheCaretOrTheSelection) {

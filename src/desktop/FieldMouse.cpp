@@ -7,25 +7,23 @@
 
 namespace desktop {
 
-bool FieldMouse::Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event,
+void FieldMouse::Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event,
                        const Act& act) {
-    const bool shift = (event.modifiers() & Qt::ShiftModifier) != 0;
-    switch (event.type()) {
-    case QEvent::MouseMove:
+    if (event.type() == QEvent::MouseMove) {
         if (landed_ == &view && (event.buttons() & Qt::LeftButton) != 0) {
             act([&field, at] { forms::user::DragTo(field, at); });
         }
-        return true;
-    case QEvent::MouseButtonDblClick:
-        // The second click of a pair whose first went to this field: its
-        // focus moves ran once, at the first.
-        if (pressed_ == &view && event.button() == Qt::LeftButton && !shift) {
-            if (landed_ == &view) act([&field, at] { forms::user::DoubleClickAt(field, at); });
-            return true;
-        }
+        return;
+    }
+    const bool shift = (event.modifiers() & Qt::ShiftModifier) != 0;
+    // The second click of a pair whose first went to this field: its focus
+    // moves ran once, at the first. Any other is a press of its own.
+    const bool secondClick =
+        event.type() == QEvent::MouseButtonDblClick && pressed_ == &view && event.button() == Qt::LeftButton && !shift;
+    if (!secondClick) {
         Press(view, field, at, shift, act);
-        return true;
-    default: Press(view, field, at, shift, act); return true;
+    } else if (landed_ == &view) {
+        act([&field, at] { forms::user::DoubleClickAt(field, at); });
     }
 }
 

@@ -25,8 +25,8 @@ public:
     using Act = std::function<void(const std::function<void()>&)>;
 
     // A press, double-click or move over the field at character `at` of what
-    // it shows. Always the field's: true.
-    bool Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event, const Act& act);
+    // it shows; the line edit never gets it.
+    void Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event, const Act& act);
     // A press elsewhere in the window ends the gesture.
     void PressedElsewhere() { pressed_ = landed_ = nullptr; }
 

@@ -372,7 +372,8 @@ bool FormWindow::RouteInput(ControlView& view, QObject* watched, QEvent* event) 
         const auto& mouse = *static_cast<QMouseEvent*>(event);
         auto* field = dynamic_cast<forms::TextField*>(&control);
         if (const auto at = view.CharacterAt(mouse.position().toPoint()); field != nullptr && at) {
-            return fieldMouse_.Route(view, *field, *at, mouse, [this](const auto& action) { Act(action); });
+            fieldMouse_.Route(view, *field, *at, mouse, [this](const auto& action) { Act(action); });
+            return true;
         }
         if (event->type() == QEvent::MouseMove) return false;
         fieldMouse_.PressedElsewhere();

@@ -77,7 +77,8 @@ public:
 
     void Copy() const;
     void Cut();
-    // Pastes the text at the caret (its first line). False when refused.
+    // Pastes the text at the caret (its first line; a mask weighs the whole
+    // of it). False when refused.
     virtual bool Paste(const std::string& text);
 
     // "" is Null for the column.

@@ -216,6 +216,16 @@ void frmEmployersDE::CancelPendingChange() {
 
 void frmEmployersDE::cmdSaveRecord_Click() { SaveRecord(true); }
 
+// The new employer is the row this copy stored, not the last row: another
+// copy may have added one since, and the period buttons would then open that
+// employer's returns. The employer is stored whatever happens here; should
+// another copy already have deleted it, the screen stays where it stood.
+void frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
+    try {
+        employers.SetBookmark(employers.LastModified());
+    } catch (const basic::RuntimeError&) {}
+}
+
 bool frmEmployersDE::SaveRecord(bool askFirst) {
     auto employers = datEmployers.Recordset();
     if (!employers) return false;
@@ -235,7 +245,7 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
     try {
         if (store) {
             employers->Update();
-            if (EditMode == 0) employers->MoveLast();
+            if (EditMode == 0) StandOnAddedEmployer(*employers);
         } else {
             employers->CancelUpdate();
         }

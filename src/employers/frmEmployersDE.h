@@ -130,6 +130,7 @@ private:
     // Save: its checks, its question when `askFirst`, the store and its
     // reports. True when the row was stored.
     bool SaveRecord(bool askFirst);
+    void StandOnAddedEmployer(data::Recordset& employers);
     // Save's checks; false (after its message) when a field is missing.
     bool EntryIsComplete();
     // Deletes the current employer and its return rows, all or nothing.

@@ -3,6 +3,7 @@
 // never share a number.
 #include "employers_OtherCopy.h"
 #include "employers_ScreenFolder.h"
+#include "returns/f941/frmDet941Covid0621.h"
 
 #include <set>
 
@@ -81,6 +82,29 @@ TEST_F(EmployerTwoCopies, EmployersAddedAtOnceNeverShareANumber) {
     EXPECT_EQ(Query(MainPath(), "SELECT MIN(EmployerNo), MAX(EmployerNo) FROM Employers"),
               "1|" + std::to_string(2 * kEach));
     EXPECT_EQ(Counter(), std::to_string(2 * kEach + 1));
+}
+
+// The other copy stores an employer between this copy's Update and its move
+// to the new row: the screen stays on the employer this copy added, and the
+// period buttons open its returns, not the other copy's.
+TEST_F(EmployerTwoCopies, ANewEmployerSavedStaysOnScreenWhenTheOtherCopyAddsOneAtOnce) {
+    AddEmployer(7, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "THIS COPY", "123456789");
+    screen.datEmployers.Recordset()->AfterNext(data::RecordsetAction::Update,
+                                               [this] { AddEmployer(50, "OTHER COPY"); });
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    ASSERT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1 FROM Employers ORDER BY rowid"),
+              "7|ACME TOOLS;1|THIS COPY;50|OTHER COPY");
+    EXPECT_EQ(screen.mskEmployerName1.Text(), "THIS COPY");
+
+    Dialogs().AnswerMsgBox(forms::vbOK); // no return of the period yet
+    forms::user::Click(screen.cmdQtr1);
+    auto& quarter = forms::Screen<frmDet941Covid0621>();
+    forms::user::Click(quarter.cmdAddNew);
+    EXPECT_EQ(quarter.txtEmployerNo.Text(), "1");
 }
 
 // The lock file deleted while two copies run: the other copy makes a new one

@@ -301,6 +301,7 @@ void Recordset::Update() {
         for (size_t k = 0; k < written.size(); ++k) insert.Bind(static_cast<int>(k + 1), buffer_[written[k]]);
         KeepStandingForRollback();
         insert.Step();
+        NoteAdded(sqlite3_last_insert_rowid(connection_->Handle()));
         LeavePending(); // back on the row current before AddNew
     } else if (!written.empty()) {
         std::string sets;
@@ -337,6 +338,17 @@ void Recordset::Update() {
         LeavePending();
     }
     Notify(RecordsetEvent::CurrentChanged);
+    RunAfter(RecordsetAction::Update);
+}
+
+void Recordset::NoteAdded(std::int64_t rowid) {
+    lastModified_ = rowid;
+    lastModifiedKey_.clear();
+    for (const auto& column : rows_->KeyColumns()) {
+        auto field = std::find_if(fields_.begin(), fields_.end(),
+                                  [&](const Field& f) { return basic::SameNameCaseBlind(f.Name(), column); });
+        lastModifiedKey_.push_back(field == fields_.end() ? data::Value{Null{}} : buffer_[field->index_]);
+    }
 }
 
 void Recordset::CancelUpdate() {
@@ -412,6 +424,12 @@ void Recordset::SetBookmark(const std::string& bookmark) {
     Notify(RecordsetEvent::CurrentChanged);
 }
 
+std::string Recordset::LastModified() const {
+    CheckOpen();
+    if (lastModified_ < 0) Fail(errNoCurrentRecord);
+    return BookmarkOf(Row{lastModified_, {}, lastModifiedKey_});
+}
+
 Field& Recordset::Fields(std::string_view name) {
     CheckOpen();
     for (auto& field : fields_) {
@@ -442,6 +460,19 @@ void Recordset::Close() {
 void Recordset::SetObserver(std::function<void(RecordsetEvent)> observer) { observer_ = std::move(observer); }
 
 void Recordset::FailNext(RecordsetAction action, int number) { injected_.emplace_back(action, number); }
+
+void Recordset::AfterNext(RecordsetAction action, std::function<void()> step) {
+    afterNext_.emplace_back(action, std::move(step));
+}
+
+void Recordset::RunAfter(RecordsetAction action) {
+    auto next =
+        std::find_if(afterNext_.begin(), afterNext_.end(), [&](const auto& after) { return after.first == action; });
+    if (next == afterNext_.end()) return;
+    auto step = std::move(next->second);
+    afterNext_.erase(next);
+    step();
+}
 
 data::Value Recordset::ReadField(int index) const {
     CheckOpen();

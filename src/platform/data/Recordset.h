@@ -121,6 +121,9 @@ public:
     // that row (3159 when it no longer exists, whatever took its place).
     std::string Bookmark() const;
     void SetBookmark(const std::string& bookmark);
+    // The bookmark of the row this recordset last added (3021 when none):
+    // the row it stored, wherever other copies' rows fall.
+    std::string LastModified() const;
 
     // Columns by name, case-insensitively (3265 when absent), or by position.
     Field& Fields(std::string_view name);
@@ -135,6 +138,9 @@ public:
     void SetObserver(std::function<void(RecordsetEvent)> observer);
     // Makes the next such operation fail with the given error (tests).
     void FailNext(RecordsetAction action, int number = 3426);
+    // Runs `step` once the next such operation has succeeded (tests: another
+    // copy acting at that very point).
+    void AfterNext(RecordsetAction action, std::function<void()> step);
 
 private:
     friend class Database;
@@ -153,6 +159,7 @@ private:
     std::optional<Row> CurrentAsStored();
     void MoveToEnd(bool last); // MoveFirst, MoveLast
     void LeavePending();
+    void NoteAdded(std::int64_t rowid);  // the row an AddNew stored, for LastModified()
     void UseLocks();                     // opens the lock file; 3027 when no row can be locked
     void RefuseWhenLockFileLost() const; // 3050 (LockFileLost)
     void LockCurrent();                  // 3260 when another holds the row, 3167 when it is gone
@@ -184,6 +191,8 @@ private:
     std::int64_t beforeAdd_ = -1; // the row current when AddNew started
     std::vector<data::Value> beforeAddKey_;
     bool beforeAddBof_ = true, beforeAddEof_ = true;
+    std::int64_t lastModified_ = -1; // the row LastModified() names, -1 when none
+    std::vector<data::Value> lastModifiedKey_;
 
     std::unique_ptr<RowLockFile> locks_;
     bool lockHeld_ = false;
@@ -223,6 +232,8 @@ private:
 
     std::function<void(RecordsetEvent)> observer_;
     std::vector<std::pair<RecordsetAction, int>> injected_;
+    std::vector<std::pair<RecordsetAction, std::function<void()>>> afterNext_;
+    void RunAfter(RecordsetAction action);
 };
 
 using RecordsetPtr = std::shared_ptr<Recordset>;

@@ -45,6 +45,7 @@ public:
     ~RowSource();
 
     const std::string& Table() const { return table_; }
+    const std::vector<std::string>& KeyColumns() const { return keyColumns_; }
 
     std::optional<Row> First();
     std::optional<Row> Last();

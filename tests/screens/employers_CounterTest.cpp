@@ -4,6 +4,7 @@
 #include "employers_ScreenFolder.h"
 
 #include "common/basCounter.h"
+#include "support/FailingDisk.h"
 #include "support/FileSizeLimit.h"
 
 #include <chrono>
@@ -117,6 +118,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
     ASSERT_TRUE(other.Holding());
     auto& screen = OpenScreen();
     std::optional<FileSizeLimit> diskFull;
+    std::optional<FailingDisk> noFileSlot;
     const std::string noNumber = "Can't Add Record; Counter Not Available";
     const struct Cause {
         std::string name, taxId;
@@ -130,6 +132,9 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         // No file may grow: neither the counter's file nor its journal.
         {"FULL CO", "081234567", [&] { diskFull.emplace(0); }, [&] { diskFull.reset(); },
          "Error 3026: Not enough space on disk. | " + noNumber},
+        // Nor may a file be made: the counter's journal.
+        {"NO SLOT CO", "091234567", [&] { noFileSlot.emplace().FailMaking(IdPath() + "-", ENOSPC); },
+         [&] { noFileSlot.reset(); }, "Error 3026: Not enough space on disk. | " + noNumber},
     };
     for (const Cause& cause : causes) {
         forms::user::Click(screen.cmdAddRecord);
@@ -160,7 +165,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         forms::user::Click(screen.cmdSaveRecord);
     }
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, TRIM(EmployerName1) FROM Employers"),
-              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO");
+              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO;93|NO SLOT CO");
 }
 
 TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {

@@ -48,9 +48,8 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_CORRUPT: return errUnrecognizedFormat;
     case SQLITE_CANTOPEN:
         // A file that could not be made for want of room (a journal, a new
-        // database) is a full disk, one the disk failed to make a disk error.
+        // database) is a full disk.
         if (files::NoRoomToWrite(writefailures::FirstSystemError())) return errDiskFull;
-        if (writefailures::FirstSystemError() == EIO) return errDiskOrNetwork;
         return db && files::PermissionDenied(std::error_code(sqlite3_system_errno(db), std::generic_category()))
                    ? errNoPermission
                    : errFileNotFound;

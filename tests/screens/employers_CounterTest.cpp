@@ -6,8 +6,10 @@
 #include "common/basCounter.h"
 #include "support/FailingDisk.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoRoomForNewFiles.h"
 
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <optional>
 
@@ -51,6 +53,22 @@ TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber) {
     EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 3024: ", 0), 0u) << Dialogs().LastBox().prompt;
     EXPECT_EQ(Dialogs().Boxes().size(), 3u);
+}
+
+// On a disk whose every file slot is taken, neither the counter's lock file
+// nor, once that is there, its journal can be made: the draw says so.
+TEST_F(EmployerCounter, NoFreeFileSlotIsNoRoom) {
+    SetCounter(5);
+    for (const bool lockFileThere : {false, true}) {
+        if (lockFileThere) std::ofstream(IdPath() + ".locks").flush();
+        const int result = noroom::RunWhereNoMoreFilesFit(Folder(), [&] {
+            Dialogs().AnswerMsgBox(forms::vbOK);
+            GetNextCounter("Employers_ID");
+            return Dialogs().LastBox().prompt == "Error 3026: Not enough space on disk." ? 0 : 1;
+        });
+        if (result == noroom::kCannotFillHere) GTEST_SKIP() << "this system lets no folder be made full here";
+        EXPECT_EQ(result, 0) << lockFileThere;
+    }
 }
 
 TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits) {

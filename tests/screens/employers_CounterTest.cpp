@@ -4,9 +4,12 @@
 #include "employers_ScreenFolder.h"
 
 #include "common/basCounter.h"
+#include "support/FailingDisk.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoRoomForNewFiles.h"
 
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <optional>
 
@@ -50,6 +53,22 @@ TEST_F(EmployerCounter, FailuresOtherThanLocksAreShownOnceWithTheirNumber) {
     EXPECT_EQ(GetNextCounter("Employers_ID"), -1);
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error 3024: ", 0), 0u) << Dialogs().LastBox().prompt;
     EXPECT_EQ(Dialogs().Boxes().size(), 3u);
+}
+
+// On a disk whose every file slot is taken, neither the counter's lock file
+// nor, once that is there, its journal can be made: the draw says so.
+TEST_F(EmployerCounter, NoFreeFileSlotIsNoRoom) {
+    SetCounter(5);
+    for (const bool lockFileThere : {false, true}) {
+        if (lockFileThere) std::ofstream(IdPath() + ".locks").flush();
+        const int result = noroom::RunWhereNoMoreFilesFit(Folder(), [&] {
+            Dialogs().AnswerMsgBox(forms::vbOK);
+            GetNextCounter("Employers_ID");
+            return Dialogs().LastBox().prompt == "Error 3026: Not enough space on disk." ? 0 : 1;
+        });
+        if (result == noroom::kCannotFillHere) GTEST_SKIP() << "this system lets no folder be made full here";
+        EXPECT_EQ(result, 0) << lockFileThere;
+    }
 }
 
 TEST_F(EmployerCounter, RowHeldByAnotherCopyGivesUpAfterBoundedRealWaits) {
@@ -117,6 +136,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
     ASSERT_TRUE(other.Holding());
     auto& screen = OpenScreen();
     std::optional<FileSizeLimit> diskFull;
+    std::optional<FailingDisk> noFileSlot;
     const std::string noNumber = "Can't Add Record; Counter Not Available";
     const struct Cause {
         std::string name, taxId;
@@ -130,6 +150,9 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         // No file may grow: neither the counter's file nor its journal.
         {"FULL CO", "081234567", [&] { diskFull.emplace(0); }, [&] { diskFull.reset(); },
          "Error 3026: Not enough space on disk. | " + noNumber},
+        // Nor may a file be made: the counter's journal.
+        {"NO SLOT CO", "091234567", [&] { noFileSlot.emplace().FailMaking(IdPath() + "-", ENOSPC); },
+         [&] { noFileSlot.reset(); }, "Error 3026: Not enough space on disk. | " + noNumber},
     };
     for (const Cause& cause : causes) {
         forms::user::Click(screen.cmdAddRecord);
@@ -160,7 +183,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         forms::user::Click(screen.cmdSaveRecord);
     }
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, TRIM(EmployerName1) FROM Employers"),
-              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO");
+              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO;93|NO SLOT CO");
 }
 
 TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {

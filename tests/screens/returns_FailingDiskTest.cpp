@@ -30,15 +30,19 @@ std::string ScreenAsShown(forms::Form& form) {
 // Runs `act` with the first, then the second... write or sync of the
 // database files (with `onlyOf`, of that one) failing, until an act makes
 // them all and goes through; the failures take the system errors of
-// `causes` in turn. `checkUnchanged` runs after each failed act, given its
-// cause. Gives how many failed.
+// `causes` in turn, and with `laterCause` every write and sync after the
+// failure in the same act fails too. `checkUnchanged` runs after each failed
+// act, given its cause, on a disk that fails no more. Gives how many failed.
 int FailEachWriteAndSyncInTurn(FailingDisk& disk, const std::vector<int>& causes, const std::function<void()>& act,
-                               const std::function<void(int cause)>& checkUnchanged, const std::string& onlyOf = "") {
+                               const std::function<void(int cause)>& checkUnchanged, const std::string& onlyOf = "",
+                               int laterCause = 0) {
     for (int nth = 1;; ++nth) {
         const int cause = causes[static_cast<std::size_t>(nth - 1) % causes.size()];
-        disk.FailWriteOrSync(nth, cause, onlyOf);
+        disk.FailWriteOrSync(nth, cause, onlyOf, laterCause);
         act();
-        if (!disk.Struck()) return nth - 1;
+        const bool struck = disk.Struck();
+        disk.FailWriteOrSync(0);
+        if (!struck) return nth - 1;
         SCOPED_TRACE("write or sync " + std::to_string(nth) + " failed with " + std::strerror(cause));
         checkUnchanged(cause);
         if (::testing::Test::HasFailure() || nth > 100) return nth;
@@ -62,11 +66,12 @@ protected:
     FailingDisk disk_;
 
     // Save with OK, each write and sync failing in turn with the errors of
-    // `causes`; checks the screen and the stored rows after each failure,
-    // and the row stored at last.
+    // `causes` (and every one after it in the same Save with `laterCause`);
+    // checks the screen and the stored rows after each failure, and the row
+    // stored at last.
     template <class Screen>
     void SaveNewRowThroughEachFailure(Screen& form, const std::string& table, const std::string& stored,
-                                      const std::vector<int>& causes = {EIO}) {
+                                      const std::vector<int>& causes = {EIO}, int laterCause = 0) {
         const std::string rowsBefore = this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table);
         const std::string before = ScreenAsShown(form);
         const int failed = FailEachWriteAndSyncInTurn(
@@ -83,7 +88,8 @@ protected:
                 EXPECT_EQ(this->Dialogs().LastBox().title, "Save Record Error");
                 EXPECT_EQ(this->Query(this->MainPath(), "SELECT COUNT(*) FROM " + table), rowsBefore);
                 EXPECT_EQ(ScreenAsShown(form), before);
-            });
+            },
+            "", laterCause);
         EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
         EXPECT_EQ(this->Dialogs().LastBox().prompt, "Save this Record?");
         EXPECT_EQ(this->Query(this->MainPath(), "SELECT EmployerNo, L_2 FROM " + table + " ORDER BY rowid"), stored);
@@ -129,22 +135,32 @@ TEST_F(Form941OnAFailingDisk, AnEditNotSavedStaysPendingAndIsSavedByTheNextTry) 
 }
 
 // Each failed save is told by what failed that time, never by an earlier
-// failure the database file still remembers: no room at each write and
-// sync in turn (the file's own sync the last), the save made, a failing
-// disk, then no room again.
+// failure the database file still remembers: no room to make the journal,
+// no room at each write and sync in turn (the file's own sync the last),
+// the save made, a failing disk, then no room again, and no room on a disk
+// that then fails outright, told by the first failure.
 TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
     frmDet941Covid0621& form = AddFirstQuarter();
     Enter(form.fpLine2, "1000");
+    auto saveFailsWith = [&](const std::string& error) {
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Click(form.cmdSaveRecord);
+        EXPECT_NE(Dialogs().LastBox().prompt.find("Error number " + error), std::string::npos)
+            << Dialogs().LastBox().prompt;
+    };
+    disk_.FailMaking(MainPath() + "-", ENOSPC);
+    saveFailsWith("3026: Not enough space on disk.");
+    disk_.FailMaking("", 0);
     SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0", {ENOSPC});
     Click(form.cmdEditRecord);
     Enter(form.fpLine2, "2000");
     disk_.FailWriteOrSync(1, EIO);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    Click(form.cmdSaveRecord);
-    EXPECT_NE(Dialogs().LastBox().prompt.find("Error number 3043: Disk or network error."), std::string::npos)
-        << Dialogs().LastBox().prompt;
+    saveFailsWith("3043: Disk or network error.");
     SaveNewRowThroughEachFailure(form, "DET941", "17|2000.0", {ENOSPC});
+    Click(form.cmdEditRecord);
+    Enter(form.fpLine2, "3000");
+    SaveNewRowThroughEachFailure(form, "DET941", "17|3000.0", {ENOSPC}, EIO);
 }
 
 TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNextTry) {

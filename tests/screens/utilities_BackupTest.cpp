@@ -3,6 +3,8 @@
 #include "ScreenTestSupport.h"
 
 #include "KilledCopy.h"
+#include "support/FailingDisk.h"
+#include "support/NoRoomForNewFiles.h"
 #include "support/PermissionBits.h"
 #include "support/ReadOnlyMedia.h"
 #include "support/WriteAheadLog.h"
@@ -191,6 +193,40 @@ TEST_F(BackupScreen, AFolderOnReadOnlyMediaIsReportedAsOneWithoutThePermission) 
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3051 ", 0), 0u) << Prompts();
     EXPECT_NE(Dialogs().LastBox().prompt.find("(" + BackupFolder() + ")"), std::string::npos) << Prompts();
     EXPECT_TRUE(FilesInBackupFolder().empty());
+}
+
+// A disk without room for one more file: neither the backup's file nor the
+// journal of a restore can be made, and each is named as no room.
+TEST_F(BackupScreen, AFileThatFindsNoRoomToBeMadeIsNamedAsNoRoom) {
+    auto& screen = OpenScreen();
+    Backup(screen, {forms::vbOK, forms::vbOK});
+    ASSERT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
+    FailingDisk disk;
+
+    disk.FailMaking(BackupFolder(), ENOSPC);
+    Backup(screen, {forms::vbOK, forms::vbOK, forms::vbOK, forms::vbOK});
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3026 ", 0), 0u) << Prompts();
+
+    disk.FailMaking(MainPath() + "-", ENOSPC);
+    Restore(screen);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3026 ", 0), 0u) << Prompts();
+}
+
+// The same on a disk whose every file slot is taken: a folder for the
+// backup cannot be made (61, as the file statements say a full disk), nor
+// the backup in a folder that is there.
+TEST_F(BackupScreen, NoFreeFileSlotForTheBackupsFolderOrFileIsNamedAsNoRoom) {
+    const int result = noroom::RunWhereNoFileFits(BackupFolder(), [&] {
+        auto& screen = OpenScreen();
+        Dialogs().AnswerInputBox(BackupFolder() + "\\NEW");
+        for (int answer : {forms::vbOK, forms::vbYes, forms::vbOK}) Dialogs().AnswerMsgBox(answer);
+        forms::user::Click(screen.Command1);
+        if (Dialogs().LastBox().prompt.rfind("61 ", 0) != 0) return 1;
+        Backup(screen, {forms::vbOK, forms::vbOK});
+        return Dialogs().LastBox().prompt.rfind("3026 ", 0) == 0 ? 0 : 2;
+    });
+    if (result == noroom::kCannotFillHere) GTEST_SKIP() << "this system lets no folder be made full here";
+    EXPECT_EQ(result, 0);
 }
 
 // A backup in write-ahead mode whose log still holds a row not yet folded

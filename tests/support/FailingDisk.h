@@ -6,11 +6,14 @@
 // a failing disk or a lost network share; ENOSPC, a full disk; EDQUOT, a
 // quota used up), as the disk itself would. Failing each write and sync of
 // an action in turn shows what the user sees wherever the fault strikes, at
-// the commit too.
+// the commit too. It also refuses the making of files, as a disk without a
+// free block or file slot does (FailMaking).
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <string>
+#include <unistd.h>
 
 #include "platform/data/FileLayer.h"
 
@@ -21,6 +24,7 @@ public:
         sqlite3_vfs_register(&Layer().vfs, 1);
     }
     ~FailingDisk() {
+        FailMaking("", 0);
         sqlite3_vfs_unregister(&Layer().vfs);
         Layer().failAt = 0;
         Layer().count = 0;
@@ -29,13 +33,26 @@ public:
     FailingDisk& operator=(const FailingDisk&) = delete;
 
     // From now on the `nth` write or sync (1: the next one) fails with
-    // `cause`; with `onlyOf`, only those of that database file and its
-    // journal count.
-    void FailWriteOrSync(int nth, int cause = EIO, const std::string& onlyOf = "") {
+    // `cause`, and with `laterCause` every one that counts after it, as on a
+    // disk that then fails outright; with `onlyOf`, only those of that
+    // database file and its journal count. 0: none fails.
+    void FailWriteOrSync(int nth, int cause = EIO, const std::string& onlyOf = "", int laterCause = 0) {
         Layer().count = 0;
         Layer().failAt = nth;
         Layer().cause = cause;
+        Layer().laterCause = laterCause;
         Layer().onlyOf = onlyOf;
+    }
+    // From now on (until called with no cause) the engine's making of any
+    // file whose path starts with `pathStart` fails with `cause`; the system
+    // call fails, so the engine's own layer goes on as it does then (it
+    // tries the file once more for reading only). Files that are there
+    // still open.
+    void FailMaking(const std::string& pathStart, int cause) {
+        Layer().makingStart = pathStart;
+        Layer().makingCause = cause;
+        Layer().real->xSetSystemCall(Layer().real, "open",
+                                     cause ? reinterpret_cast<sqlite3_syscall_ptr>(&OpenFile) : nullptr);
     }
     // Whether the chosen write or sync came and failed.
     bool Struck() const { return Layer().failAt != 0 && Layer().count >= Layer().failAt; }
@@ -57,7 +74,10 @@ private:
         int failAt = 0;
         int count = 0;
         int cause = EIO;
+        int laterCause = 0;
         std::string onlyOf;
+        std::string makingStart;
+        int makingCause = 0;
 
         void Install() {
             if (real) return;
@@ -104,23 +124,35 @@ private:
         return state;
     }
 
-    // Counts a write or sync; true when this is the one to fail.
-    static bool Strikes(sqlite3_file* file) {
+    // Counts a write or sync; the system error it fails with, 0 when it
+    // goes through.
+    static int Strikes(sqlite3_file* file) {
         State& layer = Layer();
-        if (layer.failAt == 0) return false;
+        if (layer.failAt == 0) return 0;
         const char* name = reinterpret_cast<File*>(file)->name;
-        if (!layer.onlyOf.empty() && (!name || std::string(name).rfind(layer.onlyOf, 0) != 0)) return false;
-        return ++layer.count == layer.failAt;
+        if (!layer.onlyOf.empty() && (!name || std::string(name).rfind(layer.onlyOf, 0) != 0)) return 0;
+        ++layer.count;
+        if (layer.count == layer.failAt) return layer.cause;
+        return layer.count > layer.failAt ? layer.laterCause : 0;
     }
     // Fails as SQLite's own layer does: a write the full disk refused is
     // full; any other failure is an I/O error whose system error the file
     // keeps until it is closed (SQLITE_FCNTL_LAST_ERRNO).
-    static int Fail(sqlite3_file* file, int code) {
-        const int cause = Layer().cause;
+    static int Fail(sqlite3_file* file, int code, int cause) {
         const bool full = code == SQLITE_IOERR_WRITE && cause == ENOSPC;
         reinterpret_cast<File*>(file)->lastErrno = full ? 0 : cause;
         errno = cause;
         return full ? SQLITE_FULL : code;
+    }
+
+    // The engine's system call that opens and makes files.
+    static int OpenFile(const char* path, int flags, int mode) {
+        const State& layer = Layer();
+        if ((flags & O_CREAT) && std::string(path).rfind(layer.makingStart, 0) == 0 && ::access(path, F_OK) != 0) {
+            errno = layer.makingCause;
+            return -1;
+        }
+        return ::open(path, flags, mode);
     }
 
     static int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
@@ -141,11 +173,11 @@ private:
         using data::filelayer::Below;
         sqlite3_io_methods m = data::filelayer::PassingOn();
         m.xWrite = [](sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset) {
-            if (Strikes(f)) return Fail(f, SQLITE_IOERR_WRITE);
+            if (const int cause = Strikes(f)) return Fail(f, SQLITE_IOERR_WRITE, cause);
             return Below(f)->pMethods->xWrite(Below(f), data, amount, offset);
         };
         m.xSync = [](sqlite3_file* f, int flags) {
-            if (Strikes(f)) return Fail(f, SQLITE_IOERR_FSYNC);
+            if (const int cause = Strikes(f)) return Fail(f, SQLITE_IOERR_FSYNC, cause);
             return Below(f)->pMethods->xSync(Below(f), flags);
         };
         m.xFileControl = [](sqlite3_file* f, int op, void* arg) {

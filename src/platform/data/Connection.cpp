@@ -47,6 +47,9 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: return errUnrecognizedFormat;
     case SQLITE_CANTOPEN:
+        // A file that could not be made for want of room (a journal, a new
+        // database) is a full disk.
+        if (files::NoRoomToWrite(writefailures::FirstSystemError())) return errDiskFull;
         return db && files::PermissionDenied(std::error_code(sqlite3_system_errno(db), std::generic_category()))
                    ? errNoPermission
                    : errFileNotFound;

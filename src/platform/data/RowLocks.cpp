@@ -2,6 +2,7 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
+#include "platform/files/NoRoom.h"
 
 #include <cctype>
 #include <cerrno>
@@ -91,6 +92,8 @@ RowLockFile::RowLockFile(const std::string& databasePath) {
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd_ >= 0) ShareLikeDatabase(fd_, databasePath);
     else if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    // No room for the file is a full disk, not a database nobody may change.
+    else if (files::NoRoomToWrite(errno)) RaiseEngineError(errDiskFull, kSourceRecordset);
     if (fd_ >= 0) KeepTo(path, fd_);
 }
 

@@ -18,7 +18,8 @@ public:
     // Opens the lock file, creating it when missing with the database file's
     // permissions and group, so that every user who may write the database
     // may lock its rows. The first file opened for the database is the one
-    // this process keeps to (LockFileLost).
+    // this process keeps to (LockFileLost). Raises 3026 when there is no
+    // room to make it.
     explicit RowLockFile(const std::string& databasePath);
     ~RowLockFile();
     RowLockFile(const RowLockFile&) = delete;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <mutex>
 
 namespace data::writefailures {
@@ -43,6 +44,26 @@ const sqlite3_io_methods& Methods() {
     return methods;
 }
 
+// Why a file the layer below could not make cannot be made, asked through
+// the engine's own system calls (which a test may replace). SQLite tries a
+// file it cannot create once more for reading only, and keeps that try's
+// error (the file is not there), never the creation's (no room, a failing
+// disk). A creation that succeeds now is undone at once.
+void NoteWhyNotMade(sqlite3_vfs* under, const char* name) {
+    using OpenCall = int (*)(const char*, int, int);
+    using CloseCall = int (*)(int);
+    using UnlinkCall = int (*)(const char*);
+    auto open = reinterpret_cast<OpenCall>(under->xGetSystemCall(under, "open"));
+    if (!open) return;
+    const int fd = open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno != EEXIST) Noted(SQLITE_CANTOPEN);
+        return;
+    }
+    reinterpret_cast<CloseCall>(under->xGetSystemCall(under, "close"))(fd);
+    reinterpret_cast<UnlinkCall>(under->xGetSystemCall(under, "unlink"))(name);
+}
+
 // The file below is opened by the layer that is the default now (a test's
 // may have taken the place of SQLite's own), so its size is known only here.
 int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
@@ -53,6 +74,7 @@ int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int
     if (!own->below) return SQLITE_NOMEM;
     std::memset(own->below, 0, static_cast<std::size_t>(under->szOsFile));
     const int rc = under->xOpen(under, name, own->below, flags, outFlags);
+    if (rc != SQLITE_OK && (flags & SQLITE_OPEN_CREATE) && name && under->iVersion >= 3) NoteWhyNotMade(under, name);
     // SQLite closes a file whose methods are set, even one that failed to open.
     if (own->below->pMethods) {
         own->base.pMethods = &Methods();

@@ -1,9 +1,11 @@
 #pragma once
 // The engine's files (the databases, their journals) are reached through a
 // thin layer over SQLite's own file layer that notes the system's error of a
-// write, sync or truncation as it fails. SQLite keeps only the error a
-// database file last met, until the file is closed, and none of its
-// journal's once that is gone: what failed this time is told from here.
+// write, sync or truncation as it fails, and of a file it could not make (a
+// journal, a new database). SQLite keeps only the error a database file last
+// met, until the file is closed, none of its journal's once that is gone,
+// and of a file it could not make only that of its retry to read it: what
+// failed this time is told from here.
 
 namespace data::writefailures {
 
@@ -15,8 +17,9 @@ const char* LayerName();
 // Forgets what failed so far on this thread.
 void Forget();
 
-// The system's error (an errno value) of the first write, sync or
-// truncation that failed on this thread since Forget; 0 when none did.
+// The system's error (an errno value) of the first write, sync, truncation
+// or making of a file that failed on this thread since Forget; 0 when none
+// did.
 int FirstSystemError();
 
 } // namespace data::writefailures

@@ -8,6 +8,7 @@
 
 #include "platform/basic/RuntimeError.h"
 #include "platform/files/CaseBlindNames.h"
+#include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
 
@@ -85,14 +86,14 @@ void MkDir(std::string_view path) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(native, error))) basic::Raise(basic::errPathFileAccess);
     if (!fs::is_directory(native.parent_path(), error)) basic::Raise(basic::errPathNotFound);
-    if (!fs::create_directory(native, error) || error) RaiseFileError(error, basic::errPathFileAccess, path);
+    if (!fs::create_directory(native, error) || error) RaiseFileError(error, FileErrorNumberFor(error.value()), path);
 }
 
 void MkDirAll(std::string_view path) {
     fs::path native = Resolve(path);
     std::error_code error;
     fs::create_directories(native, error);
-    if (error) RaiseFileError(error, basic::errPathFileAccess, path);
+    if (error) RaiseFileError(error, FileErrorNumberFor(error.value()), path);
     if (!fs::is_directory(native, error)) basic::Raise(basic::errPathFileAccess);
 }
 
@@ -101,7 +102,7 @@ void ReplaceFile(std::string_view from, std::string_view to) {
     std::error_code error;
     if (!fs::is_regular_file(source, error)) basic::Raise(basic::errFileNotFound);
     fs::rename(source, Resolve(to), error);
-    if (error) RaiseFileError(error, basic::errPathFileAccess, to);
+    if (error) RaiseFileError(error, FileErrorNumberFor(error.value()), to);
 }
 
 void Kill(std::string_view path) {

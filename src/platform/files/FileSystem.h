@@ -15,7 +15,9 @@ inline constexpr int kAttrDirectory = 16;
 // Every path below goes through Resolve (drive letters, "\" and "/",
 // names found without regard to case); a drive letter without a folder
 // raises 52. A folder or file this user has no permission to create, change
-// or delete raises 3051 (PermissionError.h), not 75.
+// or delete raises 3051 (PermissionError.h), not 75; one that cannot be made
+// for want of room (no free block or file slot, the user's quota) raises 61,
+// as a write that finds no room does (NoRoom.h).
 
 // Dir(pattern, attributes): the first entry matching the last part of the
 // pattern ("*" and "?" allowed, case-blind), or "" when none. Ordinary files

@@ -8,4 +8,9 @@ namespace files {
 // was no room for it.
 bool NoRoomToWrite(int systemError);
 
+// The run time's error for a file or folder the system would not make or
+// write: 61 (Disk full) when there was no room, else 75 (Path/File access
+// error).
+int FileErrorNumberFor(int systemError);
+
 } // namespace files

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/files/DiskSync.h"
 #include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 #include "platform/files/PermissionError.h"
@@ -76,19 +77,21 @@ RecordFile::RecordFile(std::string_view path, int recordLength) : recordLength_(
     path_ = Resolve(path);
     std::error_code error;
     if (!std::filesystem::is_directory(path_.parent_path(), error)) basic::Raise(basic::errPathNotFound);
+    // A file made here is on the disk only once its folder is synced too.
+    folderSynced_ = ::access(path_.c_str(), F_OK) == 0;
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         // Making a missing file takes room too: a folder entry and a node.
         const int systemError = errno;
-        RaiseFileError(std::error_code(systemError, std::generic_category()),
-                       NoRoomToWrite(systemError) ? basic::errDiskFull : basic::errPathFileAccess, path);
+        RaiseFileError(std::error_code(systemError, std::generic_category()), FileErrorNumberFor(systemError), path);
     }
 }
 
 RecordFile::~RecordFile() { Close(); }
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
-    : path_(std::move(other.path_)), recordLength_(other.recordLength_), fd_(std::exchange(other.fd_, -1)) {}
+    : path_(std::move(other.path_)), recordLength_(other.recordLength_), fd_(std::exchange(other.fd_, -1)),
+      folderSynced_(other.folderSynced_) {}
 
 RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     if (this != &other) {
@@ -96,6 +99,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
         path_ = std::move(other.path_);
         recordLength_ = other.recordLength_;
         fd_ = std::exchange(other.fd_, -1);
+        folderSynced_ = other.folderSynced_;
     }
     return *this;
 }
@@ -138,11 +142,28 @@ void RecordFile::Put(std::int64_t recordNumber, std::string_view bytes) {
 
     const std::string replaced =
         ReadAt(fd_, start, std::min(fillAndRecord.size(), static_cast<std::size_t>(oldLength - start)));
-    const WriteOutcome outcome = WriteAt(fd_, fillAndRecord, start);
-    if (outcome.whole) return;
+    WriteOutcome outcome = WriteAt(fd_, fillAndRecord, start);
+    // Done only once it is on the disk: a sync that fails fails the write.
+    if (outcome.whole) outcome.systemError = SyncToDisk();
+    if (outcome.whole && outcome.systemError == 0) return;
     // A record is written whole or not at all: the old one stays readable.
     PutBack(fd_, start, replaced, oldLength, outcome.written);
-    basic::Raise(NoRoomToWrite(outcome.systemError) ? basic::errDiskFull : basic::errPathFileAccess);
+    basic::Raise(FileErrorNumberFor(outcome.systemError));
+}
+
+int RecordFile::SyncToDisk() {
+    if (files::SyncToDisk(fd_) != 0) return errno;
+    if (folderSynced_) return 0;
+    // A folder this user may not read cannot be opened to be synced; its
+    // entry then reaches the disk as the system sees fit.
+    const int folder = ::open(path_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        const int systemError = files::SyncToDisk(folder) == 0 ? 0 : errno;
+        ::close(folder);
+        if (systemError != 0) return systemError;
+    }
+    folderSynced_ = true;
+    return 0;
 }
 
 void RecordFile::Close() {

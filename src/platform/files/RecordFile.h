@@ -9,7 +9,8 @@ namespace files {
 // A file of fixed-length records opened for random access, reading and
 // writing (records count from 1, no header). Opening creates a missing file
 // empty. Writes reach the file at once, so another reader of the same file
-// sees them while this one stays open.
+// sees them while this one stays open, and each is synced to the disk
+// before Put returns (the folder too, after the file was made here).
 //
 // Errors: 52 for a drive letter without a folder, 76 when the folder does not
 // exist, 3051 when this user may not make, read or write the file, 61 when
@@ -35,7 +36,7 @@ public:
     // Put: writes the record; shorter data is filled up with blanks. Writing
     // past the end fills the records between with blanks. The record is
     // written whole or not at all: a write cut short leaves the file's bytes
-    // and length as they were.
+    // and length as they were; so does a sync that fails.
     void Put(std::int64_t recordNumber, std::string_view bytes);
 
     bool IsOpen() const { return fd_ >= 0; }
@@ -47,10 +48,14 @@ public:
 private:
     void RequireOpen() const;
     std::int64_t OffsetOf(std::int64_t recordNumber) const;
+    // Syncs the file, and its folder once after the file was made: 0, or
+    // the system's error of the sync that failed.
+    int SyncToDisk();
 
     std::filesystem::path path_;
     int recordLength_ = 0;
     int fd_ = -1;
+    bool folderSynced_ = true;
 };
 
 } // namespace files

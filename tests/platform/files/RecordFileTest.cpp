@@ -6,6 +6,7 @@
 #include "support/FileContent.h"
 #include "support/FileSizeLimit.h"
 #include "support/NoRoomForNewFiles.h"
+#include "support/WatchedSyncs.h"
 
 namespace fs = std::filesystem;
 using files::RecordFile;
@@ -75,6 +76,29 @@ TEST_F(RecordFiles, ARecordThatDoesNotFitLeavesTheFileAsItWas) {
 
     EXPECT_EQ(ErrorNumberOf([&] { file.Put(3, "DDDDDDDDDD"); }), 61);
     EXPECT_EQ(FileContent(Program() / "PdPreparer.DAT"), before);
+}
+
+// A record is on the disk before Put is done, and a file made here has its
+// folder synced once too; a sync that fails fails the write as a failed
+// write does (no room 61, else 75) and leaves the old record and length.
+TEST_F(RecordFiles, ARecordIsSyncedBeforeItIsDoneAndOneNotSyncedLeavesTheOldOne) {
+    WatchedSyncs syncs;
+    RecordFile file("PdPreparer.DAT", 10);
+    file.Put(1, "AAAAAAAAAA");
+    file.Put(2, "BBBBB");
+    const fs::path made = fs::canonical(Program() / "PdPreparer.DAT");
+    EXPECT_EQ(syncs.Synced(), (std::vector<fs::path>{made, made.parent_path(), made}));
+
+    const struct {
+        int cause;
+        std::int64_t record;
+        int error;
+    } failures[] = {{EIO, 1, 75}, {ENOSPC, 3, 61}};
+    for (const auto& failure : failures) {
+        syncs.FailNext(failure.cause);
+        EXPECT_EQ(ErrorNumberOf([&] { file.Put(failure.record, "CCCCCCCCCC"); }), failure.error);
+        EXPECT_EQ(FileContent(made), "AAAAAAAAAABBBBB     ");
+    }
 }
 
 TEST_F(RecordFiles, AFileThatFindsNoRoomToBeMadeIsDiskFull) {

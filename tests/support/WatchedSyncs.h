@@ -1,0 +1,47 @@
+#pragma once
+// Syncs to the disk seen by a test: while a WatchedSyncs lives, each sync the
+// platform's file functions make (files::SyncToDisk) is noted by the path of
+// what it syncs, and the one chosen fails with a system error, as a failing
+// disk (EIO) or a full one (ENOSPC) would, the bytes not synced.
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "platform/files/DiskSync.h"
+
+class WatchedSyncs {
+public:
+    WatchedSyncs() {
+        State() = {};
+        files::ReplaceSyncCall(&Sync);
+    }
+    ~WatchedSyncs() { files::ReplaceSyncCall(nullptr); }
+    WatchedSyncs(const WatchedSyncs&) = delete;
+    WatchedSyncs& operator=(const WatchedSyncs&) = delete;
+
+    // The next sync fails with `cause`.
+    void FailNext(int cause) { State().failWith = cause; }
+    // What was synced so far, in order, as the system names it.
+    const std::vector<std::filesystem::path>& Synced() const { return State().synced; }
+
+private:
+    struct Noted {
+        std::vector<std::filesystem::path> synced;
+        int failWith = 0;
+    };
+    static Noted& State() {
+        static Noted noted;
+        return noted;
+    }
+    static int Sync(int fd) {
+        if (const int cause = std::exchange(State().failWith, 0)) {
+            errno = cause;
+            return -1;
+        }
+        State().synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+        return ::fsync(fd);
+    }
+};

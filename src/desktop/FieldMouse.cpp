@@ -3,7 +3,11 @@
 #include "platform/forms/TextField.h"
 #include "platform/forms/UserInput.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+
+#include <cmath>
 
 namespace desktop {
 
@@ -16,15 +20,30 @@ void FieldMouse::Route(const ControlView& view, forms::TextField& field, int at,
         return;
     }
     const bool shift = (event.modifiers() & Qt::ShiftModifier) != 0;
-    // The second click of a pair whose first went to this field: its focus
-    // moves ran once, at the first. Any other is a press of its own.
-    const bool secondClick =
-        event.type() == QEvent::MouseButtonDblClick && pressed_ == &view && event.button() == Qt::LeftButton && !shift;
-    if (!secondClick) {
+    const bool left = event.button() == Qt::LeftButton && !shift;
+    // The second click of a pair whose first went to this field, and the
+    // third of a triple-click: their focus moves ran once, at the first. Any
+    // other is a press of its own.
+    if (event.type() == QEvent::MouseButtonDblClick && left && pressed_ == &view) {
+        if (landed_ == &view) act([&field, at] { forms::user::DoubleClickAt(field, at); });
+        doubleClick_ = Click{event.globalPosition(), event.timestamp()};
+    } else if (event.type() == QEvent::MouseButtonPress && left && pressed_ == &view && SoonAfterDoubleClick(event)) {
+        if (landed_ == &view) act([&field] { forms::user::TripleClick(field); });
+        // Later clicks go on as in a line edit: the next pair is a double-click again.
+        doubleClick_.reset();
+    } else {
         Press(view, field, at, shift, act);
-    } else if (landed_ == &view) {
-        act([&field, at] { forms::user::DoubleClickAt(field, at); });
     }
+}
+
+bool FieldMouse::SoonAfterDoubleClick(const QMouseEvent& event) const {
+    if (!doubleClick_) return false;
+    const QStyleHints& hints = *QGuiApplication::styleHints();
+    const QPointF moved = event.globalPosition() - doubleClick_->where;
+    const quint64 interval = static_cast<quint64>(hints.mouseDoubleClickInterval());
+    return event.timestamp() >= doubleClick_->when && event.timestamp() - doubleClick_->when < interval &&
+           std::abs(moved.x()) <= hints.mouseDoubleClickDistance() &&
+           std::abs(moved.y()) <= hints.mouseDoubleClickDistance();
 }
 
 void FieldMouse::Press(const ControlView& view, forms::TextField& field, int at, bool shift, const Act& act) {
@@ -32,6 +51,7 @@ void FieldMouse::Press(const ControlView& view, forms::TextField& field, int at,
     act([&] { landed = shift ? forms::user::ShiftClickAt(field, at) : forms::user::ClickAt(field, at); });
     pressed_ = &view;
     landed_ = landed ? &view : nullptr;
+    doubleClick_.reset();
 }
 
 } // namespace desktop

@@ -1,5 +1,8 @@
 #pragma once
+#include <QPointF>
+
 #include <functional>
+#include <optional>
 
 class QMouseEvent;
 
@@ -14,11 +17,13 @@ class ControlView;
 // The mouse in a window's fields, as in the platform's edit controls: a press
 // puts the caret where it lands, moving with the left button held selects from
 // there to the pointer, Shift+click selects from the caret to the click, a
-// double-click selects the word. Each step is a user action of its own on the
-// field, so that the selection lives in the field; the line edit sees none of
-// the mouse and never selects by itself. When the press did not land (a
-// handler kept the focus or sent it elsewhere, or code rewrote the text as the
-// focus came), the rest of that gesture does nothing.
+// double-click selects the word, and a third press within the platform's
+// double-click time and distance of it (a triple-click) the whole text. Each
+// step is a user action of its own on the field, so that the selection lives
+// in the field; the line edit sees none of the mouse and never selects by
+// itself. When the press did not land (a handler kept the focus or sent it
+// elsewhere, or code rewrote the text as the focus came), the rest of that
+// gesture does nothing.
 class FieldMouse {
 public:
     // Runs one user action (the window's, which does nothing once detached).
@@ -28,13 +33,23 @@ public:
     // it shows; the line edit never gets it.
     void Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event, const Act& act);
     // A press elsewhere in the window ends the gesture.
-    void PressedElsewhere() { pressed_ = landed_ = nullptr; }
+    void PressedElsewhere() {
+        pressed_ = landed_ = nullptr;
+        doubleClick_.reset();
+    }
 
 private:
+    struct Click {
+        QPointF where; // on the screen
+        quint64 when;  // the event's time, in milliseconds
+    };
     void Press(const ControlView& view, forms::TextField& field, int at, bool shift, const Act& act);
+    // Within the platform's double-click time and distance of the double-click.
+    bool SoonAfterDoubleClick(const QMouseEvent& event) const;
 
     const ControlView* pressed_ = nullptr; // where the gesture's press was
     const ControlView* landed_ = nullptr;  // the same, when its caret landed
+    std::optional<Click> doubleClick_;     // the gesture's double-click, if it had one
 };
 
 } // namespace desktop

@@ -88,33 +88,54 @@ void ClickWidget(QWidget* widget) { ClickWidgetAt(widget, QPointF(widget->width(
 
 namespace {
 
+// The time the mouse events carry, in milliseconds: each gesture comes long
+// after the one before, the clicks of a double- or triple-click in quick
+// succession.
+quint64 eventTime = 0;
+constexpr quint64 kBetweenGestures = 60000;
+constexpr quint64 kBetweenClicks = 50;
+
 void SendMouse(QWidget* widget, QEvent::Type type, const QPointF& local, Qt::MouseButtons held,
-               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, widget->mapToGlobal(local), button, held, modifiers);
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(type, local, widget->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                      modifiers);
+    event.setTimestamp(eventTime);
     QApplication::sendEvent(widget, &event);
+}
+
+void OneClick(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    SendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton, modifiers);
+    SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton, modifiers);
+    eventTime += kBetweenClicks;
 }
 
 } // namespace
 
 void ClickWidgetAt(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers modifiers) {
-    SendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton, modifiers);
-    SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton, modifiers);
+    eventTime += kBetweenGestures;
+    OneClick(widget, local, modifiers);
 }
 
 void DoubleClickWidgetAt(QWidget* widget, const QPointF& local) {
     ClickWidgetAt(widget, local);
     SendMouse(widget, QEvent::MouseButtonDblClick, local, Qt::LeftButton);
     SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton);
+    eventTime += kBetweenClicks;
 }
 
-void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to) {
+void TripleClickWidgetAt(QWidget* widget, const QPointF& local) {
+    DoubleClickWidgetAt(widget, local);
+    OneClick(widget, local);
+}
+
+void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to, Qt::MouseButton button) {
     constexpr int kSteps = 4;
-    SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    eventTime += kBetweenGestures;
+    SendMouse(widget, QEvent::MouseButtonPress, from, button, Qt::NoModifier, button);
     for (int step = 1; step <= kSteps; ++step) {
-        SendMouse(widget, QEvent::MouseMove, from + (to - from) * step / kSteps, Qt::LeftButton);
+        SendMouse(widget, QEvent::MouseMove, from + (to - from) * step / kSteps, button);
     }
-    SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::NoModifier, button);
 }
 
 BoxAnswerer::BoxAnswerer(std::vector<Answer> answers) : steps_(std::move(answers)) {

@@ -44,9 +44,11 @@ void ClickWidgetAt(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers 
 // A left double-click at a point of the widget, as the mouse sends it:
 // press, release, double-click, release.
 void DoubleClickWidgetAt(QWidget* widget, const QPointF& local);
-// The left button pressed at `from`, the pointer moved with it held to `to`
-// in steps, and released there.
-void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to);
+// A double-click and at once a third click at the same point.
+void TripleClickWidgetAt(QWidget* widget, const QPointF& local);
+// The button pressed at `from`, the pointer moved with it held to `to` in
+// steps, and released there.
+void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to, Qt::MouseButton button = Qt::LeftButton);
 
 // A modal box the test saw and answered.
 struct SeenBox {

@@ -168,7 +168,7 @@ QPointF PointBefore(QLineEdit* edit, int character) {
 }
 
 TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingReplaces) {
-    enum class Gesture { DoubleClick, Drag, ShiftClick };
+    enum class Gesture { DoubleClick, TripleClick, Drag, RightDrag, MiddleDrag, ShiftClick, ShiftClickInto };
     struct Case {
         const char* field;
         Gesture gesture;
@@ -179,10 +179,16 @@ TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingRepl
     const Case cases[] = {
         {"fpLine2", Gesture::DoubleClick, 2, 2, "999", "999"},
         {"txtName", Gesture::DoubleClick, 7, 7, "WORKS", "ACME WORKS INC"},
+        {"txtName", Gesture::DoubleClick, 4, 4, "ACE", "ACE TOOLS INC"}, // the right half of the word's last letter
+        {"fpLine2", Gesture::TripleClick, 2, 2, "20000", "20000"},
+        {"txtName", Gesture::TripleClick, 7, 7, "22 ELM ST", "22 ELM ST"},
         {"fpLine2", Gesture::Drag, 6, 0, "4000", "4000"},
         {"txtName", Gesture::Drag, 5, 10, "X", "ACME X INC"},
+        {"txtName", Gesture::RightDrag, 5, 10, "X", "ACME XTOOLS INC"},
+        {"txtName", Gesture::MiddleDrag, 5, 10, "X", "ACME XTOOLS INC"},
         {"fpLine2", Gesture::ShiftClick, 6, 0, "77", "77"},
         {"txtName", Gesture::ShiftClick, 14, 5, "LLC", "ACME LLC"},
+        {"txtName", Gesture::ShiftClickInto, 5, 5, "X", "ACME XTOOLS INC"}, // the focus comes, the caret lands
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + std::to_string(static_cast<int>(c.gesture)));
@@ -192,17 +198,24 @@ TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingRepl
         auto& field = dynamic_cast<forms::TextField&>(*form_->ControlByName(c.field));
         auto* edit = Widget<QLineEdit>(c.field);
         ProcessEvents();
-        // The press brings the focus: an amount then shows its plain number.
-        ClickWidgetAt(edit, QPointF(edit->width() - 2, edit->height() / 2.0));
-        ASSERT_TRUE(field.HasFocus());
+        if (c.gesture != Gesture::ShiftClickInto) {
+            // The press brings the focus: an amount then shows its plain number.
+            ClickWidgetAt(edit, QPointF(edit->width() - 2, edit->height() / 2.0));
+            ASSERT_TRUE(field.HasFocus());
+        }
         edit->grab();
+        const QPointF from = PointBefore(edit, c.from), to = PointBefore(edit, c.to);
         switch (c.gesture) {
-        case Gesture::DoubleClick: DoubleClickWidgetAt(edit, PointBefore(edit, c.from)); break;
-        case Gesture::Drag: DragAcross(edit, PointBefore(edit, c.from), PointBefore(edit, c.to)); break;
+        case Gesture::DoubleClick: DoubleClickWidgetAt(edit, from); break;
+        case Gesture::TripleClick: TripleClickWidgetAt(edit, from); break;
+        case Gesture::Drag: DragAcross(edit, from, to); break;
+        case Gesture::RightDrag: DragAcross(edit, from, to, Qt::RightButton); break;
+        case Gesture::MiddleDrag: DragAcross(edit, from, to, Qt::MiddleButton); break;
         case Gesture::ShiftClick:
-            ClickWidgetAt(edit, PointBefore(edit, c.from));
-            ClickWidgetAt(edit, PointBefore(edit, c.to), Qt::ShiftModifier);
+            ClickWidgetAt(edit, from);
+            ClickWidgetAt(edit, to, Qt::ShiftModifier);
             break;
+        case Gesture::ShiftClickInto: ClickWidgetAt(edit, from, Qt::ShiftModifier); break;
         }
         EXPECT_EQ(edit->selectedText().toStdString(), field.SelText()) << "the window shows the field's selection";
         TypeKeys(edit, c.typed);
@@ -227,10 +240,20 @@ TEST_F(DesktopWindow, AGestureWhosePressAHandlerSentElsewhereSelectsNothingAndRu
     const std::vector<int> asThePressLeftThem = selections();
     DragAcross(amount, PointBefore(amount, 9), PointBefore(amount, 1));
     EXPECT_EQ(selections(), asThePressLeftThem);
-    DoubleClickWidgetAt(amount, PointBefore(amount, 1));
+    TripleClickWidgetAt(amount, PointBefore(amount, 1));
     EXPECT_EQ(selections(), asThePressLeftThem);
-    EXPECT_EQ(arrived, 3) << "once a press: the click, the drag's and the double-click's first";
+    EXPECT_EQ(arrived, 3) << "once a press: the click, the drag's and the triple-click's first";
     EXPECT_TRUE(form_->mskPhone.HasFocus());
+
+    // Moves with the button held over a control that is no field are the widget's own.
+    int tabsArrived = 0;
+    form_->SSTab1.GotFocus = [this, &tabsArrived] {
+        ++tabsArrived;
+        form_->mskPhone.SetFocus();
+    };
+    auto* bar = Widget("SSTab1")->findChild<QTabBar*>();
+    DragAcross(bar, QPointF(2, bar->height() / 2.0), QPointF(bar->width() - 2, bar->height() / 2.0));
+    EXPECT_EQ(tabsArrived, 1);
 }
 
 TEST_F(DesktopWindow, ClicksOnButtonsCheckBoxesLabelsAndMenusReachTheirHandlers) {

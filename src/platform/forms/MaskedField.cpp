@@ -221,10 +221,18 @@ bool MaskedField::DigitsOnly() const {
                        [](const Position& p) { return p.place && (p.rule == '#' || p.rule == '9'); });
 }
 
+bool MaskedField::PlacesTakeBlanks() const {
+    return std::any_of(positions_.begin(), positions_.end(),
+                       [](const Position& p) { return p.place && Fits(p.rule, U' '); });
+}
+
 bool MaskedField::SkippedFromPaste(const std::u32string& content, char32_t c) const {
     // Punctuation and blanks between a phone's or an ID's digits, while a
     // place is free; anything else would be lost.
     if (c == '\r' || c == '\n' || basic::IsLetter(c) || (c >= '0' && c <= '9')) return false;
+    // A tab parts two copied cells: where blanks have places, dropping it
+    // would run their words together ("BAKER<Tab>BROS").
+    if (c == '\t' && PlacesTakeBlanks()) return false;
     // A character the code page lacks is lost as a letter would be (Ł in "Łódź").
     if (!Typeable(c) && c != '\t') return false;
     return content.find(char32_t{0}) != std::u32string::npos && !DigitsOnly();
@@ -233,23 +241,27 @@ bool MaskedField::SkippedFromPaste(const std::u32string& content, char32_t c) co
 bool MaskedField::ReplaceSelection(std::u32string_view typed, bool pasting) {
     if (!HasMask()) return TextField::ReplaceSelection(typed, pasting);
     if (Locked()) return false;
+    if (pasting) {
+        // Blank space around a paste (a copied cell's line end) is none of
+        // its content, even where blanks have places.
+        constexpr std::u32string_view kBlankSpace = U" \t\r\n";
+        const auto first = typed.find_first_not_of(kBlankSpace);
+        typed = first == std::u32string_view::npos
+                    ? std::u32string_view()
+                    : typed.substr(first, typed.find_last_not_of(kBlankSpace) + 1 - first);
+    }
     std::u32string content = content_;
     TakeOut(content, PlaceFrom(SelStart()), PlaceFrom(SelStart() + SelLength()));
     int caret = PositionOf(PlaceFrom(SelStart()));
-    // Blank space around a paste (a copied cell's line end) is none of its content.
-    constexpr std::u32string_view kBlankSpace = U" \t\r\n";
-    const auto first = typed.find_first_not_of(kBlankSpace);
-    const auto last = typed.find_last_not_of(kBlankSpace);
     bool took = false;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        const char32_t c = typed[i];
+    for (const char32_t c : typed) {
         const int k = PlaceFrom(caret);
         if (Typeable(c) && PutIn(content, k, c)) {
             caret = PositionOf(k + 1);
             took = true;
         } else if (SteppedOver(caret, c)) {
             took = true;
-        } else if (!pasting || (i >= first && i <= last && !SkippedFromPaste(content, c))) {
+        } else if (!pasting || !SkippedFromPaste(content, c)) {
             // A key that fits no place is refused, and so is the whole of a
             // paste that would lose a character.
             return false;

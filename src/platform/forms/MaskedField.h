@@ -20,11 +20,13 @@ namespace forms {
 // place (refused when the last place is taken); a literal typed where it
 // stands is stepped over. Backspace and Delete clear a place, the
 // characters after it closing up, so the places stay filled from the first.
-// A paste goes in as its keys would, stepping over the punctuation and blanks
-// between a phone's or an ID's digits; it is refused whole when it would lose
-// a character: a letter or digit that fits no place, anything past the last
-// free place or on a second line, and, in a mask of digits alone, anything
-// but the blank space around it.
+// A paste goes in as its keys would, without the blank space around it
+// (blanks, tabs, line ends), stepping over the punctuation, blanks and tabs
+// between a phone's or an ID's digits; it is refused whole when it would
+// lose a character: a letter or digit that fits no place, anything past the
+// last free place or on a second line, a tab where blanks have places (it
+// parts two words), and, in a mask of digits alone, anything that goes into
+// no place.
 class MaskedField : public TextField {
 public:
     MaskedField(Form& owner, std::string name, int index = -1);
@@ -63,6 +65,8 @@ private:
     bool HasMask() const { return !positions_.empty(); }
     // Digit places and no literal: a count, a PIN.
     bool DigitsOnly() const;
+    // Some place takes a blank: a name, a street, a one-letter code.
+    bool PlacesTakeBlanks() const;
     int Places() const { return static_cast<int>(placeAt_.size()); }
     const Position& PlacePosition(int k) const {
         return positions_[static_cast<std::size_t>(placeAt_[static_cast<std::size_t>(k)])];

@@ -121,6 +121,13 @@ bool DoubleClickAt(TextField& field, int shown) {
     return true;
 }
 
+bool TripleClick(TextField& field) {
+    const OneAction action;
+    if (!field.HasFocus()) return false;
+    field.SelectAll();
+    return true;
+}
+
 bool ShiftClickAt(TextField& field, int shown) {
     const OneAction action;
     if (!field.HasFocus()) return ClickAt(field, shown);

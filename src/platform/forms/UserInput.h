@@ -31,9 +31,11 @@ bool ClickAt(TextField& field, int shown);
 // The rest of a gesture in the field that has the focus (in any other,
 // nothing happens and they return false): the pointer dragged, the button
 // held, to before character `shown` selects from where the press landed to
-// there; a double-click selects the word there.
+// there; a double-click selects the word there; a triple-click (a third
+// click soon after a double-click) selects the whole text.
 bool DragTo(TextField& field, int shown);
 bool DoubleClickAt(TextField& field, int shown);
+bool TripleClick(TextField& field);
 // Shift+click: in the field that has the focus, selects from the caret (the
 // selection's fixed end) to the click; into another field, a plain click.
 bool ShiftClickAt(TextField& field, int shown);

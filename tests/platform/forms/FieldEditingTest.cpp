@@ -67,6 +67,11 @@ TEST_F(FieldEditing, CtrlArrowsGoToWordStartsAndWithShiftSelectTheWordTypingRepl
     Press(form.txtName, forms::vbKeyLeft, forms::vbCtrlMask | forms::vbShiftMask);
     forms::user::TypeKeys(form.txtName, "LLC");
     EXPECT_EQ(form.txtName.Text(), "ACME TOOLS LLC");
+    // The caret goes on from where it stands, the selection's other end staying.
+    Press(form.txtName, forms::vbKeyHome);
+    Press(form.txtName, forms::vbKeyRight, forms::vbCtrlMask | forms::vbShiftMask);
+    Press(form.txtName, forms::vbKeyRight, forms::vbCtrlMask | forms::vbShiftMask);
+    EXPECT_EQ(form.txtName.SelText(), "ACME TOOLS ");
     // An amount is one word: the whole number.
     forms::user::TypeText(form.fpLine2, "12345.99");
     Press(form.fpLine2, forms::vbKeyLeft, forms::vbCtrlMask | forms::vbShiftMask);
@@ -140,6 +145,10 @@ TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesOrIsRefusedWholeWhenItWouldLos
         {"(999)999-9999",  "",      0, 0,      "(212)\r\n555-1234", nullptr},
         {">CCCC",          "",      0, 0,      "Acme.",             nullptr},
         {">CCCC",          "",      0, 0,      "Łódź",              nullptr},
+        {">CCCCC",         "",      0, 0,      " 06510",            "06510"},
+        {">CCCCC",         "",      0, 0,      "06510 \r\n",        "06510"},
+        {">CCCCCCCCCC",    "",      0, 0,      "BAKER\tBROS",       nullptr},
+        {"(999)999-9999",  "",      0, 0,      "(212)\t555-1234",   "2125551234"},
     };
     // clang-format on
     forms::user::FocusByMouse(form.mskCity);

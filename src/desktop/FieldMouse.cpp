@@ -14,7 +14,10 @@ namespace desktop {
 void FieldMouse::Route(const ControlView& view, forms::TextField& field, int at, const QMouseEvent& event,
                        const Act& act) {
     if (event.type() == QEvent::MouseMove) {
-        if (landed_ == &view && (event.buttons() & Qt::LeftButton) != 0) {
+        // After a triple-click the whole text stays selected while the button
+        // is held: a hand that moves a pixel before letting go would otherwise
+        // leave only part of it to be replaced by what is typed next.
+        if (landed_ == &view && !wholeText_ && (event.buttons() & Qt::LeftButton) != 0) {
             act([&field, at] { forms::user::DragTo(field, at); });
         }
         return;
@@ -29,6 +32,7 @@ void FieldMouse::Route(const ControlView& view, forms::TextField& field, int at,
         doubleClick_ = Click{event.globalPosition(), event.timestamp()};
     } else if (event.type() == QEvent::MouseButtonPress && left && pressed_ == &view && SoonAfterDoubleClick(event)) {
         if (landed_ == &view) act([&field] { forms::user::TripleClick(field); });
+        wholeText_ = true;
         // Later clicks go on as in a line edit: the next pair is a double-click again.
         doubleClick_.reset();
     } else {
@@ -52,6 +56,7 @@ void FieldMouse::Press(const ControlView& view, forms::TextField& field, int at,
     pressed_ = &view;
     landed_ = landed ? &view : nullptr;
     doubleClick_.reset();
+    wholeText_ = false;
 }
 
 } // namespace desktop

@@ -18,7 +18,8 @@ class ControlView;
 // puts the caret where it lands, moving with the left button held selects from
 // there to the pointer, Shift+click selects from the caret to the click, a
 // double-click selects the word, and a third press within the platform's
-// double-click time and distance of it (a triple-click) the whole text. Each
+// double-click time and distance of it (a triple-click) the whole text, which
+// stays selected however the pointer moves until the button is let go. Each
 // step is a user action of its own on the field, so that the selection lives
 // in the field; the line edit sees none of the mouse and never selects by
 // itself. When the press did not land (a handler kept the focus or sent it
@@ -36,6 +37,7 @@ public:
     void PressedElsewhere() {
         pressed_ = landed_ = nullptr;
         doubleClick_.reset();
+        wholeText_ = false;
     }
 
 private:
@@ -50,6 +52,7 @@ private:
     const ControlView* pressed_ = nullptr; // where the gesture's press was
     const ControlView* landed_ = nullptr;  // the same, when its caret landed
     std::optional<Click> doubleClick_;     // the gesture's double-click, if it had one
+    bool wholeText_ = false;               // a triple-click selected the whole text
 };
 
 } // namespace desktop

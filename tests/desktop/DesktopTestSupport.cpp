@@ -125,7 +125,12 @@ void DoubleClickWidgetAt(QWidget* widget, const QPointF& local) {
 
 void TripleClickWidgetAt(QWidget* widget, const QPointF& local) {
     DoubleClickWidgetAt(widget, local);
-    OneClick(widget, local);
+    // As a hand clicks: the third press moves a little before it is let go.
+    const QPointF moved = local + QPointF(3, 0);
+    SendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseMove, moved, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, moved, Qt::NoButton);
+    eventTime += kBetweenClicks;
 }
 
 void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to, Qt::MouseButton button) {

@@ -44,7 +44,8 @@ void ClickWidgetAt(QWidget* widget, const QPointF& local, Qt::KeyboardModifiers 
 // A left double-click at a point of the widget, as the mouse sends it:
 // press, release, double-click, release.
 void DoubleClickWidgetAt(QWidget* widget, const QPointF& local);
-// A double-click and at once a third click at the same point.
+// A double-click and at once a third click at the same point, the pointer
+// moving a little before the third is let go, as a hand makes it.
 void TripleClickWidgetAt(QWidget* widget, const QPointF& local);
 // The button pressed at `from`, the pointer moved with it held to `to` in
 // steps, and released there.

@@ -160,8 +160,7 @@ void FormWindow::PlaceFrame(const QRect& frame) {
     // allowance. (Asked for the frame's place before it is up, the window
     // is framed there, its client pushed down by the title bar; Qt keeps
     // asking so for that window, from frame margins it may not know yet.)
-    asked_ = frame.marginsRemoved(frame_);
-    setGeometry(asked_);
+    AskFor(frame.marginsRemoved(frame_));
 }
 
 void FormWindow::PlaceForShowing() {
@@ -169,8 +168,7 @@ void FormWindow::PlaceForShowing() {
         ApplyGeometry();
         return;
     }
-    setGeometry(stood_);
-    asked_ = stood_;
+    AskFor(stood_);
     if (FrameLeavesScreen()) MoveOntoScreen();
 }
 
@@ -199,9 +197,29 @@ QMargins FormWindow::ReportedMargins() const {
 
 QRect FormWindow::ReportedFrame() const { return geometry().marginsAdded(ReportedMargins()); }
 
+void FormWindow::AskFor(const QRect& client) {
+    asked_ = client;
+    askedAgain_ = false;
+    setGeometry(client);
+}
+
+bool FormWindow::OffByItsFrame() const {
+    const QMargins told = ReportedMargins();
+    const QPoint off = geometry().topLeft() - asked_.topLeft(), titleCorner(told.left(), told.top());
+    return size() == asked_.size() && !titleCorner.isNull() && (off == titleCorner || off == -titleCorner);
+}
+
 void FormWindow::KeepFrameOnScreen() {
-    // A window the user moved or resized stands as the user left it.
-    if (detached_ || !isVisible() || geometry() != asked_) return;
+    if (detached_ || !isVisible()) return;
+    if (geometry() != asked_) {
+        // A window manager framing a window anew may hand it back where its
+        // frame, not its client, was asked to stand: asked for again, once,
+        // and looked at from there. Otherwise the user moved or resized it,
+        // and it stands.
+        if (!OffByItsFrame() || askedAgain_) return;
+        askedAgain_ = true;
+        setGeometry(asked_);
+    }
     const bool frameTold = FrameAround(ReportedFrame(), geometry(), kWindowFrame) != frame_;
     if (stood_.isEmpty() && (frameTold || FrameLeavesScreen())) {
         ApplyGeometry();

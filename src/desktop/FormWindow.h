@@ -94,6 +94,10 @@ private:
     // only as far as brings its frame whole onto the work area, so that it
     // stands where the user saw it.
     void KeepFrameOnScreen();
+    // Asks for the client area to stand at `client`, as large.
+    void AskFor(const QRect& client);
+    // The window stands off where it was asked by the corner of its frame.
+    bool OffByItsFrame() const;
     // Puts the window's outer rectangle, the frame allowed for, at `frame`.
     void PlaceFrame(const QRect& frame);
     void MoveOntoScreen();
@@ -121,6 +125,7 @@ private:
     // Where the program last asked the client area to stand, and how large;
     // standing elsewhere, the window was moved or resized by the user.
     QRect asked_;
+    bool askedAgain_ = false;
     bool altAlone_ = false; // Alt is down and no other key came since
     FieldMouse fieldMouse_;
 };

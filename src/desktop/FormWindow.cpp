@@ -22,7 +22,10 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
+#include <cstdint>
 
 namespace desktop {
 namespace {
@@ -323,6 +326,19 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     // the form is unloaded.
     event->ignore();
     Act([this] { forms::user::CloseWindow(form_); });
+}
+
+bool FormWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // Under X a window manager tells the frame as a property of the window,
+    // with no move of it when it keeps the client where it stands; the
+    // frame is looked at once Qt has taken the property in.
+    constexpr std::uint8_t kSentFlag = 0x80;
+    if (eventType == "xcb_generic_event_t" &&
+        (static_cast<const xcb_generic_event_t*>(message)->response_type & ~kSentFlag) == XCB_PROPERTY_NOTIFY) {
+        QMetaObject::invokeMethod(
+            this, [this] { KeepFrameOnScreen(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::nativeEvent(eventType, message, result);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

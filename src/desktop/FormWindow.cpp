@@ -20,8 +20,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace desktop {
 namespace {
@@ -140,7 +144,7 @@ void FormWindow::ApplyGeometry() {
     designClient_ = ClientSize(outer.size(), WindowChrome{kWindowFrame, menuBarHeight}, ControlsExtent());
     // A design larger than the screen is shown whole, scaled down: the
     // window with its frame fits the screen's work area.
-    frame_ = FrameAround(frameGeometry(), geometry(), kWindowFrame);
+    frame_ = FrameAround(ReportedFrame(), geometry(), kWindowFrame);
     const QRect available = AvailableScreen(*this);
     const QSize room(available.width() - frame_.left() - frame_.right(),
                      available.height() - frame_.top() - frame_.bottom() - menuBarHeight);
@@ -153,14 +157,13 @@ void FormWindow::ApplyGeometry() {
 }
 
 void FormWindow::PlaceFrame(const QRect& frame) {
-    // The client goes where the frame allowed for puts it, and the frame the
-    // window manager draws is moved to match (move places the frame): asked
-    // for the client's place alone, a window manager that keeps the client
-    // there pushes the frame past the screen's edge by its own title bar.
-    const QRect clientPlace = frame.marginsRemoved(frame_);
-    const QRect drawnFrame = frameGeometry(), drawnClient = geometry();
-    resize(clientPlace.size());
-    move(clientPlace.topLeft() - (drawnClient.topLeft() - drawnFrame.topLeft()));
+    // The client goes where the frame allowed for puts it, asked for as the
+    // client's own place from the first showing on: a window manager then
+    // keeps the client there and draws its frame around it, within the
+    // allowance. (Asked for the frame's place before it is up, the window
+    // is framed there, its client pushed down by the title bar; Qt keeps
+    // asking so for that window, from frame margins it may not know yet.)
+    AskFor(frame.marginsRemoved(frame_));
 }
 
 void FormWindow::PlaceForShowing() {
@@ -168,14 +171,14 @@ void FormWindow::PlaceForShowing() {
         ApplyGeometry();
         return;
     }
-    setGeometry(stood_);
+    AskFor(stood_);
     if (FrameLeavesScreen()) MoveOntoScreen();
 }
 
 void FormWindow::MoveOntoScreen() {
     // From where the user or the window manager left it, not from where the
     // form asked to stand: the least move that brings it whole on the screen.
-    frame_ = FrameAround(frameGeometry(), geometry(), kWindowFrame);
+    frame_ = FrameAround(ReportedFrame(), geometry(), kWindowFrame);
     const QRect frame = geometry().marginsAdded(frame_);
     const QRect placed = ClampToScreen(frame, AvailableScreen(*this));
     if (placed.size() != frame.size()) {
@@ -185,8 +188,47 @@ void FormWindow::MoveOntoScreen() {
     PlaceFrame(placed);
 }
 
-bool FormWindow::FrameLeavesScreen() const {
-    return !AvailableScreen(*this).contains(geometry().marginsAdded(FrameAround(frameGeometry(), geometry(), {})));
+bool FormWindow::FrameLeavesScreen() const { return !AvailableScreen(*this).contains(ReportedFrame()); }
+
+QMargins FormWindow::ReportedMargins() const {
+    // Asked of the window itself: the widget keeps the frame it last heard
+    // of until the window next moves or resizes, and the window manager may
+    // tell a frame without either.
+    const QWindow* handle = windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+QRect FormWindow::ReportedFrame() const { return geometry().marginsAdded(ReportedMargins()); }
+
+void FormWindow::AskFor(const QRect& client) {
+    asked_ = client;
+    askedAgain_ = false;
+    setGeometry(client);
+}
+
+bool FormWindow::OffByItsFrame() const {
+    const QMargins told = ReportedMargins();
+    const QPoint off = geometry().topLeft() - asked_.topLeft(), titleCorner(told.left(), told.top());
+    return size() == asked_.size() && !titleCorner.isNull() && (off == titleCorner || off == -titleCorner);
+}
+
+void FormWindow::KeepFrameOnScreen() {
+    if (detached_ || !isVisible()) return;
+    if (geometry() != asked_) {
+        // A window manager framing a window anew may hand it back where its
+        // frame, not its client, was asked to stand: asked for again, once,
+        // and looked at from there. Otherwise the user moved or resized it,
+        // and it stands.
+        if (!OffByItsFrame() || askedAgain_) return;
+        askedAgain_ = true;
+        setGeometry(asked_);
+    }
+    const bool frameTold = FrameAround(ReportedFrame(), geometry(), kWindowFrame) != frame_;
+    if (stood_.isEmpty() && (frameTold || FrameLeavesScreen())) {
+        ApplyGeometry();
+    } else if (FrameLeavesScreen()) {
+        MoveOntoScreen();
+    }
 }
 
 void FormWindow::setVisible(bool visible) {
@@ -200,19 +242,11 @@ bool FormWindow::event(QEvent* event) {
     // it may be read after that.
     if (type == QEvent::DeferredDelete) return QMainWindow::event(event);
     const bool handled = QMainWindow::event(event);
-    // The window manager tells the frame it drew only once the window is
-    // up; a frame larger than allowed for is placed again, so that it too
-    // stays on the screen. A window shown again is moved only when its
-    // frame would leave the screen, and only onto it: it stands where the
-    // user saw it.
-    if ((type == QEvent::Show || type == QEvent::Move) && !detached_ && isVisible() &&
-        FrameAround(frameGeometry(), geometry(), kWindowFrame) != frame_) {
-        if (stood_.isEmpty()) {
-            ApplyGeometry();
-        } else if (FrameLeavesScreen()) {
-            MoveOntoScreen();
-        }
-    }
+    if (type == QEvent::Move) KeepFrameOnScreen();
+    // The window manager frames a window before it puts it up; the frame
+    // may come with no move or resize of the window, so the window's
+    // exposure is watched as well.
+    if (type == QEvent::Show && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
     return handled;
 }
 
@@ -294,8 +328,25 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     Act([this] { forms::user::CloseWindow(form_); });
 }
 
+bool FormWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // Under X a window manager tells the frame as a property of the window,
+    // with no move of it when it keeps the client where it stands; the
+    // frame is looked at once Qt has taken the property in.
+    constexpr std::uint8_t kSentFlag = 0x80;
+    if (eventType == "xcb_generic_event_t" &&
+        (static_cast<const xcb_generic_event_t*>(message)->response_type & ~kSentFlag) == XCB_PROPERTY_NOTIFY) {
+        QMetaObject::invokeMethod(
+            this, [this] { KeepFrameOnScreen(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::nativeEvent(eventType, message, result);
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (detached_) return false;
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::Expose) KeepFrameOnScreen();
+        return false;
+    }
     if (watched == canvas_) {
         if (event->type() == QEvent::Resize) PlaceViews();
         return false;

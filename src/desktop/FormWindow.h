@@ -69,6 +69,7 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -83,6 +84,21 @@ private:
     bool MenuKey(const QKeyEvent& key);
     QSize ControlsExtent() const;
     bool FrameLeavesScreen() const;
+    // The frame the window manager reports now around the client area (none
+    // before it framed the window), and the window's outer rectangle with it.
+    QMargins ReportedMargins() const;
+    QRect ReportedFrame() const;
+    // Whenever the window manager tells the window's frame or moves it, and
+    // the window stands where the program last asked: a window not yet
+    // hidden is placed again as its form says when the frame is not the one
+    // allowed for or leaves the screen's work area; one shown again is moved
+    // only as far as brings its frame whole onto the work area, so that it
+    // stands where the user saw it.
+    void KeepFrameOnScreen();
+    // Asks for the client area to stand at `client`, as large.
+    void AskFor(const QRect& client);
+    // The window stands off where it was asked by the corner of its frame.
+    bool OffByItsFrame() const;
     // Puts the window's outer rectangle, the frame allowed for, at `frame`.
     void PlaceFrame(const QRect& frame);
     void MoveOntoScreen();
@@ -107,6 +123,10 @@ private:
     // hidden (empty: never hidden), read from the display itself: a window
     // manager may have moved it from where it was asked to stand.
     QRect stood_;
+    // Where the program last asked the client area to stand, and how large;
+    // standing elsewhere, the window was moved or resized by the user.
+    QRect asked_;
+    bool askedAgain_ = false;
     bool altAlone_ = false; // Alt is down and no other key came since
     FieldMouse fieldMouse_;
 };

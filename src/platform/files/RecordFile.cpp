@@ -144,14 +144,14 @@ void RecordFile::Put(std::int64_t recordNumber, std::string_view bytes) {
         ReadAt(fd_, start, std::min(fillAndRecord.size(), static_cast<std::size_t>(oldLength - start)));
     WriteOutcome outcome = WriteAt(fd_, fillAndRecord, start);
     // Done only once it is on the disk: a sync that fails fails the write.
-    if (outcome.whole) outcome.systemError = SyncToDisk();
+    if (outcome.whole) outcome.systemError = SyncWritten();
     if (outcome.whole && outcome.systemError == 0) return;
     // A record is written whole or not at all: the old one stays readable.
     PutBack(fd_, start, replaced, oldLength, outcome.written);
     basic::Raise(FileErrorNumberFor(outcome.systemError));
 }
 
-int RecordFile::SyncToDisk() {
+int RecordFile::SyncWritten() {
     if (files::SyncToDisk(fd_) != 0) return errno;
     if (folderSynced_) return 0;
     // A folder this user may not read cannot be opened to be synced; its

@@ -50,7 +50,7 @@ private:
     std::int64_t OffsetOf(std::int64_t recordNumber) const;
     // Syncs the file, and its folder once after the file was made: 0, or
     // the system's error of the sync that failed.
-    int SyncToDisk();
+    int SyncWritten();
 
     std::filesystem::path path_;
     int recordLength_ = 0;

@@ -137,6 +137,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
     auto& screen = OpenScreen();
     std::optional<FileSizeLimit> diskFull;
     std::optional<FailingDisk> noFileSlot;
+    std::optional<FailingDisk> failingDisk;
     const std::string noNumber = "Can't Add Record; Counter Not Available";
     const struct Cause {
         std::string name, taxId;
@@ -153,6 +154,9 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         // Nor may a file be made: the counter's journal.
         {"NO SLOT CO", "091234567", [&] { noFileSlot.emplace().FailMaking(IdPath() + "-", ENOSPC); },
          [&] { noFileSlot.reset(); }, "Error 3026: Not enough space on disk. | " + noNumber},
+        // Nor may its lock file be opened.
+        {"DISK ERROR CO", "101234567", [&] { failingDisk.emplace().FailOpening(IdPath() + ".locks", EIO, FailingDisk::kEveryTime); },
+         [&] { failingDisk.reset(); }, "Error 3043: Disk or network error. | " + noNumber},
     };
     for (const Cause& cause : causes) {
         forms::user::Click(screen.cmdAddRecord);
@@ -183,7 +187,7 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
         forms::user::Click(screen.cmdSaveRecord);
     }
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, TRIM(EmployerName1) FROM Employers"),
-              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO;93|NO SLOT CO");
+              "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO;93|NO SLOT CO;94|DISK ERROR CO");
 }
 
 TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {

@@ -5,8 +5,10 @@
 
 #include "returns/f941_2020/frmDet941Covid.h"
 #include "support/FailingDisk.h"
+#include "support/ReadOnlyMedia.h"
 
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -136,6 +138,7 @@ TEST_F(Form941OnAFailingDisk, AnEditNotSavedStaysPendingAndIsSavedByTheNextTry) 
 
 // Each failed save is told by what failed that time, never by an earlier
 // failure the database file still remembers: no room to make the journal,
+// then a failing disk at it, each but once (the next making goes through),
 // no room at each write and sync in turn (the file's own sync the last),
 // the save made, a failing disk, then no room again, and no room on a disk
 // that then fails outright, told by the first failure.
@@ -149,8 +152,11 @@ TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
         EXPECT_NE(Dialogs().LastBox().prompt.find("Error number " + error), std::string::npos)
             << Dialogs().LastBox().prompt;
     };
-    disk_.FailMaking(MainPath() + "-", ENOSPC);
-    saveFailsWith("3026: Not enough space on disk.");
+    for (const auto& [cause, error] : {std::pair{ENOSPC, "3026: Not enough space on disk."},
+                                       std::pair{EIO, "3043: Disk or network error."}}) {
+        disk_.FailMaking(MainPath() + "-", cause, 1);
+        saveFailsWith(error);
+    }
     disk_.FailMaking("", 0);
     SaveNewRowThroughEachFailure(form, "DET941", "17|1000.0", {ENOSPC});
     Click(form.cmdEditRecord);
@@ -161,6 +167,45 @@ TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
     Click(form.cmdEditRecord);
     Enter(form.fpLine2, "3000");
     SaveNewRowThroughEachFailure(form, "DET941", "17|3000.0", {ENOSPC}, EIO);
+}
+
+// A lock file the disk failed to open is told as the disk error it is, one
+// on media that turned read-only as read-only, and the next Edit opens it
+// again.
+TEST_F(Form941OnAFailingDisk, AnEditThatFindsTheLockFileFailingIsToldAndTheNextEditWorks) {
+    AddReturnRow("122", "L_2 = 500");
+    frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1);
+    disk_.FailOpening(MainPath() + ".locks", EIO, 1);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(form.cmdEditRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "error #  3043Disk or network error.");
+    {
+        ReadOnlyMedia media(Folder());
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        Click(form.cmdEditRecord);
+        EXPECT_EQ(Dialogs().LastBox().prompt, "error #  3027Cannot update. Database or object is read-only.");
+    }
+    Click(form.cmdEditRecord);
+    Enter(form.fpLine2, "1000");
+    Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
+    Click(form.cmdSaveRecord);
+    EXPECT_EQ(Query(MainPath(), "SELECT L_2 FROM DET941"), "1000.0");
+}
+
+// A statement that cannot open the lock file to see whether another copy
+// holds a row is refused as the disk error it met, not as a locked row.
+TEST_F(EmployersOnAFailingDisk, ADeleteThatFindsTheLockFileFailingIsToldAsTheDiskError) {
+    AddEmployer(7, "ACME TOOLS");
+    AddReturnRow(7, "122");
+    auto& screen = OpenScreen();
+    std::ofstream(MainPath() + ".locks").flush();
+    disk_.FailOpening(MainPath() + ".locks", EIO, 1);
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    Dialogs().AnswerMsgBox(forms::vbYes);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(screen.cmdDeleteRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3043 ", 0), 0u) << Dialogs().LastBox().prompt;
+    EXPECT_EQ(Query(MainPath(), "SELECT (SELECT COUNT(*) FROM Employers) || (SELECT COUNT(*) FROM DET941)"), "11");
 }
 
 TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNextTry) {

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "platform/data/FileLayer.h"
+#include "platform/data/WriteFailures.h"
 
 class FailingDisk {
 public:
@@ -44,15 +45,32 @@ public:
         Layer().onlyOf = onlyOf;
     }
     // From now on (until called with no cause) the engine's making of any
-    // file whose path starts with `pathStart` fails with `cause`; the system
-    // call fails, so the engine's own layer goes on as it does then (it
-    // tries the file once more for reading only). Files that are there
-    // still open.
-    void FailMaking(const std::string& pathStart, int cause) {
-        Layer().makingStart = pathStart;
-        Layer().makingCause = cause;
-        Layer().real->xSetSystemCall(Layer().real, "open",
-                                     cause ? reinterpret_cast<sqlite3_syscall_ptr>(&OpenFile) : nullptr);
+    // file whose path starts with `pathStart` fails with `cause`, the next
+    // `times` makings only when given; the system call fails, beneath the
+    // engine's watch on it, so the engine's own layer goes on as it does
+    // then (it tries the file once more for reading only). Files that are
+    // there still open.
+    void FailMaking(const std::string& pathStart, int cause, int times = kEveryTime) {
+        State& layer = Layer();
+        layer.makingStart = pathStart;
+        layer.makingCause = cause;
+        layer.makingLeft = times;
+        layer.existingToo = false;
+        if (cause && !layer.passOn) {
+            layer.passOn = data::writefailures::OpenBeneathWatch();
+            data::writefailures::PutOpenBeneathWatch(&OpenFile);
+        } else if (!cause && layer.passOn) {
+            data::writefailures::PutOpenBeneathWatch(layer.passOn);
+            layer.passOn = nullptr;
+        }
+    }
+    static constexpr int kEveryTime = -1;
+    // The next `times` opens by the engine of a file whose path starts with
+    // `pathStart`, there or not, fail with `cause`, as on a disk that fails
+    // to read the folder.
+    void FailOpening(const std::string& pathStart, int cause, int times) {
+        FailMaking(pathStart, cause, times);
+        Layer().existingToo = true;
     }
     // Whether the chosen write or sync came and failed.
     bool Struck() const { return Layer().failAt != 0 && Layer().count >= Layer().failAt; }
@@ -78,6 +96,9 @@ private:
         std::string onlyOf;
         std::string makingStart;
         int makingCause = 0;
+        int makingLeft = 0;
+        bool existingToo = false;
+        data::writefailures::OpenCall passOn = nullptr;
 
         void Install() {
             if (real) return;
@@ -147,12 +168,14 @@ private:
 
     // The engine's system call that opens and makes files.
     static int OpenFile(const char* path, int flags, int mode) {
-        const State& layer = Layer();
-        if ((flags & O_CREAT) && std::string(path).rfind(layer.makingStart, 0) == 0 && ::access(path, F_OK) != 0) {
+        State& layer = Layer();
+        const bool making = (flags & O_CREAT) && ::access(path, F_OK) != 0;
+        if ((making || layer.existingToo) && layer.makingLeft != 0 && std::string(path).rfind(layer.makingStart, 0) == 0) {
+            if (layer.makingLeft > 0) --layer.makingLeft;
             errno = layer.makingCause;
             return -1;
         }
-        return ::open(path, flags, mode);
+        return layer.passOn(path, flags, mode);
     }
 
     static int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {

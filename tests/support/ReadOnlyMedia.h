@@ -13,24 +13,37 @@
 #include <string>
 #include <unistd.h>
 
+#include "platform/data/WriteFailures.h"
+
 class ReadOnlyMedia {
 public:
     explicit ReadOnlyMedia(const std::filesystem::path& folder) {
         Folder() = std::filesystem::absolute(folder).lexically_normal().string();
         sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
-        vfs->xSetSystemCall(vfs, "open", reinterpret_cast<sqlite3_syscall_ptr>(&Open));
+        PassOnOpen() = data::writefailures::OpenBeneathWatch();
+        data::writefailures::PutOpenBeneathWatch(&Open);
+        PassOnAccess() = reinterpret_cast<AccessCall>(vfs->xGetSystemCall(vfs, "access"));
         vfs->xSetSystemCall(vfs, "access", reinterpret_cast<sqlite3_syscall_ptr>(&Access));
     }
     ~ReadOnlyMedia() {
         sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
-        vfs->xSetSystemCall(vfs, "open", nullptr);
-        vfs->xSetSystemCall(vfs, "access", nullptr);
+        data::writefailures::PutOpenBeneathWatch(PassOnOpen());
+        vfs->xSetSystemCall(vfs, "access", reinterpret_cast<sqlite3_syscall_ptr>(PassOnAccess()));
         Folder().clear();
     }
     ReadOnlyMedia(const ReadOnlyMedia&) = delete;
     ReadOnlyMedia& operator=(const ReadOnlyMedia&) = delete;
 
 private:
+    using AccessCall = int (*)(const char*, int);
+    static data::writefailures::OpenCall& PassOnOpen() {
+        static data::writefailures::OpenCall call = nullptr;
+        return call;
+    }
+    static AccessCall& PassOnAccess() {
+        static AccessCall call = nullptr;
+        return call;
+    }
     static std::string& Folder() {
         static std::string folder;
         return folder;
@@ -44,13 +57,13 @@ private:
             errno = EROFS;
             return -1;
         }
-        return ::open(path, flags, mode);
+        return PassOnOpen()(path, flags, mode);
     }
     static int Access(const char* path, int mode) {
         if (OnMedia(path) && (mode & W_OK) != 0) {
             errno = EROFS;
             return -1;
         }
-        return ::access(path, mode);
+        return PassOnAccess()(path, mode);
     }
 };

@@ -30,6 +30,19 @@ constexpr int kIdleCacheBytes = 256 * 1024;
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
+// A file the engine could not open or make (a database, a journal) is told
+// by why its making failed, when it did: no room is a full disk, a refusal
+// the permission error it is, and any other failure but a missing path (a
+// failing disk, a lost share) a disk error, never a file not found.
+int NumberForFileNotOpened(sqlite3* db) {
+    const int made = writefailures::FirstSystemError();
+    const int cause = made != 0 ? made : db ? sqlite3_system_errno(db) : 0;
+    if (files::NoRoomToWrite(cause)) return errDiskFull;
+    if (files::PermissionDenied(std::error_code(cause, std::generic_category()))) return errNoPermission;
+    if (made != 0 && made != ENOENT && made != ENOTDIR && made != ENAMETOOLONG) return errDiskOrNetwork;
+    return errFileNotFound;
+}
+
 int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     switch (rc) {
@@ -46,13 +59,7 @@ int EngineNumberFor(sqlite3* db, int rc, bool writing, std::string& detail) {
     case SQLITE_READONLY: return errReadOnly;
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: return errUnrecognizedFormat;
-    case SQLITE_CANTOPEN:
-        // A file that could not be made for want of room (a journal, a new
-        // database) is a full disk.
-        if (files::NoRoomToWrite(writefailures::FirstSystemError())) return errDiskFull;
-        return db && files::PermissionDenied(std::error_code(sqlite3_system_errno(db), std::generic_category()))
-                   ? errNoPermission
-                   : errFileNotFound;
+    case SQLITE_CANTOPEN: return NumberForFileNotOpened(db);
     case SQLITE_FULL: return errDiskFull;
     case SQLITE_IOERR:
         // A write refused for want of room (the disk, the user's quota, the

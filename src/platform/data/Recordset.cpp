@@ -138,9 +138,17 @@ void Recordset::RefuseWhenLockFileLost() const {
 
 void Recordset::UseLocks() {
     RefuseWhenLockFileLost();
-    if (!locks_) locks_ = std::make_unique<RowLockFile>(connection_->FileOf(schema_));
+    // A lock file that could not be opened is opened again: what kept it
+    // closed (a full disk, a passing disk error) may be gone now.
+    if (!locks_ || !locks_->Usable()) {
+        locks_.reset();
+        locks_ = std::make_unique<RowLockFile>(connection_->FileOf(schema_));
+    }
     // Without a lock no row may change: another copy could be editing it.
-    if (!locks_->Usable()) Fail(errReadOnly);
+    if (!locks_->Usable()) {
+        locks_.reset();
+        Fail(errReadOnly);
+    }
 }
 
 void Recordset::LockCurrent() {

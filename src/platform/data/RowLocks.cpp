@@ -2,7 +2,11 @@
 
 #include "platform/data/Connection.h"
 #include "platform/data/Errors.h"
+#include "platform/data/WriteFailures.h"
 #include "platform/files/NoRoom.h"
+#include "platform/files/PermissionError.h"
+
+#include <sqlite3.h>
 
 #include <cctype>
 #include <cerrno>
@@ -38,6 +42,17 @@ bool SetLock(int fd, short type, off_t offset) {
     lock.l_len = 1;
     lock.l_pid = 0; // required for open-file-description locks
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// The lock file is one of the engine's files: it is opened through the
+// engine's own system call, as the databases and journals are, so that
+// whatever stands in for the system there stands in for it too.
+writefailures::OpenCall EngineOpen() {
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    if (vfs && vfs->iVersion >= 3 && vfs->xGetSystemCall) {
+        if (auto engines = reinterpret_cast<writefailures::OpenCall>(vfs->xGetSystemCall(vfs, "open"))) return engines;
+    }
+    return [](const char* path, int flags, int mode) { return ::open(path, flags, mode); };
 }
 
 std::string LockFilePath(const std::string& databasePath) { return databasePath + ".locks"; }
@@ -87,14 +102,22 @@ void KeepTo(const std::string& path, int fd) {
 
 } // namespace
 
-RowLockFile::RowLockFile(const std::string& databasePath) {
+RowLockFile::RowLockFile(const std::string& databasePath, const char* source) {
     const std::string path = LockFilePath(databasePath);
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const auto open = EngineOpen();
+    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd_ >= 0) ShareLikeDatabase(fd_, databasePath);
-    else if (errno == EEXIST) fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    // No room for the file is a full disk, not a database nobody may change.
-    else if (files::NoRoomToWrite(errno)) RaiseEngineError(errDiskFull, kSourceRecordset);
-    if (fd_ >= 0) KeepTo(path, fd_);
+    else if (errno == EEXIST) fd_ = open(path.c_str(), O_RDWR | O_CLOEXEC, 0);
+    if (fd_ >= 0) {
+        KeepTo(path, fd_);
+        return;
+    }
+    // A file this user may not write leaves the rows unlockable (read-only);
+    // no room is a full disk, and any other failure a failing disk, not a
+    // database nobody may change.
+    const int cause = errno;
+    if (files::PermissionDenied(std::error_code(cause, std::generic_category()))) return;
+    RaiseEngineError(files::NoRoomToWrite(cause) ? errDiskFull : errDiskOrNetwork, source);
 }
 
 bool LockFileLost(const std::string& databasePath) {
@@ -141,7 +164,7 @@ bool AnyRowLockHeldByOther(const std::string& databasePath) {
     if (LockFileLost(databasePath)) RaiseEngineError(errCouldNotLockFile, kSourceDatabase);
     struct stat ignored {};
     if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
-    return RowLockFile(databasePath).AnyHeldByOther();
+    return RowLockFile(databasePath, kSourceDatabase).AnyHeldByOther();
 }
 
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
@@ -150,7 +173,7 @@ bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table
     if (LockFileLost(databasePath)) RaiseEngineError(errCouldNotLockFile, kSourceDatabase);
     struct stat ignored {};
     if (::stat(LockFilePath(databasePath).c_str(), &ignored) != 0 && errno == ENOENT) return false;
-    RowLockFile locks(databasePath);
+    RowLockFile locks(databasePath, kSourceDatabase);
     for (auto rowid : rowids) {
         if (locks.HeldByOther(table, rowid)) return true;
     }

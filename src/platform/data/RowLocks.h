@@ -7,6 +7,8 @@
 // POSIX byte-range locks are carried by network file systems too, so copies
 // on several machines sharing the folder exclude each other as well.
 
+#include "platform/data/Connection.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,15 +20,17 @@ public:
     // Opens the lock file, creating it when missing with the database file's
     // permissions and group, so that every user who may write the database
     // may lock its rows. The first file opened for the database is the one
-    // this process keeps to (LockFileLost). Raises 3026 when there is no
-    // room to make it.
-    explicit RowLockFile(const std::string& databasePath);
+    // this process keeps to (LockFileLost). A file this user may not open
+    // for writing leaves it unusable; any other failure raises, naming
+    // `source`: 3026 when there is no room to make it, 3043 else (a failing
+    // disk, a lost share).
+    explicit RowLockFile(const std::string& databasePath, const char* source = kSourceRecordset);
     ~RowLockFile();
     RowLockFile(const RowLockFile&) = delete;
     RowLockFile& operator=(const RowLockFile&) = delete;
 
-    // False when the lock file could not be opened for writing: then no row
-    // can be locked, and nothing may be edited.
+    // False when this user may not open the lock file for writing: then no
+    // row can be locked, and nothing may be edited.
     bool Usable() const { return fd_ >= 0; }
     // False when another holder has the row, or when the file is not usable.
     bool TryLock(const std::string& table, std::int64_t rowid);
@@ -52,16 +56,18 @@ private:
 bool LockFileLost(const std::string& databasePath);
 
 // Whether another holder has any of the rows. No lock file means nobody
-// holds a row; a lock file that cannot be opened for writing counts as held.
-// Raises 3050 when the lock file is lost (LockFileLost).
+// holds a row; a lock file this user may not open for writing counts as
+// held. Raises 3050 when the lock file is lost (LockFileLost), and as the
+// RowLockFile does when it cannot be opened.
 bool AnyRowHeldByOther(const std::string& databasePath, const std::string& table,
                        const std::vector<std::int64_t>& rowids);
 
 // Whether another holder has any row of the database at all, found with one
 // test of the whole lock file, so that a statement over many rows tests them
 // one by one only when somebody holds one. No lock file means nobody holds a
-// row; a lock file that cannot be opened for writing counts as held.
-// Raises 3050 when the lock file is lost (LockFileLost).
+// row; a lock file this user may not open for writing counts as held.
+// Raises 3050 when the lock file is lost (LockFileLost), and as the
+// RowLockFile does when it cannot be opened.
 bool AnyRowLockHeldByOther(const std::string& databasePath);
 
 // Whether this process may lock the database's rows, or else must take the

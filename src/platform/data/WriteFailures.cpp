@@ -2,6 +2,7 @@
 
 #include "platform/data/FileLayer.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -44,24 +45,27 @@ const sqlite3_io_methods& Methods() {
     return methods;
 }
 
-// Why a file the layer below could not make cannot be made, asked through
-// the engine's own system calls (which a test may replace). SQLite tries a
-// file it cannot create once more for reading only, and keeps that try's
-// error (the file is not there), never the creation's (no room, a failing
-// disk). A creation that succeeds now is undone at once.
-void NoteWhyNotMade(sqlite3_vfs* under, const char* name) {
-    using OpenCall = int (*)(const char*, int, int);
-    using CloseCall = int (*)(int);
-    using UnlinkCall = int (*)(const char*);
-    auto open = reinterpret_cast<OpenCall>(under->xGetSystemCall(under, "open"));
-    if (!open) return;
-    const int fd = open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        if (errno != EEXIST) Noted(SQLITE_CANTOPEN);
-        return;
-    }
-    reinterpret_cast<CloseCall>(under->xGetSystemCall(under, "close"))(fd);
-    reinterpret_cast<UnlinkCall>(under->xGetSystemCall(under, "unlink"))(name);
+// Why a file could not be made, noted by the engine's own `open` system call
+// as the creation fails: SQLite tries a file it cannot create once more for
+// reading only and keeps that try's error (the file is not there), never the
+// creation's (no room, a failing disk). Only the opens of this layer's own
+// Open are watched, and what they noted counts only when that Open failed:
+// the lock files and other files opened through the same call are told by
+// their own callers.
+std::atomic<OpenCall> beneathWatch{nullptr};
+thread_local bool openingHere = false;
+thread_local int creationError = 0;
+
+int WatchedOpen(const char* path, int flags, int mode) {
+    const int fd = beneathWatch.load()(path, flags, mode);
+    if (fd < 0 && openingHere && (flags & O_CREAT) && errno != EINTR && creationError == 0) creationError = errno;
+    return fd;
+}
+
+void PutWatchOnOpen(sqlite3_vfs* vfs) {
+    if (vfs->iVersion < 3) return;
+    beneathWatch = reinterpret_cast<OpenCall>(vfs->xGetSystemCall(vfs, "open"));
+    vfs->xSetSystemCall(vfs, "open", reinterpret_cast<sqlite3_syscall_ptr>(&WatchedOpen));
 }
 
 // The file below is opened by the layer that is the default now (a test's
@@ -73,8 +77,11 @@ int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int
     own->below = static_cast<sqlite3_file*>(sqlite3_malloc(under->szOsFile));
     if (!own->below) return SQLITE_NOMEM;
     std::memset(own->below, 0, static_cast<std::size_t>(under->szOsFile));
+    creationError = 0;
+    openingHere = true;
     const int rc = under->xOpen(under, name, own->below, flags, outFlags);
-    if (rc != SQLITE_OK && (flags & SQLITE_OPEN_CREATE) && name && under->iVersion >= 3) NoteWhyNotMade(under, name);
+    openingHere = false;
+    if (rc != SQLITE_OK && creationError != 0 && firstSystemError == 0) firstSystemError = creationError;
     // SQLite closes a file whose methods are set, even one that failed to open.
     if (own->below->pMethods) {
         own->base.pMethods = &Methods();
@@ -98,6 +105,7 @@ const char* LayerName() {
         layer.pNext = nullptr;
         layer.szOsFile = static_cast<int>(sizeof(filelayer::File));
         layer.xOpen = &Open;
+        PutWatchOnOpen(sqlite3_vfs_find(nullptr));
         sqlite3_vfs_register(&layer, 0);
     });
     return kName;
@@ -106,5 +114,15 @@ const char* LayerName() {
 void Forget() { firstSystemError = 0; }
 
 int FirstSystemError() { return firstSystemError; }
+
+OpenCall OpenBeneathWatch() {
+    LayerName();
+    return beneathWatch.load();
+}
+
+void PutOpenBeneathWatch(OpenCall call) {
+    LayerName();
+    beneathWatch = call;
+}
 
 } // namespace data::writefailures

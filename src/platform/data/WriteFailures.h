@@ -9,7 +9,8 @@
 
 namespace data::writefailures {
 
-// The layer's name, to open a connection through; registered on first use.
+// The layer's name, to open a connection through; registered on first use,
+// when the watch on the engine's `open` system call is put in place too.
 // Its files are opened through the file layer that is SQLite's default at
 // the time.
 const char* LayerName();
@@ -21,5 +22,14 @@ void Forget();
 // or making of a file that failed on this thread since Forget; 0 when none
 // did.
 int FirstSystemError();
+
+// The engine's `open` system call as it stands beneath the watch that notes
+// why a file could not be made. A stand-in for the system (a disk that fails
+// to make a file, for a test) goes there, so that what it refuses is noted
+// as the system's own refusal would be; it passes the calls it lets through
+// on to the one it replaced, and puts that one back when it goes.
+using OpenCall = int (*)(const char* path, int flags, int mode);
+OpenCall OpenBeneathWatch();
+void PutOpenBeneathWatch(OpenCall call);
 
 } // namespace data::writefailures

@@ -138,17 +138,13 @@ void Recordset::RefuseWhenLockFileLost() const {
 
 void Recordset::UseLocks() {
     RefuseWhenLockFileLost();
-    // A lock file that could not be opened is opened again: what kept it
-    // closed (a full disk, a passing disk error) may be gone now.
-    if (!locks_ || !locks_->Usable()) {
-        locks_.reset();
-        locks_ = std::make_unique<RowLockFile>(connection_->FileOf(schema_));
-    }
-    // Without a lock no row may change: another copy could be editing it.
-    if (!locks_->Usable()) {
-        locks_.reset();
-        Fail(errReadOnly);
-    }
+    if (locks_) return;
+    auto opened = std::make_unique<RowLockFile>(connection_->FileOf(schema_));
+    // Without a lock no row may change: another copy could be editing it. A
+    // lock file that could not be opened is not kept: the next try opens it
+    // again, once what kept it closed may be gone.
+    if (!opened->Usable()) Fail(errReadOnly);
+    locks_ = std::move(opened);
 }
 
 void Recordset::LockCurrent() {

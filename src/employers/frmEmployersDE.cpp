@@ -25,7 +25,12 @@ std::string ErrorReport(const basic::RuntimeError& error) {
 
 // The data may not be changed at all: read-only, or the row locks the other
 // copies use cannot be taken.
-bool NoChangePossible(int number) { return number == data::errReadOnly || number == data::errCouldNotLockFile; }
+// Failures that keep every row from changing now, told rather than ended in
+// silence: the user would otherwise see Add or Edit do nothing.
+bool NoChangePossible(int number) {
+    return number == data::errReadOnly || number == data::errCouldNotLockFile || number == data::errDiskFull ||
+           number == data::errDiskOrNetwork;
+}
 
 // Shows a screen another part of the program registers, when it is there.
 void ShowScreenNamed(const char* name) {

@@ -192,12 +192,19 @@ TEST_F(Form941OnAFailingDisk, AnEditThatFindsTheLockFileFailingIsToldAndTheNextE
     EXPECT_EQ(Query(MainPath(), "SELECT L_2 FROM DET941"), "1000.0");
 }
 
-// A statement that cannot open the lock file to see whether another copy
-// holds a row is refused as the disk error it met, not as a locked row.
-TEST_F(EmployersOnAFailingDisk, ADeleteThatFindsTheLockFileFailingIsToldAsTheDiskError) {
+// An Edit, and a statement that cannot open the lock file to see whether
+// another copy holds a row, are refused as the disk error they met, not in
+// silence nor as a locked row.
+TEST_F(EmployersOnAFailingDisk, AnEditOrDeleteThatFindsTheLockFileFailingIsToldAsTheDiskError) {
     AddEmployer(7, "ACME TOOLS");
     AddReturnRow(7, "122");
     auto& screen = OpenScreen();
+    disk_.FailOpening(MainPath() + ".locks", EIO, 1);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(screen.cmdEditRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3043 ", 0), 0u) << Dialogs().LastBox().prompt;
+    EXPECT_FALSE(screen.cmdSaveRecord.Enabled());
+
     std::ofstream(MainPath() + ".locks").flush();
     disk_.FailOpening(MainPath() + ".locks", EIO, 1);
     Dialogs().AnswerMsgBox(forms::vbYes);

@@ -1,11 +1,15 @@
 #include "common/TaxIdShape.h"
 
+#include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 
 std::string HeaderTaxId(const std::string& idType, const std::string& taxId) {
     using basic::Left;
     using basic::Mid;
     using basic::Right;
-    if (idType == "1") return Left(taxId, 2) + "-" + Right(taxId, 7);
-    return Left(taxId, 3) + "-" + Mid(taxId, 4, 2) + "-" + Right(taxId, 4);
+    // A tax id stored with its hyphens (an imported or restored file) is
+    // grouped from its digits all the same.
+    const std::string digits = DigitsOnly(taxId);
+    if (idType == "1") return Left(digits, 2) + "-" + Right(digits, 7);
+    return Left(digits, 3) + "-" + Mid(digits, 4, 2) + "-" + Right(digits, 4);
 }

@@ -4,6 +4,8 @@
 #include "desktop/PdfPageSink.h"
 #include "desktop/PdfRenderer.h"
 #include "desktop/PrintChoice.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/files/NoRoom.h"
 #include "platform/printing/PrintDocument.h"
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -31,23 +34,41 @@ void TellFailure(const QString& why) {
                          QStringLiteral("The document could not be printed.\n\n") + why);
 }
 
+// The system's error of the step that just failed. Qt's file classes leave
+// it in errno as the failed call set it; a failure of their own, which no
+// call set, counts as a device error.
+int SystemErrorOfFailure() { return errno != 0 ? errno : EIO; }
+
 // The copy is written beside the target and takes its place only when
 // whole: a file printed over stays as it was when the new one cannot be
 // written, and no partial copy is left behind. Its writes are unbuffered,
 // so that one the disk cuts short is seen as such: a buffered flush passes
 // a short write over, and the commit would put a truncated file in place.
-bool CopyIntoPlace(const QString& from, const QString& target) {
+// 0 when the copy is in place, else the system's error that stopped it.
+int CopyIntoPlace(const QString& from, const QString& target) {
+    errno = 0;
     QFile source(from);
     QSaveFile copy(target);
-    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return SystemErrorOfFailure();
     std::vector<char> buffer(kCopyChunkBytes);
     for (qint64 read; (read = source.read(buffer.data(), kCopyChunkBytes)) != 0;) {
         if (read < 0 || copy.write(buffer.data(), read) != read) {
+            const int systemError = SystemErrorOfFailure();
             copy.cancelWriting();
-            return false;
+            return systemError;
         }
     }
-    return copy.commit();
+    return copy.commit() ? 0 : SystemErrorOfFailure();
+}
+
+// Why a file could not be written, in the run time's words: "Disk full" (no
+// room, or no free file slot), "Path not found" (its folder is gone) or
+// "Path/File access error" (read-only, refused, anything else).
+QString CauseOf(int systemError) {
+    const int number = systemError == ENOENT || systemError == ENOTDIR ? basic::errPathNotFound
+                                                                       : files::FileErrorNumberFor(systemError);
+    return QString::fromStdString(basic::DescriptionOf(number));
 }
 
 } // namespace
@@ -59,8 +80,8 @@ bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error)
             if (error) *error = QStringLiteral("No file name was given.");
             return false;
         }
-        if (!CopyIntoPlace(pdfPath, target)) {
-            if (error) *error = QStringLiteral("Cannot write ") + target;
+        if (const int systemError = CopyIntoPlace(pdfPath, target)) {
+            if (error) *error = QStringLiteral("Cannot write ") + target + QStringLiteral(": ") + CauseOf(systemError);
             return false;
         }
         return true;

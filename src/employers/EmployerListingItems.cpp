@@ -1,5 +1,7 @@
 #include "employers/EmployerListingItems.h"
 
+#include "common/TaxIdShape.h"
+#include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 
 namespace {
@@ -71,16 +73,18 @@ printing::StoreValue CityLine(data::Recordset& employer) {
 
 const std::array<ListPosition, kListingItemCount>& ListLayout() { return kListLayout; }
 
+// The tax id is grouped as the return screens' header groups it: from its
+// digits, so that one stored with its hyphens prints as one stored without.
 std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId) {
     if (BlankOrNull(taxId)) return kBlank;
-    const std::string digits = TextOf(taxId);
-    if (!data::IsNull(idType) && TextOf(idType) == "1") return basic::Left(digits, 2) + "-" + basic::Right(digits, 7);
-    return basic::Left(digits, 3) + "-" + basic::Mid(digits, 4, 2) + "-" + basic::Right(digits, 4);
+    return HeaderTaxId(TextOf(idType), TextOf(taxId));
 }
 
+// The phone's digits too: one stored as the screen shows it, "(203) 555-1234",
+// prints as one stored as its ten digits.
 std::string ListingPhoneText(const data::Value& phone) {
     if (BlankOrNull(phone)) return kBlank;
-    const std::string digits = TextOf(phone);
+    const std::string digits = DigitsOnly(TextOf(phone));
     return "(" + basic::Mid(digits, 1, 3) + ") " + basic::Mid(digits, 4, 3) + "-" + basic::Mid(digits, 7, 4);
 }
 

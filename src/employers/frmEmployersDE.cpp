@@ -186,22 +186,22 @@ bool frmEmployersDE::ReportDeletedEmployer(const char* title) {
 
 bool frmEmployersDE::EntryIsComplete() {
     struct Check {
-        forms::MaskedField frmEmployersDE::*field;
+        forms::MaskedField& field;
         bool onlyForUsAddress;
         const char* message;
     };
     // clang-format off
-    static const Check kChecks[] = {
-        {&frmEmployersDE::mskAddress,     false, "Street Address cannot be blank!"},
-        {&frmEmployersDE::mskPyr_Taxid,   false, "Please enter the Employer's TaxID Number"},
-        {&frmEmployersDE::mskCity,        false, "Please enter the name of the Employer's city."},
-        {&frmEmployersDE::mskState,       true,  "Please enter the Employer's STate code. For example: CT"},
-        {&frmEmployersDE::mskEmployerZip, true,  "Please enter the Employer's Zip code."},
+    const Check checks[] = {
+        {mskAddress,     false, "Street Address cannot be blank!"},
+        {mskPyr_Taxid,   false, "Please enter the Employer's TaxID Number"},
+        {mskCity,        false, "Please enter the name of the Employer's city."},
+        {mskState,       true,  "Please enter the Employer's STate code. For example: CT"},
+        {mskEmployerZip, true,  "Please enter the Employer's Zip code."},
     };
     // clang-format on
     const bool usAddress = mskCountry.Text() == "Y";
-    for (const Check& check : kChecks) {
-        auto& field = this->*check.field;
+    for (const Check& check : checks) {
+        auto& field = check.field;
         if (check.onlyForUsAddress && !usAddress) continue;
         if (!IsBlank(field)) continue;
         forms::MsgBox(check.message, forms::vbOKOnly, "Employer Data Error");

@@ -3,6 +3,7 @@
 // employer every return screen works on, and the chosen return period.
 
 #include "common/EmployerHandOver.h"
+#include "employers/TaxIdField.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
 
@@ -24,7 +25,7 @@ public:
     forms::MaskedField mskEmployerName1{*this, "mskEmployerName1"};
     forms::MaskedField mskEmployerName2{*this, "mskEmployerName2"};
     forms::MaskedField mskIdType{*this, "mskIdType"};
-    forms::MaskedField mskPyr_Taxid{*this, "mskPyr_Taxid"};
+    TaxIdField mskPyr_Taxid{*this, "mskPyr_Taxid"};
     forms::MaskedField mskTypePayer{*this, "mskTypePayer"};
     forms::MaskedField mskCountry{*this, "mskCountry"};
     forms::MaskedField mskAddressLine{*this, "mskAddressLine"};

@@ -32,6 +32,7 @@ TEST(F941HeaderTaxId, EmployerNumberOrSocialSecurityGrouping) {
     EXPECT_EQ(HeaderTaxId("", "123456789"), "123-45-6789");
     EXPECT_EQ(HeaderTaxId("2", "1234"), "123-4-1234");
     EXPECT_EQ(HeaderTaxId("1", ""), "-");
+    EXPECT_EQ(HeaderTaxId("2", "123-45-6789"), "123-45-6789"); // stored with its hyphens
 }
 
 class TestScreen : public forms::Form {

@@ -19,12 +19,18 @@
 #include <QRect>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -45,7 +51,8 @@ protected:
 // user's own name when given, else the one the dialog proposes), and its
 // Print button. `proposed` receives what the dialog proposed. The button is
 // pressed once this step is over, so that the question the dialog may ask on
-// it (a file to replace) is the next step's.
+// it (a file to replace) is the next step's. `beforePrint` runs once the
+// dialog has taken the file, past its own checks of it.
 BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<void()> beforePrint = {}) {
     return [path, proposed, beforePrint](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
@@ -60,7 +67,7 @@ BoxAnswerer::Step PrintToFile(QString path, QString* proposed, std::function<voi
         printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
         if (proposed != nullptr) *proposed = file->text();
         if (!path.isEmpty()) file->setText(path);
-        if (beforePrint) beforePrint();
+        if (beforePrint) QObject::connect(dialog, &QDialog::accepted, dialog, beforePrint);
         QTimer::singleShot(0, buttons->button(QDialogButtonBox::Ok), &QAbstractButton::click);
         return true;
     };
@@ -431,7 +438,24 @@ TEST_F(DesktopPrinting, AMetafileInTheAnisotropicMappingStretchesTheWindowItsRec
     }
 }
 
-TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNeitherSavedNorOffered) {
+// A folder no one may write into while it is so, root included: the
+// system's immutable attribute binds root too; any other user is bound by
+// the permission bits.
+void RefuseWrites(const std::filesystem::path& folder, bool refused) {
+    if (::geteuid() != 0) {
+        ::chmod(folder.c_str(), refused ? 0555 : 0755);
+        return;
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = refused ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    }
+    if (fd >= 0) ::close(fd);
+}
+
+TEST_F(DesktopPrinting, APrintoutThatCannotBeWrittenIsReportedWithItsCauseAndNeitherSavedNorOffered) {
     desktop::FormWindow* f941 = OpenFirstQuarter();
     ASSERT_NE(f941, nullptr);
     const QString notPrinted = QStringLiteral("The document could not be printed.\n\nCannot write ");
@@ -443,18 +467,31 @@ TEST_F(DesktopPrinting, APrintoutThatDoesNotFitOnTheDiskIsReportedAndNeitherSave
         ASSERT_EQ(answerer.Seen().size(), 3u);
         EXPECT_TRUE(answerer.Seen()[2].text.startsWith(notPrinted)) << answerer.Seen()[2].text.toStdString();
     }
-    // The chosen file fills the disk.
-    const std::filesystem::path pdf = folder_.Path() / "chosen.pdf";
+    // The chosen file cannot be written, once the dialog has taken it.
+    const std::filesystem::path chosen = folder_.Path() / "chosen";
+    const std::filesystem::path pdf = chosen / "chosen.pdf";
+    std::filesystem::create_directory(chosen);
     std::unique_ptr<FileSizeLimit> diskFull;
-    BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
-                          PrintToFile(QString::fromStdString(pdf.string()), nullptr,
-                                      [&diskFull] { diskFull = std::make_unique<FileSizeLimit>(4096); }),
-                          QMessageBox::Ok});
-    ClickWidget(f941->WidgetNamed("DMWin2"));
-    diskFull.reset();
-    ASSERT_EQ(answerer.Seen().size(), 3u);
-    EXPECT_EQ(answerer.Seen()[2].text, notPrinted + QString::fromStdString(pdf.string()));
-    EXPECT_FALSE(std::filesystem::exists(pdf));
+    const struct {
+        const char* cause;
+        std::function<void()> strike, heal;
+    } failures[] = {
+        {": Disk full", [&] { diskFull = std::make_unique<FileSizeLimit>(4096); }, [&] { diskFull.reset(); }},
+        {": Path not found", [&] { std::filesystem::remove(chosen); },
+         [&] { std::filesystem::create_directory(chosen); }},
+        {": Path/File access error", [&] { RefuseWrites(chosen, true); }, [&] { RefuseWrites(chosen, false); }},
+    };
+    for (const auto& failure : failures) {
+        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,
+                              PrintToFile(QString::fromStdString(pdf.string()), nullptr, failure.strike),
+                              QMessageBox::Ok});
+        ClickWidget(f941->WidgetNamed("DMWin2"));
+        failure.heal();
+        ASSERT_EQ(answerer.Seen().size(), 3u) << failure.cause;
+        EXPECT_EQ(answerer.Seen()[2].text.toStdString(),
+                  (notPrinted + QString::fromStdString(pdf.string())).toStdString() + failure.cause);
+        EXPECT_TRUE(std::filesystem::is_empty(chosen)) << failure.cause;
+    }
 }
 
 // Printed over an older file on a disk without room for the new one (a
@@ -481,8 +518,8 @@ TEST_F(DesktopPrinting, APrintoutThatDoesNotFitLeavesTheFileItWouldReplaceAsItWa
     diskFull.reset();
 
     ASSERT_EQ(answerer.Pending(), 0u);
-    EXPECT_EQ(answerer.Seen().back().text,
-              QStringLiteral("The document could not be printed.\n\nCannot write ") + QString::fromStdString(pdf.string()));
+    EXPECT_EQ(answerer.Seen().back().text, QStringLiteral("The document could not be printed.\n\nCannot write ") +
+                                               QString::fromStdString(pdf.string()) + QStringLiteral(": Disk full"));
     std::ifstream older(pdf, std::ios::binary);
     EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(older), {}) == olderBytes) << "the older file changed";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(chosen), {}), 1) << "a partial copy was left";

@@ -60,6 +60,18 @@ TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }
 
+// A row stored with the tax id's hyphens (last year's file, a backup made
+// elsewhere) shows all nine digits, and an Edit's Save keeps them all.
+TEST_F(EmployerSave, AnEditOfATaxIdStoredWithItsHyphensStoresItsNineDigits) {
+    AddEmployer(7, "ACME TOOLS", "2", "123-45-6789");
+    auto& screen = OpenScreen();
+    Click(screen.cmdEditRecord);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(screen.cmdSaveRecord);
+
+    EXPECT_EQ(Query(MainPath(), "SELECT Pyr_Taxid FROM Employers"), "123456789");
+}
+
 TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();

@@ -12,6 +12,12 @@ TEST(ListingShapes, TaxIdsAreGroupedByTheirKind) {
     EXPECT_EQ(ListingTaxIdText(Text("2"), Text("123456789")), "123-45-6789");
     EXPECT_EQ(ListingTaxIdText(Text("3"), Text("123456789")), "123-45-6789");
     EXPECT_EQ(ListingTaxIdText(data::Value{}, Text("123456789")), "123-45-6789");
+    EXPECT_EQ(ListingTaxIdText(Text("2"), Text("123-45-6789")), "123-45-6789");
+}
+
+TEST(ListingShapes, APhoneIsGroupedFromItsTenDigitsWhateverElseItHolds) {
+    EXPECT_EQ(ListingPhoneText(Text("2035551234")), "(203) 555-1234");
+    EXPECT_EQ(ListingPhoneText(Text("(203) 555-1234")), "(203) 555-1234");
 }
 
 TEST(ListingShapes, AMissingTaxIdOrPhonePrintsBlank) {

@@ -5,6 +5,7 @@
 #include "KilledCopy.h"
 #include "support/FailingDisk.h"
 #include "support/NoRoomForNewFiles.h"
+#include "support/NoRoomForNewNames.h"
 #include "support/PermissionBits.h"
 #include "support/ReadOnlyMedia.h"
 #include "support/WriteAheadLog.h"
@@ -226,6 +227,17 @@ TEST_F(BackupScreen, NoFreeFileSlotForTheBackupsFolderOrFileIsNamedAsNoRoom) {
         return Dialogs().LastBox().prompt.rfind("3026 ", 0) == 0 ? 0 : 2;
     });
     if (result == noroom::kCannotFillHere) GTEST_SKIP() << "this system lets no folder be made full here";
+    EXPECT_EQ(result, 0);
+}
+
+// The backup written whole, its final rename finds no room for the name: 61,
+// as the file statements say a full disk.
+TEST_F(BackupScreen, ABackupWhoseRenameFindsNoRoomIsNamedAsNoRoom) {
+    const int result = noroom::RunWhereNoNewNameFits([&] {
+        Backup(OpenScreen(), {forms::vbOK, forms::vbOK});
+        return Dialogs().LastBox().prompt.rfind("61 ", 0) == 0 ? 0 : 1;
+    });
+    if (result == noroom::kCannotRefuseRenames) GTEST_SKIP() << "this system lets no rename be refused here";
     EXPECT_EQ(result, 0);
 }
 

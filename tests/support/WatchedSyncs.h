@@ -22,8 +22,11 @@ public:
     WatchedSyncs(const WatchedSyncs&) = delete;
     WatchedSyncs& operator=(const WatchedSyncs&) = delete;
 
-    // The next sync fails with `cause`.
-    void FailNext(int cause) { State().failWith = cause; }
+    // The next sync (of `what` when given) fails with `cause`.
+    void FailNext(int cause, const std::filesystem::path& what = {}) {
+        State().failWith = cause;
+        State().failWhat = what;
+    }
     // What was synced so far, in order, as the system names it.
     const std::vector<std::filesystem::path>& Synced() const { return State().synced; }
 
@@ -31,17 +34,19 @@ private:
     struct Noted {
         std::vector<std::filesystem::path> synced;
         int failWith = 0;
+        std::filesystem::path failWhat;
     };
     static Noted& State() {
         static Noted noted;
         return noted;
     }
     static int Sync(int fd) {
-        if (const int cause = std::exchange(State().failWith, 0)) {
-            errno = cause;
+        const std::filesystem::path what = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        if (State().failWith != 0 && (State().failWhat.empty() || State().failWhat == what)) {
+            errno = std::exchange(State().failWith, 0);
             return -1;
         }
-        State().synced.push_back(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+        State().synced.push_back(what);
         return ::fsync(fd);
     }
 };

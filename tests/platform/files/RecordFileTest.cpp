@@ -99,6 +99,13 @@ TEST_F(RecordFiles, ARecordIsSyncedBeforeItIsDoneAndOneNotSyncedLeavesTheOldOne)
         EXPECT_EQ(ErrorNumberOf([&] { file.Put(failure.record, "CCCCCCCCCC"); }), failure.error);
         EXPECT_EQ(FileContent(made), "AAAAAAAAAABBBBB     ");
     }
+
+    // Made anew, the file holds a record only once its folder is synced too.
+    fs::remove(made);
+    RecordFile anew("PdPreparer.DAT", 10);
+    syncs.FailNext(EIO, made.parent_path());
+    EXPECT_EQ(ErrorNumberOf([&] { anew.Put(1, "DDDDDDDDDD"); }), 75);
+    EXPECT_EQ(FileContent(made), "");
 }
 
 TEST_F(RecordFiles, AFileThatFindsNoRoomToBeMadeIsDiskFull) {

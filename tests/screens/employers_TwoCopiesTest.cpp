@@ -108,6 +108,28 @@ TEST_F(EmployerTwoCopies, ANewEmployerSavedStaysOnScreenWhenTheOtherCopyAddsOneA
     EXPECT_EQ(quarter.txtEmployerNo.Text(), "1");
 }
 
+// The other copy deletes the new employer between this copy's Update and its
+// move onto it: the screen says so and stands where a Delete leaves it, not on
+// the employer shown before Add.
+TEST_F(EmployerTwoCopies, ANewEmployerTheOtherCopyDeletesAtOnceIsSaidGone) {
+    AddEmployer(7, "ACME TOOLS");
+    AddEmployer(8, "BAKER BROS");
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "THIS COPY", "123456789");
+    screen.datEmployers.Recordset()->AfterNext(data::RecordsetAction::Update, [this] {
+        Sql(MainPath(), "DELETE FROM Employers WHERE EmployerName1 = 'THIS COPY'");
+    });
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "This Employer has been deleted by another user.");
+    EXPECT_EQ(Dialogs().LastBox().style, 48);
+    EXPECT_EQ(Dialogs().LastBox().title, "Error saving record");
+    EXPECT_EQ(screen.mskEmployerName1.Text(), "BAKER BROS");
+    EXPECT_EQ(CommandStates(screen), kBrowsing);
+}
+
 // Between Add and Save another copy changes what employer 17's number names.
 struct EmployerChange {
     const char* what;

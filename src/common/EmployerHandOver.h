@@ -13,11 +13,13 @@ struct EmployerHandOver {
     // The employer's row, and whether the recordset stands on it.
     data::RecordsetPtr Row;
     bool OnRow = false;
-    // Its columns as text ("" for Null), read when OnRow.
+    // Its columns as text ("" for Null), read when OnRow. IDType, Pyr_Taxid
+    // and TypePayer make the employer that employer: no two share all three.
     std::string EmployerNo;
     std::string EmployerName1;
     std::string IDType;
     std::string Pyr_Taxid;
+    std::string TypePayer;
     // The chosen period code ("122" ... "622"; "000" for none).
     std::string PeriodCode;
     // The designee's and signer's boxes as the employer screen shows them.

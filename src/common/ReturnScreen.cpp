@@ -11,6 +11,7 @@
 #include "platform/data/Recordset.h"
 #include "platform/data/Transaction.h"
 #include "platform/files/ProgramFolder.h"
+#include "platform/forms/Bound.h"
 
 #include <stdexcept>
 
@@ -225,6 +226,7 @@ void ReturnScreen::Form_Load() {
     const EmployerHandOver employer = CurrentEmployer();
     RequireEmployerRow(employer);
     periodCode_ = employer.PeriodCode;
+    employerKey_ = {employer.IDType, employer.Pyr_Taxid, employer.TypePayer};
 
     AdaptToPeriod(periodCode_);
     txtEmployerName.SetText(employer.EmployerName1);
@@ -340,10 +342,14 @@ bool ReturnScreen::StorePendingRow() {
     data::RecordsetPtr rows = datDollars.Recordset();
     try {
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-        if (EditMode == 0 && !StoreAddedRowOfStoredEmployer(*rows)) {
-            forms::MsgBox(msg::kEmployerGone, forms::vbExclamation, msg::kSaveFailedTitle);
-            rows->CancelUpdate();
-            return true;
+        if (EditMode == 0) {
+            const AddedRowOutcome outcome = StoreAddedRowOfStoredEmployer(*rows);
+            if (outcome != AddedRowOutcome::Stored) {
+                forms::MsgBox(outcome == AddedRowOutcome::EmployerGone ? msg::kEmployerGone : msg::kEmployerReplaced,
+                              forms::vbExclamation, msg::kSaveFailedTitle);
+                rows->CancelUpdate();
+                return true;
+            }
         }
         if (EditMode != 0) rows->Update();
         if (EditMode == 0) rows->MoveLast();
@@ -357,21 +363,28 @@ bool ReturnScreen::StorePendingRow() {
 }
 
 // Another copy of the program may have deleted the employer since the
-// addition began: its return row is then not stored, for nothing may be
-// left without its employer. The check and the write are one transaction, so
-// the employer cannot go in between.
-bool ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
+// screen was opened, or put another employer under its number (an import or a
+// restore replaces the employers; the counter may hand a freed number out
+// again), or corrected its tax id: the return row is then not stored, for it
+// would belong to another employer or to none. A rename or a new address
+// leaves the employer the same. The check and the write are one transaction,
+// so the employer cannot change in between.
+ReturnScreen::AddedRowOutcome ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
     data::DatabasePtr database = datDollars.Database();
     const std::string employerNo = txtEmployerNo.Text();
     const bool isNumber = !employerNo.empty() && employerNo.find_first_not_of("0123456789") == std::string::npos;
     return data::InOneTransaction(*database, [&] {
-        const bool stored =
-            isNumber && !database
-                             ->OpenRecordset("SELECT EmployerNo FROM Employers WHERE EmployerNo = " + employerNo,
-                                             data::dbOpenSnapshot)
-                             ->Eof();
-        if (stored) rows.Update();
-        return stored;
+        if (!isNumber) return AddedRowOutcome::EmployerGone;
+        data::RecordsetPtr employer = database->OpenRecordset(
+            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + employerNo,
+            data::dbOpenSnapshot);
+        if (employer->Eof()) return AddedRowOutcome::EmployerGone;
+        const std::array<std::string, 3> storedKey = {forms::BoundValueText(employer->Fields("IdType").Value()),
+                                                      forms::BoundValueText(employer->Fields("Pyr_Taxid").Value()),
+                                                      forms::BoundValueText(employer->Fields("TypePayer").Value())};
+        if (storedKey != employerKey_) return AddedRowOutcome::EmployerReplaced;
+        rows.Update();
+        return AddedRowOutcome::Stored;
     });
 }
 

@@ -15,6 +15,7 @@
 #include "platform/forms/Forms.h"
 #include "platform/printing/DMWin.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -190,9 +191,16 @@ private:
     // reported and the change stays pending.
     bool StorePendingRow();
     void ReportAddFailure(int number, const std::string& description);
-    bool StoreAddedRowOfStoredEmployer(data::Recordset& rows);
+    // What became of an added row at Save: stored, or refused because its
+    // employer number no longer names the employer the screen was opened for
+    // (the message saying why).
+    enum class AddedRowOutcome { Stored, EmployerGone, EmployerReplaced };
+    AddedRowOutcome StoreAddedRowOfStoredEmployer(data::Recordset& rows);
 
     std::string periodCode_;
+    // The employer's tax id type, tax id and kind as read at the load: the
+    // key that tells this employer from one put under its number since.
+    std::array<std::string, 3> employerKey_;
     std::vector<ReturnLine> lines_;
     ComputedLines computed_;
     OverpaymentBoxes overpaymentBoxes_;

@@ -33,6 +33,8 @@ inline constexpr const char* kAddFailedStart = "The record could not be added. E
 inline constexpr const char* kSaveFailedStart = "The record was not saved. Error number ";
 inline constexpr const char* kSaveFailedTitle = "Save Record Error";
 inline constexpr const char* kEmployerGone = "The record was not saved: its Employer has been deleted by another user.";
+inline constexpr const char* kEmployerReplaced =
+    "The record was not saved: its Employer has been changed or replaced by another user.";
 inline constexpr const char* kLoadFailedStart = "The return could not be opened. Error number ";
 
 } // namespace return_messages

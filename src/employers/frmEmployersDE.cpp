@@ -171,15 +171,19 @@ bool frmEmployersDE::ReportDeletedEmployer(const char* title) {
         if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) return false;
     }
     forms::MsgBox(kEmployerDeleted, forms::vbOKOnly + forms::vbExclamation, title);
+    StandAfterGoneEmployer(*employers, false);
+    return true;
+}
+
+void frmEmployersDE::StandAfterGoneEmployer(data::Recordset& employers, bool goneWasLast) {
     try {
-        employers->MoveNext();
-        if (employers->Eof()) employers->MoveLast();
+        if (!goneWasLast) employers.MoveNext();
+        if (goneWasLast || employers.Eof()) employers.MoveLast();
         ShowCommandState(CommandState::Browsing);
     } catch (const basic::RuntimeError&) {
         // No employer is left.
         ShowCommandState(CommandState::EmptyTable);
     }
-    return true;
 }
 
 // --- Save ---
@@ -223,12 +227,20 @@ void frmEmployersDE::cmdSaveRecord_Click() { SaveRecord(true); }
 
 // The new employer is the row this copy stored, not the last row: another
 // copy may have added one since, and the period buttons would then open that
-// employer's returns. The employer is stored whatever happens here; should
-// another copy already have deleted it, the screen stays where it stood.
-void frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
+// employer's returns. The employer is stored whatever happens here. Should
+// another copy already have deleted it, the screen must not stay on the
+// employer shown before Add as if it were the new one: the user hears that
+// it is gone, and the screen stands as after its Delete (it was the last row).
+bool frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
     try {
         employers.SetBookmark(employers.LastModified());
-    } catch (const basic::RuntimeError&) {}
+        return true;
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() != data::errInvalidBookmark) return true;
+    }
+    forms::MsgBox(kEmployerDeleted, forms::vbOKOnly + forms::vbExclamation, "Error saving record");
+    StandAfterGoneEmployer(employers, true);
+    return false;
 }
 
 bool frmEmployersDE::SaveRecord(bool askFirst) {
@@ -250,7 +262,10 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
     try {
         if (store) {
             employers->Update();
-            if (EditMode == 0) StandOnAddedEmployer(*employers);
+            if (EditMode == 0 && !StandOnAddedEmployer(*employers)) {
+                cmdClose.SetFocus();
+                return true;
+            }
         } else {
             employers->CancelUpdate();
         }

@@ -131,7 +131,13 @@ private:
     // Save: its checks, its question when `askFirst`, the store and its
     // reports. True when the row was stored.
     bool SaveRecord(bool askFirst);
-    void StandOnAddedEmployer(data::Recordset& employers);
+    // False when another copy deleted the new employer before the screen
+    // stood on it (the screen has said so and stands where a Delete leaves it).
+    bool StandOnAddedEmployer(data::Recordset& employers);
+    // Where the screen stands once the employer it stood on is gone: on the
+    // next employer, or the last when none follows (always the last when the
+    // one gone was the last); with none left, Add and Close only.
+    void StandAfterGoneEmployer(data::Recordset& employers, bool goneWasLast);
     // Save's checks; false (after its message) when a field is missing.
     bool EntryIsComplete();
     // Deletes the current employer and its return rows, all or nothing.

@@ -61,6 +61,7 @@ EmployerHandOver frmEmployersDE::HandOver() {
         employer.EmployerName1 = column("EmployerName1");
         employer.IDType = column("IDType");
         employer.Pyr_Taxid = column("Pyr_Taxid");
+        employer.TypePayer = column("TypePayer");
     }
     employer.PeriodCode = txtQtr_Yr.Text();
     employer.ContactName = mskContactName.Text();

@@ -1,9 +1,10 @@
 // Two copies of the program (two processes) on one folder: an employer the
-// other copy edits is refused, and employers added at once by both copies
-// never share a number.
+// other copy edits is refused, employers added at once by both copies never
+// share a number, and a return is stored only under the employer its screen
+// was opened for.
 #include "employers_OtherCopy.h"
 #include "employers_ScreenFolder.h"
-#include "returns/f941/frmDet941Covid0621.h"
+#include "returns_ScreenFolder.h"
 
 #include <set>
 
@@ -106,6 +107,72 @@ TEST_F(EmployerTwoCopies, ANewEmployerSavedStaysOnScreenWhenTheOtherCopyAddsOneA
     forms::user::Click(quarter.cmdAddNew);
     EXPECT_EQ(quarter.txtEmployerNo.Text(), "1");
 }
+
+// The other copy deletes the new employer between this copy's Update and its
+// move onto it: the screen says so and stands where a Delete leaves it, not on
+// the employer shown before Add.
+TEST_F(EmployerTwoCopies, ANewEmployerTheOtherCopyDeletesAtOnceIsSaidGone) {
+    AddEmployer(7, "ACME TOOLS");
+    AddEmployer(8, "BAKER BROS");
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "THIS COPY", "123456789");
+    screen.datEmployers.Recordset()->AfterNext(data::RecordsetAction::Update, [this] {
+        Sql(MainPath(), "DELETE FROM Employers WHERE EmployerName1 = 'THIS COPY'");
+    });
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Dialogs().LastBox().prompt, "This Employer has been deleted by another user.");
+    EXPECT_EQ(Dialogs().LastBox().style, 48);
+    EXPECT_EQ(Dialogs().LastBox().title, "Error saving record");
+    EXPECT_EQ(screen.mskEmployerName1.Text(), "BAKER BROS");
+    EXPECT_EQ(CommandStates(screen), kBrowsing);
+}
+
+// Between Add and Save another copy changes what employer 17's number names.
+struct EmployerChange {
+    const char* what;
+    const char* sql;
+    const char* refusal; // nullptr: the return is stored
+};
+void PrintTo(const EmployerChange& change, std::ostream* out) { *out << change.what; }
+
+class ReturnOfAChangedEmployer : public Form941Folder, public ::testing::WithParamInterface<EmployerChange> {};
+
+TEST_P(ReturnOfAChangedEmployer, IsStoredOnlyWhileItsNumberNamesTheEmployerTheScreenWasOpenedFor) {
+    frmDet941Covid0621& form = AddFirstQuarter();
+    forms::user::TypeText(form.fpLine2, "7777");
+    Sql(MainPath(), GetParam().sql);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    if (GetParam().refusal) Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(form.cmdSaveRecord);
+    if (GetParam().refusal) {
+        EXPECT_EQ(Dialogs().LastBox().prompt, GetParam().refusal);
+        EXPECT_EQ(StoredRows(), "");
+    } else {
+        EXPECT_EQ(StoredRows("EmployerNo, L_2"), "17|7777.0");
+    }
+}
+
+constexpr const char* kGone = "The record was not saved: its Employer has been deleted by another user.";
+constexpr const char* kReplaced =
+    "The record was not saved: its Employer has been changed or replaced by another user.";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(TwoCopies, ReturnOfAChangedEmployer, ::testing::Values(
+    EmployerChange{"Deleted",        "DELETE FROM Employers", kGone},
+    EmployerChange{"ReplacedByImport",
+                   "DELETE FROM Employers; INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, "
+                   "TypePayer) VALUES (17, 'OLD ONE', '1', '069999999', 'R')",                           kReplaced},
+    EmployerChange{"NumberGivenToAnotherKind",
+                   "DELETE FROM Employers; INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, "
+                   "TypePayer) VALUES (17, 'C BRAND NEW', '1', '061234567', 'H')",                       kReplaced},
+    EmployerChange{"TaxIdCorrected", "UPDATE Employers SET Pyr_Taxid = '061234568'",                    kReplaced},
+    EmployerChange{"TaxIdTypeCorrected", "UPDATE Employers SET IdType = '2'",                           kReplaced},
+    EmployerChange{"RenamedAndMoved",
+                   "UPDATE Employers SET EmployerName1 = 'ACME TOOLS INC', AddressLine2 = '9 OAK ST'",  nullptr}),
+    [](const ::testing::TestParamInfo<EmployerChange>& info) { return info.param.what; });
+// clang-format on
 
 // The lock file deleted while two copies run: the other copy makes a new one
 // and edits the employer this copy edits. This copy's locks are in a file

@@ -48,7 +48,8 @@ void MkDir(std::string_view path);
 void MkDirAll(std::string_view path);
 
 // ReplaceFile: gives the file `from` the name `to` in one step, replacing a
-// file of that name; 53 when `from` is missing, 75 when it cannot be done.
+// file of that name; 53 when `from` is missing, 61 when the folder has no
+// room for the new name, 75 when it cannot be done otherwise.
 void ReplaceFile(std::string_view from, std::string_view to);
 
 // Kill: deletes a file. 53 when there is no such file (a folder included);

@@ -24,28 +24,29 @@ void FieldMouse::Route(const ControlView& view, forms::TextField& field, int at,
     }
     const bool shift = (event.modifiers() & Qt::ShiftModifier) != 0;
     const bool left = event.button() == Qt::LeftButton && !shift;
-    // The second click of a pair whose first went to this field, and the
-    // third of a triple-click: their focus moves ran once, at the first. Any
-    // other is a press of its own.
-    if (event.type() == QEvent::MouseButtonDblClick && left && pressed_ == &view) {
+    // The second click of a pair whose first went to this field, the third
+    // of a triple-click and each quick one after it: their focus moves ran
+    // once, at the first. Any other is a press of its own.
+    if (event.type() == QEvent::MouseButtonDblClick && left && pressed_ == &view && !wholeText_) {
         if (landed_ == &view) act([&field, at] { forms::user::DoubleClickAt(field, at); });
-        doubleClick_ = Click{event.globalPosition(), event.timestamp()};
-    } else if (event.type() == QEvent::MouseButtonPress && left && pressed_ == &view && SoonAfterDoubleClick(event)) {
+        lastClick_ = Click{event.globalPosition(), event.timestamp()};
+    } else if (left && pressed_ == &view && SoonAfterLastClick(event)) {
+        // The toolkit takes a fourth press for a double-click; it still keeps
+        // the whole text, as the platform's edit controls do.
         if (landed_ == &view) act([&field] { forms::user::TripleClick(field); });
         wholeText_ = true;
-        // Later clicks go on as in a line edit: the next pair is a double-click again.
-        doubleClick_.reset();
+        lastClick_ = Click{event.globalPosition(), event.timestamp()};
     } else {
         Press(view, field, at, shift, act);
     }
 }
 
-bool FieldMouse::SoonAfterDoubleClick(const QMouseEvent& event) const {
-    if (!doubleClick_) return false;
+bool FieldMouse::SoonAfterLastClick(const QMouseEvent& event) const {
+    if (!lastClick_) return false;
     const QStyleHints& hints = *QGuiApplication::styleHints();
-    const QPointF moved = event.globalPosition() - doubleClick_->where;
+    const QPointF moved = event.globalPosition() - lastClick_->where;
     const quint64 interval = static_cast<quint64>(hints.mouseDoubleClickInterval());
-    return event.timestamp() >= doubleClick_->when && event.timestamp() - doubleClick_->when < interval &&
+    return event.timestamp() >= lastClick_->when && event.timestamp() - lastClick_->when < interval &&
            std::abs(moved.x()) <= hints.mouseDoubleClickDistance() &&
            std::abs(moved.y()) <= hints.mouseDoubleClickDistance();
 }
@@ -55,7 +56,7 @@ void FieldMouse::Press(const ControlView& view, forms::TextField& field, int at,
     act([&] { landed = shift ? forms::user::ShiftClickAt(field, at) : forms::user::ClickAt(field, at); });
     pressed_ = &view;
     landed_ = landed ? &view : nullptr;
-    doubleClick_.reset();
+    lastClick_.reset();
     wholeText_ = false;
 }
 

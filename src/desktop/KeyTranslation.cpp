@@ -1,6 +1,7 @@
 #include "desktop/KeyTranslation.h"
 
 #include "platform/basic/Windows1252.h"
+#include "platform/forms/CopiedText.h"
 #include "platform/forms/Keys.h"
 
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ int KeyCodeOf(const QKeyEvent& event) {
     if (text.size() != 1) return 0;
     const char16_t c = text.at(0).unicode();
     if (c < 32 || (c >= 0x7F && c <= 0x9F)) return 0;
-    const auto code = basic::Windows1252ByteOf(c);
+    const auto code = basic::Windows1252ByteOf(forms::PlainBlank(c));
     return code ? static_cast<int>(*code) : 0;
 }
 

@@ -8,9 +8,9 @@ namespace desktop {
 
 // The key code the screens' key handlers receive for a key the user
 // pressed: Enter 13, Tab 9, Backspace 8, Escape 27, a printable character
-// its code in code page 1252 (é 233). 0 for keys that type nothing (arrows,
-// function keys, Shift+Tab, chords with Ctrl or Alt) and for characters
-// the code page lacks.
+// its code in code page 1252 (é 233), a no-break blank a blank (32). 0 for
+// keys that type nothing (arrows, function keys, Shift+Tab, chords with Ctrl
+// or Alt) and for characters the code page lacks.
 int KeyCodeOf(const QKeyEvent& event);
 
 // Shift+Tab (Qt reports it as Backtab, or as Tab with Shift held): the

@@ -133,6 +133,14 @@ void TripleClickWidgetAt(QWidget* widget, const QPointF& local) {
     eventTime += kBetweenClicks;
 }
 
+void QuadrupleClickWidgetAt(QWidget* widget, const QPointF& local) {
+    TripleClickWidgetAt(widget, local);
+    // The toolkit reports a fourth quick press as a double-click.
+    SendMouse(widget, QEvent::MouseButtonDblClick, local, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, local, Qt::NoButton);
+    eventTime += kBetweenClicks;
+}
+
 void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to, Qt::MouseButton button) {
     constexpr int kSteps = 4;
     eventTime += kBetweenGestures;

@@ -47,6 +47,8 @@ void DoubleClickWidgetAt(QWidget* widget, const QPointF& local);
 // A double-click and at once a third click at the same point, the pointer
 // moving a little before the third is let go, as a hand makes it.
 void TripleClickWidgetAt(QWidget* widget, const QPointF& local);
+// A triple-click and at once a fourth click at the same point.
+void QuadrupleClickWidgetAt(QWidget* widget, const QPointF& local);
 // The button pressed at `from`, the pointer moved with it held to `to` in
 // steps, and released there.
 void DragAcross(QWidget* widget, const QPointF& from, const QPointF& to, Qt::MouseButton button = Qt::LeftButton);

@@ -67,6 +67,7 @@ TEST(DesktopUnits, KeysBecomeTheCodesTheHandlersSee) {
     EXPECT_EQ(code(Qt::Key_Eacute, QString(QChar(0xE9))), 0xE9);
     EXPECT_EQ(code(Qt::Key_unknown, QString(QChar(0x20AC))), 0x80);
     EXPECT_EQ(code(Qt::Key_unknown, QString(QChar(0x0142))), 0);
+    EXPECT_EQ(code(Qt::Key_nobreakspace, QString(QChar(0x00A0))), 32) << "a no-break blank is a blank";
 }
 
 TEST(DesktopUnits, ColoursAreTheSystemsNumbers) {

@@ -168,13 +168,24 @@ QPointF PointBefore(QLineEdit* edit, int character) {
 }
 
 TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingReplaces) {
-    enum class Gesture { DoubleClick, TripleClick, Drag, RightDrag, MiddleDrag, ShiftClick, ShiftClickInto };
+    enum class Gesture {
+        DoubleClick,
+        TripleClick,
+        LateThirdClick,
+        QuadrupleClick,
+        Drag,
+        RightDrag,
+        MiddleDrag,
+        ShiftClick,
+        ShiftClickInto
+    };
     struct Case {
         const char* field;
         Gesture gesture;
         int from, to; // characters of what the field shows while edited
         const char* typed;
         const char* result;
+        const char* name = "ACME TOOLS INC";
     };
     const Case cases[] = {
         {"fpLine2", Gesture::DoubleClick, 2, 2, "999", "999"},
@@ -182,6 +193,8 @@ TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingRepl
         {"txtName", Gesture::DoubleClick, 4, 4, "ACE", "ACE TOOLS INC"}, // the right half of the word's last letter
         {"fpLine2", Gesture::TripleClick, 2, 2, "20000", "20000"},
         {"txtName", Gesture::TripleClick, 7, 7, "22 ELM ST", "22 ELM ST"},
+        {"txtName", Gesture::LateThirdClick, 7, 7, "X", "ACME TOXOLS INC"}, // a pause: no triple-click
+        {"txtName", Gesture::QuadrupleClick, 7, 7, "BETA SUPPLY", "BETA SUPPLY", "ACME TOOLS"},
         {"fpLine2", Gesture::Drag, 6, 0, "4000", "4000"},
         {"txtName", Gesture::Drag, 5, 10, "X", "ACME X INC"},
         {"txtName", Gesture::RightDrag, 5, 10, "X", "ACME XTOOLS INC"},
@@ -193,7 +206,7 @@ TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingRepl
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + std::to_string(static_cast<int>(c.gesture)));
         form_->fpLine2.SetText("1234.5");
-        form_->txtName.SetText("ACME TOOLS INC");
+        form_->txtName.SetText(c.name);
         forms::user::FocusByMouse(form_->cmdSave);
         auto& field = dynamic_cast<forms::TextField&>(*form_->ControlByName(c.field));
         auto* edit = Widget<QLineEdit>(c.field);
@@ -208,6 +221,11 @@ TEST_F(DesktopWindow, DoubleClickDragAndShiftClickSelectInTheFieldWhatTypingRepl
         switch (c.gesture) {
         case Gesture::DoubleClick: DoubleClickWidgetAt(edit, from); break;
         case Gesture::TripleClick: TripleClickWidgetAt(edit, from); break;
+        case Gesture::LateThirdClick:
+            DoubleClickWidgetAt(edit, from);
+            ClickWidgetAt(edit, from);
+            break;
+        case Gesture::QuadrupleClick: QuadrupleClickWidgetAt(edit, from); break;
         case Gesture::Drag: DragAcross(edit, from, to); break;
         case Gesture::RightDrag: DragAcross(edit, from, to, Qt::RightButton); break;
         case Gesture::MiddleDrag: DragAcross(edit, from, to, Qt::MiddleButton); break;

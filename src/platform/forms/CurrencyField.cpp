@@ -4,6 +4,7 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/TextToNumber.h"
 #include "platform/basic/Utf8.h"
+#include "platform/forms/CopiedText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -84,6 +85,8 @@ bool CurrencyField::TakesCharacter(char32_t c) const { return IsDigit(c) || c ==
 
 bool CurrencyField::DropsFromPaste(char32_t c) const { return IsAmountDecoration(c); }
 
+std::optional<std::u32string> CurrencyField::PastedContent(std::u32string pasted) const { return PastedFigure(pasted); }
+
 bool CurrencyField::Holds(const std::u32string& text) const {
     if (!IsNumberShape(text, allowNegative_, 2)) return false;
     const double value = AmountOf(basic::Utf8Of(text));
@@ -157,6 +160,10 @@ void LongIntegerField::SetRange(long long min, long long max) {
 bool LongIntegerField::TakesCharacter(char32_t c) const { return IsDigit(c) || (c == '-' && allowNegative_); }
 
 bool LongIntegerField::DropsFromPaste(char32_t c) const { return IsAmountDecoration(c); }
+
+std::optional<std::u32string> LongIntegerField::PastedContent(std::u32string pasted) const {
+    return PastedFigure(pasted);
+}
 
 bool LongIntegerField::Holds(const std::u32string& text) const {
     if (!IsNumberShape(text, allowNegative_, 0)) return false;

@@ -7,10 +7,10 @@ namespace forms {
 // typed ("62.5", "-0.03", "" when empty); typing takes only digits, one
 // point, at most two decimals, and a leading minus where negatives are
 // allowed, and refuses a key that would leave the amount outside Min..Max.
-// A paste must give such an amount as a whole ("$" and "," in it are
-// dropped), or nothing is pasted. Code may write anything. It shows the text
-// as an amount ("$1,234.50"), and while it has the focus as the plain
-// number the caret moves over.
+// A paste must give such an amount as a whole, read as copied (PastedFigure;
+// "$" and grouping commas dropped), or nothing is pasted. Code may write
+// anything. It shows the text as an amount ("$1,234.50"), and while it has
+// the focus as the plain number the caret moves over.
 class CurrencyField : public TextField {
 public:
     CurrencyField(Form& owner, std::string name, int index = -1);
@@ -37,6 +37,7 @@ protected:
     bool TakesCharacter(char32_t c) const override;
     bool Holds(const std::u32string& text) const override;
     bool DropsFromPaste(char32_t c) const override;
+    std::optional<std::u32string> PastedContent(std::u32string pasted) const override;
 
 private:
     bool allowNegative_ = false;
@@ -44,7 +45,8 @@ private:
     double max_ = 9000000000.0;
 };
 
-// A whole-number field: digits and, where allowed, a leading minus.
+// A whole-number field: digits and, where allowed, a leading minus; a paste
+// is read as an amount field's is.
 class LongIntegerField : public TextField {
 public:
     LongIntegerField(Form& owner, std::string name, int index = -1);
@@ -67,6 +69,7 @@ protected:
     bool TakesCharacter(char32_t c) const override;
     bool Holds(const std::u32string& text) const override;
     bool DropsFromPaste(char32_t c) const override;
+    std::optional<std::u32string> PastedContent(std::u32string pasted) const override;
 
 private:
     bool allowNegative_ = false;

@@ -2,6 +2,7 @@
 
 #include "platform/basic/Strings.h"
 #include "platform/basic/Utf8.h"
+#include "platform/forms/CopiedText.h"
 
 #include <algorithm>
 
@@ -210,10 +211,14 @@ void MaskedField::StoreContent(const std::u32string& content, int caret) {
     StoreEdit(basic::Utf8Of(typed), caret);
 }
 
-bool MaskedField::Paste(const std::string& text) {
+std::optional<std::u32string> MaskedField::PastedContent(std::u32string pasted) const {
     // The whole of it, so that a second line is refused rather than lost.
-    if (!HasMask()) return TextField::Paste(text);
-    return !ReadOnly() && ReplaceSelection(basic::CodePointsOf(text), true);
+    if (!HasMask()) return TextField::PastedContent(std::move(pasted));
+    return pasted;
+}
+
+bool MaskedField::FilledIn(int first, int last) const {
+    return std::any_of(content_.begin() + first, content_.begin() + last, [](char32_t c) { return c != 0; });
 }
 
 bool MaskedField::DigitsOnly() const {
@@ -238,24 +243,37 @@ bool MaskedField::SkippedFromPaste(const std::u32string& content, char32_t c) co
     return content.find(char32_t{0}) != std::u32string::npos && !DigitsOnly();
 }
 
+MaskedField::Keys MaskedField::PastedKeys(std::u32string_view pasted, int first, int last) const {
+    // The blank space around a paste (a copied cell's tab or line end) is
+    // none of its content, but a blank beside text that stays parts two
+    // words ("ACME TOOLS" and " INC").
+    const PasteParts parts = SplitBlankSpace(pasted);
+    const auto blanks = [](std::u32string_view space) {
+        return static_cast<std::size_t>(std::count(space.begin(), space.end(), U' '));
+    };
+    Keys keys;
+    keys.leading = FilledIn(0, first) ? blanks(parts.before) : 0;
+    keys.trailing = FilledIn(last, Places()) ? blanks(parts.after) : 0;
+    keys.text =
+        std::u32string(keys.leading, U' ') + std::u32string(parts.content) + std::u32string(keys.trailing, U' ');
+    return keys;
+}
+
 bool MaskedField::ReplaceSelection(std::u32string_view typed, bool pasting) {
     if (!HasMask()) return TextField::ReplaceSelection(typed, pasting);
     if (Locked()) return false;
-    if (pasting) {
-        // Blank space around a paste (a copied cell's line end) is none of
-        // its content, even where blanks have places.
-        constexpr std::u32string_view kBlankSpace = U" \t\r\n";
-        const auto first = typed.find_first_not_of(kBlankSpace);
-        typed = first == std::u32string_view::npos
-                    ? std::u32string_view()
-                    : typed.substr(first, typed.find_last_not_of(kBlankSpace) + 1 - first);
-    }
+    const int first = PlaceFrom(SelStart());
+    const int last = PlaceFrom(SelStart() + SelLength());
+    const Keys keys = pasting ? PastedKeys(typed, first, last) : Keys{std::u32string(typed)};
     std::u32string content = content_;
-    TakeOut(content, PlaceFrom(SelStart()), PlaceFrom(SelStart() + SelLength()));
-    int caret = PositionOf(PlaceFrom(SelStart()));
+    TakeOut(content, first, last);
+    int caret = PositionOf(first);
     bool took = false;
-    for (const char32_t c : typed) {
+    for (std::size_t i = 0; i < keys.text.size(); ++i) {
+        const char32_t c = keys.text[i];
         const int k = PlaceFrom(caret);
+        // A blank at an end goes only into a place that takes one.
+        if (keys.EndBlank(i) && k < Places() && !Fits(PlacePosition(k).rule, c)) continue;
         if (Typeable(c) && PutIn(content, k, c)) {
             caret = PositionOf(k + 1);
             took = true;

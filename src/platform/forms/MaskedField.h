@@ -21,7 +21,8 @@ namespace forms {
 // stands is stepped over. Backspace and Delete clear a place, the
 // characters after it closing up, so the places stay filled from the first.
 // A paste goes in as its keys would, without the blank space around it
-// (blanks, tabs, line ends), stepping over the punctuation, blanks and tabs
+// (tabs, line ends, and blanks but those beside text that stays, where a
+// place takes them), stepping over the punctuation, blanks and tabs
 // between a phone's or an ID's digits; it is refused whole when it would
 // lose a character: a letter or digit that fits no place, anything past the
 // last free place or on a second line, a tab where blanks have places (it
@@ -44,9 +45,9 @@ public:
     std::string DisplayText() const override;
     std::string EditText() const override { return DisplayText(); }
     int CaretAtShown(int shown) const override;
-    bool Paste(const std::string& text) override;
 
 protected:
+    std::optional<std::u32string> PastedContent(std::u32string pasted) const override;
     std::string Normalised(const std::string& written) const override;
     void TextWritten() override;
     bool ReplaceSelection(std::u32string_view typed, bool pasting) override;
@@ -63,6 +64,17 @@ private:
     };
     void Parse();
     bool HasMask() const { return !positions_.empty(); }
+    // What goes into the places, key by key: the typed keys, or a paste's
+    // content with the blanks at its ends that stay (`leading`, `trailing`).
+    struct Keys {
+        std::u32string text;
+        std::size_t leading = 0, trailing = 0;
+        bool EndBlank(std::size_t i) const { return i < leading || i >= text.size() - trailing; }
+    };
+    // A paste over the places [first, last).
+    Keys PastedKeys(std::u32string_view pasted, int first, int last) const;
+    // Whether a place in [first, last) holds a character.
+    bool FilledIn(int first, int last) const;
     // Digit places and no literal: a count, a PIN.
     bool DigitsOnly() const;
     // Some place takes a blank: a name, a street, a one-letter code.

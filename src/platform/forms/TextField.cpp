@@ -3,6 +3,7 @@
 #include "platform/basic/Utf8.h"
 #include "platform/basic/Windows1252.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/CopiedText.h"
 #include "platform/forms/Keys.h"
 #include "platform/forms/TextWords.h"
 
@@ -204,9 +205,13 @@ void TextField::Cut() {
 
 bool TextField::Paste(const std::string& text) {
     if (ReadOnly()) return false;
-    // A one-line field takes the first line of what is pasted.
-    const std::string line = text.substr(0, text.find_first_of("\r\n"));
-    return ReplaceSelection(basic::CodePointsOf(line), true);
+    const auto content = PastedContent(WithPlainBlanks(basic::CodePointsOf(text)));
+    return content && ReplaceSelection(*content, true);
+}
+
+std::optional<std::u32string> TextField::PastedContent(std::u32string pasted) const {
+    pasted.resize(std::min(pasted.find_first_of(U"\r\n"), pasted.size()));
+    return pasted;
 }
 
 bool TextField::ReplaceSelection(std::u32string_view typed, bool pasting) {

@@ -2,6 +2,7 @@
 #include "platform/forms/Bound.h"
 #include "platform/forms/Control.h"
 
+#include <optional>
 #include <string>
 
 namespace forms {
@@ -77,9 +78,9 @@ public:
 
     void Copy() const;
     void Cut();
-    // Pastes the text at the caret (its first line; a mask weighs the whole
-    // of it). False when refused.
-    virtual bool Paste(const std::string& text);
+    // Pastes the text at the caret, its no-break blanks read as blanks
+    // (PastedContent says what of it goes in). False when refused.
+    bool Paste(const std::string& text);
 
     // "" is Null for the column.
     void ShowBoundValue(const data::Value& value) override;
@@ -99,6 +100,9 @@ protected:
     static constexpr int kLeft = -1, kRight = 1, kHome = -2, kEnd = 2;
     static constexpr int kWordLeft = -3, kWordRight = 3;
 
+    // What of a paste goes in: a one-line field takes its first line; a
+    // kind may weigh the whole of it. Nothing refuses the paste.
+    virtual std::optional<std::u32string> PastedContent(std::u32string pasted) const;
     // Whether the kind takes the character at all.
     virtual bool TakesCharacter(char32_t /*c*/) const { return true; }
     // Whether the text after an edit is one the kind can hold.

@@ -4,6 +4,7 @@
 #include "platform/basic/Windows1252.h"
 
 #include "platform/forms/Control.h"
+#include "platform/forms/CopiedText.h"
 #include "platform/forms/DriveFolderLists.h"
 #include "platform/forms/FocusMoves.h"
 #include "platform/forms/Form.h"
@@ -148,7 +149,7 @@ bool TypeKeys(Control& control, std::string_view text) {
     Form& form = control.Owner();
     for (char32_t c : basic::CodePointsOf(text)) {
         if (!form.IsLoaded()) break;
-        const auto code = basic::Windows1252ByteOf(c);
+        const auto code = basic::Windows1252ByteOf(PlainBlank(c));
         if (!code) continue;
         Control* focused = form.ActiveControl() != nullptr ? form.ActiveControl() : &control;
         KeyToFocused(*focused, *code);

@@ -47,7 +47,8 @@ bool TypeText(Control& control, std::string_view text);
 // Types each character of the UTF-8 text at the caret as a key press (the
 // control focused first when it is not): KeyDown and KeyPress handlers see
 // it first (as its code page 1252 code), then the control takes it or
-// refuses it. A character the code page lacks is no key at all. Later
+// refuses it. A no-break blank is a blank (32); any other character the
+// code page lacks is no key at all. Later
 // characters go to whichever control has the focus then. False when the
 // control cannot take the focus (nothing is typed).
 bool TypeKeys(Control& control, std::string_view text);

@@ -13,6 +13,7 @@ public:
         mskCity.SetMask(">CCCCCCCC");
         mskCity.SetTabIndex(3);
         fpLine2.SetTabIndex(4);
+        fpLongInteger2.SetTabStop(false); // Tab rounds from fpLine2 to txtName
         txtName.KeyPress = [this](int& KeyAscii) { pressed.push_back(KeyAscii); };
         txtName.KeyDown = [this](int& KeyCode, int Shift) { downs.push_back(KeyCode * 10 + Shift); };
     }
@@ -21,6 +22,7 @@ public:
     forms::MaskedField mskPhone{*this, "mskPhone"};
     forms::MaskedField mskCity{*this, "mskCity"};
     forms::CurrencyField fpLine2{*this, "fpLine2"};
+    forms::LongIntegerField fpLongInteger2{*this, "fpLongInteger2"};
     std::vector<int> pressed;
     std::vector<int> downs;
 };
@@ -123,52 +125,80 @@ TEST_F(FieldEditing, CutCopyAndPasteGoThroughTheClipboard) {
     EXPECT_EQ(form.pressed.size(), 4U); // the chords typed nothing
 }
 
-TEST_F(FieldEditing, APasteIntoAMaskFillsItsPlacesOrIsRefusedWholeWhenItWouldLoseACharacter) {
+TEST_F(FieldEditing, APasteFillsTheFieldAsCopiedOrIsRefusedWholeWhenItWouldLoseACharacter) {
     struct Row {
-        const char* mask;
+        forms::TextField* field;
+        const char* mask; // of the masked field
         const char* held;
         int selStart, selLength;
         const char* pasted;
         const char* taken; // nullptr: refused
     };
+    forms::TextField* const msk = &form.mskCity;
+    forms::TextField* const amount = &form.fpLine2;
+    forms::TextField* const count = &form.fpLongInteger2;
+    const std::string name = ">" + std::string(14, 'C');
     // clang-format off
     const Row rows[] = {
-        // mask            held     selection  pasted               taken
-        {"99999",          "",      0, 0,      "12.7",              nullptr},
-        {"99999",          "",      0, 0,      "12,345",            nullptr},
-        {"99999",          "9",     0, 1,      "123456789012",      nullptr},
-        {"99999",          "9",     0, 1,      "  42\r\n",          "42"},
-        {"99999",          "12",    2, 0,      "3456",              nullptr},
-        {"##-#######",     "",      0, 0,      "06-1234567",        "061234567"},
-        {"(999)999-9999",  "",      0, 0,      "(212) 555-1234",    "2125551234"},
-        {"(999)999-9999",  "",      0, 0,      "(212) 555-12x34",   nullptr},
-        {"(999)999-9999",  "",      0, 0,      "(212)\r\n555-1234", nullptr},
-        {">CCCC",          "",      0, 0,      "Acme.",             nullptr},
-        {">CCCC",          "",      0, 0,      "Łódź",              nullptr},
-        {">CCCCC",         "",      0, 0,      " 06510",            "06510"},
-        {">CCCCC",         "",      0, 0,      "06510 \r\n",        "06510"},
-        {">CCCCCCCCCC",    "",      0, 0,      "BAKER\tBROS",       nullptr},
-        {"(999)999-9999",  "",      0, 0,      "(212)\t555-1234",   "2125551234"},
+        // field  mask             held          selection  pasted                    taken
+        {msk,     "99999",          "",           0, 0,      "12.7",                   nullptr},
+        {msk,     "99999",          "",           0, 0,      "12,345",                 nullptr},
+        {msk,     "99999",          "9",          0, 1,      "123456789012",           nullptr},
+        {msk,     "99999",          "9",          0, 1,      "  42\r\n",               "42"},
+        {msk,     "99999",          "12",         2, 0,      "3456",                   nullptr},
+        {msk,     "##-#######",     "",           0, 0,      "06-1234567",             "061234567"},
+        {msk,     "(999)999-9999",  "",           0, 0,      "(212) 555-1234",         "2125551234"},
+        {msk,     "(999)999-9999",  "",           0, 0,      "(212) 555-12x34",        nullptr},
+        {msk,     "(999)999-9999",  "",           0, 0,      "(212)\r\n555-1234",      nullptr},
+        {msk,     ">CCCC",          "",           0, 0,      "Acme.",                  nullptr},
+        {msk,     ">CCCC",          "",           0, 0,      "Łódź",                   nullptr},
+        {msk,     ">CCCCC",         "",           0, 0,      " 06510",                 "06510"},
+        {msk,     ">CCCCC",         "",           0, 0,      "06510 \r\n",             "06510"},
+        {msk,     ">CCCCC",         "",           0, 0,      "\t06510",                "06510"},
+        {msk,     ">CCCCC",         "",           0, 0,      "06510\t",                "06510"},
+        {msk,     ">CCCCCCCCCC",    "",           0, 0,      "BAKER\tBROS",            nullptr},
+        {msk,     "(999)999-9999",  "",           0, 0,      "(212)\t555-1234",        "2125551234"},
+        {msk,     name.c_str(),     "ACME TOOLS", 10, 0,     " INC",                   "ACME TOOLS INC"},
+        {msk,     name.c_str(),     "TOOLS",      0, 0,      "ACME \t",                "ACME TOOLS"},
+        {msk,     name.c_str(),     "ACME TOOLS", 0, 10,     " BETA\t",                "BETA"},
+        {msk,     "99999",          "12",         2, 0,      " 345",                   "12345"},
+        {msk,     name.c_str(),     "",           0, 0,      "ACME\u00A0TOOLS CO",     "ACME TOOLS CO"},
+        {msk,     name.c_str(),     "",           0, 0,      "ACME\u202FTOOLS",        "ACME TOOLS"},
+        {msk,     "##-#######",     "",           0, 0,      "12-3456789\u00A0",       "123456789"},
+        {amount,  "",               "5",          0, 1,      "1,234.56\t",             "1234.56"},
+        {count,   "",               "5",          0, 1,      "3\t",                    "3"},
+        {amount,  "",               "5",          0, 1,      "\r\n300.00\r\n",          "300.00"},
+        {amount,  "",               "5",          0, 1,      "100.00\t200.00",         nullptr},
+        {amount,  "",               "5",          0, 1,      "24.91\r\n24.91\r\n24.92", nullptr},
+        {amount,  "",               "5",          0, 1,      "1,50",                   nullptr},
+        {amount,  "",               "5",          0, 1,      "12,5",                   nullptr},
+        {amount,  "",               "5",          0, 1,      "1 234,56",               nullptr},
+        {amount,  "",               "5",          0, 1,      "1.234,56",               nullptr},
+        {count,   "",               "5",          0, 1,      "1,234",                  "1234"},
+        {amount,  "",               "5",          0, 1,      "$1,234.50",              "1234.50"},
+        {amount,  "",               "5",          0, 1,      "$ 1,234.50",             "1234.50"},
+        {amount,  "",               "5",          0, 1,      "12,345,678.90",          "12345678.90"},
     };
     // clang-format on
-    forms::user::FocusByMouse(form.mskCity);
     int changes = 0;
-    form.mskCity.Change = [&] { ++changes; };
     for (const Row& row : rows) {
-        form.mskCity.SetMask(row.mask);
-        form.mskCity.SetText(row.held);
-        form.mskCity.SetSelStart(row.selStart);
-        form.mskCity.SetSelLength(row.selLength);
+        SCOPED_TRACE(row.pasted);
+        forms::user::FocusByMouse(*row.field);
+        row.field->Change = [&] { ++changes; };
+        if (row.field == msk) form.mskCity.SetMask(row.mask);
+        row.field->SetText(row.held);
+        row.field->SetSelStart(row.selStart);
+        row.field->SetSelLength(row.selLength);
         changes = 0;
         forms::App().GetClipboard().SetText(row.pasted);
-        Press(form.mskCity, 'V', forms::vbCtrlMask);
+        Press(*row.field, 'V', forms::vbCtrlMask);
         if (row.taken != nullptr) {
-            EXPECT_EQ(form.mskCity.Text(), row.taken) << row.pasted;
+            EXPECT_EQ(row.field->Text(), row.taken);
         } else {
-            EXPECT_EQ(form.mskCity.Text(), row.held) << row.pasted;
-            EXPECT_EQ(form.mskCity.SelStart(), row.selStart) << row.pasted;
-            EXPECT_EQ(form.mskCity.SelLength(), row.selLength) << row.pasted;
-            EXPECT_EQ(changes, 0) << row.pasted;
+            EXPECT_EQ(row.field->Text(), row.held);
+            EXPECT_EQ(row.field->SelStart(), row.selStart);
+            EXPECT_EQ(row.field->SelLength(), row.selLength);
+            EXPECT_EQ(changes, 0);
         }
     }
 }
@@ -190,12 +220,14 @@ TEST_F(FieldEditing, TheCaretOfAMaskStepsOverLiteralsAndThePlacesAfterItCloseUpO
     EXPECT_EQ(form.mskPhone.Text(), "2198551234");
 }
 
-TEST_F(FieldEditing, AccentedLettersOfTheCodePageAreTypedAndUpperCasedOthersRefused) {
+TEST_F(FieldEditing, AccentedLettersOfTheCodePageAreTypedAndUpperCasedNoBreakBlanksAsBlanksOthersRefused) {
     forms::user::TypeText(form.mskCity, "Bogotá");
     EXPECT_EQ(form.mskCity.Text(), "BOGOTÁ");
     forms::user::TypeText(form.txtName, "Łódź Müller");
     EXPECT_EQ(form.txtName.Text(), "ód Müller");
     EXPECT_EQ(form.pressed.front(), 0xF3); // ó as its code page 1252 code
+    forms::user::TypeText(form.mskCity, "A\u00A0B\u2007C\u202FD");
+    EXPECT_EQ(form.mskCity.Text(), "A B C D");
 }
 
 TEST_F(FieldEditing, AGotFocusHandlerStillSeesTheFieldAndItsSelectionStands) {

@@ -3,7 +3,7 @@
 // employer every return screen works on, and the chosen return period.
 
 #include "common/EmployerHandOver.h"
-#include "employers/TaxIdField.h"
+#include "employers/DigitsField.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
 
@@ -25,7 +25,7 @@ public:
     forms::MaskedField mskEmployerName1{*this, "mskEmployerName1"};
     forms::MaskedField mskEmployerName2{*this, "mskEmployerName2"};
     forms::MaskedField mskIdType{*this, "mskIdType"};
-    TaxIdField mskPyr_Taxid{*this, "mskPyr_Taxid"};
+    DigitsField mskPyr_Taxid{*this, "mskPyr_Taxid"};
     forms::MaskedField mskTypePayer{*this, "mskTypePayer"};
     forms::MaskedField mskCountry{*this, "mskCountry"};
     forms::MaskedField mskAddressLine{*this, "mskAddressLine"};
@@ -37,13 +37,13 @@ public:
     forms::MaskedField mskStateId{*this, "mskStateId"};
     forms::MaskedField mskEstabNo{*this, "mskEstabNo"};
     forms::MaskedField mskContactName{*this, "mskContactName"};
-    forms::MaskedField mskContactPhone{*this, "mskContactPhone"};
-    forms::MaskedField mskContactFax{*this, "mskContactFax"};
+    DigitsField mskContactPhone{*this, "mskContactPhone"};
+    DigitsField mskContactFax{*this, "mskContactFax"};
     forms::MaskedField mskDesigneePIN{*this, "mskDesigneePIN"};
     forms::MaskedField mskEMailAddress{*this, "mskEMailAddress"};
     forms::MaskedField mskNameOfSigner{*this, "mskNameOfSigner"};
     forms::MaskedField mskTitleOfSigner{*this, "mskTitleOfSigner"};
-    forms::MaskedField mskSignersPhone{*this, "mskSignersPhone"};
+    DigitsField mskSignersPhone{*this, "mskSignersPhone"};
 
     // The chosen return period ("000": none yet); the return screens read it.
     forms::TextBox txtQtr_Yr{*this, "txtQtr_Yr"};

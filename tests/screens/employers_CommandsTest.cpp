@@ -60,16 +60,20 @@ TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }
 
-// A row stored with the tax id's hyphens (last year's file, a backup made
-// elsewhere) shows all nine digits, and an Edit's Save keeps them all.
-TEST_F(EmployerSave, AnEditOfATaxIdStoredWithItsHyphensStoresItsNineDigits) {
+// A row stored with the tax id's hyphens and a phone's literals (last year's
+// file, a backup made elsewhere) shows every digit, and an Edit's Save keeps
+// them all.
+TEST_F(EmployerSave, AnEditOfATaxIdOrPhoneStoredWithItsLiteralsStoresItsDigits) {
     AddEmployer(7, "ACME TOOLS", "2", "123-45-6789");
+    Sql(MainPath(), "UPDATE Employers SET ContactPhone = '203.555.1234', ContactFax = '203-555-9876', "
+                    "SignersPhone = '(203)555-4321'");
     auto& screen = OpenScreen();
     Click(screen.cmdEditRecord);
     Dialogs().AnswerMsgBox(forms::vbOK);
     Click(screen.cmdSaveRecord);
 
-    EXPECT_EQ(Query(MainPath(), "SELECT Pyr_Taxid FROM Employers"), "123456789");
+    EXPECT_EQ(Query(MainPath(), "SELECT Pyr_Taxid, ContactPhone, ContactFax, SignersPhone FROM Employers"),
+              "123456789|2035551234|2035559876|2035554321");
 }
 
 TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {

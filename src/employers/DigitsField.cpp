@@ -1,7 +1,7 @@
-#include "employers/TaxIdField.h"
+#include "employers/DigitsField.h"
 
 #include "common/TextShapes.h"
 
-void TaxIdField::ShowBoundValue(const data::Value& value) {
+void DigitsField::ShowBoundValue(const data::Value& value) {
     MaskedField::ShowBoundValue(::DigitsOnly(forms::BoundValueText(value)));
 }

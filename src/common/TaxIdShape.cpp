@@ -10,6 +10,6 @@ std::string HeaderTaxId(const std::string& idType, const std::string& taxId) {
     // A tax id stored with its hyphens (an imported or restored file) is
     // grouped from its digits all the same.
     const std::string digits = DigitsOnly(taxId);
-    if (idType == "1") return Left(digits, 2) + "-" + Right(digits, 7);
+    if (idType == "1") return EinText(digits);
     return Left(digits, 3) + "-" + Mid(digits, 4, 2) + "-" + Right(digits, 4);
 }

@@ -123,13 +123,15 @@ bool SameFile(const std::string& a, const std::string& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+SystemCall EngineSystemCall(const char* name) {
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    return vfs && vfs->iVersion >= 3 && vfs->xGetSystemCall ? vfs->xGetSystemCall(vfs, name) : nullptr;
+}
+
 std::error_code EngineAccessRefusal(const std::string& nativePath, int mode) {
     using AccessCall = int (*)(const char*, int);
-    AccessCall access = ::access;
-    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
-    if (vfs && vfs->iVersion >= 3 && vfs->xGetSystemCall) {
-        if (auto engines = reinterpret_cast<AccessCall>(vfs->xGetSystemCall(vfs, "access"))) access = engines;
-    }
+    const auto engines = reinterpret_cast<AccessCall>(EngineSystemCall("access"));
+    const AccessCall access = engines ? engines : ::access;
     errno = 0;
     if (access(nativePath.c_str(), mode) == 0) return {};
     return std::error_code(errno, std::generic_category());

@@ -141,6 +141,11 @@ private:
 std::string QuoteIdentifier(const std::string& name);
 // True when two native paths name the same existing file.
 bool SameFile(const std::string& a, const std::string& b);
+// The engine's own system call of that name ("open", "access"), which a test
+// may stand in for; nullptr when the engine offers none.
+using SystemCall = void (*)();
+SystemCall EngineSystemCall(const char* name);
+
 // Why the engine may not reach a file or folder as `mode` (access(2)'s R_OK,
 // W_OK, X_OK) asks: EACCES without the permission, EROFS on read-only media;
 // empty when it may. Asked through the engine's own system call, so that the

@@ -6,8 +6,6 @@
 #include "platform/files/NoRoom.h"
 #include "platform/files/PermissionError.h"
 
-#include <sqlite3.h>
-
 #include <cctype>
 #include <cerrno>
 #include <fcntl.h>
@@ -48,10 +46,7 @@ bool SetLock(int fd, short type, off_t offset) {
 // engine's own system call, as the databases and journals are, so that
 // whatever stands in for the system there stands in for it too.
 writefailures::OpenCall EngineOpen() {
-    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
-    if (vfs && vfs->iVersion >= 3 && vfs->xGetSystemCall) {
-        if (auto engines = reinterpret_cast<writefailures::OpenCall>(vfs->xGetSystemCall(vfs, "open"))) return engines;
-    }
+    if (auto engines = reinterpret_cast<writefailures::OpenCall>(EngineSystemCall("open"))) return engines;
     return [](const char* path, int flags, int mode) { return ::open(path, flags, mode); };
 }
 

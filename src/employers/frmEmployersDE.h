@@ -4,6 +4,7 @@
 
 #include "common/EmployerHandOver.h"
 #include "employers/DigitsField.h"
+#include "employers/KeyLetterField.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Forms.h"
 
@@ -24,9 +25,9 @@ public:
     forms::TextBox txtEmployerNo{*this, "txtEmployerNo"};
     forms::MaskedField mskEmployerName1{*this, "mskEmployerName1"};
     forms::MaskedField mskEmployerName2{*this, "mskEmployerName2"};
-    forms::MaskedField mskIdType{*this, "mskIdType"};
+    KeyLetterField mskIdType{*this, "mskIdType"};
     DigitsField mskPyr_Taxid{*this, "mskPyr_Taxid"};
-    forms::MaskedField mskTypePayer{*this, "mskTypePayer"};
+    KeyLetterField mskTypePayer{*this, "mskTypePayer"};
     forms::MaskedField mskCountry{*this, "mskCountry"};
     forms::MaskedField mskAddressLine{*this, "mskAddressLine"};
     forms::MaskedField mskAddress{*this, "mskAddress"};

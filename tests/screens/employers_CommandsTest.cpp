@@ -60,21 +60,53 @@ TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }
 
-// A row stored with the tax id's hyphens and a phone's literals (last year's
-// file, a backup made elsewhere) shows every digit, and an Edit's Save keeps
-// them all.
-TEST_F(EmployerSave, AnEditOfATaxIdOrPhoneStoredWithItsLiteralsStoresItsDigits) {
-    AddEmployer(7, "ACME TOOLS", "2", "123-45-6789");
-    Sql(MainPath(), "UPDATE Employers SET ContactPhone = '203.555.1234', ContactFax = '203-555-9876', "
-                    "SignersPhone = '(203)555-4321'");
+// A row from outside (last year's file, a backup made elsewhere, another
+// tool) holds what the screen's fields cannot hold as it stands: a name longer
+// than the field, a ZIP+4 in the ZIP Code's column, a state spelt out, an
+// establishment number of five places, phones with their literals and the
+// country code, the tax id with its hyphen, a type and a kind with a blank or
+// in lower case. The type and kind show as the employer's key reads them, and
+// an Edit's Save stores only the column whose field was typed in.
+struct RowFromOutside {
+    const char* idType;
+    const char* taxId;
+    const char* kind;
+    const char* typeAndKindShown;
+    const char* typedCity; // "": nothing typed before Save
+};
+
+void PrintTo(const RowFromOutside& row, std::ostream* os) {
+    *os << '"' << row.idType << "\" / \"" << row.taxId << "\" / \"" << row.kind << "\", city typed \"" << row.typedCity
+        << '"';
+}
+
+class EmployerEditSave : public EmployerScreenFolder, public ::testing::WithParamInterface<RowFromOutside> {};
+
+TEST_P(EmployerEditSave, StoresOnlyWhatWasTyped) {
+    const RowFromOutside& row = GetParam();
+    AddEmployer(7, "CONNECTICUT VALLEY PRECISION TOOLS CO", row.idType, row.taxId, row.kind);
+    Sql(MainPath(), "UPDATE Employers SET EmployerZipCode = '06101-1234', State = 'Conn', EstabNo = '12345', "
+                    "ContactPhone = '1-203-555-9876', ContactFax = '203.555.1234', SignersPhone = '(203)555-4321'");
+    const std::string columns = "EmployerName1, IdType, Pyr_Taxid, TypePayer, State, EmployerZipCode, EstabNo, "
+                                "ContactPhone, ContactFax, SignersPhone";
+    const std::string stored = Query(MainPath(), "SELECT " + columns + " FROM Employers");
     auto& screen = OpenScreen();
     Click(screen.cmdEditRecord);
+    EXPECT_EQ(screen.mskIdType.Text() + screen.mskTypePayer.Text(), row.typeAndKindShown);
+    if (*row.typedCity) forms::user::TypeText(screen.mskCity, row.typedCity);
     Dialogs().AnswerMsgBox(forms::vbOK);
     Click(screen.cmdSaveRecord);
 
-    EXPECT_EQ(Query(MainPath(), "SELECT Pyr_Taxid, ContactPhone, ContactFax, SignersPhone FROM Employers"),
-              "123456789|2035551234|2035559876|2035554321");
+    EXPECT_EQ(Query(MainPath(), "SELECT " + columns + ", City FROM Employers"),
+              stored + "|" + (*row.typedCity ? row.typedCity : "HARTFORD"));
 }
+
+INSTANTIATE_TEST_SUITE_P(, EmployerEditSave,
+                         ::testing::Values(RowFromOutside{"1", "06-1234567", "r", "1R", ""},
+                                           RowFromOutside{"1", "06-1234567", "r", "1R", "BOSTON"},
+                                           RowFromOutside{" 1", "06 1234567", " r", "1R", ""},
+                                           RowFromOutside{"2", "123-45-6789", "R", "2R", ""},
+                                           RowFromOutside{"1.0", "06-1234567", " R", "1R", "BOSTON"}));
 
 TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     AddEmployer(7, "ACME TOOLS");

@@ -56,6 +56,23 @@ TEST_F(F941Lines, AStoredLine3ThatIsNoNumberCountsAsZero) {
     EXPECT_EQ(form.fpLine5.Text(), "153");
 }
 
+// A row from outside holds a count wider than its field, an amount as text
+// with its comma and a box ticked as -1. An Edit of line 3 alone writes line 3
+// and what the screen changed with it (the totals, the box Save unticks for
+// want of an overpayment), and leaves the rest as stored.
+TEST_F(F941Lines, AnEditOfLine3WritesOnlyTheLinesThatChanged) {
+    AddReturnRow("122", "No_Employee = 123456, L11a = '1,234.50', OutOfBusiness = -1, Apply_Nxt = -1, L_3 = 100, "
+                        "L_5 = 100, L_11 = 100, Line12 = 100, L_15 = 100");
+    frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1);
+    forms::user::Click(form.cmdEditRecord);
+    Enter(form.fpLine3, "150");
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(form.cmdSaveRecord);
+
+    EXPECT_EQ(StoredRows("No_Employee, L11a, OutOfBusiness, Apply_Nxt, L_3, L_5, L_11, Line12, L_15"),
+              "123456|1,234.50|-1|0|150.0|150.0|150.0|150.0|150.0");
+}
+
 // The tax is rounded on the product as stored: 1.25 x 12.4% lies just below
 // 0.155, so it is 0.15, where a rounding of the decimal half away from zero
 // would make it 0.16.

@@ -152,8 +152,8 @@ TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
         EXPECT_NE(Dialogs().LastBox().prompt.find("Error number " + error), std::string::npos)
             << Dialogs().LastBox().prompt;
     };
-    for (const auto& [cause, error] : {std::pair{ENOSPC, "3026: Not enough space on disk."},
-                                       std::pair{EIO, "3043: Disk or network error."}}) {
+    for (const auto& [cause, error] :
+         {std::pair{ENOSPC, "3026: Not enough space on disk."}, std::pair{EIO, "3043: Disk or network error."}}) {
         disk_.FailMaking(MainPath() + "-", cause, 1);
         saveFailsWith(error);
     }
@@ -239,6 +239,30 @@ TEST_F(EmployersOnAFailingDisk, AnEmployerNotAddedStaysPendingAndIsAddedByTheNex
         MainPath());
     EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"), "BAKER BROS;ACME TOOLS");
+}
+
+// Each try writes the typed city again, and only that: the name longer than
+// its field stays as stored after the try that stores.
+TEST_F(EmployersOnAFailingDisk, AnEditNotSavedStaysPendingAndIsSavedByTheNextTry) {
+    AddEmployer(7, "CONNECTICUT VALLEY PRECISION TOOLS CO");
+    auto& screen = OpenScreen();
+    Click(screen.cmdEditRecord);
+    forms::user::TypeText(screen.mskCity, "BOSTON");
+    const int failed = FailEachWriteAndSyncInTurn(
+        disk_, {EIO},
+        [&] {
+            Dialogs().AnswerMsgBox(forms::vbOK); // Save this Record?
+            Dialogs().AnswerMsgBox(forms::vbOK); // the error
+            Click(screen.cmdSaveRecord);
+        },
+        [&](int) {
+            EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3043 ", 0), 0u) << Dialogs().LastBox().prompt;
+            EXPECT_EQ(Query(MainPath(), "SELECT City FROM Employers"), "HARTFORD");
+            EXPECT_EQ(screen.mskCity.Text(), "BOSTON");
+        });
+    EXPECT_GE(failed, kAtLeastTheCommitsWritesAndSyncs);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1, City FROM Employers"),
+              "CONNECTICUT VALLEY PRECISION TOOLS CO|BOSTON");
 }
 
 // The disk fails and the user's quota is used up by turns: each failure is

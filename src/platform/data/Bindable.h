@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/data/Value.h"
 
+#include <string>
+
 namespace data {
 
 // What a data control needs of a control bound to one of its columns. The
@@ -13,6 +15,11 @@ public:
     virtual void ShowBoundValue(const Value& value) = 0;
     // The value to write into the column at Update ("" in a text field is Null).
     virtual Value BoundValue() const = 0;
+    // What the control shows of the column (a field's Text, a check box's
+    // Value, a label's caption), compared exactly to tell whether an edit
+    // changed it. Never the value it gives, which may be none: a stored
+    // 1E+20 in a whole-number field still shows.
+    virtual std::string BoundContent() const = 0;
 };
 
 } // namespace data

@@ -66,11 +66,12 @@ RecordsetPtr DataControl::Recordset() {
 }
 
 void DataControl::Bind(Bindable& control, const std::string& column) {
-    explicitBindings_.push_back({&control, column});
+    explicitBindings_.push_back({&control, column, {}});
     if (recordset_) {
         recordset_->Fields(column); // 3265 when the column is not there
-        bindings_.push_back({&control, column});
+        bindings_.push_back({&control, column, {}});
         ShowCurrentRow();
+        bindings_.back().contentAtEdit = control.BoundContent();
     }
 }
 
@@ -79,7 +80,7 @@ void DataControl::CollectFormBindings() {
     for (forms::Control* control : Owner().Controls()) {
         auto* bound = dynamic_cast<forms::Bound*>(control);
         if (!bound || bound->DataField().empty() || !files::SameNameCaseBlind(bound->DataSource(), Name())) continue;
-        bindings_.push_back({bound, bound->DataField()});
+        bindings_.push_back({bound, bound->DataField(), {}});
     }
     // A field bound to a column the rows do not have is a fault of the screen.
     for (const auto& binding : bindings_) recordset_->Fields(binding.column);
@@ -101,15 +102,37 @@ void DataControl::ShowCurrentRow() {
     }
 }
 
+void DataControl::TakeContentAtEdit() {
+    for (auto& binding : bindings_) binding.contentAtEdit = binding.control->BoundContent();
+}
+
 void DataControl::WriteBoundValues() {
+    if (recordset_->EditMode() == dbEditAdd) {
+        for (const auto& binding : bindings_)
+            recordset_->Fields(binding.column).SetValue(binding.control->BoundValue());
+        return;
+    }
+    auto changed = [](const Binding& binding) { return binding.control->BoundContent() != binding.contentAtEdit; };
+    // What an earlier Update of this edit wrote and failed to store goes
+    // first, for a control put back as it was since; then the changes, so
+    // that a control changed wins over another bound to the same column.
     for (const auto& binding : bindings_) {
-        recordset_->Fields(binding.column).SetValue(binding.control->BoundValue());
+        if (!changed(binding)) recordset_->Fields(binding.column).Revert();
+    }
+    for (const auto& binding : bindings_) {
+        if (changed(binding)) recordset_->Fields(binding.column).SetValue(binding.control->BoundValue());
     }
 }
 
 void DataControl::OnRecordsetEvent(RecordsetEvent event) {
-    if (event == RecordsetEvent::BeforeUpdate) WriteBoundValues();
-    else ShowCurrentRow();
+    switch (event) {
+    case RecordsetEvent::BeforeUpdate: WriteBoundValues(); break;
+    case RecordsetEvent::EditStarted:
+        ShowCurrentRow();
+        TakeContentAtEdit();
+        break;
+    case RecordsetEvent::CurrentChanged: ShowCurrentRow(); break;
+    }
 }
 
 void DataControl::CancelIfFormUnloaded() {

@@ -17,6 +17,14 @@
 // row after every move, AddNew, Edit, Update and CancelUpdate. A pending
 // AddNew or Edit is never written silently: moving away cancels it, and so
 // does unloading or destroying the form.
+//
+// Update writes every bound control into an AddNew, but into an Edit only
+// those whose content (BoundContent) differs from what they showed once Edit
+// had shown the row, changed by the user or by code: a column nobody touched
+// keeps its stored value byte for byte, however the control would have
+// written it back (a narrower mask, a number in another shape). A pending
+// edit a rollback shows again keeps what it started from, so that the retry
+// writes the change the failed Update did not store.
 
 #include "platform/data/Database.h"
 #include "platform/data/Recordset.h"
@@ -83,10 +91,12 @@ private:
     struct Binding {
         Bindable* control;
         std::string column;
+        std::string contentAtEdit; // what it showed once the last Edit had shown the row
     };
     void Open();
     void CollectFormBindings();
     void ShowCurrentRow();
+    void TakeContentAtEdit();
     void WriteBoundValues();
     void OnRecordsetEvent(RecordsetEvent event);
     void CancelIfFormUnloaded();

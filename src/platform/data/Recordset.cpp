@@ -278,7 +278,7 @@ void Recordset::Edit() {
     buffer_ = values_;
     changed_.assign(fields_.size(), false);
     editMode_ = dbEditInProgress;
-    Notify(RecordsetEvent::CurrentChanged);
+    Notify(RecordsetEvent::EditStarted);
 }
 
 void Recordset::Update() {
@@ -494,7 +494,17 @@ void Recordset::WriteField(int index, const data::Value& value) {
     changed_[i] = editMode_ == dbEditAdd || converted != values_[i];
 }
 
+void Recordset::RevertField(int index) {
+    CheckOpen();
+    if (editMode_ == dbEditNone) RaiseEngineError(errNotInEditMode, kSourceField);
+    auto i = static_cast<size_t>(index);
+    buffer_[i] = editMode_ == dbEditAdd ? data::Value{Null{}} : values_[i];
+    changed_[i] = false;
+}
+
 data::Value Field::Value() const { return owner_->ReadField(index_); }
+
+void Field::Revert() { owner_->RevertField(index_); }
 
 void Field::SetValue(const data::Value& value) { owner_->WriteField(index_, value); }
 

@@ -24,7 +24,8 @@ enum EditModeValue : int { dbEditNone = 0, dbEditInProgress = 1, dbEditAdd = 2 }
 // What a recordset tells the one observer it may have (the data control), so
 // that bound controls stay in step with the current row.
 enum class RecordsetEvent {
-    CurrentChanged, // a move, AddNew, CancelUpdate, Update or Delete changed what is shown
+    CurrentChanged, // a move, AddNew, CancelUpdate, Update, Delete or a rollback changed what is shown
+    EditStarted,    // Edit read the current row again: what the edit starts from
     BeforeUpdate,   // Update is about to write: the observer puts its values into the fields
 };
 
@@ -47,6 +48,10 @@ public:
         SetValue(value);
         return *this;
     }
+    // Takes back what was written into the pending change: an Edit's Update
+    // leaves the column as Edit read it, byte for byte, an AddNew's leaves it
+    // out (3020 when nothing is pending).
+    void Revert();
 
 private:
     friend class Recordset;
@@ -168,6 +173,7 @@ private:
     void RequireCurrent() const;
     data::Value ReadField(int index) const;
     void WriteField(int index, const data::Value& value);
+    void RevertField(int index);
 
     std::shared_ptr<Connection> connection_;
     std::string schema_ = "main"; // where its table lies on the connection

@@ -15,6 +15,7 @@ public:
     void SetCaption(const std::string& caption);
     void ShowBoundValue(const data::Value& value) override;
     data::Value BoundValue() const override;
+    std::string BoundContent() const override { return caption_; }
 
 private:
     std::string caption_;
@@ -37,6 +38,7 @@ public:
     void UserClick() override;
     void ShowBoundValue(const data::Value& value) override;
     data::Value BoundValue() const override;
+    std::string BoundContent() const override { return std::to_string(value_); }
 
 private:
     std::string caption_;

@@ -85,6 +85,7 @@ public:
     // "" is Null for the column.
     void ShowBoundValue(const data::Value& value) override;
     data::Value BoundValue() const override;
+    std::string BoundContent() const override { return text_; }
 
 protected:
     // Editing, kind by kind. The defaults edit the Text itself.

@@ -87,6 +87,37 @@ TEST_F(DataControlTest, EditChangeUpdateWritesTheBoundFields) {
     EXPECT_EQ("ACME CORP", StoredName(1));
 }
 
+// An Update whose transaction rolled back leaves the edit pending and shown
+// again as the user left it: the retry stores the change, or nothing of it
+// when the user put the field back meanwhile.
+struct RetryAfterRollback {
+    const char* typedBeforeRetry; // nullptr: nothing
+    const char* stored;
+};
+
+void PrintTo(const RetryAfterRollback& retry, std::ostream* os) {
+    *os << "typed before the retry: " << (retry.typedBeforeRetry ? retry.typedBeforeRetry : "nothing");
+}
+
+class DataControlRetry : public DataControlTest, public ::testing::WithParamInterface<RetryAfterRollback> {};
+
+TEST_P(DataControlRetry, TheRetryOfAnEditRolledBackStoresWhatTheFieldHoldsThen) {
+    auto rows = screen->datEmployers.Recordset();
+    rows->Edit();
+    screen->mskEmployerName1.SetText("ACME AND SONS");
+    auto database = screen->datEmployers.Database();
+    database->BeginTrans();
+    rows->Update();
+    database->Rollback();
+    if (GetParam().typedBeforeRetry) screen->mskEmployerName1.SetText(GetParam().typedBeforeRetry);
+    rows->Update();
+    EXPECT_EQ(StoredName(1), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(, DataControlRetry,
+                         ::testing::Values(RetryAfterRollback{nullptr, "ACME AND SONS"},
+                                           RetryAfterRollback{"ACME CORP", "ACME CORP"}));
+
 TEST_F(DataControlTest, MovingAwayFromAPendingEditLeavesTheRowAsItWas) {
     auto& dat = screen->datEmployers;
     dat.Recordset()->Edit();

@@ -16,19 +16,6 @@ namespace {
 
 using forms::user::Click;
 
-// What the user sees of a screen: every bound field's value and every
-// control's enabled state.
-std::string ScreenAsShown(forms::Form& form) {
-    std::string shown;
-    for (forms::Control* control : form.Controls()) {
-        shown += control->Name() + (control->Enabled() ? "+" : "-");
-        if (auto* bound = dynamic_cast<forms::Bound*>(control); bound && !bound->DataField().empty())
-            shown += "=" + data::ToText(bound->BoundValue());
-        shown += " ";
-    }
-    return shown;
-}
-
 // Runs `act` with the first, then the second... write or sync of the
 // database files (with `onlyOf`, of that one) failing, until an act makes
 // them all and goes through; the failures take the system errors of
@@ -152,8 +139,8 @@ TEST_F(Form941OnAFailingDisk, EachFailedSaveIsToldByWhatFailedThatTime) {
         EXPECT_NE(Dialogs().LastBox().prompt.find("Error number " + error), std::string::npos)
             << Dialogs().LastBox().prompt;
     };
-    for (const auto& [cause, error] : {std::pair{ENOSPC, "3026: Not enough space on disk."},
-                                       std::pair{EIO, "3043: Disk or network error."}}) {
+    for (const auto& [cause, error] :
+         {std::pair{ENOSPC, "3026: Not enough space on disk."}, std::pair{EIO, "3043: Disk or network error."}}) {
         disk_.FailMaking(MainPath() + "-", cause, 1);
         saveFailsWith(error);
     }

@@ -37,13 +37,13 @@ public:
     forms::MaskedField mskStateId{*this, "mskStateId"};
     forms::MaskedField mskEstabNo{*this, "mskEstabNo"};
     forms::MaskedField mskContactName{*this, "mskContactName"};
-    DigitsField mskContactPhone{*this, "mskContactPhone"};
-    DigitsField mskContactFax{*this, "mskContactFax"};
+    PhoneField mskContactPhone{*this, "mskContactPhone"};
+    PhoneField mskContactFax{*this, "mskContactFax"};
     forms::MaskedField mskDesigneePIN{*this, "mskDesigneePIN"};
     forms::MaskedField mskEMailAddress{*this, "mskEMailAddress"};
     forms::MaskedField mskNameOfSigner{*this, "mskNameOfSigner"};
     forms::MaskedField mskTitleOfSigner{*this, "mskTitleOfSigner"};
-    DigitsField mskSignersPhone{*this, "mskSignersPhone"};
+    PhoneField mskSignersPhone{*this, "mskSignersPhone"};
 
     // The chosen return period ("000": none yet); the return screens read it.
     forms::TextBox txtQtr_Yr{*this, "txtQtr_Yr"};

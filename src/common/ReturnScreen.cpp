@@ -3,6 +3,7 @@
 #include "common/BalanceRule.h"
 #include "common/CloseWithPendingChange.h"
 #include "common/EmployerHandOver.h"
+#include "common/EmployerNumberSql.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/NumberToText.h"
@@ -13,6 +14,7 @@
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Bound.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace msg = return_messages;
@@ -241,11 +243,9 @@ void ReturnScreen::Form_Load() {
 void ReturnScreen::LoadRowOfPeriod(const char* title) {
     try {
         ReturnScreen::Form_Load();
-        const std::string employerNo = CurrentEmployer().EmployerNo;
-        if (employerNo.empty() || employerNo.find_first_not_of("0123456789") != std::string::npos) {
-            basic::Raise(data::errNoCurrentRecord, "EmployerNo");
-        }
-        datDollars.SetRecordSource(RowsOfEmployer(employerNo));
+        const std::optional<std::string> employerNo = ShownEmployerNumberSql(CurrentEmployer().EmployerNo);
+        if (!employerNo) basic::Raise(data::errNoCurrentRecord, "EmployerNo");
+        datDollars.SetRecordSource(RowsOfEmployer(*employerNo));
         datDollars.Refresh();
         if (datDollars.Recordset()->RecordCount() == 0) {
             ShowRecordState(RecordStep::NoRowFound);
@@ -378,12 +378,11 @@ void ReturnScreen::KeepAdditionPending() {
 // cannot change in between.
 ReturnScreen::AddedRowOutcome ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
     data::DatabasePtr database = datDollars.Database();
-    const std::string employerNo = txtEmployerNo.Text();
-    const bool isNumber = !employerNo.empty() && employerNo.find_first_not_of("0123456789") == std::string::npos;
+    const std::optional<std::string> employerNo = ShownEmployerNumberSql(txtEmployerNo.Text());
     return data::InOneTransaction(*database, [&] {
-        if (!isNumber) return AddedRowOutcome::EmployerGone;
+        if (!employerNo) return AddedRowOutcome::EmployerGone;
         data::RecordsetPtr employer = database->OpenRecordset(
-            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + employerNo,
+            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + *employerNo,
             data::dbOpenSnapshot);
         if (employer->Eof()) return AddedRowOutcome::EmployerGone;
         auto column = [&](const char* name) { return forms::BoundValueText(employer->Fields(name).Value()); };

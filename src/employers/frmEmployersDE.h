@@ -98,7 +98,8 @@ public:
     void cmd944_Click();
 
     // The number of the employer the screen stands on, when that employer is
-    // stored; nothing for an empty table or a new employer not yet saved.
+    // stored, as the SQL of its rows writes it; nothing for an empty table, a
+    // new employer not yet saved or a number that is none.
     std::optional<std::string> StoredEmployerNo();
     // When another copy of the program has deleted the employer shown: says
     // so (in a box with that title), stands on an employer that exists and

@@ -163,7 +163,10 @@ protected:
         if (change.refusal) this->Dialogs().AnswerMsgBox(forms::vbOK);
         forms::user::Click(form.cmdSaveRecord);
         if (!change.refusal) {
-            EXPECT_EQ(this->StoredRows("EmployerNo, L_2"), "17|7777.0");
+            // Under the number the employer is stored with.
+            EXPECT_EQ(
+                this->Query(this->MainPath(), "SELECT d.EmployerNo = e.EmployerNo, d.L_2 FROM DET941 d, Employers e"),
+                "1|7777.0");
             return;
         }
         EXPECT_EQ(this->Dialogs().LastBox().prompt, change.refusal);
@@ -211,6 +214,9 @@ const EmployerChange kEmployerChanges[] = {
      "UPDATE Employers SET IdType = '1', City = 'NEW HAVEN'",                                              nullptr},
     {"TypeAfterABlankRenamed",  "UPDATE Employers SET IdType = ' 1'",
      "UPDATE Employers SET IdType = '1', EmployerName1 = 'ACME TOOLS INC'",                                nullptr},
+    // Another tool stored the employer's number with a fraction.
+    {"NumberWithAFractionUnchanged", "UPDATE Employers SET EmployerNo = 8.5", "",                          nullptr},
+    {"NumberWithAFractionDeleted",   "UPDATE Employers SET EmployerNo = 8.5", "DELETE FROM Employers",     kGone},
     {"TaxIdWithDashesCorrected", "UPDATE Employers SET Pyr_Taxid = '06-1234567'",
      "UPDATE Employers SET Pyr_Taxid = '061234568', EmployerName1 = 'ACME TOOLS INC'",                     kReplaced},
 };

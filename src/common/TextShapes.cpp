@@ -21,6 +21,12 @@ std::string DigitsOnly(const std::string& text) {
     return digits;
 }
 
+std::string PhoneDigits(const std::string& phone) {
+    const std::string digits = DigitsOnly(phone);
+    if (digits.size() == 11 && digits.front() == '1') return digits.substr(1);
+    return digits;
+}
+
 std::string DigitsInBoxes(const std::string& taxId, std::span<const int, 8> gapAfter) {
     const std::string digits = DigitsOnly(taxId);
     std::string text = Mid(digits, 1, 1);

@@ -10,6 +10,10 @@
 // The digits of a text, in order, everything else dropped.
 std::string DigitsOnly(const std::string& text);
 
+// A phone's digits; one written with the country code before the area code
+// ("1-203-555-9876": eleven digits, the first a 1) by its last ten.
+std::string PhoneDigits(const std::string& phone);
+
 // The first nine tax id digits with `gapAfter[i]` blanks after digit i + 1:
 // each digit in its box of a printed form's EIN (each form has its boxes).
 std::string DigitsInBoxes(const std::string& taxId, std::span<const int, 8> gapAfter);

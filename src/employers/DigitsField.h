@@ -11,3 +11,12 @@ public:
     using MaskedField::MaskedField;
     void ShowBoundValue(const data::Value& value) override;
 };
+
+// A phone field: a phone stored with the country code before the area code
+// ("1-203-555-9876", as other programs write it) is shown by its last ten
+// digits, which are the phone the mask's ten places hold.
+class PhoneField : public DigitsField {
+public:
+    using DigitsField::DigitsField;
+    void ShowBoundValue(const data::Value& value) override;
+};

@@ -1,5 +1,6 @@
 #include "employers/EmployerListingItems.h"
 
+#include "common/EmployerKey.h"
 #include "common/TaxIdShape.h"
 #include "common/TextShapes.h"
 #include "platform/basic/Strings.h"
@@ -73,6 +74,8 @@ printing::StoreValue CityLine(data::Recordset& employer) {
 
 const std::array<ListPosition, kListingItemCount>& ListLayout() { return kListLayout; }
 
+std::string ListingTaxIdLabel(const data::Value& idType) { return KeyLetter(TextOf(idType)) == "1" ? "EIN:" : "SSN:"; }
+
 // The tax id is grouped as the return screens' header groups it: from its
 // digits, so that one stored with its hyphens prints as one stored without.
 std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId) {
@@ -81,10 +84,11 @@ std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId
 }
 
 // The phone's digits too: one stored as the screen shows it, "(203) 555-1234",
-// prints as one stored as its ten digits.
+// or with the country code, "1-203-555-1234", prints as one stored as its ten
+// digits.
 std::string ListingPhoneText(const data::Value& phone) {
     if (BlankOrNull(phone)) return kBlank;
-    const std::string digits = DigitsOnly(TextOf(phone));
+    const std::string digits = PhoneDigits(TextOf(phone));
     return "(" + basic::Mid(digits, 1, 3) + ") " + basic::Mid(digits, 4, 3) + "-" + basic::Mid(digits, 7, 4);
 }
 
@@ -95,7 +99,7 @@ printing::StoreValue ListingItemText(int item, data::Recordset& employer, std::s
     case 3: {
         const data::Value idType = Column(employer, "IdType");
         TaxIdText = ListingTaxIdText(idType, Column(employer, "Pyr_Taxid"));
-        return (!data::IsNull(idType) && TextOf(idType) == "1") ? "EIN:" : "SSN:";
+        return ListingTaxIdLabel(idType);
     }
     case 4: return TaxIdText;
     case 5: return "Kind of Employer:";

@@ -26,9 +26,12 @@ const std::array<ListPosition, kListingItemCount>& ListLayout();
 // `TaxIdText`, which item 4 prints.
 printing::StoreValue ListingItemText(int item, data::Recordset& employer, std::string& TaxIdText);
 
-// NN-NNNNNNN for IdType "1", else NNN-NN-NNNN, from the tax id's digits;
+// "EIN:" for IdType 1 (read as the employer screen reads it: " 1", "1.0"),
+// else "SSN:".
+std::string ListingTaxIdLabel(const data::Value& idType);
+// NN-NNNNNNN for IdType 1, else NNN-NN-NNNN, from the tax id's digits;
 // " " when there is no tax id.
 std::string ListingTaxIdText(const data::Value& idType, const data::Value& taxId);
-// (NNN) NNN-NNNN from the phone's ten digits, whatever else it holds; " "
-// when there is no phone.
+// (NNN) NNN-NNNN from the phone's ten digits (the last ten after a country
+// code 1), whatever else it holds; " " when there is no phone.
 std::string ListingPhoneText(const data::Value& phone);

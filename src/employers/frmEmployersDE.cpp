@@ -4,6 +4,7 @@
 
 #include "common/CloseWithPendingChange.h"
 #include "common/DatabasePaths.h"
+#include "common/EmployerNumberSql.h"
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/ScopeExit.h"
@@ -293,14 +294,14 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
 void frmEmployersDE::DeleteEmployerWithReturns() {
     auto employers = datEmployers.Recordset();
     auto database = datEmployers.Database();
-    const data::Value number = employers->Fields("EmployerNo").Value();
-    const std::string employerNo =
-        data::IsNull(number) ? std::string() : std::to_string(std::get<std::int64_t>(number));
+    // A number another program stored with a fraction (8.5) names its
+    // returns as a whole number does.
+    const std::optional<std::string> employerNo = EmployerNumberSql(employers->Fields("EmployerNo").Value());
 
     data::InOneTransaction(*database, [&] {
-        if (!employerNo.empty()) {
-            database->Execute("DELETE * FROM DET941 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
-            database->Execute("DELETE * FROM Det944 WHERE EmployerNo = " + employerNo, data::dbFailOnError);
+        if (employerNo) {
+            database->Execute("DELETE * FROM DET941 WHERE EmployerNo = " + *employerNo, data::dbFailOnError);
+            database->Execute("DELETE * FROM Det944 WHERE EmployerNo = " + *employerNo, data::dbFailOnError);
         }
         employers->Delete();
     });

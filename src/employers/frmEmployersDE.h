@@ -38,13 +38,13 @@ public:
     forms::MaskedField mskStateId{*this, "mskStateId"};
     forms::MaskedField mskEstabNo{*this, "mskEstabNo"};
     forms::MaskedField mskContactName{*this, "mskContactName"};
-    DigitsField mskContactPhone{*this, "mskContactPhone"};
-    DigitsField mskContactFax{*this, "mskContactFax"};
+    PhoneField mskContactPhone{*this, "mskContactPhone"};
+    PhoneField mskContactFax{*this, "mskContactFax"};
     forms::MaskedField mskDesigneePIN{*this, "mskDesigneePIN"};
     forms::MaskedField mskEMailAddress{*this, "mskEMailAddress"};
     forms::MaskedField mskNameOfSigner{*this, "mskNameOfSigner"};
     forms::MaskedField mskTitleOfSigner{*this, "mskTitleOfSigner"};
-    DigitsField mskSignersPhone{*this, "mskSignersPhone"};
+    PhoneField mskSignersPhone{*this, "mskSignersPhone"};
 
     // The chosen return period ("000": none yet); the return screens read it.
     forms::TextBox txtQtr_Yr{*this, "txtQtr_Yr"};
@@ -99,7 +99,8 @@ public:
     void cmd944_Click();
 
     // The number of the employer the screen stands on, when that employer is
-    // stored; nothing for an empty table or a new employer not yet saved.
+    // stored, as the SQL of its rows writes it; nothing for an empty table, a
+    // new employer not yet saved or a number that is none.
     std::optional<std::string> StoredEmployerNo();
     // When another copy of the program has deleted the employer shown: says
     // so (in a box with that title), stands on an employer that exists and

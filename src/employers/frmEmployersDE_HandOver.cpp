@@ -1,6 +1,7 @@
 // The period buttons: each records its period code in txtQtr_Yr and opens the
 // Form 941 screen on the one DET941 row of the current employer and period.
 
+#include "common/EmployerNumberSql.h"
 #include "employers/PeriodHandOver.h"
 #include "employers/frmEmployersDE.h"
 #include "platform/basic/Strings.h"
@@ -46,9 +47,7 @@ void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
 std::optional<std::string> frmEmployersDE::StoredEmployerNo() {
     data::RecordsetPtr rows = datEmployers.Recordset();
     if (!rows || rows->EditMode() == data::dbEditAdd || rows->Eof() || rows->Bof()) return std::nullopt;
-    data::Value number = rows->Fields("EmployerNo").Value();
-    if (data::IsNull(number)) return std::nullopt;
-    return forms::BoundValueText(number);
+    return EmployerNumberSql(rows->Fields("EmployerNo").Value());
 }
 
 EmployerHandOver frmEmployersDE::HandOver() {

@@ -33,6 +33,10 @@ TEST(F941HeaderTaxId, EmployerNumberOrSocialSecurityGrouping) {
     EXPECT_EQ(HeaderTaxId("2", "1234"), "123-4-1234");
     EXPECT_EQ(HeaderTaxId("1", ""), "-");
     EXPECT_EQ(HeaderTaxId("2", "123-45-6789"), "123-45-6789"); // stored with its hyphens
+    EXPECT_EQ(HeaderTaxId("3", "123456789"), "123-45-6789");
+    // A type stored in another shape is the type the employer screen reads.
+    EXPECT_EQ(HeaderTaxId(" 1", "061234567"), "06-1234567");
+    EXPECT_EQ(HeaderTaxId("1.0", "061234567"), "06-1234567");
 }
 
 class TestScreen : public forms::Form {

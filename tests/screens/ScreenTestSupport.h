@@ -19,6 +19,7 @@
 #include "platform/data/Engine.h"
 #include "platform/data/Schema.h"
 #include "platform/files/ProgramFolder.h"
+#include "platform/forms/Bound.h"
 #include "platform/forms/Forms.h"
 #include "platform/printing/PrintLog.h"
 
@@ -165,6 +166,19 @@ inline std::string Enabled(std::initializer_list<const forms::Control*> controls
     std::string states;
     for (const forms::Control* c : controls) states += c->Enabled() ? "1" : "0";
     return states;
+}
+
+// What the user sees of a screen: every bound field's value and every
+// control's enabled state.
+inline std::string ScreenAsShown(forms::Form& form) {
+    std::string shown;
+    for (forms::Control* control : form.Controls()) {
+        shown += control->Name() + (control->Enabled() ? "+" : "-");
+        if (auto* bound = dynamic_cast<forms::Bound*>(control); bound && !bound->DataField().empty())
+            shown += "=" + data::ToText(bound->BoundValue());
+        shown += " ";
+    }
+    return shown;
 }
 
 // Types an amount into a field and presses Enter there.

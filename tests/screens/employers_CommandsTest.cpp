@@ -36,6 +36,19 @@ TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber) {
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
 }
 
+// Another program's phones, the country code before the area code, show the
+// phone's ten digits; a tax id of as many digits still shows its first nine.
+TEST_F(EmployerLoad, APhoneStoredAfterTheCountryCodeShowsItsLastTenDigits) {
+    AddEmployer(7, "ACME TOOLS", "1", "10123456789");
+    Sql(MainPath(), "UPDATE Employers SET ContactPhone = '1-203-555-9876', ContactFax = '1 (203) 555-1234', "
+                    "SignersPhone = '12035554321'");
+    auto& screen = OpenScreen();
+    EXPECT_EQ(screen.mskContactPhone.DisplayText(), "(203) 555-9876");
+    EXPECT_EQ(screen.mskContactFax.Text(), "2035551234");
+    EXPECT_EQ(screen.mskSignersPhone.Text(), "2035554321");
+    EXPECT_EQ(screen.mskPyr_Taxid.Text(), "101234567");
+}
+
 TEST_F(EmployerSave, UnexpectedErrorIsReportedAndTheChangeKept) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();

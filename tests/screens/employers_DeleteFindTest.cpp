@@ -45,6 +45,23 @@ TEST_F(EmployerDelete, RowHeldByAnotherUserKeepsEverything) {
     held->CancelUpdate();
 }
 
+// Another tool stored an employer's number with a fraction: it is deleted
+// with its return rows as any other, and employer 8's rows stay.
+TEST_F(EmployerDelete, ANumberStoredWithAFractionIsDeletedWithItsReturnRows) {
+    AddEmployer(85, "ACME TOOLS");
+    Sql(MainPath(), "UPDATE Employers SET EmployerNo = 8.5");
+    AddEmployer(8, "BAKER BROS");
+    Sql(MainPath(), "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES (8.5, '122'), (8.5, '622'), (8, '122'); "
+                    "INSERT INTO Det944 (EmployerNo) VALUES (8.5), (8)");
+    auto& screen = OpenScreen();
+    ASSERT_EQ(screen.mskEmployerName1.Text(), "ACME TOOLS");
+
+    ConfirmTwice(); // and no other box
+    Click(screen.cmdDeleteRecord);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers"), "8");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM DET941 UNION ALL SELECT EmployerNo FROM Det944"), "8;8");
+}
+
 TEST_F(EmployerFind, SearchesEvenWithNoCurrentRow) {
     AddEmployer(7, "ACME TOOLS");
     AddEmployer(8, "BAKER BROS");

@@ -16,19 +16,6 @@ namespace {
 
 using forms::user::Click;
 
-// What the user sees of a screen: every bound field's value and every
-// control's enabled state.
-std::string ScreenAsShown(forms::Form& form) {
-    std::string shown;
-    for (forms::Control* control : form.Controls()) {
-        shown += control->Name() + (control->Enabled() ? "+" : "-");
-        if (auto* bound = dynamic_cast<forms::Bound*>(control); bound && !bound->DataField().empty())
-            shown += "=" + data::ToText(bound->BoundValue());
-        shown += " ";
-    }
-    return shown;
-}
-
 // Runs `act` with the first, then the second... write or sync of the
 // database files (with `onlyOf`, of that one) failing, until an act makes
 // them all and goes through; the failures take the system errors of

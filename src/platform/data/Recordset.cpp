@@ -488,8 +488,13 @@ data::Value Recordset::ReadField(int index) const {
 void Recordset::WriteField(int index, const data::Value& value) {
     CheckOpen();
     if (editMode_ == dbEditNone) RaiseEngineError(errNotInEditMode, kSourceField);
-    data::Value converted = ConvertForColumn(fields_[static_cast<size_t>(index)].Type(), value);
     auto i = static_cast<size_t>(index);
+    const Field& field = fields_[i];
+    const auto& key = rows_->KeyColumns();
+    const bool inKey = std::any_of(key.begin(), key.end(), [&](const std::string& column) {
+        return basic::SameNameCaseBlind(column, field.Name());
+    });
+    data::Value converted = inKey ? ConvertForKeyColumn(field.Type(), value) : ConvertForColumn(field.Type(), value);
     buffer_[i] = converted;
     changed_[i] = editMode_ == dbEditAdd || converted != values_[i];
 }

@@ -59,6 +59,16 @@ Value ConvertForColumn(const std::string& declaredType, const Value& value) {
     return ConvertForAffinity(AffinityOf(declaredType), value);
 }
 
+Value ConvertForKeyColumn(const std::string& declaredType, const Value& value) {
+    const ColumnAffinity affinity = AffinityOf(declaredType);
+    if (affinity == ColumnAffinity::Integer) {
+        const Value number = ConvertForAffinity(ColumnAffinity::Real, value);
+        const auto* real = std::get_if<double>(&number);
+        if (real && std::isfinite(*real) && *real != std::trunc(*real)) return number;
+    }
+    return ConvertForAffinity(affinity, value);
+}
+
 Value ConvertForAffinity(ColumnAffinity affinity, const Value& value) {
     if (IsNull(value)) return value;
     if (affinity == ColumnAffinity::Text) return ToText(value);

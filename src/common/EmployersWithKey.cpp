@@ -1,17 +1,12 @@
 #include "common/EmployersWithKey.h"
 
+#include "common/SqlText.h"
 #include "platform/data/Database.h"
 #include "platform/forms/Bound.h"
 
 #include <string>
 
 namespace {
-
-std::string SqlText(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted + "'";
-}
 
 // The first text after every text that begins with `prefix`.
 std::string After(std::string prefix) {

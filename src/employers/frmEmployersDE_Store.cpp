@@ -7,6 +7,7 @@
 #include "common/DatabasePaths.h"
 #include "common/EmployerKey.h"
 #include "common/EmployersWithKey.h"
+#include "common/SqlText.h"
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
@@ -20,12 +21,6 @@ namespace {
 
 // How often Save draws a new employer's number again before it gives up.
 constexpr int kMostRedraws = 3;
-
-std::string SqlText(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted + "'";
-}
 
 bool AnyRow(data::Database& database, const std::string& criterion) {
     auto rows = database.OpenRecordset("SELECT EmployerNo FROM Employers WHERE " + criterion, data::dbOpenSnapshot);

@@ -5,14 +5,17 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/basic/WholeNumbers.h"
 #include "platform/data/Engine.h"
+#include "platform/data/Errors.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/TextField.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -79,10 +82,10 @@ long GetNextCounter(const std::string& counterTable, data::Database* within) {
             if (!within) idDatabase = data::OpenDatabase(idPath);
         },
         [&] {
-            counter = within ? within->OpenRecordset("SELECT * FROM " + counterTable + " IN '" + InClausePath(idPath) +
-                                                         "'",
-                                                     data::dbOpenDynaset)
-                             : idDatabase->OpenRecordset(counterTable, data::dbOpenTable);
+            counter =
+                within ? within->OpenRecordset("SELECT * FROM " + counterTable + " IN '" + InClausePath(idPath) + "'",
+                                               data::dbOpenDynaset)
+                       : idDatabase->OpenRecordset(counterTable, data::dbOpenTable);
         },
         [&] { counter->MoveFirst(); },
         [&] {
@@ -128,11 +131,15 @@ long GetNextCounter(const std::string& counterTable, data::Database* within) {
     return drawn;
 }
 
+void SayCounterNotAvailable() {
+    forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly, "Error Saving Record");
+}
+
 bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
                       data::Database* within) {
     const long number = GetNextCounter(counterTable, within);
     if (number == -1) {
-        forms::MsgBox("Can't Add Record; Counter Not Available", forms::vbOKOnly, "Error Saving Record");
+        SayCounterNotAvailable();
         return false;
     }
     auto* field = dynamic_cast<forms::TextField*>(screen.ControlByName(controlName));
@@ -145,4 +152,60 @@ bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, cons
     }
     field->SetText(std::to_string(number));
     return true;
+}
+
+namespace {
+
+// The counter's last value that can still be handed out: the draw stores
+// the number after it, which must stay a long integer.
+constexpr std::int64_t kHighestCounter = 2147483646;
+
+constexpr const char* kNumberedTables[] = {"Employers", "DET941", "Det944"};
+
+[[noreturn]] void RefuseCounter() {
+    data::RaiseEngineError(data::errUnrecognizedFormat, "DAO.Database", "Employers_ID");
+}
+
+// The counter's value as a whole number; one below 1, which is raised in any
+// case, as 0.
+std::int64_t CounterNumber(const data::Value& value) {
+    if (const auto* whole = std::get_if<std::int64_t>(&value)) {
+        if (*whole > kHighestCounter) RefuseCounter();
+        return std::max<std::int64_t>(*whole, 0);
+    }
+    const auto* real = std::get_if<double>(&value);
+    if (!real || !std::isfinite(*real) || std::trunc(*real) != *real || *real > kHighestCounter) RefuseCounter();
+    return static_cast<std::int64_t>(std::max(*real, 0.0));
+}
+
+// The highest employer number any row holds, 0 when there is none. The
+// copy has let in only whole numbers as keys. A table the file does not
+// have holds none (the import leaves Det944 as it finds it, if at all).
+std::int64_t HighestNumberInUse(data::Database& current) {
+    std::int64_t highest = 0;
+    for (const char* table : kNumberedTables) {
+        if (!current.HasTable(table)) continue;
+        const data::Value value = current.HighestValue(table, "EmployerNo");
+        if (const auto* whole = std::get_if<std::int64_t>(&value)) highest = std::max(highest, *whole);
+        else if (const auto* real = std::get_if<double>(&value))
+            highest = std::max(highest, static_cast<std::int64_t>(std::min<double>(std::ceil(*real), kHighestCounter)));
+    }
+    return highest;
+}
+
+} // namespace
+
+void KeepCounterAboveNumbersInUse(data::Database& current, const std::string& idDatabase) {
+    auto counter = current.OpenRecordset("SELECT * FROM Employers_ID IN '" + idDatabase + "'", data::dbOpenDynaset);
+    if (counter->Eof()) RefuseCounter();
+    const std::int64_t next = CounterNumber(counter->Fields("NextCounter").Value());
+    const std::int64_t highest = HighestNumberInUse(current);
+    if (highest >= kHighestCounter) RefuseCounter();
+    const std::int64_t lowestFree = highest + 1;
+    if (next < lowestFree) {
+        counter->Edit();
+        counter->Fields("NextCounter") = data::Value{lowestFree};
+        counter->Update();
+    }
+    counter->Close();
 }

@@ -24,14 +24,29 @@ class Database;
 // of its own.
 long GetNextCounter(const std::string& counterTable, data::Database* within = nullptr);
 
+// Says that no number can be drawn: "Can't Add Record; Counter Not
+// Available" (title "Error Saving Record").
+void SayCounterNotAvailable();
+
 // Draws a number from the counter table into the control named `controlName`
 // of `screen` (its text, in decimal digits). When no number can be drawn it
-// says "Can't Add Record; Counter Not Available" (title "Error Saving
-// Record"). True only when the number arrived in the control, so the caller
+// says so (SayCounterNotAvailable). True only when the number arrived in the control, so the caller
 // never goes on without a number. What GetNextCounter raises goes on to the
 // caller.
 bool AssignNextNumber(forms::Form& screen, const std::string& counterTable, const std::string& controlName,
                       data::Database* within = nullptr);
+
+// Leaves the counter above every employer number the employer and return
+// tables hold (those the file has), so that no new employer takes the number
+// of rows kept from another (the returns of an employer since deleted stay,
+// under a number no one will take again). A counter below that is raised,
+// one below 1 too; the rows stay as they are. A counter table whose first row
+// holds no whole number, or none that could number an employer without
+// passing the largest long integer (a counter above 2147483646, or a number
+// in use that high), is refused as a damaged file (3343). The ID database is
+// named as the text of an IN clause (InClausePath); the call lies inside a
+// transaction of `current`, the only place its recordsets read another file.
+void KeepCounterAboveNumbersInUse(data::Database& current, const std::string& idDatabase);
 
 // How many milliseconds the counter waits before its retry number `retry`
 // (1 to 5), given a uniform random number in [0, 1): 5 to 24 ms times the

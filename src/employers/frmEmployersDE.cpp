@@ -262,7 +262,11 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
     const bool store = !askFirst || forms::MsgBox("Save this Record?", forms::vbOKCancel, "Save Record") == forms::vbOK;
     try {
         if (store) {
-            employers->Update();
+            switch (StoreEmployer(*employers)) {
+            case StoreOutcome::Stored: break;
+            case StoreOutcome::KeyTaken: RefuseDuplicate(); return false;
+            case StoreOutcome::NoNumber: return false;
+            }
             if (EditMode == 0 && !StandOnAddedEmployer(*employers)) {
                 cmdClose.SetFocus();
                 return true;
@@ -272,12 +276,7 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
         }
     } catch (const basic::RuntimeError& error) {
         if (error.Number() == data::errDuplicateKey) {
-            forms::MsgBox("Duplicate records are not allowed! Please check your data for conflicts - "
-                          "especially the Tax Id Type, ID #, and Kind of Employer.",
-                          forms::vbOKOnly + forms::vbExclamation, "Error saving record");
-            CancelPendingChange();
-            ShowCommandState(CommandState::Browsing);
-            cmdClose.SetFocus();
+            RefuseDuplicate();
             return false;
         }
         // Not stored: say so and keep the change pending for another try.

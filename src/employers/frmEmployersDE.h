@@ -133,6 +133,25 @@ private:
     // Save: its checks, its question when `askFirst`, the store and its
     // reports. True when the row was stored.
     bool SaveRecord(bool askFirst);
+    // How storing the pending addition or edit ended when nothing failed.
+    enum class StoreOutcome {
+        Stored,
+        KeyTaken, // another employer has its key: nothing was written
+        NoNumber, // no free number could be drawn (said): the addition stays pending
+    };
+    // Stores the pending change (frmEmployersDE_Store.cpp): a new employer
+    // whose number another copy gave away meanwhile under a number drawn
+    // again. Other failures, an Edit's 3022 among them, go on to the caller.
+    StoreOutcome StoreEmployer(data::Recordset& employers);
+    // One attempt, the key's check and the write in one transaction; false,
+    // with nothing written, when another employer has the key.
+    bool StoreUnlessKeyTaken(data::Recordset& employers);
+    // What a new employer's refused write (3022) met.
+    enum class Collision { Key, Number, Neither };
+    Collision WhatTheAdditionMet(data::Recordset& employers);
+    // Raises the counter above every number in use and draws from it.
+    bool DrawNumberNotInUse();
+    void RefuseDuplicate();
     // False when another copy deleted the new employer before the screen
     // stood on it (the screen has said so and stands where a Delete leaves it).
     bool StandOnAddedEmployer(data::Recordset& employers);

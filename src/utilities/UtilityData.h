@@ -2,12 +2,15 @@
 // What the data utilities share: the paths of the program's two databases
 // and file paths put into the engine's SQL (DatabasePaths.h), the statements
 // that move whole tables, the row walk that counts a table, and the text of
-// their generic error messages.
+// their generic error messages. What leaves the counter above the employer
+// numbers a restore or an import brings in lies with the counter
+// (basCounter.h), which a new employer's Save uses too.
 
 #include <memory>
 #include <string>
 
 #include "common/DatabasePaths.h"
+#include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
 namespace data {
@@ -30,17 +33,6 @@ std::string CopyAllRowsSql(const std::string& table, const std::string& to, cons
 // the return table (DET941 or Det944) without its key is refused (3058): the
 // files of earlier releases let such a row in, and no screen could open it.
 void RefuseReturnRowsWithoutKey(data::Database& current, const std::string& table);
-
-// Leaves the counter above every employer number the employer and return
-// tables hold (those the file has), so that no new employer takes the number
-// of rows kept from another (the returns of an employer since deleted stay,
-// under a number no one will take again). A counter below that is raised,
-// one below 1 too; the rows stay as they are. A counter table whose first row
-// holds no whole number, or none that could number an employer without
-// passing the largest long integer (a counter above 2147483646, or a number
-// in use that high), is refused as a damaged file (3343). The ID database is
-// named as the text of an IN clause (InClausePath).
-void KeepCounterAboveNumbersInUse(data::Database& current, const std::string& idDatabase);
 
 // Runs a move; "no current record" (the first move on an empty table) is
 // passed over, as the system's row walks do.

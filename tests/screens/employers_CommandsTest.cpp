@@ -121,6 +121,52 @@ INSTANTIATE_TEST_SUITE_P(, EmployerEditSave,
                                            RowFromOutside{"2", "123-45-6789", "R", "2R", ""},
                                            RowFromOutside{"1.0", "06-1234567", " R", "1R", "BOSTON"}));
 
+// An Edit is refused as a duplicate when it gives the employer the key of
+// another, whatever shape that one is stored in (last year's files keep a
+// hyphen, a blank before the type, a kind in lower case); two employers
+// stored under one key in two shapes before still take an edit of either.
+struct EmployerEdit {
+    const char* what;
+    const char* edited[3]; // employer 7: tax id type, tax id, kind
+    const char* other[3];  // employer 8
+    const char* field;
+    const char* typed;
+    const char* stored; // employer 7's tax id, kind and city afterwards
+    bool refused;
+};
+void PrintTo(const EmployerEdit& edit, std::ostream* out) { *out << edit.what; }
+
+class EmployerEditOfTheKey : public EmployerScreenFolder, public ::testing::WithParamInterface<EmployerEdit> {};
+
+TEST_P(EmployerEditOfTheKey, IsRefusedOnlyWhenItGivesTheEmployerAnotherEmployersKey) {
+    const EmployerEdit& edit = GetParam();
+    AddEmployer(7, "ACME TOOLS", edit.edited[0], edit.edited[1], edit.edited[2]);
+    AddEmployer(8, "OLD FILES INC", edit.other[0], edit.other[1], edit.other[2]);
+    auto& screen = OpenScreen();
+    Click(screen.cmdEditRecord);
+    forms::user::TypeText(*screen.ControlByName(edit.field), edit.typed);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    if (edit.refused) Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(screen.cmdSaveRecord);
+
+    const std::string duplicate = " | Duplicate records are not allowed! Please check your data for conflicts - "
+                                  "especially the Tax Id Type, ID #, and Kind of Employer.";
+    EXPECT_EQ(Prompts(), "Save this Record?" + (edit.refused ? duplicate : ""));
+    EXPECT_EQ(Query(MainPath(), "SELECT Pyr_Taxid, TypePayer, City FROM Employers WHERE EmployerNo = 7"), edit.stored);
+    EXPECT_EQ(CommandStates(screen), kBrowsing);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EmployerSave, EmployerEditOfTheKey, ::testing::Values(
+    EmployerEdit{"CityOfOneOfTwoStoredUnderOneKey", {"1", "061234567", "R"},  {" 1", "06-1234567", "r"},
+                 "mskCity", "BOSTON",          "061234567|R|BOSTON",    false},
+    EmployerEdit{"TaxIdOntoAnotherShape",           {"1", "071234567", "R"},  {" 1", "06-1234567", "r"},
+                 "mskPyr_Taxid", "061234567",  "071234567|R|HARTFORD",  true},
+    EmployerEdit{"KindOntoAnotherShape",            {"1", "061234567", "H"},  {"1", "06 1234567", "r"},
+                 "mskTypePayer", "R",          "061234567|H|HARTFORD",  true}),
+    [](const ::testing::TestParamInfo<EmployerEdit>& info) { return info.param.what; });
+// clang-format on
+
 TEST_F(EmployerEditing, CancelledAddIsReportedAndTheScreenBrowses) {
     AddEmployer(7, "ACME TOOLS");
     auto& screen = OpenScreen();

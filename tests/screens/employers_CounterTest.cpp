@@ -190,6 +190,35 @@ TEST_F(EmployerCounterOnSave, NoNumberKeepsTheAdditionUntilSaveCanDrawOne) {
               "7|ACME TOOLS;90|HELD CO;91|EMPTY CO;92|FULL CO;93|NO SLOT CO;94|DISK ERROR CO");
 }
 
+// Another copy gives away every number this copy draws, as it is drawn (a
+// restore after each draw): Save draws again three times, then says that the
+// counter has no number and keeps the addition for a later Save.
+TEST_F(EmployerCounterOnSave, NumbersGivenAwayAsSoonAsDrawnKeepTheAdditionAfterThreeDrawsAgain) {
+    AddEmployer(7, "ACME TOOLS");
+    SetCounter(30);
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdAddRecord);
+    TypeSavableEmployer(screen, "TAKEN CO", "061234567");
+    bool otherCopyRestores = true;
+    screen.txtEmployerNo.Change = [&] {
+        const std::string drawn = screen.txtEmployerNo.Text();
+        if (otherCopyRestores && !drawn.empty()) AddEmployer(std::stoi(drawn), "RESTORED " + drawn);
+    };
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Prompts(), "Save this Record? | Can't Add Record; Counter Not Available");
+    EXPECT_EQ(Dialogs().LastBox().title, "Error Saving Record");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "7;30;31;32;33");
+    EXPECT_EQ(CommandStates(screen), kEntering);
+    EXPECT_EQ(screen.datEmployers.Recordset()->EditMode(), data::dbEditAdd);
+
+    otherCopyRestores = false;
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers WHERE EmployerName1 = 'TAKEN CO'"), "34");
+}
+
 TEST_F(EmployerCounterOnSave, ClickDuringTheCounterWaitStartsNoSecondSave) {
     AddEmployer(7, "ACME TOOLS");
     SetCounter(60);

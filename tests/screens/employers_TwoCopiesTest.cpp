@@ -7,6 +7,7 @@
 #include "employers_ScreenFolder.h"
 #include "returns_ScreenFolder.h"
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -33,6 +34,23 @@ protected:
                 box.prompt != "The database is empty! You need to add records. Click on Add or Close.")
                 ++unexpected;
         return unexpected;
+    }
+
+    // One copy storing an employer through the screen (`enter` starts the Add
+    // or Edit and types it) once the other copy is ready to store too. Gives
+    // 's' when stored, 'd' when refused as a duplicate, 'x' else.
+    static char StoreWhenBothAreReady(int tell, int hear, const std::function<void(frmEmployersDE&)>& enter) {
+        forms::App().Reset();
+        auto& dialogs = forms::App().UseScriptedDialogs(forms::ScriptedDialogs::WhenUnscripted::DefaultButton);
+        auto& screen = forms::Screen<frmEmployersDE>();
+        screen.Show();
+        enter(screen);
+        char ready = 'r';
+        (void)!::write(tell, &ready, 1);
+        (void)!::read(hear, &ready, 1);
+        forms::user::Click(screen.cmdSaveRecord);
+        const std::string last = dialogs.Boxes().empty() ? "" : dialogs.LastBox().prompt;
+        return last == "Save this Record?" ? 's' : last.rfind("Duplicate records", 0) == 0 ? 'd' : 'x';
     }
 };
 
@@ -129,6 +147,87 @@ TEST_F(EmployerTwoCopies, ANewEmployerTheOtherCopyDeletesAtOnceIsSaidGone) {
     EXPECT_EQ(Dialogs().LastBox().title, "Error saving record");
     EXPECT_EQ(screen.mskEmployerName1.Text(), "BAKER BROS");
     EXPECT_EQ(CommandStates(screen), kBrowsing);
+}
+
+// Another copy restores a backup holding employers 20 to 25 just after this
+// copy drew 20 for its new employer: the employer is stored under the first
+// number free after them, with no duplicate message, whether Save or the
+// close question's Yes stores it.
+TEST_F(EmployerTwoCopies, ANewEmployerWhoseNumberTheOtherCopyGaveAwayIsStoredUnderTheNextFreeNumber) {
+    AddEmployer(7, "ACME TOOLS");
+    // Each way stores and closes the screen.
+    const struct Way {
+        const char* name;
+        const char* taxId;
+        int answer;
+        std::function<void(frmEmployersDE&)> store;
+        const char* prompts;
+        const char* stored;
+    } ways[] = {
+        {"SAVED CO", "061234567", forms::vbOK,
+         [](frmEmployersDE& s) {
+             forms::user::Click(s.cmdSaveRecord);
+             forms::user::CloseWindow(s);
+         },
+         "Save this Record?", "26"},
+        {"CLOSED CO", "071234567", forms::vbYes, [](frmEmployersDE& s) { forms::user::CloseWindow(s); },
+         "Save the changes to this record before closing?", "33"},
+    };
+    SetCounter(20);
+    for (const Way& way : ways) {
+        auto& screen = OpenScreen();
+        forms::user::Click(screen.cmdAddRecord);
+        TypeSavableEmployer(screen, way.name, way.taxId);
+        bool restored = false;
+        screen.txtEmployerNo.Change = [&] {
+            const std::string drawn = screen.txtEmployerNo.Text();
+            if (restored || drawn.empty()) return;
+            for (int number = std::stoi(drawn); number <= std::stoi(drawn) + 5; ++number)
+                AddEmployer(number, "RESTORED " + std::to_string(number));
+            restored = true;
+        };
+        Dialogs().Clear();
+        Dialogs().AnswerMsgBox(way.answer);
+        way.store(screen);
+        EXPECT_EQ(Prompts(), way.prompts) << way.name;
+        EXPECT_EQ(
+            Query(MainPath(), "SELECT EmployerNo FROM Employers WHERE EmployerName1 = '" + std::string(way.name) + "'"),
+            way.stored);
+    }
+    EXPECT_EQ(Counter(), "34");
+}
+
+// One copy adds an employer while the other edits the kind of one stored
+// with the same tax id in another shape into the same kind, at once: one of
+// them stores, the other hears that the employer is a duplicate.
+TEST_F(EmployerTwoCopies, TheSameEmployerStoredByBothCopiesAtOnceIsStoredOnce) {
+    AddEmployer(7, "ACME TOOLS", "1", "06-1234567", "H");
+    int toParent[2], toChild[2];
+    ASSERT_EQ(::pipe(toParent), 0);
+    ASSERT_EQ(::pipe(toChild), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        char outcome = 'x';
+        try {
+            outcome = StoreWhenBothAreReady(toParent[1], toChild[0], [](frmEmployersDE& screen) {
+                forms::user::Click(screen.cmdAddRecord);
+                TypeSavableEmployer(screen, "NEW ONE", "061234567");
+            });
+        } catch (...) {}
+        ::_exit(outcome);
+    }
+    ASSERT_GT(child, 0);
+    const char edited = StoreWhenBothAreReady(toChild[1], toParent[0], [](frmEmployersDE& screen) {
+        forms::user::Click(screen.cmdEditRecord);
+        forms::user::TypeText(screen.mskTypePayer, "R");
+    });
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    const char added = static_cast<char>(WEXITSTATUS(status));
+
+    EXPECT_EQ(std::set<char>({edited, added}), std::set<char>({'s', 'd'})) << edited << added;
+    EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers WHERE TypePayer = 'R'"), "1");
 }
 
 // Between Add and Save another copy changes what employer 17's number names;

@@ -105,6 +105,32 @@ void ReadEmployersByName(const std::filesystem::path& folder) {
     sqlite3_close(db);
 }
 
+void AddEmployer(const std::filesystem::path& folder, const std::string& taxId) {
+    sqlite3* id = nullptr;
+    if (sqlite3_open_v2((folder / data::kIdDatabaseFile).c_str(), &id, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open the bench counter");
+    long number = 0;
+    sqlite3_exec(id, "PRAGMA synchronous = FULL; BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    ReadAll(id, "SELECT NextCounter FROM Employers_ID",
+            [&](const std::vector<std::string>& row) { number = std::stol(row[0]); });
+    sqlite3_exec(id, "UPDATE Employers_ID SET NextCounter = NextCounter + 1; COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(id);
+
+    sqlite3_exec(shared, "PRAGMA synchronous = FULL; BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(shared,
+                       "INSERT INTO Employers (EmployerNo, EmployerName1, IdType, Pyr_Taxid, TypePayer, Country, "
+                       "AddressLine2, City, State, EmployerZipCode) VALUES (?1, 'BENCH BASELINE', '1', ?2, 'R', 'Y', "
+                       "'12 ELM ST', 'NEW HAVEN', 'CT', '06510')",
+                       -1, &insert, nullptr);
+    sqlite3_bind_int64(insert, 1, number);
+    sqlite3_bind_text(insert, 2, taxId.c_str(), -1, SQLITE_TRANSIENT);
+    const int stepped = sqlite3_step(insert);
+    sqlite3_finalize(insert);
+    sqlite3_exec(shared, "COMMIT", nullptr, nullptr, nullptr);
+    if (stepped != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(shared));
+}
+
 void WriteItemsPdf(const std::string& itemsPath, const std::string& pdfPath) {
     constexpr int kAmountCode = 2;
     QPdfWriter writer(QString::fromStdString(pdfPath));

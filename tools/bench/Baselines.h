@@ -32,7 +32,14 @@ void CopyIntoBackup(const std::filesystem::path& folder, const std::filesystem::
 // in one transaction.
 void RestoreFromBackup(const std::filesystem::path& folder, const std::filesystem::path& backupFile);
 
-// Opens and closes the shared connection the moves and finds above use.
+// A new employer's Save: the counter's number drawn in a transaction of the
+// ID database, opened for it and closed (as the program's draw does), then
+// the row inserted in a transaction of the shared connection; every commit
+// synced.
+void AddEmployer(const std::filesystem::path& folder, const std::string& taxId);
+
+// Opens and closes the shared connection the moves and finds above and the
+// new employer's insert use.
 void OpenSharedConnection(const std::filesystem::path& folder);
 void CloseSharedConnection();
 

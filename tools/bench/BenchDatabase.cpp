@@ -77,6 +77,12 @@ void MakeBenchFolder(const std::filesystem::path& folder, long employers) {
     }
     Check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr));
     sqlite3_close(db);
+
+    // The counter stands above the employers, as after the Saves that added them.
+    Check(db, sqlite3_open((folder / data::kIdDatabaseFile).c_str(), &db));
+    Check(db, sqlite3_exec(db, ("UPDATE Employers_ID SET NextCounter = " + std::to_string(employers + 1)).c_str(),
+                           nullptr, nullptr, nullptr));
+    sqlite3_close(db);
 }
 
 } // namespace bench

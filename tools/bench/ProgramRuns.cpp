@@ -186,7 +186,7 @@ void ProgramRuns::PrepareBackup(const std::string& backupFolder) {
 
 namespace {
 void ExpectLastBoxSaying(const forms::ScriptedDialogs* dialogs, const std::string& text) {
-    if (dialogs == nullptr) throw std::runtime_error("the backup screen was not prepared");
+    if (dialogs == nullptr) throw std::runtime_error("the screen was not prepared");
     const auto& boxes = dialogs->Boxes();
     if (boxes.empty() || boxes.back().prompt.find(text) == std::string::npos)
         throw std::runtime_error("expected \"" + text + "\", found \"" + (boxes.empty() ? "" : boxes.back().prompt) +
@@ -202,6 +202,37 @@ void ProgramRuns::Backup() {
 void ProgramRuns::Restore() {
     Click("frmBackup", "Command2");
     ExpectLastBoxSaying(backupDialogs_, "records were restored from backup data.");
+}
+
+void ProgramRuns::PrepareSaveEmployer() {
+    PrepareStartup();
+    Startup();
+    saveDialogs_ = &Dialogs();
+    Click("frmEmployersDE", "cmdAddRecord");
+    const std::string taxId = std::to_string(900000000 + ++employersAdded_);
+    const struct {
+        const char* field;
+        std::string text;
+    } typed[] = {
+        {"mskEmployerName1", "BENCH NEW " + taxId},
+        {"mskIdType", "1"},
+        {"mskPyr_Taxid", taxId},
+        {"mskTypePayer", "R"},
+        {"mskCountry", "Y"},
+        {"mskAddress", "12 ELM ST"},
+        {"mskCity", "NEW HAVEN"},
+        {"mskState", "CT"},
+        {"mskEmployerZip", "06510"},
+    };
+    for (const auto& field : typed)
+        if (!forms::user::TypeText(ControlOf("frmEmployersDE", field.field), field.text))
+            throw std::runtime_error(std::string("cannot type into ") + field.field);
+}
+
+void ProgramRuns::SaveEmployer() {
+    Click("frmEmployersDE", "cmdSaveRecord");
+    ExpectLastBoxSaying(saveDialogs_, "Save this Record?");
+    if (!ControlOf("frmEmployersDE", "cmdAddRecord").Enabled()) throw std::runtime_error("the employer was not stored");
 }
 
 void ProgramRuns::WriteReturnItems(const std::string& itemsPath) {

@@ -53,8 +53,16 @@ public:
     // Its Restore button: the current data replaced by the backup's.
     void Restore();
 
+    // The employer screen after its Add, a new employer typed (another tax id
+    // each time); every question then takes its default answer.
+    void PrepareSaveEmployer();
+    // Its Save: the number drawn, the key looked for, the employer stored.
+    void SaveEmployer();
+
 private:
     forms::ScriptedDialogs* backupDialogs_ = nullptr;
+    forms::ScriptedDialogs* saveDialogs_ = nullptr;
+    long employersAdded_ = 0;
     void ClickEmployerArrow(const char* arrow);
     std::filesystem::path folder_;
 };

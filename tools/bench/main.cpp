@@ -100,6 +100,15 @@ void RunSize(long size, const std::filesystem::path& top) {
                Measure([&] { program.Restore(); }, runs, [&] { program.PrepareBackup(backupFolder.string()); }),
                Measure([&] { bench::RestoreFromBackup(folder, backupFile); }, runs));
 
+    if (Wanted("save-employer")) {
+        long baselineAdded = 0;
+        bench::OpenSharedConnection(folder);
+        Report("save-employer", size,
+               Measure([&] { program.SaveEmployer(); }, runs, [&] { program.PrepareSaveEmployer(); }),
+               Measure([&] { bench::AddEmployer(folder, std::to_string(800000000 + ++baselineAdded)); }, runs));
+        bench::CloseSharedConnection();
+    }
+
     std::filesystem::remove_all(folder);
     std::filesystem::remove_all(backupFolder);
     std::filesystem::remove(pdf);

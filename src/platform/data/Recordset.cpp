@@ -475,6 +475,10 @@ void Recordset::RunAfter(RecordsetAction action) {
     if (next == afterNext_.end()) return;
     auto step = std::move(next->second);
     afterNext_.erase(next);
+    if (action == RecordsetAction::Update && keptForTransaction_ != 0) {
+        afterCommit_ = std::move(step);
+        return;
+    }
     step();
 }
 

@@ -144,7 +144,8 @@ public:
     // Makes the next such operation fail with the given error (tests).
     void FailNext(RecordsetAction action, int number = 3426);
     // Runs `step` once the next such operation has succeeded (tests: another
-    // copy acting at that very point).
+    // copy acting at that very point); for an Update inside a transaction,
+    // once that transaction has committed, when other copies first see it.
     void AfterNext(RecordsetAction action, std::function<void()> step);
 
 private:
@@ -239,6 +240,7 @@ private:
     std::function<void(RecordsetEvent)> observer_;
     std::vector<std::pair<RecordsetAction, int>> injected_;
     std::vector<std::pair<RecordsetAction, std::function<void()>>> afterNext_;
+    std::function<void()> afterCommit_; // the step of an Update inside a transaction
     void RunAfter(RecordsetAction action);
 };
 

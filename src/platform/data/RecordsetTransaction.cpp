@@ -72,6 +72,10 @@ void Recordset::TransactionEnded(bool committed) {
     for (std::int64_t row : release) {
         if (row != keep) UnlockRow(row);
     }
+    if (auto step = std::exchange(afterCommit_, {})) {
+        if (committed) step();
+        else afterNext_.emplace_back(RecordsetAction::Update, std::move(step)); // the Update was undone
+    }
     if (committed) return;
     StandAgain(std::move(before));
     try {

@@ -1,8 +1,9 @@
-// What the backup screen leaves behind when something fails part-way, and
-// counts past the 16-bit range.
+// What the backup screen leaves behind when something fails part-way, a
+// backup taken while another copy saves, and counts past the 16-bit range.
 #include "ScreenTestSupport.h"
 
 #include "KilledCopy.h"
+#include "platform/data/Transaction.h"
 #include "support/FailingDisk.h"
 #include "support/NoRoomForNewFiles.h"
 #include "support/NoRoomForNewNames.h"
@@ -88,6 +89,66 @@ TEST_F(BackupScreen, ABackupKilledAsItWritesLeavesNothingOnceTheNextOneIsDone) {
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
     EXPECT_EQ(FilesInBackupFolder(), std::vector<std::string>{"944Backup.mdb"});
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
+}
+
+// Another copy adds an employer and its return in one transaction; a save
+// refused keeps both pending for the next try.
+class AnotherCopyAdding {
+public:
+    explicit AnotherCopyAdding(const std::string& mainPath)
+        : db_(data::OpenDatabase(mainPath)), employers_(db_->OpenRecordset("Employers")),
+          returns_(db_->OpenRecordset("DET941")) {}
+
+    void SaveOrTryAgain() {
+        if (employers_->EditMode() != data::dbEditAdd) {
+            employers_->AddNew();
+            employers_->Fields("EmployerNo") = data::Value{++number_};
+            employers_->Fields("EmployerName1") = data::Value{"FIRM " + std::to_string(number_)};
+            returns_->AddNew();
+            returns_->Fields("EmployerNo") = data::Value{number_};
+            returns_->Fields("Qtr_Yr") = data::Value{std::string("122")};
+        }
+        try {
+            data::InOneTransaction(*db_, [&] {
+                employers_->Update();
+                returns_->Update();
+            });
+        } catch (const basic::RuntimeError& e) {
+            refusals.push_back(e.Number());
+        }
+    }
+    std::string Added() const { return std::to_string(number_ - 2); }
+
+    std::vector<int> refusals;
+
+private:
+    data::DatabasePtr db_;
+    data::RecordsetPtr employers_, returns_;
+    std::int64_t number_ = 2;
+};
+
+// The backup is the data of one moment: another copy that saves an employer
+// and its return while the backup reads (as each read of the main file begins
+// and ends) finds the file held until the backup has read it all, is told so
+// after the engine's wait (3260) and keeps what it typed, and its save goes
+// through once the reading is over, whatever the medium takes to write.
+TEST_F(BackupScreen, ASaveByAnotherCopyWhileTheBackupReadsIsInTheBackupWholeOrNotAtAll) {
+    auto& screen = OpenScreen();
+    AnotherCopyAdding other(MainPath());
+    {
+        FailingDisk disk;
+        disk.WhenReadsOf(std::filesystem::canonical(MainPath()).string(), [&] { other.SaveOrTryAgain(); });
+        Backup(screen, {forms::vbOK, forms::vbOK});
+    }
+    ASSERT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u) << Prompts();
+    other.SaveOrTryAgain();
+
+    EXPECT_EQ(
+        Query(BackupFile(), "SELECT count(*) FROM Det941 WHERE EmployerNo NOT IN (SELECT EmployerNo FROM Employers)"),
+        "0");
+    EXPECT_EQ(std::set<int>(other.refusals.begin(), other.refusals.end()), std::set<int>{data::errRecordLocked});
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers JOIN DET941 USING (EmployerNo) WHERE EmployerNo > 2"),
+              other.Added());
 }
 
 TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas) {
@@ -247,8 +308,8 @@ TEST_F(BackupScreen, ABackupWhoseRenameFindsNoRoomIsNamedAsNoRoom) {
 TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
-    ASSERT_TRUE(
-        ChangeOnlyInWriteAheadLog(BackupFile(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')"));
+    ASSERT_TRUE(ChangeOnlyInWriteAheadLog(BackupFile(),
+                                          "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')"));
     const std::string before = FileBytes(BackupFile()), logBefore = FileBytes(BackupFile() + "-wal");
     ASSERT_FALSE(logBefore.empty());
 

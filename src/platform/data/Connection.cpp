@@ -245,6 +245,16 @@ std::shared_ptr<Connection> Connection::OpenToCopyFrom(const std::string& native
     return connection;
 }
 
+std::shared_ptr<Connection> Connection::CreatePrivate(const std::string& fileName) {
+    auto folder = PrivateCopy::ForNewFile(fileName);
+    auto connection = Open(folder->Path(), false, true);
+    connection->ownCopy_ = std::move(folder);
+    // Nothing else reads it, and nothing of it outlives the process: what
+    // a sync would keep safe is never needed, and syncs cost the most.
+    connection->Exec("PRAGMA synchronous = OFF", kSourceWorkspace, false);
+    return connection;
+}
+
 std::shared_ptr<Connection> Connection::Shared(std::unique_ptr<Connection> connection) {
     return std::shared_ptr<Connection>(connection.release(), [](Connection* released) {
         std::unique_ptr<Connection> owned(released);

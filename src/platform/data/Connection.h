@@ -63,6 +63,9 @@ public:
     // Opens an existing file only to be read and copied from: where it
     // cannot be read in place, a private copy of it (PrivateCopy.h).
     static std::shared_ptr<Connection> OpenToCopyFrom(const std::string& nativePath);
+    // Makes a new file of this process alone in a private temporary folder
+    // (PrivateCopy.h), which goes with the file when the connection is let go.
+    static std::shared_ptr<Connection> CreatePrivate(const std::string& fileName);
     ~Connection();
 
     sqlite3* Handle() const { return db_; }

@@ -249,10 +249,21 @@ std::shared_ptr<Connection> Connection::CreatePrivate(const std::string& fileNam
     auto folder = PrivateCopy::ForNewFile(fileName);
     auto connection = Open(folder->Path(), false, true);
     connection->ownCopy_ = std::move(folder);
+    connection->private_ = true;
     // Nothing else reads it, and nothing of it outlives the process: what
     // a sync would keep safe is never needed, and syncs cost the most.
     connection->Exec("PRAGMA synchronous = OFF", kSourceWorkspace, false);
     return connection;
+}
+
+void Connection::NamingPrivateWriteFailures(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const basic::RuntimeError&) {
+        const int cause = writefailures::FirstSystemError();
+        if (private_ && cause != 0) ownCopy_->RaiseWriteFailure(cause);
+        throw;
+    }
 }
 
 std::shared_ptr<Connection> Connection::Shared(std::unique_ptr<Connection> connection) {

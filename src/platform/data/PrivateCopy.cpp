@@ -108,6 +108,10 @@ std::unique_ptr<PrivateCopy> PrivateCopy::WhereUnreadable(const std::string& nat
     return copy;
 }
 
+void PrivateCopy::RaiseWriteFailure(int systemError) const {
+    RaiseTemporaryFolderError({systemError, std::generic_category()}, folder_.parent_path());
+}
+
 PrivateCopy::~PrivateCopy() {
     std::error_code ignored;
     fs::remove_all(folder_, ignored);

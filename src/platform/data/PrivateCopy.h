@@ -30,6 +30,9 @@ public:
     PrivateCopy& operator=(const PrivateCopy&) = delete;
 
     const std::string& Path() const { return path_; }
+    // A write into the copy that failed with `systemError` (errno) is the
+    // temporary folder's failure, raised as the copy's own are.
+    [[noreturn]] void RaiseWriteFailure(int systemError) const;
 
 private:
     PrivateCopy(std::filesystem::path folder, std::string path) : folder_(std::move(folder)), path_(std::move(path)) {}

@@ -91,40 +91,31 @@ TEST_F(BackupScreen, ABackupKilledAsItWritesLeavesNothingOnceTheNextOneIsDone) {
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
 }
 
-// Another copy adds an employer and its return in one transaction; a save
+// Another copy adding an employer and its return in one transaction; a save
 // refused keeps both pending for the next try.
-class AnotherCopyAdding {
-public:
-    explicit AnotherCopyAdding(const std::string& mainPath)
-        : db_(data::OpenDatabase(mainPath)), employers_(db_->OpenRecordset("Employers")),
-          returns_(db_->OpenRecordset("DET941")) {}
+struct AnotherCopyAdding {
+    data::DatabasePtr db;
+    data::RecordsetPtr employers = db->OpenRecordset("Employers"), returns = db->OpenRecordset("DET941");
+    std::int64_t lastNumber = 2;
+    std::vector<int> refusals;
 
     void SaveOrTryAgain() {
-        if (employers_->EditMode() != data::dbEditAdd) {
-            employers_->AddNew();
-            employers_->Fields("EmployerNo") = data::Value{++number_};
-            employers_->Fields("EmployerName1") = data::Value{"FIRM " + std::to_string(number_)};
-            returns_->AddNew();
-            returns_->Fields("EmployerNo") = data::Value{number_};
-            returns_->Fields("Qtr_Yr") = data::Value{std::string("122")};
+        if (employers->EditMode() != data::dbEditAdd) {
+            employers->AddNew();
+            employers->Fields("EmployerNo") = data::Value{++lastNumber};
+            returns->AddNew();
+            returns->Fields("EmployerNo") = data::Value{lastNumber};
+            returns->Fields("Qtr_Yr") = data::Value{std::string("122")};
         }
         try {
-            data::InOneTransaction(*db_, [&] {
-                employers_->Update();
-                returns_->Update();
+            data::InOneTransaction(*db, [&] {
+                employers->Update();
+                returns->Update();
             });
         } catch (const basic::RuntimeError& e) {
             refusals.push_back(e.Number());
         }
     }
-    std::string Added() const { return std::to_string(number_ - 2); }
-
-    std::vector<int> refusals;
-
-private:
-    data::DatabasePtr db_;
-    data::RecordsetPtr employers_, returns_;
-    std::int64_t number_ = 2;
 };
 
 // The backup is the data of one moment: another copy that saves an employer
@@ -134,7 +125,7 @@ private:
 // through once the reading is over, whatever the medium takes to write.
 TEST_F(BackupScreen, ASaveByAnotherCopyWhileTheBackupReadsIsInTheBackupWholeOrNotAtAll) {
     auto& screen = OpenScreen();
-    AnotherCopyAdding other(MainPath());
+    AnotherCopyAdding other{data::OpenDatabase(MainPath())};
     {
         FailingDisk disk;
         disk.WhenReadsOf(std::filesystem::canonical(MainPath()).string(), [&] { other.SaveOrTryAgain(); });
@@ -148,7 +139,7 @@ TEST_F(BackupScreen, ASaveByAnotherCopyWhileTheBackupReadsIsInTheBackupWholeOrNo
         "0");
     EXPECT_EQ(std::set<int>(other.refusals.begin(), other.refusals.end()), std::set<int>{data::errRecordLocked});
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers JOIN DET941 USING (EmployerNo) WHERE EmployerNo > 2"),
-              other.Added());
+              std::to_string(other.lastNumber - 2));
 }
 
 TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas) {

@@ -247,7 +247,13 @@ std::shared_ptr<Connection> Connection::OpenToCopyFrom(const std::string& native
 
 std::shared_ptr<Connection> Connection::CreatePrivate(const std::string& fileName) {
     auto folder = PrivateCopy::ForNewFile(fileName);
-    auto connection = Open(folder->Path(), false, true);
+    std::shared_ptr<Connection> connection;
+    try {
+        connection = Open(folder->Path(), false, true);
+    } catch (const basic::RuntimeError&) {
+        if (const int cause = writefailures::FirstSystemError()) folder->RaiseWriteFailure(cause);
+        throw;
+    }
     connection->ownCopy_ = std::move(folder);
     connection->private_ = true;
     // Nothing else reads it, and nothing of it outlives the process: what

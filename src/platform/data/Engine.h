@@ -54,8 +54,9 @@ DatabasePtr CreateDatabase(const std::string& path, const std::string& locale);
 // (the data of one moment, read out of a shared file in one transaction
 // and written elsewhere afterwards); nothing in it is synced, and the file
 // and its folder go when the last user lets it go. Its path is FilePath(). A
-// temporary folder that cannot take it raises the engine's error naming that
-// folder under kSourceEngine (3044 missing, 3051 closed to this user, 3026 full).
+// temporary folder that cannot take it, or a write into it that fails, raises
+// the engine's error naming that folder under kSourceEngine (3044 missing,
+// 3051 closed to this user, 3026 full, 3043 a failing disk).
 DatabasePtr CreatePrivateDatabase();
 
 // The engine's idle call. Nothing is held between statements here, so it

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
 #include "platform/basic/RuntimeError.h"
+#include "platform/basic/ScopeExit.h"
 #include "platform/basic/Strings.h"
 #include "platform/basic/Windows1252.h"
+#include "platform/files/NoRoom.h"
 #include "platform/files/Paths.h"
 
 namespace {
@@ -68,11 +71,20 @@ PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path) {
     // A folder or device of that name is a file that cannot be read.
     if (status.type() != std::filesystem::file_type::regular) basic::Raise(basic::errPathFileAccess);
 
-    std::ifstream in(native, std::ios::binary);
-    if (!in) basic::Raise(basic::errPathFileAccess);
+    // Read by the system's calls, whose error says why it failed (a failing
+    // disk is a device error, not an access error).
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) basic::Raise(files::FileErrorNumberFor(errno));
+    const basic::ScopeExit closing([fd] { ::close(fd); });
     std::string bytes(static_cast<std::size_t>(kPaidPreparerRecordLength), ' ');
-    in.read(bytes.data(), kPaidPreparerRecordLength);
-    if (in.bad()) basic::Raise(basic::errPathFileAccess);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) basic::Raise(files::FileErrorNumberFor(errno));
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
     return PaidPreparerRecord::FromBytes(bytes);
 }

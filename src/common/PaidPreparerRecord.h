@@ -57,5 +57,6 @@ const std::array<PaidPreparerField, 10>& PaidPreparerLayout();
 // folder, found without regard to case). Never creates the file: a missing
 // file or one shorter than a record gives blank fields. A file that exists
 // but cannot be read, or is no regular file (a folder), raises
-// basic::RuntimeError 75; a drive letter without a folder raises 52.
+// basic::RuntimeError 75, or 57 when the device failed; a drive letter
+// without a folder raises 52.
 PaidPreparerRecord ReadPaidPreparerRecord(std::string_view path = kPaidPreparerFileName);

@@ -34,10 +34,13 @@ void TellFailure(const QString& why) {
                          QStringLiteral("The document could not be printed.\n\n") + why);
 }
 
+// A failure of Qt's file classes that no system call reported (a target that
+// is a folder): no system error, so no failing device either.
+constexpr int kNoSystemError = -1;
+
 // The system's error of the step that just failed. Qt's file classes leave
-// it in errno as the failed call set it; a failure of their own, which no
-// call set, counts as a device error.
-int SystemErrorOfFailure() { return errno != 0 ? errno : EIO; }
+// it in errno as the failed call set it.
+int SystemErrorOfFailure() { return errno != 0 ? errno : kNoSystemError; }
 
 // The copy is written beside the target and takes its place only when
 // whole: a file printed over stays as it was when the new one cannot be
@@ -63,8 +66,9 @@ int CopyIntoPlace(const QString& from, const QString& target) {
 }
 
 // Why a file could not be written, in the run time's words: "Disk full" (no
-// room, or no free file slot), "Path not found" (its folder is gone) or
-// "Path/File access error" (read-only, refused, anything else).
+// room, or no free file slot), "Path not found" (its folder is gone, or a
+// file stands in its path), "Device I/O error" (a failing disk, a medium or
+// share gone) or "Path/File access error" (read-only, refused, anything else).
 QString CauseOf(int systemError) {
     const int number = systemError == ENOENT || systemError == ENOTDIR ? basic::errPathNotFound
                                                                        : files::FileErrorNumberFor(systemError);

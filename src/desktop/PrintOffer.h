@@ -24,7 +24,8 @@ void OfferPrint(const printing::PrintDocument& document, PrintChoice& lastChoice
 // only by a whole copy, and stays as it was otherwise), otherwise handed to the system's
 // print spooler for that printer, asking it for Letter paper without scaling
 // whatever the printer's default. False with the reason in `error`; for a
-// file, its path and the cause ("Cannot write <path>: Disk full").
+// file, its path and the cause ("Cannot write <path>: Disk full", "...: Device
+// I/O error").
 bool DeliverPdf(const QString& pdfPath, const QPrinter& printer, QString* error);
 
 } // namespace desktop

@@ -84,6 +84,23 @@ void RemoveUnfinishedBackup(const std::string& folder, const std::string& newFil
     if (files::FileExists(newFile)) files::Kill(newFile);
 }
 
+// The main file's tables as they stand at one moment, copied into a private
+// database in one read transaction of the file: other copies go on reading
+// meanwhile, and a save of theirs waits for it as for any held row. It is
+// held only while the tables are read, never while the backup's medium is
+// written (slow media, a sync each).
+data::DatabasePtr MainTablesAtOneMoment() {
+    auto moment = data::CreatePrivateDatabase();
+    data::InOneTransaction(*moment, [&] {
+        for (const auto& table : kBackedUpTables) {
+            if (!table.inIdDatabase)
+                moment->Execute(std::string("SELECT * INTO ") + table.name + " From " + table.name + " IN '" +
+                                SourceDatabaseOf(table) + "'");
+        }
+    });
+    return moment;
+}
+
 } // namespace
 
 frmBackup::frmBackup() : Form("frmBackup") {
@@ -198,7 +215,8 @@ bool frmBackup::OldBackupMayGo(const std::string& answer, const std::string& bac
 // The new backup is written under another name beside the old one, which it
 // replaces only once all four tables are in it: a failure part-way leaves
 // the old backup as it was and takes the unfinished file away, and what an
-// earlier try left goes before this one starts.
+// earlier try left goes before this one starts. The counter is copied after
+// the moment, as a restore keeps it above every number in use.
 void frmBackup::WriteBackup(const std::string& folder, const std::string& backupFile) {
     const std::string newFile = backupFile + ".new";
     RemoveUnfinishedBackup(folder, newFile);
@@ -208,9 +226,11 @@ void frmBackup::WriteBackup(const std::string& folder, const std::string& backup
             forms::MsgBox("It failed to create the backup database", forms::vbOKOnly, kBackupTitle);
             return;
         }
+        const auto moment = MainTablesAtOneMoment();
         for (const auto& table : kBackedUpTables) {
+            const std::string source = table.inIdDatabase ? SourceDatabaseOf(table) : InClausePath(moment->Name());
             backup->Execute(std::string("SELECT * INTO ") + table.name + " IN '" + InClausePath(newFile) + "' From " +
-                            table.name + " IN '" + SourceDatabaseOf(table) + "'");
+                            table.name + " IN '" + source + "'");
         }
         backup->Close();
         files::ReplaceFile(newFile, backupFile);
@@ -224,7 +244,7 @@ void frmBackup::WriteBackup(const std::string& folder, const std::string& backup
 }
 
 void frmBackup::ReportBackupError(const basic::RuntimeError& error, const std::string& answer) {
-    switch (error.Number()) {
+    switch (HandledNumberOf(error)) {
     case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kBackupTitle); break;
     case basic::errBadFileName:
         forms::MsgBox("Check that there is a formatted disc in drive " + answer +
@@ -310,7 +330,9 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
 void frmBackup::ReportRestoreError(const basic::RuntimeError& error, const std::string& answer) {
     switch (HandledNumberOf(error)) {
     case data::errInvalidPath: forms::MsgBox(kInvalidDrive, forms::vbOKOnly, kRestoreTitle); break;
-    case basic::errBadFileName: forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle); break;
+    case basic::errBadFileName:
+        forms::MsgBox("Check that the backup disc is in drive " + answer, forms::vbOKOnly, kRestoreTitle);
+        break;
     default: forms::MsgBox(ErrorReport(error, "  ", " "), forms::vbOKOnly); break;
     }
 }

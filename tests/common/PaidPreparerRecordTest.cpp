@@ -10,6 +10,7 @@
 #include "common/PaidPreparerRecord.h"
 #include "platform/files/ProgramFolderFixture.h"
 #include "support/PermissionBits.h"
+#include "support/RefusedSystemCalls.h"
 
 namespace {
 
@@ -57,8 +58,14 @@ TEST_F(ReadPaidPreparerFile, OnlyRecordOneIsRead) {
     EXPECT_EQ(ReadPaidPreparerRecord().Trimmed().FirmName, "ACME TAX SERVICE");
 }
 
+// A file this user may not read, and one the disk fails to read (a device
+// error).
 TEST_F(ReadPaidPreparerFile, AFileThatCannotBeReadRaisesAFileError) {
     WriteFile(Program() / "PdPreparer.DAT", ExamplePreparer().ToBytes());
+    const int failingDisk = refusedcalls::RunWhereCallsFail(
+        {{SYS_read}}, EIO, [] { return ErrorNumberOf([] { ReadPaidPreparerRecord(); }); });
+    if (failingDisk != refusedcalls::kCannotRefuseCalls) EXPECT_EQ(failingDisk, 57);
+
     std::filesystem::permissions(Program() / "PdPreparer.DAT", std::filesystem::perms::none);
     EXPECT_EQ(permissionbits::RunBoundByPermissions([] { return ErrorNumberOf([] { ReadPaidPreparerRecord(); }); }),
               75);

@@ -479,7 +479,20 @@ TEST_F(DesktopPrinting, APrintoutThatCannotBeWrittenIsReportedWithItsCauseAndNei
         {": Disk full", [&] { diskFull = std::make_unique<FileSizeLimit>(4096); }, [&] { diskFull.reset(); }},
         {": Path not found", [&] { std::filesystem::remove(chosen); },
          [&] { std::filesystem::create_directory(chosen); }},
+        // A file where the path goes through a folder.
+        {": Path not found",
+         [&] {
+             std::filesystem::remove(chosen);
+             std::ofstream(chosen) << "a file";
+         },
+         [&] {
+             std::filesystem::remove(chosen);
+             std::filesystem::create_directory(chosen);
+         }},
         {": Path/File access error", [&] { RefuseWrites(chosen, true); }, [&] { RefuseWrites(chosen, false); }},
+        // Qt refuses a folder of that name itself: no system error to tell.
+        {": Path/File access error", [&] { std::filesystem::create_directory(pdf); },
+         [&] { std::filesystem::remove(pdf); }},
     };
     for (const auto& failure : failures) {
         BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::No,

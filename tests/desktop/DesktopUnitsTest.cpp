@@ -9,6 +9,7 @@
 #include "desktop/PrintOffer.h"
 #include "desktop/PrintoutFile.h"
 #include "desktop/WindowPlacement.h"
+#include "support/RefusedSystemCalls.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -120,6 +121,14 @@ TEST(DesktopUnits, PrintingToAPdfFileCopiesTheRenderedPdfThere) {
     printer.setOutputFileName(folder.filePath("no/such/folder/x.pdf"));
     EXPECT_FALSE(desktop::DeliverPdf(rendered, printer, &error));
     EXPECT_FALSE(error.isEmpty());
+
+    // A disk that fails as the copy is written.
+    printer.setOutputFileName(folder.filePath("failing.pdf"));
+    const int failingDisk = refusedcalls::RunWhereCallsFail({{SYS_write}, {SYS_pwrite64}}, EIO, [&] {
+        const bool failed = !desktop::DeliverPdf(rendered, printer, &error);
+        return failed && error == "Cannot write " + folder.filePath("failing.pdf") + ": Device I/O error" ? 0 : 1;
+    });
+    if (failingDisk != refusedcalls::kCannotRefuseCalls) EXPECT_EQ(failingDisk, 0);
 }
 
 TEST(DesktopUnits, APrintoutsFileIsNamedAsThePrintoutNamesItElseAfterItsTitleWithoutPathCharacters) {

@@ -1,10 +1,27 @@
 // The Form 941 screen's line 2 passed again unchanged or changed, amounts
-// emptied to count as zero, and a tax rounded to cents.
+// emptied to count as zero, every tax of line 5 at its rate on the live and
+// the 2020 screens, and a tax rounded to cents.
 #include "returns_ScreenFolder.h"
+
+#include "returns/f941_2020/frmDet941Covid.h"
 
 namespace {
 
-class F941Lines : public Form941Folder {};
+class F941Lines : public Form941Folder {
+protected:
+    // A return of the second quarter of 2021 on the 2020 screen, started with Add.
+    frmDet941Covid& Add2020Return() {
+        EmployerScreen().txtQtr_Yr.SetText("221");
+        auto& form = forms::Screen<frmDet941Covid>();
+        form.Show();
+        forms::user::Click(form.cmdAddNew);
+        return form;
+    }
+
+    static forms::CurrencyField& Amount(const forms::Form& form, const char* name) {
+        return dynamic_cast<forms::CurrencyField&>(*form.ControlByName(name));
+    }
+};
 
 TEST_F(F941Lines, PassingLine2UnchangedKeepsTaxableWagesSetApart) {
     frmDet941Covid0621& form = AddFirstQuarter();
@@ -44,6 +61,25 @@ TEST_F(F941Lines, EmptiedAmountCountsAsZero) {
     forms::user::PressKey(form.fpLine2, forms::vbKeyReturn);
     EXPECT_EQ(form.fpLine6A.Text(), "0");
     EXPECT_EQ(form.fpLine6B.Text(), "0");
+}
+
+// Each wage line given an amount: each tax at its own rate, and 5e their total.
+TEST_F(F941Lines, EveryTaxOfLine5IsTakenAtItsRate) {
+    const struct {
+        const char *wages, *amount, *tax, *taxed;
+    } lines[] = {
+        {"fpLine6A", "1000", "fpLine6B", "124"},   // 5a, 12.4%
+        {"fpL5a1c1", "500", "fpL5a1c2", "31"},     // 5a(i), 6.2%
+        {"fpL5a2c1", "300", "fpL5a2c2", "18.6"},   // 5a(ii), 6.2%
+        {"fpLine6c", "200", "fpLine6D", "24.8"},   // 5b, 12.4%
+        {"fpLine7A", "1000", "fpLine7B", "29"},    // 5c, 2.9%
+        {"fpLine5d1", "750", "fpLine5D2", "6.75"}, // 5d, 0.9%
+    };
+    for (forms::Form* form : std::initializer_list<forms::Form*>{&AddFirstQuarter(), &Add2020Return()}) {
+        for (const auto& line : lines) Enter(Amount(*form, line.wages), line.amount);
+        for (const auto& line : lines) EXPECT_EQ(Amount(*form, line.tax).Text(), line.taxed) << form->Name();
+        EXPECT_EQ(Amount(*form, "fpLine8").Text(), "234.15") << form->Name();
+    }
 }
 
 // A stored line 3 that is no number counts as 0 however it is spelled.

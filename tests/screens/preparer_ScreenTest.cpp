@@ -10,6 +10,7 @@
 #include "support/FileContent.h"
 #include "support/FileSizeLimit.h"
 #include "support/PermissionBits.h"
+#include "support/RefusedSystemCalls.h"
 
 namespace {
 
@@ -119,6 +120,29 @@ TEST_F(PreparerScreen, AFileThisUserMayNotReadIsReportedOnceAsTheLoadCannotOpenI
         return static_cast<int>(Dialogs().Boxes().size());
     });
     EXPECT_EQ(boxes, 1);
+}
+
+// A disk that fails as the file is made, or as it is read, is named as a
+// device error.
+TEST_F(PreparerScreen, AFailingDiskIsReportedAsADeviceError) {
+    const struct {
+        refusedcalls::Refused call;
+        bool fileThere;
+        const char* box;
+    } failures[] = {
+        {{SYS_openat, O_CREAT}, false, "Can't open the Paid Preparer file PdPreparer.DAT. Error # 57 Device I/O error"},
+        {{SYS_pread64}, true, "Can't read the Paid Preparer file PdPreparer.DAT. Error # 57 Device I/O error"},
+    };
+    for (const auto& failure : failures) {
+        if (failure.fileThere) WriteFile("PdPreparer.DAT", std::string(195, 'X'));
+        const int result = refusedcalls::RunWhereCallsFail({failure.call}, EIO, [&] {
+            AnswerUnscriptedBoxesWithTheirDefault();
+            Opened();
+            return Prompts() == failure.box ? 0 : 1;
+        });
+        if (result == refusedcalls::kCannotRefuseCalls) GTEST_SKIP() << "this system lets no call be refused here";
+        EXPECT_EQ(result, 0) << failure.box;
+    }
 }
 
 // A folder of that name stands where the file should be: it cannot be

@@ -1,8 +1,9 @@
-// What the backup screen leaves behind when something fails part-way, and
-// counts past the 16-bit range.
+// What the backup screen leaves behind when something fails part-way, a
+// backup taken while another copy saves, and counts past the 16-bit range.
 #include "ScreenTestSupport.h"
 
 #include "KilledCopy.h"
+#include "platform/data/Transaction.h"
 #include "support/FailingDisk.h"
 #include "support/NoRoomForNewFiles.h"
 #include "support/NoRoomForNewNames.h"
@@ -88,6 +89,57 @@ TEST_F(BackupScreen, ABackupKilledAsItWritesLeavesNothingOnceTheNextOneIsDone) {
     EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u);
     EXPECT_EQ(FilesInBackupFolder(), std::vector<std::string>{"944Backup.mdb"});
     EXPECT_EQ(Query(BackupFile(), "SELECT count(*) FROM Employers"), "2");
+}
+
+// Another copy adding an employer and its return in one transaction; a save
+// refused keeps both pending for the next try.
+struct AnotherCopyAdding {
+    data::DatabasePtr db;
+    data::RecordsetPtr employers = db->OpenRecordset("Employers"), returns = db->OpenRecordset("DET941");
+    std::int64_t lastNumber = 2;
+    std::vector<int> refusals;
+
+    void SaveOrTryAgain() {
+        if (employers->EditMode() != data::dbEditAdd) {
+            employers->AddNew();
+            employers->Fields("EmployerNo") = data::Value{++lastNumber};
+            returns->AddNew();
+            returns->Fields("EmployerNo") = data::Value{lastNumber};
+            returns->Fields("Qtr_Yr") = data::Value{std::string("122")};
+        }
+        try {
+            data::InOneTransaction(*db, [&] {
+                employers->Update();
+                returns->Update();
+            });
+        } catch (const basic::RuntimeError& e) {
+            refusals.push_back(e.Number());
+        }
+    }
+};
+
+// The backup is the data of one moment: another copy that saves an employer
+// and its return while the backup reads (as each read of the main file begins
+// and ends) finds the file held until the backup has read it all, is told so
+// after the engine's wait (3260) and keeps what it typed, and its save goes
+// through once the reading is over, whatever the medium takes to write.
+TEST_F(BackupScreen, ASaveByAnotherCopyWhileTheBackupReadsIsInTheBackupWholeOrNotAtAll) {
+    auto& screen = OpenScreen();
+    AnotherCopyAdding other{data::OpenDatabase(MainPath())};
+    {
+        FailingDisk disk;
+        disk.WhenReadsOf(std::filesystem::canonical(MainPath()).string(), [&] { other.SaveOrTryAgain(); });
+        Backup(screen, {forms::vbOK, forms::vbOK});
+    }
+    ASSERT_EQ(Dialogs().LastBox().prompt.rfind("Backup completed.", 0), 0u) << Prompts();
+    other.SaveOrTryAgain();
+
+    EXPECT_EQ(
+        Query(BackupFile(), "SELECT count(*) FROM Det941 WHERE EmployerNo NOT IN (SELECT EmployerNo FROM Employers)"),
+        "0");
+    EXPECT_EQ(std::set<int>(other.refusals.begin(), other.refusals.end()), std::set<int>{data::errRecordLocked});
+    EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers JOIN DET941 USING (EmployerNo) WHERE EmployerNo > 2"),
+              std::to_string(other.lastNumber - 2));
 }
 
 TEST_F(BackupScreen, ARestoreThatFailsPartWayLeavesTheCurrentDataAsItWas) {
@@ -247,8 +299,8 @@ TEST_F(BackupScreen, ABackupWhoseRenameFindsNoRoomIsNamedAsNoRoom) {
 TEST_F(BackupScreen, ABackupInWriteAheadModeIsRestoredAndLeftAsItWas) {
     auto& screen = OpenScreen();
     Backup(screen, {forms::vbOK, forms::vbOK});
-    ASSERT_TRUE(
-        ChangeOnlyInWriteAheadLog(BackupFile(), "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')"));
+    ASSERT_TRUE(ChangeOnlyInWriteAheadLog(BackupFile(),
+                                          "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (3, 'GAMMA')"));
     const std::string before = FileBytes(BackupFile()), logBefore = FileBytes(BackupFile() + "-wal");
     ASSERT_FALSE(logBefore.empty());
 

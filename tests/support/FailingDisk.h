@@ -7,10 +7,12 @@
 // quota used up), as the disk itself would. Failing each write and sync of
 // an action in turn shows what the user sees wherever the fault strikes, at
 // the commit too. It also refuses the making of files, as a disk without a
-// free block or file slot does (FailMaking).
+// free block or file slot does (FailMaking), and lets another copy act at
+// the moment a read of a file begins or ends (WhenReadsOf).
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sqlite3.h>
 #include <string>
 #include <unistd.h>
@@ -26,6 +28,7 @@ public:
     }
     ~FailingDisk() {
         FailMaking("", 0);
+        WhenReadsOf("", nullptr);
         sqlite3_vfs_unregister(&Layer().vfs);
         Layer().failAt = 0;
         Layer().count = 0;
@@ -72,6 +75,13 @@ public:
         FailMaking(pathStart, cause, times);
         Layer().existingToo = true;
     }
+    // From now on `act` runs each time a read of the database file at `path`
+    // (as the engine names it) begins, its shared lock just taken, or ends,
+    // its last lock let go; what `act` does itself is not watched.
+    void WhenReadsOf(const std::string& path, std::function<void()> act) {
+        Layer().readsOf = path;
+        Layer().onRead = std::move(act);
+    }
     // Whether the chosen write or sync came and failed.
     bool Struck() const { return Layer().failAt != 0 && Layer().count >= Layer().failAt; }
 
@@ -99,6 +109,9 @@ private:
         int makingLeft = 0;
         bool existingToo = false;
         data::writefailures::OpenCall passOn = nullptr;
+        std::string readsOf;
+        std::function<void()> onRead;
+        bool acting = false;
 
         void Install() {
             if (real) return;
@@ -166,11 +179,21 @@ private:
         return full ? SQLITE_FULL : code;
     }
 
+    static void ReadWatched(sqlite3_file* file) {
+        State& layer = Layer();
+        const char* name = reinterpret_cast<File*>(file)->name;
+        if (!layer.onRead || layer.acting || !name || layer.readsOf != name) return;
+        layer.acting = true;
+        layer.onRead();
+        layer.acting = false;
+    }
+
     // The engine's system call that opens and makes files.
     static int OpenFile(const char* path, int flags, int mode) {
         State& layer = Layer();
         const bool making = (flags & O_CREAT) && ::access(path, F_OK) != 0;
-        if ((making || layer.existingToo) && layer.makingLeft != 0 && std::string(path).rfind(layer.makingStart, 0) == 0) {
+        if ((making || layer.existingToo) && layer.makingLeft != 0 &&
+            std::string(path).rfind(layer.makingStart, 0) == 0) {
             if (layer.makingLeft > 0) --layer.makingLeft;
             errno = layer.makingCause;
             return -1;
@@ -202,6 +225,16 @@ private:
         m.xSync = [](sqlite3_file* f, int flags) {
             if (const int cause = Strikes(f)) return Fail(f, SQLITE_IOERR_FSYNC, cause);
             return Below(f)->pMethods->xSync(Below(f), flags);
+        };
+        m.xLock = [](sqlite3_file* f, int level) {
+            const int rc = Below(f)->pMethods->xLock(Below(f), level);
+            if (rc == SQLITE_OK && level == SQLITE_LOCK_SHARED) ReadWatched(f);
+            return rc;
+        };
+        m.xUnlock = [](sqlite3_file* f, int level) {
+            const int rc = Below(f)->pMethods->xUnlock(Below(f), level);
+            if (rc == SQLITE_OK && level == SQLITE_LOCK_NONE) ReadWatched(f);
+            return rc;
         };
         m.xFileControl = [](sqlite3_file* f, int op, void* arg) {
             if (op == SQLITE_FCNTL_LAST_ERRNO && reinterpret_cast<File*>(f)->lastErrno >= 0) {

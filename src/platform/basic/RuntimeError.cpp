@@ -25,6 +25,7 @@ constexpr std::array kErrorTexts{
     ErrorText{    13, "Type mismatch"},
     ErrorText{    52, "Bad file name or number"},
     ErrorText{    53, "File not found"},
+    ErrorText{    57, "Device I/O error"},
     ErrorText{    59, "Bad record length"},
     ErrorText{    61, "Disk full"},
     ErrorText{    63, "Bad record number"},

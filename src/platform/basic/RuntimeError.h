@@ -13,6 +13,7 @@ enum ErrorNumber : int {
     errTypeMismatch = 13,
     errBadFileName = 52,
     errFileNotFound = 53,
+    errDeviceIO = 57,
     errBadRecordLength = 59,
     errDiskFull = 61,
     errBadRecordNumber = 63,

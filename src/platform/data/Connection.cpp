@@ -245,6 +245,33 @@ std::shared_ptr<Connection> Connection::OpenToCopyFrom(const std::string& native
     return connection;
 }
 
+std::shared_ptr<Connection> Connection::CreatePrivate(const std::string& fileName) {
+    auto folder = PrivateCopy::ForNewFile(fileName);
+    std::shared_ptr<Connection> connection;
+    try {
+        connection = Open(folder->Path(), false, true);
+    } catch (const basic::RuntimeError&) {
+        if (const int cause = writefailures::FirstSystemError()) folder->RaiseWriteFailure(cause);
+        throw;
+    }
+    connection->ownCopy_ = std::move(folder);
+    connection->private_ = true;
+    // Nothing else reads it, and nothing of it outlives the process: what
+    // a sync would keep safe is never needed, and syncs cost the most.
+    connection->Exec("PRAGMA synchronous = OFF", kSourceWorkspace, false);
+    return connection;
+}
+
+void Connection::NamingPrivateWriteFailures(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const basic::RuntimeError&) {
+        const int cause = writefailures::FirstSystemError();
+        if (private_ && cause != 0) ownCopy_->RaiseWriteFailure(cause);
+        throw;
+    }
+}
+
 std::shared_ptr<Connection> Connection::Shared(std::unique_ptr<Connection> connection) {
     return std::shared_ptr<Connection>(connection.release(), [](Connection* released) {
         std::unique_ptr<Connection> owned(released);

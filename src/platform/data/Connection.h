@@ -63,6 +63,13 @@ public:
     // Opens an existing file only to be read and copied from: where it
     // cannot be read in place, a private copy of it (PrivateCopy.h).
     static std::shared_ptr<Connection> OpenToCopyFrom(const std::string& nativePath);
+    // Makes a new file of this process alone in a private temporary folder
+    // (PrivateCopy.h), which goes with the file when the connection is let go.
+    static std::shared_ptr<Connection> CreatePrivate(const std::string& fileName);
+    // Runs `work`; on a private file, a failure to write it (the system's
+    // error noted, WriteFailures.h) is raised as its temporary folder's (no
+    // room 3026, a failing disk 3043, naming that folder under kSourceEngine).
+    void NamingPrivateWriteFailures(const std::function<void()>& work);
     ~Connection();
 
     sqlite3* Handle() const { return db_; }
@@ -133,6 +140,7 @@ private:
     // The private copies read in place of the file opened or of attached
     // files (by schema name), taken away after the connection lets them go.
     std::unique_ptr<PrivateCopy> ownCopy_;
+    bool private_ = false; // ownCopy_ is a file made here, not a copy read
     std::map<std::string, std::unique_ptr<PrivateCopy>> attachedCopies_;
     int nextAlias_ = 1;
 };

@@ -39,7 +39,8 @@ RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool r
 void Database::Execute(const std::string& sql, int options) {
     CheckOpen();
     recordsAffected_ = 0;
-    recordsAffected_ = RunActionQuery(*connection_, sql, (options & dbFailOnError) != 0);
+    connection_->NamingPrivateWriteFailures(
+        [&] { recordsAffected_ = RunActionQuery(*connection_, sql, (options & dbFailOnError) != 0); });
 }
 
 void Database::BeginTrans() {
@@ -49,7 +50,7 @@ void Database::BeginTrans() {
 
 void Database::CommitTrans() {
     CheckOpen();
-    connection_->Commit();
+    connection_->NamingPrivateWriteFailures([&] { connection_->Commit(); });
 }
 
 void Database::Rollback() {

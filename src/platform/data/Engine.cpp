@@ -91,6 +91,11 @@ DatabasePtr CreateDatabase(const std::string& path, const std::string& locale) {
     return std::make_shared<Database>(path, native.string(), connection);
 }
 
+DatabasePtr CreatePrivateDatabase() {
+    auto connection = Connection::CreatePrivate("private.mdb");
+    return std::make_shared<Database>(connection->FilePath(), connection->FilePath(), connection);
+}
+
 void Idle(int /*options*/) {
     // Nothing is held between statements; give other processes a turn.
     sched_yield();

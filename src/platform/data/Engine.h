@@ -49,6 +49,16 @@ DatabasePtr OpenDatabase(const std::string& path, bool exclusive = false, bool r
 // read-only media 3051 (naming the folder). The locale text is the engine's (dbLangGeneral).
 DatabasePtr CreateDatabase(const std::string& path, const std::string& locale);
 
+// Creates a new, empty database of this process alone, in a folder of its
+// own in the temporary folder (TMPDIR, else /tmp), to hold a copy for a while
+// (the data of one moment, read out of a shared file in one transaction
+// and written elsewhere afterwards); nothing in it is synced, and the file
+// and its folder go when the last user lets it go. Its path is FilePath(). A
+// temporary folder that cannot take it, or a write into it that fails, raises
+// the engine's error naming that folder under kSourceEngine (3044 missing,
+// 3051 closed to this user, 3026 full, 3043 a failing disk).
+DatabasePtr CreatePrivateDatabase();
+
 // The engine's idle call. Nothing is held between statements here, so it
 // only yields; kept so the system's retry loops read as written.
 void Idle(int options = 0);

@@ -87,20 +87,29 @@ void CopyInto(const std::string& from, const std::string& to, const fs::path& te
 
 } // namespace
 
+std::unique_ptr<PrivateCopy> PrivateCopy::ForNewFile(const std::string& fileName) {
+    const fs::path temporary = TemporaryFolder();
+    std::string pattern = (temporary / "tv-read-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) RaiseTemporaryFolderError(LastSystemError(), temporary);
+    return std::unique_ptr<PrivateCopy>(new PrivateCopy(pattern, (fs::path(pattern) / fileName).string()));
+}
+
 std::unique_ptr<PrivateCopy> PrivateCopy::WhereUnreadable(const std::string& nativePath, const std::string& source) {
     const fs::path file(nativePath);
     if (!EngineAccessRefusal(file.parent_path().string(), W_OK | X_OK) || !InWriteAheadMode(nativePath)) return nullptr;
 
+    auto copy = ForNewFile(file.filename().string());
     const fs::path temporary = TemporaryFolder();
-    std::string pattern = (temporary / "tv-read-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) RaiseTemporaryFolderError(LastSystemError(), temporary);
-    std::unique_ptr<PrivateCopy> copy(new PrivateCopy(pattern, (fs::path(pattern) / file.filename()).string()));
     for (const std::string suffix : {"", "-wal"}) {
         std::error_code ignored;
         if (fs::exists(nativePath + suffix, ignored))
             CopyInto(nativePath + suffix, copy->path_ + suffix, temporary, source);
     }
     return copy;
+}
+
+void PrivateCopy::RaiseWriteFailure(int systemError) const {
+    RaiseTemporaryFolderError({systemError, std::generic_category()}, folder_.parent_path());
 }
 
 PrivateCopy::~PrivateCopy() {

@@ -50,7 +50,7 @@ std::string ReadAt(int fd, std::int64_t offset, std::size_t size) {
     while (done < size) {
         ssize_t n = ::pread(fd, bytes.data() + done, size - done, offset + static_cast<std::int64_t>(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) basic::Raise(basic::errPathFileAccess);
+        if (n < 0) basic::Raise(FileErrorNumberFor(errno));
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
@@ -116,7 +116,7 @@ std::int64_t RecordFile::OffsetOf(std::int64_t recordNumber) const {
 std::int64_t RecordFile::Length() const {
     RequireOpen();
     struct stat info {};
-    if (::fstat(fd_, &info) != 0) basic::Raise(basic::errPathFileAccess);
+    if (::fstat(fd_, &info) != 0) basic::Raise(FileErrorNumberFor(errno));
     return static_cast<std::int64_t>(info.st_size);
 }
 

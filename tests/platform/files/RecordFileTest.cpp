@@ -80,7 +80,8 @@ TEST_F(RecordFiles, ARecordThatDoesNotFitLeavesTheFileAsItWas) {
 
 // A record is on the disk before Put is done, and a file made here has its
 // folder synced once too; a sync that fails fails the write as a failed
-// write does (no room 61, else 75) and leaves the old record and length.
+// write does (a failing disk 57, no room 61) and leaves the old record and
+// length.
 TEST_F(RecordFiles, ARecordIsSyncedBeforeItIsDoneAndOneNotSyncedLeavesTheOldOne) {
     WatchedSyncs syncs;
     RecordFile file("PdPreparer.DAT", 10);
@@ -93,7 +94,7 @@ TEST_F(RecordFiles, ARecordIsSyncedBeforeItIsDoneAndOneNotSyncedLeavesTheOldOne)
         int cause;
         std::int64_t record;
         int error;
-    } failures[] = {{EIO, 1, 75}, {ENOSPC, 3, 61}};
+    } failures[] = {{EIO, 1, 57}, {ENOSPC, 3, 61}};
     for (const auto& failure : failures) {
         syncs.FailNext(failure.cause);
         EXPECT_EQ(ErrorNumberOf([&] { file.Put(failure.record, "CCCCCCCCCC"); }), failure.error);
@@ -104,7 +105,7 @@ TEST_F(RecordFiles, ARecordIsSyncedBeforeItIsDoneAndOneNotSyncedLeavesTheOldOne)
     fs::remove(made);
     RecordFile anew("PdPreparer.DAT", 10);
     syncs.FailNext(EIO, made.parent_path());
-    EXPECT_EQ(ErrorNumberOf([&] { anew.Put(1, "DDDDDDDDDD"); }), 75);
+    EXPECT_EQ(ErrorNumberOf([&] { anew.Put(1, "DDDDDDDDDD"); }), 57);
     EXPECT_EQ(FileContent(made), "");
 }
 

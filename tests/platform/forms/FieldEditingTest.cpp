@@ -172,6 +172,7 @@ TEST_F(FieldEditing, APasteFillsTheFieldAsCopiedOrIsRefusedWholeWhenItWouldLoseA
         {amount,  "",               "5",          0, 1,      "24.91\r\n24.91\r\n24.92", nullptr},
         {amount,  "",               "5",          0, 1,      "1,50",                   nullptr},
         {amount,  "",               "5",          0, 1,      "12,5",                   nullptr},
+        {amount,  "",               "5",          0, 1,      "1,2345",                 nullptr},
         {amount,  "",               "5",          0, 1,      "1 234,56",               nullptr},
         {amount,  "",               "5",          0, 1,      "1.234,56",               nullptr},
         {count,   "",               "5",          0, 1,      "1,234",                  "1234"},

@@ -5,6 +5,7 @@
 #include "common/EmployerHandOver.h"
 #include "common/EmployerNumberSql.h"
 #include "common/ReturnScreenMessages.h"
+#include "common/SqlText.h"
 #include "common/TaxIdShape.h"
 #include "platform/basic/NumberToText.h"
 #include "platform/basic/RuntimeError.h"
@@ -18,17 +19,6 @@
 #include <stdexcept>
 
 namespace msg = return_messages;
-
-namespace {
-
-// A text as an SQL string literal, its apostrophes doubled.
-std::string SqlText(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted + "'";
-}
-
-} // namespace
 
 ReturnScreen::ReturnScreen(std::string name) : forms::Form(std::move(name)) {
     LayOutFrame();

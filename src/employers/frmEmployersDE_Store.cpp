@@ -6,6 +6,7 @@
 
 #include "common/DatabasePaths.h"
 #include "common/EmployerKey.h"
+#include "common/EmployerNumberSql.h"
 #include "common/EmployersWithKey.h"
 #include "common/SqlText.h"
 #include "common/basCounter.h"
@@ -95,9 +96,8 @@ frmEmployersDE::Collision frmEmployersDE::WhatTheAdditionMet(data::Recordset& em
         sameKey += std::string(sameKey.empty() ? "" : " AND ") + column + " = " + SqlText(forms::BoundValueText(value));
     }
     if (keyWhole && AnyRow(*database, sameKey)) return Collision::Key;
-    const data::Value number = employers.Fields("EmployerNo").Value();
-    if (const auto* whole = std::get_if<std::int64_t>(&number);
-        whole && AnyRow(*database, "EmployerNo = " + std::to_string(*whole)))
+    if (const auto number = EmployerNumberSql(employers.Fields("EmployerNo").Value());
+        number && AnyRow(*database, "EmployerNo = " + *number))
         return Collision::Number;
     return Collision::Neither;
 }

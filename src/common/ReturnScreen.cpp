@@ -13,7 +13,6 @@
 #include "platform/data/Recordset.h"
 #include "platform/data/Transaction.h"
 #include "platform/files/ProgramFolder.h"
-#include "platform/forms/Bound.h"
 
 #include <optional>
 #include <stdexcept>
@@ -219,6 +218,7 @@ void ReturnScreen::Form_Load() {
     RequireEmployerRow(employer);
     periodCode_ = employer.PeriodCode;
     employerKey_ = KeyOfEmployer(employer.IDType, employer.Pyr_Taxid, employer.TypePayer);
+    employerNo_ = employer.EmployerNo;
 
     AdaptToPeriod(periodCode_);
     txtEmployerName.SetText(employer.EmployerName1);
@@ -293,7 +293,11 @@ void ReturnScreen::cmdEditRecord_Click() {
     try {
         data::RecordsetPtr rows = datDollars.Recordset();
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-        rows->Edit();
+        // Checked before Edit reads the row again: a refused Edit leaves the
+        // figures shown as they were.
+        const EmployerStanding standing =
+            WhileEmployerIsShown(ShownEmployerNumberSql(employerNo_), [&] { rows->Edit(); });
+        if (standing != EmployerStanding::Same) return RefuseForEmployer(standing, msg::kEditTitle);
         EditMode = -1;
         ShowRecordState(StepOfEdit());
         SSTab1.SetTab(0);
@@ -332,16 +336,13 @@ bool ReturnScreen::StorePendingRow() {
     data::RecordsetPtr rows = datDollars.Recordset();
     try {
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-        if (EditMode == 0) {
-            const AddedRowOutcome outcome = StoreAddedRowOfStoredEmployer(*rows);
-            if (outcome != AddedRowOutcome::Stored) {
-                forms::MsgBox(outcome == AddedRowOutcome::EmployerGone ? msg::kEmployerGone : msg::kEmployerReplaced,
-                              forms::vbExclamation, msg::kSaveFailedTitle);
-                KeepAdditionPending();
-                return false;
-            }
+        const EmployerStanding standing = StoreRowOfStoredEmployer(*rows);
+        if (standing != EmployerStanding::Same) {
+            forms::MsgBox(standing == EmployerStanding::Gone ? msg::kEmployerGone : msg::kEmployerReplaced,
+                          forms::vbExclamation, msg::kSaveFailedTitle);
+            KeepChangePending();
+            return false;
         }
-        if (EditMode != 0) rows->Update();
         if (EditMode == 0) rows->MoveLast();
     } catch (const basic::RuntimeError& error) {
         // The change stays pending, so the user can correct it and save again.
@@ -352,35 +353,40 @@ bool ReturnScreen::StorePendingRow() {
     return true;
 }
 
-void ReturnScreen::KeepAdditionPending() {
-    ShowRecordState(StepOfAdd());
+void ReturnScreen::KeepChangePending() {
+    ShowRecordState(EditMode == 0 ? StepOfAdd() : StepOfEdit());
     cmdSaveRecord.SetFocus();
 }
 
 // Another copy of the program may have deleted the employer since the
 // screen was opened, or put another employer under its number (an import or a
 // restore replaces the employers; the counter may hand a freed number out
-// again), or corrected its tax id: the return row is then not stored, for it
-// would belong to another employer or to none. A rename or a new address
-// leaves the employer the same, and so does the employer screen's Save
-// writing a key it read in another shape ("06-1234567", a kind "r") back in
-// its own. The check and the write are one transaction, so the employer
-// cannot change in between.
-ReturnScreen::AddedRowOutcome ReturnScreen::StoreAddedRowOfStoredEmployer(data::Recordset& rows) {
+// again), or corrected its tax id: the return row is then neither stored,
+// changed nor deleted, for it would belong to another employer or to none. A
+// rename or a new address leaves the employer the same, and so does the
+// employer screen's Save writing a key it read in another shape
+// ("06-1234567", a kind "r") back in its own. The check and the write are one
+// transaction, so the employer cannot change in between.
+EmployerStanding ReturnScreen::WhileEmployerIsShown(const std::optional<std::string>& employerNo,
+                                                    const std::function<void()>& action) {
     data::DatabasePtr database = datDollars.Database();
-    const std::optional<std::string> employerNo = ShownEmployerNumberSql(txtEmployerNo.Text());
+    if (!database) basic::Raise(data::errNoCurrentRecord, "datDollars");
     return data::InOneTransaction(*database, [&] {
-        if (!employerNo) return AddedRowOutcome::EmployerGone;
-        data::RecordsetPtr employer = database->OpenRecordset(
-            "SELECT IdType, Pyr_Taxid, TypePayer FROM Employers WHERE EmployerNo = " + *employerNo,
-            data::dbOpenSnapshot);
-        if (employer->Eof()) return AddedRowOutcome::EmployerGone;
-        auto column = [&](const char* name) { return forms::BoundValueText(employer->Fields(name).Value()); };
-        if (KeyOfEmployer(column("IdType"), column("Pyr_Taxid"), column("TypePayer")) != employerKey_)
-            return AddedRowOutcome::EmployerReplaced;
-        rows.Update();
-        return AddedRowOutcome::Stored;
+        const EmployerStanding standing = StandingOfEmployer(*database, employerNo, employerKey_);
+        if (standing == EmployerStanding::Same) action();
+        return standing;
     });
+}
+
+// An addition names its employer as Add wrote it; an edit, as the load read it.
+EmployerStanding ReturnScreen::StoreRowOfStoredEmployer(data::Recordset& rows) {
+    const std::string& employerNo = EditMode == 0 ? txtEmployerNo.Text() : employerNo_;
+    return WhileEmployerIsShown(ShownEmployerNumberSql(employerNo), [&] { rows.Update(); });
+}
+
+void ReturnScreen::RefuseForEmployer(EmployerStanding standing, const char* title) {
+    forms::MsgBox(standing == EmployerStanding::Gone ? kEmployerDeletedByAnotherUser : kEmployerReplacedByAnotherUser,
+                  forms::vbOKOnly + forms::vbExclamation, title);
 }
 
 void ReturnScreen::cmdDeleteRecord_Click() {
@@ -388,7 +394,9 @@ void ReturnScreen::cmdDeleteRecord_Click() {
         if (forms::MsgBox(msg::kDeletePrompt, forms::vbOKCancel, msg::kDeleteTitle) != forms::vbOK) return;
         data::RecordsetPtr rows = datDollars.Recordset();
         if (!rows) basic::Raise(data::errNoCurrentRecord, "datDollars");
-        rows->Delete();
+        const EmployerStanding standing =
+            WhileEmployerIsShown(ShownEmployerNumberSql(employerNo_), [&] { rows->Delete(); });
+        if (standing != EmployerStanding::Same) return RefuseForEmployer(standing, msg::kDeleteTitle);
         rows->MoveNext();
         if (rows->Eof()) rows->MoveLast();
         ShowRecordState(RecordStep::DeleteKeptRow);

@@ -8,6 +8,7 @@
 
 #include "common/ComputedLines.h"
 #include "common/EmployerKey.h"
+#include "common/EmployerStanding.h"
 #include "common/EnterKeyChain.h"
 #include "common/OverpaymentBoxes.h"
 #include "common/RecordButtonStates.h"
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -190,22 +192,31 @@ private:
     // Save without its question: true when the row was stored; a failure is
     // reported and the change stays pending.
     bool StorePendingRow();
-    // After a Save refused for its employer: the addition stays pending as
-    // typed, the buttons as Add left them, so the user may try again or let
-    // it go.
-    void KeepAdditionPending();
+    // After a Save refused for its employer: the addition or edit stays
+    // pending as typed (an edit keeps its row lock), the buttons as Add or
+    // Edit left them, so the user may try again or let it go.
+    void KeepChangePending();
     void ReportAddFailure(int number, const std::string& description);
-    // What became of an added row at Save: stored, or refused because its
-    // employer number no longer names the employer the screen was opened for
-    // (the message saying why).
-    enum class AddedRowOutcome { Stored, EmployerGone, EmployerReplaced };
-    AddedRowOutcome StoreAddedRowOfStoredEmployer(data::Recordset& rows);
+    // Stores the pending row, in one transaction with the check that the
+    // employer number (an addition's as Add wrote it, an edit's as the load
+    // read it) still names the employer the screen was opened for; what
+    // stands under the number otherwise, with nothing stored.
+    EmployerStanding StoreRowOfStoredEmployer(data::Recordset& rows);
+    // Runs `action` on the rows in one transaction with that check, only
+    // while the employer is the screen's own; the standing found.
+    EmployerStanding WhileEmployerIsShown(const std::optional<std::string>& employerNo,
+                                          const std::function<void()>& action);
+    // Says why an Edit or a Delete was refused for its employer.
+    static void RefuseForEmployer(EmployerStanding standing, const char* title);
 
     std::string periodCode_;
     // The employer's tax id type, tax id and kind as read at the load, read
     // as the employer screen writes them: the key that tells this employer
     // from one put under its number since.
     EmployerKey employerKey_;
+    // The employer's number as read at the load, for an Edit's and a
+    // Delete's check.
+    std::string employerNo_;
     std::vector<ReturnLine> lines_;
     ComputedLines computed_;
     OverpaymentBoxes overpaymentBoxes_;

@@ -17,7 +17,8 @@ inline constexpr const char* kAddErrorTitle = "Add Record Error";
 
 inline constexpr const char* kEditNoRow =
     "There is no 941 Dollar record for this Employer. Please Add Record before trying to edit it.";
-inline constexpr const char* kEditNoRowTitle = "Edit Record";
+inline constexpr const char* kEditTitle = "Edit Record";
+inline constexpr const char* kEditNoRowTitle = kEditTitle;
 inline constexpr const char* kEditLocked =
     "This record is currently being used by someone else and is not currently available.";
 inline constexpr const char* kEditLockedTitle = "Edit Record Error";

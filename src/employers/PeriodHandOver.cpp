@@ -9,7 +9,7 @@
 
 ReturnScreen* HandOverPeriod(frmEmployersDE& employers, const PeriodHandOver& handOver,
                              const std::function<ReturnScreen&()>& screen) {
-    if (employers.ReportDeletedEmployer(handOver.title)) return nullptr;
+    if (!employers.ShownEmployerStands(handOver.title)) return nullptr;
     std::optional<std::string> employerNo = employers.StoredEmployerNo();
     if (!employerNo) {
         forms::MsgBox(handOver.noStoredEmployer, forms::vbExclamation, handOver.title);

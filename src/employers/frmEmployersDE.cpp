@@ -18,7 +18,6 @@
 namespace {
 
 const char* const kNoMoreEmployers = "There are no more Employers. Select Add or Close.";
-const char* const kEmployerDeleted = "This Employer has been deleted by another user.";
 
 std::string ErrorReport(const basic::RuntimeError& error) {
     return "Error = " + std::to_string(error.Number()) + " " + error.Description();
@@ -141,39 +140,33 @@ void frmEmployersDE::cmdAddRecord_Click() {
 void frmEmployersDE::cmdEditRecord_Click() {
     auto employers = datEmployers.Recordset();
     if (!employers) return;
+    const std::optional<ShownEmployer> shown = ShownEmployerRow();
+    EmployerStanding standing = EmployerStanding::Same;
     try {
-        employers->Edit();
+        // Checked at the click, in one transaction with the Edit that reads
+        // the row again, so that what the Edit starts from is the employer shown.
+        data::InOneTransaction(*datEmployers.Database(), [&] {
+            if (shown) standing = StandingOfShown(*shown);
+            if (standing == EmployerStanding::Same) employers->Edit();
+        });
     } catch (const basic::RuntimeError& error) {
         if (error.Number() == data::errRecordLocked) {
             forms::MsgBox("This Employer is currently in use by another user and is not currently "
                           "available. Try working with a different Employer.",
                           forms::vbOKOnly, "Edit Record Error");
             cmdClose.SetEnabled(true);
-        } else if (error.Number() == data::errRecordDeleted) {
-            ReportDeletedEmployer("Edit Record Error");
+        } else if (error.Number() == data::errRecordDeleted && shown) {
+            RefuseForEmployer(EmployerStanding::Gone, *shown, "Edit Record Error");
         } else if (NoChangePossible(error.Number())) {
             forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, "Edit Record Error");
         }
         return;
     }
+    if (standing != EmployerStanding::Same) return RefuseForEmployer(standing, *shown, "Edit Record Error");
+    editStart_ = ShownEmployerOf(*employers);
     EditMode = -1;
     ShowCommandState(CommandState::Entering);
     mskEmployerName1.SetFocus();
-}
-
-bool frmEmployersDE::ReportDeletedEmployer(const char* title) {
-    auto employers = datEmployers.Recordset();
-    if (!employers || employers->EditMode() != data::dbEditNone) return false;
-    try {
-        // Standing on the row again reads it as it is stored now.
-        employers->SetBookmark(employers->Bookmark());
-        return false;
-    } catch (const basic::RuntimeError& error) {
-        if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) return false;
-    }
-    forms::MsgBox(kEmployerDeleted, forms::vbOKOnly + forms::vbExclamation, title);
-    StandAfterGoneEmployer(*employers, false);
-    return true;
 }
 
 void frmEmployersDE::StandAfterGoneEmployer(data::Recordset& employers, bool goneWasLast) {
@@ -239,7 +232,7 @@ bool frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
     } catch (const basic::RuntimeError& error) {
         if (error.Number() != data::errInvalidBookmark) return true;
     }
-    forms::MsgBox(kEmployerDeleted, forms::vbOKOnly + forms::vbExclamation, "Error saving record");
+    forms::MsgBox(kEmployerDeletedByAnotherUser, forms::vbOKOnly + forms::vbExclamation, "Error saving record");
     StandAfterGoneEmployer(employers, true);
     return false;
 }
@@ -266,6 +259,12 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
             case StoreOutcome::Stored: break;
             case StoreOutcome::KeyTaken: RefuseDuplicate(); return false;
             case StoreOutcome::NoNumber: return false;
+            case StoreOutcome::EmployerReplaced:
+                // The edit stays pending as typed, for Save once the
+                // employer is the one shown again, or for Cancel.
+                forms::MsgBox(kEmployerReplacedByAnotherUser, forms::vbOKOnly + forms::vbExclamation,
+                              "Error saving record");
+                return false;
             }
             if (EditMode == 0 && !StandOnAddedEmployer(*employers)) {
                 cmdClose.SetFocus();
@@ -290,19 +289,23 @@ bool frmEmployersDE::SaveRecord(bool askFirst) {
 
 // --- Delete ---
 
-void frmEmployersDE::DeleteEmployerWithReturns() {
+EmployerStanding frmEmployersDE::DeleteEmployerWithReturns(const std::optional<ShownEmployer>& shown) {
     auto employers = datEmployers.Recordset();
     auto database = datEmployers.Database();
     // A number another program stored with a fraction (8.5) names its
     // returns as a whole number does.
     const std::optional<std::string> employerNo = EmployerNumberSql(employers->Fields("EmployerNo").Value());
 
-    data::InOneTransaction(*database, [&] {
+    return data::InOneTransaction(*database, [&] {
+        const EmployerStanding standing = shown ? StandingOfShown(*shown) : EmployerStanding::Same;
+        if (standing == EmployerStanding::Gone) data::RaiseEngineError(data::errRecordDeleted, "DAO.Recordset");
+        if (standing == EmployerStanding::Replaced) return standing;
         if (employerNo) {
             database->Execute("DELETE * FROM DET941 WHERE EmployerNo = " + *employerNo, data::dbFailOnError);
             database->Execute("DELETE * FROM Det944 WHERE EmployerNo = " + *employerNo, data::dbFailOnError);
         }
         employers->Delete();
+        return standing;
     });
 }
 
@@ -335,7 +338,11 @@ void frmEmployersDE::cmdDeleteRecord_Click() {
     };
     auto employers = datEmployers.Recordset();
     if (!employers) return;
-    if (!step([&] { DeleteEmployerWithReturns(); })) return;
+    // The employer as shown before the questions: the one the user chose.
+    const std::optional<ShownEmployer> shown = ShownEmployerRow();
+    EmployerStanding standing = EmployerStanding::Same;
+    if (!step([&] { standing = DeleteEmployerWithReturns(shown); })) return;
+    if (standing == EmployerStanding::Replaced) return RefuseForEmployer(standing, *shown, "Delete Record");
     if (!step([&] { employers->MoveNext(); })) return;
     step([&] {
         if (employers->Eof()) employers->MoveLast();

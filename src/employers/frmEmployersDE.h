@@ -3,6 +3,7 @@
 // employer every return screen works on, and the chosen return period.
 
 #include "common/EmployerHandOver.h"
+#include "common/EmployerStanding.h"
 #include "employers/DigitsField.h"
 #include "employers/KeyLetterField.h"
 #include "platform/data/DataControl.h"
@@ -102,10 +103,13 @@ public:
     // stored, as the SQL of its rows writes it; nothing for an empty table, a
     // new employer not yet saved or a number that is none.
     std::optional<std::string> StoredEmployerNo();
-    // When another copy of the program has deleted the employer shown: says
-    // so (in a box with that title), stands on an employer that exists and
-    // returns true.
-    bool ReportDeletedEmployer(const char* title);
+    // Whether the employer the screen shows is still the one stored under its
+    // number (another copy may have deleted it, or restored or imported
+    // another employer under that number). When it is not, says so in a box
+    // with that title and, while browsing, stands on the employer now under
+    // that number, else where a Delete leaves the screen; a pending change
+    // stays as typed. While browsing, the row is read afresh.
+    bool ShownEmployerStands(const char* title);
     // The current employer and period as the return screens receive them.
     EmployerHandOver HandOver();
 
@@ -136,16 +140,17 @@ private:
     // How storing the pending addition or edit ended when nothing failed.
     enum class StoreOutcome {
         Stored,
-        KeyTaken, // another employer has its key: nothing was written
+        KeyTaken,         // another employer has its key: nothing was written
+        EmployerReplaced, // an edited employer's number names another employer now: nothing was written
         NoNumber, // no free number could be drawn (said): the addition stays pending
     };
     // Stores the pending change (frmEmployersDE_Store.cpp): a new employer
     // whose number another copy gave away meanwhile under a number drawn
     // again. Other failures, an Edit's 3022 among them, go on to the caller.
     StoreOutcome StoreEmployer(data::Recordset& employers);
-    // One attempt, the key's check and the write in one transaction; false,
-    // with nothing written, when another employer has the key.
-    bool StoreUnlessKeyTaken(data::Recordset& employers);
+    // One attempt, the key's checks and the write in one transaction;
+    // nothing is written unless it is stored.
+    StoreOutcome StoreUnlessKeyTaken(data::Recordset& employers);
     // What a new employer's refused write (3022) met.
     enum class Collision { Key, Number, Neither };
     Collision WhatTheAdditionMet(data::Recordset& employers);
@@ -161,10 +166,32 @@ private:
     void StandAfterGoneEmployer(data::Recordset& employers, bool goneWasLast);
     // Save's checks; false (after its message) when a field is missing.
     bool EntryIsComplete();
-    // Deletes the current employer and its return rows, all or nothing.
-    void DeleteEmployerWithReturns();
+
+    // The employer shown, as the screen last read it from the file (at the
+    // load, a move, a Save or the start of an Edit): its number and key.
+    struct ShownEmployer {
+        data::Value number;
+        std::string IDType, Pyr_Taxid, TypePayer;
+        EmployerKey Key() const { return KeyOfEmployer(IDType, Pyr_Taxid, TypePayer); }
+    };
+    // None while an employer is added and when no stored row is shown.
+    std::optional<ShownEmployer> ShownEmployerRow();
+    static ShownEmployer ShownEmployerOf(data::Recordset& employers);
+    // What is stored under the shown employer's number now.
+    EmployerStanding StandingOfShown(const ShownEmployer& shown);
+    // After an action refused for its employer: says why and, while
+    // browsing, stands where ShownEmployerStands says.
+    void RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title);
+    void StandOnEmployerNumbered(const data::Value& number);
+    // Deletes the current employer and its return rows, all or nothing,
+    // only while the employer stored under its number is the one shown; an
+    // employer gone is 3167, as the row's own Delete says.
+    EmployerStanding DeleteEmployerWithReturns(const std::optional<ShownEmployer>& shown);
     void CancelPendingChange();
 
     bool saving_ = false; // a Save is running (the counter may be waiting)
+    // The employer as the pending Edit started from: its Save is checked
+    // against it, whatever the user typed into the key's fields.
+    std::optional<ShownEmployer> editStart_;
     std::vector<std::unique_ptr<forms::Label>> fieldLabels_;
 };

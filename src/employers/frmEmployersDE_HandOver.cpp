@@ -62,6 +62,13 @@ EmployerHandOver frmEmployersDE::HandOver() {
         employer.Pyr_Taxid = column("Pyr_Taxid");
         employer.TypePayer = column("TypePayer");
     }
+    // While an edit is pending, a Save that failed has put what was typed
+    // into the row: the returns belong to the employer as the edit started.
+    if (const auto shown = ShownEmployerRow(); shown && employer.OnRow) {
+        employer.IDType = shown->IDType;
+        employer.Pyr_Taxid = shown->Pyr_Taxid;
+        employer.TypePayer = shown->TypePayer;
+    }
     employer.PeriodCode = txtQtr_Yr.Text();
     employer.ContactName = mskContactName.Text();
     employer.ContactPhone = mskContactPhone.Text();

@@ -41,7 +41,7 @@ frmEmployersDE::StoreOutcome frmEmployersDE::StoreEmployer(data::Recordset& empl
     bool triedTheSameNumber = false;
     for (;;) {
         try {
-            return StoreUnlessKeyTaken(employers) ? StoreOutcome::Stored : StoreOutcome::KeyTaken;
+            return StoreUnlessKeyTaken(employers);
         } catch (const basic::RuntimeError& error) {
             if (error.Number() != data::errDuplicateKey || EditMode != 0) throw;
             switch (WhatTheAdditionMet(employers)) {
@@ -68,17 +68,22 @@ frmEmployersDE::StoreOutcome frmEmployersDE::StoreEmployer(data::Recordset& empl
 // be stored twice: it is looked for by the key as this screen writes it, in
 // the transaction that writes, so that no other copy adds it in between. An
 // edit that keeps the employer's key writes no new one: the row itself then
-// holds it, and employers stored under one key before stay as they are.
-bool frmEmployersDE::StoreUnlessKeyTaken(data::Recordset& employers) {
+// holds it, and employers stored under one key before stay as they are. An
+// edit writes only while its number names the employer it started from, by
+// the key before the edit, so that a key corrected in this very edit counts.
+frmEmployersDE::StoreOutcome frmEmployersDE::StoreUnlessKeyTaken(data::Recordset& employers) {
     auto database = datEmployers.Database();
     const EmployerKey key = KeyOfEmployer(mskIdType.Text(), mskPyr_Taxid.Text(), mskTypePayer.Text());
     const data::Value edited = EditMode == 0 ? data::Value{} : employers.Fields("EmployerNo").Value();
+    const bool editing = employers.EditMode() == data::dbEditInProgress;
     return data::InOneTransaction(*database, [&] {
+        if (editing && editStart_ && StandingOfShown(*editStart_) == EmployerStanding::Replaced)
+            return StoreOutcome::EmployerReplaced;
         const std::vector<data::Value> holders = NumbersOfEmployersWithKey(*database, key);
         const bool keepsItsKey = EditMode != 0 && std::find(holders.begin(), holders.end(), edited) != holders.end();
-        if (!holders.empty() && !keepsItsKey) return false;
+        if (!holders.empty() && !keepsItsKey) return StoreOutcome::KeyTaken;
         employers.Update();
-        return true;
+        return StoreOutcome::Stored;
     });
 }
 

@@ -1,0 +1,90 @@
+// The employer the screen shows, as it last read it from the file. Another
+// copy of the program may restore a backup or import last year's employers,
+// which puts another employer under the number shown; every action on that
+// number (Edit, Delete, a period button, an Edit's Save) acts only while the
+// employer stored under it is the one shown, known by its key.
+
+#include "employers/frmEmployersDE.h"
+
+#include "common/EmployerNumberSql.h"
+#include "platform/basic/RuntimeError.h"
+#include "platform/data/Errors.h"
+#include "platform/data/Transaction.h"
+#include "platform/forms/Bound.h"
+
+frmEmployersDE::ShownEmployer frmEmployersDE::ShownEmployerOf(data::Recordset& employers) {
+    auto column = [&](const char* name) { return forms::BoundValueText(employers.Fields(name).Value()); };
+    return {employers.Fields("EmployerNo").Value(), column("IdType"), column("Pyr_Taxid"), column("TypePayer")};
+}
+
+std::optional<frmEmployersDE::ShownEmployer> frmEmployersDE::ShownEmployerRow() {
+    data::RecordsetPtr employers = datEmployers.Recordset();
+    if (!employers || !employers->IsOpen()) return std::nullopt;
+    switch (employers->EditMode()) {
+    case data::dbEditAdd: return std::nullopt;
+    // A Save that failed has put what was typed into the row's fields.
+    case data::dbEditInProgress: return editStart_;
+    default: break;
+    }
+    if (employers->Eof() || employers->Bof()) return std::nullopt;
+    try {
+        // Browsing, the row holds what the last move, Save or Edit read.
+        return ShownEmployerOf(*employers);
+    } catch (const basic::RuntimeError&) {
+        return std::nullopt; // the row this screen deleted
+    }
+}
+
+EmployerStanding frmEmployersDE::StandingOfShown(const ShownEmployer& shown) {
+    const std::optional<std::string> number = EmployerNumberSql(shown.number);
+    // A number that is none names no other employer either: the row's own
+    // identity decides.
+    if (!number) return EmployerStanding::Same;
+    return StandingOfEmployer(*datEmployers.Database(), number, shown.Key());
+}
+
+bool frmEmployersDE::ShownEmployerStands(const char* title) {
+    data::RecordsetPtr employers = datEmployers.Recordset();
+    const std::optional<ShownEmployer> shown = ShownEmployerRow();
+    if (!employers || !shown) return true;
+    const bool browsing = employers->EditMode() == data::dbEditNone;
+    EmployerStanding standing = EmployerStanding::Same;
+    try {
+        // One transaction, so that the row read afresh is the one checked.
+        data::InOneTransaction(*datEmployers.Database(), [&] {
+            standing = StandingOfShown(*shown);
+            if (standing == EmployerStanding::Same && browsing) employers->SetBookmark(employers->Bookmark());
+        });
+    } catch (const basic::RuntimeError& error) {
+        // The same number holds the same employer in another row: the row
+        // itself is gone, as its bookmark says.
+        if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) throw;
+        standing = EmployerStanding::Gone;
+    }
+    if (standing == EmployerStanding::Same) return true;
+    RefuseForEmployer(standing, *shown, title);
+    return false;
+}
+
+void frmEmployersDE::RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title) {
+    const bool gone = standing == EmployerStanding::Gone;
+    forms::MsgBox(gone ? kEmployerDeletedByAnotherUser : kEmployerReplacedByAnotherUser,
+                  forms::vbOKOnly + forms::vbExclamation, title);
+    data::RecordsetPtr employers = datEmployers.Recordset();
+    if (!employers || employers->EditMode() != data::dbEditNone) return;
+    if (gone) return StandAfterGoneEmployer(*employers, false);
+    StandOnEmployerNumbered(shown.number);
+}
+
+void frmEmployersDE::StandOnEmployerNumbered(const data::Value& number) {
+    data::RecordsetPtr employers = datEmployers.Recordset();
+    if (const std::optional<std::string> sql = EmployerNumberSql(number)) {
+        try {
+            employers->FindFirst("EmployerNo = " + *sql);
+            if (!employers->NoMatch()) return ShowCommandState(CommandState::Browsing);
+        } catch (const basic::RuntimeError&) {
+            // Searched as the file stands now; nothing found.
+        }
+    }
+    StandAfterGoneEmployer(*employers, false);
+}

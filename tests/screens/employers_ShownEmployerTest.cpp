@@ -64,6 +64,9 @@ const OtherCopysChange kChanges[] = {
 };
 // clang-format on
 
+void PrintTo(const EmployerAction& action, std::ostream* out) { *out << action.name; }
+void PrintTo(const OtherCopysChange& change, std::ostream* out) { *out << change.name; }
+
 class ShownEmployer : public EmployerScreenFolder,
                       public ::testing::WithParamInterface<std::tuple<EmployerAction, OtherCopysChange>> {
 protected:

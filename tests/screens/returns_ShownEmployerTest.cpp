@@ -53,6 +53,9 @@ const OtherCopysChange kChanges[] = {
 };
 // clang-format on
 
+void PrintTo(const ReturnScreenKind& kind, std::ostream* out) { *out << kind.name; }
+void PrintTo(const OtherCopysChange& change, std::ostream* out) { *out << change.name; }
+
 enum class Action { Edit, Delete, SaveOfEdit };
 const Action kActions[] = {Action::Edit, Action::Delete, Action::SaveOfEdit};
 const char* NameOf(Action action) {

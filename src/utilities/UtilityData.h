@@ -12,10 +12,8 @@
 #include "common/DatabasePaths.h"
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
+#include "platform/data/Database.h"
 #include "platform/data/Errors.h"
-namespace data {
-class Database;
-}
 
 // Opens a file the user's data is copied from (a backup, last year's
 // databases) for reading only: the copy never changes it, not even its
@@ -27,6 +25,13 @@ std::shared_ptr<data::Database> OpenToCopyFrom(const std::string& path);
 // each file as the text of an IN clause (InClausePath).
 std::string DeleteAllRowsSql(const std::string& table, const std::string& in);
 std::string CopyAllRowsSql(const std::string& table, const std::string& to, const std::string& from);
+
+// How a restore and an import run those copies: a row that cannot be stored
+// fails the whole copy, and what a backup or last year's file holds comes
+// back as it is stored there, the rows the DOS conversion or an Edit left
+// with texts wider than their columns included; only the keys, which find
+// the rows, are checked (Database::Execute).
+constexpr int kCopyRowsAsStored = data::dbFailOnError + data::dbCopyAsStored;
 
 // Checks on what a restore or an import has copied into the current tables,
 // inside its transaction, so that a refused file changes nothing. A row of

@@ -290,11 +290,11 @@ bool frmBackup::RestoreConfirmed(const std::string& answer, const std::string& b
 
 // The backup is opened and checked before anything is deleted, and the
 // current tables are emptied and refilled in one transaction: a backup that
-// cannot be read whole, any of its rows that cannot be stored as it is (a
-// duplicate key, a Null key, a key with a fraction, a value of the wrong
-// kind, a text too long for its column), or a counter that could number no
-// employer, fails the whole restore and leaves the data as it was. The
-// counts are those of the rows stored.
+// cannot be read whole, any of its rows whose key cannot be stored as it is
+// (a duplicate, a Null, a key with a fraction or of the wrong kind), or a
+// counter that could number no employer, fails the whole restore and leaves
+// the data as it was. Every other value comes back as the backup holds it.
+// The counts are those of the rows stored.
 void frmBackup::RestoreFrom(const std::string& backupFile) {
     {
         auto backup = OpenToCopyFrom(backupFile);
@@ -312,7 +312,7 @@ void frmBackup::RestoreFrom(const std::string& backupFile) {
         for (const auto& table : kBackedUpTables)
             current->Execute(DeleteAllRowsSql(table.name, SourceDatabaseOf(table)), data::dbFailOnError);
         for (const auto& table : kBackedUpTables) {
-            current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup), data::dbFailOnError);
+            current->Execute(CopyAllRowsSql(table.name, SourceDatabaseOf(table), fromBackup), kCopyRowsAsStored);
             stored[table.name] = current->RecordsAffected();
         }
         RefuseReturnRowsWithoutKey(*current, "Det941");

@@ -167,14 +167,15 @@ void frmImportW2::ReplaceWithPriorYear(const std::string& priorMain, const std::
     const std::string fromMain = InClausePath(priorMain);
     const std::string fromId = InClausePath(priorId);
     auto current = data::OpenDatabase(MainDatabasePath());
-    // Any of last year's rows that cannot be stored as it is, or a counter
-    // that could number no employer, fails the whole import, as a restore does.
+    // Any of last year's rows whose key cannot be stored as it is, or a
+    // counter that could number no employer, fails the whole import, as a
+    // restore does; the rows come in as last year's files hold them.
     data::InOneTransaction(*current, [&] {
         for (const auto& table : kEmptied)
             current->Execute(DeleteAllRowsSql(table.name, table.inIdDatabase ? id : main), data::dbFailOnError);
-        current->Execute(CopyAllRowsSql("Employers", main, fromMain), data::dbFailOnError);
-        current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'", data::dbFailOnError);
-        current->Execute(CopyAllRowsSql("Employers_ID", id, fromId), data::dbFailOnError);
+        current->Execute(CopyAllRowsSql("Employers", main, fromMain), kCopyRowsAsStored);
+        current->Execute(CopyAllRowsSql("DET941", main, fromMain) + "WHERE Qtr_YR ='122'", kCopyRowsAsStored);
+        current->Execute(CopyAllRowsSql("Employers_ID", id, fromId), kCopyRowsAsStored);
         RefuseReturnRowsWithoutKey(*current, "DET941");
         KeepCounterAboveNumbersInUse(*current, id);
     });

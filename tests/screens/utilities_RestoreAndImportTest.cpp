@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -87,6 +88,28 @@ protected:
     }
 
     std::string Counter() const { return Query(IdPath(), "SELECT NextCounter FROM Employers_ID"); }
+
+    // The user's backup over the one the fixture made, every question answered OK.
+    void BackUpAgain() {
+        Dialogs().AnswerInputBox((Media() / "BK").string());
+        for (int i = 0; i < 4; ++i) Dialogs().AnswerMsgBox(forms::vbOK);
+        forms::user::Click(forms::Screen<frmBackup>().Command1);
+    }
+
+    // The employers and "122" Form 941 rows of a main file, in the order
+    // they were added, every value quoted with the type SQLite stores it as.
+    static std::string RowsAsStored(const std::string& path) {
+        std::string rows;
+        for (const std::string table : {"Employers", "DET941"}) {
+            std::string values;
+            std::stringstream names(Query(path, "SELECT name FROM pragma_table_info('" + table + "')"));
+            for (std::string name; std::getline(names, name, ';');)
+                values += (values.empty() ? "" : ", ") + ("quote(" + name + "), typeof(" + name + ")");
+            const std::string from = table + (table == "DET941" ? " WHERE Qtr_Yr = '122'" : "");
+            rows += table + ": " + Query(path, "SELECT " + values + " FROM " + from + " ORDER BY rowid") + "\n";
+        }
+        return rows;
+    }
 
     // The file the copy takes its employers from, in write-ahead mode with a
     // new employer 20 only in its log, on read-only media: read through a
@@ -178,6 +201,80 @@ TEST_F(RestoreAndImport, ACounterThatCouldNumberNoEmployerRefusesTheFileAndChang
             EXPECT_EQ(Dialogs().LastBox().prompt.rfind("3343 ", 0), 0u) << way << c.what << ": " << Prompts();
             EXPECT_EQ(Counter(), "18") << way << c.what;
             EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo FROM Employers ORDER BY EmployerNo"), "3;17") << way << c.what;
+        }
+    }
+}
+
+// The rows come back as they are stored, as the backup copied them: texts
+// wider than their columns (the DOS conversion and an Edit keep old texts as
+// they were), the key's texts too, and values of another kind than their
+// column's, which no screen reads as the file holds them.
+TEST_F(RestoreAndImport, RowsComeBackAsStoredWhateverTheirTextsWidthsAndTheirValuesKinds) {
+    const struct {
+        const char* what;
+        const char* statement; // on the main file backed up, or last year's
+    } cases[] = {
+        {"a name of 37 characters", "UPDATE Employers SET EmployerName1 = 'ACME TOOLS & DIE WORKS OF NEW ENGLAND'"},
+        {"a name of 31 characters", "UPDATE Employers SET EmployerName1 = printf('%031d', 0)"},
+        {"a tax id with its hyphens", "UPDATE Employers SET Pyr_Taxid = '123-45-6789'"},
+        {"a tax id type after a blank", "UPDATE Employers SET IdType = ' 1'"},
+        {"a kind after a blank", "UPDATE Employers SET TypePayer = ' R'"},
+        {"an establishment number of 5", "UPDATE Employers SET EstabNo = '12345'"},
+        {"a state id of 14", "UPDATE Employers SET StateId = '12-3456789-012'"},
+        {"an amount as text", "INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_2) VALUES (17, '122', '1,234.50')"},
+        {"an amount that is no number", "INSERT INTO DET941 (EmployerNo, Qtr_Yr, L_3) VALUES (17, '122', 'NaN')"},
+        {"a count with a fraction", "INSERT INTO DET941 (EmployerNo, Qtr_Yr, No_Employee) VALUES (17, '122', 2.5)"},
+    };
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore: " : "import: ";
+        for (const auto& c : cases) {
+            StartAgain();
+            Sql(MainPath(), "DELETE FROM DET941; DELETE FROM Employers; "
+                            "INSERT INTO Employers (EmployerNo, EmployerName1) VALUES (17, 'ACME')");
+            const std::string written = copy == Copy::Restore ? MainPath() : LastMain();
+            Sql(written, c.statement);
+            if (copy == Copy::Restore) BackUpAgain();
+            const std::string stored = RowsAsStored(written);
+            Sql(MainPath(), "DELETE FROM DET941; DELETE FROM Employers");
+
+            Run(copy);
+
+            EXPECT_TRUE(Succeeded(Dialogs().LastBox().prompt)) << way << c.what << ": " << Dialogs().LastBox().prompt;
+            EXPECT_EQ(RowsAsStored(MainPath()), stored) << way << c.what;
+        }
+    }
+}
+
+// A key is checked as before, whatever the width of its texts: an employer
+// number that is no whole number, or a key two rows share (its texts compared
+// without regard to case), refuses the file and changes nothing.
+TEST_F(RestoreAndImport, AKeyThatIsNoWholeNumberOrThatTwoRowsShareRefusesTheFile) {
+    const struct {
+        const char* what;
+        const char* statement; // on the file the rows are copied from
+        const char* number;
+    } cases[] = {
+        {"an employer number that is no number", "UPDATE Employers SET EmployerNo = 'abc'", "3421 "},
+        {"a return's employer number that is no number",
+         "INSERT INTO DET941 (EmployerNo, Qtr_Yr) VALUES ('x', '122')", "3421 "},
+        {"two employers under one key wider than its columns",
+         "DROP INDEX IF EXISTS Employers_key2; "
+         "UPDATE Employers SET IdType = ' 1', Pyr_Taxid = '123-45-6789', TypePayer = ' R'; "
+         "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer) VALUES (18, ' 1', '123-45-6789', ' r')",
+         "3022 "},
+    };
+    for (Copy copy : {Copy::Restore, Copy::Import}) {
+        const std::string way = copy == Copy::Restore ? "restore: " : "import: ";
+        for (const auto& c : cases) {
+            StartAgain();
+            Sql(RowsFrom(copy), c.statement);
+
+            Run(copy);
+
+            EXPECT_EQ(Dialogs().LastBox().prompt.rfind(c.number, 0), 0u) << way << c.what << ": "
+                                                                          << Dialogs().LastBox().prompt;
+            EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1 FROM Employers"), "17|ACME") << way << c.what;
+            EXPECT_EQ(Counter(), "18") << way << c.what;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/basic/Strings.h"
 #include "platform/data/Connection.h"
+#include "platform/data/Database.h"
 #include "platform/data/Errors.h"
 #include "platform/data/JetSql.h"
 #include "platform/data/RowLocks.h"
@@ -32,7 +33,9 @@ struct ResolvedTable {
 
 class ActionRunner {
 public:
-    ActionRunner(Connection& connection, bool failOnError) : connection_(connection), failOnError_(failOnError) {}
+    ActionRunner(Connection& connection, int options)
+        : connection_(connection), failOnError_((options & dbFailOnError) != 0),
+          asStored_(failOnError_ && (options & dbCopyAsStored) != 0) {}
 
     long Run(const jet::ActionStatement& statement) {
         switch (statement.kind) {
@@ -142,7 +145,8 @@ private:
     // A row that cannot be stored as it is fails the statement. The rows are
     // copied as they are, with one check a row; only when some row needs a
     // value converted is that copy undone and made again converting every
-    // value, which costs a call a value.
+    // value, which costs a call a value. A copy as stored checks and converts
+    // only the keys' values, and takes their texts at any width.
     long InsertStoredValues(const std::string& into, const std::string& from, const jet::ActionStatement& statement,
                             const std::vector<ColumnInfo>& sourceColumns, const ResolvedTable& target,
                             const std::vector<ColumnInfo>& targetColumns) {
@@ -151,12 +155,16 @@ private:
         std::vector<TargetColumn> columns;
         std::string converted;
         for (size_t i = 0; i < sourceColumns.size(); ++i) {
-            values.push_back(QuoteIdentifier(sourceColumns[i].name));
+            const std::string value = QuoteIdentifier(sourceColumns[i].name);
             const bool inKey = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) {
                 return basic::SameNameCaseBlind(key, targetColumns[i].name);
             });
-            columns.push_back({targetColumns[i].type, inKey});
-            converted += (converted.empty() ? "" : ", ") + StoredValueSql(values.back(), columns.back());
+            const TargetColumn column{targetColumns[i].type, inKey, asStored_};
+            const bool checked = inKey || !asStored_;
+            converted += (converted.empty() ? "" : ", ") + (checked ? StoredValueSql(value, column) : value);
+            if (!checked) continue;
+            values.push_back(value);
+            columns.push_back(column);
         }
         const std::string asTheyAre = StoredAsTheyAreSql(values, columns);
         const std::string where =
@@ -226,11 +234,12 @@ private:
 
     Connection& connection_;
     bool failOnError_;
+    bool asStored_;
 };
 
 } // namespace
 
-long RunActionQuery(Connection& connection, const std::string& sql, bool failOnError) {
+long RunActionQuery(Connection& connection, const std::string& sql, int options) {
     jet::ActionStatement statement = jet::ParseAction(sql);
     bool ownTransaction = !connection.InTransaction();
     bool started = false;
@@ -243,7 +252,7 @@ long RunActionQuery(Connection& connection, const std::string& sql, bool failOnE
             connection.SchemaFor(*statement.source->file, Connection::Use::CopyFrom);
         connection.Exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT engine_statement", kSourceDatabase, true);
         started = true;
-        affected = ActionRunner(connection, failOnError).Run(statement);
+        affected = ActionRunner(connection, options).Run(statement);
         connection.Exec(ownTransaction ? "COMMIT" : "RELEASE engine_statement", kSourceDatabase, true);
     } catch (...) {
         if (started) {

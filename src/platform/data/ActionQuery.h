@@ -8,7 +8,7 @@ namespace data {
 class Connection;
 
 // Returns the number of rows touched. The statement runs in a savepoint, so
-// it completes or changes nothing.
-long RunActionQuery(Connection& connection, const std::string& sql, bool failOnError);
+// it completes or changes nothing. `options` are Execute's (Database.h).
+long RunActionQuery(Connection& connection, const std::string& sql, int options);
 
 } // namespace data

@@ -39,8 +39,7 @@ RecordsetPtr Database::OpenRecordset(const std::string& source, int type, bool r
 void Database::Execute(const std::string& sql, int options) {
     CheckOpen();
     recordsAffected_ = 0;
-    connection_->NamingPrivateWriteFailures(
-        [&] { recordsAffected_ = RunActionQuery(*connection_, sql, (options & dbFailOnError) != 0); });
+    connection_->NamingPrivateWriteFailures([&] { recordsAffected_ = RunActionQuery(*connection_, sql, options); });
 }
 
 void Database::BeginTrans() {

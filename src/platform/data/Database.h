@@ -10,8 +10,9 @@ namespace data {
 
 class Connection;
 
-// Execute options.
-enum ExecuteOption : int { dbFailOnError = 128 };
+// Execute options. dbCopyAsStored is the program's own, in a bit the
+// engine's options leave free (see Execute).
+enum ExecuteOption : int { dbFailOnError = 128, dbCopyAsStored = 65536 };
 
 // An open database file. Opened shared: other Database objects, here or in
 // other processes, may use the same file at the same time.
@@ -42,6 +43,11 @@ public:
     // does, in an INSERT ... SELECT, a Null where the target allows none
     // (3058), a value its column cannot take (3421) and a text longer than
     // its column's declared width (3163).
+    // With dbFailOnError + dbCopyAsStored, an INSERT ... SELECT stores each
+    // value as the source holds it, whatever its kind or width, so that rows
+    // copied as stored (a backup) come back byte for byte; the columns of the
+    // target's unique keys, which name the rows, still refuse as above, all
+    // but a text wider than its column.
     void Execute(const std::string& sql, int options = 0);
     // Rows touched by the last Execute.
     long RecordsAffected() const { return recordsAffected_; }

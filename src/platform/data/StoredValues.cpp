@@ -34,7 +34,7 @@ ColumnRule RuleOf(const TargetColumn& column) {
     ColumnRule rule{AffinityOf(declaredType), 0, false};
     rule.wholeKey = column.inUniqueKey && rule.affinity == ColumnAffinity::Integer;
     const size_t open = declaredType.find('(');
-    if (rule.affinity == ColumnAffinity::Text && open != std::string::npos) {
+    if (rule.affinity == ColumnAffinity::Text && !column.anyWidth && open != std::string::npos) {
         long long width = 0;
         const char* end = declaredType.data() + declaredType.size();
         auto result = std::from_chars(declaredType.data() + open + 1, end, width);

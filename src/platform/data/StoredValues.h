@@ -21,6 +21,9 @@ namespace data {
 struct TargetColumn {
     std::string declaredType;
     bool inUniqueKey = false;
+    // Takes a text wider than the declared width whole, as a copy of rows
+    // as they are stored does.
+    bool anyWidth = false;
 };
 
 // The value of `expression` as that column stores it.

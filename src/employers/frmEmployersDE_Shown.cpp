@@ -9,7 +9,6 @@
 #include "common/EmployerNumberSql.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
-#include "platform/data/Transaction.h"
 #include "platform/forms/Bound.h"
 
 frmEmployersDE::ShownEmployer frmEmployersDE::ShownEmployerOf(data::Recordset& employers) {
@@ -43,23 +42,32 @@ EmployerStanding frmEmployersDE::StandingOfShown(const ShownEmployer& shown) {
     return StandingOfEmployer(*datEmployers.Database(), number, shown.Key());
 }
 
+// Nothing is written, so a folder this user may only read lets the returns
+// be looked at: no transaction holds the check and the row's read together.
+// The row read afresh is checked again instead, since it is the employer the
+// return screens receive.
 bool frmEmployersDE::ShownEmployerStands(const char* title) {
     data::RecordsetPtr employers = datEmployers.Recordset();
     const std::optional<ShownEmployer> shown = ShownEmployerRow();
     if (!employers || !shown) return true;
-    const bool browsing = employers->EditMode() == data::dbEditNone;
     EmployerStanding standing = EmployerStanding::Same;
     try {
-        // One transaction, so that the row read afresh is the one checked.
-        data::InOneTransaction(*datEmployers.Database(), [&] {
-            standing = StandingOfShown(*shown);
-            if (standing == EmployerStanding::Same && browsing) employers->SetBookmark(employers->Bookmark());
-        });
+        standing = StandingOfShown(*shown);
+        if (standing == EmployerStanding::Same && employers->EditMode() == data::dbEditNone) {
+            employers->SetBookmark(employers->Bookmark());
+            if (ShownEmployerOf(*employers).Key() != shown->Key()) standing = EmployerStanding::Replaced;
+        }
     } catch (const basic::RuntimeError& error) {
         // The same number holds the same employer in another row: the row
         // itself is gone, as its bookmark says.
-        if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) throw;
-        standing = EmployerStanding::Gone;
+        if (error.Number() == data::errInvalidBookmark || error.Number() == data::errRecordDeleted) {
+            standing = EmployerStanding::Gone;
+        } else {
+            // Unread, the employer cannot be handed over as the one shown.
+            forms::MsgBox("Error = " + std::to_string(error.Number()) + " " + error.Description(),
+                          forms::vbOKOnly + forms::vbExclamation, title);
+            return false;
+        }
     }
     if (standing == EmployerStanding::Same) return true;
     RefuseForEmployer(standing, *shown, title);

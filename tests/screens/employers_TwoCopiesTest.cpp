@@ -233,10 +233,11 @@ TEST_F(EmployerTwoCopies, TheSameEmployerStoredByBothCopiesAtOnceIsStoredOnce) {
     EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers WHERE TypePayer = 'R'"), "1");
 }
 
-// The other copy gives an employer stored with the same tax id in another
-// shape the kind of this copy's new employer just as this copy's Save begins
-// the transaction that writes it, which is after the key was looked for were
-// it looked for outside that transaction: the new employer is a duplicate.
+// One copy's Save of a new employer is held just as it begins the
+// transaction that writes it, while the other copy gives an employer stored
+// with the same tax id in another shape the new employer's kind. A look for
+// the key made outside that transaction would be over by then; made inside
+// it, it finds the other copy's employer: the new one is a duplicate.
 TEST_F(EmployerTwoCopies, TheSameEmployerStoredByTheOtherCopyAsASaveBeginsToWriteIsADuplicate) {
     AddEmployer(7, "ACME TOOLS", "1", "06-1234567", "H");
     int toParent[2], toChild[2];

@@ -6,9 +6,12 @@
 #include "employers_OtherCopy.h"
 #include "employers_ScreenFolder.h"
 #include "returns_ScreenFolder.h"
+#include "support/StatementStarts.h"
 
+#include <filesystem>
 #include <functional>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -228,6 +231,60 @@ TEST_F(EmployerTwoCopies, TheSameEmployerStoredByBothCopiesAtOnceIsStoredOnce) {
 
     EXPECT_EQ(std::set<char>({edited, added}), std::set<char>({'s', 'd'})) << edited << added;
     EXPECT_EQ(Query(MainPath(), "SELECT COUNT(*) FROM Employers WHERE TypePayer = 'R'"), "1");
+}
+
+// One copy's Save of a new employer is held just as it begins the
+// transaction that writes it, while the other copy gives an employer stored
+// with the same tax id in another shape the new employer's kind. A look for
+// the key made outside that transaction would be over by then; made inside
+// it, it finds the other copy's employer: the new one is a duplicate.
+TEST_F(EmployerTwoCopies, TheSameEmployerStoredByTheOtherCopyAsASaveBeginsToWriteIsADuplicate) {
+    AddEmployer(7, "ACME TOOLS", "1", "06-1234567", "H");
+    int toParent[2], toChild[2];
+    ASSERT_EQ(::pipe(toParent), 0);
+    ASSERT_EQ(::pipe(toChild), 0);
+    const std::string mainFile = std::filesystem::canonical(MainPath()).string();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(toParent[0]);
+        ::close(toChild[1]);
+        char outcome = 'x';
+        try {
+            bool saving = false;
+            WhenStatementsStart held(mainFile, "BEGIN", [&] {
+                if (!std::exchange(saving, false)) return;
+                char at = 'h';
+                (void)!::write(toParent[1], &at, 1);
+                (void)!::read(toChild[0], &at, 1);
+            });
+            outcome = StoreWhenBothAreReady(toParent[1], toChild[0], [&](frmEmployersDE& screen) {
+                forms::user::Click(screen.cmdAddRecord);
+                TypeSavableEmployer(screen, "NEW ONE", "061234567");
+                saving = true;
+            });
+        } catch (...) {}
+        ::_exit(outcome);
+    }
+    ASSERT_GT(child, 0);
+    ::close(toParent[1]);
+    ::close(toChild[0]);
+    auto& screen = OpenScreen();
+    forms::user::Click(screen.cmdEditRecord);
+    forms::user::TypeText(screen.mskTypePayer, "R");
+    (void)!::write(toChild[1], "g", 1);
+    char heard[2] = {};
+    for (char& at : heard) (void)!::read(toParent[0], &at, 1);
+    EXPECT_EQ(std::string(heard, 2), "rh") << "the other copy ready, then held";
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    forms::user::Click(screen.cmdSaveRecord);
+    ::close(toChild[1]);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(static_cast<char>(WEXITSTATUS(status)), 'd');
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1, Pyr_Taxid, TypePayer FROM Employers"),
+              "ACME TOOLS|06-1234567|R");
 }
 
 // Between Add and Save another copy changes what employer 17's number names;

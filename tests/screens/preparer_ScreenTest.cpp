@@ -2,6 +2,8 @@
 // order, and how it copes with a file it cannot use or a disk without room.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -11,6 +13,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/PermissionBits.h"
 #include "support/RefusedSystemCalls.h"
+#include "support/WatchedSyncs.h"
 
 namespace {
 
@@ -142,6 +145,23 @@ TEST_F(PreparerScreen, AFailingDiskIsReportedAsADeviceError) {
         });
         if (result == refusedcalls::kCannotRefuseCalls) GTEST_SKIP() << "this system lets no call be refused here";
         EXPECT_EQ(result, 0) << failure.box;
+    }
+}
+
+// However the system words a device that failed or is gone (a failing disk,
+// a medium taken out, a lost network share), a Save it cuts short is named a
+// device error.
+TEST_F(PreparerScreen, ASaveOnADeviceThatFailedOrIsGoneIsReportedAsADeviceError) {
+    auto& screen = Opened();
+    TypeFirm(screen, "new firm", "222222222", "2 new road", "newtown");
+    WatchedSyncs syncs;
+    for (const int cause : {EIO, ENXIO, ENODEV, ENOMEDIUM, EREMOTEIO, ESTALE}) {
+        Dialogs().Clear();
+        Dialogs().AnswerMsgBox(forms::vbOK);
+        syncs.FailNext(cause);
+        Click(screen.Command2);
+        EXPECT_EQ(Prompts(), "Can't save the Paid Preparer file PdPreparer.DAT. Error # 57 Device I/O error")
+            << std::strerror(cause);
     }
 }
 

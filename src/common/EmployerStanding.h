@@ -36,3 +36,6 @@ EmployerKey KeyOfEmployerRow(data::Recordset& row);
 inline constexpr const char* kEmployerDeletedByAnotherUser = "This Employer has been deleted by another user.";
 inline constexpr const char* kEmployerReplacedByAnotherUser =
     "This Employer has been changed or replaced by another user.";
+inline const char* EmployerRefusal(EmployerStanding standing) {
+    return standing == EmployerStanding::Gone ? kEmployerDeletedByAnotherUser : kEmployerReplacedByAnotherUser;
+}

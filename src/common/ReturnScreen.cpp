@@ -385,8 +385,7 @@ EmployerStanding ReturnScreen::StoreRowOfStoredEmployer(data::Recordset& rows) {
 }
 
 void ReturnScreen::RefuseForEmployer(EmployerStanding standing, const char* title) {
-    forms::MsgBox(standing == EmployerStanding::Gone ? kEmployerDeletedByAnotherUser : kEmployerReplacedByAnotherUser,
-                  forms::vbOKOnly + forms::vbExclamation, title);
+    forms::MsgBox(EmployerRefusal(standing), forms::vbOKOnly + forms::vbExclamation, title);
 }
 
 void ReturnScreen::cmdDeleteRecord_Click() {

@@ -19,10 +19,6 @@ namespace {
 
 const char* const kNoMoreEmployers = "There are no more Employers. Select Add or Close.";
 
-std::string ErrorReport(const basic::RuntimeError& error) {
-    return "Error = " + std::to_string(error.Number()) + " " + error.Description();
-}
-
 // The data may not be changed at all: read-only, or the row locks the other
 // copies use cannot be taken.
 // Failures that keep every row from changing now, told rather than ended in
@@ -40,6 +36,10 @@ void ShowScreenNamed(const char* name) {
 bool IsBlank(const forms::TextField& field) { return basic::Len(basic::Trim(field.Text())) < 1; }
 
 } // namespace
+
+std::string frmEmployersDE::ErrorReport(const basic::RuntimeError& error) {
+    return "Error = " + std::to_string(error.Number()) + " " + error.Description();
+}
 
 // --- which commands each state of the screen offers ---
 

@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+namespace basic {
+class RuntimeError;
+}
+
 class frmEmployersDE : public forms::Form {
 public:
     frmEmployersDE();
@@ -132,6 +136,8 @@ private:
     enum class CommandState { Browsing, Entering, EmptyTable };
     void ShowCommandState(CommandState state);
 
+    // How the screen names an error in its boxes: "Error = <number> <description>".
+    static std::string ErrorReport(const basic::RuntimeError& error);
     void LayOutControls();
     void WireEvents();
     // Save: its checks, its question when `askFirst`, the store and its

@@ -64,8 +64,7 @@ bool frmEmployersDE::ShownEmployerStands(const char* title) {
             standing = EmployerStanding::Gone;
         } else {
             // Unread, the employer cannot be handed over as the one shown.
-            forms::MsgBox("Error = " + std::to_string(error.Number()) + " " + error.Description(),
-                          forms::vbOKOnly + forms::vbExclamation, title);
+            forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, title);
             return false;
         }
     }
@@ -75,12 +74,10 @@ bool frmEmployersDE::ShownEmployerStands(const char* title) {
 }
 
 void frmEmployersDE::RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title) {
-    const bool gone = standing == EmployerStanding::Gone;
-    forms::MsgBox(gone ? kEmployerDeletedByAnotherUser : kEmployerReplacedByAnotherUser,
-                  forms::vbOKOnly + forms::vbExclamation, title);
+    forms::MsgBox(EmployerRefusal(standing), forms::vbOKOnly + forms::vbExclamation, title);
     data::RecordsetPtr employers = datEmployers.Recordset();
     if (!employers || employers->EditMode() != data::dbEditNone) return;
-    if (gone) return StandAfterGoneEmployer(*employers, false);
+    if (standing == EmployerStanding::Gone) return StandAfterGoneEmployer(*employers, false);
     StandOnEmployerNumbered(shown.number);
 }
 

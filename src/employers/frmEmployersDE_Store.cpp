@@ -75,9 +75,8 @@ frmEmployersDE::StoreOutcome frmEmployersDE::StoreUnlessKeyTaken(data::Recordset
     auto database = datEmployers.Database();
     const EmployerKey key = KeyOfEmployer(mskIdType.Text(), mskPyr_Taxid.Text(), mskTypePayer.Text());
     const data::Value edited = EditMode == 0 ? data::Value{} : employers.Fields("EmployerNo").Value();
-    const bool editing = employers.EditMode() == data::dbEditInProgress;
     return data::InOneTransaction(*database, [&] {
-        if (editing && editStart_ && StandingOfShown(*editStart_) == EmployerStanding::Replaced)
+        if (EditMode != 0 && editStart_ && StandingOfShown(*editStart_) == EmployerStanding::Replaced)
             return StoreOutcome::EmployerReplaced;
         const std::vector<data::Value> holders = NumbersOfEmployersWithKey(*database, key);
         const bool keepsItsKey = EditMode != 0 && std::find(holders.begin(), holders.end(), edited) != holders.end();

@@ -111,45 +111,26 @@ TEST_F(DosConversion, ANineDigitZipWithoutItsDashKeepsTheWholeExtension) {
               "62701|1234;62701|1234");
 }
 
-// An employer stored already, in the DOS table's shape or another (a tax id
-// with its dash, a kind in lower case), is named and skipped.
+// An employer stored already (by an earlier run: a blank kind as Null), in
+// the DOS table's shape or another (a tax id with its dash, a kind in lower
+// case), is named and skipped.
 TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted) {
     Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
-                    "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY'), (6, '1', '44-4444444', 'r', 'FOURTH ALREADY')");
+                    "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY'), (6, '1', '44-4444444', 'r', 'FOURTH ALREADY'), "
+                    "(7, '1', '555555555', NULL, 'BLANK TYPE INDUSTRIES')");
     WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("ACME TOOLS", "222222222", "2 B ST", "22222"),
-                 Payer("THIRD CO", "333333333", "3 C ST", "33333"),
-                 Payer("FOURTH CO", "444444444", "4 D ST", "44444")});
+                 Payer("THIRD CO", "333333333", "3 C ST", "33333"), Payer("FOURTH CO", "444444444", "4 D ST", "44444"),
+                 Keyed("BLANK TYPE INDUSTRIES", "1", "555555555", "")});
     StartConversion();
     Convert();
 
     EXPECT_TRUE(BoxShownTitled("Tavrilo W-2 Employers - DOS to Win95/98 Coversion"));
     EXPECT_NE(Prompts().find("A record already exists for ACME TOOLS 1 222222222 R"), std::string::npos);
     EXPECT_NE(Prompts().find("A record already exists for FOURTH CO 1 444444444 R"), std::string::npos);
+    EXPECT_NE(Prompts().find("A record already exists for BLANK TYPE INDUSTRIES 1 555555555 "), std::string::npos);
     EXPECT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"),
-              "ACME ALREADY;FOURTH ALREADY;FIRST CO;THIRD CO");
-}
-
-// A second run on the same table adds no employer again, those with a blank
-// Kind of Employer (stored as Null) included; each skipped row uses up the
-// number it drew.
-TEST_F(DosConversion, ASecondRunOnTheSameTableNamesEveryEmployerAndAddsNone) {
-    WritePayers({Keyed("BLANK TYPE INDUSTRIES", "1", "222222222", ""), Keyed("ACME TOOLS", "1", "111111111", "R")});
-    StartConversion();
-    Convert();
-    ASSERT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
-    const std::string converted = Query(MainPath(), "SELECT EmployerNo, EmployerName1, TypePayer FROM Employers");
-    ASSERT_EQ(converted, "100|BLANK TYPE INDUSTRIES|NULL;101|ACME TOOLS|R");
-
-    Dialogs().Clear();
-    Convert();
-
-    EXPECT_EQ(Prompts(), "There are 2 Employers. Convert them now? | "
-                         "A record already exists for BLANK TYPE INDUSTRIES 1 222222222  | "
-                         "A record already exists for ACME TOOLS 1 111111111 R | "
-                         "0 employers were converted from the DOS version of Tavrilo W-2");
-    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1, TypePayer FROM Employers"), converted);
-    EXPECT_EQ(Query(IdPath(), "SELECT NextCounter FROM Employers_ID"), "104");
+              "ACME ALREADY;FOURTH ALREADY;BLANK TYPE INDUSTRIES;FIRST CO;THIRD CO");
 }
 
 // Of the rows of one employer in one DOS table the first is converted and the

@@ -34,6 +34,14 @@ std::vector<std::string> TaxIdRanges(const std::string& digits) {
     return ranges;
 }
 
+// The stored tax ids that hold no digit, Null among them.
+std::string WithoutDigits() {
+    std::string noDigit;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        noDigit += std::string(noDigit.empty() ? "" : " AND ") + "Pyr_Taxid NOT LIKE " + SqlText({'*', digit, '*'});
+    return "Pyr_Taxid IS NULL OR (" + noDigit + ")";
+}
+
 // Where the stored rows of the key may lie. The table's columns compare text
 // folding ASCII letters to lower case, so a type is narrowed by its letter in
 // lower case: the type stored as that letter alone (nearly every row), with
@@ -41,6 +49,7 @@ std::vector<std::string> TaxIdRanges(const std::string& digits) {
 // text beginning with it ("1.0"); one beginning with a blank (" 1"). A letter
 // beyond ASCII is not narrowed (every row's tax id is read).
 std::string Criterion(const EmployerKey& key) {
+    if (key.Pyr_Taxid.empty()) return WithoutDigits();
     std::string letter = key.IdType;
     const bool narrowed = letter.size() == 1 && letter[0] > ' ' && letter[0] < '\x7f';
     if (narrowed && letter[0] >= 'A' && letter[0] <= 'Z') letter[0] = static_cast<char>(letter[0] - 'A' + 'a');
@@ -60,9 +69,10 @@ std::string Criterion(const EmployerKey& key) {
 
 } // namespace
 
-std::vector<data::Value> NumbersOfEmployersWithKey(data::Database& database, const EmployerKey& key) {
+std::vector<data::Value> NumbersOfEmployersWithKey(data::Database& database, const EmployerKey& key,
+                                                   BlankParts blankParts) {
     std::vector<data::Value> numbers;
-    if (key.HasBlankPart()) return numbers;
+    if (blankParts == BlankParts::NameNoEmployer && key.HasBlankPart()) return numbers;
     auto rows = database.OpenRecordset(
         "SELECT EmployerNo, IdType, Pyr_Taxid, TypePayer FROM Employers WHERE " + Criterion(key), data::dbOpenSnapshot);
     for (; !rows->Eof(); rows->MoveNext()) {

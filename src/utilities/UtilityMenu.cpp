@@ -48,8 +48,10 @@ void UtilityMenu::Command1_Click() {
     Hide();
 }
 
-// The DOS conversion start. A conversion screen whose DOS tables cannot be
-// read is taken away again and the user told why, whatever the error.
+// The DOS conversion start. A conversion screen whose rows cannot be read
+// (no diskette, a damaged table, a file another copy holds, a device error)
+// is taken away again and the user told why once, over this menu, which
+// works again as before.
 void UtilityMenu::Command2_Click() {
     if (forms::MsgBox("The DOS to Windows conversion requires a backup diskette containing Tavrilo W-2 for DOS "
                       "information. If you have the backup diskette handy, click OK. Otherwise click Cancel.",
@@ -64,11 +66,14 @@ void UtilityMenu::Command2_Click() {
     } catch (const basic::RuntimeError& e) {
         forms::Screen<convertw2>().Unload();
         Show();
-        const std::string reason =
-            e.Number() == data::errInvalidPath ? "Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
-                                 "Tavrilo W-2 for DOS information in Drive A: and try conversion again."
-                               : e.Description();
-        forms::MsgBox("Error no. " + std::to_string(e.Number()) + " " + reason, forms::vbOKOnly, texts_.errorTitle);
+        if (e.Number() != data::errInvalidPath) {
+            forms::MsgBox("Error = " + std::to_string(e.Number()) + " " + e.Description(), forms::vbOKOnly, " ");
+            return;
+        }
+        forms::MsgBox("Error no. " + std::to_string(e.Number()) +
+                          " Error accessing Tavrilo W-2 for DOS information. Please place diskette containing "
+                          "Tavrilo W-2 for DOS information in Drive A: and try conversion again.",
+                      forms::vbOKOnly, texts_.errorTitle);
     }
 }
 

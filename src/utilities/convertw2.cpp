@@ -1,6 +1,8 @@
 #include "utilities/convertw2.h"
 
 #include "common/CloseBox.h"
+#include "common/EmployerKey.h"
+#include "common/EmployersWithKey.h"
 #include "common/basCounter.h"
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Errors.h"
@@ -288,6 +290,17 @@ convertw2::RowResult convertw2::ConvertRow() {
     }
     newEmployerNo.SetText(txtEmployerNo.Text());
     FillFromDosRow();
+    // The file's unique key never compares a blank part (it is stored as
+    // Null), nor a tax id in another shape: the employer is looked for as the
+    // employer screen reads it, inside the run's transaction, so that an
+    // earlier run's employer and one this run added are both found. Its
+    // number is used up all the same.
+    const EmployerKey key = KeyOfEmployer(Text101.Text(), Text102.Text(), Text103.Text());
+    if (!NumbersOfEmployersWithKey(*Data3.Database(), key, BlankParts::AreBlank).empty()) {
+        employers->CancelUpdate();
+        SayRecordExists();
+        return RowResult::Skipped;
+    }
     employers->Update();
     Data3.Refresh();
     PassOverNoCurrentRecord([&] { Data3.Recordset()->MoveLast(); });
@@ -303,10 +316,14 @@ void convertw2::ReportRowError(const basic::RuntimeError& error) {
     const int number = error.Number();
     if (number == kUnreadableRow) return;
     if (number == kDosDuplicate || number == data::errDuplicateKey) {
-        forms::MsgBox("A record already exists for " + Text5.Text() + " " + Text1.Text() + " " + Text2.Text() + " " +
-                          Text3.Text(),
-                      forms::vbOKOnly, kEmployersTitle);
+        SayRecordExists();
         return;
     }
     ShowErrorNumber(error);
+}
+
+void convertw2::SayRecordExists() {
+    forms::MsgBox("A record already exists for " + Text5.Text() + " " + Text1.Text() + " " + Text2.Text() + " " +
+                      Text3.Text(),
+                  forms::vbOKOnly, kEmployersTitle);
 }

@@ -66,4 +66,6 @@ private:
     RowResult ConvertRow();
     void FillFromDosRow();
     void ReportRowError(const basic::RuntimeError& error);
+    // The DOS row's employer is stored already.
+    void SayRecordExists();
 };

@@ -62,5 +62,8 @@ TEST_F(EmployersWithKey, EveryStoredShapeOfTheKeyIsFoundAndNoOther) {
     }
     EXPECT_EQ(NumbersOfEmployersWithKey(*database, kTyped), expected);
     EXPECT_TRUE(NumbersOfEmployersWithKey(*database, KeyOfEmployer("1", "061234567", "")).empty());
+    // Read as blank, a blank tax id finds the tax ids without digits (here "").
+    EXPECT_EQ(NumbersOfEmployersWithKey(*database, KeyOfEmployer("1", "-", "R"), BlankParts::AreBlank),
+              std::vector<data::Value>(1, std::int64_t{6}));
     database->Close();
 }

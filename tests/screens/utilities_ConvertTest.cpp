@@ -9,6 +9,8 @@
 #include "utilities/frm941UtilityMenu.h"
 
 #include <fstream>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -25,6 +27,14 @@ const char* const kPayeeFields =
 
 Row Payer(const std::string& name, const std::string& taxId, const std::string& street, const std::string& zip) {
     return {"1", taxId, "R", "Y", name, "DBA " + name, street, "SPRINGFIELD", "IL", zip, "ST-1", "0007"};
+}
+
+// An employer of the DOS table under the key given.
+Row Keyed(const std::string& name, const std::string& idType, const std::string& taxId, const std::string& kind) {
+    Row payer = Payer(name, taxId, "1 A ST", "11111");
+    payer[0] = idType;
+    payer[2] = kind;
+    return payer;
 }
 
 // FIRM 1 to FIRM `count`, tax ids 100000001 on.
@@ -101,19 +111,43 @@ TEST_F(DosConversion, ANineDigitZipWithoutItsDashKeepsTheWholeExtension) {
               "62701|1234;62701|1234");
 }
 
+// An employer stored already (by an earlier run: a blank kind as Null), in
+// the DOS table's shape or another (a tax id with its dash, a kind in lower
+// case), is named and skipped.
 TEST_F(DosConversion, ADuplicateEmployerIsNamedAndTheOthersAreConverted) {
     Sql(MainPath(), "INSERT INTO Employers (EmployerNo, IdType, Pyr_Taxid, TypePayer, EmployerName1) "
-                    "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY')");
+                    "VALUES (5, '1', '222222222', 'R', 'ACME ALREADY'), (6, '1', '44-4444444', 'r', 'FOURTH ALREADY'), "
+                    "(7, '1', '555555555', NULL, 'BLANK TYPE INDUSTRIES')");
     WritePayers({Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("ACME TOOLS", "222222222", "2 B ST", "22222"),
-                 Payer("THIRD CO", "333333333", "3 C ST", "33333")});
+                 Payer("THIRD CO", "333333333", "3 C ST", "33333"), Payer("FOURTH CO", "444444444", "4 D ST", "44444"),
+                 Keyed("BLANK TYPE INDUSTRIES", "1", "555555555", "")});
     StartConversion();
     Convert();
 
     EXPECT_TRUE(BoxShownTitled("Tavrilo W-2 Employers - DOS to Win95/98 Coversion"));
     EXPECT_NE(Prompts().find("A record already exists for ACME TOOLS 1 222222222 R"), std::string::npos);
+    EXPECT_NE(Prompts().find("A record already exists for FOURTH CO 1 444444444 R"), std::string::npos);
+    EXPECT_NE(Prompts().find("A record already exists for BLANK TYPE INDUSTRIES 1 555555555 "), std::string::npos);
     EXPECT_EQ(Dialogs().LastBox().prompt, "2 employers were converted from the DOS version of Tavrilo W-2");
     EXPECT_EQ(Query(MainPath(), "SELECT EmployerName1 FROM Employers ORDER BY rowid"),
-              "ACME ALREADY;FIRST CO;THIRD CO");
+              "ACME ALREADY;FOURTH ALREADY;BLANK TYPE INDUSTRIES;FIRST CO;THIRD CO");
+}
+
+// Of the rows of one employer in one DOS table the first is converted and the
+// others skipped, a blank part of the key read as blank; a blank part is no
+// other employer's type, tax id or kind.
+TEST_F(DosConversion, OfTheRowsOfOneEmployerInOneTableOnlyTheFirstIsConverted) {
+    WritePayers({Keyed("BLANK KIND", "1", "222222222", ""), Keyed("KIND R", "1", "222222222", "R"),
+                 Keyed("BLANK KIND AGAIN", "1", "222222222", ""), Keyed("BLANK TYPE", "", "333333333", "R"),
+                 Keyed("TYPE 1", "1", "333333333", "R"), Keyed("BLANK TYPE AGAIN", "", "333333333", "R"),
+                 Keyed("NO TAX ID", "1", "", "R"), Keyed("TAX ID", "1", "444444444", "R"),
+                 Keyed("NO TAX ID AGAIN", "1", "", "R")});
+    StartConversion();
+    Convert();
+
+    EXPECT_EQ(Dialogs().LastBox().prompt, "6 employers were converted from the DOS version of Tavrilo W-2");
+    EXPECT_EQ(Query(MainPath(), "SELECT EmployerNo, EmployerName1 FROM Employers ORDER BY rowid"),
+              "100|BLANK KIND;101|KIND R;103|BLANK TYPE;104|TYPE 1;106|NO TAX ID;107|TAX ID");
 }
 
 // Boxes answered by their default button, but the process dies (kill -9)
@@ -194,17 +228,56 @@ TEST_F(DosConversion, AFullDiskStopsItAtOnceWithOneMessageAndNothingConverted) {
     }
 }
 
-TEST_F(DosConversion, AMalformedTableIsReportedOnceOverTheMenuAndNothingIsConverted) {
-    WritePayers(
-        {Payer("FIRST CO", "111111111", "1 A ST", "11111"), Payer("SECOND CO", "222222222", "2 B ST", "22222")});
-    std::filesystem::resize_file(PayerFile(), std::filesystem::file_size(PayerFile()) - 30);
-    StartConversion();
+// Another copy holding the whole file, as a restore holds it while it commits.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path) {
+        sqlite3_open(path.c_str(), &db_);
+        sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
+    ~HeldFile() {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
 
-    EXPECT_FALSE(FormLoaded("convertw2"));
-    EXPECT_TRUE(forms::Screen<frm941UtilityMenu>().Visible());
-    ASSERT_EQ(Dialogs().Boxes().size(), 3u);
-    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error no. 3343 ", 0), 0u);
-    EXPECT_EQ(Dialogs().LastBox().title, "Tavrilo 941 Conversion Conversion from DOS");
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// A conversion screen whose rows cannot be read is taken away, its cause said
+// once in the engine's words, over the menu, which works as before: the next
+// start, the cause gone, opens the screen. Nothing is converted.
+TEST_F(DosConversion, AScreenThatCannotReadItsRowsIsClosedWithItsCauseOverTheMenu) {
+    const std::vector<Row> payers = {Payer("FIRST CO", "111111111", "1 A ST", "11111")};
+    WritePayers(payers);
+    std::optional<HeldFile> held;
+    const struct Cause {
+        std::function<void()> make, mend;
+        std::string error;
+    } causes[] = {
+        {[&] { held.emplace(MainPath()); }, [&] { held.reset(); },
+         "Error = 3262 Couldn't lock table; currently in use by another user."},
+        {[&] { std::filesystem::resize_file(PayerFile(), std::filesystem::file_size(PayerFile()) - 30); },
+         [&] { WritePayers(payers); }, "Error = 3343 Unrecognized database format."},
+    };
+    for (const Cause& cause : causes) {
+        cause.make();
+        Dialogs().Clear();
+        StartConversion();
+        cause.mend();
+
+        EXPECT_FALSE(FormLoaded("convertw2")) << cause.error;
+        EXPECT_TRUE(forms::Screen<frm941UtilityMenu>().Visible()) << cause.error;
+        ASSERT_EQ(Dialogs().Boxes().size(), 3u) << Prompts();
+        EXPECT_EQ(Dialogs().LastBox().prompt.rfind(cause.error, 0), 0u) << Dialogs().LastBox().prompt;
+        EXPECT_EQ(Dialogs().LastBox().title, " ");
+
+        StartConversion();
+        ASSERT_TRUE(FormLoaded("convertw2")) << cause.error;
+        forms::user::Click(forms::Screen<convertw2>().cmdClose);
+    }
     EXPECT_EQ(Query(MainPath(), "SELECT count(*) FROM Employers"), "0");
 }
 

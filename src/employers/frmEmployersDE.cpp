@@ -46,14 +46,15 @@ std::string frmEmployersDE::ErrorReport(const basic::RuntimeError& error) {
 void frmEmployersDE::ShowCommandState(CommandState state) {
     struct Row {
         CommandState state;
-        bool add, edit, remove, find, print, close, save, arrows, fieldsEditable;
+        bool add, edit, remove, find, print, close, save, arrows, periods, fieldsEditable;
     };
     // clang-format off
     static const Row kStates[] = {
-        // state                    Add    Edit   Delete Find   Print  Close  Save   data control  bound fields editable
-        {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true,         false},
-        {CommandState::Entering,   false, false, false, false, false, false, true,  false,        true },
-        {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false,        false},
+        // state                    Add    Edit   Delete Find   Print  Close  Save   data control  period buttons  bound fields editable
+        {CommandState::Browsing,   true,  true,  true,  true,  true,  true,  false, true,         true,           false},
+        {CommandState::Entering,   false, false, false, false, false, false, true,  false,        true,           true },
+        {CommandState::EmptyTable, true,  false, false, false, false, true,  false, false,        true,           false},
+        {CommandState::RowsUnread, false, false, false, false, false, true,  false, false,        false,          false},
     };
     // clang-format on
     for (const Row& row : kStates) {
@@ -66,6 +67,8 @@ void frmEmployersDE::ShowCommandState(CommandState state) {
         cmdClose.SetEnabled(row.close);
         cmdSaveRecord.SetEnabled(row.save);
         datEmployers.SetEnabled(row.arrows);
+        for (forms::CommandButton* period : {&cmdQtr1, &cmdQtr2, &cmdQtr3, &cmdQtr4, &cmdQtr5, &cmd944})
+            period->SetEnabled(row.periods);
         forms::SetBoundControlsReadOnly(*this, datEmployers.Name(), !row.fieldsEditable);
     }
 }
@@ -92,9 +95,13 @@ void frmEmployersDE::Form_Load() {
     } catch (const basic::RuntimeError& error) {
         forms::MsgBox(ErrorReport(error), forms::vbOKOnly, " ");
         // The rows could not be opened: the data control must not try again
-        // behind the user's back when the load is over, and the commands
-        // find no rows to work on.
+        // behind the user's back when the load is over. Nothing typed here
+        // could be stored and no employer can be handed on, so the screen
+        // offers its Close only; opened again, it reads the rows anew.
         datEmployers.SetRecordSource("");
+        ShowCommandState(CommandState::RowsUnread);
+        forms::EmptyAndDisableBoundControls(*this, datEmployers.Name());
+        cmdClose.SetFocus();
     }
 }
 
@@ -221,10 +228,11 @@ void frmEmployersDE::cmdSaveRecord_Click() { SaveRecord(true); }
 
 // The new employer is the row this copy stored, not the last row: another
 // copy may have added one since, and the period buttons would then open that
-// employer's returns. The employer is stored whatever happens here. Should
-// another copy already have deleted it, the screen must not stay on the
-// employer shown before Add as if it were the new one: the user hears that
-// it is gone, and the screen stands as after its Delete (it was the last row).
+// employer's returns. The employer is stored whatever happens here: the Save
+// went through and is never told as failed. Should another copy already have
+// deleted it, the screen must not stay on the employer shown before Add as if
+// it were the new one: the user hears that it is gone, and the screen stands
+// as after its Delete (it was the last row).
 bool frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
     try {
         employers.SetBookmark(employers.LastModified());
@@ -232,7 +240,7 @@ bool frmEmployersDE::StandOnAddedEmployer(data::Recordset& employers) {
     } catch (const basic::RuntimeError& error) {
         if (error.Number() != data::errInvalidBookmark) return true;
     }
-    forms::MsgBox(kEmployerDeletedByAnotherUser, forms::vbOKOnly + forms::vbExclamation, "Error saving record");
+    forms::MsgBox(kEmployerDeletedByAnotherUser, forms::vbOKOnly + forms::vbExclamation, "Save Record");
     StandAfterGoneEmployer(employers, true);
     return false;
 }
@@ -390,7 +398,15 @@ void frmEmployersDE::cmdPrint_Click() {
     // The listing opens over this screen; its own Close gives Close back.
     if (!forms::App().HasScreen("frmPrintLists")) return;
     cmdClose.SetEnabled(false);
-    forms::Screen("frmPrintLists").Show();
+    try {
+        forms::Screen("frmPrintLists").Show();
+    } catch (const basic::RuntimeError& error) {
+        // The listing could not read its rows (a damaged file, the file held
+        // by another copy): it goes again, which gives Close back, and the
+        // user hears why.
+        forms::Screen("frmPrintLists").Unload();
+        forms::MsgBox(ErrorReport(error), forms::vbOKOnly, " ");
+    }
 }
 
 void frmEmployersDE::mnuPdPreparer_Click() { ShowScreenNamed("frmPaidPreparer"); }

@@ -133,7 +133,8 @@ public:
 
 private:
     // Which buttons a state of the screen leaves enabled.
-    enum class CommandState { Browsing, Entering, EmptyTable };
+    // RowsUnread: the load could not read the rows; only Close is offered.
+    enum class CommandState { Browsing, Entering, EmptyTable, RowsUnread };
     void ShowCommandState(CommandState state);
 
     // How the screen names an error in its boxes: "Error = <number> <description>".

@@ -4,6 +4,16 @@
 
 #include "common/CloseWithPendingChange.h"
 #include "platform/data/Recordset.h"
+#include "support/FailingDisk.h"
+#include "support/FileContent.h"
+#include "support/HeldDatabase.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <ostream>
 
 namespace {
 
@@ -20,20 +30,104 @@ TEST_F(EmployerLoad, FillsTheScreenWidthAndNineTenthsOfItsHeight) {
     EXPECT_EQ(screen.Height(), static_cast<long>(forms::App().ScreenHeight() * 0.9));
 }
 
-TEST_F(EmployerLoad, MissingDatabaseIsReportedWithItsNumber) {
-    std::filesystem::remove(MainPath());
+// Ways the load finds the rows unreadable; each gives what makes them
+// readable again.
+struct UnreadableRows {
+    const char* name;
+    int number;
+    std::function<std::function<void()>(const std::string& mainPath)> make;
+};
+
+void PrintTo(const UnreadableRows& rows, std::ostream* out) { *out << rows.name; }
+
+// The file's bytes with its header overwritten, as a broken copy leaves it.
+std::function<void()> Damage(const std::string& path) {
+    auto whole = std::make_shared<std::string>(FileContent(path));
+    std::ofstream(path, std::ios::binary | std::ios::in).write("NOT A DATABASE FILE AT ALL", 26);
+    return [path, whole] { std::ofstream(path, std::ios::binary | std::ios::trunc) << *whole; };
+}
+
+const UnreadableRows kUnreadableRows[] = {
+    {"Missing", 3024,
+     [](const std::string& path) {
+         std::filesystem::rename(path, path + ".away");
+         return std::function<void()>([path] { std::filesystem::rename(path + ".away", path); });
+     }},
+    {"HeldByAnotherCopy", 3262,
+     [](const std::string& path) {
+         auto held = std::make_shared<HeldDatabase>(path);
+         return std::function<void()>([held] { held->Release(); });
+     }},
+    {"Damaged", 3343, Damage},
+    {"OnAFailingDisk", 3043,
+     [](const std::string& path) {
+         auto disk = std::make_shared<FailingDisk>();
+         disk->FailReadsOf(path, EIO);
+         return std::function<void()>([disk] { disk->FailReadsOf("", 0); });
+     }},
+};
+
+class EmployerLoadOfUnreadableRows : public EmployerScreenFolder, public ::testing::WithParamInterface<UnreadableRows> {
+protected:
+    // The period buttons, Add, Edit, Delete, Find, Print List, Close, Save,
+    // data control.
+    static std::string AllCommandStates(frmEmployersDE& s) {
+        return Enabled({&s.cmdQtr1, &s.cmdQtr2, &s.cmdQtr3, &s.cmdQtr4, &s.cmdQtr5, &s.cmd944}) + " " +
+               CommandStates(s);
+    }
+    // The bound fields that show something or are on.
+    static std::string BoundFieldsInUse(frmEmployersDE& s) {
+        std::string inUse;
+        for (forms::Control* control : s.Controls())
+            if (auto* bound = dynamic_cast<forms::Bound*>(control); bound && bound->DataSource() == "datEmployers")
+                if (control->Enabled() || !data::IsNull(bound->BoundValue())) inUse += control->Name() + " ";
+        return inUse;
+    }
+};
+
+// The cause is said once; then only Close is offered, and it works. Opened
+// again once the rows can be read, the screen works as always.
+TEST_P(EmployerLoadOfUnreadableRows, SaysWhyAndOffersOnlyClose) {
+    const UnreadableRows& rows = GetParam();
+    AddEmployer(7, "ACME TOOLS");
+    const std::function<void()> readableAgain = rows.make(MainPath());
     Dialogs().AnswerMsgBox(forms::vbOK);
-    OpenScreen();
+    auto& screen = OpenScreen();
 
     ASSERT_EQ(Dialogs().Boxes().size(), 1u);
-    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3024 ", 0), 0u) << Dialogs().LastBox().prompt;
+    const std::string said = "Error = " + std::to_string(rows.number) + " ";
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind(said, 0), 0u) << Dialogs().LastBox().prompt;
     EXPECT_EQ(Dialogs().LastBox().title, " ");
-    // Without rows the commands have nothing to work on, and say nothing more.
-    auto& screen = forms::Screen<frmEmployersDE>();
-    EXPECT_TRUE(screen.Visible());
-    Click(screen.cmdAddRecord);
-    Click(screen.cmdEditRecord);
+    EXPECT_EQ(AllCommandStates(screen), "000000 00000100");
+    EXPECT_EQ(BoundFieldsInUse(screen), "");
+    EXPECT_EQ(FocusName(screen), "cmdClose");
+
+    readableAgain();
+    Click(screen.cmdClose);
+    ASSERT_FALSE(FormLoaded("frmEmployersDE"));
+    auto& again = OpenScreen();
+    EXPECT_EQ(again.mskEmployerName1.Text(), "ACME TOOLS");
+    EXPECT_EQ(AllCommandStates(again), "111111 11111101");
     EXPECT_EQ(Dialogs().Boxes().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EmployerLoadOfUnreadableRows, ::testing::ValuesIn(kUnreadableRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The listing over the employer screen cannot read the rows either: it says
+// why, goes, and the employer screen's Close works again.
+TEST_F(EmployerLoad, AListingThatCannotReadItsRowsGoesAndGivesCloseBack) {
+    AddEmployer(7, "ACME TOOLS");
+    auto& screen = OpenScreen();
+    Damage(MainPath());
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    Click(screen.cmdPrint);
+
+    ASSERT_EQ(Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(Dialogs().LastBox().prompt.rfind("Error = 3343 ", 0), 0u) << Dialogs().LastBox().prompt;
+    EXPECT_EQ(Dialogs().LastBox().title, " ");
+    EXPECT_FALSE(FormLoaded("frmPrintLists"));
+    EXPECT_TRUE(screen.cmdClose.Enabled());
 }
 
 // Another program's phones, the country code before the area code, show the

@@ -147,7 +147,7 @@ TEST_F(EmployerTwoCopies, ANewEmployerTheOtherCopyDeletesAtOnceIsSaidGone) {
     forms::user::Click(screen.cmdSaveRecord);
     EXPECT_EQ(Dialogs().LastBox().prompt, "This Employer has been deleted by another user.");
     EXPECT_EQ(Dialogs().LastBox().style, 48);
-    EXPECT_EQ(Dialogs().LastBox().title, "Error saving record");
+    EXPECT_EQ(Dialogs().LastBox().title, "Save Record");
     EXPECT_EQ(screen.mskEmployerName1.Text(), "BAKER BROS");
     EXPECT_EQ(CommandStates(screen), kBrowsing);
 }

@@ -29,6 +29,7 @@ public:
     ~FailingDisk() {
         FailMaking("", 0);
         WhenReadsOf("", nullptr);
+        FailReadsOf("", 0);
         sqlite3_vfs_unregister(&Layer().vfs);
         Layer().failAt = 0;
         Layer().count = 0;
@@ -82,6 +83,13 @@ public:
         Layer().readsOf = path;
         Layer().onRead = std::move(act);
     }
+    // From now on (until called with no cause) every read of the database
+    // file at `path` (as the engine names it) fails with `cause`, as on a
+    // disk that can no longer read it.
+    void FailReadsOf(const std::string& path, int cause) {
+        Layer().failingReadsOf = path;
+        Layer().readCause = cause;
+    }
     // Whether the chosen write or sync came and failed.
     bool Struck() const { return Layer().failAt != 0 && Layer().count >= Layer().failAt; }
 
@@ -112,6 +120,8 @@ private:
         std::string readsOf;
         std::function<void()> onRead;
         bool acting = false;
+        std::string failingReadsOf;
+        int readCause = 0;
 
         void Install() {
             if (real) return;
@@ -221,6 +231,12 @@ private:
         m.xWrite = [](sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset) {
             if (const int cause = Strikes(f)) return Fail(f, SQLITE_IOERR_WRITE, cause);
             return Below(f)->pMethods->xWrite(Below(f), data, amount, offset);
+        };
+        m.xRead = [](sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
+            const char* name = reinterpret_cast<File*>(f)->name;
+            if (Layer().readCause != 0 && name && Layer().failingReadsOf == name)
+                return Fail(f, SQLITE_IOERR_READ, Layer().readCause);
+            return Below(f)->pMethods->xRead(Below(f), data, amount, offset);
         };
         m.xSync = [](sqlite3_file* f, int flags) {
             if (const int cause = Strikes(f)) return Fail(f, SQLITE_IOERR_FSYNC, cause);

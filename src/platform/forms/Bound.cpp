@@ -13,14 +13,30 @@ void Bound::SetReadOnly(bool readOnly) {
     ReadOnlyChanged();
 }
 
-void SetBoundControlsReadOnly(const Form& form, std::string_view dataControlName, bool readOnly) {
+namespace {
+
+template <class Act>
+void ForEachBoundControl(const Form& form, std::string_view dataControlName, Act act) {
     for (Control* control : form.Controls()) {
         auto* bound = dynamic_cast<Bound*>(control);
         if (bound != nullptr && !bound->DataField().empty() &&
             basic::SameNameCaseBlind(bound->DataSource(), dataControlName)) {
-            bound->SetReadOnly(readOnly);
+            act(*control, *bound);
         }
     }
+}
+
+} // namespace
+
+void SetBoundControlsReadOnly(const Form& form, std::string_view dataControlName, bool readOnly) {
+    ForEachBoundControl(form, dataControlName, [&](Control&, Bound& bound) { bound.SetReadOnly(readOnly); });
+}
+
+void EmptyAndDisableBoundControls(const Form& form, std::string_view dataControlName) {
+    ForEachBoundControl(form, dataControlName, [](Control& control, Bound& bound) {
+        bound.ShowBoundValue(data::Value{});
+        control.SetEnabled(false);
+    });
 }
 
 std::string BoundValueText(const data::Value& value) {

@@ -37,6 +37,9 @@ private:
 // Makes every control of the form bound to the data control named so
 // read-only, or editable again.
 void SetBoundControlsReadOnly(const Form& form, std::string_view dataControlName, bool readOnly);
+// Empties every control of the form bound to the data control named so and
+// disables it: the screen has no row to show, and none may be typed.
+void EmptyAndDisableBoundControls(const Form& form, std::string_view dataControlName);
 
 // The text a stored value is shown as in a field: Null "", 500 "500",
 // 24.8 "24.8" (at most 15 significant digits, "." as the point).

@@ -157,3 +157,15 @@ TEST_F(EmployerEditOfAReplacedEmployer, IsNotSavedIntoTheOtherEmployer) {
     forms::user::Click(screen.cmdSaveRecord);
     EXPECT_EQ(Query(MainPath(), "SELECT City FROM Employers WHERE EmployerNo = 3"), "NEW HAVEN");
 }
+
+// Deleted instead, the employer's row is gone: the Save's own write says so,
+// as the Delete of a gone employer does, not that another employer is there.
+TEST_F(EmployerEditOfAReplacedEmployer, OfAnEmployerDeletedMeanwhileSaysItsRowIsDeleted) {
+    frmEmployersDE& screen = OpenScreen();
+    forms::user::Click(screen.cmdEditRecord);
+    forms::user::TypeText(screen.mskCity, "NEW HAVEN");
+    Sql(MainPath(), "DELETE FROM Employers WHERE EmployerNo = 3");
+
+    forms::user::Click(screen.cmdSaveRecord);
+    EXPECT_EQ(Prompts(), "Save this Record? | Error = 3167 Record is deleted.");
+}

@@ -42,6 +42,12 @@ TEST_F(PrintoutFileNames, EachReturnAndVoucherIsNamedAfterItsFormYearAndQuarter)
     EXPECT_EQ(FileNameOf<frmDet941>("219", {vbNo}), "ACME TOOL WORKS - Form 941-V 2019 Q2");
 }
 
+// A name of blanks alone is no name: the file is named after the form.
+TEST_F(PrintoutFileNames, AnEmployerWhoseNameIsOnlyBlanksNamesTheFileAfterTheFormAlone) {
+    Sql(MainPath(), "UPDATE Employers SET EmployerName1 = '   '");
+    EXPECT_EQ(FileNameOf<frmDet941Covid0621>("122", {forms::vbYes, forms::vbNo}), "Form 941 2022 Q1");
+}
+
 TEST_F(PrintoutFileNames, TheEarlierForm944HasNoPeriodAndNamesItsFilesAfterTheYearOfItsForm) {
     using forms::vbNo, forms::vbYes;
     EXPECT_EQ(FileNameOf<frmdet944>("122", {vbYes, vbYes, vbNo}), "ACME TOOL WORKS - Form 944 2020");

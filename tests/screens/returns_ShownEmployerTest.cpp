@@ -92,6 +92,11 @@ protected:
         throw std::logic_error("no such field");
     }
     static std::string Shown(forms::Control& field) { return data::ToText(dynamic_cast<forms::Bound&>(field).BoundValue()); }
+    // Add Edit Save Delete Close datDollars, as "1" enabled and "0" disabled.
+    static std::string Buttons(ReturnScreen& form) {
+        return Enabled({&form.cmdAddNew, &form.cmdEditRecord, &form.cmdSaveRecord, &form.cmdDeleteRecord,
+                        &form.cmdClose, &form.datDollars});
+    }
 };
 
 } // namespace
@@ -111,6 +116,7 @@ TEST_P(ReturnOfAReplacedEmployer, ActsOnlyWhileItsNumberNamesTheEmployerTheScree
     // Delete's or Save's question, and the refusal.
     for (int box = action == Action::Edit ? 1 : 2; box > 0; --box) Dialogs().AnswerMsgBox(forms::vbOK);
     const std::string name = form.Name();
+    const std::string buttons = Buttons(form);
 
     forms::user::Click(action == Action::Edit ? form.cmdEditRecord
                        : action == Action::Delete ? form.cmdDeleteRecord
@@ -131,6 +137,7 @@ TEST_P(ReturnOfAReplacedEmployer, ActsOnlyWhileItsNumberNamesTheEmployerTheScree
         EXPECT_EQ(box.title, "Edit Record");
         EXPECT_FALSE(form.ChangePending());
         EXPECT_EQ(Shown(line2), "100"); // the figures shown before the click
+        EXPECT_EQ(Buttons(form), buttons);
         break;
     case Action::Delete:
         EXPECT_EQ(box.prompt, change.refusal);
@@ -141,6 +148,7 @@ TEST_P(ReturnOfAReplacedEmployer, ActsOnlyWhileItsNumberNamesTheEmployerTheScree
         EXPECT_EQ(box.title, "Save Record Error");
         ASSERT_TRUE(form.ChangePending());
         EXPECT_EQ(FocusName(form), "cmdSaveRecord");
+        EXPECT_EQ(Buttons(form), buttons); // as while editing: no Close under the pending edit
         // The edit keeps its row: another copy cannot take it into edit.
         auto other = data::OpenDatabase(MainPath());
         auto rows = other->OpenRecordset(kind.table, data::dbOpenTable);

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <optional>
@@ -23,6 +25,7 @@ namespace fs = std::filesystem;
 constexpr const char* kCupsPdfBackend = "/usr/lib/cups/backend/cups-pdf";
 constexpr const char* kCupsPdfPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 constexpr const char* kCupsPdfConf = "/etc/cups/cups-pdf.conf";
+// Every user's runs share the lock: cups-pdf writes for all of them.
 constexpr const char* kLockFile = "/tmp/tavrilo-cups-pdf-test.lock";
 constexpr int kPollMs = 200;
 
@@ -60,6 +63,11 @@ fs::path CupsPdfOutput() {
     return fs::path(out.substr(0, out.find_last_not_of(" \t") + 1));
 }
 
+// The scheduler's folder. It runs its filters as the user lp, who must pass
+// through every folder above it: the tests' temporary folders are this
+// user's alone, so it is made in the machine's shared one (and goes whole).
+constexpr const char* kSchedulerFolder = "/tmp/tavrilo-cups-XXXXXX";
+
 std::set<fs::path> PdfFilesIn(const fs::path& folder) {
     std::set<fs::path> files;
     std::error_code error;
@@ -71,16 +79,26 @@ std::set<fs::path> PdfFilesIn(const fs::path& folder) {
 
 } // namespace
 
-CupsQueue::CupsQueue() : name_(QStringLiteral("TavriloLetterTest%1").arg(::getpid())) {
+CupsQueue::CupsQueue()
+    : name_(QStringLiteral("TavriloLetterTest%1").arg(::getpid())), folder_(QString::fromLatin1(kSchedulerFolder)) {
     if (::geteuid() != 0) {
         unavailable_ = "cups-pdf writes its files only for a scheduler run as root; run the test as root";
     } else if (Executable("cupsd").isEmpty() || Executable("lpadmin").isEmpty() || Executable("lp").isEmpty() ||
                !fs::exists(kCupsPdfBackend) || !fs::exists(kCupsPdfPpd)) {
         unavailable_ = "cups and cups-pdf are not installed (scripts/install-deps installs them)";
+    } else if (!TakeLock()) {
+        unavailable_ = std::string("the lock that keeps two runs off cups-pdf's folder, ") + kLockFile +
+                       ", cannot be taken: " + std::strerror(errno);
     } else if (!Start()) {
         unavailable_ = "the print scheduler did not start or took no queue: " +
                        QString::fromLocal8Bit(scheduler_.readAllStandardError()).toStdString();
     }
+}
+
+// One such queue at a time on the machine: they share cups-pdf's folder.
+bool CupsQueue::TakeLock() {
+    lock_ = ::open(kLockFile, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    return lock_ >= 0 && ::flock(lock_, LOCK_EX) == 0;
 }
 
 bool CupsQueue::Start() {
@@ -107,9 +125,6 @@ bool CupsQueue::Start() {
     scheduler_.start(Executable("cupsd"), {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
     if (!scheduler_.waitForStarted()) return false;
 
-    // One such queue at a time on the machine: they share cups-pdf's folder.
-    lock_ = ::open(kLockFile, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) return false;
     serverBefore_ = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
     output_ = CupsPdfOutput();

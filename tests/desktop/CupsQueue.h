@@ -34,6 +34,7 @@ public:
     std::filesystem::path WaitForPdf();
 
 private:
+    bool TakeLock();
     bool Start();
 
     std::string unavailable_;

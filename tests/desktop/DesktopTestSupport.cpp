@@ -15,10 +15,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <atomic>
 #include <cstdlib>
 #include <fstream>
-#include <unistd.h>
+#include <optional>
 
 namespace desktop_test {
 namespace {
@@ -27,15 +26,15 @@ constexpr int kPollMs = 20;
 constexpr int kPatiencePolls = 250; // five seconds
 
 // The offscreen screen is a laptop's that the screens must fit, 1366 x 768,
-// or the size TV_TEST_SCREEN names ("1280x800"). Qt reads it from a file.
-std::filesystem::path DescribeOffscreenScreen() {
+// or the size TV_TEST_SCREEN names ("1280x800"). Qt reads it from a file,
+// written into `folder`.
+std::filesystem::path DescribeOffscreenScreen(const std::filesystem::path& folder) {
     const char* named = std::getenv("TV_TEST_SCREEN");
     const std::string size = named != nullptr ? named : "1366x768";
     const auto by = size.find('x');
     const std::string width = size.substr(0, by);
     const std::string height = by == std::string::npos ? width : size.substr(by + 1);
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("tv-screen-" + std::to_string(getpid()) + ".json");
+    const std::filesystem::path file = folder / "screen.json";
     std::ofstream(file) << R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": )" << width << R"(, "height": )"
                         << height << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
     return file;
@@ -46,9 +45,11 @@ std::filesystem::path DescribeOffscreenScreen() {
 void EnsureApplication() {
     if (QApplication::instance() != nullptr) return;
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    std::filesystem::path screenFile;
+    // The screen's file is needed only while the application starts.
+    std::optional<RunFolder> screenFolder;
     if (platform == nullptr || std::string(platform) == "offscreen") {
-        screenFile = DescribeOffscreenScreen();
+        screenFolder.emplace("tv-screen");
+        const auto screenFile = DescribeOffscreenScreen(screenFolder->Path());
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenFile.string().c_str());
     }
     static int argc = 1;
@@ -56,7 +57,6 @@ void EnsureApplication() {
     static char* argv[] = {name, nullptr};
     desktop::ProvideRuntimeFolder();
     static QApplication* application = new QApplication(argc, argv);
-    if (!screenFile.empty()) std::filesystem::remove(screenFile);
     desktop::SetUpApplication();
     (void)application;
 }
@@ -207,18 +207,14 @@ void BoxAnswerer::Poll() {
 }
 
 ProgramFolder::ProgramFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tv941-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_ / "drives" / "a");
-    data::MakeEmptyDatabases(path_.string());
+    std::filesystem::create_directories(Path() / "drives" / "a");
+    data::MakeEmptyDatabases(Path().string());
 }
 
+// The program made its folder the current one; it goes with the folder.
 ProgramFolder::~ProgramFolder() {
     std::error_code ignored;
     std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
-    std::filesystem::remove_all(path_, ignored);
 }
 
 QWidget* VisibleWindowTitled(const QString& title) {

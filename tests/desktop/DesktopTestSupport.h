@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "support/FileSizeLimit.h"
+#include "support/RunFolder.h"
 
 #include <filesystem>
 #include <functional>
@@ -96,10 +97,10 @@ class ProgramFolder {
 public:
     ProgramFolder();
     ~ProgramFolder();
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return run_.Path(); }
 
 private:
-    std::filesystem::path path_;
+    RunFolder run_{"tv941-desktop"};
 };
 
 // The visible top-level window whose title is `title` (null: none).

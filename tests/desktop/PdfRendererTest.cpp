@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 
 #include "desktop/PdfRenderer.h"
 #include "platform/printing/PrintEngine.h"
+#include "support/RunFolder.h"
 
 namespace {
 
@@ -34,16 +36,13 @@ protected:
     void SetUp() override {
         EnsureApplication();
         previous_ = fs::current_path();
-        folder_ =
-            fs::temp_directory_path() / ("pdfrenderer-" + std::to_string(::getpid()) + "-" +
-                                         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        run_ = std::make_unique<RunFolder>("pdfrenderer");
+        folder_ = run_->Path();
         fs::current_path(folder_);
     }
     void TearDown() override {
         fs::current_path(previous_);
-        fs::remove_all(folder_);
+        run_.reset();
     }
 
     // The return printout's page set-up, in its order of stores.
@@ -93,6 +92,7 @@ protected:
     fs::path Pdf() const { return folder_ / "out.pdf"; }
 
     printing::PrintEngine engine_{"DMWin2"};
+    std::unique_ptr<RunFolder> run_;
     fs::path previous_, folder_;
 };
 

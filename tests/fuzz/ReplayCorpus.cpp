@@ -1,5 +1,8 @@
 // Runs a fuzz target once on every file of the folders (or files) named, as
-// ./test does with each target's corpus; a failing input aborts the run.
+// ./test does with each target's corpus; a failing input aborts the run, and
+// an input that leaves anything in the temporary folder fails it.
+#include "support/LeavesNothingBehind.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -21,20 +24,22 @@ void Replay(const std::filesystem::path& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    int replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::vector<std::filesystem::path> files;
-        if (std::filesystem::is_directory(argv[i])) {
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-                if (entry.is_regular_file()) files.push_back(entry.path());
-        } else {
-            files.emplace_back(argv[i]);
+    return RunLeavingNothingBehind([&] {
+        int replayed = 0;
+        for (int i = 1; i < argc; ++i) {
+            std::vector<std::filesystem::path> files;
+            if (std::filesystem::is_directory(argv[i])) {
+                for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                    if (entry.is_regular_file()) files.push_back(entry.path());
+            } else {
+                files.emplace_back(argv[i]);
+            }
+            for (const auto& file : files) {
+                Replay(file);
+                ++replayed;
+            }
         }
-        for (const auto& file : files) {
-            Replay(file);
-            ++replayed;
-        }
-    }
-    std::cout << "replayed " << replayed << " inputs\n";
-    return replayed > 0 ? 0 : 1;
+        std::cout << "replayed " << replayed << " inputs\n";
+        return replayed > 0 ? 0 : 1;
+    });
 }

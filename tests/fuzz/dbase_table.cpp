@@ -4,34 +4,21 @@
 // engine's error; it never crashes, reads out of bounds or hangs.
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
+#include "support/RunFolder.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <unistd.h>
-
-namespace {
-
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("tv-fuzz-dbase-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const RunFolder table("tv-fuzz-dbase");
     {
-        std::ofstream file(Folder() / "FUZZ.DBF", std::ios::binary | std::ios::trunc);
+        std::ofstream file(table.Path() / "FUZZ.DBF", std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     try {
-        auto folder = data::OpenDatabase(Folder().string(), false, false, "dBASE III;");
+        auto folder = data::OpenDatabase(table.Path().string(), false, false, "dBASE III;");
         auto rows = folder->OpenRecordset("fuzz");
         const int fields = rows->FieldCount();
         long walked = 0;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,7 @@
 #include "platform/forms/Bound.h"
 #include "platform/forms/Forms.h"
 #include "platform/printing/PrintLog.h"
+#include "support/RunFolder.h"
 
 // A fresh program folder, also the current folder, for one test; the forms
 // runtime, the print log and the random sequence start anew, and every box
@@ -31,11 +33,8 @@ protected:
     using Columns = std::map<std::string, data::Value>;
 
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tv-screens-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        run_ = std::make_unique<RunFolder>("tv-screens");
+        folder_ = run_->Path();
         previousCurrent_ = std::filesystem::current_path();
         files::SetProgramFolder(folder_);
         std::filesystem::current_path(folder_);
@@ -49,8 +48,7 @@ protected:
         forms::App().Reset();
         basic::UseSystemClock();
         std::filesystem::current_path(previousCurrent_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        run_.reset();
     }
 
     const std::filesystem::path& Folder() const { return folder_; }
@@ -150,6 +148,7 @@ protected:
     }
 
 private:
+    std::unique_ptr<RunFolder> run_;
     std::filesystem::path folder_;
     std::filesystem::path previousCurrent_;
     forms::ScriptedDialogs* dialogs_ = nullptr;

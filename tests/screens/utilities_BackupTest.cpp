@@ -208,9 +208,6 @@ TEST_F(BackupScreen, TheProposedFolderIsMadeOnDriveCAndAFolderThisUserMayNotWrit
     std::filesystem::create_directories(home);
     std::filesystem::create_directories(Folder() / "drives");
     std::filesystem::create_directory_symlink(home, Folder() / "drives" / "c");
-    if (::geteuid() == 0) {
-        ASSERT_EQ(0, ::chown(home.c_str(), permissionbits::kNobody, permissionbits::kNobody));
-    }
     ASSERT_EQ(0, ::chmod(BackupFolder().c_str(), 0555));
     basic::SetToday(2023, 3, 7);
 

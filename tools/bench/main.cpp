@@ -127,8 +127,13 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty()) sizes = {1000, 10000, 100000};
 
-    const auto top = std::filesystem::temp_directory_path() / ("tv-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(top);
+    // A folder of this run's own: another user's run may hold one by this process id.
+    std::string pattern = (std::filesystem::temp_directory_path() / "tv-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::cerr << "bench: cannot make a folder in " << std::filesystem::temp_directory_path() << "\n";
+        return 1;
+    }
+    const std::filesystem::path top = pattern;
     int status = 0;
     try {
         for (long size : sizes) RunSize(size, top);

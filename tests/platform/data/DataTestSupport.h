@@ -5,10 +5,12 @@
 #include "platform/basic/RuntimeError.h"
 #include "platform/data/Engine.h"
 #include "platform/data/Schema.h"
+#include "support/RunFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -17,11 +19,11 @@ namespace datatest {
 class DatabaseFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/tv941-data-XXXXXX";
-        folder_ = ::mkdtemp(pattern);
+        run_ = std::make_unique<RunFolder>("tv941-data");
+        folder_ = run_->Path().string();
         data::MakeEmptyDatabases(folder_);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void TearDown() override { run_.reset(); }
 
     std::string Folder() const { return folder_; }
     std::string MainPath() const { return folder_ + "/TV941.MDB"; }
@@ -43,6 +45,7 @@ protected:
     }
 
 private:
+    std::unique_ptr<RunFolder> run_;
     std::string folder_;
 };
 

@@ -277,12 +277,12 @@ TEST_F(RowLocksTest, TheLockFileServesEveryWriterAndACopyThatCannotLockCannotEdi
 // program starts (a folder, a link to nothing, a pipe): the data is not
 // read-only, but no row can be locked in it, so every change says the file
 // cannot be locked, as when the lock file is replaced while the program
-// runs. Checked as another user, for whom the shapes' permissions count too.
+// runs. Checked bound by permission bits, so the shapes' permissions count too.
 TEST_F(RowLocksTest, NoFileInTheLockFilesPlaceRefusesEveryChangeAsALockFileLost) {
     ASSERT_EQ(0, ::chmod(Folder().c_str(), 0777));
     ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0666));
     const std::string lockFile = MainPath() + ".locks";
-    const auto changesAsNobody = [this] {
+    const auto changesBoundByPermissions = [this] {
         auto db = OpenMain();
         auto rows = db->OpenRecordset("Employers");
         const auto refusal = [](const std::function<void()>& change) {
@@ -307,7 +307,7 @@ TEST_F(RowLocksTest, NoFileInTheLockFilesPlaceRefusesEveryChangeAsALockFileLost)
     for (const auto& makeShape : shapes) {
         std::filesystem::remove_all(lockFile);
         makeShape();
-        EXPECT_EQ(0, permissionbits::RunBoundByPermissions(changesAsNobody));
+        EXPECT_EQ(0, permissionbits::RunBoundByPermissions(changesBoundByPermissions));
     }
     EXPECT_EQ(2, OpenMain()->OpenRecordset("Employers")->RecordCount());
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -8,16 +9,15 @@
 
 #include "platform/basic/ErrorNumberOf.h"
 #include "platform/files/ProgramFolder.h"
+#include "support/RunFolder.h"
 
 // A fresh program folder under the system's temporary folder, made the
 // program's folder and the current folder for one test.
 class ProgramFolderFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ =
-            std::filesystem::temp_directory_path() / ("tv-files-" + std::to_string(::getpid()) + "-" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root_);
+        run_ = std::make_unique<RunFolder>("tv-files");
+        root_ = run_->Path();
         std::filesystem::create_directories(root_ / "program");
         previousCurrent_ = std::filesystem::current_path();
         files::SetProgramFolder(root_ / "program");
@@ -26,10 +26,7 @@ protected:
 
     void TearDown() override {
         std::filesystem::current_path(previousCurrent_);
-        std::error_code ignored;
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ignored);
-        std::filesystem::remove_all(root_, ignored);
+        run_.reset();
     }
 
     std::filesystem::path Program() const { return root_ / "program"; }
@@ -41,6 +38,7 @@ protected:
     }
 
 private:
+    std::unique_ptr<RunFolder> run_;
     std::filesystem::path root_;
     std::filesystem::path previousCurrent_;
 };

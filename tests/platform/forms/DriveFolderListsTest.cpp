@@ -1,9 +1,10 @@
 #include "FormsTestSupport.h"
-#include <unistd.h>
 
 #include "platform/basic/ErrorNumberOf.h"
+#include "support/RunFolder.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -20,13 +21,12 @@ public:
 
 class DriveFolderLists : public FormsTest {
 protected:
+    std::unique_ptr<RunFolder> run;
     std::filesystem::path root;
     void SetUp() override {
         FormsTest::SetUp();
-        root =
-            std::filesystem::temp_directory_path() / ("forms-drive-test-" + std::to_string(::getpid()) + "-" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root);
+        run = std::make_unique<RunFolder>("forms-drive-test");
+        root = run->Path();
         std::filesystem::create_directories(root / "c" / "Program Files" / "Old");
         std::filesystem::create_directories(root / "a");
         // Drive x: maps to root/x (absent), others to their folders.
@@ -38,7 +38,7 @@ protected:
     }
     void TearDown() override {
         forms::App().SetPathResolver(nullptr);
-        std::filesystem::remove_all(root);
+        run.reset();
         FormsTest::TearDown();
     }
 };

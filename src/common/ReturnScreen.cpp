@@ -268,6 +268,8 @@ bool ReturnScreen::OpenRowsOfShownEmployer(const char* title) {
     datDollars.Refresh([&](const std::function<void()>& read) { standing = ReadWhileEmployerIsShown(read); });
     if (standing == EmployerStanding::Same) return true;
     RefuseForEmployer(standing, title);
+    // No rows, so that nothing opens them unchecked when the load ends.
+    datDollars.LetRowsGo();
     return false;
 }
 

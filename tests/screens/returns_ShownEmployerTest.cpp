@@ -76,16 +76,24 @@ const char* NameOf(Action action) {
     return action == Action::Edit ? "Edit" : action == Action::Delete ? "Delete" : "SaveOfEdit";
 }
 
+// Employer 17's return row on the screen's table, holding 100 in its figure.
+class ReturnRowFolder : public Form941Folder {
+protected:
+    void AddRowHolding100(const ReturnScreenKind& kind) {
+        const std::string figure = std::string(kind.column) + " = 100";
+        if (kind.period) AddReturnRow(kind.period, figure);
+        else Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (17); UPDATE Det944 SET " + figure);
+    }
+};
+
 class ReturnOfAReplacedEmployer
-    : public Form941Folder,
+    : public ReturnRowFolder,
       public ::testing::WithParamInterface<std::tuple<ReturnScreenKind, OtherCopysChange, Action>> {
 protected:
     void SetUp() override {
         Form941Folder::SetUp();
         const ReturnScreenKind& kind = std::get<0>(GetParam());
-        const std::string figure = std::string(kind.column) + " = 100";
-        if (kind.period) AddReturnRow(kind.period, figure);
-        else Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (17); UPDATE Det944 SET " + figure);
+        AddRowHolding100(kind);
     }
 
     std::string Figure() const {
@@ -194,16 +202,14 @@ const char* NameOf(Read read) {
 bool Adds(Read read) { return read == Read::AfterSaveOfAddition || read == Read::AfterCancelOfAddition; }
 
 class ReadOfAReplacedEmployersRows
-    : public Form941Folder,
+    : public ReturnRowFolder,
       public ::testing::WithParamInterface<std::tuple<ReturnScreenKind, OtherCopysChange, Read>> {
 protected:
     void SetUp() override {
         Form941Folder::SetUp();
         const auto& [kind, change, read] = GetParam();
         if (Adds(read)) return;
-        const std::string figure = std::string(kind.column) + " = 100";
-        if (kind.period) AddReturnRow(kind.period, figure);
-        else Sql(MainPath(), "INSERT INTO Det944 (EmployerNo) VALUES (17); UPDATE Det944 SET " + figure);
+        AddRowHolding100(kind);
     }
 
     // What the other copy does: the change, then employer 17's number holds a
@@ -365,3 +371,58 @@ TEST_P(SaveOfAnAddition, ThatStoredIsNeverReportedAsFailed) {
 
 INSTANTIATE_TEST_SUITE_P(TwoCopies, SaveOfAnAddition, ::testing::ValuesIn(kAfterTheCommit),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// The hand-over's first read, with the other copy acting just before it.
+class HandOverOfAReplacedEmployer
+    : public ReturnRowFolder,
+      public ::testing::WithParamInterface<std::tuple<ReturnScreenKind, OtherCopysChange>> {
+protected:
+    void SetUp() override {
+        Form941Folder::SetUp();
+        const ReturnScreenKind& kind = std::get<0>(GetParam());
+        AddRowHolding100(kind);
+    }
+};
+
+} // namespace
+
+TEST_P(HandOverOfAReplacedEmployer, OpensOnlyRowsOfTheEmployerHandedOver) {
+    const auto& [kind, change] = GetParam();
+    bool armed = true;
+    WhenStatementsStart beforeTheRead(MainPath(), "BEGIN DEFERRED", [&] {
+        if (std::exchange(armed, false))
+            Sql(MainPath(), change.sql + std::string("; UPDATE ") + kind.table + " SET " + kind.column + " = 5");
+    });
+    if (change.refusal) Dialogs().AnswerMsgBox(forms::vbOK);
+    const bool byPeriodButton = kind.period && (kind.period == std::string("122") || kind.period == std::string("622"));
+
+    ReturnScreen& form = kind.open(EmployerScreen(), Dialogs());
+
+    ASSERT_FALSE(armed) << "the other copy did not act";
+    if (!change.refusal) {
+        EXPECT_EQ(Shown(FieldOf(form, kind.column)), "5") << Prompts();
+        return;
+    }
+    const auto& box = Dialogs().LastBox();
+    EXPECT_EQ(box.prompt, change.refusal);
+    EXPECT_EQ(box.style, 48);
+    if (byPeriodButton) {
+        EXPECT_EQ(box.title, kind.period == std::string("122") ? "Form 941 Data Entry" : "Form 944 Data Entry");
+        EXPECT_FALSE(FormLoaded(form.Name()));
+        EXPECT_TRUE(EmployerScreen().Visible());
+        return;
+    }
+    EXPECT_EQ(box.title, kind.period ? "Form 941- Data Entry" : "Form 944 Data Entry");
+    EXPECT_EQ(Shown(FieldOf(form, kind.column)), "");
+    EXPECT_EQ(Enabled({&form.cmdAddNew, &form.cmdEditRecord, &form.cmdSaveRecord, &form.cmdDeleteRecord, &form.cmdClose,
+                       &form.datDollars}),
+              "000010");
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoCopies, HandOverOfAReplacedEmployer,
+                         ::testing::Combine(::testing::ValuesIn(kScreens), ::testing::ValuesIn(kChanges)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "After" + std::get<1>(info.param).name;
+                         });

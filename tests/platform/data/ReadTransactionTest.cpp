@@ -1,4 +1,4 @@
-// A read transaction takes no write lock: it begins on a folder this user may
+// A read transaction takes no write lock: it begins on a file this user may
 // only read, and another connection may begin writing while it lasts; with
 // the rollback journal that writer's commit waits until the read has ended.
 
@@ -13,8 +13,9 @@ namespace {
 
 class ReadTransactionTest : public datatest::DatabaseFolder {};
 
-TEST_F(ReadTransactionTest, BeginsInAFolderThisUserMayOnlyRead) {
+TEST_F(ReadTransactionTest, BeginsOnAFileThisUserMayOnlyRead) {
     AddEmployer(*OpenMain(), 1, "ACME");
+    ASSERT_EQ(0, ::chmod(MainPath().c_str(), 0444));
     ASSERT_EQ(0, ::chmod(Folder().c_str(), 0555));
     const int result = permissionbits::RunBoundByPermissions([this] {
         try {

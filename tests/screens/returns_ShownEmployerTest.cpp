@@ -426,3 +426,26 @@ INSTANTIATE_TEST_SUITE_P(TwoCopies, HandOverOfAReplacedEmployer,
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "After" + std::get<1>(info.param).name;
                          });
+
+// A print after another copy's restore prints what the screen shows: the
+// employer handed over and its figures, never the other employer's row.
+TEST_F(ReturnRowFolder, PrintAfterARefusedArrowPrintsTheEmployerShownWithItsFigures) {
+    AddReturnRow("122", "L_2 = 100");
+    frmDet941Covid0621& form = OpenPeriod(&frmEmployersDE::cmdQtr1);
+    Sql(MainPath(), std::string(kChanges[0].sql) + "; UPDATE DET941 SET L_2 = 5");
+    Dialogs().AnswerMsgBox(forms::vbOK);
+    form.datDollars.UserMove(data::DataControl::Arrow::First);
+    // The return, without the preparer's part.
+    for (int answer : {forms::vbYes, forms::vbNo}) Dialogs().AnswerMsgBox(answer);
+
+    forms::user::Click(form.DMWin2);
+
+    const auto documents = printing::PrintLog::Documents();
+    ASSERT_FALSE(documents.empty()) << Prompts();
+    std::string printed;
+    for (const std::string& store : documents.back().trace) printed += store + "\n";
+    EXPECT_NE(printed.find("ItemText=\"ACME TOOLS\""), std::string::npos) << printed;
+    EXPECT_NE(printed.find("ItemText=\"100.00\""), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("BETA"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("ItemText=\"5.00\""), std::string::npos) << printed;
+}

@@ -148,7 +148,7 @@ private:
         Stored,
         KeyTaken,         // another employer has its key: nothing was written
         EmployerReplaced, // an edited employer's number names another employer now: nothing was written
-        NoNumber, // no free number could be drawn (said): the addition stays pending
+        NoNumber,         // no free number could be drawn (said): the addition stays pending
     };
     // Stores the pending change (frmEmployersDE_Store.cpp): a new employer
     // whose number another copy gave away meanwhile under a number drawn
@@ -185,6 +185,8 @@ private:
     static ShownEmployer ShownEmployerOf(data::Recordset& employers);
     // What is stored under the shown employer's number now.
     EmployerStanding StandingOfShown(const ShownEmployer& shown);
+    // The same, told by the current row read afresh while browsing.
+    EmployerStanding StandingOfShownRow(data::Recordset& employers, const ShownEmployer& shown);
     // After an action refused for its employer: says why and, while
     // browsing, stands where ShownEmployerStands says.
     void RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title);

@@ -148,7 +148,7 @@ private:
         Stored,
         KeyTaken,         // another employer has its key: nothing was written
         EmployerReplaced, // an edited employer's number names another employer now: nothing was written
-        NoNumber,         // no free number could be drawn (said): the addition stays pending
+        NoNumber, // no free number could be drawn (said): the addition stays pending
     };
     // Stores the pending change (frmEmployersDE_Store.cpp): a new employer
     // whose number another copy gave away meanwhile under a number drawn

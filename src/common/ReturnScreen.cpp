@@ -237,22 +237,19 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
         const std::optional<std::string> employerNo = ShownEmployerNumberSql(CurrentEmployer().EmployerNo);
         if (!employerNo) basic::Raise(data::errNoCurrentRecord, "EmployerNo");
         datDollars.SetRecordSource(RowsOfEmployer(*employerNo));
-        if (!OpenRowsOfShownEmployer(title)) {
-            ShowRecordState(RecordStep::NoRowFound);
-            cmdAddNew.SetEnabled(false);
-            return;
+        if (OpenRowsOfShownEmployer(title)) {
+            if (datDollars.Recordset()->RecordCount() == 0) return ShowRecordState(RecordStep::NoRowFound);
+            return RememberLines();
         }
-        if (datDollars.Recordset()->RecordCount() == 0) {
-            ShowRecordState(RecordStep::NoRowFound);
-            return;
-        }
-        RememberLines();
     } catch (const basic::RuntimeError& error) {
         forms::MsgBox(msg::kLoadFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
                       forms::vbExclamation, title);
-        ShowRecordState(RecordStep::NoRowFound);
-        cmdAddNew.SetEnabled(false);
+        // Nothing opens them later unchecked (a print, the close).
+        datDollars.LetRowsGo();
     }
+    // Without its rows, or with another employer's, only Close is left.
+    ShowRecordState(RecordStep::NoRowFound);
+    cmdAddNew.SetEnabled(false);
 }
 
 std::string ReturnScreen::RowsOfEmployer(const std::string& employerNo) const {

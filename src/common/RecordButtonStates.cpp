@@ -17,7 +17,7 @@ struct Row {
 };
 
 // clang-format off
-constexpr std::array<Row, 12> kStates{{
+constexpr std::array<Row, 13> kStates{{
     //  after                               Add   Edit  Save  Delete Close  datDollars  bound fields editable
     {RecordStep::Load,                    Off,  On,   Off,  On,    On,    On,         false},
     {RecordStep::NoRowFound,              On,   Off,  Off,  Off,   On,    Off,        false},
@@ -31,6 +31,7 @@ constexpr std::array<Row, 12> kStates{{
     {RecordStep::Save,                    Off,  On,   Off,  On,    On,    On,         false},
     {RecordStep::DeleteKeptRow,           On,   On,   Off,  On,    On,    Kept,       false},
     {RecordStep::DeleteLeftNoRow,         On,   Off,  Off,  Off,   On,    Off,        false},
+    {RecordStep::EmployerLost,            Off,  Off,  Off,  Off,   On,    Off,        false},
 }};
 // clang-format on
 

@@ -202,6 +202,7 @@ void ReturnScreen::WireFrameEvents() {
     Command4.Click = [this] { Command4_Click(); };
     Command5.Click = [this] { Command5_Click(); };
     Command6.Click = [this] { Command6_Click(); };
+    datDollars.BeforeMove = [this](const std::function<void()>& move) { datDollars_BeforeMove(move); };
 }
 
 void ReturnScreen::ShowRecordState(RecordStep step) {
@@ -236,18 +237,19 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
         const std::optional<std::string> employerNo = ShownEmployerNumberSql(CurrentEmployer().EmployerNo);
         if (!employerNo) basic::Raise(data::errNoCurrentRecord, "EmployerNo");
         datDollars.SetRecordSource(RowsOfEmployer(*employerNo));
-        datDollars.Refresh();
-        if (datDollars.Recordset()->RecordCount() == 0) {
-            ShowRecordState(RecordStep::NoRowFound);
-            return;
+        if (OpenRowsOfShownEmployer(title)) {
+            if (datDollars.Recordset()->RecordCount() == 0) return ShowRecordState(RecordStep::NoRowFound);
+            return RememberLines();
         }
-        RememberLines();
     } catch (const basic::RuntimeError& error) {
         forms::MsgBox(msg::kLoadFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
                       forms::vbExclamation, title);
-        ShowRecordState(RecordStep::NoRowFound);
-        cmdAddNew.SetEnabled(false);
+        // Nothing opens them later unchecked (a print, the close).
+        datDollars.LetRowsGo();
     }
+    // Without its rows, or with another employer's, only Close is left.
+    ShowRecordState(RecordStep::NoRowFound);
+    cmdAddNew.SetEnabled(false);
 }
 
 std::string ReturnScreen::RowsOfEmployer(const std::string& employerNo) const {
@@ -255,6 +257,29 @@ std::string ReturnScreen::RowsOfEmployer(const std::string& employerNo) const {
 }
 
 const char* ReturnScreen::NoRowLeftText() const { return msg::kDeleteNoRow; }
+
+const char* ReturnScreen::DataEntryTitle() const { return msg::kForm941DataEntryTitle; }
+
+bool ReturnScreen::OpenRowsOfShownEmployer(const char* title) {
+    EmployerStanding standing = EmployerStanding::Same;
+    datDollars.Refresh([&](const std::function<void()>& read) { standing = ReadWhileEmployerIsShown(read); });
+    if (standing == EmployerStanding::Same) return true;
+    RefuseForEmployer(standing, title);
+    // No rows, so that nothing opens them unchecked when the load ends.
+    datDollars.LetRowsGo();
+    return false;
+}
+
+void ReturnScreen::ShowNoRowOfPeriod() {
+    ShowRecordState(RecordStep::NoRowFound);
+    for (forms::Control* field : FieldsClosedWithoutRow()) field->SetEnabled(false);
+    cmdAddNew.SetFocus();
+}
+
+void ReturnScreen::datDollars_BeforeMove(const std::function<void()>& move) {
+    const EmployerStanding standing = ReadWhileEmployerIsShown(move);
+    if (standing != EmployerStanding::Same) RefuseForEmployer(standing, DataEntryTitle());
+}
 
 void ReturnScreen::cmdAddNew_Click() {
     try {
@@ -323,10 +348,14 @@ void ReturnScreen::cmdSaveRecord_Click() {
     ReadyToStoreOrPrint();
     if (!SaveChecksPass()) return;
     if (forms::MsgBox(msg::kSavePrompt, forms::vbOKCancel, msg::kSaveTitle) == forms::vbOK) {
-        if (!StorePendingRow()) return;
-    } else {
-        cmdSaveRecord.SetEnabled(false);
-        if (data::RecordsetPtr rows = datDollars.Recordset()) rows->CancelUpdate();
+        StorePendingRow();
+        return;
+    }
+    cmdSaveRecord.SetEnabled(false);
+    if (data::RecordsetPtr rows = datDollars.Recordset()) {
+        // An addition let go shows the row before it again, read afresh.
+        const EmployerStanding standing = ReadWhileEmployerIsShown([&] { rows->CancelUpdate(); });
+        if (standing != EmployerStanding::Same) return ShowEmployerLost(standing, msg::kSaveTitle);
     }
     ShowRecordState(RecordStep::Save);
     cmdClose.SetFocus();
@@ -343,14 +372,49 @@ bool ReturnScreen::StorePendingRow() {
             KeepChangePending();
             return false;
         }
-        if (EditMode == 0) rows->MoveLast();
     } catch (const basic::RuntimeError& error) {
         // The change stays pending, so the user can correct it and save again.
         forms::MsgBox(msg::kSaveFailedStart + std::to_string(error.Number()) + ": " + error.Description(),
                       forms::vbExclamation, msg::kSaveFailedTitle);
         return false;
     }
+    // Stored: what follows shows the row, and never reports the Save failed.
+    if (EditMode == 0) return ShowStoredAddition(), true;
+    ShowRecordState(RecordStep::Save);
+    cmdClose.SetFocus();
     return true;
+}
+
+// Another copy may have restored, imported or deleted since the commit: the
+// row stored may be gone, and the number may name another employer.
+void ReturnScreen::ShowStoredAddition() {
+    data::RecordsetPtr rows = datDollars.Recordset();
+    bool rowFound = true;
+    EmployerStanding standing = EmployerStanding::Same;
+    try {
+        standing = ReadWhileEmployerIsShown([&] {
+            try {
+                rows->MoveLast();
+            } catch (const basic::RuntimeError& error) {
+                if (error.Number() != data::errNoCurrentRecord) throw;
+                rowFound = false;
+            }
+        });
+    } catch (const basic::RuntimeError& error) {
+        forms::MsgBox(msg::kSavedNotShownStart + std::to_string(error.Number()) + ": " + error.Description(),
+                      forms::vbExclamation, msg::kSaveTitle);
+    }
+    if (standing != EmployerStanding::Same) return ShowEmployerLost(standing, msg::kSaveTitle);
+    if (!rowFound) return ShowNoRowOfPeriod();
+    ShowRecordState(RecordStep::Save);
+    cmdClose.SetFocus();
+}
+
+void ReturnScreen::ShowEmployerLost(EmployerStanding standing, const char* title) {
+    RefuseForEmployer(standing, title);
+    datDollars.LetRowsGo();
+    ShowRecordState(RecordStep::EmployerLost);
+    cmdClose.SetFocus();
 }
 
 void ReturnScreen::KeepChangePending() {
@@ -368,14 +432,23 @@ void ReturnScreen::KeepChangePending() {
 // ("06-1234567", a kind "r") back in its own. The check and the write are one
 // transaction, so the employer cannot change in between.
 EmployerStanding ReturnScreen::WhileEmployerIsShown(const std::optional<std::string>& employerNo,
-                                                    const std::function<void()>& action) {
+                                                    const std::function<void()>& action, Access access) {
     data::DatabasePtr database = datDollars.Database();
     if (!database) basic::Raise(data::errNoCurrentRecord, "datDollars");
-    return data::InOneTransaction(*database, [&] {
+    const auto checked = [&] {
         const EmployerStanding standing = StandingOfEmployer(*database, employerNo, employerKey_);
         if (standing == EmployerStanding::Same) action();
         return standing;
-    });
+    };
+    return access == Access::Read ? data::InOneReadTransaction(*database, checked)
+                                  : data::InOneTransaction(*database, checked);
+}
+
+// The arrows, the hand-over's first read and the moves after a Save or a
+// Delete read rows by the number alone: after a restore or an import they
+// would show another employer's figures under this one's name.
+EmployerStanding ReturnScreen::ReadWhileEmployerIsShown(const std::function<void()>& read) {
+    return WhileEmployerIsShown(ShownEmployerNumberSql(employerNo_), read, Access::Read);
 }
 
 // An addition names its employer as Add wrote it; an edit, as the load read it.
@@ -396,8 +469,11 @@ void ReturnScreen::cmdDeleteRecord_Click() {
         const EmployerStanding standing =
             WhileEmployerIsShown(ShownEmployerNumberSql(employerNo_), [&] { rows->Delete(); });
         if (standing != EmployerStanding::Same) return RefuseForEmployer(standing, msg::kDeleteTitle);
-        rows->MoveNext();
-        if (rows->Eof()) rows->MoveLast();
+        const EmployerStanding shownAfter = ReadWhileEmployerIsShown([&] {
+            rows->MoveNext();
+            if (rows->Eof()) rows->MoveLast();
+        });
+        if (shownAfter != EmployerStanding::Same) return ShowEmployerLost(shownAfter, msg::kDeleteTitle);
         ShowRecordState(RecordStep::DeleteKeptRow);
         cmdClose.SetFocus();
     } catch (const basic::RuntimeError& error) {

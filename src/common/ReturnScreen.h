@@ -81,6 +81,19 @@ public:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    // An arrow moves only while the employer's number names the employer
+    // shown, checked in one read transaction with the move's read.
+    void datDollars_BeforeMove(const std::function<void()>& move);
+
+    // The hand-over's first read: the rows of the record source set, opened
+    // in one read transaction with the check that the employer's number
+    // still names the employer shown. False when it names another or none:
+    // then nothing is read, and the refusal has been said under `title`.
+    // Errors of the read reach the caller.
+    bool OpenRowsOfShownEmployer(const char* title);
+    // The state of a period without a row: Add offered, the fields a row
+    // opens closed, the focus on Add.
+    void ShowNoRowOfPeriod();
 
     // Puts the record buttons and the data control into the state that
     // follows `step` (the hand-over uses it too).
@@ -146,6 +159,8 @@ protected:
     void UntickOverpaymentBoxes();
     // What Delete says when it leaves no row to show.
     virtual const char* NoRowLeftText() const;
+    // The title of a refused arrow: the form the screen enters.
+    virtual const char* DataEntryTitle() const;
 
     // A line's caption and where it stands on its page.
     struct LineCaption {
@@ -203,9 +218,21 @@ private:
     // stands under the number otherwise, with nothing stored.
     EmployerStanding StoreRowOfStoredEmployer(data::Recordset& rows);
     // Runs `action` on the rows in one transaction with that check, only
-    // while the employer is the screen's own; the standing found.
+    // while the employer is the screen's own; the standing found. A read
+    // takes no write lock, so it works on a folder the user may only read.
+    enum class Access { Read, Write };
     EmployerStanding WhileEmployerIsShown(const std::optional<std::string>& employerNo,
-                                          const std::function<void()>& action);
+                                          const std::function<void()>& action, Access access = Access::Write);
+    // Reads the rows through `read` only while the number the load read
+    // names the employer shown.
+    EmployerStanding ReadWhileEmployerIsShown(const std::function<void()>& read);
+    // After an addition's write was committed: the screen on the row stored,
+    // or on what stands in its place; never a failure of the Save.
+    void ShowStoredAddition();
+    // After a write whose following read found the number naming another
+    // employer or none: says so under `title`, and shows none of the rows,
+    // leaving only Close.
+    void ShowEmployerLost(EmployerStanding standing, const char* title);
     // Says why an Edit or a Delete was refused for its employer.
     static void RefuseForEmployer(EmployerStanding standing, const char* title);
 

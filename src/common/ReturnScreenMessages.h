@@ -36,6 +36,10 @@ inline constexpr const char* kSaveFailedTitle = "Save Record Error";
 inline constexpr const char* kEmployerGone = "The record was not saved: its Employer has been deleted by another user.";
 inline constexpr const char* kEmployerReplaced =
     "The record was not saved: its Employer has been changed or replaced by another user.";
+inline constexpr const char* kSavedNotShownStart = "The record was saved but could not be shown again. Error number ";
+// The title of a refused move among the rows.
+inline constexpr const char* kForm941DataEntryTitle = "Form 941 Data Entry";
+inline constexpr const char* kForm944DataEntryTitle = "Form 944 Data Entry";
 inline constexpr const char* kLoadFailedStart = "The return could not be opened. Error number ";
 
 } // namespace return_messages

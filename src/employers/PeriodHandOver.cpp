@@ -24,16 +24,19 @@ ReturnScreen* HandOverPeriod(frmEmployersDE& employers, const PeriodHandOver& ha
 
     returns.datDollars.SetRecordSource("SELECT * FROM [DET941] WHERE [EmployerNo] = " + *employerNo +
                                        " AND [Qtr_Yr] = '" + handOver.code + "'");
-    try {
-        returns.datDollars.Refresh();
-    } catch (const basic::RuntimeError& error) {
-        // Without its rows the screen is of no use: say why and go back.
-        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
-                          error.Description(),
-                      forms::vbExclamation, handOver.title);
+    // Without its rows, or with another employer's, the screen is of no use.
+    auto goBack = [&]() -> ReturnScreen* {
         returns.Unload();
         employers.Show();
         return nullptr;
+    };
+    try {
+        if (!returns.OpenRowsOfShownEmployer(handOver.title)) return goBack();
+    } catch (const basic::RuntimeError& error) {
+        forms::MsgBox("The return rows could not be opened. Error number " + std::to_string(error.Number()) + ": " +
+                          error.Description(),
+                      forms::vbExclamation, handOver.title);
+        return goBack();
     }
 
     if (returns.datDollars.Recordset()->RecordCount() != 0) {

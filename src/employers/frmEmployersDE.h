@@ -186,6 +186,8 @@ private:
     static ShownEmployer ShownEmployerOf(data::Recordset& employers);
     // What is stored under the shown employer's number now.
     EmployerStanding StandingOfShown(const ShownEmployer& shown);
+    // The same, told by the current row read afresh while browsing.
+    EmployerStanding StandingOfShownRow(data::Recordset& employers, const ShownEmployer& shown);
     // After an action refused for its employer: says why and, while
     // browsing, stands where ShownEmployerStands says.
     void RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title);

@@ -37,9 +37,7 @@ void OpenForm941(frmEmployersDE& employers, const QuarterButton& quarter) {
                       " quarter. Click on Add to start the data entry process. Press the Return/Enter key to move "
                       "from field to field. Remember to Save your record. Click on Close to exit from this screen.",
                   forms::vbOKOnly, kForm941Title);
-    form941->ShowRecordState(RecordStep::NoRowFound);
-    for (forms::Control* field : form941->FieldsClosedWithoutRow()) field->SetEnabled(false);
-    form941->cmdAddNew.SetFocus();
+    form941->ShowNoRowOfPeriod();
 }
 
 } // namespace

@@ -52,25 +52,36 @@ bool frmEmployersDE::ShownEmployerStands(const char* title) {
     if (!employers || !shown) return true;
     EmployerStanding standing = EmployerStanding::Same;
     try {
-        standing = StandingOfShown(*shown);
-        if (standing == EmployerStanding::Same && employers->EditMode() == data::dbEditNone) {
-            employers->SetBookmark(employers->Bookmark());
-            if (ShownEmployerOf(*employers).Key() != shown->Key()) standing = EmployerStanding::Replaced;
-        }
+        standing = StandingOfShownRow(*employers, *shown);
     } catch (const basic::RuntimeError& error) {
-        // The same number holds the same employer in another row: the row
-        // itself is gone, as its bookmark says.
-        if (error.Number() == data::errInvalidBookmark || error.Number() == data::errRecordDeleted) {
-            standing = EmployerStanding::Gone;
-        } else {
-            // Unread, the employer cannot be handed over as the one shown.
-            forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, title);
-            return false;
-        }
+        // Unread, the employer cannot be handed over as the one shown.
+        forms::MsgBox(ErrorReport(error), forms::vbOKOnly + forms::vbExclamation, title);
+        return false;
     }
     if (standing == EmployerStanding::Same) return true;
     RefuseForEmployer(standing, *shown, title);
     return false;
+}
+
+// Numbers are unique: the row read afresh still holding the number and the
+// key shown is the employer under that number, so one read tells. Only a row
+// gone or renumbered asks what is stored under the number.
+EmployerStanding frmEmployersDE::StandingOfShownRow(data::Recordset& employers, const ShownEmployer& shown) {
+    if (employers.EditMode() != data::dbEditNone) return StandingOfShown(shown);
+    try {
+        employers.SetBookmark(employers.Bookmark());
+    } catch (const basic::RuntimeError& error) {
+        if (error.Number() != data::errInvalidBookmark && error.Number() != data::errRecordDeleted) throw;
+        // The same number holds the same employer in another row: the row
+        // itself is gone, as its bookmark says.
+        const EmployerStanding standing = StandingOfShown(shown);
+        return standing == EmployerStanding::Same ? EmployerStanding::Gone : standing;
+    }
+    const ShownEmployer now = ShownEmployerOf(employers);
+    EmployerStanding standing = EmployerStanding::Same;
+    if (now.number != shown.number) standing = StandingOfShown(shown);
+    if (standing == EmployerStanding::Same && now.Key() != shown.Key()) standing = EmployerStanding::Replaced;
+    return standing;
 }
 
 void frmEmployersDE::RefuseForEmployer(EmployerStanding standing, const ShownEmployer& shown, const char* title) {

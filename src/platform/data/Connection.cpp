@@ -398,6 +398,12 @@ void Connection::Begin() {
     ++transactionNumber_;
 }
 
+void Connection::BeginRead() {
+    Exec("BEGIN DEFERRED", kSourceWorkspace, false);
+    inTransaction_ = true;
+    ++transactionNumber_;
+}
+
 void Connection::Commit() {
     Exec("COMMIT", kSourceWorkspace, true);
     inTransaction_ = false;

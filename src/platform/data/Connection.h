@@ -93,6 +93,12 @@ public:
     void DetachAll();
 
     void Begin();
+    // A transaction that only reads: it takes no write lock, so it begins on
+    // a file this user may only read and while another connection writes.
+    // Its first read takes SQLite's shared lock and holds it to the end, so
+    // what it reads is one moment of the file; another connection may begin
+    // writing meanwhile but commits only once it has ended (its busy wait).
+    void BeginRead();
     void Commit();
     void Rollback();
     bool InTransaction() const { return inTransaction_; }

@@ -40,13 +40,17 @@ void DataControl::CloseRows() {
 }
 
 void DataControl::Refresh() {
+    Refresh([](const std::function<void()>& read) { read(); });
+}
+
+void DataControl::Refresh(const ReadGuard& guard) {
     CloseRows();
     if (!database_ || openedDatabaseName_ != databaseName_ || !database_->IsOpen()) {
         database_.reset();
         database_ = OpenDatabase(databaseName_, false, false, connect_);
         openedDatabaseName_ = databaseName_;
     }
-    Open();
+    guard([this] { Open(); });
 }
 
 void DataControl::Open() {
@@ -57,6 +61,12 @@ void DataControl::Open() {
     CollectFormBindings();
     recordset_->SetObserver([this](RecordsetEvent event) { OnRecordsetEvent(event); });
     ShowCurrentRow();
+}
+
+void DataControl::LetRowsGo() {
+    CloseRows();
+    recordSource_.clear();
+    for (const auto& binding : bindings_) binding.control->ShowBoundValue(Null{});
 }
 
 RecordsetPtr DataControl::Recordset() {
@@ -144,19 +154,24 @@ void DataControl::CancelIfFormUnloaded() {
 void DataControl::UserMove(Arrow arrow) {
     if (!Enabled()) return;
     auto rows = Recordset();
-    if (!rows || rows->IsEmpty()) return;
-    switch (arrow) {
-    case Arrow::First: rows->MoveFirst(); break;
-    case Arrow::Last: rows->MoveLast(); break;
-    case Arrow::Next:
-        if (!rows->Eof()) rows->MoveNext();
-        if (rows->Eof()) rows->MoveLast();
-        break;
-    case Arrow::Previous:
-        if (!rows->Bof()) rows->MovePrevious();
-        if (rows->Bof()) rows->MoveFirst();
-        break;
-    }
+    if (!rows) return;
+    const std::function<void()> move = [&] {
+        if (rows->IsEmpty()) return;
+        switch (arrow) {
+        case Arrow::First: rows->MoveFirst(); break;
+        case Arrow::Last: rows->MoveLast(); break;
+        case Arrow::Next:
+            if (!rows->Eof()) rows->MoveNext();
+            if (rows->Eof()) rows->MoveLast();
+            break;
+        case Arrow::Previous:
+            if (!rows->Bof()) rows->MovePrevious();
+            if (rows->Bof()) rows->MoveFirst();
+            break;
+        }
+    };
+    if (BeforeMove) BeforeMove(move);
+    else move();
 }
 
 void DataControl::CancelNext(RecordsetAction action, int number) {

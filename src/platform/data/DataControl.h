@@ -65,10 +65,22 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
+    // A screen's own hold on a read of the rows: given the read, it makes it
+    // (it may make it inside a transaction of its own, so that a check of its
+    // and the read see one moment of the file) or refuses it by not making
+    // it: nothing is read then, and the bound fields stay as they were.
+    using ReadGuard = std::function<void(const std::function<void()>& read)>;
+
     // Opens (again) the database and the rows of the record source and stands
     // on the first row; a pending AddNew or Edit is cancelled first. Errors
     // of the engine (a missing file, a missing table) reach the caller.
     void Refresh();
+    // The same, the rows opened through `guard` once the database is open.
+    void Refresh(const ReadGuard& guard);
+    // Lets the rows go without reading any (a pending change is dropped) and
+    // shows every bound control empty: the control has no rows until its
+    // record source is set and refreshed again.
+    void LetRowsGo();
     // The recordset; opened by Refresh, or here on first use when the
     // database name and record source are set. Null when there is none.
     RecordsetPtr Recordset();
@@ -80,9 +92,12 @@ public:
 
     // The four arrows, as a user clicks them. Nothing happens while the
     // control is disabled or has no rows. Next on the last row and Previous on
-    // the first stay there.
+    // the first stay there. Each move goes through BeforeMove when set.
     enum class Arrow { First, Previous, Next, Last };
     void UserMove(Arrow arrow);
+    // The event before an arrow moves (and so reads a row and rewrites the
+    // bound fields): its handler makes the move or refuses it.
+    ReadGuard BeforeMove;
     // Makes the next AddNew (or another operation) on its recordset fail with
     // 3426, as when an associated object cancels it (tests of the handlers).
     void CancelNext(RecordsetAction action = RecordsetAction::AddNew, int number = 3426);

@@ -47,6 +47,11 @@ void Database::BeginTrans() {
     connection_->Begin();
 }
 
+void Database::BeginReadTrans() {
+    CheckOpen();
+    connection_->BeginRead();
+}
+
 void Database::CommitTrans() {
     CheckOpen();
     connection_->NamingPrivateWriteFailures([&] { connection_->Commit(); });

@@ -55,6 +55,10 @@ public:
     // One transaction over everything this Database executes or updates,
     // including the files named in IN clauses.
     void BeginTrans();
+    // A transaction that only reads (Connection::BeginRead): the rows read
+    // in it are one moment of the file, with no write lock taken. Ended by
+    // CommitTrans or Rollback; nothing may be written in it.
+    void BeginReadTrans();
     void CommitTrans();
     void Rollback();
     // True from BeginTrans to CommitTrans or Rollback, unless the engine has

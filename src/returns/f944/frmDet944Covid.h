@@ -6,6 +6,7 @@
 
 #include "common/MonthlyTotalCheck.h"
 #include "common/ReturnScreen.h"
+#include "common/ReturnScreenMessages.h"
 
 #include <array>
 #include <optional>
@@ -169,6 +170,7 @@ protected:
     forms::Control& FirstFieldOfPage2() override { return fpLine19; }
     // Months out of step with the tax are told of once more; Save goes on.
     bool SaveChecksPass() override;
+    const char* DataEntryTitle() const override { return return_messages::kForm944DataEntryTitle; }
 
 private:
     void LayOutLines();

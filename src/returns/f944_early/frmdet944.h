@@ -7,6 +7,7 @@
 // opens it.
 
 #include "common/ReturnScreen.h"
+#include "common/ReturnScreenMessages.h"
 
 #include <array>
 #include <string>
@@ -99,6 +100,7 @@ protected:
     std::string RowsOfEmployer(const std::string& employerNo) const override;
     bool SaveChecksPass() override;
     const char* NoRowLeftText() const override;
+    const char* DataEntryTitle() const override { return return_messages::kForm944DataEntryTitle; }
     forms::Control& AddFocusField() override { return fpLine1; }
     forms::Control& EditFocusField() override { return fpLine1; }
     // One page: nothing stands on pages 1 and 2.

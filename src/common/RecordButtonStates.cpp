@@ -31,7 +31,7 @@ constexpr std::array<Row, 13> kStates{{
     {RecordStep::Save,                    Off,  On,   Off,  On,    On,    On,         false},
     {RecordStep::DeleteKeptRow,           On,   On,   Off,  On,    On,    Kept,       false},
     {RecordStep::DeleteLeftNoRow,         On,   Off,  Off,  Off,   On,    Off,        false},
-    {RecordStep::EmployerLost,            Off,  Off,  Off,  Off,   On,    Off,        false},
+    {RecordStep::RowsWithheld,            Off,  Off,  Off,  Off,   On,    Off,        false},
 }};
 // clang-format on
 

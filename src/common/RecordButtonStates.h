@@ -21,7 +21,7 @@ enum class RecordStep {
     Save,               // either answer
     DeleteKeptRow,      // a row is still current after the delete
     DeleteLeftNoRow,    // the delete left the recordset empty (3021)
-    EmployerLost,       // the rows now belong to another employer or none: only Close
+    RowsWithheld,       // no rows shown (unread, another employer's or none's): only Close
 };
 
 struct RecordButtons {

@@ -248,8 +248,7 @@ void ReturnScreen::LoadRowOfPeriod(const char* title) {
         datDollars.LetRowsGo();
     }
     // Without its rows, or with another employer's, only Close is left.
-    ShowRecordState(RecordStep::NoRowFound);
-    cmdAddNew.SetEnabled(false);
+    ShowRecordState(RecordStep::RowsWithheld);
 }
 
 std::string ReturnScreen::RowsOfEmployer(const std::string& employerNo) const {
@@ -413,7 +412,7 @@ void ReturnScreen::ShowStoredAddition() {
 void ReturnScreen::ShowEmployerLost(EmployerStanding standing, const char* title) {
     RefuseForEmployer(standing, title);
     datDollars.LetRowsGo();
-    ShowRecordState(RecordStep::EmployerLost);
+    ShowRecordState(RecordStep::RowsWithheld);
     cmdClose.SetFocus();
 }
 

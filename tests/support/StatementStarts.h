@@ -11,9 +11,10 @@
 // in one statement or several), once each, up to the first of them that
 // neither begins nor ends a transaction, and no more once `act` gives true:
 // every moment from the end of the check to the copy's next statement of its
-// own, across the end of the check's transaction and the begin of the next. Statements that `act` itself runs
-// are not watched. Like the other, it watches only connections opened while
-// it lives: make it before the copy opens the file.
+// own, across the end of the check's transaction and the begin of the next.
+// Statements that `act` itself runs are not watched. Like the other, it
+// watches only connections opened while it lives: make it before the copy
+// opens the file.
 #include <functional>
 #include <sqlite3.h>
 #include <string>
